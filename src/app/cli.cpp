@@ -1,0 +1,129 @@
+#include "cli.h"
+
+#include <istream>
+#include <ostream>
+
+#include "cli_options.h"
+#include "json_writer.h"
+#include "ringtone_input.h"
+#include "version.h"
+
+namespace tw {
+namespace {
+
+const char* const Usage =
+    "Usage: tunewright [local]\n"
+    "       tunewright convert --from F --to F [--separator S] [--notes-only] [FILE|-]\n"
+    "       tunewright notes   --from F [--separator S] [FILE|-]\n"
+    "       tunewright --help | --version\n";
+
+const char* const Help =
+    "Tunewright converts hand-entered phone ringtones between RTTTL, the handset\n"
+    "composer notation and the composer's keypress sequence.\n"
+    "\n"
+    "With no arguments (or the word 'local') it starts the desktop program.\n"
+    "\n"
+    "Commands:\n"
+    "  convert   read a ringtone and write it in another notation\n"
+    "  notes     read a ringtone and describe it note by note as JSON\n"
+    "\n"
+    "Options:\n"
+    "  --from F        notation of the input: rtttl, composer or keypresses\n"
+    "  --to F          notation of the output (convert)\n"
+    "  --separator S   written between notes (default \", \"); must hold one of\n"
+    "                  \",\" \"|\" \"/\" \"\\\" or a space\n"
+    "  --notes-only    write the notes without the name and tempo header\n"
+    "  FILE            the ringtone file; \"-\" or nothing reads standard input.\n"
+    "                  Its lines are joined with nothing between them.\n"
+    "\n"
+    "Exit status: 0 clean; 1 converted, with the ringtone's problems on standard\n"
+    "error; 2 nothing converted; 3 the sound could not be made; 64 usage error.\n";
+
+int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only"});
+    if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
+    CNotes notes;
+    ReadRingtone(options, in, notes);
+    out << (options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to)) << '\n';
+    WriteProblems(notes, err);
+    return notes.ErrorMessage().empty() ? ExitClean : ExitProblems;
+}
+
+std::string NoteJson(const CNote& note) {
+    std::string frequency = "null";
+    std::string length = "null";
+    try {
+        frequency = std::to_string(note.SoundFrequency());
+    } catch (const std::exception&) {
+    }
+    try {
+        length = JsonNumber(note.SoundDuration());
+    } catch (const std::exception&) {
+    }
+    return "{\"rtttl\": " + JsonString(note.RTTTLText()) + ", \"composer\": " + JsonString(note.ComposerText()) +
+           ", \"keypresses\": " + JsonString(note.Keypresses()) + ", \"frequency_hz\": " + frequency +
+           ", \"length\": " + length + "}";
+}
+
+int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "separator"});
+    if (!options.from) throw UsageError{"notes needs --from"};
+    CNotes notes;
+    ReadRingtone(options, in, notes);
+
+    const std::vector<std::string> problems = ProblemLines(notes);
+    std::string errors;
+    for (const std::string& problem : problems) errors += (errors.empty() ? "" : ", ") + JsonString(problem);
+
+    std::string json = "{\n  \"name\": " + JsonString(notes.Name()) + ",\n  \"tempo\": " + JsonString(notes.Tempo()) +
+                       ",\n  \"default_duration\": " + JsonString(notes.DefaultDuration()) +
+                       ",\n  \"default_octave\": " + JsonString(notes.DefaultOctave()) + ",\n  \"errors\": [" + errors +
+                       "],\n  \"notes\": [";
+    bool first = true;
+    for (const CNote& note : notes) {
+        json += first ? "\n    " : ",\n    ";
+        json += NoteJson(note);
+        first = false;
+    }
+    json += first ? "]\n}\n" : "\n  ]\n}\n";
+    out << json;
+    WriteProblems(notes, err);
+    return problems.empty() ? ExitClean : ExitProblems;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        out << Usage;
+        return ExitClean;
+    }
+    const std::string& command = args.front();
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << Usage << '\n' << Help;
+        return ExitClean;
+    }
+    if (command == "--version") {
+        out << "tunewright " << Version << " (build " << BuildNumber << ")\n";
+        return ExitClean;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const std::string& arg : rest)
+        if (arg == "--help" || arg == "-h") {
+            out << Usage << '\n' << Help;
+            return ExitClean;
+        }
+    try {
+        if (command == "convert") return Convert(rest, in, out, err);
+        if (command == "notes") return Notes(rest, in, out, err);
+        throw UsageError{"unknown command '" + command + "'"};
+    } catch (const UsageError& e) {
+        err << "error: " << e.text << '\n' << Usage;
+        return ExitUsage;
+    } catch (const CommandFailure& e) {
+        err << "error: " << e.text << '\n';
+        return e.exitCode;
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// Exit codes of the command line.
+enum ExitCode : int {
+    ExitClean = 0,        // done, nothing to report
+    ExitProblems = 1,     // converted, but the ringtone has problems
+    ExitNothingRead = 2,  // nothing converted
+    ExitSound = 3,        // the sound could not be rendered, written or played
+    ExitUsage = 64,       // the command line itself is wrong
+};
+
+// Runs one headless command. `args` are the words after the program name.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace tw

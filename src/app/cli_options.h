@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "notation.h"
+
+namespace tw {
+
+// The options shared by the subcommands that read a ringtone.
+struct RingtoneOptions {
+    std::optional<Notation> from;
+    std::optional<Notation> to;
+    std::string separator = ", ";
+    bool notesOnly = false;
+    std::string input = "-";  // a path, or "-" for standard input
+    std::optional<std::string> output;
+};
+
+// Thrown for a command line that cannot be followed; the text says why.
+struct UsageError {
+    std::string text;
+};
+
+// Parses `--name value`, `--name=value` and the one positional input.
+// `allowed` lists the option names the subcommand takes (without dashes);
+// "o" stands for -o/--output.
+RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args, const std::vector<std::string_view>& allowed);
+
+// A note separator that the note reader can find again: not empty, holding
+// one of "," "|" "/" "\" or a space, and no ":" or control character.
+bool IsUsableSeparator(std::string_view separator);
+
+}  // namespace tw

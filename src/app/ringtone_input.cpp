@@ -1,0 +1,73 @@
+#include "ringtone_input.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+#include "cli.h"
+#include "engine_error.h"
+#include "ringtone_text.h"
+#include "text_rules.h"
+
+namespace tw {
+namespace {
+
+const char* const TooLong = "the ringtone text is too long";
+
+std::string ReadCapped(std::istream& stream) {
+    std::string bytes;
+    char buffer[65536];
+    while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(stream.gcount()));
+        if (bytes.size() > MaxRingtoneText) throw CommandFailure{ExitNothingRead, TooLong};
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::string ReadInputBytes(const std::string& path, std::istream& in) {
+    if (path == "-") {
+        std::string bytes = ReadCapped(in);
+        if (in.bad()) throw CommandFailure{ExitNothingRead, "could not read standard input"};
+        return bytes;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw CommandFailure{ExitNothingRead, "could not open file " + path + ": " + std::strerror(errno)};
+    std::string bytes = ReadCapped(file);
+    if (file.bad()) throw CommandFailure{ExitNothingRead, "could not read file " + path};
+    return bytes;
+}
+
+void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes) {
+    const Notation from = options.from.value_or(Notation::RTTTL);
+    std::string text = JoinLines(ReadInputBytes(options.input, in));
+    if (TrimSpaces(text).empty()) throw CommandFailure{ExitNothingRead, "no ringtone text"};
+    if (from == Notation::Keypresses) text = PrepareKeypresses(text);
+    notes.SetOutputSeparator(options.separator);
+    try {
+        notes.SetFull(from, text);
+    } catch (const EngineError& e) {
+        if (e.reason() == EngineError::Reason::TooLong) throw CommandFailure{ExitNothingRead, TooLong};
+        throw CommandFailure{ExitNothingRead, "the ringtone header could not be read"};
+    }
+}
+
+std::vector<std::string> ProblemLines(const CNotes& notes) {
+    const std::string problems = notes.ErrorMessage();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = problems.find("\r\n"); end != std::string::npos; end = problems.find("\r\n", start)) {
+        lines.push_back(problems.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void WriteProblems(const CNotes& notes, std::ostream& err) {
+    for (const std::string& line : ProblemLines(notes)) err << line << '\n';
+}
+
+}  // namespace tw

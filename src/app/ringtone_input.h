@@ -1,0 +1,33 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli_options.h"
+#include "cnotes.h"
+
+namespace tw {
+
+// A failure that ends a command: the exit code and the text after "error: ".
+struct CommandFailure {
+    int exitCode;
+    std::string text;
+};
+
+// Reads the raw bytes of a file, or of `in` for "-". Refuses more than the
+// engine reads, and a file that cannot be opened or read.
+std::string ReadInputBytes(const std::string& path, std::istream& in);
+
+// Reads the input as the window's get command does (lines joined, keypress
+// texts prepared) into `notes` in the `from` notation. Throws CommandFailure
+// when nothing could be read.
+void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes);
+
+// The problems of the last read, one message each.
+std::vector<std::string> ProblemLines(const CNotes& notes);
+
+// The problems of the last read, one message a line.
+void WriteProblems(const CNotes& notes, std::ostream& err);
+
+}  // namespace tw

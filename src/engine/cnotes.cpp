@@ -1,0 +1,174 @@
+#include "cnotes.h"
+
+#include "engine_error.h"
+#include "ringtone_text.h"
+#include "text_rules.h"
+
+namespace tw {
+namespace {
+
+void CheckLength(std::string_view text) {
+    if (text.size() > MaxRingtoneText)
+        throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
+}
+
+}  // namespace
+
+CNotes::CNotes() : CNotes(std::make_shared<NoteState>()) {}
+
+CNotes::CNotes(std::shared_ptr<NoteState> state) : state_(std::move(state)) {}
+
+void CNotes::Clear() {
+    NoteState& state = *state_;
+    state.DefaultDuration = "4";
+    state.DefaultOctave = "5";
+    state.LastKeyDuration = "4";
+    state.LastKeyOctave = "1";
+    state.KeyNoteDuration = "4";
+    state.KeyOctave = "1";
+    name_.clear();
+    tempo_ = "125";
+    nameFound_ = durationFound_ = octaveFound_ = tempoFound_ = separatorFound_ = notesValid_ = false;
+    noteList_.clear();
+    noteList_.shrink_to_fit();
+}
+
+std::string CNotes::Full_RTTTL() const {
+    return name_ + ":d=" + state_->DefaultDuration + ",o=" + state_->DefaultOctave + ",b=" + tempo_ + ":" +
+           Only_RTTTL();
+}
+
+std::string CNotes::Full_Composer() const { return name_ + ":Tempo=" + tempo_ + ":" + Only_Composer(); }
+
+std::string CNotes::Full_Keypresses() const { return name_ + ":Tempo=" + tempo_ + ":" + Only_Keypresses(); }
+
+void CNotes::SetFull_RTTTL(std::string_view sTextIn) {
+    CheckLength(sTextIn);
+    ReadWhole(sTextIn, Notation::RTTTL);
+}
+
+void CNotes::SetFull_Composer(std::string_view sTextIn) {
+    CheckLength(sTextIn);
+    ReadWhole(sTextIn, Notation::Composer);
+}
+
+void CNotes::SetFull_Keypresses(std::string_view sTextIn) {
+    CheckLength(sTextIn);
+    ReadWhole(sTextIn, Notation::Keypresses);
+}
+
+// Header first (name, then d= and o= for RTTTL, then the tempo), the notes
+// after it. Composer and keypress texts keep the defaults d=4 and o=5.
+void CNotes::ReadWhole(std::string_view text, Notation notation) {
+    Clear();
+    std::string t = CleanRingtoneText(text);
+    name_ = ParseName(t);
+    if (notation == Notation::RTTTL) {
+        state_->DefaultDuration = ParseDefaultDuration(t);
+        state_->DefaultOctave = ParseDefaultOctave(t);
+    }
+    tempo_ = ParseTempo(t);
+    if (notation != Notation::RTTTL) durationFound_ = octaveFound_ = true;
+    ReadNotes(t, notation);
+}
+
+void CNotes::SetOnly_RTTTL(std::string_view strText) { ReadNotes(strText, Notation::RTTTL); }
+void CNotes::SetOnly_Composer(std::string_view strText) { ReadNotes(strText, Notation::Composer); }
+void CNotes::SetOnly_Keypresses(std::string_view strText) { ReadNotes(strText, Notation::Keypresses); }
+
+std::string CNotes::Only_RTTTL() const { return WriteNotes(Notation::RTTTL); }
+std::string CNotes::Only_Composer() const { return WriteNotes(Notation::Composer); }
+std::string CNotes::Only_Keypresses() const { return WriteNotes(Notation::Keypresses); }
+
+std::string CNotes::Full(Notation notation) const {
+    switch (notation) {
+    case Notation::RTTTL: return Full_RTTTL();
+    case Notation::Composer: return Full_Composer();
+    case Notation::Keypresses: return Full_Keypresses();
+    }
+    return {};
+}
+
+void CNotes::SetFull(Notation notation, std::string_view text) {
+    CheckLength(text);
+    ReadWhole(text, notation);
+}
+
+std::string CNotes::Only(Notation notation) const { return WriteNotes(notation); }
+
+// The separator search runs on the text as given; the notes are read from the
+// cleaned text. Keypresses are completed by reading the ringtone again from
+// its own composer text, which fills the RTTTL fields and fresh keypresses.
+void CNotes::ReadNotes(std::string_view text, Notation notation) {
+    inputSeparator_ = FindSeparator(text);
+    if (!separatorFound_) return;
+    notesValid_ = true;
+    AddNotes(CleanRingtoneText(text), notation);
+    if (notation == Notation::Keypresses) ReadWhole(Full_Composer(), Notation::Composer);
+}
+
+std::string CNotes::FindSeparator(std::string_view text) {
+    separatorFound_ = true;
+    for (const char* separator : {",", "|", "/", "\\", " "})
+        if (text.find(separator) != std::string_view::npos) return separator;
+    separatorFound_ = false;
+    return "no separator";
+}
+
+// Cuts the text at each InputSeparator, trimming what is left before every
+// cut, and reads each token into a new note. A note is in the list before it
+// is read, so one that fails keeps the fields set so far; reading goes on.
+void CNotes::AddNotes(std::string_view text, Notation notation) {
+    std::string_view s = text;
+    for (;;) {
+        s = TrimSpaces(s);
+        const std::size_t p = s.find(inputSeparator_);
+        const std::string_view token = s.substr(0, p);
+        CNote& note = noteList_.emplace_back(state_);
+        try {
+            switch (notation) {
+            case Notation::RTTTL: note.SetRTTTLBatch(token); break;
+            case Notation::Composer: note.SetComposerBatch(token); break;
+            case Notation::Keypresses: note.SetKeypressBatch(token); break;
+            }
+            if (note.Misread()) notesValid_ = false;
+        } catch (const EngineError&) {
+            notesValid_ = false;
+        }
+        if (p == std::string_view::npos) break;
+        s.remove_prefix(p + inputSeparator_.size());
+    }
+}
+
+std::string CNotes::WriteNotes(Notation notation) const {
+    std::string out;
+    for (const CNote& note : noteList_) {
+        switch (notation) {
+        case Notation::RTTTL: out += note.RTTTLText(); break;
+        case Notation::Composer: out += note.ComposerText(); break;
+        case Notation::Keypresses: out += note.Keypresses(); break;
+        }
+        out += outputSeparator_;
+    }
+    if (!out.empty()) out.resize(out.size() >= outputSeparator_.size() ? out.size() - outputSeparator_.size() : 0);
+    return out;
+}
+
+const CNote& CNotes::Item(std::int32_t index) const {
+    if (index < 1 || index > Count())
+        throw EngineError(EngineError::Reason::NoSuchNote, "There is no note " + std::to_string(index) + ".");
+    return noteList_[static_cast<std::size_t>(index - 1)];
+}
+
+CNote& CNotes::Item(std::int32_t index) {
+    return const_cast<CNote&>(static_cast<const CNotes&>(*this).Item(index));
+}
+
+std::int32_t CNotes::Count() const { return static_cast<std::int32_t>(noteList_.size()); }
+
+void CNotes::Delete(std::int32_t index) {
+    Item(index);
+    noteList_.erase(noteList_.begin() + (index - 1));
+}
+
+}  // namespace tw

@@ -1,0 +1,42 @@
+#include "ringtone_text.h"
+
+#include "text_rules.h"
+
+namespace tw {
+
+std::string CleanRingtoneText(std::string_view text) {
+    std::string joined = JoinLines(TrimSpaces(text));
+    std::string cleaned(TrimSpaces(joined));
+    if (!cleaned.empty() && cleaned.back() == ',') cleaned.pop_back();
+    return cleaned;
+}
+
+std::string JoinLines(std::string_view fileText) {
+    std::string out;
+    out.reserve(fileText.size());
+    for (char c : fileText)
+        if (c != '\r' && c != '\n') out += c;
+    return out;
+}
+
+std::string PrepareKeypresses(std::string_view sourceText) {
+    const std::size_t colon = sourceText.rfind(':');
+    const std::string_view header = colon == std::string_view::npos ? std::string_view{} : sourceText.substr(0, colon + 1);
+    const std::string_view keys = sourceText.substr(header.size());
+
+    std::string s;
+    s.reserve(keys.size() * 2);
+    for (char c : keys) {
+        if (c == ' ' || c == ',') continue;
+        if ((c >= '0' && c <= '7')) s += ',';
+        s += c;
+    }
+    s = ReplaceAll(s, "(,", ",(");
+    s = ReplaceAll(s, "(hold,", ",(hold ");
+    // Only the comma put before the first note key goes; a leading "*" or "8"
+    // is a key of its own.
+    if (!s.empty() && s.front() == ',') s.erase(0, 1);
+    return std::string(header) + s;
+}
+
+}  // namespace tw

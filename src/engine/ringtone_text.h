@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Preparing ringtone text as it arrives from files and pasted text.
+namespace tw {
+
+// The longest ringtone text the engine reads, in bytes.
+inline constexpr std::size_t MaxRingtoneText = std::size_t{1} << 20;
+
+// Trims spaces, drops every line break (lines are joined directly), trims
+// again and drops one final comma.
+std::string CleanRingtoneText(std::string_view text);
+
+// A text file's lines joined with nothing between them; CR LF, LF and a lone
+// CR all end a line.
+std::string JoinLines(std::string_view fileText);
+
+// Splits a keypress text into one token per note: keeps the header up to the
+// last colon, drops spaces and commas from the keys and puts a comma before
+// every note key, so "Tune:Tempo=125:5 (1) #7" becomes "Tune:Tempo=125:5,(1)#,7".
+std::string PrepareKeypresses(std::string_view sourceText);
+
+}  // namespace tw
