@@ -30,27 +30,19 @@ void ExpectEngineError(Fn&& fn, Reason reason) {
     }
 }
 
+// The nine note fields, "|" between them: RTTTLDuration, ComposerDuration, RTTTLNote,
+// ComposerNote, Sharp, RTTTLDotted, ComposerDotted, RTTTLOctave, ComposerOctave.
+inline std::string Fields(const tw::CNote& n) {
+    return n.RTTTLDuration() + "|" + n.ComposerDuration() + "|" + n.RTTTLNote() + "|" + n.ComposerNote() + "|" +
+           n.Sharp() + "|" + n.RTTTLDotted() + "|" + n.ComposerDotted() + "|" + n.RTTTLOctave() + "|" +
+           n.ComposerOctave();
+}
+
 // A ringtone with the separator the application always sets before use.
 inline tw::CNotes Ringtone(const std::string& separator) {
     tw::CNotes notes;
     notes.SetOutputSeparator(separator);
     return notes;
-}
-
-inline void ReadFull(tw::CNotes& notes, Notation notation, std::string_view text) {
-    switch (notation) {
-        case Notation::RTTTL: notes.SetFull_RTTTL(text); break;
-        case Notation::Composer: notes.SetFull_Composer(text); break;
-        case Notation::Keypresses: notes.SetFull_Keypresses(text); break;
-    }
-}
-
-inline void ReadOnly(tw::CNotes& notes, Notation notation, std::string_view text) {
-    switch (notation) {
-        case Notation::RTTTL: notes.SetOnly_RTTTL(text); break;
-        case Notation::Composer: notes.SetOnly_Composer(text); break;
-        case Notation::Keypresses: notes.SetOnly_Keypresses(text); break;
-    }
 }
 
 inline const char* const kDurationMsg = "RTTTL default duration invalid\r\n";
