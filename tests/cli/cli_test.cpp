@@ -30,6 +30,8 @@ struct ConvertCase {
     std::string err;
 };
 
+void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.name; }
+
 class ConvertTest : public ::testing::TestWithParam<ConvertCase> {};
 
 TEST_P(ConvertTest, GivesExactOutputAndExitCode) {
