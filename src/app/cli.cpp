@@ -5,7 +5,9 @@
 
 #include "cli_options.h"
 #include "json_writer.h"
+#include "list_commands.h"
 #include "ringtone_input.h"
+#include "sound_commands.h"
 #include "version.h"
 
 namespace tw {
@@ -15,6 +17,14 @@ const char* const Usage =
     "Usage: tunewright [local]\n"
     "       tunewright convert --from F --to F [--separator S] [--notes-only] [FILE|-]\n"
     "       tunewright notes   --from F [--separator S] [FILE|-]\n"
+    "       tunewright wav     --from F [--separator S] [FILE|-] -o OUT.wav\n"
+    "       tunewright play    --from F [FILE|-]\n"
+    "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
+    "       tunewright list add LIST --from F [--separator S] [FILE|-]\n"
+    "       tunewright list get LIST NAME --to F [--separator S] [--notes-only]\n"
+    "       tunewright list remove LIST NAME\n"
+    "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
+    "       tunewright list wav-all LIST -o DIR\n"
     "       tunewright --help | --version\n";
 
 const char* const Help =
@@ -26,6 +36,15 @@ const char* const Help =
     "Commands:\n"
     "  convert   read a ringtone and write it in another notation\n"
     "  notes     read a ringtone and describe it note by note as JSON\n"
+    "  list      keep ringtones in named lists (LIST.dat files in $TUNEWRIGHT_HOME,\n"
+    "            else $XDG_DATA_HOME/Tunewright, else ~/.local/share/Tunewright):\n"
+    "            lists, show, add (stores a ringtone under its name, replacing one of\n"
+    "            that name), get, remove, new, rename, clear, delete, export (writes\n"
+    "            tonelist.txt there unless -o is given; --types picks among rtttl,\n"
+    "            composer and keypresses, default keypresses) and wav-all (one\n"
+    "            NAME.wav per ringtone in DIR)\n"
+    "  wav       read a ringtone and write its sound as a WAV file\n"
+    "  play      read a ringtone and play it on the desktop's sound server\n"
     "\n"
     "Options:\n"
     "  --from F        notation of the input: rtttl, composer or keypresses\n"
@@ -33,6 +52,7 @@ const char* const Help =
     "  --separator S   written between notes (default \", \"); must hold one of\n"
     "                  \",\" \"|\" \"/\" \"\\\" or a space\n"
     "  --notes-only    write the notes without the name and tempo header\n"
+    "  -o, --output F  the WAV file to write (wav); \"-\" writes it to standard output\n"
     "  FILE            the ringtone file; \"-\" or nothing reads standard input.\n"
     "                  Its lines are joined with nothing between them.\n"
     "\n"
@@ -116,6 +136,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     try {
         if (command == "convert") return Convert(rest, in, out, err);
         if (command == "notes") return Notes(rest, in, out, err);
+        if (command == "list") return RunListCommand(rest, in, out, err);
+        if (const auto code = RunSoundCommand(command, rest, in, out, err)) return *code;
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
         err << "error: " << e.text << '\n' << Usage;

@@ -5,21 +5,12 @@
 #include <vector>
 
 #include "cli.h"
+#include "cli_run.h"
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunTunewright(const std::vector<std::string>& args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = tw::RunCli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
+using tw::test::CliRun;
+using tw::test::RunTunewright;
 
 struct ConvertCase {
     const char* name;

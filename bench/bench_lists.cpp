@@ -1,0 +1,109 @@
+// A list of 10,000 ringtones: storing one ringtone in it (the whole file is
+// read, changed and written through a temporary file, flushed to disk),
+// loading one, listing the names, and exporting the whole list.
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ini_document.h"
+#include "list_box.h"
+#include "ringtone_list.h"
+#include "safe_file.h"
+#include "tone_list_export.h"
+
+namespace {
+
+constexpr int ListSize = 10'000;
+
+std::string ToneText(int number) {
+    return "Tone" + std::to_string(number) + ":d=4,o=5,b=125:8c#.6, 4p, 16g, 2a#, 8e., c, 32f6, 8p., 4d#, b";
+}
+
+// A program directory holding Big.dat with ListSize ringtones, removed at exit.
+class BigList {
+public:
+    BigList() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tw-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        directory_ = pattern;
+        tw::IniDocument list;
+        for (int i = 0; i < ListSize; ++i) list.SetValue("Tone" + std::to_string(i), "RTTTL", ToneText(i));
+        tw::ReplaceFile(directory_ / "Big.dat", list.Text());
+    }
+    ~BigList() { std::filesystem::remove_all(directory_); }
+    const std::filesystem::path& directory() const { return directory_; }
+
+private:
+    std::filesystem::path directory_;
+};
+
+const BigList& TheList() {
+    static const BigList list;
+    return list;
+}
+
+void BM_StoreIn10000List(benchmark::State& state) {
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    tw::CRingtoneList list(ringtone, TheList().directory());
+    list.SetListName("Big");
+    int next = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ringtone.SetFull_RTTTL(ToneText(next));
+        next = (next + 997) % ListSize;
+        state.ResumeTiming();
+        list.SaveToFile();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StoreIn10000List)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFrom10000List(benchmark::State& state) {
+    tw::CNotes ringtone;
+    tw::CRingtoneList list(ringtone, TheList().directory());
+    list.SetListName("Big");
+    int next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(list.LoadFromFile("TONE" + std::to_string(next)));
+        next = (next + 997) % ListSize;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LoadFrom10000List)->Unit(benchmark::kMillisecond);
+
+void BM_LoadListOf10000(benchmark::State& state) {
+    tw::CNotes ringtone;
+    tw::CRingtoneList list(ringtone, TheList().directory());
+    list.SetListName("Big");
+    for (auto _ : state) {
+        tw::SortedNameList names;
+        list.LoadList(names);
+        benchmark::DoNotOptimize(names.Items().data());
+    }
+    state.SetItemsProcessed(state.iterations() * ListSize);
+}
+BENCHMARK(BM_LoadListOf10000)->Unit(benchmark::kMillisecond);
+
+void BM_Export10000(benchmark::State& state) {
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    tw::CRingtoneList list(ringtone, TheList().directory());
+    list.SetListName("Big");
+    tw::ExportChoices choices;
+    choices.Export = {true, true, true};
+    const std::tm when{};
+    for (auto _ : state) {
+        std::vector<std::string> problems;
+        benchmark::DoNotOptimize(tw::ToneListText(list, choices, when, problems).size());
+    }
+    state.SetItemsProcessed(state.iterations() * ListSize);
+}
+BENCHMARK(BM_Export10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

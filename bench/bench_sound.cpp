@@ -1,0 +1,39 @@
+// Rendering a ringtone to its WAV image: a 50-note ringtone, the size the
+// handset takes, and a 1000-note one. Reports samples made per second and how
+// many times faster than real time (8000 samples per second) that is.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "cnotes.h"
+#include "render.h"
+
+namespace {
+
+const char* const NoteCycle[] = {"8c#6", "4p", "16g", "8a#7", "8e.", "c", "32f6", "8p.", "4d#", "b"};
+
+tw::CNotes Ringtone(std::size_t count) {
+    std::string notes;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i) notes += ",";
+        notes += NoteCycle[i % std::size(NoteCycle)];
+    }
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(",");
+    ringtone.SetFull_RTTTL("Bench:d=4,o=5,b=125:" + notes);
+    return ringtone;
+}
+
+void RenderRingtone(benchmark::State& state, std::size_t notes) {
+    const tw::CNotes ringtone = Ringtone(notes);
+    const double samples = static_cast<double>((tw::RenderWave(ringtone).size() - 44) / 2);
+    for (auto _ : state) benchmark::DoNotOptimize(tw::RenderWave(ringtone));
+    state.counters["samples"] = samples;
+    state.counters["samples_per_second"] = benchmark::Counter(samples, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["x_real_time"] = benchmark::Counter(samples / 8000.0, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+BENCHMARK_CAPTURE(RenderRingtone, Notes50, 50)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderRingtone, Notes1000, 1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,380 @@
+#include "list_commands.h"
+
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string_view>
+
+#include "cli.h"
+#include "cli_options.h"
+#include "engine_error.h"
+#include "list_error.h"
+#include "list_files.h"
+#include "list_names.h"
+#include "program_directory.h"
+#include "render.h"
+#include "ringtone_input.h"
+#include "ringtone_list.h"
+#include "safe_file.h"
+#include "sound_error.h"
+#include "tone_list_export.h"
+
+namespace tw {
+namespace {
+
+// The words and options after the subcommand. "--" ends the options, so that
+// names beginning with "-" can be given.
+struct ListArgs {
+    std::vector<std::string> words;
+    std::map<std::string, std::string, std::less<>> values;
+    std::set<std::string, std::less<>> flags;
+
+    std::optional<std::string> Value(std::string_view name) const {
+        const auto found = values.find(name);
+        return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    bool Flag(std::string_view name) const { return flags.count(name) != 0; }
+
+    // Refuses every option the subcommand does not take.
+    void Allow(std::string_view command, std::initializer_list<std::string_view> names) const {
+        const auto check = [&](const std::string& name) {
+            for (std::string_view allowed : names)
+                if (allowed == name) return;
+            throw UsageError{"list " + std::string(command) + " takes no option " + (name == "o" ? "-o" : "--" + name)};
+        };
+        for (const auto& [name, value] : values) check(name);
+        for (const std::string& name : flags) check(name);
+    }
+};
+
+ListArgs ParseListArgs(const std::vector<std::string>& args, std::initializer_list<std::string_view> valued,
+                       std::initializer_list<std::string_view> flagged) {
+    const auto has = [](std::initializer_list<std::string_view> names, std::string_view name) {
+        for (std::string_view n : names)
+            if (n == name) return true;
+        return false;
+    };
+    ListArgs parsed;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            parsed.words.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0 && arg != "-o") throw UsageError{"unknown option '" + arg + "'"};
+        std::string name = arg == "-o" ? "o" : arg.substr(2);
+        std::optional<std::string> value;
+        if (const auto eq = name.find('='); eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.erase(eq);
+        }
+        if (name == "output") name = "o";
+        if (has(flagged, name)) {
+            if (value) throw UsageError{"--" + name + " takes no value"};
+            parsed.flags.insert(name);
+        } else if (has(valued, name)) {
+            if (!value) {
+                if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
+                value = args[++i];
+            }
+            parsed.values[name] = *value;
+        } else {
+            throw UsageError{"unknown option '" + arg + "'"};
+        }
+    }
+    return parsed;
+}
+
+void NeedWords(const ListArgs& args, std::size_t count, const char* usage) {
+    if (args.words.size() != count) throw UsageError{std::string("usage: tunewright list ") + usage};
+}
+
+Notation NotationOption(const ListArgs& args, std::string_view name, const char* usage) {
+    const auto word = args.Value(name);
+    if (!word) throw UsageError{std::string("usage: tunewright list ") + usage};
+    if (const auto notation = NotationFromWord(*word)) return *notation;
+    throw UsageError{"--" + std::string(name) + " takes rtttl, composer or keypresses, not '" + *word + "'"};
+}
+
+std::string SeparatorOption(const ListArgs& args) {
+    const std::string separator = args.Value("separator").value_or(", ");
+    if (!IsUsableSeparator(separator))
+        throw UsageError{"--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control character"};
+    return separator;
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The program directory, the ringtone object the commands work on and the
+// list they name.
+struct Session {
+    std::filesystem::path directory = ProgramDirectory();
+    CNotes ringtone;
+    CRingtoneList list{ringtone, directory};
+
+    // Makes `name` the current list; it must have a list file.
+    void OpenExisting(const std::string& name) {
+        list.SetListName(name);
+        if (!FileExists(list.ListFileName()))
+            throw CommandFailure{ExitNothingRead, "there is no list '" + list.ListName() + "' (no file " +
+                                                      list.ListFileName() + ")"};
+    }
+    std::string NoRingtone(const std::string& name) const {
+        return "there is no ringtone '" + Printable(name) + "' in the list '" + list.ListName() + "' (" +
+               list.ListFileName() + ")";
+    }
+};
+
+int Lists(const ListArgs& args, std::ostream& out) {
+    NeedWords(args, 1, "lists");
+    args.Allow("lists", {});
+    Session session;
+    SortedNameList names;
+    ScanListFiles(names, session.directory);
+    for (const std::string& name : names.Items())
+        if (FileExists((session.directory / (name + ".dat")).string())) out << name << '\n';
+    return ExitClean;
+}
+
+int Show(const ListArgs& args, std::ostream& out) {
+    NeedWords(args, 2, "show LIST");
+    args.Allow("show", {});
+    Session session;
+    session.OpenExisting(args.words[1]);
+    SortedNameList names;
+    session.list.LoadList(names);
+    for (const std::string& name : names.Items()) out << name << '\n';
+    return ExitClean;
+}
+
+// Stores the ringtone as the window's get command does: read in the source
+// notation whatever its problems, then stored under its name, replacing a
+// ringtone of that name.
+int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const char* usage = "add LIST --from F [--separator S] [FILE|-]";
+    if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{std::string("usage: tunewright list ") + usage};
+    args.Allow("add", {"from", "separator"});
+    RingtoneOptions options;
+    options.from = NotationOption(args, "from", usage);
+    options.separator = SeparatorOption(args);
+    if (args.words.size() == 3) options.input = args.words[2];
+    Session session;
+    session.list.SetListName(args.words[1]);
+    ReadRingtone(options, in, session.ringtone);
+    try {
+        session.list.SaveToFile();
+    } catch (const ListError& e) {
+        throw CommandFailure{ExitNothingRead,
+                             "the ringtone '" + Printable(session.ringtone.Name()) + "' was not stored: " + e.what()};
+    }
+    out << session.ringtone.Name() << '\n';
+    WriteProblems(session.ringtone, err);
+    return session.ringtone.ErrorMessage().empty() ? ExitClean : ExitProblems;
+}
+
+int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
+    const char* usage = "get LIST NAME --to F [--separator S] [--notes-only]";
+    NeedWords(args, 3, usage);
+    args.Allow("get", {"to", "separator", "notes-only"});
+    const Notation to = NotationOption(args, "to", usage);
+    Session session;
+    session.ringtone.SetOutputSeparator(SeparatorOption(args));
+    session.OpenExisting(args.words[1]);
+    const std::string& name = args.words[2];
+    try {
+        if (!session.list.LoadFromFile(name)) throw CommandFailure{ExitNothingRead, session.NoRingtone(name)};
+    } catch (const EngineError& e) {
+        throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " +
+                                                  session.list.ListFileName() + " could not be read: " + e.what()};
+    }
+    out << (args.Flag("notes-only") ? session.ringtone.Only(to) : session.ringtone.Full(to)) << '\n';
+    WriteProblems(session.ringtone, err);
+    return session.ringtone.ErrorMessage().empty() ? ExitClean : ExitProblems;
+}
+
+int Remove(const ListArgs& args) {
+    NeedWords(args, 3, "remove LIST NAME");
+    args.Allow("remove", {});
+    Session session;
+    session.OpenExisting(args.words[1]);
+    const std::string& name = args.words[2];
+    session.ringtone.SetName(name);
+    bool removed = false;
+    try {
+        removed = session.list.DeleteFromFile();
+    } catch (const ListError& e) {
+        throw CommandFailure{ExitNothingRead, "could not delete the ringtone '" + Printable(name) + "': " + e.what()};
+    }
+    if (!removed) throw CommandFailure{ExitNothingRead, session.NoRingtone(name)};
+    return ExitClean;
+}
+
+int New(const ListArgs& args, std::ostream& out) {
+    NeedWords(args, 2, "new LIST");
+    args.Allow("new", {});
+    Session session;
+    if (!NewList(session.list, args.words[1]))
+        out << "the list '" << session.list.ListName() << "' exists already; its ringtones are kept\n";
+    return ExitClean;
+}
+
+int Rename(const ListArgs& args) {
+    NeedWords(args, 3, "rename OLD NEW");
+    args.Allow("rename", {});
+    Session session;
+    CheckListName(args.words[2]);
+    session.OpenExisting(args.words[1]);
+    RenameList(session.list, args.words[2]);
+    return ExitClean;
+}
+
+int Clear(const ListArgs& args) {
+    NeedWords(args, 2, "clear LIST");
+    args.Allow("clear", {});
+    Session session;
+    session.OpenExisting(args.words[1]);
+    ClearList(session.list);
+    return ExitClean;
+}
+
+int Delete(const ListArgs& args) {
+    NeedWords(args, 2, "delete LIST");
+    args.Allow("delete", {});
+    Session session;
+    session.list.SetListName(args.words[1]);
+    if (!DeleteList(session.list))
+        throw CommandFailure{ExitNothingRead, "there is no list '" + session.list.ListName() + "' (no file " +
+                                                  session.list.ListFileName() + ")"};
+    return ExitClean;
+}
+
+ExportChoices ExportOptions(const ListArgs& args) {
+    ExportChoices choices;
+    choices.RawCodeList = args.Flag("raw");
+    choices.ShowRingtoneType = args.Flag("show-type");
+    if (const auto types = args.Value("types")) {
+        choices.Export = {false, false, false};
+        std::string_view rest = *types;
+        while (!rest.empty()) {
+            const std::size_t comma = rest.find(',');
+            const std::string word(rest.substr(0, comma));
+            rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+            if (word.empty()) continue;
+            const auto notation = NotationFromWord(word);
+            if (!notation) throw UsageError{"--types takes rtttl, composer and keypresses, not '" + word + "'"};
+            choices.Export[static_cast<std::size_t>(*notation)] = true;
+        }
+    }
+    return choices;
+}
+
+std::tm Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
+    NeedWords(args, 2, "export LIST [--types T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]");
+    args.Allow("export", {"types", "raw", "show-type", "separator", "o"});
+    const ExportChoices choices = ExportOptions(args);
+    Session session;
+    session.ringtone.SetOutputSeparator(SeparatorOption(args));
+    session.OpenExisting(args.words[1]);
+    std::vector<std::string> problems;
+    const std::string text = ToneListText(session.list, choices, Now(), problems);
+    const std::string target = args.Value("o").value_or(ToneListPath(session.directory).string());
+    if (target == "-") {
+        out << text;
+    } else {
+        ReplaceFile(target, text);
+        out << target << '\n';
+    }
+    for (const std::string& problem : problems) err << problem << '\n';
+    return problems.empty() ? ExitClean : ExitProblems;
+}
+
+// One .wav file per ringtone, named after it, as the batch command writes
+// them; a ringtone whose name cannot be a file name is reported and skipped.
+int WavAll(const ListArgs& args, std::ostream& err) {
+    NeedWords(args, 2, "wav-all LIST -o DIR");
+    args.Allow("wav-all", {"o"});
+    const auto folderOption = args.Value("o");
+    if (!folderOption) throw UsageError{"usage: tunewright list wav-all LIST -o DIR"};
+    const std::filesystem::path folder = *folderOption;
+    Session session;
+    session.OpenExisting(args.words[1]);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        throw CommandFailure{ExitSound, "could not write the WAV files: " + folder.string() + " is not a folder"};
+
+    const IniDocument file = session.list.ReadListFile();
+    SortedNameList entries;
+    for (std::string& name : file.SectionNames()) entries.AddItem(std::move(name));
+    std::size_t written = 0, failed = 0;
+    NullPlayer noPlayer;
+    for (const std::string& name : entries.Items()) {
+        const std::string path = (folder / (name + ".wav")).string();
+        if (const auto problem = FileNameProblem(name)) {
+            err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
+                << *problem << ")\n";
+            ++failed;
+            continue;
+        }
+        err << "Generating '" << name << ".wav'...\n";
+        try {
+            CNotes ringtone;
+            CRingtoneList::LoadEntry(file, name, ringtone);
+            WAV(ringtone, "SAVE", path, noPlayer);
+            ++written;
+        } catch (const std::exception& e) {
+            err << "error: An error occurred trying to create " << path << ". [" << e.what() << "]\n";
+            ++failed;
+        }
+    }
+    if (failed == 0) return ExitClean;
+    return written > 0 ? ExitProblems : ExitSound;
+}
+
+int Dispatch(const std::string& command, const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (command == "lists") return Lists(args, out);
+    if (command == "show") return Show(args, out);
+    if (command == "add") return Add(args, in, out, err);
+    if (command == "get") return Get(args, out, err);
+    if (command == "remove") return Remove(args);
+    if (command == "new") return New(args, out);
+    if (command == "rename") return Rename(args);
+    if (command == "clear") return Clear(args);
+    if (command == "delete") return Delete(args);
+    if (command == "export") return Export(args, out, err);
+    if (command == "wav-all") return WavAll(args, err);
+    throw UsageError{"unknown list command '" + command + "'"};
+}
+
+}  // namespace
+
+int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (args.empty()) throw UsageError{"list needs a command: lists, show, add, get, remove, new, rename, clear, delete, export or wav-all"};
+    const ListArgs parsed = ParseListArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"});
+    if (parsed.words.empty()) throw UsageError{"list needs a command"};
+    try {
+        return Dispatch(parsed.words.front(), parsed, in, out, err);
+    } catch (const ListError& e) {
+        throw CommandFailure{e.reason() == ListError::Reason::BadName ? ExitUsage : ExitNothingRead, e.what()};
+    } catch (const std::filesystem::filesystem_error& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+}
+
+}  // namespace tw

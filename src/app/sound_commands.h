@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "player.h"
+
+namespace tw {
+
+// Runs `command` when it is one of the sound subcommands, "wav" or "play",
+// and gives its exit code; gives nothing for any other command. Throws
+// UsageError and CommandFailure as the other subcommands do.
+std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,
+                                   std::ostream& out, std::ostream& err);
+
+// `tunewright wav --from F [--separator S] [FILE|-] -o OUT.wav`: renders the
+// ringtone and writes its WAV image to OUT.wav, or to standard output for "-".
+int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// `tunewright play --from F [FILE|-]`: renders the ringtone and plays it on
+// `player`, or on the desktop's sound server when it is null, returning when
+// the sound has ended.
+int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player);
+
+}  // namespace tw

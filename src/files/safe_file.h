@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// Reading and replacing the files the user owns. A file is never written in
+// place: the new content goes to a temporary file beside it, which is flushed
+// to disk, closed and renamed over the file, so that the file always holds
+// either its old or its new content, even when the program is killed midway.
+namespace tw {
+
+// Failures to read or write a file; the text names the file and the reason.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The largest file ReadWholeFile reads.
+inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
+
+// The whole content of a regular file; nothing when there is no file at
+// `path`. Throws FileError when the file exists but cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces the content of `path` (creating the file when missing) through a
+// temporary file in the same folder. Throws FileError naming the file
+// and the reason; the file is then unchanged and no temporary file is left.
+void ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Creates `path` empty unless something of that name exists already.
+// True when it was created. Throws FileError when it cannot be created.
+bool CreateEmptyFile(const std::filesystem::path& path);
+
+// Whether a file name is one of the temporary files of ReplaceFile. They
+// begin with "." and end with ".tmp", so they never pass for a list.
+bool IsTemporaryFileName(std::string_view fileName);
+
+// "could not <what> <path>: <reason of errno>"
+std::string FileErrorText(std::string_view what, const std::filesystem::path& path, int error);
+
+}  // namespace tw

@@ -1,0 +1,60 @@
+#include "ringtone_list.h"
+
+#include "list_error.h"
+#include "list_names.h"
+#include "safe_file.h"
+
+namespace tw {
+
+CRingtoneList::CRingtoneList(CNotes& ringtone, std::filesystem::path programDirectory)
+    : ringtone_(ringtone), directory_(std::move(programDirectory)) {}
+
+void CRingtoneList::SetListName(std::string_view sNewName) {
+    std::string name = CheckListName(sNewName);
+    listFileName_ = (directory_ / (name + ".dat")).string();
+    listName_ = std::move(name);
+}
+
+void CRingtoneList::RequireListName() const {
+    if (listName_.empty()) throw ListError(ListError::Reason::BadName, "no ringtone list has been chosen");
+}
+
+IniDocument CRingtoneList::ReadListFile() const {
+    RequireListName();
+    const auto bytes = ListFileIo([&] { return ReadWholeFile(listFileName_); });
+    return bytes ? IniDocument::Parse(*bytes) : IniDocument{};
+}
+
+void CRingtoneList::LoadList(ListBox& lstBox) const {
+    lstBox.Clear();
+    for (std::string& name : ReadListFile().SectionNames()) lstBox.AddItem(std::move(name));
+}
+
+bool CRingtoneList::LoadEntry(const IniDocument& list, std::string_view strTitle, CNotes& ringtone) {
+    const auto text = list.Value(strTitle, RingtoneKey);
+    ringtone.SetFull_RTTTL(text.value_or(std::string{}));
+    return text.has_value();
+}
+
+bool CRingtoneList::LoadFromFile(std::string_view strTitle) { return LoadEntry(ReadListFile(), strTitle, ringtone_); }
+
+void CRingtoneList::SaveToFile() {
+    IniDocument list = ReadListFile();
+    list.SetValue(ringtone_.Name(), RingtoneKey, ringtone_.Full_RTTTL());
+    ListFileIo([&] { ReplaceFile(listFileName_, list.Text()); });
+}
+
+bool CRingtoneList::DeleteFromFile() {
+    IniDocument list = ReadListFile();
+    if (!list.RemoveSection(ringtone_.Name())) return false;
+    ListFileIo([&] { ReplaceFile(listFileName_, list.Text()); });
+    return true;
+}
+
+std::string DeleteRingtoneErrorText(std::string_view listFileName) {
+    return "Could not delete ringtone from file!  Your list is stored in " + std::string(listFileName) +
+           "  Open this in notepad and remove the ringtone entry yourself.  There might have been some sort of "
+           "sharing violation or disk write error to cause this problem.";
+}
+
+}  // namespace tw

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "cnotes.h"
+#include "ini_document.h"
+#include "list_box.h"
+
+namespace tw {
+
+// The current ringtone list: its name, its file, and the members that store
+// the current ringtone object in it, load entries into it and delete them.
+// A list file holds one section per ringtone, headed by the ringtone's name,
+// with its whole RTTTL text under the key "RTTTL":
+//   [Test]
+//   RTTTL=Test:d=4,o=5,b=125:c, 8d
+// Every member opens what it needs and is done with it before returning;
+// every write replaces the whole file through a temporary file, so the list
+// file always holds either its old or its new content.
+class CRingtoneList {
+public:
+    // Works on `ringtone`, which must outlive this object, with its list files
+    // in `programDirectory`.
+    CRingtoneList(CNotes& ringtone, std::filesystem::path programDirectory);
+
+    const std::string& ListName() const { return listName_; }
+    // Checks and trims the name (ListError, BadName, when it cannot be used),
+    // then sets ListFileName to the program directory, "/", the name and
+    // ".dat". No file is read, created or changed.
+    void SetListName(std::string_view sNewName);
+    // The full path of the current list file; empty until a list name is set.
+    const std::string& ListFileName() const { return listFileName_; }
+    const std::filesystem::path& ProgramDirectory() const { return directory_; }
+    CNotes& Ringtone() const { return ringtone_; }
+
+    // Fills `lstBox` with the section names of the list file, in file order
+    // (the box sorts them). A missing file gives no entries.
+    void LoadList(ListBox& lstBox) const;
+
+    // Loads the whole RTTTL text stored under `strTitle` into the ringtone
+    // object; a missing file, section or key loads empty text. False when
+    // there was no such entry. A text the engine refuses throws EngineError.
+    bool LoadFromFile(std::string_view strTitle);
+
+    // Stores the ringtone object under its Name: the entry of that name
+    // (whatever its letter case) gets the new text in place, or a new entry
+    // is added at the end. Creates the file when missing. Throws ListError
+    // when the list cannot be read or written; the file is then unchanged.
+    void SaveToFile();
+
+    // Removes the entry of the ringtone object's Name (whatever its letter
+    // case). False, and no file touched or created, when there is no such
+    // entry or no list file. Throws ListError when the list cannot be read
+    // or rewritten; the file is then unchanged.
+    bool DeleteFromFile();
+
+    // The list file read once, for commands that go through every entry; an
+    // empty document when the file does not exist.
+    IniDocument ReadListFile() const;
+
+    // Loads entry `strTitle` of an already read list into `ringtone`, as
+    // LoadFromFile does.
+    static bool LoadEntry(const IniDocument& list, std::string_view strTitle, CNotes& ringtone);
+
+private:
+    void RequireListName() const;
+
+    CNotes& ringtone_;
+    std::filesystem::path directory_;
+    std::string listName_;
+    std::string listFileName_;
+};
+
+// The key under which a ringtone's text is stored.
+inline constexpr std::string_view RingtoneKey = "RTTTL";
+
+// The message shown when a ringtone could not be deleted, naming the list file.
+std::string DeleteRingtoneErrorText(std::string_view listFileName);
+inline constexpr std::string_view DeleteRingtoneErrorTitle = "Delete Ringtone Error";
+
+}  // namespace tw

@@ -1,0 +1,10 @@
+#include "player.h"
+#include "sound_error.h"
+
+namespace tw {
+
+void NullPlayer::PlayImage(std::span<const std::uint8_t>) {
+    throw SoundError(SoundError::Reason::PlayFailed, "no sound output is available");
+}
+
+}  // namespace tw

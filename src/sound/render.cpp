@@ -1,0 +1,87 @@
+#include "render.h"
+
+#include "cwave.h"
+#include "engine_error.h"
+#include "sound_error.h"
+#include "text_rules.h"
+
+namespace tw {
+namespace {
+
+using Reason = SoundError::Reason;
+
+std::int16_t SoundTempo(const std::string& text) {
+    std::int16_t tempo = 0;
+    try {
+        tempo = ToInt16(text);
+    } catch (const EngineError& e) {
+        if (e.reason() == EngineError::Reason::OutOfRange)
+            throw SoundError(Reason::BadTempo, "the tempo " + text + " is out of range");
+        throw SoundError(Reason::BadTempo, "the tempo '" + text + "' is not a number");
+    }
+    if (tempo <= 0) throw SoundError(Reason::BadTempo, "the tempo must be above 0, not " + text);
+    return tempo;
+}
+
+// Samples of one note with the gap after a tone; failures name the note.
+std::int64_t NoteSamples(const SoundPart& part, std::int16_t sampleRate, std::size_t position) {
+    try {
+        if (part.frequency == 0.0) return PauseSampleCount(part.seconds, sampleRate);
+        return ToneSampleCount(part.frequency, part.seconds, sampleRate) +
+               PauseSampleCount(ToneGapSeconds, sampleRate);
+    } catch (const SoundError& e) {
+        if (e.reason() == Reason::TooLong) throw;
+        throw SoundError(e.reason(), "note " + std::to_string(position) + ": " + e.what());
+    }
+}
+
+void Synthesise(const CNotes& ringtone, CWave& wave) {
+    const SoundPlan plan = PlanSound(ringtone, wave.SampleRate());
+    wave.SetTempo(plan.tempo);
+    wave.Start();
+    wave.Reserve(plan.totalSamples);
+    for (const SoundPart& part : plan.parts) {
+        if (part.frequency == 0.0) wave.AddPause(part.seconds);
+        else wave.AddNote(part.frequency, part.seconds);
+    }
+}
+
+}  // namespace
+
+SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
+    SoundPlan plan;
+    plan.tempo = SoundTempo(ringtone.Tempo());
+    const double wholeNote = 240.0 / plan.tempo;
+    plan.parts.reserve(ringtone.Notes().size());
+    for (const CNote& note : ringtone) {
+        const std::size_t position = plan.parts.size() + 1;
+        SoundPart part;
+        try {
+            part.frequency = note.SoundFrequency();
+            part.seconds = wholeNote * note.SoundDuration();
+        } catch (const EngineError& e) {
+            throw SoundError(Reason::BadNote, "note " + std::to_string(position) + ": " + e.what());
+        }
+        plan.totalSamples += NoteSamples(part, sampleRate, position);
+        if (plan.totalSamples > MaxSoundSamples) throw SoundError(Reason::TooLong, "the sound is too long");
+        plan.parts.push_back(part);
+    }
+    return plan;
+}
+
+void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& sFileName, Player& player) {
+    CWave wave(player);
+    wave.SetFilename(sFileName);
+    Synthesise(ringtone, wave);
+    if (sFunction == "SAVE") wave.Save();
+    if (sFunction == "PLAY") wave.Play();
+}
+
+std::vector<std::uint8_t> RenderWave(const CNotes& ringtone) {
+    NullPlayer silent;
+    CWave wave(silent);
+    Synthesise(ringtone, wave);
+    return wave.WaveImage();
+}
+
+}  // namespace tw

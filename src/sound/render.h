@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cnotes.h"
+#include "player.h"
+
+namespace tw {
+
+// One piece of a ringtone's sound: a tone, or a silence when `frequency` is 0.
+struct SoundPart {
+    double frequency = 0.0;
+    double seconds = 0.0;
+};
+
+// A ringtone's sound worked out before any sample is made.
+struct SoundPlan {
+    std::int16_t tempo = 0;
+    std::vector<SoundPart> parts;
+    std::int64_t totalSamples = 1;  // with the silent start sample
+};
+
+// Times every note of the ringtone: a tone or pause lasts (240 / tempo) times
+// its length in whole notes. Throws SoundError when the tempo is not a 16-bit
+// number above 0, when a note has no usable pitch or length or is too short
+// to sound (the text names the note), and "the sound is too long" past one
+// hour of sound.
+SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate);
+
+// Renders the ringtone with a new synthesiser and then, for sFunction "PLAY",
+// plays it on `player` and returns when it has ended; for "SAVE", writes it to
+// sFileName. Any other text renders and does nothing more. A failure throws
+// SoundError before anything is played or written.
+void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& sFileName, Player& player);
+
+// The WAV image that WAV plays or saves.
+std::vector<std::uint8_t> RenderWave(const CNotes& ringtone);
+
+}  // namespace tw

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tw {
+
+// Every failure of the sound subsystem: a ringtone that cannot be rendered,
+// a sound that cannot be written or played. The text is the reason, ready to
+// be shown after "error: "; the reason code lets callers tell cases apart.
+class SoundError : public std::runtime_error {
+public:
+    enum class Reason {
+        BadTempo,     // the tempo is not a number, out of range, or not above 0
+        BadNote,      // a note has no usable pitch or length
+        TooShort,     // a tone or pause comes out with no whole cycle or no sample
+        TooLong,      // the sound would last more than one hour
+        WriteFailed,  // the WAV file could not be written
+        PlayFailed,   // the sound could not be played
+    };
+
+    SoundError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}
+
+    Reason reason() const noexcept { return reason_; }
+
+private:
+    Reason reason_;
+};
+
+}  // namespace tw
