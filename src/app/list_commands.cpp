@@ -316,6 +316,7 @@ int WavAll(const ListArgs& args, std::ostream& err) {
     Session session;
     session.OpenExisting(args.words[1]);
     std::error_code error;
+    std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder, error))
         throw CommandFailure{ExitSound, "could not write the WAV files: " + folder.string() + " is not a folder"};
 

@@ -170,7 +170,10 @@ TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
     EXPECT_NE(run.err.find("An error occurred trying to create " + (folder / "Silent.wav").string()), std::string::npos);
     EXPECT_EQ(FilesIn(home.path()), (std::set<std::string>{"Favtones.dat", "wav"}));
 
-    EXPECT_EQ(Tunewright({"wav-all", "Favtones", "-o", (home / "none").string()}).code, 3);
+    // A missing folder is made; a file where the folder should be is refused.
+    EXPECT_EQ(Tunewright({"wav-all", "Favtones", "-o", (home / "new" / "wav").string()}).code, 1);
+    EXPECT_EQ(FilesIn(home / "new" / "wav"), (std::set<std::string>{"Test.wav"}));
+    EXPECT_EQ(Tunewright({"wav-all", "Favtones", "-o", (home / "Favtones.dat").string()}).code, 3);
 }
 
 }  // namespace
