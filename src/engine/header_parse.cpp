@@ -1,7 +1,9 @@
 // Reading a ringtone header: the name before the first colon, the RTTTL
 // defaults d= and o=, and the tempo as b= or Tempo=. Each reader takes its
 // part off the front of the text it is given.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "cnotes.h"
 #include "engine_error.h"
@@ -24,6 +26,20 @@ std::string TakeValue(std::string& t, std::size_t markerAt, std::size_t markerLe
     if (endAt == npos || endAt < markerAt + markerLength) HeaderUnreadable();
     std::string value = t.substr(markerAt + markerLength, endAt - markerAt - markerLength);
     t.erase(0, endAt + 1);
+    return value;
+}
+
+// The value after `marker` up to the first `end` character, when t holds the
+// marker; `found` tells whether it did. The flag is set only once the value
+// has been read, so a failed read leaves it as it was.
+std::optional<std::string> TakeMarkedValue(std::string& t, std::string_view marker, char end, bool& found) {
+    const std::size_t at = t.find(marker);
+    if (at == npos) {
+        found = false;
+        return std::nullopt;
+    }
+    std::string value = TakeValue(t, at, marker.size(), end);
+    found = true;
     return value;
 }
 
@@ -60,37 +76,17 @@ std::string CNotes::ParseName(std::string& t) {
 }
 
 std::string CNotes::ParseDefaultDuration(std::string& t) {
-    const std::size_t at = t.find("d=");
-    if (at == npos) {
-        durationFound_ = false;
-        return state_->DefaultDuration;
-    }
-    std::string value = TakeValue(t, at, 2, ',');
-    durationFound_ = true;
-    return value;
+    return TakeMarkedValue(t, "d=", ',', durationFound_).value_or(state_->DefaultDuration);
 }
 
 std::string CNotes::ParseDefaultOctave(std::string& t) {
-    const std::size_t at = t.find("o=");
-    if (at == npos) {
-        octaveFound_ = false;
-        return state_->DefaultOctave;
-    }
-    std::string value = TakeValue(t, at, 2, ',');
-    octaveFound_ = true;
-    return value;
+    return TakeMarkedValue(t, "o=", ',', octaveFound_).value_or(state_->DefaultOctave);
 }
 
 std::string CNotes::ParseTempo(std::string& t) {
-    std::string tempo = "125";
-    if (const std::size_t at = t.find("b="); at != npos) tempo = TakeValue(t, at, 2, ':');
-    else if (const std::size_t at6 = t.find("Tempo="); at6 != npos) tempo = TakeValue(t, at6, 6, ':');
-    else {
-        tempoFound_ = false;
-        return tempo;
-    }
-    tempoFound_ = true;
-    return tempo;
+    auto tempo = TakeMarkedValue(t, "b=", ':', tempoFound_);
+    if (!tempo) tempo = TakeMarkedValue(t, "Tempo=", ':', tempoFound_);
+    return tempo.value_or("125");
 }
 
 }  // namespace tw
