@@ -87,6 +87,8 @@ struct RefusalCase {
     const char* text;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
 class RenderRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RenderRefusal, FailsBeforeAnySoundOrFile) {
