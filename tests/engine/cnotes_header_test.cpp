@@ -125,6 +125,8 @@ struct SeparatorCase {
     const char* rtttl;
 };
 
+void PrintTo(const SeparatorCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 const SeparatorCase kSeparators[] = {
     {"4c1|4d1", Notation::Composer, "|", true, "c,d"},
     {"4c1/4d1", Notation::Composer, "/", true, "c,d"},
