@@ -9,6 +9,7 @@
 #include "ringtone_input.h"
 #include "sound_commands.h"
 #include "version.h"
+#include "web_commands.h"
 
 namespace tw {
 namespace {
@@ -25,6 +26,7 @@ const char* const Usage =
     "       tunewright list remove LIST NAME\n"
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
     "       tunewright list wav-all LIST -o DIR\n"
+    "       tunewright web menus [local] | check [local] | open ADDRESS\n"
     "       tunewright --help | --version\n";
 
 const char* const Help =
@@ -45,6 +47,12 @@ const char* const Help =
     "            NAME.wav per ringtone in DIR)\n"
     "  wav       read a ringtone and write its sound as a WAV file\n"
     "  play      read a ringtone and play it on the desktop's sound server\n"
+    "  web       the home site ($TUNEWRIGHT_BASE_URL, default https://tunewright.example/;\n"
+    "            'local' is http://127.0.0.1:8077/): menus fetches menu.dat as the\n"
+    "            program does at start, keeps it in the program directory and prints\n"
+    "            the two web menus; check runs the version check and prints the\n"
+    "            message the window would show (exit 2 when the site cannot be\n"
+    "            reached); open opens a page in the web browser\n"
     "\n"
     "Options:\n"
     "  --from F        notation of the input: rtttl, composer or keypresses\n"
@@ -137,6 +145,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         if (command == "convert") return Convert(rest, in, out, err);
         if (command == "notes") return Notes(rest, in, out, err);
         if (command == "list") return RunListCommand(rest, in, out, err);
+        if (command == "web") return RunWebCommand(rest, out, err);
         if (const auto code = RunSoundCommand(command, rest, in, out, err)) return *code;
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {

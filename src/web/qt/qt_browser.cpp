@@ -1,0 +1,26 @@
+#include "qt_browser.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include "browser_search.h"
+#include "web_address.h"
+
+namespace tw {
+
+bool OpenWebPage(std::string_view sAddress, ProgramVersion version) {
+    const std::optional<std::string> address = AddressToOpen(sAddress, version);
+    if (!address) return false;
+    const char* path = std::getenv("PATH");
+    const std::optional<std::filesystem::path> browser = FindBrowser(path != nullptr ? path : "");
+    if (!browser) return false;
+    return QProcess::startDetached(QString::fromStdString(browser->string()),
+                                   QStringList{QString::fromStdString(*address)});
+}
+
+}  // namespace tw
