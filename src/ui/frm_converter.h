@@ -1,0 +1,163 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "cnotes.h"
+#include "ringtone_list.h"
+#include "toolkit.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tw {
+
+class Player;
+class SortedComboBox;
+class SortedListBox;
+
+// The main window: choose the source notation and origin, get a ringtone,
+// see it in any notation with its problems, play it, and keep it in the
+// current ringtone list. It works on the one current ringtone object, which
+// it owns together with the current list.
+//
+// Each control's objectName is its name in the program (cmdGet, optSource0,
+// mnuFileNew, ...). The handlers are public so that the window's tests can
+// run them; user actions reach them through Command, which first stores any
+// pending name or tempo edit and never lets a failure escape.
+class frmConverter final : public QMainWindow {
+public:
+    frmConverter(ToolkitServices& services, Player& player, std::filesystem::path programDirectory,
+                 QWidget* parent = nullptr);
+    ~frmConverter() override;
+
+    // Start-up: the default choices, the note separator ", ", the list scan
+    // and the current list "Favtones" (or the first list found), the banner,
+    // the enabling rules and the caption.
+    void Form_Load();
+
+    // The display.
+    void SetState();
+    void Clear();
+    void ShowRingtone();
+    void optShowAs_Click(int Index);
+    // The name and tempo edits, stored when the field is left.
+    void txtName_LostFocus();
+    void txtTempo_LostFocus();
+    // Stores whatever the name and tempo fields hold that is not stored yet.
+    void CommitEdits();
+
+    // Getting a ringtone from a file or pasted text.
+    void cmdGet_Click();
+
+    // The lists.
+    void cboList_Click();
+    void lstRingtones_Click();
+    void cmdDelete_Click();
+    void mnuFileNew_Click();
+    void mnuFileRename_Click();
+    void mnuFileClear_Click();
+    void mnuFileDelete_Click();
+
+    // Playing.
+    void cmdPlaySound_Click();
+    void lstRingtones_DblClick();
+
+    CNotes& Ringtone() { return ringtone_; }
+    CRingtoneList& RingtoneList() { return list_; }
+    const std::string& RingToneDirectory() const { return ringToneDirectory_; }
+    void SetRingToneDirectory(std::string folder) { ringToneDirectory_ = std::move(folder); }
+    const std::string& ChosenFileName() const { return chosenFileName_; }
+    bool DialogAccepted() const { return dialogAccepted_; }
+    const std::string& SourceText() const { return sourceText_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectControls();
+    // Runs a command started by the user: pending edits first, then the
+    // handler; a failure that the handler did not report is shown here.
+    template <typename Handler>
+    void Command(Handler&& handler);
+
+    // Whether the name and tempo fields edit the current ringtone: a row is
+    // selected and the ringtone shown is the one the current ringtone holds.
+    bool EditsApply();
+    void RestoreEditFields();
+    int SourceIndex() const;
+    int ShowAsIndex() const;
+    std::string ShownNotes() const;
+    void ShowMessageText(const std::string& text);
+    // Leaves no row selected, without running the row handler.
+    void Deselect();
+    bool StoreRingtone(std::string_view failureTitle);
+    std::string ReadRingtoneFile(const std::string& path);
+    void ReportListError(std::string_view title, std::string_view what, const std::exception& error);
+    void PlaceBeginBoxes();
+    void ScanListFiles(SortedComboBox& cbo);
+    std::string SelectedListText();
+
+    ToolkitServices& services_;
+    Player& player_;
+    CNotes ringtone_;
+    CRingtoneList list_;
+    std::string ringToneDirectory_;
+    std::string chosenFileName_;
+    std::string sourceText_;
+    bool dialogAccepted_ = false;
+    // The ringtone shown in the results area is the current ringtone, loaded
+    // from the row of this text.
+    bool showing_ = false;
+    std::string shownRow_;
+    bool committing_ = false;
+
+    QGroupBox* fraSource = nullptr;
+    std::array<QRadioButton*, 3> optSource{};
+    QGroupBox* fraFrom = nullptr;
+    std::array<QRadioButton*, 2> optFile{};
+    QPushButton* cmdGet = nullptr;
+    QGroupBox* fraDisplayAs = nullptr;
+    std::array<QRadioButton*, 3> optShowAs{};
+    QGroupBox* fraResults = nullptr;
+    QPlainTextEdit* txtRingtone = nullptr;
+    QLineEdit* txtName = nullptr;
+    QComboBox* txtTempo = nullptr;
+    QLabel* lblNoteCount = nullptr;
+    QPlainTextEdit* txtMessage = nullptr;
+    QPushButton* cmdPlaySound = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QGroupBox* fraRingtones = nullptr;
+    SortedComboBox* cboList = nullptr;
+    SortedListBox* lstRingtones = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QLabel* lblBegin = nullptr;
+    std::array<QLabel*, 3> lblBeginBox{};
+
+    std::array<QAction*, 4> mnuRingtoneSave{};
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileDelete = nullptr;
+    QAction* mnuFileRename = nullptr;
+    QAction* mnuFileClear = nullptr;
+    QAction* mnuRingtonePreferences = nullptr;
+    QAction* mnuRingtoneExport = nullptr;
+    QAction* mnuFileBatchWAV = nullptr;
+    QAction* mnuRingtoneExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+};
+
+}  // namespace tw

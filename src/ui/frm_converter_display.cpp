@@ -1,0 +1,98 @@
+// The results area: the enabling rules, emptying and filling the display,
+// the choice of display notation.
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "frm_converter.h"
+#include "sorted_controls.h"
+#include "text_codec.h"
+
+namespace tw {
+namespace {
+
+const char* const ResultsCaptions[] = {"    RTTTL/Chimekit Ringtone shown", "    Nokia Composer Ringtone shown",
+                                       "    Ringtone Keypresses shown"};
+
+}  // namespace
+
+void frmConverter::SetState() {
+    mnuFileDelete->setEnabled(cboList->ListCount() > 1);
+
+    const bool rows = lstRingtones->ListCount() > 0;
+    cmdExport->setEnabled(rows);
+    fraResults->setVisible(rows);
+    mnuRingtoneExport->setEnabled(rows);
+    mnuFileBatchWAV->setEnabled(rows);
+
+    const bool selected = lstRingtones->ListIndex() >= 0;
+    cmdDelete->setEnabled(selected);
+    cmdPlaySound->setEnabled(selected);
+    cmdSave->setEnabled(selected);
+    for (QAction* save : mnuRingtoneSave) save->setEnabled(selected);
+    mnuEdit->menuAction()->setEnabled(selected);
+}
+
+void frmConverter::Clear() {
+    txtMessage->setPlainText(QString());
+    lblNoteCount->setText(QStringLiteral("0"));
+    txtName->setText(QString());
+    txtTempo->setEditText(QString());
+    txtRingtone->setPlainText(QString());
+    ringtone_.Clear();
+    showing_ = false;
+}
+
+int frmConverter::ShowAsIndex() const {
+    for (std::size_t i = 0; i < optShowAs.size(); ++i)
+        if (optShowAs[i]->isChecked()) return static_cast<int>(i);
+    return -1;
+}
+
+// With no display notation chosen, the keypresses show.
+std::string frmConverter::ShownNotes() const {
+    switch (ShowAsIndex()) {
+    case 0: return ringtone_.Only_RTTTL();
+    case 1: return ringtone_.Only_Composer();
+    default: return ringtone_.Only_Keypresses();
+    }
+}
+
+void frmConverter::ShowMessageText(const std::string& text) {
+    txtMessage->setPlainText(ShownLines(text));
+    txtMessage->setVisible(!text.empty());
+}
+
+void frmConverter::ShowRingtone() {
+    try {
+        txtName->setText(ShownText(ringtone_.Name()));
+        txtTempo->setEditText(ShownText(ringtone_.Tempo()));
+        showing_ = true;
+        lblNoteCount->setText(QString::number(ringtone_.Count()));
+        txtRingtone->setPlainText(ShownLines(ShownNotes()));
+        ShowMessageText(ringtone_.ErrorMessage());
+    } catch (const std::exception&) {
+        ShowMessageText("Errors were encountered converting this tone.");
+        return;
+    }
+    SetState();
+}
+
+void frmConverter::optShowAs_Click(int Index) {
+    if (Index < 0 || Index > 2) return;
+    fraResults->setTitle(QString::fromLatin1(ResultsCaptions[Index]));
+    try {
+        const Notation notation = static_cast<Notation>(Index);
+        txtRingtone->setPlainText(ShownLines(ringtone_.Only(notation)));
+    } catch (const std::exception&) {
+        // The text stays as it was; showing the ringtone again reports the problem.
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,24 @@
+// Playing the shown ringtone: the "&Play" button and a double-click on the
+// ringtone list. The window stays drawn while the player plays, takes no
+// input, and a sound that cannot be played is silence.
+#include <QPushButton>
+
+#include "frm_converter.h"
+#include "render.h"
+
+namespace tw {
+
+void frmConverter::cmdPlaySound_Click() {
+    cmdPlaySound->setEnabled(false);
+    try {
+        BusyPointer busy(services_);
+        WAV(ringtone_, "PLAY", std::string(), player_);
+    } catch (...) {
+        // No sound device, a tempo of 0, ...: nothing plays and nothing is said.
+    }
+    cmdPlaySound->setEnabled(true);
+}
+
+void frmConverter::lstRingtones_DblClick() { cmdPlaySound_Click(); }
+
+}  // namespace tw

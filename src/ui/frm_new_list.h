@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "modal_form.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace tw {
+
+class ToolkitServices;
+
+// Asks for a list name: for a new list (Mode "N") or for renaming the
+// current one (any other Mode, "R" by convention).
+class frmNewList final : public ModalForm {
+public:
+    explicit frmNewList(ToolkitServices& services, QWidget* parent = nullptr);
+
+    const std::string& Mode() const { return mode_; }
+    void SetMode(std::string mode) { mode_ = std::move(mode); }
+    // For renaming, the current name offered in the box; after "&Ok", the
+    // name as typed, spaces included.
+    const std::string& EnteredListName() const { return enteredListName_; }
+    void SetEnteredListName(std::string name) { enteredListName_ = std::move(name); }
+
+    void FormLoad() override;
+    // Accepts a name that is not blank; a blank one leaves the dialog open.
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+private:
+    ToolkitServices& services_;
+    QGroupBox* fra = nullptr;
+    QLabel* lblNote = nullptr;
+    QLineEdit* txtListName = nullptr;
+    std::string mode_ = "N";
+    std::string enteredListName_;
+};
+
+}  // namespace tw

@@ -1,0 +1,23 @@
+#include "ringtone_rename.h"
+
+#include "list_error.h"
+#include "safe_file.h"
+#include "text_rules.h"
+
+namespace tw {
+
+bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::string_view newName) {
+    if (ToLowerAscii(oldName) == ToLowerAscii(newName)) return false;
+    return list.ReadListFile().HasSection(newName);
+}
+
+void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
+    const CNotes& ringtone = list.Ringtone();
+    IniDocument file = list.ReadListFile();
+    file.RemoveSection(oldName);
+    if (ToLowerAscii(oldName) != ToLowerAscii(ringtone.Name())) file.RemoveSection(ringtone.Name());
+    file.SetValue(ringtone.Name(), RingtoneKey, ringtone.Full_RTTTL());
+    ListFileIo([&] { ReplaceFile(list.ListFileName(), file.Text()); });
+}
+
+}  // namespace tw

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+#include "ringtone_list.h"
+
+namespace tw {
+
+// Whether the list file holds an entry named `newName` (without regard to
+// ASCII case, as entries are found) that is not the entry `oldName` itself.
+bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::string_view newName);
+
+// Stores the list's ringtone under its Name and removes the entries `oldName`
+// and any other entry of the new name, all in one replacement of the list
+// file, so the file holds either the old list or the renamed one. Throws
+// ListError when the list cannot be read or written; the file is then
+// unchanged.
+void StoreRenamed(const CRingtoneList& list, std::string_view oldName);
+
+}  // namespace tw

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "modal_form.h"
+#include "toolkit.h"
+
+namespace tw {
+
+// Toolkit services for tests: nothing waits for a person. Questions are
+// answered from a queue, file dialogs pick the queued paths, modal forms are
+// driven by queued actions, the clipboard is a string, and every message box
+// and file dialog is recorded. Anything the script did not foresee (a
+// question or dialog with nothing queued) is answered with No or Cancel and
+// noted in Unexpected().
+class ScriptedToolkit final : public ToolkitServices {
+public:
+    // What a modal form does while it is "shown": typically fill a field and
+    // click a button.
+    using FormAction = std::function<void(ModalForm&)>;
+
+    void QueueAnswer(MsgAnswer answer) { answers_.push_back(answer); }
+    // A chosen file's full path; nothing cancels the dialog.
+    void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    void QueueForm(FormAction action) { forms_.push_back(std::move(action)); }
+
+    const std::vector<MessageBoxRequest>& Boxes() const { return boxes_; }
+    const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
+    const std::vector<std::string>& FormsShown() const { return formsShown_; }
+    const std::vector<std::string>& Unexpected() const { return unexpected_; }
+    // Whether every queued answer, file and form action was used.
+    bool ScriptUsed() const { return answers_.empty() && files_.empty() && forms_.empty(); }
+    int BusyDepth() const { return busyDepth_; }
+    int BusyCount() const { return busyCount_; }
+    void ForgetRecords();
+
+    std::string ClipboardText() override { return clipboard_; }
+    void ClearClipboard() override { clipboard_.clear(); }
+    void SetClipboardText(std::string_view text) override { clipboard_ = std::string(text); }
+    bool ShowModal(ModalForm& form) override;
+    void DoEvents() override;
+    void SetBusyPointer(bool busy) override;
+    void CentreOnScreen(QWidget& window) override;
+
+protected:
+    MsgAnswer ShowMessageBox(const MessageBoxRequest& request) override;
+    FileChoice ShowFileDialog(const FileDialogRequest& request) override;
+
+private:
+    std::deque<MsgAnswer> answers_;
+    std::deque<std::optional<std::string>> files_;
+    std::deque<FormAction> forms_;
+    std::vector<MessageBoxRequest> boxes_;
+    std::vector<FileDialogRequest> fileDialogs_;
+    std::vector<std::string> formsShown_;
+    std::vector<std::string> unexpected_;
+    std::string clipboard_;
+    int busyDepth_ = 0;
+    int busyCount_ = 0;
+};
+
+}  // namespace tw

@@ -1,0 +1,24 @@
+#include "toolkit.h"
+
+namespace tw {
+
+MsgAnswer ToolkitServices::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon, std::string_view title) {
+    MessageBoxRequest request;
+    request.Text = std::string(text);
+    request.Buttons = buttons;
+    request.Icon = icon;
+    request.Title = std::string(title.empty() ? AppTitle : title);
+    return ShowMessageBox(request);
+}
+
+FileChoice ToolkitServices::ShowOpen(FileDialogRequest request) {
+    request.Kind = FileDialogKind::Open;
+    return ShowFileDialog(request);
+}
+
+FileChoice ToolkitServices::ShowSave(FileDialogRequest request) {
+    request.Kind = FileDialogKind::Save;
+    return ShowFileDialog(request);
+}
+
+}  // namespace tw

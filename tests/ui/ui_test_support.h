@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "fake_player.h"
+#include "list_test_support.h"
+#include "frm_converter.h"
+#include "frm_new_list.h"
+#include "frm_new_ringtone.h"
+#include "scripted_toolkit.h"
+#include "sorted_controls.h"
+#include "text_codec.h"
+
+namespace tw::test {
+
+using TempFolder = TempDir;
+
+inline std::string Join(const std::vector<std::string>& items) {
+    std::string joined;
+    for (const std::string& item : items) joined += (joined.empty() ? "" : ",") + item;
+    return joined;
+}
+
+// The main window on a program directory of its own, driven by the scripted
+// toolkit, playing into a fake player.
+struct Harness {
+    TempFolder home;
+    ScriptedToolkit toolkit;
+    FakePlayer player;
+    std::unique_ptr<frmConverter> window;
+
+    std::filesystem::path ListPath(const std::string& list) const { return home.path() / (list + ".dat"); }
+    std::string ListFile(const std::string& list = "Favtones") const { return ReadBytes(ListPath(list)); }
+    void WriteList(const std::string& list, const std::string& bytes) const { WriteBytes(ListPath(list), bytes); }
+
+    // Opens the window as the program starts it; the file dialogs start in
+    // the program directory.
+    frmConverter& Open() {
+        window = std::make_unique<frmConverter>(toolkit, player, home.path());
+        window->SetRingToneDirectory(home.path().string());
+        window->Form_Load();
+        return *window;
+    }
+    void ShowActive() const {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename T = QWidget>
+    T* Find(const std::string& name) const {
+        T* found = window->findChild<T*>(QString::fromStdString(name));
+        if (found == nullptr) throw std::runtime_error("no control " + name);
+        return found;
+    }
+    QPushButton* Button(const std::string& name) const { return Find<QPushButton>(name); }
+    QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
+    QAction* Menu(const std::string& name) const { return Find<QAction>(name); }
+    SortedListBox* Rows() const { return Find<SortedListBox>("lstRingtones"); }
+    SortedComboBox* Lists() const { return Find<SortedComboBox>("cboList"); }
+    QLineEdit* NameField() const { return Find<QLineEdit>("txtName"); }
+    QComboBox* TempoField() const { return Find<QComboBox>("txtTempo"); }
+    QString Text(const std::string& name) const { return Find<QPlainTextEdit>(name)->toPlainText(); }
+    bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
+    std::string RowTexts() const { return Join(Rows()->Items()); }
+    std::string ListTexts() const { return Join(Lists()->Items()); }
+    std::string SelectedRow() const {
+        const int index = Rows()->ListIndex();
+        return index < 0 ? std::string("<none>") : Rows()->List(index);
+    }
+    void ClickRow(int row) const {
+        QTest::mouseClick(Rows()->viewport(), Qt::LeftButton, {}, Rows()->visualItemRect(Rows()->item(row)).center());
+    }
+
+    // Gets a ringtone of notation `source` (0, 1, 2) from pasted text, or
+    // from the file at `path` when there is one.
+    void Get(int source, const std::string& text, const std::string& path = {}) {
+        Option("optSource" + std::to_string(source))->setChecked(true);
+        Option(path.empty() ? "optFile1" : "optFile0")->setChecked(true);
+        if (path.empty()) QueueForm("txtSource", text, "cmdOk");
+        else toolkit.QueueFile(path);
+        Button("cmdGet")->click();
+    }
+    // The next modal form gets `text` in its field `field`, then `button`
+    // is clicked (no button: the form is closed with its close box).
+    void QueueForm(const std::string& field, const std::string& text, const std::string& button) {
+        toolkit.QueueForm([=](ModalForm& form) {
+            const QString name = QString::fromStdString(field);
+            if (auto* box = form.findChild<QPlainTextEdit*>(name)) box->setPlainText(ShownText(text));
+            if (auto* line = form.findChild<QLineEdit*>(name)) line->setText(ShownText(text));
+            if (button.empty()) form.reject();
+            else form.findChild<QPushButton*>(QString::fromStdString(button))->click();
+        });
+    }
+    void QueueListName(const std::string& name) { QueueForm("txtListName", name, "cmdOk"); }
+
+    // Every message box shown, as "title|icon|buttons|text", one a line.
+    std::string Boxes() const {
+        std::string all;
+        for (const MessageBoxRequest& box : toolkit.Boxes()) all += (all.empty() ? "" : "\n") + Describe(box);
+        return all;
+    }
+    static std::string Describe(const MessageBoxRequest& box) {
+        static const char* const icons[] = {"none", "information", "question", "exclamation", "critical"};
+        return box.Title + "|" + icons[static_cast<int>(box.Icon)] + "|" +
+               (box.Buttons == MsgButtons::YesNo ? "yesno" : "ok") + "|" + box.Text;
+    }
+};
+
+// Points the settings and data folders of the process at a fresh folder and
+// runs the tests of `Test` on the offscreen platform.
+template <typename Test>
+int RunUiTests(int argc, char** argv) {
+    TempFolder environment;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+        const std::filesystem::path folder = environment.path() / name;
+        std::filesystem::create_directories(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        ::setenv(name, folder.c_str(), 1);
+    }
+    ::setenv("TUNEWRIGHT_HOME", (environment.path() / "lists").c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace tw::test
+
+#define TW_UI_TEST_MAIN(TestClass) \
+    int main(int argc, char** argv) { return tw::test::RunUiTests<TestClass>(argc, argv); }
