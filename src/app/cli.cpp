@@ -7,8 +7,9 @@
 #include "json_writer.h"
 #include "list_commands.h"
 #include "ringtone_input.h"
+#include "settings_commands.h"
 #include "sound_commands.h"
-#include "version.h"
+#include "program_version.h"
 #include "web_commands.h"
 
 namespace tw {
@@ -27,6 +28,7 @@ const char* const Usage =
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
     "       tunewright list wav-all LIST -o DIR\n"
     "       tunewright web menus [local] | check [local] | open ADDRESS\n"
+    "       tunewright settings [show|reset]\n"
     "       tunewright --help | --version\n";
 
 const char* const Help =
@@ -132,7 +134,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return ExitClean;
     }
     if (command == "--version") {
-        out << "tunewright " << Version << " (build " << BuildNumber << ")\n";
+        out << "tunewright " << ThisProgramVersion.Major << "." << ThisProgramVersion.Minor << " (build " << ThisProgramBuild
+            << ")\n";
         return ExitClean;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -146,6 +149,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         if (command == "notes") return Notes(rest, in, out, err);
         if (command == "list") return RunListCommand(rest, in, out, err);
         if (command == "web") return RunWebCommand(rest, out, err);
+        if (command == "settings") return RunSettingsCommand(rest, out, err);
         if (const auto code = RunSoundCommand(command, rest, in, out, err)) return *code;
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {

@@ -12,15 +12,6 @@ Notation ParseNotation(std::string_view option, const std::string& word) {
 
 }  // namespace
 
-bool IsUsableSeparator(std::string_view separator) {
-    if (separator.empty()) return false;
-    for (char c : separator) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == ':' || b < 0x20 || b == 0x7F) return false;
-    }
-    return separator.find_first_of(",|/\\ ") != std::string_view::npos;
-}
-
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args, const std::vector<std::string_view>& allowed) {
     RingtoneOptions options;
     bool inputSeen = false;

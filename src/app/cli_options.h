@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "notation.h"
+#include "ringtone_text.h"
 
 namespace tw {
 
@@ -28,9 +29,5 @@ struct UsageError {
 // `allowed` lists the option names the subcommand takes (without dashes);
 // "o" stands for -o/--output.
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args, const std::vector<std::string_view>& allowed);
-
-// A note separator that the note reader can find again: not empty, holding
-// one of "," "|" "/" "\" or a space, and no ":" or control character.
-bool IsUsableSeparator(std::string_view separator);
 
 }  // namespace tw

@@ -11,6 +11,15 @@ std::string CleanRingtoneText(std::string_view text) {
     return cleaned;
 }
 
+bool IsUsableSeparator(std::string_view separator) {
+    if (separator.empty()) return false;
+    for (char c : separator) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == ':' || b < 0x20 || b == 0x7F) return false;
+    }
+    return separator.find_first_of(",|/\\ ") != std::string_view::npos;
+}
+
 std::string JoinLines(std::string_view fileText) {
     std::string out;
     out.reserve(fileText.size());

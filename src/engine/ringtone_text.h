@@ -10,6 +10,11 @@ namespace tw {
 // The longest ringtone text the engine reads, in bytes.
 inline constexpr std::size_t MaxRingtoneText = std::size_t{1} << 20;
 
+// A note separator that the note reader finds again: not empty, holding one
+// of "," "|" "/" "\" or a space, and no ":" (it would end the header) and no
+// control character.
+bool IsUsableSeparator(std::string_view separator);
+
 // Trims spaces, drops every line break (lines are joined directly), trims
 // again and drops one final comma.
 std::string CleanRingtoneText(std::string_view text);

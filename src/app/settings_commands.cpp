@@ -1,0 +1,66 @@
+#include "settings_commands.h"
+
+#include <ostream>
+
+#include "cli.h"
+#include "cli_options.h"
+#include "qt_settings_store.h"
+#include "ringtone_input.h"
+#include "saved_settings.h"
+#include "setting_values.h"
+
+namespace tw {
+namespace {
+
+// The window's position when it has none saved: it depends on the screen,
+// which a headless run does not have.
+const char* const Centred = "centred on the screen";
+
+std::string Position(const SettingsReading& reading, std::string_view key, float value) {
+    return reading.WasDefaulted(key) ? Centred : FormatTwips(value);
+}
+
+int Show(const SettingsStore& store, std::ostream& out, std::ostream& err) {
+    const SettingsReading reading = ReadSettings(store, {0, 0});
+    const SavedSettings& s = reading.Settings;
+    out << SettingKey::Top << '=' << Position(reading, SettingKey::Top, s.Top) << '\n'
+        << SettingKey::Left << '=' << Position(reading, SettingKey::Left, s.Left) << '\n'
+        << SettingKey::Width << '=' << FormatTwips(s.Width) << '\n'
+        << SettingKey::Height << '=' << FormatTwips(s.Height) << '\n'
+        << SettingKey::Maximized << '=' << s.Maximized << '\n'
+        << SettingKey::RingToneDirectory << '=' << s.RingToneDirectory << '\n'
+        << SettingKey::SourceType << '=' << s.SourceType << '\n'
+        << SettingKey::FromFile << '=' << (s.FromFile ? FormatFromFile(*s.FromFile) : "unchanged") << '\n'
+        << SettingKey::ShowType << '=' << s.ShowType << '\n'
+        << SettingKey::OutputSep << "=\"" << s.OutputSep << "\"\n"
+        << SettingKey::CurrentList << '=' << s.CurrentList << '\n';
+    for (const SettingProblem& problem : reading.Problems) err << "error: " << problem.Reason << '\n';
+    return reading.Problems.empty() ? ExitClean : ExitProblems;
+}
+
+int Reset(SettingsStore& store) {
+    try {
+        store.DeleteSettings();
+    } catch (const SettingsError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+    return ExitClean;
+}
+
+}  // namespace
+
+int RunSettingsCommand(const std::vector<std::string>& args, SettingsStore& store, std::ostream& out,
+                       std::ostream& err) {
+    if (args.size() > 1) throw UsageError{"settings takes one word: show or reset"};
+    const std::string command = args.empty() ? "show" : args.front();
+    if (command == "show") return Show(store, out, err);
+    if (command == "reset") return Reset(store);
+    throw UsageError{"unknown settings command '" + command + "'"};
+}
+
+int RunSettingsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    QtSettingsStore store;
+    return RunSettingsCommand(args, store, out, err);
+}
+
+}  // namespace tw
