@@ -7,6 +7,7 @@
 #include "json_writer.h"
 #include "list_commands.h"
 #include "ringtone_input.h"
+#include "safe_file.h"
 #include "settings_commands.h"
 #include "sound_commands.h"
 #include "program_version.h"
@@ -17,7 +18,7 @@ namespace {
 
 const char* const Usage =
     "Usage: tunewright [local]\n"
-    "       tunewright convert --from F --to F [--separator S] [--notes-only] [FILE|-]\n"
+    "       tunewright convert --from F --to F [--separator S] [--notes-only] [FILE|-] [-o OUT]\n"
     "       tunewright notes   --from F [--separator S] [FILE|-]\n"
     "       tunewright wav     --from F [--separator S] [FILE|-] -o OUT.wav\n"
     "       tunewright play    --from F [FILE|-]\n"
@@ -55,6 +56,10 @@ const char* const Help =
     "            the two web menus; check runs the version check and prints the\n"
     "            message the window would show (exit 2 when the site cannot be\n"
     "            reached); open opens a page in the web browser\n"
+    "  settings  the desktop program's saved settings ($XDG_CONFIG_HOME/Tunewright/\n"
+    "            Tunewright.conf): show prints those it would start with, one\n"
+    "            KEY=VALUE a line (exit 1 when a saved value cannot be used);\n"
+    "            reset forgets them all, so that the next start is a first start\n"
     "\n"
     "Options:\n"
     "  --from F        notation of the input: rtttl, composer or keypresses\n"
@@ -63,18 +68,37 @@ const char* const Help =
     "                  \",\" \"|\" \"/\" \"\\\" or a space\n"
     "  --notes-only    write the notes without the name and tempo header\n"
     "  -o, --output F  the WAV file to write (wav); \"-\" writes it to standard output\n"
+    "                  (convert) the file to write the text to, as one line ending\n"
+    "                  in CR LF, as the window saves it (\"-\": standard output)\n"
     "  FILE            the ringtone file; \"-\" or nothing reads standard input.\n"
     "                  Its lines are joined with nothing between them.\n"
     "\n"
     "Exit status: 0 clean; 1 converted, with the ringtone's problems on standard\n"
     "error; 2 nothing converted; 3 the sound could not be made; 64 usage error.\n";
 
+// Writes `text` and CR LF to `path` through a temporary file, as the
+// window's save commands write a text file.
+void SaveTextFile(const std::string& path, const std::string& text, std::ostream& out) {
+    if (path.empty()) throw UsageError{"convert -o needs a file name"};
+    if (path == "-") {
+        out << text << "\r\n";
+        return;
+    }
+    try {
+        ReplaceFile(path, text + "\r\n");
+    } catch (const FileError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+}
+
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only"});
+    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o"});
     if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
     CNotes notes;
     ReadRingtone(options, in, notes);
-    out << (options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to)) << '\n';
+    const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+    if (options.output) SaveTextFile(*options.output, text, out);
+    else out << text << '\n';
     WriteProblems(notes, err);
     return notes.ErrorMessage().empty() ? ExitClean : ExitProblems;
 }

@@ -375,6 +375,9 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
         throw CommandFailure{e.reason() == ListError::Reason::BadName ? ExitUsage : ExitNothingRead, e.what()};
     } catch (const std::filesystem::filesystem_error& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
+    } catch (const FileError& e) {
+        // The export file could not be written; what was there is unchanged.
+        throw CommandFailure{ExitNothingRead, e.what()};
     }
 }
 

@@ -3,6 +3,7 @@
 #include "frm_converter.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -234,7 +235,8 @@ void frmConverter::BuildMenus() {
     mnuEdit = Menu(bar, "mnuEdit", "&Edit");
     const char* const copyCaptions[] = {"Copy &RTTTL to Clipboard", "Copy &Composer to Clipboard",
                                         "Copy &Keypresses to Clipboard"};
-    for (int i = 0; i < 3; ++i) Entry(mnuEdit, Named("mnuEditExportClip", i), copyCaptions[i]);
+    for (int i = 0; i < 3; ++i)
+        mnuEditExportClip[static_cast<std::size_t>(i)] = Entry(mnuEdit, Named("mnuEditExportClip", i), copyCaptions[i]);
 
     // Filled from the home site's menu file once the web menus are there.
     Entry(Menu(bar, "mnuMoreRingtonesH", "&Latest Ringtones"), "mnuMoreRingtones", "Loading...");
@@ -274,6 +276,16 @@ void frmConverter::ConnectControls() {
     on(mnuFileRename, &QAction::triggered, &frmConverter::mnuFileRename_Click);
     on(mnuFileClear, &QAction::triggered, &frmConverter::mnuFileClear_Click);
     on(mnuFileDelete, &QAction::triggered, &frmConverter::mnuFileDelete_Click);
+    on(cmdSave, &QPushButton::clicked, &frmConverter::cmdSave_Click);
+    on(cmdExport, &QPushButton::clicked, &frmConverter::cmdExport_Click);
+    on(mnuRingtoneExport, &QAction::triggered, &frmConverter::mnuRingtoneExport_Click);
+    on(mnuFileBatchWAV, &QAction::triggered, &frmConverter::mnuFileBatchWAV_Click);
+    for (int i = 0; i < 4; ++i)
+        connect(mnuRingtoneSave[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { Command([this, i] { mnuRingtoneSave_Click(i); }); });
+    for (int i = 0; i < 3; ++i)
+        connect(mnuEditExportClip[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { Command([this, i] { mnuEditExportClip_Click(i); }); });
     cboList->OnClick([this] { Command([this] { cboList_Click(); }); });
     lstRingtones->OnClick([this] { Command([this] { lstRingtones_Click(); }); });
     lstRingtones->OnDblClick([this] { Command([this] { lstRingtones_DblClick(); }); });
@@ -286,24 +298,23 @@ void frmConverter::ConnectControls() {
         close();
     });
 
-    // Commands of the saving, copying, export, batch, separator, help and web
-    // parts of the program; for now they only store pending edits.
+    // Commands of the separator, help and web parts of the program; for now
+    // they only store pending edits.
     const auto later = [this](QObject* sender) {
         if (auto* button = qobject_cast<QPushButton*>(sender))
             connect(button, &QPushButton::clicked, this, [this] { Command([] {}); });
         else if (auto* action = qobject_cast<QAction*>(sender))
             connect(action, &QAction::triggered, this, [this] { Command([] {}); });
     };
-    for (QAction* action : mnuRingtoneSave) later(action);
-    later(cmdSave);
-    later(cmdExport);
     later(mnuRingtonePreferences);
-    later(mnuRingtoneExport);
-    later(mnuFileBatchWAV);
-    for (QAction* action : mnuEdit->actions()) later(action);
     for (const char* name : {"mnuMoreRingtones", "mnuMoreLinks", "mnuHelpContents", "mnuHelpWeb", "mnuHelpCheckLatest",
                              "mnuHelpComposer", "mnuHelpAbout"})
         later(findChild<QAction*>(QString::fromLatin1(name)));
+}
+
+void frmConverter::closeEvent(QCloseEvent* event) {
+    if (batchRunning_) event->ignore();
+    else QMainWindow::closeEvent(event);
 }
 
 bool frmConverter::eventFilter(QObject* watched, QEvent* event) {

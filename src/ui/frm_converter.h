@@ -11,6 +11,7 @@
 #include "toolkit.h"
 
 class QAction;
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -74,6 +75,17 @@ public:
     void cmdPlaySound_Click();
     void lstRingtones_DblClick();
 
+    // Saving the shown ringtone to a file (Index 0 to 2: RTTTL, Composer,
+    // keypress text; 3: WAV) and copying it to the clipboard (0 to 2).
+    void mnuRingtoneSave_Click(int Index);
+    void cmdSave_Click();
+    void mnuEditExportClip_Click(int Index);
+
+    // The list export dialog, and one WAV file per ringtone of the list.
+    void cmdExport_Click();
+    void mnuRingtoneExport_Click();
+    void mnuFileBatchWAV_Click();
+
     CNotes& Ringtone() { return ringtone_; }
     CRingtoneList& RingtoneList() { return list_; }
     const std::string& RingToneDirectory() const { return ringToneDirectory_; }
@@ -84,6 +96,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window stays open while the batch runs.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
@@ -107,6 +121,7 @@ private:
     bool StoreRingtone(std::string_view failureTitle);
     std::string ReadRingtoneFile(const std::string& path);
     void ReportListError(std::string_view title, std::string_view what, const std::exception& error);
+    void ReloadShownRow();
     void PlaceBeginBoxes();
     void ScanListFiles(SortedComboBox& cbo);
     std::string SelectedListText();
@@ -123,7 +138,10 @@ private:
     // from the row of this text.
     bool showing_ = false;
     std::string shownRow_;
+    // Whether the list held an entry for the row loaded last.
+    bool shownStored_ = false;
     bool committing_ = false;
+    bool batchRunning_ = false;
 
     QGroupBox* fraSource = nullptr;
     std::array<QRadioButton*, 3> optSource{};
@@ -149,6 +167,7 @@ private:
     std::array<QLabel*, 3> lblBeginBox{};
 
     std::array<QAction*, 4> mnuRingtoneSave{};
+    std::array<QAction*, 3> mnuEditExportClip{};
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileDelete = nullptr;
     QAction* mnuFileRename = nullptr;

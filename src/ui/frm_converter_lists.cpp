@@ -61,11 +61,14 @@ void frmConverter::lstRingtones_Click() {
     }
     const std::string title = lstRingtones->List(index);
     shownRow_ = title;
+    shownStored_ = false;
     try {
         // An entry missing from the file reads as empty text; the ringtone
         // keeps the row's name so that "&Delete" acts on the row shown.
-        if (!list_.LoadFromFile(title)) ringtone_.SetName(title);
+        shownStored_ = list_.LoadFromFile(title);
+        if (!shownStored_) ringtone_.SetName(title);
     } catch (const EngineError& e) {
+        shownStored_ = true;
         // The stored text cannot be read; the row can still be renamed or deleted.
         ringtone_.Clear();
         ringtone_.SetName(title);

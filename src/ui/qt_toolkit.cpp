@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
 
 #include "file_filters.h"
@@ -90,6 +91,12 @@ void QtToolkit::CentreOnScreen(QWidget& window) {
     const QRect area = screen->geometry();
     const QSize size = window.frameGeometry().size();
     window.move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+}
+
+// The desktop's handler for the file's type, started on its own: it is not
+// waited for and outlives the program.
+bool QtToolkit::OpenInTextEditor(const std::string& path) {
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {PathText(path)});
 }
 
 }  // namespace tw

@@ -6,7 +6,7 @@ namespace tw {
 
 // The toolkit services on Qt Widgets: QMessageBox, the platform's file
 // dialogs through QFileDialog, the system clipboard, modal forms run with
-// exec(), the application's override cursor.
+// exec(), the application's override cursor, and xdg-open for text files.
 class QtToolkit final : public ToolkitServices {
 public:
     std::string ClipboardText() override;
@@ -16,6 +16,7 @@ public:
     void DoEvents() override;
     void SetBusyPointer(bool busy) override;
     void CentreOnScreen(QWidget& window) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
 protected:
     MsgAnswer ShowMessageBox(const MessageBoxRequest& request) override;

@@ -8,7 +8,7 @@ class QWidget;
 
 // What the windows need from the window toolkit, gathered in one interface:
 // message boxes, file dialogs, the clipboard, modal forms, letting events
-// run, the busy pointer and centring. The desktop program uses the Qt
+// run, the busy pointer, centring and the desktop's text editor. The desktop program uses the Qt
 // implementation; the window tests use a scripted one that never waits for
 // a person. Every text passed in or out is bytes as the engine holds them
 // (UTF-8, or an older single-byte text that is shown as Windows-1252).
@@ -88,6 +88,11 @@ public:
 
     // Places a window at the middle of the screen.
     virtual void CentreOnScreen(QWidget& window) = 0;
+
+    // Opens the file at `path` in the desktop's text editor and returns at
+    // once, without waiting for the editor. False when it could not be
+    // started.
+    virtual bool OpenInTextEditor(const std::string& path) = 0;
 
 protected:
     virtual MsgAnswer ShowMessageBox(const MessageBoxRequest& request) = 0;

@@ -151,6 +151,21 @@ TEST_F(ListCliTest, ExportWritesToneListTxtOrStandardOutput) {
               "RTTTL = Test:d=4,o=5,b=125:c, 8d\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n");
 }
 
+TEST_F(ListCliTest, ExportThatCannotBeWrittenIsReported) {
+    Add("Favtones", "Test:d=4,o=5,b=125:c,8d");
+    std::filesystem::create_directories(home / "tonelist.txt" / "inside");
+    for (const std::string& target : {std::string(), (home / "missing" / "t.txt").string()}) {
+        SCOPED_TRACE(target);
+        std::vector<std::string> args{"export", "Favtones"};
+        if (!target.empty()) args.insert(args.end(), {"-o", target});
+        const CliRun run = Tunewright(args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("error: could not ", 0), 0u) << run.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(home / "tonelist.txt" / "inside"));
+}
+
 TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
     Add("Favtones", "Test:d=4,o=5,b=125:c,8d");
     Add("Favtones", "up/out:d=4,o=5,b=125:c,d");

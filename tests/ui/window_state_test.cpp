@@ -197,11 +197,7 @@ private slots:
         h.WriteList("Favtones", Tune);
         h.Open();
         h.Rows()->SetListIndex(0);
-        for (const char* name : {"mnuRingtoneSave0", "mnuRingtoneSave3", "mnuEditExportClip1", "mnuRingtoneExport",
-                                 "mnuFileBatchWAV", "mnuRingtonePreferences", "mnuMoreRingtones", "mnuHelpAbout"})
-            h.Menu(name)->trigger();
-        h.Button("cmdSave")->click();
-        h.Button("cmdExport")->click();
+        for (const char* name : {"mnuRingtonePreferences", "mnuMoreRingtones", "mnuHelpAbout"}) h.Menu(name)->trigger();
         QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.FileDialogs().empty());
         QCOMPARE(h.ListFile(), std::string(Tune));
     }

@@ -8,10 +8,13 @@ void ScriptedToolkit::ForgetRecords() {
     boxes_.clear();
     fileDialogs_.clear();
     formsShown_.clear();
+    editorFiles_.clear();
+    events_.clear();
 }
 
 MsgAnswer ScriptedToolkit::ShowMessageBox(const MessageBoxRequest& request) {
     boxes_.push_back(request);
+    events_.push_back("box: " + request.Title);
     if (request.Buttons == MsgButtons::OkOnly) return MsgAnswer::Ok;
     if (answers_.empty()) {
         unexpected_.push_back("unanswered question: " + request.Text);
@@ -49,7 +52,20 @@ bool ScriptedToolkit::ShowModal(ModalForm& form) {
     return form.DialogAccepted();
 }
 
-void ScriptedToolkit::DoEvents() { QCoreApplication::processEvents(); }
+void ScriptedToolkit::ClearClipboard() {
+    clipboard_.clear();
+    events_.push_back("clear clipboard");
+}
+
+void ScriptedToolkit::SetClipboardText(std::string_view text) {
+    clipboard_ = std::string(text);
+    events_.push_back("set clipboard: " + clipboard_);
+}
+
+void ScriptedToolkit::DoEvents() {
+    QCoreApplication::processEvents();
+    if (doEventsHook_) doEventsHook_();
+}
 
 void ScriptedToolkit::SetBusyPointer(bool busy) {
     busyDepth_ += busy ? 1 : -1;
@@ -57,5 +73,10 @@ void ScriptedToolkit::SetBusyPointer(bool busy) {
 }
 
 void ScriptedToolkit::CentreOnScreen(QWidget&) {}
+
+bool ScriptedToolkit::OpenInTextEditor(const std::string& path) {
+    editorFiles_.push_back(path);
+    return true;
+}
 
 }  // namespace tw

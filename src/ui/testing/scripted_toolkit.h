@@ -14,7 +14,8 @@ namespace tw {
 // Toolkit services for tests: nothing waits for a person. Questions are
 // answered from a queue, file dialogs pick the queued paths, modal forms are
 // driven by queued actions, the clipboard is a string, and every message box
-// and file dialog is recorded. Anything the script did not foresee (a
+// and file dialog is recorded, as is every file the text editor would have
+// opened (no editor is started). Anything the script did not foresee (a
 // question or dialog with nothing queued) is answered with No or Cancel and
 // noted in Unexpected().
 class ScriptedToolkit final : public ToolkitServices {
@@ -27,11 +28,19 @@ public:
     // A chosen file's full path; nothing cancels the dialog.
     void QueueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     void QueueForm(FormAction action) { forms_.push_back(std::move(action)); }
+    // Runs `hook` each time the windows let events run, after the events, so
+    // that a test can look at the windows in the middle of long work.
+    void OnDoEvents(std::function<void()> hook) { doEventsHook_ = std::move(hook); }
 
     const std::vector<MessageBoxRequest>& Boxes() const { return boxes_; }
     const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
     const std::vector<std::string>& FormsShown() const { return formsShown_; }
     const std::vector<std::string>& Unexpected() const { return unexpected_; }
+    // The files given to the text editor, in order.
+    const std::vector<std::string>& EditorFiles() const { return editorFiles_; }
+    // Message boxes and clipboard changes in the order they came:
+    // "box: TITLE", "clear clipboard", "set clipboard: TEXT".
+    const std::vector<std::string>& Events() const { return events_; }
     // Whether every queued answer, file and form action was used.
     bool ScriptUsed() const { return answers_.empty() && files_.empty() && forms_.empty(); }
     int BusyDepth() const { return busyDepth_; }
@@ -39,12 +48,13 @@ public:
     void ForgetRecords();
 
     std::string ClipboardText() override { return clipboard_; }
-    void ClearClipboard() override { clipboard_.clear(); }
-    void SetClipboardText(std::string_view text) override { clipboard_ = std::string(text); }
+    void ClearClipboard() override;
+    void SetClipboardText(std::string_view text) override;
     bool ShowModal(ModalForm& form) override;
     void DoEvents() override;
     void SetBusyPointer(bool busy) override;
     void CentreOnScreen(QWidget& window) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
 protected:
     MsgAnswer ShowMessageBox(const MessageBoxRequest& request) override;
@@ -58,6 +68,9 @@ private:
     std::vector<FileDialogRequest> fileDialogs_;
     std::vector<std::string> formsShown_;
     std::vector<std::string> unexpected_;
+    std::vector<std::string> editorFiles_;
+    std::vector<std::string> events_;
+    std::function<void()> doEventsHook_;
     std::string clipboard_;
     int busyDepth_ = 0;
     int busyCount_ = 0;

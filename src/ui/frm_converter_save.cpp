@@ -1,0 +1,111 @@
+// Saving the shown ringtone as a text file in one of the three notations or
+// as a WAV file, and copying it to the clipboard.
+#include <filesystem>
+#include <string>
+
+#include "frm_converter.h"
+#include "render.h"
+#include "safe_file.h"
+
+namespace tw {
+namespace {
+
+struct SaveDialogSettings {
+    const char* title;
+    const char* description;  // the type's own files, up to the extension
+    const char* extension;
+};
+
+constexpr int WavIndex = 3;
+
+constexpr SaveDialogSettings SaveSettings[] = {
+    {"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"},
+    {"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"},
+    {"Save As Keypress File", "|Keypress Files (*", ".key"},
+    {"Save As WAV File", "|WAV Files (*", ".wav"},
+};
+
+struct CopySettings {
+    Notation notation;
+    const char* message;
+};
+
+constexpr CopySettings Copies[] = {
+    {Notation::RTTTL, "Chimekit RTTTL notes have been copied to clipboard."},
+    {Notation::Composer, "Composer notes have been copied to clipboard."},
+    {Notation::Keypresses, "Keypresses have been copied to clipboard."},
+};
+
+// "/" cannot stand in a file name; the dialog offers "_" in its place.
+std::string ProposedFileName(std::string name) {
+    for (char& c : name)
+        if (c == '/') c = '_';
+    return name;
+}
+
+bool AnythingAt(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
+
+}  // namespace
+
+void frmConverter::mnuRingtoneSave_Click(int Index) {
+    if (Index < 0 || Index > WavIndex) return;
+    if (ringtone_.Tempo().empty() || ringtone_.Name().empty()) {
+        services_.MsgBox("Please type in a Ringtone name and Tempo.");
+        return;
+    }
+    const SaveDialogSettings& settings = SaveSettings[Index];
+    FileDialogRequest request;
+    request.DialogTitle = settings.title;
+    request.Filter = std::string("All Files (*.*)|*.*") + settings.description + settings.extension + ")|*" +
+                     settings.extension;
+    request.FilterIndex = 2;
+    request.InitDir = ringToneDirectory_;
+    request.FileName = ProposedFileName(ringtone_.Name());
+    // The text is taken before the dialog shows.
+    const std::string content = Index == WavIndex ? std::string() : ringtone_.Full(static_cast<Notation>(Index));
+
+    dialogAccepted_ = false;
+    try {
+        const FileChoice chosen = services_.ShowSave(request);
+        chosenFileName_ = chosen.FileTitle;
+        if (!chosenFileName_.empty()) {
+            dialogAccepted_ = true;
+            ringToneDirectory_ = std::filesystem::path(chosen.FileName).parent_path().string();
+        }
+    } catch (const DialogCancelled&) {
+        dialogAccepted_ = false;
+    }
+    if (!dialogAccepted_) return;
+
+    const std::filesystem::path P = std::filesystem::path(ringToneDirectory_) / chosenFileName_;
+    if (AnythingAt(P) && services_.MsgBox("The file already exists.  Do you want to overwrite it?", MsgButtons::YesNo,
+                                          MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
+        return;
+    try {
+        if (Index == WavIndex) {
+            BusyPointer busy(services_);
+            WAV(ringtone_, "SAVE", P.string(), player_);
+        } else {
+            ReplaceFile(P, content + "\r\n");
+        }
+    } catch (const std::exception& e) {
+        services_.MsgBox("An error occurred trying to save " + P.string() + ". [" + e.what() + "]");
+    }
+}
+
+void frmConverter::cmdSave_Click() { mnuRingtoneSave_Click(WavIndex); }
+
+// The message shows before the clipboard takes the text.
+void frmConverter::mnuEditExportClip_Click(int Index) {
+    if (Index < 0 || Index > 2) return;
+    const CopySettings& copy = Copies[Index];
+    const std::string text = ringtone_.Full(copy.notation);
+    services_.MsgBox(copy.message, MsgButtons::OkOnly, MsgIcon::Information, "Copy Ringtone to Clipboard");
+    services_.ClearClipboard();
+    services_.SetClipboardText(text);
+}
+
+}  // namespace tw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "modal_form.h"
+#include "tone_list_export.h"
+
+class QCheckBox;
+class QRadioButton;
+
+namespace tw {
+
+class CRingtoneList;
+class ToolkitServices;
+
+// "Export Ringtone List": writes every ringtone of the current list into
+// tonelist.txt in the program directory, in the notations and layout
+// chosen, and opens it in the desktop's text editor. Every opening starts
+// from the same choices: keypresses only, formatted for viewing, no type
+// names.
+class frmExport final : public ModalForm {
+public:
+    frmExport(ToolkitServices& services, const CRingtoneList& list, QWidget* parent = nullptr);
+
+    void FormLoad() override;
+    // Writes the file, opens it, closes the dialog. A file that could not
+    // be written is reported and not opened; the file that was there stays.
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+    // The choices the controls show.
+    ExportChoices Choices() const;
+
+private:
+    ToolkitServices& services_;
+    const CRingtoneList& list_;
+    std::array<QCheckBox*, 3> chkExport{};
+    std::array<QRadioButton*, 2> optFormat{};
+    QCheckBox* chkShowType = nullptr;
+};
+
+}  // namespace tw
