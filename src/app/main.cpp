@@ -1,9 +1,27 @@
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli.h"
 #include "desktop.h"
+
+namespace {
+
+// Ends the process once everything it owns has been closed and its output
+// flushed, without running the destructors of static objects. Qt
+// Multimedia's PulseAudio engine is such an object, and tearing it down at
+// exit races with its own event thread, which can abort the process after
+// the work is done.
+[[noreturn]] void Finish(int code) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(code);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -16,7 +34,7 @@ int main(int argc, char** argv) {
             tw::RunCli({}, std::cin, std::cerr, std::cerr);  // the usage, on standard error
             return tw::ExitUsage;
         }
-        return tw::RunDesktop(argc, argv);
+        Finish(tw::RunDesktop(argc, argv));
     }
-    return tw::RunCli(args, std::cin, std::cout, std::cerr);
+    Finish(tw::RunCli(args, std::cin, std::cout, std::cerr));
 }
