@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace tw::test {
@@ -15,7 +16,7 @@ namespace tw::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tw-lists-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "tw-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }

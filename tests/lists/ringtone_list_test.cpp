@@ -4,14 +4,15 @@
 #include <vector>
 
 #include "list_error.h"
+#include "list_files.h"
 #include "list_test_support.h"
 #include "ringtone_list.h"
 
 namespace {
 
-using tw::test::FilesIn;
 using tw::test::ReadBytes;
 using tw::test::WriteBytes;
+using Reason = tw::ListError::Reason;
 
 class RingtoneListTest : public ::testing::Test {
 protected:
@@ -20,146 +21,164 @@ protected:
         list.SetListName("Favtones");
     }
 
-    void Store(const std::string& rtttl) {
-        ringtone.SetFull_RTTTL(rtttl);
-        list.SaveToFile();
-    }
-    bool Delete(const std::string& name) {
-        ringtone.SetName(name);
-        return list.DeleteFromFile();
-    }
-    std::vector<std::string> Listed() {
+    std::string Listed() {
         tw::SortedNameList names;
         list.LoadList(names);
-        return names.Items();
+        std::string text;
+        for (const std::string& name : names.Items()) text += name + ";";
+        return text;
     }
-    std::string File() const { return ReadBytes(list.ListFileName()); }
+    // Every file of the folder as "name=content;", a folder as "name/;".
+    std::string Folder() const {
+        std::string text;
+        for (const std::string& name : tw::test::FilesIn(dir.path()))
+            text += name + (std::filesystem::is_directory(dir / name) ? "/" : "=" + ReadBytes(dir / name)) + ";";
+        return text;
+    }
+    // Expects `fn` to throw a ListError for `reason`; gives its text.
+    template <class Fn>
+    std::string ExpectListError(Reason reason, Fn&& fn) {
+        try {
+            fn();
+            ADD_FAILURE() << "no ListError";
+        } catch (const tw::ListError& e) {
+            EXPECT_EQ(e.reason(), reason) << e.what();
+            return e.what();
+        }
+        return {};
+    }
 
     tw::test::TempDir dir;
     tw::CNotes ringtone;
     tw::CRingtoneList list{ringtone, dir.path()};
 };
 
-TEST_F(RingtoneListTest, StoresTheTwoLinesOfTheListFormat) {
-    EXPECT_EQ(list.ListFileName(), (dir / "Favtones.dat").string());
-    Store("Test:d=4,o=5,b=125:c,8d");
-    EXPECT_EQ(File(), "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n");
-    EXPECT_EQ(FilesIn(dir.path()), (std::set<std::string>{"Favtones.dat"}));  // no temporary file left
+const std::string ABC = "[A]\r\nRTTTL=a\r\n[B]\r\nRTTTL=b\r\n[C]\r\nRTTTL=c\r\n";
+const std::string Foo = "[Foo]\r\nRTTTL=FOO:d=8,o=6,b=90:d, e\r\n";
+const std::string Hand = "; kept by hand\n\n  [X]\nRTTTL=X:d=4,o=5,b=125:c\n\n[Y]\nrtttl = Y:d=4,o=5,b=125:d\n";
+std::string LongList() {
+    std::string text = "[Long]\r\nRTTTL=Long:d=4,o=5,b=125:8c#.6";
+    for (int i = 1; i < 300; ++i) text += ", 8c#.6";
+    return text + "\r\n";
 }
 
-TEST_F(RingtoneListTest, DeletingTheMiddleSectionKeepsTheOthersInOrder) {
-    for (const char* name : {"A", "B", "C"}) Store(std::string(name) + ":d=4,o=5,b=125:c,d");
-    EXPECT_TRUE(Delete("B"));
-    EXPECT_EQ(File(), "[A]\r\nRTTTL=A:d=4,o=5,b=125:c, d\r\n[C]\r\nRTTTL=C:d=4,o=5,b=125:c, d\r\n");
-    EXPECT_EQ(Listed(), (std::vector<std::string>{"A", "C"}));
+TEST_F(RingtoneListTest, StoreDeleteAndLoadWorkOnTheListFile) {
+    const struct {
+        std::string before;  // the list file; "-" when there is none
+        char op;             // Store the RTTTL text, Delete or Load the name
+        std::string text;
+        bool result;
+        std::string after;  // "=" when unchanged, "-" for no file
+        std::string listed, loaded;
+    } cases[] = {
+        {"-", 'S', "Test:d=4,o=5,b=125:c,8d", true, "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n", "Test;", ""},
+        {ABC, 'D', "B", true, "[A]\r\nRTTTL=a\r\n[C]\r\nRTTTL=c\r\n", "A;C;", ""},
+        {"[Foo]\r\nRTTTL=x\r\n", 'S', "FOO:d=8,o=6,b=90:d,e", true, Foo, "Foo;", ""},
+        {Foo, 'L', "foo", true, "=", "Foo;", "FOO:d=8,o=6,b=90:d, e"},
+        {Foo, 'D', "FOO", true, "", "", ""},
+        {"[A[1]]\r\nRTTTL=A[1]:d=4,o=5,b=125:c, e\r\n", 'L', "A[1]", true, "=", "A[1];", "A[1]:d=4,o=5,b=125:c, e"},
+        {LongList(), 'L', "Long", true, "=", "Long;", LongList().substr(14, LongList().size() - 16)},
+        {Hand, 'S', "y:d=4,o=5,b=125:e,f", true,
+         "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n", "X;Y;", ""},
+        {Foo, 'L', "B", false, "=", "Foo;", "No name:d=4,o=5,b=125:"},
+        {Foo, 'D', "B", false, "=", "Foo;", ""},
+        {"-", 'D', "A", false, "-", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.op << " " << c.text << " in " << testing::PrintToString(c.before));
+        std::filesystem::remove(list.ListFileName());
+        if (c.before != "-") WriteBytes(list.ListFileName(), c.before);
+        ringtone.Clear();
+        bool result = true;
+        if (c.op == 'L') result = list.LoadFromFile(c.text);
+        else if (c.op == 'D') ringtone.SetName(c.text), result = list.DeleteFromFile();
+        else ringtone.SetFull_RTTTL(c.text), list.SaveToFile();
+        EXPECT_EQ(result, c.result);
+        const std::string after = c.after == "=" ? c.before : c.after;
+        EXPECT_EQ(Folder(), after == "-" ? "" : "Favtones.dat=" + after + ";");  // no temporary file left
+        EXPECT_EQ(Listed(), c.listed);
+        if (!c.loaded.empty()) EXPECT_EQ(ringtone.Full_RTTTL(), c.loaded);
+    }
 }
 
-TEST_F(RingtoneListTest, OneRuleFindsASectionWhateverItsCase) {
-    Store("Foo:d=4,o=5,b=125:c,d");
-    Store("FOO:d=8,o=6,b=90:d,e");
-    EXPECT_EQ(File(), "[Foo]\r\nRTTTL=FOO:d=8,o=6,b=90:d, e\r\n");
-    ASSERT_TRUE(list.LoadFromFile("foo"));
-    EXPECT_EQ(ringtone.Full_RTTTL(), "FOO:d=8,o=6,b=90:d, e");
-    EXPECT_TRUE(Delete("FOO"));
-    EXPECT_EQ(File(), "");
-    EXPECT_TRUE(Listed().empty());
-}
-
-TEST_F(RingtoneListTest, BracketsInNamesListAndLoadAgain) {
-    Store("A[1]:d=4,o=5,b=125:c, e");
-    EXPECT_EQ(Listed(), (std::vector<std::string>{"A[1]"}));
-    ringtone.Clear();
-    ASSERT_TRUE(list.LoadFromFile("A[1]"));
-    EXPECT_EQ(ringtone.Full_RTTTL(), "A[1]:d=4,o=5,b=125:c, e");
-}
-
-TEST_F(RingtoneListTest, LongRingtonesLoadWhole) {
-    std::string notes;
-    for (int i = 0; i < 300; ++i) notes += i ? ", 8c#.6" : "8c#.6";
-    const std::string text = "Long:d=4,o=5,b=125:" + notes;
-    ASSERT_GT(text.size(), 1200u);
-    Store(text);
-    ringtone.Clear();
-    ASSERT_TRUE(list.LoadFromFile("Long"));
-    EXPECT_EQ(ringtone.Full_RTTTL(), text);
-}
-
-TEST_F(RingtoneListTest, HandWrittenFilesKeepTheirOtherLines) {
-    WriteBytes(list.ListFileName(), "; kept by hand\n\n  [X]\nRTTTL=X:d=4,o=5,b=125:c\n\n[Y]\nrtttl = Y:d=4,o=5,b=125:d\n");
-    EXPECT_EQ(Listed(), (std::vector<std::string>{"X", "Y"}));
-    Store("y:d=4,o=5,b=125:e,f");
-    EXPECT_EQ(File(), "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n");
-    EXPECT_TRUE(Delete("x"));
-    EXPECT_EQ(File(), "; kept by hand\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n");
-}
-
-TEST_F(RingtoneListTest, MissingEntriesLoadEmptyText) {
-    Store("A:d=4,o=5,b=125:c,d");
-    EXPECT_FALSE(list.LoadFromFile("B"));
-    EXPECT_EQ(ringtone.Name(), "No name");
-    EXPECT_FALSE(ringtone.ErrorMessage().empty());
-    EXPECT_FALSE(Delete("B"));
-    EXPECT_EQ(File(), "[A]\r\nRTTTL=A:d=4,o=5,b=125:c, d\r\n");
-}
-
-TEST_F(RingtoneListTest, AFileOfAnotherLetterCaseIsAnotherList) {
-    WriteBytes(dir / "favtones.dat", "[A]\r\nRTTTL=A:d=4,o=5,b=125:c\r\n");
-    EXPECT_TRUE(Listed().empty());
-    EXPECT_FALSE(list.LoadFromFile("A"));
-}
-
-TEST_F(RingtoneListTest, DeletingFromAMissingListLeavesNoFile) {
-    EXPECT_FALSE(Delete("A"));
-    EXPECT_TRUE(FilesIn(dir.path()).empty());
-}
-
-TEST_F(RingtoneListTest, WriteFailuresAreReportedAndChangeNothing) {
+TEST_F(RingtoneListTest, FailuresAreReportedAndChangeNothing) {
+    ringtone.SetFull_RTTTL("A:d=4,o=5,b=125:c");
     // A list file that cannot be read is never overwritten.
     std::filesystem::create_directory(list.ListFileName());
-    ringtone.SetFull_RTTTL("A:d=4,o=5,b=125:c");
-    EXPECT_THROW(list.SaveToFile(), tw::ListError);
-    EXPECT_THROW(Listed(), tw::ListError);
+    ExpectListError(Reason::Io, [&] { list.SaveToFile(); });
+    ExpectListError(Reason::Io, [&] { Listed(); });
     EXPECT_TRUE(std::filesystem::is_directory(list.ListFileName()));
-
-    // A program directory that has gone away.
+    // A program directory that has gone away; the message names the file.
     tw::CRingtoneList gone(ringtone, dir / "gone");
     gone.SetListName("Favtones");
-    try {
-        gone.SaveToFile();
-        ADD_FAILURE() << "stored into a missing folder";
-    } catch (const tw::ListError& e) {
-        EXPECT_EQ(e.reason(), tw::ListError::Reason::Io);
-        EXPECT_NE(std::string(e.what()).find((dir / "gone" / "Favtones.dat").string()), std::string::npos);
-    }
+    EXPECT_NE(ExpectListError(Reason::Io, [&] { gone.SaveToFile(); }).find((dir / "gone/Favtones.dat").string()),
+              std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
+    // A file of another letter case is another list.
+    WriteBytes(dir / "favtones.dat", "[A]\r\nRTTTL=A:d=4,o=5,b=125:c\r\n");
+    list.SetListName("  Other ");
+    EXPECT_EQ(list.ListFileName(), (dir / "Other.dat").string());
+    EXPECT_EQ(Listed(), "");
+    EXPECT_FALSE(list.LoadFromFile("A"));
+    for (const char* bad : {"../Rock", "menu"}) ExpectListError(Reason::BadName, [&] { list.SetListName(bad); });
+    EXPECT_EQ(list.ListName(), "Other");
+    tw::CRingtoneList unnamed(ringtone, dir.path());
+    ExpectListError(Reason::BadName, [&] { unnamed.SaveToFile(); });
+    EXPECT_EQ(tw::DeleteRingtoneErrorText("/home/me/.local/share/Tunewright/Rock.dat"),
+              "Could not delete ringtone from file!  Your list is stored in /home/me/.local/share/Tunewright/Rock.dat"
+              "  Open this in notepad and remove the ringtone entry yourself.  There might have been some sort of "
+              "sharing violation or disk write error to cause this problem.");
 }
 
 TEST_F(RingtoneListTest, AListFileThatIsALinkStaysALink) {
     tw::test::TempDir elsewhere;
     WriteBytes(elsewhere / "Real.dat", "");
     std::filesystem::create_symlink(elsewhere / "Real.dat", list.ListFileName());
-    Store("A:d=4,o=5,b=125:c,d");
+    ringtone.SetFull_RTTTL("A:d=4,o=5,b=125:c,d");
+    list.SaveToFile();
     EXPECT_TRUE(std::filesystem::is_symlink(list.ListFileName()));
     EXPECT_EQ(ReadBytes(elsewhere / "Real.dat"), "[A]\r\nRTTTL=A:d=4,o=5,b=125:c, d\r\n");
 }
 
-TEST_F(RingtoneListTest, ListNamesAreCheckedAndTrimmed) {
-    list.SetListName("  Rock ");
-    EXPECT_EQ(list.ListName(), "Rock");
-    EXPECT_EQ(list.ListFileName(), (dir / "Rock.dat").string());
-    EXPECT_THROW(list.SetListName("../Rock"), tw::ListError);
-    EXPECT_THROW(list.SetListName("menu"), tw::ListError);
-    EXPECT_EQ(list.ListName(), "Rock");
-
-    tw::CRingtoneList unnamed(ringtone, dir.path());
-    EXPECT_THROW(unnamed.SaveToFile(), tw::ListError);
+TEST_F(RingtoneListTest, ScanOffersOnlyUsableListFilesOrFavtones) {
+    tw::SortedNameList names;
+    tw::ScanListFiles(names, dir.path());
+    EXPECT_EQ(names.Items(), std::vector<std::string>{"Favtones"});
+    EXPECT_EQ(Folder(), "");
+    for (const char* file : {"a.dat", "B.dat", "menu.dat", "MENU.dat", ".hidden.dat", "~Rock.dat", "notes.txt",
+                             "Rock.DAT", ".Rock.dat.12-0.tmp", " padded.dat", ".dat"})
+        WriteBytes(dir / file, "");
+    std::filesystem::create_directory(dir / "folder.dat");
+    tw::ScanListFiles(names, dir.path());
+    EXPECT_EQ(names.Items(), (std::vector<std::string>{"a", "B"}));
 }
 
-TEST(DeleteRingtoneError, NamesTheRealListFile) {
-    EXPECT_EQ(tw::DeleteRingtoneErrorText("/home/me/.local/share/Tunewright/Rock.dat"),
-              "Could not delete ringtone from file!  Your list is stored in /home/me/.local/share/Tunewright/Rock.dat"
-              "  Open this in notepad and remove the ringtone entry yourself.  There might have been some sort of "
-              "sharing violation or disk write error to cause this problem.");
+TEST_F(RingtoneListTest, NewRenameClearAndDeleteWholeLists) {
+    EXPECT_TRUE(tw::NewList(list, "Dance"));
+    WriteBytes(dir / "Rock.dat", "rock");
+    EXPECT_FALSE(tw::NewList(list, " Rock"));  // an existing list just becomes the current one
+    ExpectListError(Reason::BadName, [&] { tw::NewList(list, "~x"); });
+    EXPECT_EQ(list.ListName(), "Rock");
+    tw::RenameList(list, " Rock ");  // its own name: nothing happens
+    ExpectListError(Reason::Exists, [&] { tw::RenameList(list, "Dance"); });
+    EXPECT_EQ(Folder(), "Dance.dat=;Rock.dat=rock;");
+    tw::RenameList(list, "Pop");
+    EXPECT_EQ(list.ListName() + " " + list.ListFileName(), "Pop " + (dir / "Pop.dat").string());
+    list.SetListName("Empty");  // a list without a file
+    ExpectListError(Reason::Exists, [&] { tw::RenameList(list, "Pop"); });
+    tw::RenameList(list, "Mine");
+    EXPECT_EQ(Folder(), "Dance.dat=;Mine.dat=;Pop.dat=rock;");
+    list.SetListName("Pop");
+    tw::ClearList(list);
+    list.SetListName("New");
+    tw::ClearList(list);
+    EXPECT_EQ(Folder(), "Dance.dat=;Mine.dat=;New.dat=;Pop.dat=;");
+    EXPECT_TRUE(tw::DeleteList(list));
+    EXPECT_FALSE(tw::DeleteList(list));
+    std::filesystem::create_directory(dir / "Odd.dat");
+    list.SetListName("Odd");
+    ExpectListError(Reason::Io, [&] { tw::DeleteList(list); });
+    EXPECT_EQ(Folder(), "Dance.dat=;Mine.dat=;Odd.dat/;Pop.dat=;");
 }
 
 }  // namespace

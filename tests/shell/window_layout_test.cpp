@@ -2,40 +2,35 @@
 
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "twips.h"
 #include "window_layout.h"
+#include "window_placement.h"
 
 namespace {
 
-using tw::LayoutForClient;
 using tw::MainWindowLayout;
-using tw::MinimumSizeSnap;
 using tw::TwipRect;
 using tw::TwipSize;
 
 TEST(WindowLayout, AtTheDesignSizeTheFramesHaveTheirDesignFigures) {
-    const MainWindowLayout layout = LayoutForClient(tw::DesignClientSize);
-    EXPECT_EQ(layout.fraResults, (TwipRect{2940, 1440, 7035, 4365}));
-    EXPECT_EQ(layout.fraRingtones, (TwipRect{60, 60, 2775, 5760}));
-    EXPECT_EQ(layout.lstRingtones, (TwipRect{120, 600, 2535, 4125}));
-    EXPECT_EQ(layout.cmdExport, (TwipRect{300, 5085, 1035, 615}));
-    EXPECT_EQ(layout.cmdDelete, (TwipRect{1440, 5085, 1035, 615}));
-    EXPECT_EQ(layout.lblHelpRingtoneList, (TwipRect{120, 4785, 2535, 255}));
-    EXPECT_EQ(layout.lblBack, (TwipRect{240, 300, 6675, 3345}));
-    EXPECT_EQ(layout.txtRingtone, (TwipRect{960, 1140, 5835, 2385}));
-    EXPECT_EQ(layout.cmdPlaySound, (TwipRect{5940, 3690, 975, 615}));
-    EXPECT_EQ(layout.cmdSave, (TwipRect{4905, 3690, 975, 615}));
-    EXPECT_EQ(layout.txtMessage, (TwipRect{960, 3690, 3915, 615}));
-    EXPECT_EQ(layout.fraClickHelp, (TwipRect{60, 3750, 735, 555}));
-    EXPECT_EQ(layout.lblMyWeb, (TwipRect{2280, 5865, 4575, 210}));
-    EXPECT_EQ(layout.lblCopy, (TwipRect{60, 5865, 4395, 210}));
+    const MainWindowLayout layout = tw::LayoutForClient(tw::DesignClientSize);
+    const std::pair<TwipRect MainWindowLayout::*, TwipRect> cases[] = {
+        {&MainWindowLayout::fraResults, {2940, 1440, 7035, 4365}}, {&MainWindowLayout::fraRingtones, {60, 60, 2775, 5760}},
+        {&MainWindowLayout::lstRingtones, {120, 600, 2535, 4125}}, {&MainWindowLayout::cmdExport, {300, 5085, 1035, 615}},
+        {&MainWindowLayout::cmdDelete, {1440, 5085, 1035, 615}},
+        {&MainWindowLayout::lblHelpRingtoneList, {120, 4785, 2535, 255}},
+        {&MainWindowLayout::lblBack, {240, 300, 6675, 3345}},      {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 2385}},
+        {&MainWindowLayout::cmdPlaySound, {5940, 3690, 975, 615}}, {&MainWindowLayout::cmdSave, {4905, 3690, 975, 615}},
+        {&MainWindowLayout::txtMessage, {960, 3690, 3915, 615}},   {&MainWindowLayout::fraClickHelp, {60, 3750, 735, 555}},
+        {&MainWindowLayout::lblMyWeb, {2280, 5865, 4575, 210}},    {&MainWindowLayout::lblCopy, {60, 5865, 4395, 210}}};
+    for (const auto& [member, rect] : cases) EXPECT_EQ(layout.*member, rect) << rect.Left << "," << rect.Top;
 }
 
 TEST(WindowLayout, ResizingMovesOnlyTheGrowingPartsAndTheirBottomRows) {
     const MainWindowLayout design = tw::DesignLayout();
-    const MainWindowLayout big = LayoutForClient({20000, 12000});
-    // Kept in place and size.
+    const MainWindowLayout big = tw::LayoutForClient({20000, 12000});
     for (const auto member : {&MainWindowLayout::fraSource, &MainWindowLayout::fraFrom, &MainWindowLayout::fraDisplayAs,
                               &MainWindowLayout::cboList, &MainWindowLayout::txtName, &MainWindowLayout::txtTempo,
                               &MainWindowLayout::lblNoteCount, &MainWindowLayout::lblBegin})
@@ -47,48 +42,46 @@ TEST(WindowLayout, ResizingMovesOnlyTheGrowingPartsAndTheirBottomRows) {
     EXPECT_EQ(big.txtRingtone, (TwipRect{960, 1140, 17000 - 1200, 10245 - 1980}));
 }
 
-TEST(WindowLayout, AWindowBelowTheMinimumSnapsBack) {
-    struct Case {
-        TwipSize outer;
-        std::optional<TwipSize> snap;
-    };
-    const Case cases[] = {
+TEST(WindowLayout, AWindowBelowTheMinimumSnapsBackBeforeItIsLaidOut) {
+    const std::pair<TwipSize, std::optional<TwipSize>> cases[] = {
         {{10155, 4965}, std::nullopt},          {{20000, 9000}, std::nullopt},
         {{10140, 6840}, TwipSize{10155, 6840}}, {{12000, 4950}, TwipSize{12000, 4965}},
-        {{3000, 1500}, TwipSize{10155, 4965}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.outer.Width) + " x " + std::to_string(c.outer.Height));
-        EXPECT_EQ(MinimumSizeSnap(c.outer), c.snap);
-    }
-}
-
-TEST(WindowLayout, TheResizeHandlerIgnoresAMinimizedWindowAndSnapsBeforeLayingOut) {
+        {{3000, 1500}, TwipSize{10155, 4965}}};
+    for (const auto& [outer, snap] : cases) EXPECT_EQ(tw::MinimumSizeSnap(outer), snap) << outer.Width << "x" << outer.Height;
     const tw::ResizeOutcome minimized = tw::OnResize(true, {2000, 400}, {1900, 0});
-    EXPECT_FALSE(minimized.SnapOuterTo);
-    EXPECT_FALSE(minimized.Layout);
-
+    EXPECT_FALSE(minimized.SnapOuterTo || minimized.Layout);
     const tw::ResizeOutcome small = tw::OnResize(false, {9000, 6000}, {8880, 5280});
     EXPECT_EQ(small.SnapOuterTo, (TwipSize{10155, 6000}));
     EXPECT_FALSE(small.Layout);
-
     const tw::ResizeOutcome fine = tw::OnResize(false, tw::DesignOuterSize, tw::DesignClientSize);
     EXPECT_FALSE(fine.SnapOuterTo);
-    ASSERT_TRUE(fine.Layout);
-    EXPECT_EQ(*fine.Layout, LayoutForClient(tw::DesignClientSize));
+    EXPECT_EQ(fine.Layout, tw::LayoutForClient(tw::DesignClientSize));
 }
 
-TEST(Twips, FifteenTwipsMakeOnePixel) {
-    EXPECT_EQ(tw::PixelsFromTwips(10155), 677);
-    EXPECT_EQ(tw::PixelsFromTwips(6840), 456);
-    EXPECT_EQ(tw::PixelsFromTwips(7.5), 0);    // half a pixel: to the even neighbour
-    EXPECT_EQ(tw::PixelsFromTwips(22.5), 2);
-    EXPECT_EQ(tw::PixelsFromTwips(9322.5), 622);  // 621.5
-    EXPECT_EQ(tw::PixelsFromTwips(1e300), std::numeric_limits<int>::max());
+TEST(Twips, FifteenTwipsMakeOnePixelRoundingHalvesToEven) {
+    const std::pair<double, int> cases[] = {{10155, 677}, {6840, 456}, {7.5, 0}, {22.5, 2}, {9322.5, 622},
+                                            {1e300, std::numeric_limits<int>::max()}};
+    for (const auto& [twips, pixels] : cases) EXPECT_EQ(tw::PixelsFromTwips(twips), pixels) << twips;
     EXPECT_EQ(tw::TwipsFromPixels(677), 10155);
     EXPECT_EQ(tw::TwipsFromPixels(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
     EXPECT_EQ(tw::PixelsFromTwips(TwipRect{60, 60, 2775, 5760}), (tw::PixelRect{4, 4, 185, 384}));
     EXPECT_EQ(tw::TwipsFromPixels(tw::PixelRect{4, 4, 185, 384}), (TwipRect{60, 60, 2775, 5760}));
+}
+
+TEST(WindowPlacement, AWindowOnAnyScreenStaysAndOneOffEveryScreenMovesOntoThePrimaryKeepingItsSize) {
+    const TwipRect primary{0, 0, 28800, 16200}, second{28800, 0, 28800, 16200};  // side by side
+    const std::vector<TwipRect> both{primary, second};
+    for (const TwipRect window : {TwipRect{1500, 900, 10155, 6840}, TwipRect{40000, 3000, 10155, 6840},
+                                  TwipRect{24000, 100, 10155, 6840},   // across the two screens
+                                  TwipRect{-8000, 0, 10155, 6840}})   // mostly off, its grab strip on
+        EXPECT_EQ(tw::KeepOnScreen(window, both, primary), window) << window.Left;
+    const TwipRect centred{9322, 4680, 10155, 6840};
+    EXPECT_EQ(tw::KeepOnScreen({40000, 3000, 10155, 6840}, {primary}, primary), centred);  // its screen is gone
+    EXPECT_EQ(tw::KeepOnScreen({1500, -6000, 10155, 6840}, both, primary), centred);       // title above the top
+    EXPECT_EQ(tw::KeepOnScreen({57000, 500, 10155, 6840}, both, primary), centred);        // a sliver at the edge
+    // Larger than the screen: its top-left corner goes on the screen.
+    EXPECT_EQ(tw::KeepOnScreen({90000, 90000, 40000, 20000}, both, primary), (TwipRect{0, 0, 40000, 20000}));
+    EXPECT_EQ(tw::Centred({10155, 6840}, second), (TwipRect{28800 + 9322, 4680, 10155, 6840}));
 }
 
 }  // namespace

@@ -1,173 +1,107 @@
-#include <cmath>
 #include <limits>
 
 #include "cwave.h"
 #include "fake_player.h"
 #include "sound_test_support.h"
+#include "wave_layout.h"
 
 namespace twtest {
 namespace {
+
+using Samples = std::vector<std::int16_t>;
 
 class CWaveTest : public ::testing::Test {
 protected:
     CWaveTest() : wave(player) { wave.Start(); }
 
-    Bytes Image() { return wave.WaveImage(); }
+    Samples Part(std::size_t from, std::size_t count) const {
+        return {wave.SampleData().begin() + from, wave.SampleData().begin() + from + count};
+    }
 
     tw::FakePlayer player;
     tw::CWave wave;
 };
 
-TEST_F(CWaveTest, EmptySoundIsTheFortySixByteImage) {
-    const Bytes expected = {0x52, 0x49, 0x46, 0x46, 0x26, 0x00, 0x00, 0x00, 0x57, 0x41, 0x56, 0x45, 0x66, 0x6D, 0x74, 0x20,
-                            0x10, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x40, 0x1F, 0x00, 0x00, 0x80, 0x3E, 0x00, 0x00,
-                            0x02, 0x00, 0x10, 0x00, 0x64, 0x61, 0x74, 0x61, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00};
-    EXPECT_EQ(Image(), expected);
-
-    TempFolder folder;
-    wave.SetFilename(folder.File("empty.wav"));
-    wave.Save();
-    EXPECT_EQ(ReadBytes(folder.File("empty.wav")), expected);
-    wave.Play();
-    ASSERT_EQ(player.Played().size(), 1u);
-    EXPECT_EQ(player.Played()[0], expected);
-}
-
-TEST_F(CWaveTest, Tone880HzGivesTheKnownSamplesAndSizes) {
+TEST_F(CWaveTest, TheEmptySoundAndTonesGiveTheKnownImages) {
+    EXPECT_EQ(wave.WaveImage(), (Bytes{'R', 'I', 'F', 'F', 0x26, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+                                       0x10, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0,
+                                       2, 0, 0x10, 0, 'd', 'a', 't', 'a', 2, 0, 0, 0, 0, 0}));
     wave.AddNote(880, 0.375);
-    const std::vector<std::int16_t>& s = wave.SampleData();
-    ASSERT_EQ(s.size(), 3037u);
-    EXPECT_EQ(wave.SampleCount(), 3036);
-    const std::vector<std::int16_t> first(s.begin(), s.begin() + 5);
-    EXPECT_EQ(first, (std::vector<std::int16_t>{0, 0, 19123, 29469, 26289}));
-    EXPECT_EQ(s[2999], -29469);
-    EXPECT_EQ(s[3000], -19123);
-    for (std::size_t i = 3001; i < s.size(); ++i) EXPECT_EQ(s[i], 0) << "gap sample " << i;
-
-    const Bytes image = Image();
+    ASSERT_EQ(wave.SampleData().size(), 3037u);
+    EXPECT_EQ(Part(0, 5), (Samples{0, 0, 19123, 29469, 26289}));
+    EXPECT_EQ(Part(2999, 2), (Samples{-29469, -19123}));
+    EXPECT_EQ(Part(3001, 36), Samples(36, 0));  // the gap
+    const Bytes& image = wave.WaveImage();
     EXPECT_EQ(image.size(), 6118u);
     EXPECT_EQ(U32At(image, 4), 6110u);
     EXPECT_EQ(U32At(image, 40), 6074u);
-    EXPECT_EQ(SampleAt(image, 2), 19123);
-    EXPECT_EQ(SampleAt(image, 3000), -19123);
-}
+    EXPECT_EQ(Bytes(image.begin() + 48, image.begin() + 50), (Bytes{0xB3, 0x4A}));  // sample 2: 19123
 
-struct CountCase {
-    double frequency;  // 0 for a pause
-    double seconds;
-    std::size_t samples;  // added, a tone's gap included
-};
+    wave.Start();  // 2.5 cycles make two whole sine periods
+    wave.AddNote(1000, 0.0025);
+    EXPECT_EQ(Part(1, 16), (Samples{0, 21213, 30000, 21213, 0, -21213, -30000, -21213, 0, 21213, 30000, 21213, 0,
+                                    -21213, -30000, -21213}));
+    EXPECT_EQ(Bytes(wave.WaveImage().begin() + 58, wave.WaveImage().begin() + 60), (Bytes{0xD0, 0x8A}));  // -30000
+}
 
 TEST_F(CWaveTest, TonesAndPausesAddWholeCycles) {
-    const CountCase cases[] = {
+    // Frequency (0 for a pause), seconds, samples added with a tone's 36-sample gap.
+    const std::tuple<double, double, std::size_t> cases[] = {
         {523, 0.375, 2998 + 36},  // 196 cycles
+        {880, 0.375, 3000 + 36},  // 330 cycles
         {1000, 0.0025, 16 + 36},  // 2.5 cycles go to 2
         {0, 0.25, 2000},          // 110 periods of 440 Hz
-        {0, 0.125, 1000},
-        {0, 0.03125, 255},  // 14 periods, 254.55 samples
-        {0, 0.005, 36},     // the gap after a tone
+        {0, 0.03125, 255},        // 14 periods, 254.55 samples
+        {0, 0.005, 36},           // the gap after a tone
+        {8, 0.5, 4000 + 36},      // the phase step is below the loop's margin: the loop ends a sample early
     };
-    for (const CountCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.frequency << " Hz, " << c.seconds << " s");
+    for (const auto& [frequency, seconds, samples] : cases) {
+        SCOPED_TRACE(testing::Message() << frequency << " Hz, " << seconds << " s");
         wave.Start();
-        if (c.frequency == 0) wave.AddPause(c.seconds);
-        else wave.AddNote(c.frequency, c.seconds);
-        EXPECT_EQ(wave.SampleData().size(), 1 + c.samples);
-        EXPECT_EQ(static_cast<std::size_t>(wave.SampleCount()), c.samples);
+        frequency == 0 ? wave.AddPause(seconds) : wave.AddNote(frequency, seconds);
+        EXPECT_EQ(wave.SampleData().size(), 1 + samples);
+        EXPECT_EQ(static_cast<std::size_t>(wave.SampleCount()), samples);
     }
+    EXPECT_NE(wave.SampleData()[3999], 0);  // the 8 Hz tone: its last sample stays silent
+    EXPECT_EQ(wave.SampleData()[4000], 0);
 }
 
-TEST_F(CWaveTest, TwoAndAHalfCyclesMakeTwoWholeSinePeriods) {
-    wave.AddNote(1000, 0.0025);
-    const std::vector<std::int16_t> tone(wave.SampleData().begin() + 1, wave.SampleData().begin() + 17);
-    EXPECT_EQ(tone, (std::vector<std::int16_t>{0, 21213, 30000, 21213, 0, -21213, -30000, -21213, 0, 21213, 30000,
-                                               21213, 0, -21213, -30000, -21213}));
-    const Bytes image = Image();
-    EXPECT_EQ(image[44 + 2 * 7], 0xD0);  // -30000, low byte first
-    EXPECT_EQ(image[45 + 2 * 7], 0x8A);
-}
-
-TEST_F(CWaveTest, EachBuildTakesTheWholeStore) {
+TEST_F(CWaveTest, EachPlayBuildsFromTheWholeStore) {
     wave.AddNote(880, 0.1);
-    wave.Play();
     wave.Play();
     wave.AddPause(0.25);
     wave.Play();
-    const auto played = player.Played();
-    ASSERT_EQ(played.size(), 3u);
-    EXPECT_EQ(played[0], played[1]);
-    EXPECT_EQ(played[2].size(), played[1].size() + 2 * 2000);
-    EXPECT_TRUE(std::equal(played[1].begin() + 44, played[1].end(), played[2].begin() + 44));
-}
-
-TEST_F(CWaveTest, StartStopsThePlayerAndDiscardsTheSamples) {
-    wave.AddNote(880, 0.375);
-    wave.Start();
-    EXPECT_EQ(wave.SampleData(), std::vector<std::int16_t>{0});
-    EXPECT_EQ(player.Calls(), (std::vector<std::string>{"stop", "stop"}));
+    ASSERT_EQ(player.Played().size(), 2u);
+    EXPECT_EQ(player.Played()[1], wave.WaveImage());
+    EXPECT_EQ(player.Played()[1].size(), player.Played()[0].size() + 2 * 2000);
 }
 
 TEST_F(CWaveTest, RateFieldsAndCountsFollowTheSampleRate) {
     wave.SetSampleRate(11025);
     wave.AddPause(0.25);  // 110 periods: 2756.25 samples
-    const Bytes image = Image();
+    const Bytes& image = wave.WaveImage();
     EXPECT_EQ(U32At(image, 24), 11025u);
     EXPECT_EQ(U32At(image, 28), 22050u);
-    EXPECT_EQ(image[32], 2);  // block alignment and bits stay fixed
-    EXPECT_EQ(image[34], 16);
+    EXPECT_EQ(image[32] + 100 * image[34], 2 + 1600);  // block alignment and bits stay fixed
     EXPECT_EQ(U32At(image, 40), 2u * (1 + 2756));
 }
 
-TEST_F(CWaveTest, SlowToneStaysInsideItsOwnRoom) {
-    // 8 Hz: the phase step is below the loop's margin, so the loop ends one
-    // sample early; the note still takes exactly its count.
-    wave.AddNote(8, 0.5);
-    const std::vector<std::int16_t>& s = wave.SampleData();
-    ASSERT_EQ(s.size(), 1u + 4000 + 36);
-    EXPECT_NE(s[3999], 0);
-    EXPECT_EQ(s[4000], 0);
-    EXPECT_EQ(wave.SampleCount(), 4036);
-}
-
-struct FailureCase {
-    const char* name;
-    bool pause;
-    double frequency;
-    double seconds;
-    Reason reason;
-};
-
 TEST_F(CWaveTest, UnsoundableNotesFailAndAddNothing) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const FailureCase cases[] = {
-        {"zero frequency", false, 0, 1, Reason::BadNote},
-        {"negative frequency", false, -440, 1, Reason::BadNote},
-        {"NaN frequency", false, nan, 1, Reason::BadNote},
-        {"infinite frequency", false, inf, 1, Reason::BadNote},
-        {"zero length", false, 440, 0, Reason::BadNote},
-        {"negative length", false, 440, -0.25, Reason::BadNote},
-        {"NaN length", false, 440, nan, Reason::BadNote},
-        {"half a cycle", false, 100, 0.005, Reason::TooShort},
-        {"tone over an hour", false, 440, 3601, Reason::TooLong},
-        {"zero pause", true, 0, 0, Reason::BadNote},
-        {"infinite pause", true, 0, inf, Reason::BadNote},
-        {"pause of half a period", true, 0, 1.0 / 880, Reason::TooShort},
-        {"pause over an hour", true, 0, 3600.1, Reason::TooLong},
-    };
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const std::tuple<double, double, Reason> cases[] = {  // frequency (0 for a pause), seconds
+        {-440, 1, Reason::BadNote},   {nan, 1, Reason::BadNote},        {inf, 1, Reason::BadNote},
+        {440, 0, Reason::BadNote},    {440, -0.25, Reason::BadNote},    {440, nan, Reason::BadNote},
+        {100, 0.005, Reason::TooShort}, {440, 3601, Reason::TooLong},   {0, 0, Reason::BadNote},
+        {0, inf, Reason::BadNote},    {0, 1.0 / 880, Reason::TooShort}, {0, 3600.1, Reason::TooLong}};
     wave.AddNote(880, 0.1);
-    const std::vector<std::int16_t> before = wave.SampleData();
-    for (const FailureCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        ExpectSoundError(
-            [&] {
-                if (c.pause) wave.AddPause(c.seconds);
-                else wave.AddNote(c.frequency, c.seconds);
-            },
-            c.reason);
+    const Samples before = wave.SampleData();
+    for (const auto& [frequency, seconds, reason] : cases) {
+        SCOPED_TRACE(testing::Message() << frequency << " Hz, " << seconds << " s");
+        ExpectSoundError([&, f = frequency, s = seconds] { f == 0 ? wave.AddPause(s) : wave.AddNote(f, s); }, reason);
         EXPECT_EQ(wave.SampleData(), before);
         EXPECT_EQ(static_cast<std::size_t>(wave.SampleCount()), before.size() - 1);
     }
+    ExpectSoundError([&] { wave.AddNote(0, 1); }, Reason::BadNote);
 }
 
 TEST_F(CWaveTest, GrowthPastAnHourIsRefusedBeforeAnySample) {
@@ -175,6 +109,26 @@ TEST_F(CWaveTest, GrowthPastAnHourIsRefusedBeforeAnySample) {
     wave.AddPause(1800);  // half an hour: 14.4 million samples
     ExpectSoundError([&] { wave.AddPause(1800.1); }, Reason::TooLong, "the sound is too long");
     EXPECT_EQ(wave.SampleData().size(), 1u + 14'400'000);
+}
+
+TEST_F(CWaveTest, TheLayoutReaderFindsTheSamplesAndRefusesImagesItCannotPlay) {
+    wave.AddNote(880, 0.375);
+    const Bytes good = wave.WaveImage();
+    const tw::WaveLayout layout = tw::ReadWaveLayout(good);
+    EXPECT_EQ(std::tuple(layout.sampleRate, layout.dataOffset, layout.dataBytes),
+              std::tuple(8000u, std::size_t{44}, std::size_t{6074}));
+    EXPECT_DOUBLE_EQ(layout.Seconds(), 3037.0 / 8000);
+    // Byte changed and its new value; past the end: the image is cut to `value` bytes. A header cut
+    // short, not RIFF, not PCM, stereo, 8-bit, a rate of 0, data past the end.
+    const std::pair<std::size_t, std::uint8_t> cases[] = {{1000000, 43}, {0, 'X'}, {20, 3}, {22, 2},
+                                                          {34, 8},       {24, 0},   {42, 1}};
+    for (const auto& [at, value] : cases) {
+        SCOPED_TRACE(at);
+        Bytes image = good;
+        if (at >= image.size()) image.resize(value);
+        else image[at] = image[at == 24 ? 25 : at] = value;  // a rate of 0 clears both of its bytes
+        ExpectSoundError([&] { tw::ReadWaveLayout(image); }, Reason::PlayFailed);
+    }
 }
 
 }  // namespace

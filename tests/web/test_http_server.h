@@ -11,20 +11,18 @@ namespace tw::test {
 
 // The bytes of an HTTP answer with the given status and body.
 inline std::string HttpAnswer(int status, const std::string& body, bool withLength = true) {
-    std::string answer = "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Other") + "\r\n";
-    if (withLength) answer += "Content-Length: " + std::to_string(body.size()) + "\r\n";
-    answer += "Content-Type: text/plain\r\nConnection: close\r\n\r\n";
-    return answer + body;
+    return "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Other") + "\r\n" +
+           (withLength ? "Content-Length: " + std::to_string(body.size()) + "\r\n" : "") +
+           "Content-Type: text/plain\r\nConnection: close\r\n\r\n" + body;
 }
 
-// A small HTTP server on 127.0.0.1, run by the thread's Qt event loop (the
-// client's wait runs it). Every request gets the same answer, or none at
-// all. Stops listening and drops its connections when it goes.
+// A small HTTP server on 127.0.0.1 on a free port, run by the thread's Qt
+// event loop (the client's wait runs it). Every request gets the same raw
+// answer and the connection is closed, or, when silent, no answer at all.
 class TestHttpServer {
 public:
-    // Listens on a free port, or on `port`; see Listening().
-    explicit TestHttpServer(quint16 port = 0) {
-        server_.listen(QHostAddress::LocalHost, port);
+    TestHttpServer() {
+        server_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { Accept(); });
     }
     ~TestHttpServer() { server_.close(); }  // the connections are the server's children
@@ -33,16 +31,11 @@ public:
 
     bool Listening() const { return server_.isListening(); }
     std::string BaseUrl() const { return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/"; }
-
-    // The raw bytes every request gets; then the connection is closed.
-    void Answer(std::string raw) {
+    void Answer(std::string raw, bool silent = false) {
         answer_ = std::move(raw);
-        silent_ = false;
+        silent_ = silent;
     }
     void Serve(const std::string& body, int status = 200) { Answer(HttpAnswer(status, body)); }
-    // Accepts connections and reads requests but never answers.
-    void NeverAnswer() { silent_ = true; }
-
     int Requests() const { return requests_; }
     const std::string& LastRequestLine() const { return lastRequestLine_; }
 
@@ -71,13 +64,13 @@ private:
     std::string lastRequestLine_;
 };
 
-// A port on 127.0.0.1 that nothing listens on: one that was free a moment ago.
-inline quint16 RefusedPort() {
+// An address on 127.0.0.1 that nothing listens on: a port that was free a moment ago.
+inline std::string RefusedBaseUrl() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
     probe.close();
-    return port;
+    return "http://127.0.0.1:" + std::to_string(port) + "/";
 }
 
 }  // namespace tw::test

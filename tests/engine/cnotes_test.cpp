@@ -1,0 +1,241 @@
+#include <tuple>
+
+#include "test_support.h"
+
+namespace {
+
+using namespace twtest;
+constexpr Notation R = Notation::RTTTL, C = Notation::Composer, K = Notation::Keypresses;
+
+const std::string kDuration = "RTTTL default duration invalid\r\n", kName = "Ringtone name is invalid.\r\n",
+                  kTempo = "The tempo is invalid.\r\n", kOctave = "RTTTL default octave is invalid.\r\n",
+                  kTooMany = "This ringing tone has more than 50 notes!\r\n",
+                  kInvalid = "The ringtone note format seems to be invalid.  Check the ringtone matches the source "
+                             "type in Box 1.\r\n",
+                  kSeparator = "The note separator could not be found.  Normally a space, comma space, or just a "
+                               "comma is used to separate the actual notes in a ringtone.\r\n";
+
+// A whole ringtone read: name, tempo, default duration and octave, whether
+// name, tempo, duration and octave were found (unchecked when null), the
+// number of notes and the problems reported.
+struct ReadCase {
+    Notation notation;
+    const char *text, *header;
+    std::int32_t count;
+    std::string message;
+};
+
+TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
+    const ReadCase cases[] = {
+        {R, "8c 8d", "No name|125|4|5|0000", 2, kDuration + kName + kTempo + kOctave},
+        {R, ":d=4,o=5,b=125:8c 8d", "No name|125|4|5|1111", 2, ""},
+        {R, "Song:d=8,o=6,b=100:c,d,4e", "Song|100|8|6|1111", 3, ""},
+        {R, "Song:d= 8,o=6,b=100 :c,d", "Song|100 | 8|6|1111", 2, kInvalid},
+        {R, "Tempo Song:d=4,o=5,b=125:c", "No name|125|4|5|1111", 0, kSeparator},
+        {R, "Song:d=16,b=90:c,d", "Song|90|16|5|1110", 2, kOctave},
+        {R, "Song:o=5,b=125:c,d", "Song|125|4|5|1101", 2, kDuration},
+        {C, "Song (Tempo 120) 4c1 8d1", "Song|120|4|5|1111", 2, ""},
+        {C, "Song Tempo=120: 4c1", "Song|120|4|5|1111", 1, ""},
+        {C, "  My Song  :Tempo=90:4c1,4d1", "My Song|90|4|5|1111", 2, ""},
+        {C, "4c1 8d1", "No name|125|4|5|0011", 2, kName + kTempo},
+        {C, "4c1", "No name|125|4|5|0011", 0, kName + kTempo + kSeparator},
+        {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""},
+        {K, "1,2,3", nullptr, 3, ""},
+        {K, "T:Tempo=125:1", nullptr, 0, kSeparator},
+        {R, "S:d=4,o=5,b=125:8d 8f,c", nullptr, 2, kInvalid},
+        {R, "S:d=3,o=5,b=125:c,d", nullptr, 2, kInvalid},
+        {R, "S:d=4,o=5,b=125:8c9,c", nullptr, 2, kInvalid},
+        {R, "S:d=4,o=5,b=125:16c#.6,8p.,8c ,c,,d", nullptr, 6, ""},
+        {R, "S:d=32,o=7,b=125:c,d", nullptr, 2, ""},
+        {C, "S:Tempo=125:4c1,4-,4.-,4-2,16.#f3", nullptr, 5, ""},
+        {C, "S:Tempo=125:4c,4d1", nullptr, 2, kInvalid},
+        {C, "S:Tempo=125:4c1,8c4", nullptr, 2, kInvalid}};
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto notes = Ringtone(",");
+        notes.SetFull(c.notation, c.text);
+        std::string header = notes.Name() + "|" + notes.Tempo() + "|" + notes.DefaultDuration() + "|" +
+                             notes.DefaultOctave() + "|";
+        for (bool f : {notes.NameFound(), notes.TempoFound(), notes.DurationFound(), notes.OctaveFound()})
+            header += f ? '1' : '0';
+        if (c.header) EXPECT_EQ(header, c.header);
+        EXPECT_EQ(notes.Count(), c.count);
+        EXPECT_EQ(notes.ErrorMessage(), c.message);
+    }
+}
+
+TEST(WholeRead, HeadersThatCannotBeTakenApartFail) {
+    const std::pair<Notation, const char*> cases[] = {
+        {C, "My tune Tempo=100 4c1"}, {K, "My tune Tempo=100 1 2"}, {R, "Song:o=5,d=4,b=125:c"},
+        {C, "Song (Tempo 120 4c1 8d1"}, {R, "Song:d=4:c d"}, {R, "Song:d=4,o=5:c d"}, {R, "Song:d=4,o=5,b=125 c d"},
+        {C, "a:b:Tempo=125:4c1,4d1"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.second);
+        auto notes = Ringtone(",");
+        ExpectEngineError([&] { notes.SetFull(c.first, c.second); }, Reason::BadHeader);
+    }
+}
+
+TEST(RingtoneText, UpToOneMebibyteIsReadAndLongerTextsAreRefusedUnread) {
+    auto notes = Ringtone(",");
+    std::string text = "Big:Tempo=100:4c1,4d1";
+    text.resize(tw::MaxRingtoneText, ' ');
+    notes.SetFull_Composer(text);
+    EXPECT_EQ(notes.Full_Composer(), "Big:Tempo=100:4c1,4d1");
+    text += ' ';
+    for (auto set : {&tw::CNotes::SetFull_RTTTL, &tw::CNotes::SetFull_Composer, &tw::CNotes::SetFull_Keypresses})
+        ExpectEngineError([&] { (notes.*set)(text); }, Reason::TooLong);
+    ExpectEngineError([&] { notes.SetFull(R, text); }, Reason::TooLong);
+    EXPECT_EQ(notes.Full_Composer(), "Big:Tempo=100:4c1,4d1");
+}
+
+TEST(RingtoneRecord, ClearResetsTheReadButNotTheSeparatorsOrPauseDuration) {
+    auto state = std::make_shared<tw::NoteState>();
+    tw::CNotes notes(state);
+    notes.SetOutputSeparator(", ");
+    notes.SetFull_RTTTL("Song:d=8,o=6,b=100:c|d");
+    *state = tw::NoteState{"8", "6", "8", "3", "2", "16", "2"};
+    notes.Clear();
+    EXPECT_EQ(notes.Full_RTTTL() + notes.Full_Composer(), ":d=4,o=5,b=125::Tempo=125:");
+    EXPECT_FALSE(notes.NameFound() || notes.DurationFound() || notes.OctaveFound() || notes.TempoFound() ||
+                 notes.SeparatorFound() || notes.NotesValid());
+    const tw::NoteState& s = *state;
+    EXPECT_EQ(s.LastKeyDuration + s.LastKeyOctave + s.KeyNoteDuration + s.KeyOctave + "/" + s.KeyPauseDuration,
+              "4141/16");
+    EXPECT_EQ(notes.InputSeparator() + notes.OutputSeparator(), "|, ");
+}
+
+TEST(RingtoneRecord, ItemsAreOneBased) {
+    auto notes = Ringtone(",");
+    notes.SetFull_Composer("S:Tempo=125:4c1,4d1,4e1");
+    EXPECT_EQ(notes.Item(1).ComposerNote() + notes.Item(3).ComposerNote(), "ce");
+    for (int missing : {0, 4}) ExpectEngineError([&] { notes.Item(missing); }, Reason::NoSuchNote);
+    ExpectEngineError([&] { notes.Delete(4); }, Reason::NoSuchNote);
+    notes.Delete(1);
+    notes.Item(1).SetComposerNote("g");
+    EXPECT_EQ(notes.Only_Composer(), "4g1,4e1");
+}
+
+TEST(Separators, TheFirstOfCommaBarSlashBackslashSpaceCutsTheNotes) {
+    const struct {
+        Notation notation;
+        const char *text, *separator;
+        bool valid;
+        const char* rtttl;
+    } cases[] = {{C, "4c1|4d1", "|", true, "c,d"},       {C, "4c1/4d1", "/", true, "c,d"},
+                 {C, "4c1\\4d1", "\\", true, "c,d"},     {C, "4c1 4d1", " ", true, "c,d"},
+                 {C, "4c1, 4d1", ",", true, "c,d"},     {C, "4c1|4d1/4e1", "|", false, "c,d"},
+                 {C, "4c1/4d1\\4e1 4f1", "/", false, "c,d"}, {R, "8c, 8d 8f", ",", false, "8c,8d"},
+                 {R, "8c ,8d", ",", true, "8c,8d"},     {R, "8c,,8d", ",", true, "8c,,8d"},
+                 {R, "8c   8d", " ", true, "8c,8d"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto notes = Ringtone(",");
+        if (c.notation == R) notes.SetOnly_RTTTL(c.text);
+        else notes.SetOnly_Composer(c.text);
+        EXPECT_EQ(notes.InputSeparator(), c.separator);
+        EXPECT_TRUE(notes.SeparatorFound());
+        EXPECT_EQ(notes.NotesValid(), c.valid);
+        EXPECT_EQ(notes.Only_RTTTL(), c.rtttl);
+    }
+}
+
+TEST(Separators, SingleNotesTrailingCommasAndLineBreaks) {
+    auto notes = Ringtone(",");
+    notes.SetOnly_RTTTL("8c");
+    EXPECT_EQ(notes.InputSeparator() + " " + std::to_string(notes.Count()), "no separator 0");
+    const std::pair<const char*, const char*> cases[] = {
+        {"c,", ""}, {"c,,", "c"}, {"c,d,,", "c,d"}, {"\r\nc,d,\r\ne\r\n", "c,d,e"}, {"c d\ne f", "c,d,f"}};
+    for (const auto& [text, rtttl] : cases) {
+        notes.SetFull_RTTTL(std::string("Song:d=4,o=5,b=125:") + text);
+        EXPECT_EQ(notes.Only_RTTTL(), rtttl) << text;
+        EXPECT_EQ(notes.SeparatorFound(), *rtttl != '\0') << text;
+    }
+    EXPECT_FALSE(notes.NotesValid());
+    tw::CNotes unset;  // no output separator: the keypresses read back as no notes
+    unset.SetFull_Keypresses("T:Tempo=125:1,2");
+    EXPECT_EQ(unset.Count(), 0);
+}
+
+// One ringtone read in `from` and written in every notation; a null text is
+// not checked.
+TEST(Conversion, WritesEveryNotation) {
+    const struct {
+        Notation from;
+        const char *separator, *text, *rtttl, *composer, *keys;
+    } cases[] = {
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto notes = Ringtone(c.separator);
+        notes.SetFull(c.from, c.text);
+        EXPECT_EQ(notes.ErrorMessage(), "");
+        const char* const expected[] = {c.rtttl, c.composer, c.keys};
+        for (Notation to : {R, C, K}) {
+            const char* text = expected[static_cast<int>(to)];
+            if (!text) continue;
+            EXPECT_EQ(notes.Full(to), text);
+            EXPECT_EQ(notes.Only(to), std::string(text).substr(std::string(text).rfind(':') + 1));
+        }
+    }
+}
+
+TEST(Conversion, ChangedNameAndTempoAreWrittenBack) {
+    auto notes = Ringtone(",");
+    notes.SetFull_Composer("Song:Tempo=100:4c1,8d2");
+    notes.SetName("a:b");
+    notes.SetTempo("200");
+    EXPECT_EQ(notes.Full_Composer(), "a:b:Tempo=200:4c1,8d2");
+    notes.SetFull_RTTTL(notes.Full_RTTTL());
+    EXPECT_EQ(notes.Full_RTTTL(), "a:d=4,o=5,b=200:c,8d6");
+}
+
+// The notes of each ringtone are cut by "|", replaced by the separator.
+class RoundTrip : public ::testing::TestWithParam<std::tuple<const char*, const char*>> {};
+
+TEST_P(RoundTrip, RTTTLThroughComposerAndKeypressesComesBack) {
+    const std::string separator = std::get<1>(GetParam());
+    const std::string original = tw::ReplaceAll(std::get<0>(GetParam()), "|", separator);
+    auto notes = Ringtone(separator), fromComposer = Ringtone(separator), fromKeys = Ringtone(separator);
+    notes.SetFull_RTTTL(original);
+    ASSERT_EQ(notes.ErrorMessage(), "");
+    ASSERT_EQ(notes.Full_RTTTL(), original);
+    fromComposer.SetFull_Composer(notes.Full_Composer());
+    const std::string keys = fromComposer.Full_Keypresses();
+    EXPECT_EQ(keys, notes.Full_Keypresses());
+    fromKeys.SetFull_Keypresses(keys);
+    EXPECT_EQ(fromComposer.ErrorMessage() + fromKeys.ErrorMessage(), "");
+    EXPECT_EQ(fromKeys.Full_Keypresses(), keys);
+    EXPECT_EQ(fromKeys.Full_RTTTL(), original);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ringtones, RoundTrip,
+                         ::testing::Combine(::testing::Values("Song:d=4,o=5,b=125:c|d|e|f|g|a|b",
+                                                              "Tune:d=4,o=5,b=100:8c6|8d#6|16e.7|32g|2p|1a#.|c#7|b",
+                                                              "Scale:d=4,o=5,b=63:1c|2d|e|8f|16g|32a|1b|c",
+                                                              "Wrap:d=4,o=5,b=180:c7|d|e6|f#7|g#|8p|8a."),
+                                            ::testing::Values(",", ", ", " ")));
+
+TEST(ErrorMessage, FiftyNotesAreFineFiftyOneAreReported) {
+    const std::tuple<int, const char*, std::string> cases[] = {
+        {50, "d", ""}, {51, "d", kTooMany}, {51, "8g4", kTooMany + kInvalid}};
+    for (const auto& [count, last, message] : cases) {
+        std::string text = "Long:d=4,o=5,b=125:";
+        for (int i = 1; i < count; ++i) text += "c,";
+        auto notes = Ringtone(",");
+        notes.SetFull_RTTTL(text + last);
+        EXPECT_EQ(notes.Count(), count);
+        EXPECT_EQ(notes.ErrorMessage(), message) << count << " notes";
+    }
+}
+
+TEST(ErrorMessage, InvalidAndMisreadNotesStayInTheRingtone) {
+    auto notes = Ringtone(",");
+    notes.SetFull_RTTTL("Song:d=4,o=5,b=125:8c,8g4,8c.#5,e");
+    EXPECT_EQ(notes.Only_RTTTL() + " " + notes.Only_Keypresses(), "8c,8g,8c.,e 18,,(hold 1),39");
+    std::string misread;
+    for (const tw::CNote& note : notes) misread += note.Misread() ? '1' : '0';
+    EXPECT_EQ(misread, "0010");
+}
+
+}  // namespace

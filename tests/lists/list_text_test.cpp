@@ -1,0 +1,123 @@
+// The list file format, list names and where the lists live.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ini_document.h"
+#include "list_error.h"
+#include "list_names.h"
+#include "program_directory.h"
+
+namespace {
+
+using tw::IniDocument;
+using Lines = std::vector<std::string>;
+
+TEST(IniDocument, HeaderNameIsBetweenTheFirstBracketAndTheLastBracketOfTheTrimmedLine) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"[Test]", "Test"}, {"  [X]  ", "X"},  {"\t[Tab]", "Tab"}, {"[A[1]]", "A[1]"},     {"[A]x]", "A]x"},
+        {"[A] note", "A"},  {"[open", "open"}, {"[]", ""},         {"[ Foo ]", " Foo "},   {"x[y]", std::nullopt},
+        {"", std::nullopt}, {"RTTTL=[x]", std::nullopt}};
+    for (const auto& [line, name] : cases)
+        EXPECT_EQ(IniDocument::HeaderName(line), name) << '"' << line << '"';
+}
+
+TEST(IniDocument, ReadsCrLfLfAndLoneCrAndWritesCrLf) {
+    for (const std::string text : {"[A]\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2", "[A]\nRTTTL=1\n\n[B]\nRTTTL=2\n",
+                                   "[A]\rRTTTL=1\r\r[B]\rRTTTL=2\r", "[A]\r\nRTTTL=1\n\r[B]\nRTTTL=2\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        const IniDocument document = IniDocument::Parse(text);
+        EXPECT_EQ(document.Lines(), (Lines{"[A]", "RTTTL=1", "", "[B]", "RTTTL=2"}));
+        EXPECT_EQ(document.Text(), "[A]\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2\r\n");
+    }
+}
+
+TEST(IniDocument, ValuesMatchWithoutCaseAndTheFirstMatchWins) {
+    const IniDocument document = IniDocument::Parse(
+        "lead=in\r\n[Foo]\r\nother=x\r\nRtTtL =  a=b  \r\nRTTTL=second key\r\n[FOO]\r\nRTTTL=second section\r\n");
+    EXPECT_EQ(document.Value("foo", "RTTTL"), "a=b");
+    EXPECT_EQ(document.Value("FOO", "other"), "x");
+    EXPECT_EQ(document.Value("Foo", "missing"), std::nullopt);
+    EXPECT_EQ(document.Value("Bar", "RTTTL"), std::nullopt);
+    EXPECT_EQ(document.Value("", "lead"), std::nullopt);  // lines before the first header belong to no section
+    EXPECT_EQ(document.SectionNames(), (Lines{"Foo", "FOO"}));
+}
+
+TEST(IniDocument, SetValueAddsAMissingKeyBeforeTheSectionsTrailingBlankLinesAndRefusesLineBreaks) {
+    IniDocument document = IniDocument::Parse("[A]\nnote=1\n\n[B]\nRTTTL=2\n");
+    document.SetValue("a", "RTTTL", "1");
+    EXPECT_EQ(document.Text(), "[A]\r\nnote=1\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2\r\n");
+    for (const auto& [section, key, value] : {std::tuple{"A\nB", "RTTTL", "x"}, {"A", "R\nT", "x"}, {"A", "RTTTL", "x\ry"}})
+        EXPECT_THROW(document.SetValue(section, key, value), tw::ListError);
+    EXPECT_EQ(document.Text(), "[A]\r\nnote=1\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2\r\n");
+}
+
+TEST(IniDocument, EveryNameWithoutLineBreaksIsFoundAgain) {
+    for (const std::string name : {"A[1]", " lead", "trail ", "a]b", "[", "]", "", "x=y", "[x]", "\tT", "\xC3\xBC"}) {
+        SCOPED_TRACE(name);
+        IniDocument document = IniDocument::Parse("[Other]\nRTTTL=o\n");
+        document.SetValue(name, "RTTTL", "v");
+        const IniDocument reread = IniDocument::Parse(document.Text());
+        EXPECT_EQ(reread.SectionNames(), (Lines{"Other", name}));
+        EXPECT_EQ(reread.Value(name, "RTTTL"), "v");
+    }
+}
+
+TEST(IniDocument, RemoveSectionRemovesTheFirstMatchUpToTheNextHeader) {
+    IniDocument document = IniDocument::Parse("top\n[A]\nRTTTL=a\n[Foo]\nRTTTL=f\nextra\n\n[FOO]\nRTTTL=F\n[C]\nRTTTL=c\n");
+    EXPECT_TRUE(document.RemoveSection("foo"));
+    EXPECT_TRUE(document.RemoveSection("C"));
+    EXPECT_FALSE(document.RemoveSection("C"));
+    EXPECT_EQ(document.Text(), "top\r\n[A]\r\nRTTTL=a\r\n[FOO]\r\nRTTTL=F\r\n");
+}
+
+TEST(ListNames, RefusesWhatCannotBeAListFile) {
+    const std::string good[] = {"Favtones", "A[1]", "caf\xC3\xA9", "menus", "x.dat", std::string(100, 'x')};
+    for (const std::string& name : good) EXPECT_EQ(tw::CheckListName(name), name);
+    EXPECT_EQ(tw::CheckListName("  TV Themes  "), "TV Themes");
+    const std::string bad[] = {std::string(101, 'x'), "", "   ", "a/b", "/", "tab\there", "bell\x07", "del\x7F",
+                               ".hidden", " .hidden", "~Favtones", "menu", "MENU", " Menu "};
+    for (const std::string& name : bad) {
+        SCOPED_TRACE(testing::PrintToString(name));
+        try {
+            tw::CheckListName(name);
+            ADD_FAILURE() << "accepted";
+        } catch (const tw::ListError& e) {
+            EXPECT_EQ(e.reason(), tw::ListError::Reason::BadName);
+            EXPECT_NE(std::string(e.what()).find("cannot be a list name"), std::string::npos);
+            EXPECT_EQ(std::string(e.what()).find_first_of("\t\x07\x7F"), std::string::npos) << "control characters shown";
+        }
+    }
+}
+
+TEST(ListNames, FileNameProblemKeepsFilesInsideTheirFolder) {
+    for (const char* bad : {"", ".", "..", "a/b", "/", "../x", "line\nbreak", "esc\x1B"})
+        EXPECT_TRUE(tw::FileNameProblem(bad).has_value()) << testing::PrintToString(std::string(bad));
+    for (const char* good : {"Test", "...", ".x", "a b", "A[1]", "~x", "menu"})
+        EXPECT_FALSE(tw::FileNameProblem(good).has_value()) << good;
+}
+
+TEST(ProgramDirectory, TunewrightHomeThenXdgDataHomeThenHome) {
+    using Environment = std::map<std::string, std::string, std::less<>>;
+    const std::pair<Environment, std::filesystem::path> cases[] = {
+        {{{"TUNEWRIGHT_HOME", "/portable/tw"}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/me"}}, "/portable/tw"},
+        {{{"TUNEWRIGHT_HOME", ""}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/me"}}, "/data/Tunewright"},
+        {{{"XDG_DATA_HOME", "relative/data"}, {"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
+        {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
+        {{{"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
+        {{{"TUNEWRIGHT_HOME", "tw"}}, std::filesystem::current_path() / "tw"},  // made absolute
+    };
+    for (const auto& c : cases) {
+        const auto lookup = [&](std::string_view name) -> std::optional<std::string> {
+            const auto found = c.first.find(name);
+            return found == c.first.end() ? std::nullopt : std::optional(found->second);
+        };
+        EXPECT_EQ(tw::LocateProgramDirectory(lookup), c.second);
+    }
+    EXPECT_THROW(tw::LocateProgramDirectory([](std::string_view) { return std::nullopt; }), tw::ListError);
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+// The QSettings store and the settings command, with the settings and data in
+// one temporary folder, set before the first QSettings is made (QSettings
+// reads XDG_CONFIG_HOME once) and removed after the last test.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+#include "qt_settings_store.h"
+#include "saved_settings.h"
+#include "shell_test_support.h"
+
+namespace {
+
+using tw::QtSettingsStore;
+using tw::SavedSettings;
+using tw::test::CliRun;
+using tw::test::RunTunewright;
+
+constexpr tw::TwipSize Screen{28800, 16200};
+
+class PrivateSettingsFolder : public ::testing::Environment {
+public:
+    void SetUp() override {
+        folder_ = std::make_unique<tw::test::ShellTempDir>();
+        ::setenv("XDG_CONFIG_HOME", (folder_->path() / "config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (folder_->path() / "data").c_str(), 1);
+        ::setenv("TUNEWRIGHT_HOME", (folder_->path() / "home").c_str(), 1);
+    }
+    void TearDown() override { folder_.reset(); }
+
+private:
+    std::unique_ptr<tw::test::ShellTempDir> folder_;
+};
+
+::testing::Environment* const privateSettingsFolder = ::testing::AddGlobalTestEnvironment(new PrivateSettingsFolder);
+
+std::filesystem::path ConfigFile() {
+    return std::filesystem::path(::getenv("XDG_CONFIG_HOME")) / "Tunewright" / "Tunewright.conf";
+}
+
+// Each store stands for one run of the program.
+class QtSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { QtSettingsStore().DeleteSettings(); }
+    void TearDown() override { QtSettingsStore().DeleteSettings(); }
+    tw::SettingsReading Start() const { return tw::ReadSettings(QtSettingsStore(), Screen); }
+    std::vector<std::string> Shutdown(const SavedSettings& settings) const {
+        QtSettingsStore store;
+        return tw::WriteSettings(store, settings);
+    }
+};
+
+TEST_F(QtSettingsTest, FirstStartFindsNothingAndTheSettingsLiveInTheUsersConfigFolder) {
+    const QtSettingsStore store;
+    EXPECT_EQ(store.Setting("RingToneDirectory"), std::nullopt);
+    EXPECT_EQ(store.GetSetting("OutputSep", ", "), ", ");
+    EXPECT_EQ(Start().Settings, tw::DefaultSettings(Screen));
+    EXPECT_EQ(store.FileName(), ConfigFile().string());
+    QtSettingsStore().SaveSetting("CurrentList", "Rock");
+    EXPECT_EQ(tw::test::ReadBytes(ConfigFile()), "[Settings]\nCurrentList=Rock\n");
+}
+
+TEST_F(QtSettingsTest, ShutdownAndRestartKeepEverySettingAndAMaximizedCloseKeepsTheNormalPlace) {
+    SavedSettings closed;
+    closed.Top = 1234.5F;
+    closed.Left = -300;
+    closed.Width = 12000;
+    closed.Height = 7500;
+    closed.RingToneDirectory = "/home/ann/my tones, old";
+    closed.SourceType = 2;
+    closed.FromFile = true;
+    closed.ShowType = 1;
+    closed.CurrentList = "Dance = Fun; [new]";
+    EXPECT_TRUE(Shutdown(closed).empty());
+    for (const char* separator : {" ", ", ", ",", " / "}) {
+        QtSettingsStore store;
+        tw::SaveOutputSeparator(store, separator);
+        closed.OutputSep = separator;
+        EXPECT_EQ(Start().Settings, closed) << "'" << separator << "'";
+        EXPECT_TRUE(Start().Problems.empty());
+    }
+    SavedSettings maximized = closed;
+    maximized.Maximized = 2;
+    maximized.Width = 28800;
+    Shutdown(maximized);
+    closed.Maximized = 2;
+    EXPECT_EQ(Start().Settings, closed);
+}
+
+TEST_F(QtSettingsTest, HandEditedValuesFallBackOneByOne) {
+    tw::test::WriteFile(ConfigFile(), "[Settings]\nOutputSep=\" | \"\nTop=abc\nLeft=1500\nWidth=11000,5\nFromFile=true\n"
+                                      "SourceType=1\nShowType=9\nCurrentList=Gone\nMaximized=1\n");
+    const tw::SettingsReading reading = Start();
+    SavedSettings expected = tw::DefaultSettings(Screen);
+    expected.Left = 1500;
+    expected.FromFile.reset();
+    expected.SourceType = 1;
+    expected.OutputSep = " | ";  // quoted, and one the dialog does not offer
+    expected.CurrentList = "Gone";
+    EXPECT_EQ(reading.Settings, expected);  // an unquoted comma makes the width a list of texts
+    EXPECT_EQ(reading.Problems.size(), 5U);
+}
+
+TEST_F(QtSettingsTest, AFileThatCannotBeWrittenIsReported) {
+    QtSettingsStore store;
+    store.SaveSetting("CurrentList", "Rock");
+    std::filesystem::remove(ConfigFile());
+    std::filesystem::create_directory(ConfigFile());  // a folder can be neither replaced nor written
+    EXPECT_THROW(store.SaveSetting("CurrentList", "Jazz"), tw::SettingsError);
+    std::filesystem::remove(ConfigFile());
+}
+
+TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
+    const std::string firstStart =
+        "Top=centred on the screen\nLeft=centred on the screen\nWidth=10155\nHeight=6840\nMaximized=0\n"
+        "RingToneDirectory=\nSourceType=0\nFromFile=False\nShowType=2\nOutputSep=\", \"\nCurrentList=Favtones\n";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"settings"}, {"settings", "show"}}) {
+        const CliRun run = RunTunewright(args);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.out, firstStart);
+        EXPECT_EQ(run.err, "");
+    }
+    QtSettingsStore store;
+    for (const auto& [key, value] : {std::pair{"Top", "900"}, {"Left", "-15.5"}, {"FromFile", "true"}, {"OutputSep", ";"},
+                                     {"CurrentList", "Rock"}, {"RingToneDirectory", "/home/ann/"}})
+        store.SaveSetting(key, value);
+    CliRun run = RunTunewright({"settings", "show"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "Top=900\nLeft=-15.5\nWidth=10155\nHeight=6840\nMaximized=0\nRingToneDirectory=/home/ann\n"
+                       "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\n");
+    EXPECT_EQ(run.err,
+              "error: FromFile: 'true' is neither True nor False; the source options stay as they are\n"
+              "error: OutputSep: ';' cannot separate notes (it needs one of \",\" \"|\" \"/\" \"\\\" or a space, and "
+              "no \":\")\n");
+    run = RunTunewright({"settings", "reset"});
+    EXPECT_EQ(run.code + run.out.size(), 0U);
+    EXPECT_EQ(RunTunewright({"settings"}).out, firstStart);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"settings", "clear"}, {"settings", "show", "extra"}}) {
+        run = RunTunewright(args);
+        EXPECT_EQ(run.code, 64);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("error: ", 0), 0U);
+    }
+}
+
+}  // namespace
