@@ -6,11 +6,16 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "frm_converter.h"
 #include "program_directory.h"
 #include "qt_player.h"
+#include "qt_settings_store.h"
 #include "qt_toolkit.h"
+#include "qt_web_fetcher.h"
+#include "saved_settings.h"
 
 namespace tw {
 namespace {
@@ -25,9 +30,10 @@ bool Set(const char* name) {
 bool HasDisplay() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM"); }
 
 int RunDesktop(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tunewright"));
-    QApplication::setOrganizationName(QStringLiteral("Tunewright"));
+    QApplication::setApplicationName(QString::fromUtf8(SettingsApplication.data(), SettingsApplication.size()));
+    QApplication::setOrganizationName(QString::fromUtf8(SettingsApplication.data(), SettingsApplication.size()));
     QtToolkit toolkit;
 
     std::filesystem::path directory;
@@ -40,9 +46,11 @@ int RunDesktop(int argc, char** argv) {
         return 1;
     }
     QtPlayer player;
-    frmConverter window(toolkit, player, directory);
+    QtSettingsStore settings;
+    QtWebFetcher fetcher;
+    frmConverter window(toolkit, player, settings, fetcher, directory);
+    window.SetCommandLine(args);
     window.Form_Load();
-    window.show();
     return QApplication::exec();
 }
 

@@ -14,19 +14,30 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
+#include <algorithm>
+
+#include "about_box.h"
+#include "click_label.h"
+#include "frm_help.h"
+#include "quick_help.h"
 #include "sorted_controls.h"
+#include "text_codec.h"
+#include "twips.h"
+#include "web_address.h"
+#include "window_layout.h"
 
 namespace tw {
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-constexpr int ClientWidth = 10035;
-constexpr int ClientHeight = 6120;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+QRect Pixels(const TwipRect& rect) {
+    const PixelRect pixels = PixelsFromTwips(rect);
+    return {pixels.Left, pixels.Top, pixels.Width, pixels.Height};
 }
+
+QRect Twips(int left, int top, int width, int height) { return Pixels(TwipRect{left, top, width, height}); }
 
 template <typename Widget>
 Widget* Place(Widget* widget, const char* name, QRect where) {
@@ -84,46 +95,73 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
     return menu;
 }
 
-// The green step boxes of the start-up banner.
+// The green step boxes of the start-up banner: decoration only.
 QLabel* StepBox(QWidget* parent, int index) {
-    auto* box = new QLabel(QString::number(index + 1) + QChar(u'.'), parent);
+    auto* box = new QLabel(ShownText(HelpBoxCaptions[static_cast<std::size_t>(index)]), parent);
     box->setObjectName(Named("lblBeginBox", index));
-    box->setAlignment(Qt::AlignCenter);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QColor(128, 255, 128));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    box->setPalette(palette);
-    box->setFrameShape(QFrame::Box);
+    MakeStepBox(*box);
+    return box;
+}
+
+// A green step box on a frame's caption, which opens the quick help of its
+// step. It covers the room the caption's leading spaces leave.
+ClickLabel* HelpBox(QGroupBox* frame, int index) {
+    auto* box = new ClickLabel(ShownText(HelpBoxCaptions[static_cast<std::size_t>(index)]), frame);
+    box->setObjectName(Named("lblNum", index));
+    box->setToolTip(ShownText(HelpBoxTooltip));
+    MakeStepBox(*box);
+    box->setCursor(Qt::PointingHandCursor);
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = QStringLiteral("    x");
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.textAlignment = frame->alignment();
+    option.lineWidth = 1;
+    const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    const int room = frame->fontMetrics().horizontalAdvance(QStringLiteral("    "));
+    box->setGeometry(label.left(), label.top(), std::max(room - 1, 10), std::max(label.height(), 10));
     return box;
 }
 
 }  // namespace
 
-frmConverter::frmConverter(ToolkitServices& services, Player& player, std::filesystem::path programDirectory,
-                           QWidget* parent)
-    : QMainWindow(parent), services_(services), player_(player), list_(ringtone_, std::move(programDirectory)) {
+frmConverter::frmConverter(ToolkitServices& services, Player& player, SettingsStore& settings, WebFetcher& fetcher,
+                           std::filesystem::path programDirectory, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      player_(player),
+      list_(ringtone_, std::move(programDirectory)),
+      settings_(settings),
+      fetcher_(fetcher) {
     setObjectName(QStringLiteral("frmConverter"));
-    setWindowTitle(QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size())));
+    setWindowTitle(ShownText(AppTitle));
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
     BuildControls();
     BuildMenus();
     ConnectControls();
-    resize(ClientWidth / TwipsPerPixel, ClientHeight / TwipsPerPixel + menuBar()->sizeHint().height());
+    // The resize rule keeps the window at its minimum size or larger; the
+    // desktop is told the same, so that it does not offer smaller sizes.
+    SetOuterTwips(MinimumOuterSize);
+    setMinimumSize(size());
+    SetOuterTwips(DesignOuterSize);
 }
 
-frmConverter::~frmConverter() = default;
+// A check under way must not call back into a window that is gone.
+frmConverter::~frmConverter() {
+    fetcher_.Abort();
+    EndCheck();
+}
 
 void frmConverter::BuildControls() {
+    const MainWindowLayout design = DesignLayout();
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(ClientWidth / TwipsPerPixel, ClientHeight / TwipsPerPixel);
     setCentralWidget(client);
 
     // The banner lies under the results area and shows while it is hidden.
-    lblBegin = Place(new QLabel(client), "lblBegin", Twips(3660, 1920, 6075, 1995));
+    lblBegin = Place(new QLabel(client), "lblBegin", Pixels(design.lblBegin));
     lblBegin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont banner = lblBegin->font();
     banner.setPixelSize(15);
@@ -131,18 +169,18 @@ void frmConverter::BuildControls() {
     lblBegin->setFont(banner);
     for (int i = 0; i < 3; ++i) lblBeginBox[static_cast<std::size_t>(i)] = StepBox(client, i);
 
-    fraRingtones = Frame(client, "fraRingtones", "My Ringtone List", Twips(60, 60, 2775, 5775));
-    cboList = Place(new SortedComboBox(fraRingtones), "cboList", Twips(120, 240, 2535, 315));
-    lstRingtones = Place(new SortedListBox(fraRingtones), "lstRingtones", Twips(120, 600, 2535, 4140));
-    auto* lblHelpRingtoneList = Label(fraRingtones, "lblHelpRingtoneList", "Click to view / Double-click to play.",
-                                      Twips(120, 4800, 2535, 255));
+    fraRingtones = Frame(client, "fraRingtones", "My Ringtone List", Pixels(design.fraRingtones));
+    cboList = Place(new SortedComboBox(fraRingtones), "cboList", Pixels(design.cboList));
+    lstRingtones = Place(new SortedListBox(fraRingtones), "lstRingtones", Pixels(design.lstRingtones));
+    lblHelpRingtoneList = Label(fraRingtones, "lblHelpRingtoneList", "Click to view / Double-click to play.",
+                                Pixels(design.lblHelpRingtoneList));
     lblHelpRingtoneList->setWordWrap(false);
     SetPixelSize(lblHelpRingtoneList, 9);
-    cmdExport = Button(fraRingtones, "cmdExport", "Export &List", "Export my ringtone list", Twips(300, 5100, 1035, 615));
+    cmdExport = Button(fraRingtones, "cmdExport", "Export &List", "Export my ringtone list", Pixels(design.cmdExport));
     cmdDelete = Button(fraRingtones, "cmdDelete", "&Delete", "Delete a ringtone from my ringtone list",
-                       Twips(1440, 5100, 1035, 615));
+                       Pixels(design.cmdDelete));
 
-    fraSource = Frame(client, "fraSource", "    Original RingTone is", Twips(2940, 60, 2235, 1335));
+    fraSource = Frame(client, "fraSource", "    Original RingTone is", Pixels(design.fraSource));
     optSource[0] = Option(fraSource, "optSource", 0, "RTTTL/Chimekit", "A format used by the Chimekit program",
                           Twips(180, 300, 1980, 300));
     optSource[1] = Option(fraSource, "optSource", 1, "Nokia Composer", "A format used in the Nokia",
@@ -150,13 +188,13 @@ void frmConverter::BuildControls() {
     optSource[2] = Option(fraSource, "optSource", 2, "Keypresses", "A format used in the Nokia",
                           Twips(180, 960, 1980, 300));
 
-    fraFrom = Frame(client, "fraFrom", "    Ringtone is from...", Twips(5280, 60, 2595, 1335));
+    fraFrom = Frame(client, "fraFrom", "    Ringtone is from...", Pixels(design.fraFrom));
     optFile[0] = Option(fraFrom, "optFile", 0, "a File on this Computer", "RingTone is in a file on your computeer",
                         Twips(180, 300, 2340, 300));
     optFile[1] = Option(fraFrom, "optFile", 1, "the Web or Clipboard", nullptr, Twips(180, 600, 2340, 300));
     cmdGet = Button(fraFrom, "cmdGet", "&Get It...", nullptr, Twips(720, 915, 1155, 360));
 
-    fraDisplayAs = Frame(client, "fraDisplayAs", "    Display as...", Twips(7980, 60, 1995, 1335));
+    fraDisplayAs = Frame(client, "fraDisplayAs", "    Display as...", Pixels(design.fraDisplayAs));
     optShowAs[0] = Option(fraDisplayAs, "optShowAs", 0, "RTTTL/Chimekit", "The Chimekit format",
                           Twips(180, 300, 1740, 300));
     optShowAs[1] = Option(fraDisplayAs, "optShowAs", 1, "Nokia Composer", "The Nokia Composer format",
@@ -164,15 +202,15 @@ void frmConverter::BuildControls() {
     optShowAs[2] = Option(fraDisplayAs, "optShowAs", 2, "Keypresses", "The keypresses you type in your phone",
                           Twips(180, 960, 1740, 300));
 
-    fraResults = Frame(client, "fraResults", "", Twips(2940, 1440, 7035, 4395));
+    fraResults = Frame(client, "fraResults", "", Pixels(design.fraResults));
     fraResults->setAutoFillBackground(true);
-    auto* lblBack = Place(new QFrame(fraResults), "lblBack", Twips(240, 300, 6675, 3375));
+    lblBack = Place(new QFrame(fraResults), "lblBack", Pixels(design.lblBack));
     lblBack->setFrameShape(QFrame::StyledPanel);
     lblBack->setFrameShadow(QFrame::Sunken);
     Label(fraResults, "Label4", "Name:", Twips(300, 400, 640, 255));
-    txtName = Place(new QLineEdit(fraResults), "txtName", Twips(960, 360, 4755, 360));
+    txtName = Place(new QLineEdit(fraResults), "txtName", Pixels(design.txtName));
     Label(fraResults, "Label6", "Tempo:", Twips(300, 810, 640, 255));
-    txtTempo = Place(new QComboBox(fraResults), "txtTempo", Twips(960, 780, 975, 330));
+    txtTempo = Place(new QComboBox(fraResults), "txtTempo", Pixels(design.txtTempo));
     txtTempo->setEditable(true);
     txtTempo->setInsertPolicy(QComboBox::NoInsert);
     txtTempo->setToolTip(QStringLiteral("Tempo (beats per minute)"));
@@ -187,16 +225,16 @@ void frmConverter::BuildControls() {
     auto* Label8 = Label(fraResults, "Label8", "Notes Used:", Twips(4290, 810, 1020, 255));
     Label8->setWordWrap(false);
     Label8->setAlignment(Qt::AlignRight);
-    lblNoteCount = Label(fraResults, "lblNoteCount", "0", Twips(5400, 810, 375, 255));
+    lblNoteCount = Label(fraResults, "lblNoteCount", "0", Pixels(design.lblNoteCount));
     lblNoteCount->setToolTip(QStringLiteral("The number of notes contained."));
     Label(fraResults, "Label5", "Tone Text:", Twips(300, 1170, 640, 480));
-    txtRingtone = Place(new QPlainTextEdit(fraResults), "txtRingtone", Twips(960, 1140, 5835, 2415));
+    txtRingtone = Place(new QPlainTextEdit(fraResults), "txtRingtone", Pixels(design.txtRingtone));
     txtRingtone->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPixelSize(13);
     txtRingtone->setFont(fixed);
-    txtMessage = Place(new QPlainTextEdit(fraResults), "txtMessage", Twips(960, 3720, 3915, 615));
+    txtMessage = Place(new QPlainTextEdit(fraResults), "txtMessage", Pixels(design.txtMessage));
     txtMessage->setFrameShape(QFrame::NoFrame);
     txtMessage->setReadOnly(true);
     txtMessage->setFocusPolicy(Qt::ClickFocus);
@@ -206,8 +244,37 @@ void frmConverter::BuildControls() {
     message.setColor(QPalette::Text, QColor(128, 0, 0));
     txtMessage->setPalette(message);
     txtMessage->setVisible(false);
-    cmdSave = Button(fraResults, "cmdSave", "Save .&WAV", "Save as a WAV file", Twips(4920, 3720, 975, 615));
-    cmdPlaySound = Button(fraResults, "cmdPlaySound", "&Play", "Play this ringtone", Twips(5940, 3720, 975, 615));
+    cmdSave = Button(fraResults, "cmdSave", "Save .&WAV", "Save as a WAV file", Pixels(design.cmdSave));
+    cmdPlaySound = Button(fraResults, "cmdPlaySound", "&Play", "Play this ringtone", Pixels(design.cmdPlaySound));
+
+    // The legend beside the error text: a green box, "click", "for help".
+    fraClickHelp = Place(new QFrame(fraResults), "fraClickHelp", Pixels(design.fraClickHelp));
+    auto* legendBox = Place(new QLabel(fraClickHelp), "lblClickHelpBox", Twips(0, 165, 165, 195));
+    MakeStepBox(*legendBox);
+    Label(fraClickHelp, "lblClick", "click", Twips(210, 30, 525, 240))->setWordWrap(false);
+    Label(fraClickHelp, "lblForHelp", "for help", Twips(210, 270, 525, 240))->setWordWrap(false);
+    for (auto* legend : fraClickHelp->findChildren<QLabel*>()) SetPixelSize(legend, 8);
+
+    // The step boxes sit in the space the frame captions leave at their start.
+    QGroupBox* const stepFrames[] = {fraSource, fraFrom, fraDisplayAs, fraResults};
+    for (int i = 0; i < 4; ++i)
+        lblNum[static_cast<std::size_t>(i)] = HelpBox(stepFrames[i], i);
+
+    lblCopy = Label(client, "lblCopy", "", Pixels(design.lblCopy));
+    lblCopy->setText(ShownText(MakerNotice));
+    lblCopy->setTextFormat(Qt::PlainText);
+    lblCopy->setWordWrap(false);
+    SetPixelSize(lblCopy, 9);
+    lblMyWeb = Place(new ClickLabel(ShownText(HomeBaseUrl), client), "lblMyWeb", Pixels(design.lblMyWeb));
+    lblMyWeb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MakeLinkLook(*lblMyWeb);
+    SetPixelSize(lblMyWeb, 9);
+    lblMyWeb->setToolTip(QStringLiteral("Visit the Tunewright home page"));
+
+    // The choices as the window is designed; the saved settings change them.
+    optSource[0]->setChecked(true);
+    optFile[1]->setChecked(true);
+    optShowAs[2]->setChecked(true);
 
     txtName->installEventFilter(this);
     txtTempo->installEventFilter(this);
@@ -238,9 +305,11 @@ void frmConverter::BuildMenus() {
     for (int i = 0; i < 3; ++i)
         mnuEditExportClip[static_cast<std::size_t>(i)] = Entry(mnuEdit, Named("mnuEditExportClip", i), copyCaptions[i]);
 
-    // Filled from the home site's menu file once the web menus are there.
-    Entry(Menu(bar, "mnuMoreRingtonesH", "&Latest Ringtones"), "mnuMoreRingtones", "Loading...");
-    Entry(Menu(bar, "mnuMoreLinksH", "Top Mobile &Sites"), "mnuMoreLinks", "Loading...");
+    // Filled from the home site's menu file by the version check.
+    mnuMoreRingtonesH = Menu(bar, "mnuMoreRingtonesH", "&Latest Ringtones");
+    Entry(mnuMoreRingtonesH, Named("mnuMoreRingtones", 0), LoadingCaption.data());
+    mnuMoreLinksH = Menu(bar, "mnuMoreLinksH", "Top Mobile &Sites");
+    Entry(mnuMoreLinksH, Named("mnuMoreLinks", 0), LoadingCaption.data());
 
     QMenu* mnuHelp = Menu(bar, "mnuHelp", "&Help");
     Entry(mnuHelp, "mnuHelpContents", "&Contents...");
@@ -298,23 +367,25 @@ void frmConverter::ConnectControls() {
         close();
     });
 
-    // Commands of the separator, help and web parts of the program; for now
-    // they only store pending edits.
-    const auto later = [this](QObject* sender) {
-        if (auto* button = qobject_cast<QPushButton*>(sender))
-            connect(button, &QPushButton::clicked, this, [this] { Command([] {}); });
-        else if (auto* action = qobject_cast<QAction*>(sender))
-            connect(action, &QAction::triggered, this, [this] { Command([] {}); });
-    };
-    later(mnuRingtonePreferences);
-    for (const char* name : {"mnuMoreRingtones", "mnuMoreLinks", "mnuHelpContents", "mnuHelpWeb", "mnuHelpCheckLatest",
-                             "mnuHelpComposer", "mnuHelpAbout"})
-        later(findChild<QAction*>(QString::fromLatin1(name)));
-}
-
-void frmConverter::closeEvent(QCloseEvent* event) {
-    if (batchRunning_) event->ignore();
-    else QMainWindow::closeEvent(event);
+    on(mnuRingtonePreferences, &QAction::triggered, &frmConverter::mnuRingtonePreferences_Click);
+    const auto entry = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    on(entry("mnuHelpContents"), &QAction::triggered, &frmConverter::mnuHelpContents_Click);
+    on(entry("mnuHelpWeb"), &QAction::triggered, &frmConverter::mnuHelpWeb_Click);
+    on(entry("mnuHelpCheckLatest"), &QAction::triggered, &frmConverter::mnuHelpCheckLatest_Click);
+    on(entry("mnuHelpComposer"), &QAction::triggered, &frmConverter::mnuHelpComposer_Click);
+    on(entry("mnuHelpAbout"), &QAction::triggered, &frmConverter::mnuHelpAbout_Click);
+    // The web menus' entries come and go; the menu tells which was chosen.
+    connect(mnuMoreRingtonesH, &QMenu::triggered, this, [this](QAction* action) {
+        const int index = static_cast<int>(mnuMoreRingtonesH->actions().indexOf(action));
+        Command([this, index] { mnuMoreRingtones_Click(index); });
+    });
+    connect(mnuMoreLinksH, &QMenu::triggered, this, [this](QAction* action) {
+        const int index = static_cast<int>(mnuMoreLinksH->actions().indexOf(action));
+        Command([this, index] { mnuMoreLinks_Click(index); });
+    });
+    for (int i = 0; i < 4; ++i)
+        lblNum[static_cast<std::size_t>(i)]->OnClick([this, i] { Command([this, i] { lblNum_Click(i); }); });
+    lblMyWeb->OnClick([this] { Command([this] { lblMyWeb_Click(); }); });
 }
 
 bool frmConverter::eventFilter(QObject* watched, QEvent* event) {

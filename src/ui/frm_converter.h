@@ -4,11 +4,16 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cnotes.h"
 #include "ringtone_list.h"
 #include "toolkit.h"
+#include "twips.h"
+#include "web_fetch.h"
+#include "web_menus.h"
 
 class QAction;
 class QCloseEvent;
@@ -21,17 +26,25 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QResizeEvent;
 
 namespace tw {
 
+class ClickLabel;
+class frmHelp;
 class Player;
+class SettingsStore;
 class SortedComboBox;
 class SortedListBox;
+struct MainWindowLayout;
+struct SavedSettings;
 
 // The main window: choose the source notation and origin, get a ringtone,
 // see it in any notation with its problems, play it, and keep it in the
 // current ringtone list. It works on the one current ringtone object, which
-// it owns together with the current list.
+// it owns together with the current list. It reads its settings from
+// `settings` when it loads and writes them back when it closes, and fetches
+// the web menus with `fetcher`.
 //
 // Each control's objectName is its name in the program (cmdGet, optSource0,
 // mnuFileNew, ...). The handlers are public so that the window's tests can
@@ -39,14 +52,25 @@ class SortedListBox;
 // pending name or tempo edit and never lets a failure escape.
 class frmConverter final : public QMainWindow {
 public:
-    frmConverter(ToolkitServices& services, Player& player, std::filesystem::path programDirectory,
-                 QWidget* parent = nullptr);
+    frmConverter(ToolkitServices& services, Player& player, SettingsStore& settings, WebFetcher& fetcher,
+                 std::filesystem::path programDirectory, QWidget* parent = nullptr);
     ~frmConverter() override;
 
-    // Start-up: the default choices, the note separator ", ", the list scan
-    // and the current list "Favtones" (or the first list found), the banner,
-    // the enabling rules and the caption.
+    // The program's arguments; the single word "local" points the web menus
+    // at the local test server. Set before Form_Load.
+    void SetCommandLine(std::vector<std::string> args) { commandLine_ = std::move(args); }
+
+    // Start-up: the web base address, the saved place and size of the window,
+    // the About box on the first run, the saved choices, separator and
+    // current list, the banner, the enabling rules; then the window is shown
+    // and the silent version check started; last the caption.
     void Form_Load();
+    // Shutdown: ends a version check under way, closes the quick help and
+    // writes the settings back.
+    void Form_Unload();
+    // Keeps the window at its minimum size and lays the controls out for its
+    // size.
+    void Form_Resize();
 
     // The display.
     void SetState();
@@ -86,6 +110,26 @@ public:
     void mnuRingtoneExport_Click();
     void mnuFileBatchWAV_Click();
 
+    // The note separator dialog; the shown ringtone is drawn again afterwards.
+    void mnuRingtonePreferences_Click();
+
+    // Help: the green step boxes open the quick help of their step; the help
+    // file; the About box.
+    void lblNum_Click(int Index);
+    void LoadHelp(int iHelpNum);
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+
+    // The web: the version check (silent at start-up), the two web menus and
+    // the fixed pages of the home site.
+    void CheckForUpdates(bool bSilent);
+    void mnuHelpCheckLatest_Click();
+    void mnuMoreRingtones_Click(int Index);
+    void mnuMoreLinks_Click(int Index);
+    void mnuHelpWeb_Click();
+    void mnuHelpComposer_Click();
+    void lblMyWeb_Click();
+
     CNotes& Ringtone() { return ringtone_; }
     CRingtoneList& RingtoneList() { return list_; }
     const std::string& RingToneDirectory() const { return ringToneDirectory_; }
@@ -93,11 +137,16 @@ public:
     const std::string& ChosenFileName() const { return chosenFileName_; }
     bool DialogAccepted() const { return dialogAccepted_; }
     const std::string& SourceText() const { return sourceText_; }
+    const std::string& BaseURL() const { return baseURL_; }
+    // The quick-help window, once it has been opened.
+    frmHelp* QuickHelp() const { return help_.get(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The window stays open while the batch runs.
+    // The window stays open while the batch runs; otherwise closing it shuts
+    // the program down (Form_Unload).
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildControls();
@@ -125,6 +174,17 @@ private:
     void PlaceBeginBoxes();
     void ScanListFiles(SortedComboBox& cbo);
     std::string SelectedListText();
+    void ApplySettings(const SavedSettings& settings);
+    void PlaceWindow(const SavedSettings& settings);
+    SavedSettings CurrentSettings() const;
+    void ApplyLayout(const MainWindowLayout& layout);
+    TwipSize NonClientTwips() const;
+    TwipSize OuterTwips() const;
+    void SetOuterTwips(TwipSize outer);
+    void CheckDone(const FetchResult& fetch, bool bSilent);
+    void EndCheck();
+    void FillWebMenu(QMenu& menu, const char* base, const std::vector<MenuEntry>& entries);
+    void OpenMenuTarget(QMenu& menu, int Index);
 
     ToolkitServices& services_;
     Player& player_;
@@ -142,6 +202,18 @@ private:
     bool shownStored_ = false;
     bool committing_ = false;
     bool batchRunning_ = false;
+
+    SettingsStore& settings_;
+    WebFetcher& fetcher_;
+    std::vector<std::string> commandLine_;
+    std::string baseURL_;
+    // A check run from the menu shows the busy pointer until it ends.
+    bool checkShowsBusy_ = false;
+    // The window's place as read at start-up, written back where the desktop
+    // does not let programs place their windows (Wayland).
+    float readLeft_ = 0;
+    float readTop_ = 0;
+    std::unique_ptr<frmHelp> help_;
 
     QGroupBox* fraSource = nullptr;
     std::array<QRadioButton*, 3> optSource{};
@@ -165,6 +237,12 @@ private:
     QPushButton* cmdDelete = nullptr;
     QLabel* lblBegin = nullptr;
     std::array<QLabel*, 3> lblBeginBox{};
+    QFrame* lblBack = nullptr;
+    QLabel* lblHelpRingtoneList = nullptr;
+    QFrame* fraClickHelp = nullptr;
+    std::array<ClickLabel*, 4> lblNum{};
+    ClickLabel* lblMyWeb = nullptr;
+    QLabel* lblCopy = nullptr;
 
     std::array<QAction*, 4> mnuRingtoneSave{};
     std::array<QAction*, 3> mnuEditExportClip{};
@@ -177,6 +255,8 @@ private:
     QAction* mnuFileBatchWAV = nullptr;
     QAction* mnuRingtoneExit = nullptr;
     QMenu* mnuEdit = nullptr;
+    QMenu* mnuMoreRingtonesH = nullptr;
+    QMenu* mnuMoreLinksH = nullptr;
 };
 
 }  // namespace tw

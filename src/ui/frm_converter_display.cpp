@@ -36,6 +36,9 @@ void frmConverter::SetState() {
     cmdPlaySound->setEnabled(selected);
     cmdSave->setEnabled(selected);
     for (QAction* save : mnuRingtoneSave) save->setEnabled(selected);
+    // The menu itself, not only its entry in the menu bar: enabling the
+    // window again after the quick help must not enable it.
+    mnuEdit->setEnabled(selected);
     mnuEdit->menuAction()->setEnabled(selected);
 }
 

@@ -1,14 +1,26 @@
-// Start-up of the main window: the default choices, the lists found in the
-// program directory and the current list.
+// Start-up of the main window: the web base address, the saved settings
+// applied in their order, the About box on the first run, the lists found in
+// the program directory and the current list, the banner; then the window is
+// shown and the silent version check started.
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 
+#include <cmath>
+#include <cstdlib>
+
+#include "about_box.h"
 #include "frm_converter.h"
-#include "list_names.h"
+#include "saved_settings.h"
 #include "sorted_controls.h"
+#include "text_codec.h"
+#include "twips.h"
+#include "web_address.h"
+#include "window_placement.h"
 
 namespace tw {
 namespace {
@@ -21,30 +33,86 @@ constexpr int BannerBoxLine = 2;
 
 std::string HomeFolder() { return QFile::encodeName(QDir::homePath()).toStdString(); }
 
+std::optional<std::string> Environment(std::string_view name) {
+    const char* value = std::getenv(std::string(name).c_str());
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+}
+
+TwipRect TwipsOf(const QRect& rect) {
+    return TwipsFromPixels(PixelRect{rect.left(), rect.top(), rect.width(), rect.height()});
+}
+
+// A saved measure as a whole number of twips; the reader keeps them well
+// within the int range.
+int WholeTwips(float twips) { return static_cast<int>(std::lround(twips)); }
+
 }  // namespace
 
 void frmConverter::Form_Load() {
-    BusyPointer busy(services_);
+    services_.SetBusyPointer(true);
     try {
-        if (ringToneDirectory_.empty()) ringToneDirectory_ = HomeFolder();
-        optSource[0]->setChecked(true);
-        optFile[1]->setChecked(true);
-        optShowAs[2]->setChecked(true);
-        optShowAs_Click(2);
-        ringtone_.SetOutputSeparator(", ");
-        ScanListFiles(*cboList);
-        list_.SetListName(DefaultListName);
-        if (!cboList->SelectText(list_.ListName()) && cboList->ListCount() > 0) cboList->SetListIndex(0);
+        baseURL_ = ChooseBaseUrl(IsLocalCommandLine(commandLine_), Environment(BaseUrlVariable));
+
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+        const SettingsReading reading = ReadSettings(settings_, TwipsFromPixels(area.width(), area.height()));
+        const SavedSettings& saved = reading.Settings;
+        PlaceWindow(saved);
+
+        ringToneDirectory_ = saved.RingToneDirectory;
+        if (IsFirstRun(saved)) {
+            mnuHelpAbout_Click();
+            ringToneDirectory_ = FirstRunRingToneDirectory(HomeFolder());
+        }
+        ApplySettings(saved);
 
         std::string banner;
         for (const char* line : BannerLines) banner += (banner.empty() ? "" : "\r\n") + std::string(line);
-        lblBegin->setText(QString::fromLatin1(banner.c_str()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        lblBegin->setText(ShownLines(banner));
         PlaceBeginBoxes();
         SetState();
+
+        // Drawn before the network is used.
+        show();
+        services_.DoEvents();
+        CheckForUpdates(true);
     } catch (const std::exception&) {
         // The window opens with whatever was set up before the failure.
     }
-    setWindowTitle(QStringLiteral("Tunewright V%1.%2").arg(TW_VERSION_MAJOR).arg(TW_VERSION_MINOR));
+    setWindowTitle(ShownText(MainWindowCaption()));
+    services_.SetBusyPointer(false);
+    if (!isVisible()) show();
+}
+
+// Top, Left, Width, Height, then the window state. A place off every screen
+// attached now is moved onto the primary screen.
+void frmConverter::PlaceWindow(const SavedSettings& saved) {
+    readLeft_ = saved.Left;
+    readTop_ = saved.Top;
+    TwipRect wanted{WholeTwips(saved.Left), WholeTwips(saved.Top), WholeTwips(saved.Width), WholeTwips(saved.Height)};
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        std::vector<TwipRect> screens;
+        for (const QScreen* each : QGuiApplication::screens()) screens.push_back(TwipsOf(each->availableGeometry()));
+        wanted = KeepOnScreen(wanted, screens, TwipsOf(primary->availableGeometry()));
+    }
+    const PixelRect pixels = PixelsFromTwips(wanted);
+    move(pixels.Left, pixels.Top);
+    SetOuterTwips({wanted.Width, wanted.Height});
+    if (saved.Maximized == WindowStateMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The notations, the origin, the separator and the current list.
+void frmConverter::ApplySettings(const SavedSettings& saved) {
+    optSource[static_cast<std::size_t>(saved.SourceType)]->setChecked(true);
+    if (saved.FromFile) optFile[*saved.FromFile ? 0 : 1]->setChecked(true);
+    optShowAs[static_cast<std::size_t>(saved.ShowType)]->setChecked(true);
+    optShowAs_Click(saved.ShowType);
+    ringtone_.SetOutputSeparator(saved.OutputSep);
+    ScanListFiles(*cboList);
+    list_.SetListName(saved.CurrentList);
+    if (const auto index = CurrentListIndex(cboList->Items(), list_.ListName()))
+        cboList->SetListIndex(static_cast<int>(*index));
 }
 
 void frmConverter::PlaceBeginBoxes() {

@@ -11,7 +11,9 @@
 #include <QScreen>
 
 #include "file_filters.h"
+#include "help_viewer.h"
 #include "modal_form.h"
+#include "qt_browser.h"
 #include "text_codec.h"
 
 namespace tw {
@@ -97,6 +99,20 @@ void QtToolkit::CentreOnScreen(QWidget& window) {
 // waited for and outlives the program.
 bool QtToolkit::OpenInTextEditor(const std::string& path) {
     return QProcess::startDetached(QStringLiteral("xdg-open"), {PathText(path)});
+}
+
+}  // namespace tw
+
+namespace tw {
+
+void QtToolkit::OpenWebPage(const std::string& address) { tw::OpenWebPage(address); }
+
+bool QtToolkit::ShowHelpFile(QWidget& owner, const std::string& path) {
+    if (helpViewer_ == nullptr || helpViewer_->parentWidget() != &owner) {
+        helpViewer_ = new HelpViewer([this](const std::string& address) { OpenWebPage(address); }, &owner);
+        CentreOnScreen(*helpViewer_);
+    }
+    return helpViewer_->Open(path);
 }
 
 }  // namespace tw

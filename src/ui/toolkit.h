@@ -8,7 +8,8 @@ class QWidget;
 
 // What the windows need from the window toolkit, gathered in one interface:
 // message boxes, file dialogs, the clipboard, modal forms, letting events
-// run, the busy pointer, centring and the desktop's text editor. The desktop program uses the Qt
+// run, the busy pointer, centring, the desktop's text editor, the web
+// browser and the help viewer. The desktop program uses the Qt
 // implementation; the window tests use a scripted one that never waits for
 // a person. Every text passed in or out is bytes as the engine holds them
 // (UTF-8, or an older single-byte text that is shown as Windows-1252).
@@ -93,6 +94,16 @@ public:
     // once, without waiting for the editor. False when it could not be
     // started.
     virtual bool OpenInTextEditor(const std::string& path) = 0;
+
+    // Opens a page of the web in the user's browser, with the query item
+    // that names the program added. Only absolute http: and https: addresses
+    // are ever opened; nothing is reported either way.
+    virtual void OpenWebPage(const std::string& address) = 0;
+
+    // Shows the HTML help file at `path` at its contents, in the program's
+    // own help viewer, a window that belongs to `owner`. False when the file
+    // cannot be read.
+    virtual bool ShowHelpFile(QWidget& owner, const std::string& path) = 0;
 
 protected:
     virtual MsgAnswer ShowMessageBox(const MessageBoxRequest& request) = 0;

@@ -15,8 +15,12 @@
 #include "player.h"
 #include "program_directory.h"
 #include "qt_toolkit.h"
+#include "qt_web_fetcher.h"
 #include "ringtone_list.h"
+#include "saved_settings.h"
+#include "settings_store.h"
 #include "sorted_controls.h"
+#include "test_http_server.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -41,12 +45,16 @@ int main(int argc, char** argv) {
         other.SaveToFile();
     }
 
+    // A program that has run before (no About box), whose web check goes to
+    // a port of 127.0.0.1 that refuses.
+    ::setenv("TUNEWRIGHT_BASE_URL", tw::test::RefusedBaseUrl().c_str(), 1);
+    tw::MemorySettingsStore settings;
+    settings.SaveSetting(tw::SettingKey::RingToneDirectory, directory.string());
     tw::QtToolkit toolkit;
     tw::NullPlayer player;
-    tw::frmConverter window(toolkit, player, directory);
-    window.SetRingToneDirectory(directory.string());
+    tw::QtWebFetcher fetcher;
+    tw::frmConverter window(toolkit, player, settings, fetcher, directory);
     window.Form_Load();
-    window.show();
     if (!QTest::qWaitForWindowExposed(&window, 10000)) {
         std::cerr << "the window was not shown\n";
         return 1;

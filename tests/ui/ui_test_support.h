@@ -20,8 +20,12 @@
 #include "frm_converter.h"
 #include "frm_new_list.h"
 #include "frm_new_ringtone.h"
+#include "qt_web_fetcher.h"
+#include "saved_settings.h"
 #include "scripted_toolkit.h"
+#include "settings_store.h"
 #include "sorted_controls.h"
+#include "test_http_server.h"
 #include "text_codec.h"
 
 namespace tw::test {
@@ -35,22 +39,30 @@ inline std::string Join(const std::vector<std::string>& items) {
 }
 
 // The main window on a program directory of its own, driven by the scripted
-// toolkit, playing into a fake player.
+// toolkit, playing into a fake player. Its settings are those of a program
+// that has run before (no About box at start-up), kept in memory; its web
+// menus come from TUNEWRIGHT_BASE_URL, a server on 127.0.0.1.
 struct Harness {
     TempFolder home;
     ScriptedToolkit toolkit;
     FakePlayer player;
+    MemorySettingsStore settings;
+    std::unique_ptr<QtWebFetcher> fetcher = std::make_unique<QtWebFetcher>();
     std::unique_ptr<frmConverter> window;
+
+    Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
 
     std::filesystem::path ListPath(const std::string& list) const { return home.path() / (list + ".dat"); }
     std::string ListFile(const std::string& list = "Favtones") const { return ReadBytes(ListPath(list)); }
     void WriteList(const std::string& list, const std::string& bytes) const { WriteBytes(ListPath(list), bytes); }
 
-    // Opens the window as the program starts it; the file dialogs start in
-    // the program directory.
-    frmConverter& Open() {
-        window = std::make_unique<frmConverter>(toolkit, player, home.path());
-        window->SetRingToneDirectory(home.path().string());
+    // Opens the window as the program starts it, with the settings of
+    // `store` (the harness's own when none is given); the file dialogs start
+    // in the program directory.
+    frmConverter& Open(SettingsStore* store = nullptr, std::vector<std::string> commandLine = {}) {
+        window = std::make_unique<frmConverter>(toolkit, player, store != nullptr ? *store : settings, *fetcher,
+                                                home.path());
+        window->SetCommandLine(std::move(commandLine));
         window->Form_Load();
         return *window;
     }
@@ -134,6 +146,8 @@ int RunUiTests(int argc, char** argv) {
     ::setenv("TUNEWRIGHT_HOME", (environment.path() / "lists").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    // The web check of every start goes to a port of 127.0.0.1 that refuses.
+    ::setenv("TUNEWRIGHT_BASE_URL", RefusedBaseUrl().c_str(), 1);
     Test test;
     return QTest::qExec(&test, argc, argv);
 }

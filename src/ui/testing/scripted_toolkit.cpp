@@ -10,6 +10,8 @@ void ScriptedToolkit::ForgetRecords() {
     formsShown_.clear();
     editorFiles_.clear();
     events_.clear();
+    webPages_.clear();
+    helpFiles_.clear();
 }
 
 MsgAnswer ScriptedToolkit::ShowMessageBox(const MessageBoxRequest& request) {
@@ -41,6 +43,7 @@ FileChoice ScriptedToolkit::ShowFileDialog(const FileDialogRequest& request) {
 bool ScriptedToolkit::ShowModal(ModalForm& form) {
     form.Prepare();
     formsShown_.push_back(form.windowTitle().toStdString());
+    events_.push_back("form: " + formsShown_.back());
     if (forms_.empty()) {
         unexpected_.push_back("unscripted form: " + formsShown_.back());
         form.reject();
@@ -77,6 +80,17 @@ void ScriptedToolkit::CentreOnScreen(QWidget&) {}
 bool ScriptedToolkit::OpenInTextEditor(const std::string& path) {
     editorFiles_.push_back(path);
     return true;
+}
+
+void ScriptedToolkit::OpenWebPage(const std::string& address) {
+    webPages_.push_back(address);
+    events_.push_back("web page: " + address);
+}
+
+bool ScriptedToolkit::ShowHelpFile(QWidget&, const std::string& path) {
+    helpFiles_.push_back(path);
+    events_.push_back("help file: " + path);
+    return !helpViewerFails_;
 }
 
 }  // namespace tw

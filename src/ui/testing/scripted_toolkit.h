@@ -15,7 +15,8 @@ namespace tw {
 // answered from a queue, file dialogs pick the queued paths, modal forms are
 // driven by queued actions, the clipboard is a string, and every message box
 // and file dialog is recorded, as is every file the text editor would have
-// opened (no editor is started). Anything the script did not foresee (a
+// opened, every web page the browser would have opened and every help file
+// the viewer would have shown (no editor, browser or viewer is started). Anything the script did not foresee (a
 // question or dialog with nothing queued) is answered with No or Cancel and
 // noted in Unexpected().
 class ScriptedToolkit final : public ToolkitServices {
@@ -38,9 +39,16 @@ public:
     const std::vector<std::string>& Unexpected() const { return unexpected_; }
     // The files given to the text editor, in order.
     const std::vector<std::string>& EditorFiles() const { return editorFiles_; }
-    // Message boxes and clipboard changes in the order they came:
-    // "box: TITLE", "clear clipboard", "set clipboard: TEXT".
+    // Message boxes, modal forms, clipboard changes, web pages and help files
+    // in the order they came: "box: TITLE", "form: CAPTION", "clear
+    // clipboard", "set clipboard: TEXT", "web page: ADDRESS", "help file: PATH".
     const std::vector<std::string>& Events() const { return events_; }
+    // The addresses given to the web browser, as the windows passed them.
+    const std::vector<std::string>& WebPages() const { return webPages_; }
+    // The help files given to the help viewer; SetHelpViewerFails makes the
+    // viewer report that it cannot read them.
+    const std::vector<std::string>& HelpFiles() const { return helpFiles_; }
+    void SetHelpViewerFails(bool fails) { helpViewerFails_ = fails; }
     // Whether every queued answer, file and form action was used.
     bool ScriptUsed() const { return answers_.empty() && files_.empty() && forms_.empty(); }
     int BusyDepth() const { return busyDepth_; }
@@ -55,6 +63,8 @@ public:
     void SetBusyPointer(bool busy) override;
     void CentreOnScreen(QWidget& window) override;
     bool OpenInTextEditor(const std::string& path) override;
+    void OpenWebPage(const std::string& address) override;
+    bool ShowHelpFile(QWidget& owner, const std::string& path) override;
 
 protected:
     MsgAnswer ShowMessageBox(const MessageBoxRequest& request) override;
@@ -70,6 +80,9 @@ private:
     std::vector<std::string> unexpected_;
     std::vector<std::string> editorFiles_;
     std::vector<std::string> events_;
+    std::vector<std::string> webPages_;
+    std::vector<std::string> helpFiles_;
+    bool helpViewerFails_ = false;
     std::function<void()> doEventsHook_;
     std::string clipboard_;
     int busyDepth_ = 0;

@@ -29,7 +29,7 @@ struct QtWebFetcher::State {
 
     // Takes what has arrived; stops the transfer once it is too large.
     void TakeBytes() {
-        if (!reply || tooLarge) return;
+        if (!reply || tooLarge || !reply->isOpen()) return;  // an aborted reply has nothing more to give
         const QByteArray bytes = reply->readAll();
         if (body.size() + static_cast<std::size_t>(bytes.size()) > limits.MaxBytes) {
             tooLarge = true;

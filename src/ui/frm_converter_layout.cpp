@@ -1,0 +1,92 @@
+// The main window's layout: never smaller than its minimum size, the list
+// column and the results area following the window's size, the buttons and
+// labels along their bottoms following them.
+#include <QLabel>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "click_label.h"
+#include "frm_converter.h"
+#include "sorted_controls.h"
+#include "twips.h"
+#include "window_layout.h"
+
+namespace tw {
+namespace {
+
+void Apply(QWidget* widget, const TwipRect& rect) {
+    const PixelRect pixels = PixelsFromTwips(rect);
+    widget->setGeometry(pixels.Left, pixels.Top, pixels.Width, pixels.Height);
+}
+
+TwipSize TwipsOf(const QSize& size) { return TwipsFromPixels(size.width(), size.height()); }
+
+}  // namespace
+
+// The window's outer size counts its borders and title bar as the design
+// has them (the design's outer size less its client area), whatever the
+// desktop draws: the window's own size holds the menu bar and the client
+// area. So the design's outer size gives the design's client area, and a
+// saved size comes back unchanged.
+TwipSize frmConverter::NonClientTwips() const {
+    const int menuBar = menuWidget() != nullptr ? TwipsFromPixels(menuWidget()->sizeHint().height()) : 0;
+    return {DesignOuterSize.Width - DesignClientSize.Width, DesignOuterSize.Height - DesignClientSize.Height - menuBar};
+}
+
+TwipSize frmConverter::OuterTwips() const {
+    const TwipSize own = TwipsOf(size());
+    const TwipSize frame = NonClientTwips();
+    return {own.Width + frame.Width, own.Height + frame.Height};
+}
+
+void frmConverter::SetOuterTwips(TwipSize outer) {
+    const TwipSize frame = NonClientTwips();
+    const PixelRect own = PixelsFromTwips(TwipRect{0, 0, outer.Width - frame.Width, outer.Height - frame.Height});
+    resize(own.Width, own.Height);
+}
+
+void frmConverter::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmConverter::Form_Resize() {
+    if (centralWidget() == nullptr) return;
+    const ResizeOutcome outcome = OnResize(isMinimized(), OuterTwips(), TwipsOf(centralWidget()->size()));
+    if (outcome.SnapOuterTo) {
+        SetOuterTwips(*outcome.SnapOuterTo);
+        return;
+    }
+    if (outcome.Layout) ApplyLayout(*outcome.Layout);
+}
+
+void frmConverter::ApplyLayout(const MainWindowLayout& layout) {
+    Apply(fraRingtones, layout.fraRingtones);
+    Apply(cboList, layout.cboList);
+    Apply(lstRingtones, layout.lstRingtones);
+    Apply(cmdExport, layout.cmdExport);
+    Apply(cmdDelete, layout.cmdDelete);
+    Apply(lblHelpRingtoneList, layout.lblHelpRingtoneList);
+    Apply(fraSource, layout.fraSource);
+    Apply(fraFrom, layout.fraFrom);
+    Apply(fraDisplayAs, layout.fraDisplayAs);
+    Apply(fraResults, layout.fraResults);
+    Apply(lblBack, layout.lblBack);
+    Apply(txtName, layout.txtName);
+    Apply(txtTempo, layout.txtTempo);
+    Apply(lblNoteCount, layout.lblNoteCount);
+    Apply(txtRingtone, layout.txtRingtone);
+    Apply(txtMessage, layout.txtMessage);
+    Apply(cmdSave, layout.cmdSave);
+    Apply(cmdPlaySound, layout.cmdPlaySound);
+    Apply(fraClickHelp, layout.fraClickHelp);
+    Apply(lblMyWeb, layout.lblMyWeb);
+    Apply(lblCopy, layout.lblCopy);
+    // The banner and its boxes keep their place.
+}
+
+}  // namespace tw
