@@ -37,6 +37,7 @@ void ReadAndWrite(benchmark::State& state, tw::Notation notation, std::size_t no
         benchmark::DoNotOptimize(ringtone.Full(notation));
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * notes));
+    state.SetLabel("notes");
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 

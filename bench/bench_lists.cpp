@@ -61,6 +61,7 @@ void BM_StoreIn10000List(benchmark::State& state) {
         list.SaveToFile();
     }
     state.SetItemsProcessed(state.iterations());
+    state.SetLabel("stores");
 }
 BENCHMARK(BM_StoreIn10000List)->Unit(benchmark::kMillisecond);
 
@@ -74,6 +75,7 @@ void BM_LoadFrom10000List(benchmark::State& state) {
         next = (next + 997) % ListSize;
     }
     state.SetItemsProcessed(state.iterations());
+    state.SetLabel("loads");
 }
 BENCHMARK(BM_LoadFrom10000List)->Unit(benchmark::kMillisecond);
 
@@ -87,6 +89,7 @@ void BM_LoadListOf10000(benchmark::State& state) {
         benchmark::DoNotOptimize(names.Items().data());
     }
     state.SetItemsProcessed(state.iterations() * ListSize);
+    state.SetLabel("names");
 }
 BENCHMARK(BM_LoadListOf10000)->Unit(benchmark::kMillisecond);
 
@@ -103,6 +106,7 @@ void BM_Export10000(benchmark::State& state) {
         benchmark::DoNotOptimize(tw::ToneListText(list, choices, when, problems).size());
     }
     state.SetItemsProcessed(state.iterations() * ListSize);
+    state.SetLabel("ringtones");
 }
 BENCHMARK(BM_Export10000)->Unit(benchmark::kMillisecond);
 

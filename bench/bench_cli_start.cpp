@@ -1,0 +1,158 @@
+// Starting the tunewright program as a shell does: each iteration spawns the
+// built program with posix_spawn and waits for it to end. A bare start
+// (--version) shows what loading the program and its Qt libraries costs;
+// converting a 50-note ringtone file in each direction shows a whole
+// command. Wall-clock time per process.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+const char* const Program = TW_PROGRAM;
+
+const char* const NoteCycle[] = {"8c#.6", "4p", "16g", "2a#6", "8e.", "c", "32f6", "8p.", "4d#", "b"};
+
+// A private folder for the program's data, settings and the ringtone files,
+// removed at exit.
+class Scratch {
+public:
+    Scratch() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tw-bench-cli-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        directory_ = pattern;
+        std::string notes;
+        for (std::size_t i = 0; i < 50; ++i) notes += (i ? "," : "") + std::string(NoteCycle[i % std::size(NoteCycle)]);
+        Write("song.rtttl", "Bench:d=4,o=5,b=125:" + notes + "\n");
+        Write("song.keys", "Bench:Tempo=125:" + Converted("keypresses") + "\n");
+    }
+    ~Scratch() { std::filesystem::remove_all(directory_); }
+
+    std::string Path(const char* name) const { return (directory_ / name).string(); }
+
+    // The environment of the spawned program: this one's, with the program
+    // folder and the settings pointed into the scratch folder.
+    std::vector<std::string> Environment() const {
+        std::vector<std::string> variables;
+        for (char** v = environ; *v != nullptr; ++v) {
+            const std::string variable = *v;
+            if (variable.rfind("TUNEWRIGHT_HOME=", 0) != 0 && variable.rfind("XDG_CONFIG_HOME=", 0) != 0 &&
+                variable.rfind("XDG_DATA_HOME=", 0) != 0)
+                variables.push_back(variable);
+        }
+        variables.push_back("TUNEWRIGHT_HOME=" + Path("home"));
+        variables.push_back("XDG_CONFIG_HOME=" + Path("config"));
+        variables.push_back("XDG_DATA_HOME=" + Path("data"));
+        return variables;
+    }
+
+private:
+    void Write(const char* name, const std::string& text) const {
+        std::ofstream file(Path(name), std::ios::binary);
+        file << text;
+        if (!file.flush()) std::abort();
+    }
+
+    // The notes of song.rtttl in another notation, without the header,
+    // written by the program itself.
+    std::string Converted(const char* to) const {
+        const std::string command = std::string(Program) + " convert --notes-only --from rtttl --to " + to + " '" +
+                                    Path("song.rtttl") + "'";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (pipe == nullptr) std::abort();
+        std::string text;
+        char buffer[4096];
+        while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, got);
+        if (::pclose(pipe) != 0 || text.empty()) std::abort();
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        return text;
+    }
+
+    std::filesystem::path directory_;
+};
+
+const Scratch& TheScratch() {
+    static const Scratch scratch;
+    return scratch;
+}
+
+// Runs the program with `args`, standard input from /dev/null and its output
+// thrown away; the exit status, or an explanation when it did not run.
+struct Run {
+    int status = -1;
+    std::string failure;
+};
+
+Run RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+    std::vector<char*> argv;
+    std::string name = Program;
+    argv.push_back(name.data());
+    std::vector<std::string> words = args;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> variables = environment;
+    std::vector<char*> envp;
+    for (std::string& variable : variables) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, Program, &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) return {-1, std::string("could not start ") + Program + ": " + std::strerror(error)};
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return {-1, std::string("waitpid: ") + std::strerror(errno)};
+    if (!WIFEXITED(status)) return {-1, std::string(Program) + " did not exit normally"};
+    return {WEXITSTATUS(status), {}};
+}
+
+// Runs the program with `args` until the timing is done; an argument "@NAME"
+// stands for the file NAME in the scratch folder.
+void StartProgram(benchmark::State& state, std::vector<std::string> args) {
+    const Scratch& scratch = TheScratch();
+    for (std::string& arg : args)
+        if (arg.rfind("@", 0) == 0) arg = scratch.Path(arg.c_str() + 1);
+    const std::vector<std::string> environment = scratch.Environment();
+    for (auto _ : state) {
+        const Run run = RunProgram(args, environment);
+        if (!run.failure.empty() || run.status != 0) {
+            state.SkipWithError(run.failure.empty() ? ("exit status " + std::to_string(run.status)).c_str()
+                                                    : run.failure.c_str());
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel("processes");
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(StartProgram, Version, std::vector<std::string>{"--version"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(StartProgram, ConvertRtttlToComposer50,
+                  std::vector<std::string>{"convert", "--from", "rtttl", "--to", "composer", "@song.rtttl"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(StartProgram, ConvertKeypressesToRtttl50,
+                  std::vector<std::string>{"convert", "--from", "keypresses", "--to", "rtttl", "@song.keys"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
