@@ -84,6 +84,13 @@ std::string_view TrimSpaces(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    constexpr std::string_view blanks = " \t";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 bool IsNumeric(std::string_view text) {
     NumberParts parts;
     return SplitNumber(text, parts);

@@ -11,6 +11,9 @@ namespace tw {
 
 std::string_view TrimSpaces(std::string_view text);
 
+// Trims spaces and tabs, as file formats written by hand need.
+std::string_view TrimBlanks(std::string_view text);
+
 // A decimal number after trimming spaces: one sign, leading or trailing,
 // digits with at most one decimal point, at least one digit.
 // "16", " 8", "4." and "4-" are numeric; "", " ", "c", "8c" and "#" are not.

@@ -6,14 +6,6 @@
 namespace tw {
 namespace {
 
-constexpr std::string_view Blanks = " \t";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
 // The key and value of a key line; nothing for a line without "=".
 std::optional<std::pair<std::string_view, std::string_view>> KeyLine(std::string_view line) {
     const std::size_t eq = line.find('=');

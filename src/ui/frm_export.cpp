@@ -81,14 +81,8 @@ frmExport::frmExport(ToolkitServices& services, const CRingtoneList& list, QWidg
 
     auto* Label3 = Label(this, "Label3",
                          "A file will be created called TONELIST.TXT which is saved in the program directory.");
-    auto* cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    auto* cmdOk = AddButton(QStringLiteral("&Ok"), "cmdOk", true, [this] { cmdOk_Click(); });
+    auto* cmdCancel = AddButton(QStringLiteral("&Cancel"), "cmdCancel", false, [this] { cmdCancel_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Label3, 1);
     buttons->addWidget(cmdOk);

@@ -33,14 +33,8 @@ frmNewList::frmNewList(ToolkitServices& services, QWidget* parent) : ModalForm(p
     inside->addWidget(Label1, 1, 0);
     inside->addWidget(txtListName, 1, 1);
 
-    auto* cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    auto* cmdOk = AddButton(QStringLiteral("&Ok"), "cmdOk", true, [this] { cmdOk_Click(); });
+    auto* cmdCancel = AddButton(QStringLiteral("&Cancel"), "cmdCancel", false, [this] { cmdCancel_Click(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

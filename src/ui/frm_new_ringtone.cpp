@@ -42,18 +42,9 @@ frmNewRingTone::frmNewRingTone(ToolkitServices& services, QWidget* parent) : Mod
     txtSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     (new QVBoxLayout(Frame1))->addWidget(txtSource);
 
-    auto* cmdPaste = new QPushButton(QStringLiteral("&Paste"), this);
-    cmdPaste->setObjectName(QStringLiteral("cmdPaste"));
-    cmdPaste->setAutoDefault(false);
-    auto* cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    connect(cmdPaste, &QPushButton::clicked, this, [this] { cmdPaste_Click(); });
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    auto* cmdPaste = AddButton(QStringLiteral("&Paste"), "cmdPaste", false, [this] { cmdPaste_Click(); });
+    auto* cmdOk = AddButton(QStringLiteral("&Ok"), "cmdOk", true, [this] { cmdOk_Click(); });
+    auto* cmdCancel = AddButton(QStringLiteral("&Cancel"), "cmdCancel", false, [this] { cmdCancel_Click(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPaste);

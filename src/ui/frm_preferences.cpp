@@ -38,14 +38,8 @@ frmPreferences::frmPreferences(ToolkitServices& services, CNotes& ringtone, Sett
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setWordWrap(true);
 
-    auto* cmdOk = new QPushButton(ShownText(PreferencesOkCaption), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    auto* cmdCancel = new QPushButton(ShownText(PreferencesCancelCaption), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    auto* cmdOk = AddButton(ShownText(PreferencesOkCaption), "cmdOk", true, [this] { cmdOk_Click(); });
+    auto* cmdCancel = AddButton(ShownText(PreferencesCancelCaption), "cmdCancel", false, [this] { cmdCancel_Click(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPushButton>
+#include <QString>
 
 namespace tw {
 
@@ -20,6 +22,18 @@ public:
 
 protected:
     void SetDialogAccepted(bool accepted) { dialogAccepted_ = accepted; }
+
+    // A button of this form named after its control (objectName), running
+    // `onClick`; the default button answers Enter, the others never do.
+    template <typename Handler>
+    QPushButton* AddButton(const QString& caption, const char* name, bool isDefault, Handler onClick) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        if (isDefault) button->setDefault(true);
+        else button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, onClick);
+        return button;
+    }
 
 private:
     bool dialogAccepted_ = false;

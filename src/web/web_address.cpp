@@ -2,18 +2,11 @@
 
 #include <cstddef>
 
+#include "text_rules.h"
 #include "version_number.h"
 
 namespace tw {
 namespace {
-
-constexpr std::string_view Blanks = " \t";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
 
 bool IsAsciiLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
