@@ -71,6 +71,7 @@ TEST(WebAddress, TheQueryItemGoesIntoTheQueryBeforeAnyFragment) {
         {"http://a.test/page.html?", "http://a.test/page.html?from=TunewrightV3.3"},
         {"http://a.test/p?a=1&", "http://a.test/p?a=1&from=TunewrightV3.3"},
         {"http://a.test/p?a=1#f?g", "http://a.test/p?a=1&from=TunewrightV3.3#f?g"},
+        {"http://a.test/p#one#two", "http://a.test/p?from=TunewrightV3.3#one#two"},
         {"  http://a.test/caf\xC3\xA9 ", "http://a.test/caf%C3%A9?from=TunewrightV3.3"},
         {"javascript:alert(1)", std::nullopt},
         {"file:///etc/passwd", std::nullopt}};
