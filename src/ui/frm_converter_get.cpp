@@ -16,27 +16,14 @@
 namespace tw {
 namespace {
 
-struct OpenDialogSettings {
-    const char* title;
-    const char* description;  // the notation's own files, up to the extension
-    const char* extension;
-};
-
-constexpr OpenDialogSettings OpenSettings[] = {
+constexpr FileTypeDialog OpenSettings[] = {
     {"Select RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"},
     {"Select Nokia Composer RingTone File", "|Composer Files (*", ".321"},
     {"Select Keypress File", "|Keypress Files (*", ".key"},
 };
 
 FileDialogRequest OpenDialogFor(int source, const std::string& startFolder) {
-    const OpenDialogSettings& settings = OpenSettings[source < 0 || source > 2 ? 2 : source];
-    FileDialogRequest request;
-    request.DialogTitle = settings.title;
-    request.Filter = std::string("All Files (*.*)|*.*") + settings.description + settings.extension + ")|*" +
-                     settings.extension;
-    request.FilterIndex = 2;
-    request.InitDir = startFolder;
-    return request;
+    return FileTypeDialogRequest(OpenSettings[source < 0 || source > 2 ? 2 : source], startFolder);
 }
 
 // The whole file, or nothing when it cannot be opened or read or is longer

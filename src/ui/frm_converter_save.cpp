@@ -10,15 +10,9 @@
 namespace tw {
 namespace {
 
-struct SaveDialogSettings {
-    const char* title;
-    const char* description;  // the type's own files, up to the extension
-    const char* extension;
-};
-
 constexpr int WavIndex = 3;
 
-constexpr SaveDialogSettings SaveSettings[] = {
+constexpr FileTypeDialog SaveSettings[] = {
     {"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"},
     {"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"},
     {"Save As Keypress File", "|Keypress Files (*", ".key"},
@@ -56,13 +50,7 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
         services_.MsgBox("Please type in a Ringtone name and Tempo.");
         return;
     }
-    const SaveDialogSettings& settings = SaveSettings[Index];
-    FileDialogRequest request;
-    request.DialogTitle = settings.title;
-    request.Filter = std::string("All Files (*.*)|*.*") + settings.description + settings.extension + ")|*" +
-                     settings.extension;
-    request.FilterIndex = 2;
-    request.InitDir = ringToneDirectory_;
+    FileDialogRequest request = FileTypeDialogRequest(SaveSettings[Index], ringToneDirectory_);
     request.FileName = ProposedFileName(ringtone_.Name());
     // The text is taken before the dialog shows.
     const std::string content = Index == WavIndex ? std::string() : ringtone_.Full(static_cast<Notation>(Index));

@@ -11,6 +11,15 @@ MsgAnswer ToolkitServices::MsgBox(std::string_view text, MsgButtons buttons, Msg
     return ShowMessageBox(request);
 }
 
+FileDialogRequest FileTypeDialogRequest(const FileTypeDialog& type, const std::string& startFolder) {
+    FileDialogRequest request;
+    request.DialogTitle = type.title;
+    request.Filter = std::string("All Files (*.*)|*.*") + type.description + type.extension + ")|*" + type.extension;
+    request.FilterIndex = 2;
+    request.InitDir = startFolder;
+    return request;
+}
+
 FileChoice ToolkitServices::ShowOpen(FileDialogRequest request) {
     request.Kind = FileDialogKind::Open;
     return ShowFileDialog(request);

@@ -44,6 +44,17 @@ struct FileDialogRequest {
     std::string FileName;  // the proposed file name (save dialog)
 };
 
+// A file dialog for one type of file: its title and that type's own filter.
+struct FileTypeDialog {
+    const char* title;
+    const char* description;  // "|Composer Files (*", up to the extension
+    const char* extension;    // ".321"
+};
+
+// The dialog request for a file type: "All Files (*.*)" first, the type's own
+// files second and selected, starting in `startFolder`.
+FileDialogRequest FileTypeDialogRequest(const FileTypeDialog& type, const std::string& startFolder);
+
 // What a file dialog returns: the full path and the file name alone.
 struct FileChoice {
     std::string FileName;
