@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "command_application.h"
 #include "sound_error.h"
 #include "wave_layout.h"
 
@@ -36,31 +37,14 @@ std::string SinkErrorText(QAudio::Error error) {
     }
 }
 
-// Qt's own diagnostics would add lines of their own to a command's error
-// output; the player reports every failure with its reason instead.
-// (A fatal message still ends the program after the handler.)
-void DropQtDiagnostics(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-// Owns a QCoreApplication when the program has none, for a player's lifetime.
+// A player that also works in a program without a Qt application object.
 class OwningSystemPlayer final : public Player {
 public:
-    OwningSystemPlayer() {
-        if (QCoreApplication::instance() != nullptr) return;
-        app_.emplace(argc_, argv_);
-        previousHandler_ = qInstallMessageHandler(DropQtDiagnostics);
-    }
-    ~OwningSystemPlayer() override {
-        if (app_) qInstallMessageHandler(previousHandler_);
-    }
     void PlayImage(std::span<const std::uint8_t> image) override { player_.PlayImage(image); }
     void Stop() override { player_.Stop(); }
 
 private:
-    int argc_ = 1;
-    char name_[11] = "tunewright";
-    char* argv_[2] = {name_, nullptr};
-    std::optional<QCoreApplication> app_;
-    QtMessageHandler previousHandler_ = nullptr;
+    CommandApplication application_;
     QtPlayer player_;
 };
 

@@ -1,5 +1,7 @@
 #include "qt_web_fetcher.h"
 
+#include "command_application.h"
+
 #include <optional>
 #include <utility>
 
@@ -11,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "command_application.h"
 #include "program_version.h"
 #include "version_number.h"
 #include "web_address.h"
@@ -170,37 +173,8 @@ FetchOutcome OutcomeOfNetworkError(QNetworkReply::NetworkError error) {
     }
 }
 
-namespace {
-
-void DropQtDiagnostics(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-// A QCoreApplication for the lifetime of the object when the program has
-// none; Qt's own diagnostics are then kept off the command's error output.
-class ApplicationForCall {
-public:
-    ApplicationForCall() {
-        if (QCoreApplication::instance() != nullptr) return;
-        app_.emplace(argc_, argv_);
-        previousHandler_ = qInstallMessageHandler(DropQtDiagnostics);
-    }
-    ~ApplicationForCall() {
-        if (app_) qInstallMessageHandler(previousHandler_);
-    }
-    ApplicationForCall(const ApplicationForCall&) = delete;
-    ApplicationForCall& operator=(const ApplicationForCall&) = delete;
-
-private:
-    int argc_ = 1;
-    char name_[11] = "tunewright";
-    char* argv_[2] = {name_, nullptr};
-    std::optional<QCoreApplication> app_;
-    QtMessageHandler previousHandler_ = nullptr;
-};
-
-}  // namespace
-
 FetchResult FetchDocument(const std::string& address, FetchLimits limits) {
-    const ApplicationForCall application;
+    const CommandApplication application;
     std::optional<FetchResult> result;
     QEventLoop loop;
     {
