@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs ui_screenshot under a private Xvfb server and keeps the picture.
-# Usage: screenshot.sh PATH/TO/ui_screenshot OUT.png
+# Runs ui_screenshot under a private Xvfb server and keeps its pictures.
+# Usage: screenshot.sh PATH/TO/ui_screenshot OUT_FOLDER
 # Exit 0 passed, 1 failed, 77 skipped (Xvfb is not installed).
 set -euo pipefail
 
@@ -34,7 +34,7 @@ if [ -z "$display" ]; then
 fi
 
 mkdir -m 700 "$work/home" "$work/run" "$work/config" "$work/data" "$work/cache"
-mkdir -p "$(dirname "$out")"
+mkdir -p "$out"
 env -u WAYLAND_DISPLAY DISPLAY=":$display" QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
     XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" \
     TUNEWRIGHT_HOME="$work/lists" timeout 60 "$program" "$out"

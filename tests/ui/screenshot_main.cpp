@@ -1,17 +1,22 @@
 // Opens the real main window on the display given by the environment, with
-// a small list and one ringtone shown, and saves a picture of it.
-// Usage: ui_screenshot OUT.png   (TUNEWRIGHT_HOME names an empty folder)
+// a small list and one ringtone shown, and saves pictures of it, of the
+// export dialog and of the quick help of step 1 into a folder.
+// Usage: ui_screenshot FOLDER   (TUNEWRIGHT_HOME names an empty folder)
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
-#include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "cnotes.h"
 #include "frm_converter.h"
+#include "frm_help.h"
 #include "player.h"
 #include "program_directory.h"
 #include "qt_toolkit.h"
@@ -22,28 +27,55 @@
 #include "sorted_controls.h"
 #include "test_http_server.h"
 
+namespace {
+
+void FillLists(const std::filesystem::path& directory) {
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    tw::CRingtoneList list(ringtone, directory);
+    list.SetListName("Favtones");
+    for (const char* text : {"Tune:d=4,o=5,b=125:8c,8d,8e",
+                             "Little Lamb:d=4,o=6,b=140:e,d,c,d,e,e,2e,d,d,2d,e,g,2g,e,d,c,d,e,e,e,e,d,d,e,d,1c",
+                             "Scale:d=8,o=5,b=160:c,d,e,f,g,a,b,c6"}) {
+        ringtone.SetFull_RTTTL(text);
+        list.SaveToFile();
+    }
+    tw::CRingtoneList other(ringtone, directory);
+    other.SetListName("Party");
+    other.SaveToFile();
+}
+
+// Saves what the screen shows of `widget` once it is on screen and drawn.
+bool SavePicture(QWidget& widget, const std::filesystem::path& path) {
+    if (!QTest::qWaitForWindowExposed(&widget, 10000)) {
+        std::cerr << widget.objectName().toStdString() << " was not shown\n";
+        return false;
+    }
+    QTest::qWait(500);
+    const QImage picture = widget.screen()->grabWindow(widget.winId()).toImage();
+    if (picture.isNull() || picture.width() < widget.width() || picture.height() < widget.height()) {
+        std::cerr << "the capture of " << widget.objectName().toStdString() << " is smaller than the window\n";
+        return false;
+    }
+    if (!picture.save(QString::fromStdString(path.string()), "PNG")) {
+        std::cerr << "could not write " << path << '\n';
+        return false;
+    }
+    std::cout << "saved " << path.string() << " (" << picture.width() << "x" << picture.height() << ")\n";
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cerr << "usage: ui_screenshot OUT.png\n";
+        std::cerr << "usage: ui_screenshot FOLDER\n";
         return 64;
     }
     QApplication app(argc, argv);
+    const std::filesystem::path out = argv[1];
     const std::filesystem::path directory = tw::ProgramDirectory();
-    {
-        tw::CNotes ringtone;
-        ringtone.SetOutputSeparator(", ");
-        tw::CRingtoneList list(ringtone, directory);
-        list.SetListName("Favtones");
-        for (const char* text : {"Tune:d=4,o=5,b=125:8c,8d,8e",
-                                 "Little Lamb:d=4,o=6,b=140:e,d,c,d,e,e,2e,d,d,2d,e,g,2g,e,d,c,d,e,e,e,e,d,d,e,d,1c",
-                                 "Scale:d=8,o=5,b=160:c,d,e,f,g,a,b,c6"}) {
-            ringtone.SetFull_RTTTL(text);
-            list.SaveToFile();
-        }
-        tw::CRingtoneList other(ringtone, directory);
-        other.SetListName("Party");
-        other.SaveToFile();
-    }
+    FillLists(directory);
 
     // A program that has run before (no About box), whose web check goes to
     // a port of 127.0.0.1 that refuses.
@@ -55,26 +87,38 @@ int main(int argc, char** argv) {
     tw::QtWebFetcher fetcher;
     tw::frmConverter window(toolkit, player, settings, fetcher, directory);
     window.Form_Load();
-    if (!QTest::qWaitForWindowExposed(&window, 10000)) {
-        std::cerr << "the window was not shown\n";
-        return 1;
-    }
     auto* rows = window.findChild<tw::SortedListBox*>(QStringLiteral("lstRingtones"));
     if (rows == nullptr || !rows->SelectText("Little Lamb")) {
         std::cerr << "the ringtone row was not found\n";
         return 1;
     }
-    QTest::qWait(500);
+    if (!SavePicture(window, out / "main-window.png")) return 1;
 
-    const QImage picture = window.screen()->grabWindow(window.winId()).toImage();
-    if (picture.width() < window.width() || picture.height() < window.height() || picture.isNull()) {
-        std::cerr << "the capture is smaller than the window\n";
+    // The export dialog is modal: it is pictured from inside its own loop,
+    // then cancelled.
+    bool exportSaved = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        exportSaved = dialog->objectName() == QStringLiteral("frmExport") &&
+                      SavePicture(*dialog, out / "export-dialog.png");
+        dialog->reject();
+    });
+    window.cmdExport_Click();
+    if (!exportSaved) {
+        std::cerr << "the export dialog was not pictured\n";
         return 1;
     }
-    if (!picture.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::cerr << "could not write " << argv[1] << '\n';
+
+    // The quick help grows out of the main window's corner; it is pictured
+    // at its full size.
+    window.lblNum_Click(0);
+    tw::frmHelp* help = window.QuickHelp();
+    if (help == nullptr || !QTest::qWaitFor([help] { return !help->Animating(); }, 10000)) {
+        std::cerr << "the quick help did not finish opening\n";
         return 1;
     }
-    std::cout << "saved " << argv[1] << " (" << picture.width() << "x" << picture.height() << ")\n";
+    if (!SavePicture(*help, out / "quick-help.png")) return 1;
+    help->close();
     return 0;
 }
