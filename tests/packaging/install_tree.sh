@@ -24,6 +24,8 @@ root="$work/root"
 
 expected="usr/bin/tunewright
 usr/share/applications/tunewright.desktop
+usr/share/doc/tunewright/changelog.gz
+usr/share/doc/tunewright/copyright
 usr/share/doc/tunewright/tunehelp.html
 usr/share/icons/hicolor/scalable/apps/tunewright.svg
 usr/share/man/man1/tunewright.1.gz"
@@ -81,6 +83,12 @@ options=$(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u || true)
 for option in $options; do
     grep -q -- "${option//-/\\\\-}" "$page" || fail "the manual page does not mention $option"
 done
+
+# The changelog's newest entry is this build: version 3.3, build 5 is 3.3.5.
+build_number=$(sed -n 's/.*(build \([0-9]*\)).*/\1/p' <<<"$version")
+newest=$(gzip -dc "$root/usr/share/doc/tunewright/changelog.gz" | head -n 1) || fail "the changelog is not gzip data"
+[[ "$newest" == "tunewright ($number.$build_number) "* ]] ||
+    fail "the changelog's newest entry is '$newest', not version $number.$build_number"
 
 if command -v man >/dev/null; then
     MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/tunewright.1.gz" >"$work/page.txt" 2>"$work/man.log" ||
