@@ -14,14 +14,9 @@
 #include "frm_converter.h"
 #include "frm_export.h"
 #include "frm_new_ringtone.h"
-#include "player.h"
 #include "program_directory.h"
-#include "qt_toolkit.h"
-#include "qt_web_fetcher.h"
+#include "real_main_window.h"
 #include "ringtone_list.h"
-#include "saved_settings.h"
-#include "settings_store.h"
-#include "test_http_server.h"
 
 namespace {
 
@@ -45,17 +40,11 @@ bool PrintControls(QWidget& form) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::filesystem::path directory = tw::ProgramDirectory();
-    ::setenv("TUNEWRIGHT_BASE_URL", tw::test::RefusedBaseUrl().c_str(), 1);
-    tw::MemorySettingsStore settings;
-    settings.SaveSetting(tw::SettingKey::RingToneDirectory, directory.string());
-    tw::QtToolkit toolkit;
-    tw::NullPlayer player;
-    tw::QtWebFetcher fetcher;
-    tw::frmConverter window(toolkit, player, settings, fetcher, directory);
-    window.Form_Load();
+    tw::test::RealMainWindow program(directory);
+    tw::frmConverter& window = program.window;
     if (!PrintControls(window)) return 1;
 
-    tw::frmNewRingTone paste(toolkit, &window);
+    tw::frmNewRingTone paste(program.toolkit, &window);
     paste.Prepare();
     paste.show();
     if (!PrintControls(paste)) return 1;
@@ -63,7 +52,7 @@ int main(int argc, char** argv) {
 
     tw::CNotes ringtone;
     tw::CRingtoneList list(ringtone, directory);
-    tw::frmExport exporter(toolkit, list, &window);
+    tw::frmExport exporter(program.toolkit, list, &window);
     exporter.Prepare();
     exporter.show();
     return PrintControls(exporter) ? 0 : 1;

@@ -17,15 +17,10 @@
 #include "cnotes.h"
 #include "frm_converter.h"
 #include "frm_help.h"
-#include "player.h"
 #include "program_directory.h"
-#include "qt_toolkit.h"
-#include "qt_web_fetcher.h"
+#include "real_main_window.h"
 #include "ringtone_list.h"
-#include "saved_settings.h"
-#include "settings_store.h"
 #include "sorted_controls.h"
-#include "test_http_server.h"
 
 namespace {
 
@@ -76,17 +71,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path out = argv[1];
     const std::filesystem::path directory = tw::ProgramDirectory();
     FillLists(directory);
-
-    // A program that has run before (no About box), whose web check goes to
-    // a port of 127.0.0.1 that refuses.
-    ::setenv("TUNEWRIGHT_BASE_URL", tw::test::RefusedBaseUrl().c_str(), 1);
-    tw::MemorySettingsStore settings;
-    settings.SaveSetting(tw::SettingKey::RingToneDirectory, directory.string());
-    tw::QtToolkit toolkit;
-    tw::NullPlayer player;
-    tw::QtWebFetcher fetcher;
-    tw::frmConverter window(toolkit, player, settings, fetcher, directory);
-    window.Form_Load();
+    tw::test::RealMainWindow program(directory);
+    tw::frmConverter& window = program.window;
     auto* rows = window.findChild<tw::SortedListBox*>(QStringLiteral("lstRingtones"));
     if (rows == nullptr || !rows->SelectText("Little Lamb")) {
         std::cerr << "the ringtone row was not found\n";

@@ -1,0 +1,40 @@
+#pragma once
+
+// The main window as the program opens it on a real display, for the
+// programs that picture it or measure it: the real toolkit services, no
+// sound, settings of a program that has run before (so no About box), and a
+// web check that goes to a port of 127.0.0.1 that refuses.
+#include <cstdlib>
+#include <filesystem>
+
+#include "frm_converter.h"
+#include "player.h"
+#include "qt_toolkit.h"
+#include "qt_web_fetcher.h"
+#include "saved_settings.h"
+#include "settings_store.h"
+#include "test_http_server.h"
+
+namespace tw::test {
+
+struct RealMainWindow {
+    explicit RealMainWindow(const std::filesystem::path& directory)
+        : settings(SettingsOf(directory)), window(toolkit, player, settings, fetcher, directory) {
+        window.Form_Load();
+    }
+
+    static MemorySettingsStore SettingsOf(const std::filesystem::path& directory) {
+        ::setenv("TUNEWRIGHT_BASE_URL", RefusedBaseUrl().c_str(), 1);
+        MemorySettingsStore store;
+        store.SaveSetting(SettingKey::RingToneDirectory, directory.string());
+        return store;
+    }
+
+    MemorySettingsStore settings;
+    QtToolkit toolkit;
+    NullPlayer player;
+    QtWebFetcher fetcher;
+    frmConverter window;
+};
+
+}  // namespace tw::test
