@@ -305,8 +305,10 @@ int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
     return problems.empty() ? ExitClean : ExitProblems;
 }
 
-// One .wav file per ringtone, named after it, as the batch command writes
-// them; a ringtone whose name cannot be a file name is reported and skipped.
+// One .wav file per ringtone, named after the ringtone's own name as the
+// window's batch command names them (it differs from the entry's name only
+// in a list edited by hand); a ringtone whose name cannot be a file name is
+// reported and skipped.
 int WavAll(const ListArgs& args, std::ostream& err) {
     NeedWords(args, 2, "wav-all LIST -o DIR");
     args.Allow("wav-all", {"o"});
@@ -325,18 +327,21 @@ int WavAll(const ListArgs& args, std::ostream& err) {
     for (std::string& name : file.SectionNames()) entries.AddItem(std::move(name));
     std::size_t written = 0, failed = 0;
     NullPlayer noPlayer;
-    for (const std::string& name : entries.Items()) {
-        const std::string path = (folder / (name + ".wav")).string();
-        if (const auto problem = FileNameProblem(name)) {
-            err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                << *problem << ")\n";
-            ++failed;
-            continue;
-        }
-        err << "Generating '" << name << ".wav'...\n";
+    for (const std::string& entry : entries.Items()) {
+        CNotes ringtone;
+        std::string name = entry;
+        std::string path = (folder / (entry + ".wav")).string();
         try {
-            CNotes ringtone;
-            CRingtoneList::LoadEntry(file, name, ringtone);
+            CRingtoneList::LoadEntry(file, entry, ringtone);
+            name = ringtone.Name();
+            path = (folder / (name + ".wav")).string();
+            if (const auto problem = FileNameProblem(name)) {
+                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
+                    << *problem << ")\n";
+                ++failed;
+                continue;
+            }
+            err << "Generating '" << name << ".wav'...\n";
             WAV(ringtone, "SAVE", path, noPlayer);
             ++written;
         } catch (const std::exception& e) {
