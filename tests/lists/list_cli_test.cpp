@@ -34,11 +34,11 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
     std::filesystem::create_directory(home / "Odd.dat");  // a list file that cannot be written
     const std::string tone = "A:d=4,o=5,b=125:c,d";
     const struct {
-        std::vector<std::string> args;
+        std::vector<std::string> args;  // in these and in the output, "@" stands for the program directory
         std::string input;
         int code;
         std::string out;
-        std::string err;  // a part of the error output; "@" stands for the program directory
+        std::string err;  // a part of the error output
     } steps[] = {
         {{"add", "Favtones", "--from", "composer", "-"}, "Test:Tempo=125:4c1 8d1", 0, "Test\n", ""},
         {{"add", "Rock", "--from", "rtttl"}, "beta:d=4,o=5,b=125:c,d", 0, "beta\n", ""},
@@ -57,6 +57,10 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         {{"clear", "Pop"}, "", 0, "", ""},
         {{"delete", "Pop"}, "", 0, "", ""},
         {{"delete", "Pop"}, "", 2, "", "@/Pop.dat"},
+        {{"export", "Favtones"}, "", 0, "@/tonelist.txt\n", ""},
+        {{"export", "Favtones", "--types", "composer,rtttl", "--raw", "--show-type", "-o", "@/raw.txt"}, "", 0,
+         "@/raw.txt\n", ""},
+        {{"export", "Favtones", "-o", "@/missing/t.txt"}, "", 2, "", "error: could not "},
         // Stored with its problems, which go to the error output; a text that reads as nothing is not stored.
         {{"add", "Favtones", "--from", "rtttl"}, "test:d=4,o=5,b=90:c,zz", 1, "test\n", "note format"},
         {{"add", "Favtones", "--from", "rtttl"}, "   ", 2, "", "error: "},
@@ -68,35 +72,25 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         {{"export", "A", "--types", "midi"}, "", 64, "", "error: "},
         {{}, "", 64, "", "error: "},
     };
+    const auto here = [&](std::string text) { return text.starts_with("@") ? home.path().string() + text.substr(1) : text; };
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::PrintToString(step.args));
-        const CliRun run = List(step.args, step.input);
+        std::vector<std::string> args;
+        for (const std::string& arg : step.args) args.push_back(here(arg));
+        const CliRun run = List(args, step.input);
         EXPECT_EQ(run.code, step.code);
-        EXPECT_EQ(run.out, step.out);
-        const std::string err = step.err.empty() || step.err[0] != '@' ? step.err : home.path().string() + step.err.substr(1);
-        if (err.empty()) EXPECT_EQ(run.err, "");
-        else EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, here(step.out));
+        if (step.err.empty()) EXPECT_EQ(run.err, "");
+        else EXPECT_NE(run.err.find(here(step.err)), std::string::npos) << run.err;
     }
     EXPECT_EQ(ReadBytes(home / "Favtones.dat"), "[Test]\r\nRTTTL=test:d=4,o=5,b=90:c, z\r\n");
-    EXPECT_EQ(FilesIn(home.path()), (Files{"Dance.dat", "Favtones.dat", "Odd.dat"}));
-}
-
-TEST_F(ListCliTest, ExportWritesToneListTxtOrStandardOutput) {
-    List({"add", "Favtones", "--from", "rtttl"}, "Test:d=4,o=5,b=125:c,8d");
-    CliRun run = List({"export", "Favtones"});
-    EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, At("tonelist.txt") + "\n");
-    EXPECT_TRUE(ReadBytes(home / "tonelist.txt").ends_with("- Nokia Keypresses\r\n" + std::string(59, '-') +
-                                                           "\r\n\r\nTest (Tempo 125)\r\n1, 28\r\n\r\n"));
-    run = List({"export", "Favtones", "--types", "composer,rtttl", "--raw", "--show-type", "-o", "-"});
-    EXPECT_EQ(run.code, 0);
-    EXPECT_TRUE(run.out.ends_with("- RTTTL/Chimekit Tones\r\n- Nokia Composer Tones\r\n" + std::string(59, '-') +
-                                  "\r\n\r\nRTTTL = Test:d=4,o=5,b=125:c, 8d\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"))
-        << run.out;
-    run = List({"export", "Favtones", "-o", At("missing/t.txt")});
-    EXPECT_EQ(run.code, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind("error: could not ", 0), 0u) << run.err;
+    EXPECT_EQ(FilesIn(home.path()), (Files{"Dance.dat", "Favtones.dat", "Odd.dat", "raw.txt", "tonelist.txt"}));
+    const std::string rule = std::string(59, '-') + "\r\n\r\n";  // the end of the export header
+    EXPECT_TRUE(ReadBytes(home / "tonelist.txt").ends_with("Keypresses\r\n" + rule + "Test (Tempo 125)\r\n1, 28\r\n\r\n"));
+    EXPECT_TRUE(ReadBytes(home / "raw.txt").ends_with("- RTTTL/Chimekit Tones\r\n- Nokia Composer Tones\r\n" + rule +
+                                                      "RTTTL = Test:d=4,o=5,b=125:c, 8d\r\n"
+                                                      "Composer = Test:Tempo=125:4c1, 8d1\r\n"));
+    EXPECT_TRUE(List({"export", "Favtones", "-o", "-"}).out.ends_with("\r\ntest (Tempo 90)\r\n1, \r\n\r\n"));
 }
 
 TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
