@@ -1,7 +1,5 @@
 #include <sys/stat.h>
 
-#include <atomic>
-#include <thread>
 #include <tuple>
 
 #include "cwave.h"
@@ -95,24 +93,6 @@ TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
     }
     EXPECT_EQ(tw::test::ReadBytes(path), "old");
     EXPECT_EQ(FilesIn(folder.path()), std::set<std::string>{"tone.wav"});
-}
-
-TEST(RenderPlay, ReturnsOnlyWhenTheSoundHasEndedOrWasStopped) {
-    for (const bool stop : {false, true}) {
-        tw::FakePlayer player;
-        player.SetHold(true);
-        std::atomic<bool> returned = false;
-        std::thread play([&] {
-            tw::WAV(Short, "PLAY", "", player);
-            returned = true;
-        });
-        player.WaitUntilPlaying();
-        EXPECT_FALSE(returned);
-        stop ? player.Stop() : player.Release();
-        play.join();
-        EXPECT_EQ(player.Calls(), stop ? (std::vector<std::string>{"stop", "play", "stop", "stopped"})
-                                       : (std::vector<std::string>{"stop", "play", "ended"}));
-    }
 }
 
 }  // namespace
