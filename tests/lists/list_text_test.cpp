@@ -55,17 +55,6 @@ TEST(IniDocument, SetValueAddsAMissingKeyBeforeTheSectionsTrailingBlankLinesAndR
     EXPECT_EQ(document.Text(), "[A]\r\nnote=1\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2\r\n");
 }
 
-TEST(IniDocument, EveryNameWithoutLineBreaksIsFoundAgain) {
-    for (const std::string name : {"A[1]", " lead", "trail ", "a]b", "[", "]", "", "x=y", "[x]", "\tT", "\xC3\xBC"}) {
-        SCOPED_TRACE(name);
-        IniDocument document = IniDocument::Parse("[Other]\nRTTTL=o\n");
-        document.SetValue(name, "RTTTL", "v");
-        const IniDocument reread = IniDocument::Parse(document.Text());
-        EXPECT_EQ(reread.SectionNames(), (Lines{"Other", name}));
-        EXPECT_EQ(reread.Value(name, "RTTTL"), "v");
-    }
-}
-
 TEST(IniDocument, RemoveSectionRemovesTheFirstMatchUpToTheNextHeader) {
     IniDocument document = IniDocument::Parse("top\n[A]\nRTTTL=a\n[Foo]\nRTTTL=f\nextra\n\n[FOO]\nRTTTL=F\n[C]\nRTTTL=c\n");
     EXPECT_TRUE(document.RemoveSection("foo"));
@@ -74,7 +63,7 @@ TEST(IniDocument, RemoveSectionRemovesTheFirstMatchUpToTheNextHeader) {
     EXPECT_EQ(document.Text(), "top\r\n[A]\r\nRTTTL=a\r\n[FOO]\r\nRTTTL=F\r\n");
 }
 
-TEST(ListNames, RefusesWhatCannotBeAListFile) {
+TEST(ListNames, RefusesWhatCannotBeAListFileAndFileNamesLeavingTheirFolder) {
     const std::string good[] = {"Favtones", "A[1]", "caf\xC3\xA9", "menus", "x.dat", std::string(100, 'x')};
     for (const std::string& name : good) EXPECT_EQ(tw::CheckListName(name), name);
     EXPECT_EQ(tw::CheckListName("  TV Themes  "), "TV Themes");
@@ -91,13 +80,10 @@ TEST(ListNames, RefusesWhatCannotBeAListFile) {
             EXPECT_EQ(std::string(e.what()).find_first_of("\t\x07\x7F"), std::string::npos) << "control characters shown";
         }
     }
-}
-
-TEST(ListNames, FileNameProblemKeepsFilesInsideTheirFolder) {
+    // Names of files written into a folder (the WAV files of a list) stay inside it.
     for (const char* bad : {"", ".", "..", "a/b", "/", "../x", "line\nbreak", "esc\x1B"})
         EXPECT_TRUE(tw::FileNameProblem(bad).has_value()) << testing::PrintToString(std::string(bad));
-    for (const char* good : {"Test", "...", ".x", "a b", "A[1]", "~x", "menu"})
-        EXPECT_FALSE(tw::FileNameProblem(good).has_value()) << good;
+    for (const char* good : {"Test", "...", ".x", "a b", "A[1]", "~x", "menu"}) EXPECT_FALSE(tw::FileNameProblem(good)) << good;
 }
 
 TEST(ProgramDirectory, TunewrightHomeThenXdgDataHomeThenHome) {
@@ -107,7 +93,6 @@ TEST(ProgramDirectory, TunewrightHomeThenXdgDataHomeThenHome) {
         {{{"TUNEWRIGHT_HOME", ""}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/me"}}, "/data/Tunewright"},
         {{{"XDG_DATA_HOME", "relative/data"}, {"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
         {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
-        {{{"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
         {{{"TUNEWRIGHT_HOME", "tw"}}, std::filesystem::current_path() / "tw"},  // made absolute
     };
     for (const auto& c : cases) {

@@ -6,8 +6,6 @@
 
 namespace tw::test {
 
-using WebTempDir = TempDir;
-
 // A menu.dat text with the given version and one ringtone and one link.
 inline std::string SimpleMenuFile(const std::string& version) {
     return "[Menu]\r\nVersion=" + version +
