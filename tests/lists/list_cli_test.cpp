@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -97,10 +98,12 @@ TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
     for (const char* tone : {"Test:d=4,o=5,b=125:c,8d", "up/out:d=4,o=5,b=125:c,d", "..:d=4,o=5,b=125:c,d",
                              "Silent:d=4,o=5,b=0:c,d"})
         List({"add", "Favtones", "--from", "rtttl"}, tone);
+    // An entry edited by hand: the file is named after the ringtone, as the window names it.
+    std::ofstream(home / "Favtones.dat", std::ios::app | std::ios::binary) << "[Hand]\r\nRTTTL=Own:d=4,o=5,b=125:c\r\n";
     const CliRun run = List({"wav-all", "Favtones", "-o", At("new/wav")});  // a missing folder is made
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(FilesIn(home / "new" / "wav"), Files{"Test.wav"});
+    EXPECT_EQ(FilesIn(home / "new" / "wav"), (Files{"Own.wav", "Test.wav"}));
     EXPECT_EQ(ReadBytes(home / "new" / "wav" / "Test.wav").substr(0, 4), "RIFF");
     for (const std::string& part : {std::string("Generating 'Test.wav'...\n"), std::string("'up/out' was skipped"),
                                     std::string("'..' was skipped"),
