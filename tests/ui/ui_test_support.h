@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 #include "frm_new_list.h"
 #include "frm_new_ringtone.h"
 #include "qt_web_fetcher.h"
+#include "render.h"
 #include "saved_settings.h"
 #include "scripted_toolkit.h"
 #include "settings_store.h"
@@ -28,9 +30,45 @@
 #include "test_http_server.h"
 #include "text_codec.h"
 
+// Failed comparisons of std::string show both texts.
+template <>
+inline char* QTest::toString<std::string>(const std::string& text) {
+    return qstrdup(text.c_str());
+}
+
 namespace tw::test {
 
 using TempFolder = TempDir;
+
+// The child `name` of a window or form; a missing one fails the test.
+template <typename T = QWidget>
+T* Child(const QObject& parent, const std::string& name) {
+    T* found = parent.findChild<T*>(QString::fromStdString(name));
+    if (found == nullptr) throw std::runtime_error("no control " + name);
+    return found;
+}
+inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
+
+// A data-driven test over a table of rows whose first member is the row's
+// name: the data function calls AddRows(table), the test TheRow(table).
+template <typename Row, std::size_t N>
+void AddRows(const Row (&rows)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].name) << static_cast<int>(i);
+}
+template <typename Row, std::size_t N>
+const Row& TheRow(const Row (&rows)[N]) {
+    QFETCH(int, row);
+    return rows[row];
+}
+
+// The WAV file the synthesiser makes for an RTTTL text.
+inline std::string WaveOf(const std::string& rtttl) {
+    CNotes ringtone;
+    ringtone.SetFull_RTTTL(rtttl);
+    const std::vector<std::uint8_t> image = RenderWave(ringtone);
+    return std::string(image.begin(), image.end());
+}
 
 inline std::string Join(const std::vector<std::string>& items) {
     std::string joined;
@@ -51,6 +89,13 @@ struct Harness {
     std::unique_ptr<frmConverter> window;
 
     Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
+    // The window opened on a "Favtones" list holding `list`, showing the
+    // ringtone `row` when one is named.
+    explicit Harness(const std::string& list, const std::string& row = {}) : Harness() {
+        WriteList("Favtones", list);
+        Open();
+        if (!row.empty()) Rows()->SelectText(row);
+    }
 
     std::filesystem::path ListPath(const std::string& list) const { return home.path() / (list + ".dat"); }
     std::string ListFile(const std::string& list = "Favtones") const { return ReadBytes(ListPath(list)); }
@@ -74,9 +119,7 @@ struct Harness {
 
     template <typename T = QWidget>
     T* Find(const std::string& name) const {
-        T* found = window->findChild<T*>(QString::fromStdString(name));
-        if (found == nullptr) throw std::runtime_error("no control " + name);
-        return found;
+        return Child<T>(*window, name);
     }
     QPushButton* Button(const std::string& name) const { return Find<QPushButton>(name); }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
@@ -118,6 +161,7 @@ struct Harness {
         });
     }
     void QueueListName(const std::string& name) { QueueForm("txtListName", name, "cmdOk"); }
+    void Answer(bool yes) { toolkit.QueueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No); }
 
     // Every message box shown, as "title|icon|buttons|text", one a line.
     std::string Boxes() const {
