@@ -1,12 +1,9 @@
 // "Batch Save All As .WAV Files": one file per ringtone written into the
 // ringtone folder, the busy window with its progress, the main window
 // disabled meanwhile, and one error box per ringtone that fails.
-#include <QApplication>
-#include <QObject>
 #include <QProgressBar>
 
 #include "frm_busy.h"
-#include "render.h"
 #include "ui_test_support.h"
 
 using namespace tw;
@@ -18,7 +15,7 @@ const std::string Three = "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=125:c, d\r\n"
                           "[Beta]\r\nRTTTL=Beta:d=4,o=5,b=0:e, f\r\n"
                           "[Gamma]\r\nRTTTL=Gamma:d=8,o=6,b=200:g, a, b\r\n";
 const std::string Warning = "Generate WAV Files|information|ok|This will generate a whole set of WAV files from the "
-                            "'Favtones' list and could take a while.";
+                            "'Favtones' list and could take a while.\n";
 
 frmBusy* BusyWindow() {
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -26,60 +23,27 @@ frmBusy* BusyWindow() {
     return nullptr;
 }
 
-// The image the synthesiser makes for an RTTTL text.
-std::string WaveOf(const std::string& rtttl) {
-    CNotes ringtone;
-    ringtone.SetFull_RTTTL(rtttl);
-    const std::vector<std::uint8_t> image = RenderWave(ringtone);
-    return std::string(image.begin(), image.end());
-}
-
-// Counts the showings and hidings of the busy window.
-class BusyWatch : public QObject {
-public:
-    BusyWatch() { qApp->installEventFilter(this); }
-    ~BusyWatch() override { qApp->removeEventFilter(this); }
-    std::string Seen() const { return seen_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched->objectName() == QStringLiteral("frmBusy") &&
-            (event->type() == QEvent::Show || event->type() == QEvent::Hide))
-            seen_ += event->type() == QEvent::Show ? "shown " : "hidden ";
-        return false;
-    }
-
-private:
-    std::string seen_;
-};
-
 // The window on `list`, writing into a folder of its own, recording at each
 // repaint during the batch what the busy window and the main window show.
 struct Batch {
     Harness h;
     test::TempFolder out;
+    std::filesystem::path tones = out / "tones";
     std::vector<std::string> seen;
 
-    explicit Batch(const std::string& list) {
-        h.WriteList("Favtones", list);
-        h.Open();
-        h.window->SetRingToneDirectory((out / "tones").string());
-        std::filesystem::create_directories(out / "tones");
+    explicit Batch(const std::string& list) : h(list) {
+        h.window->SetRingToneDirectory(tones.string());
+        std::filesystem::create_directories(tones);
         h.toolkit.OnDoEvents([this] {
             frmBusy* busy = BusyWindow();
-            if (busy == nullptr || !busy->isVisible()) {
-                seen.push_back("<no busy window>");
-                return;
-            }
+            if (busy == nullptr || !busy->isVisible()) return seen.push_back("<no busy window>");
             seen.push_back(busy->windowTitle().toStdString() + "|" +
-                           busy->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title().toStdString() + "|" +
-                           busy->findChild<QLabel*>(QStringLiteral("lblMessage"))->text().toStdString() + "|" +
-                           busy->findChild<QProgressBar*>(QStringLiteral("prgProgress"))->text().toStdString() + "|" +
+                           test::Child<QLabel>(*busy, "lblMessage")->text().toStdString() + "|" +
+                           test::Child<QProgressBar>(*busy, "prgProgress")->text().toStdString() + "|" +
                            (h.window->isEnabled() ? "enabled" : "disabled") + "|" + h.SelectedRow());
         });
     }
     void Run() { h.Menu("mnuFileBatchWAV")->trigger(); }
-    std::filesystem::path Tones() const { return out / "tones"; }
 };
 
 }  // namespace
@@ -90,29 +54,25 @@ class BatchTest : public QObject {
 private slots:
     void badTempoCostsOneBoxAndTheOthersAreWritten() {
         Batch b(Three);
-        test::WriteBytes(b.Tones() / "Alpha.wav", std::string(200000, 'x'));  // replaced whole, unasked
+        test::WriteBytes(b.tones / "Alpha.wav", std::string(200000, 'x'));  // replaced whole, unasked
         b.Run();
-        const std::string tones = b.Tones().string();
-        QCOMPARE(b.h.Boxes(), Warning + "\nTunewright|none|ok|An error occurred trying to create " + tones +
+        QCOMPARE(b.h.Boxes(), Warning + "Tunewright|none|ok|An error occurred trying to create " + b.tones.string() +
                                   "/Beta.wav. [the tempo must be above 0, not 0]");
-        QCOMPARE(test::FilesIn(b.Tones()), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
-        QCOMPARE(test::ReadBytes(b.Tones() / "Alpha.wav"), WaveOf("Alpha:d=4,o=5,b=125:c, d"));
-        QCOMPARE(test::ReadBytes(b.Tones() / "Gamma.wav"), WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
+        QCOMPARE(test::FilesIn(b.tones), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
+        QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav"), test::WaveOf("Alpha:d=4,o=5,b=125:c, d"));
+        QCOMPARE(test::ReadBytes(b.tones / "Gamma.wav"), test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
-        const std::string window = "Please Wait...|Current Activity|";
-        QCOMPARE(b.seen, (std::vector<std::string>{
-                             window + "Generating 'Alpha.wav'...|1 of 3|disabled|Alpha",
-                             window + "Generating 'Alpha.wav'...|1 of 3|disabled|Alpha",
-                             window + "Generating 'Beta.wav'...|2 of 3|disabled|Beta",
-                             window + "Generating 'Beta.wav'...|2 of 3|disabled|Beta",
-                             window + "Generating 'Gamma.wav'...|3 of 3|disabled|Gamma",
-                             window + "Generating 'Gamma.wav'...|3 of 3|disabled|Gamma",
-                         }));
+        std::vector<std::string> expected;
+        for (const char* name : {"Alpha", "Beta", "Gamma"})
+            for (int twice = 0; twice < 2; ++twice)
+                expected.push_back("Please Wait...|Generating '" + std::string(name) + ".wav'...|" +
+                                   std::to_string(1 + expected.size() / 2) + " of 3|disabled|" + name);
+        QCOMPARE(b.seen, expected);
         // Afterwards: the busy window gone, the main window back, the last
         // ringtone selected, shown and current.
         QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled());
-        QCOMPARE(b.h.SelectedRow(), std::string("Gamma"));
-        QCOMPARE(b.h.window->Ringtone().Name() + "|" + b.h.NameField()->text().toStdString(), std::string("Gamma|Gamma"));
+        QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.NameField()->text().toStdString(),
+                 std::string("Gamma|Gamma|Gamma"));
         QCOMPARE(b.h.toolkit.BusyDepth(), 0);
         QCOMPARE(b.h.ListFile(), Three);
     }
@@ -120,34 +80,27 @@ private slots:
     // Names that would leave the folder or are no file name, and a row whose
     // entry went from the list file, each get their box and are skipped.
     void ringtonesThatCannotBeWrittenAreSkipped() {
-        Batch b("[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n"
-                "[Dots]\r\nRTTTL=..:d=4,o=5,b=125:c, d\r\n"
-                "[Gone]\r\nRTTTL=Gone:d=4,o=5,b=125:c, d\r\n"
-                "[Good]\r\nRTTTL=Good:d=4,o=5,b=125:c, d\r\n"
-                "[Up]\r\nRTTTL=../Up:d=4,o=5,b=125:c, d\r\n");
-        b.h.WriteList("Favtones", "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n"
-                                  "[Dots]\r\nRTTTL=..:d=4,o=5,b=125:c, d\r\n"
-                                  "[Good]\r\nRTTTL=Good:d=4,o=5,b=125:c, d\r\n"
-                                  "[Up]\r\nRTTTL=../Up:d=4,o=5,b=125:c, d\r\n");
+        const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n[Dots]\r\nRTTTL=..:d=4,o=5,b=125:c, d\r\n"
+                                 "[Good]\r\nRTTTL=Good:d=4,o=5,b=125:c, d\r\n[Up]\r\nRTTTL=../Up:d=4,o=5,b=125:c, d\r\n";
+        Batch b(kept + "[Gone]\r\nRTTTL=Gone:d=4,o=5,b=125:c, d\r\n");
+        b.h.WriteList("Favtones", kept);
         b.Run();
-        const std::string box = "Tunewright|none|ok|An error occurred trying to create " + b.Tones().string() + "/";
-        QCOMPARE(b.h.Boxes(), Warning + "\n" + box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]\n" +
-                                  box + "...wav. [the name cannot be a file name: it is \"..\"]\n" + box +
+        const std::string box = "Tunewright|none|ok|An error occurred trying to create " + b.tones.string() + "/";
+        QCOMPARE(b.h.Boxes(), Warning + box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]\n" + box +
+                                  "...wav. [the name cannot be a file name: it is \"..\"]\n" + box +
                                   "Gone.wav. [the ringtone is no longer in the 'Favtones' list]\n" + box +
                                   "../Up.wav. [the name cannot be a file name: it holds \"/\"]");
-        QCOMPARE(test::FilesIn(b.Tones()), std::set<std::string>{"Good.wav"});
+        QCOMPARE(test::FilesIn(b.tones), std::set<std::string>{"Good.wav"});
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
         QCOMPARE(b.seen.size(), std::size_t{10});
     }
 
     void emptyListWritesNothing() {
         Batch b("");
-        BusyWatch watch;
         b.h.window->mnuFileBatchWAV_Click();  // its menu entry is disabled
-        QCOMPARE(b.h.Boxes(), Warning);
-        QCOMPARE(watch.Seen(), std::string("shown hidden "));
+        QCOMPARE(b.h.Boxes() + "\n", Warning);
         QVERIFY(b.seen.empty() && BusyWindow() == nullptr && b.h.window->isEnabled());
-        QVERIFY(std::filesystem::is_empty(b.Tones()));
+        QVERIFY(std::filesystem::is_empty(b.tones));
     }
 
     // Neither window can be closed while the batch runs.
@@ -165,7 +118,7 @@ private slots:
         b.Run();
         QVERIFY(!closedAny);
         QVERIFY(b.h.window->isVisible() && BusyWindow() == nullptr);
-        QCOMPARE(test::FilesIn(b.Tones()).size(), std::size_t{2});
+        QCOMPARE(test::FilesIn(b.tones).size(), std::size_t{2});
         QVERIFY(b.h.window->close());
     }
 };
