@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -177,8 +178,9 @@ struct Harness {
 };
 
 // Points the settings and data folders of the process at a fresh folder and
-// runs the tests of `Test` on the offscreen platform.
-template <typename Test>
+// runs the test classes on the offscreen platform: all of them, or the one
+// named by the first argument (the remaining arguments go to QtTest).
+template <typename... Tests>
 int RunUiTests(int argc, char** argv) {
     TempFolder environment;
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
@@ -189,14 +191,25 @@ int RunUiTests(int argc, char** argv) {
     }
     ::setenv("TUNEWRIGHT_HOME", (environment.path() / "lists").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
+    const std::string only = argc > 1 && argv[1][0] != '-' ? argv[1] : "";
+    std::vector<char*> args(argv, argv + argc + 1);
+    if (!only.empty()) args.erase(args.begin() + 1);
+    int count = static_cast<int>(args.size()) - 1;
+    QApplication app(count, args.data());
     // The web check of every start goes to a port of 127.0.0.1 that refuses.
     ::setenv("TUNEWRIGHT_BASE_URL", RefusedBaseUrl().c_str(), 1);
-    Test test;
-    return QTest::qExec(&test, argc, argv);
+    int failed = 0, run = 0;
+    const auto exec = [&](QObject&& test) {
+        if (!only.empty() && only != test.metaObject()->className()) return;
+        ++run;
+        failed += QTest::qExec(&test, count, args.data());
+    };
+    (exec(Tests()), ...);
+    if (run == 0) std::fprintf(stderr, "no test class %s\n", only.c_str());
+    return run == 0 ? 1 : failed;
 }
 
 }  // namespace tw::test
 
-#define TW_UI_TEST_MAIN(TestClass) \
-    int main(int argc, char** argv) { return tw::test::RunUiTests<TestClass>(argc, argv); }
+#define TW_UI_TEST_MAIN(...) \
+    int main(int argc, char** argv) { return tw::test::RunUiTests<__VA_ARGS__>(argc, argv); }
