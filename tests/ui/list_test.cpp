@@ -143,17 +143,6 @@ private slots:
         QVERIFY(h.NameField()->text().isEmpty() && !h.Button("cmdDelete")->isEnabled());
     }
 
-    void clickingARowShowsItsRingtone() {
-        Harness h(Two);
-        h.ShowActive();
-        h.ClickRow(0);
-        QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Other|3, 4"));
-        h.WriteList("Favtones", "");  // a row whose entry is gone shows what the file gives
-        QTest::keyClick(h.Rows(), Qt::Key_Down);
-        QCOMPARE(h.NameField()->text(), QStringLiteral("Tune"));
-        QVERIFY(h.Shown("txtMessage") && h.toolkit.Boxes().empty());
-    }
-
     void questionsAnswered_data() { test::AddRows(Questions); }
     void questionsAnswered() {
         const Question& row = test::TheRow(Questions);
@@ -214,25 +203,21 @@ private slots:
         QVERIFY(std::filesystem::is_empty(h.home.path()));
     }
 
+    // Of lists a, b and c: the one before the deleted one becomes current.
     void deleteList_data() {
-        QTest::addColumn<QString>("lists");
         QTest::addColumn<QString>("deleted");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("after");  // the lists, then the current list
-        QTest::newRow("middle of three") << "a,b,c" << "b" << true << "a,c|a";
-        QTest::newRow("first of three") << "a,b,c" << "a" << true << "b,c|b";
-        QTest::newRow("last of three") << "a,b,c" << "c" << true << "a,b|b";
-        QTest::newRow("one of two") << "a,b" << "b" << true << "a|a";
-        QTest::newRow("answered No") << "a,b" << "b" << false << "a,b|b";
+        QTest::newRow("middle") << "b" << true << "a,c|a";
+        QTest::newRow("first") << "a" << true << "b,c|b";
+        QTest::newRow("answered No") << "b" << false << "a,b,c|b";
     }
     void deleteList() {
-        QFETCH(QString, lists);
         QFETCH(QString, deleted);
         QFETCH(bool, yes);
         QFETCH(QString, after);
         Harness h;
-        for (const QString& list : lists.split(QChar(u',')))
-            h.WriteList(list.toStdString(), "[" + list.toStdString() + "1]\r\nRTTTL=x:d=4,o=5,b=125:c, d\r\n");
+        for (const std::string list : {"a", "b", "c"}) h.WriteList(list, "[" + list + "1]\r\nRTTTL=x:d=4,o=5,b=125:c, d\r\n");
         h.Open();
         const std::string T = deleted.toStdString();
         h.Lists()->SelectText(T);
@@ -249,24 +234,32 @@ private slots:
         QCOMPARE(h.NameField()->text().isEmpty(), yes);
     }
 
-    // The button plays the ringtone shown, a double click the row under the
-    // pointer; a tempo of 0 is silence and a failing player says nothing.
-    void playing() {
-        Harness h(Two + "[Zero]\r\nRTTTL=Zero:d=4,o=5,b=0:c, d\r\n", "Other");
+    // A click shows a row, a double click plays the row under the pointer,
+    // the keyboard moves on, the button plays the ringtone shown (a tempo of
+    // 0: silence), a failing player says nothing, and a row whose entry went
+    // from the file shows what the file gives.
+    void rowsAndPlaying() {
+        Harness h(Two + "[Zero]\r\nRTTTL=Zero:d=4,o=5,b=0:c, d\r\n");
         h.ShowActive();
+        h.ClickRow(0);
+        QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Other|3, 4"));
         h.Button("cmdPlaySound")->click();
         QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {}, h.Rows()->visualItemRect(h.Rows()->item(1)).center());
         QCOMPARE(h.window->Ringtone().Name(), std::string("Tune"));
-        h.Rows()->SelectText("Zero");
+        QTest::keyClick(h.Rows(), Qt::Key_Down);
         h.Button("cmdPlaySound")->click();
         h.player.FailWith("no sound output device is available");
-        h.Rows()->SelectText("Tune");
+        QTest::keyClick(h.Rows(), Qt::Key_Up);
         h.Button("cmdPlaySound")->click();
         QCOMPARE(h.player.Played().size(), std::size_t{2});
         QVERIFY(h.player.Played()[0] != h.player.Played()[1]);
         const std::vector<std::string> calls = h.player.Calls();
         QCOMPARE(std::count(calls.begin(), calls.end(), "play"), 3);  // the last one failed
-        QVERIFY(h.toolkit.Boxes().empty() && h.Button("cmdPlaySound")->isEnabled() && h.toolkit.BusyDepth() == 0);
+        h.WriteList("Favtones", "");
+        h.ClickRow(0);
+        QCOMPARE(h.NameField()->text(), QStringLiteral("Other"));
+        QVERIFY(h.Shown("txtMessage") && h.Button("cmdPlaySound")->isEnabled());
+        QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
     }
 };
 
@@ -305,19 +298,18 @@ private slots:
     // Names that would leave the folder or are no file name, and a row whose
     // entry went from the list file, each get their box and are skipped.
     void ringtonesThatCannotBeWrittenAreSkipped() {
-        const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n[Dots]\r\nRTTTL=..:d=4,o=5,b=125:c, d\r\n"
-                                 "[Good]\r\nRTTTL=Good:d=4,o=5,b=125:c, d\r\n[Up]\r\nRTTTL=../Up:d=4,o=5,b=125:c, d\r\n";
+        const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n[Good]\r\nRTTTL=Good:d=4,o=5,b=125:c, d\r\n"
+                                 "[Up]\r\nRTTTL=../Up:d=4,o=5,b=125:c, d\r\n";
         Batch b(kept + "[Gone]\r\nRTTTL=Gone:d=4,o=5,b=125:c, d\r\n");
         b.h.WriteList("Favtones", kept);
         b.Run();
         const std::string box = "Tunewright|none|ok|An error occurred trying to create " + b.tones.string() + "/";
         QCOMPARE(b.h.Boxes(), Warning + box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]\n" + box +
-                                  "...wav. [the name cannot be a file name: it is \"..\"]\n" + box +
                                   "Gone.wav. [the ringtone is no longer in the 'Favtones' list]\n" + box +
                                   "../Up.wav. [the name cannot be a file name: it holds \"/\"]");
         QCOMPARE(test::FilesIn(b.tones), std::set<std::string>{"Good.wav"});
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
-        QCOMPARE(b.seen.size(), std::size_t{10});
+        QCOMPARE(b.seen.size(), std::size_t{8});
     }
 
     void emptyListWritesNothing() {
@@ -362,7 +354,6 @@ private slots:
         std::string first, again;
         h.toolkit.QueueForm([&](ModalForm& form) {
             first = Checked(form);
-            QVERIFY(test::Child<QPushButton>(form, "cmdOk")->isDefault());
             for (const char* name : {"chkExport0", "optFormat0", "chkShowType"})
                 test::Child<QAbstractButton>(form, name)->setChecked(true);
             test::Click(form, "cmdCancel");
@@ -373,7 +364,6 @@ private slots:
             form.reject();
         });
         h.Menu("mnuRingtoneExport")->trigger();
-        QCOMPARE(h.toolkit.FormsShown(), (std::vector<std::string>{"Export Ringtone List", "Export Ringtone List"}));
         QCOMPARE(first + "|" + again, std::string("chkExport2 optFormat1 |chkExport2 optFormat1 "));
         QVERIFY(!std::filesystem::exists(h.home / "tonelist.txt") && !h.window->DialogAccepted());
         QVERIFY(h.toolkit.EditorFiles().empty() && h.toolkit.Boxes().empty() && h.toolkit.Unexpected().empty());

@@ -38,23 +38,14 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void sortedWithoutCase_data() {
-        QTest::addColumn<QString>("added");
-        QTest::addColumn<QString>("sorted");
-        QTest::addColumn<int>("newIndex");
-        QTest::newRow("case is ignored") << "beta,Alpha,gamma,Delta" << "Alpha,beta,Delta,gamma" << 2;
-        QTest::newRow("then byte order") << "b,B,a" << "a,B,b" << 0;
-        QTest::newRow("equal: later after earlier") << "x,y,x" << "x,x,y" << 1;
-    }
+    // Without regard to case, then by bytes; an entry equal to one there
+    // goes after it.
     void sortedWithoutCase() {
-        QFETCH(QString, added);
-        QFETCH(QString, sorted);
-        QFETCH(int, newIndex);
         SortedListBox box;
-        for (const QString& item : added.split(QChar(u','))) box.AddItem(item.toStdString());
-        QCOMPARE(QString::fromStdString(test::Join(box.Items())), sorted);
-        QCOMPARE(box.NewIndex(), newIndex);
-        QCOMPARE(box.item(newIndex)->text(), QString::fromStdString(box.List(newIndex)));
+        for (const char* item : {"beta", "b", "Alpha", "B", "beta"}) box.AddItem(item);
+        QCOMPARE(test::Join(box.Items()), std::string("Alpha,B,b,beta,beta"));
+        QCOMPARE(box.NewIndex(), 4);
+        QCOMPARE(box.item(1)->text(), QStringLiteral("B"));
     }
 
     void shownText_data() {
@@ -165,7 +156,7 @@ private slots:
 };
 
 // The design figures at the design size, the list column and the results
-// area following a larger window, the minimum size, maximizing, minimizing.
+// area following a larger window, the minimum size, minimizing.
 class LayoutTest : public QObject {
     Q_OBJECT
 
@@ -200,12 +191,8 @@ private slots:
         QCOMPARE(client(), QSize(669, 283));
         QCOMPARE(results().size(), QSize(469, 166));
 
-        window.showMaximized();
-        QTRY_VERIFY(client().width() > 669);
-        QCOMPARE(results().width(), client().width() - 200);
-        window.showNormal();
         window.resize(669, 426);
-        QTRY_COMPARE(results(), design);
+        QCOMPARE(results(), design);
         window.showMinimized();
         window.Form_Resize();
         QCOMPARE(results(), design);
