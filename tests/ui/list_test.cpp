@@ -1,6 +1,5 @@
 // The ringtone lists: the list commands with their questions and answers,
-// playing from the button and the list, the batch of WAV files and the
-// export of a list.
+// the rows and playing, the batch of WAV files and the export of a list.
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -19,43 +18,56 @@ const std::string Other = "[Other]\r\nRTTTL=Other:d=4,o=5,b=125:e, f\r\n";
 const std::string Two = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n" + Other;
 const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
 
-// "&Delete" and "C&lear List" on Favtones showing Tune, beside a list Rock.
-struct Question {
-    const char* name;
-    const char* command;
-    bool yes;
-    std::string box, file, after;  // the list file, then the rows|selected row|name shown
-};
-const std::string DeleteTune =
-    "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Favtones' list?";
-const std::string ClearFavtones = "Clear Favtones List|question|yesno|All ringtones in this list will be lost!\r\n\r\n"
-                                  "Are you sure you want to clear the 'Favtones' list?";
-const Question Questions[] = {
-    {"delete ringtone, Yes", "cmdDelete", true, DeleteTune, Other, "Other|<none>|"},
-    {"delete ringtone, No", "cmdDelete", false, DeleteTune, Two, "Other,Tune|Tune|Tune"},
-    {"clear list, Yes", "mnuFileClear", true, ClearFavtones, "", "|<none>|"},
-    {"clear list, No", "mnuFileClear", false, ClearFavtones, Two, "Other,Tune|Tune|Tune"},
-};
+// The lists, the current list and its choice, the rows, the row selected.
+std::string ListsAndRows(const Harness& h) {
+    return h.ListTexts() + "|" + h.window->RingtoneList().ListName() + "|" + h.Lists()->currentText().toStdString() +
+           "|" + h.RowTexts() + "|" + h.SelectedRow();
+}
 
-const std::string Made = "New Ringtone List|exclamation|ok|The new list was not made.\r\n\r\n";
-const std::string Kept = "Rename Ringtone List|exclamation|ok|The list 'Rock' was not renamed.\r\n\r\n";
-struct ListName {
+// A list command on lists Jazz (Riff), Rock (Tune and Other) and Zoo (none),
+// `list` current and Tune shown: the question answered ("Yes", "No") or the
+// list name typed; then the boxes, the list files, the current list's file,
+// the lists and rows, and the name seen.
+struct Command {
     const char* name;
+    const char* list;
     const char* command;
-    const char* typed;
+    const char* input;
     std::string box;
     const char* files;
-    const char* after;  // the lists, the current list, its choice, the rows, the row selected
+    std::string file, after, shown;
 };
-const ListName ListNames[] = {
-    {"new", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat ", "Jazz,Pop,Rock|Pop|Pop||<none>"},
-    {"rename", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat ", "Jazz,Pop|Pop|Pop|Other,Tune|Tune"},
-    {"new: a list already", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.",
-     "Jazz.dat Rock.dat ", "Jazz,Rock|Rock|Rock|Other,Tune|Tune"},
-    {"new: slash", "mnuFileNew", "a/b", Made + "'a/b' cannot be a list name: it holds \"/\".", "Jazz.dat Rock.dat ",
-     "Jazz,Rock|Rock|Rock|Other,Tune|Tune"},
-    {"rename onto a list", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.",
-     "Jazz.dat Rock.dat ", "Jazz,Rock|Rock|Rock|Other,Tune|Tune"},
+const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
+const std::string ClearRock = "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
+                              "sure you want to clear the 'Rock' list?";
+std::string DeleteList(const std::string& T) {
+    return "Delete " + T + " List|question|yesno|All ringtones in the '" + T + "' list will be lost if you "
+           "continue!\r\n\r\nAre you sure you want to delete the '" + T + "' list?";
+}
+const std::string Made = "New Ringtone List|exclamation|ok|The new list was not made.\r\n\r\n";
+const std::string Kept = "Rename Ringtone List|exclamation|ok|The list 'Rock' was not renamed.\r\n\r\n";
+const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
+const char* const Same = "Jazz,Rock,Zoo|Rock|Rock|Other,Tune|Tune";
+const Command Commands[] = {
+    {"delete ringtone, Yes", "Rock", "cmdDelete", "Yes", DeleteTune, All, Other, "Jazz,Rock,Zoo|Rock|Rock|Other|<none>", ""},
+    {"delete ringtone, No", "Rock", "cmdDelete", "No", DeleteTune, All, Two, Same, "Tune"},
+    {"clear list, Yes", "Rock", "mnuFileClear", "Yes", ClearRock, All, "", "Jazz,Rock,Zoo|Rock|Rock||<none>", ""},
+    {"clear list, No", "Rock", "mnuFileClear", "No", ClearRock, All, Two, Same, "Tune"},
+    {"delete list, Yes", "Rock", "mnuFileDelete", "Yes", DeleteList("Rock"), "Jazz.dat Zoo.dat ", Riff,
+     "Jazz,Zoo|Jazz|Jazz|Riff|<none>", ""},
+    {"delete list, No", "Rock", "mnuFileDelete", "No", DeleteList("Rock"), All, Two, Same, "Tune"},
+    {"delete the first list", "Jazz", "mnuFileDelete", "Yes", DeleteList("Jazz"), "Rock.dat Zoo.dat ", Two,
+     "Rock,Zoo|Rock|Rock|Other,Tune|<none>", ""},
+    {"new list", "Rock", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "",
+     "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>", ""},
+    {"rename list", "Rock", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two,
+     "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune", "Tune"},
+    {"new: a list already", "Rock", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.", All, Two, Same,
+     "Tune"},
+    {"new: slash", "Rock", "mnuFileNew", "a/b", Made + "'a/b' cannot be a list name: it holds \"/\".", All, Two, Same,
+     "Tune"},
+    {"rename onto a list", "Rock", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.", All, Two,
+     Same, "Tune"},
 };
 
 const std::string Three = "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=125:c, d\r\n"
@@ -113,8 +125,6 @@ struct Layout {
 const std::string Rule = std::string(59, '-') + "\r\n";
 const std::string Order = "Displayed in following order:\r\n";
 const Layout Layouts[] = {
-    {"first state: keypresses, viewing", "2", false, false,
-     Order + "- Nokia Keypresses\r\n" + Rule + "\r\nOther (Tempo 200)\r\n38*, 49\r\n\r\nTest (Tempo 125)\r\n1, 28\r\n\r\n"},
     {"all types, viewing, with type names", "012", false, true,
      Order + "- RTTTL/Chimekit Tones\r\n- Nokia Composer Tones\r\n- Nokia Keypresses\r\n" + Rule + "\r\nOther (Tempo 200)\r\nRTTTL = e, 4f\r\nComposer = 8e2, 4f2\r\nKeypresses = 38*, 49\r\n\r\n"
                 "Test (Tempo 125)\r\nRTTTL = c, 8d\r\nComposer = 4c1, 8d1\r\nKeypresses = 1, 28\r\n\r\n"},
@@ -128,67 +138,50 @@ class ListCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void commands_data() { test::AddRows(Commands); }
+    void commands() {
+        const Command& row = test::TheRow(Commands);
+        Harness h;
+        h.WriteList("Jazz", Riff);
+        h.WriteList("Rock", Two);
+        h.WriteList("Zoo", "");
+        h.Open();
+        h.Lists()->SelectText(row.list);
+        h.Rows()->SelectText("Tune");
+        const std::string input = row.input;
+        if (input == "Yes" || input == "No") h.Answer(input == "Yes");
+        else h.QueueListName(input);
+        if (row.command[0] == 'c') h.Button(row.command)->click();
+        else h.Menu(row.command)->trigger();
+        QCOMPARE(h.Boxes(), row.box);
+        std::string files;
+        for (const std::string& file : test::FilesIn(h.home.path())) files += file + " ";
+        QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
+        QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());  // the name is seen only with the rows
+        const std::string name = h.Shown("fraResults") ? h.NameField()->text().toStdString() : "";
+        QCOMPARE(ListsAndRows(h) + "|" + name, row.after + "|" + row.shown);
+        QVERIFY(h.toolkit.ScriptUsed());
+    }
+
+    // The current list chosen again is read again; another list shows no
+    // ringtone.
     void choosingAList() {
         Harness h;
         h.WriteList("Favtones", Two);
         h.WriteList("Rock", Riff);
         h.Open();
         h.Rows()->SelectText("Tune");
-        h.Lists()->SelectText("Favtones");  // the current list again: reloaded, display kept
-        QCOMPARE(h.NameField()->text().toStdString() + '|' + h.SelectedRow(), std::string("Tune|<none>"));
+        h.Lists()->SelectText("Favtones");
+        QCOMPARE(ListsAndRows(h) + "|" + h.NameField()->text().toStdString(),
+                 std::string("Favtones,Rock|Favtones|Favtones|Other,Tune|<none>|Tune"));
         h.Rows()->SelectText("Tune");
         h.Lists()->SelectText("Rock");
-        QCOMPARE(h.window->RingtoneList().ListName(), std::string("Rock"));
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Riff|<none>"));
-        QVERIFY(h.NameField()->text().isEmpty() && !h.Button("cmdDelete")->isEnabled());
+        QCOMPARE(ListsAndRows(h) + "|" + h.NameField()->text().toStdString(), std::string("Favtones,Rock|Rock|Rock|Riff|<none>|"));
+        QVERIFY(!h.Button("cmdDelete")->isEnabled());
     }
 
-    void questionsAnswered_data() { test::AddRows(Questions); }
-    void questionsAnswered() {
-        const Question& row = test::TheRow(Questions);
-        Harness h;
-        h.WriteList("Rock", Riff);
-        h.WriteList("Favtones", Two);
-        h.Open();
-        h.Rows()->SelectText("Tune");
-        h.Answer(row.yes);
-        if (row.command[0] == 'c') h.Button(row.command)->click();
-        else h.Menu(row.command)->trigger();
-        QCOMPARE(h.Boxes(), row.box);
-        QCOMPARE(h.ListFile(), row.file);
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.NameField()->text().toStdString(), row.after);
-        QCOMPARE(h.Shown("fraResults"), !row.file.empty());
-        QCOMPARE(h.ListFile("Rock"), Riff);
-    }
-
-    // With Rock current, its Tune shown, beside Jazz: new and rename list,
-    // done or refused.
-    void listNames_data() { test::AddRows(ListNames); }
-    void listNames() {
-        const ListName& row = test::TheRow(ListNames);
-        Harness h;
-        h.WriteList("Rock", Two);
-        h.WriteList("Jazz", Riff);
-        h.Open();
-        h.Lists()->SelectText("Rock");
-        h.Rows()->SelectText("Tune");
-        h.QueueListName(row.typed);
-        h.Menu(row.command)->trigger();
-        QCOMPARE(h.Boxes(), row.box);
-        std::string files, contents;  // whatever the names, the lists keep their ringtones
-        for (const std::string& file : test::FilesIn(h.home.path())) {
-            files += file + " ";
-            contents += test::ReadBytes(h.home / file);
-        }
-        QCOMPARE(files + "|" + contents, std::string(row.files) + "|" + Riff + Two);
-        QCOMPARE(h.ListTexts() + "|" + h.window->RingtoneList().ListName() + "|" + h.Lists()->currentText().toStdString() +
-                     "|" + h.RowTexts() + "|" + h.SelectedRow(),
-                 std::string(row.after));
-        QVERIFY(h.Menu("mnuFileDelete")->isEnabled());
-        QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
-    }
-
-    void blankListNameKeepsTheDialogOpen() {
+    // A blank name leaves the dialog open.
+    void blankListName() {
         Harness h;
         h.Open();
         bool stayedOpen = false;
@@ -199,39 +192,7 @@ private slots:
             test::Click(shown, "cmdCancel");
         });
         h.Menu("mnuFileNew")->trigger();
-        QVERIFY(stayedOpen && !h.window->DialogAccepted());
-        QVERIFY(std::filesystem::is_empty(h.home.path()));
-    }
-
-    // Of lists a, b and c: the one before the deleted one becomes current.
-    void deleteList_data() {
-        QTest::addColumn<QString>("deleted");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("after");  // the lists, then the current list
-        QTest::newRow("middle") << "b" << true << "a,c|a";
-        QTest::newRow("first") << "a" << true << "b,c|b";
-        QTest::newRow("answered No") << "b" << false << "a,b,c|b";
-    }
-    void deleteList() {
-        QFETCH(QString, deleted);
-        QFETCH(bool, yes);
-        QFETCH(QString, after);
-        Harness h;
-        for (const std::string list : {"a", "b", "c"}) h.WriteList(list, "[" + list + "1]\r\nRTTTL=x:d=4,o=5,b=125:c, d\r\n");
-        h.Open();
-        const std::string T = deleted.toStdString();
-        h.Lists()->SelectText(T);
-        h.Rows()->SetListIndex(0);
-        h.Answer(yes);
-        h.Menu("mnuFileDelete")->trigger();
-        QCOMPARE(h.Boxes(), "Delete " + T + " List|question|yesno|All ringtones in the '" + T +
-                                "' list will be lost if you continue!\r\n\r\nAre you sure you want to delete the '" + T +
-                                "' list?");
-        QCOMPARE(std::filesystem::exists(h.ListPath(T)), !yes);
-        const std::string current = h.window->RingtoneList().ListName();
-        QCOMPARE(h.ListTexts() + "|" + current, after.toStdString());
-        QCOMPARE(h.Lists()->currentText().toStdString() + "|" + h.RowTexts(), current + "|" + current + "1");
-        QCOMPARE(h.NameField()->text().isEmpty(), yes);
+        QVERIFY(stayedOpen && !h.window->DialogAccepted() && std::filesystem::is_empty(h.home.path()));
     }
 
     // A click shows a row, a double click plays the row under the pointer,
@@ -310,14 +271,6 @@ private slots:
         QCOMPARE(test::FilesIn(b.tones), std::set<std::string>{"Good.wav"});
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
         QCOMPARE(b.seen.size(), std::size_t{8});
-    }
-
-    void emptyListWritesNothing() {
-        Batch b("");
-        b.h.window->mnuFileBatchWAV_Click();  // its menu entry is disabled
-        QCOMPARE(b.h.Boxes() + "\n", Warning);
-        QVERIFY(b.seen.empty() && BusyWindow() == nullptr && b.h.window->isEnabled());
-        QVERIFY(std::filesystem::is_empty(b.tones));
     }
 
     // Neither window can be closed while the batch runs.

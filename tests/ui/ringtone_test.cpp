@@ -269,7 +269,9 @@ private slots:
         QCOMPARE(h.ListFile(), AB);
     }
 
-    void commandStoresThePendingEditFirst() {
+    // A pending edit is stored before a command runs, and when the field is
+    // left, before the row clicked shows.
+    void pendingEditsAreStored() {
         Harness h(AB, "A");
         h.NameField()->setText(QStringLiteral("Z"));
         h.TempoField()->setEditText(QStringLiteral("80"));
@@ -277,20 +279,16 @@ private slots:
         h.Button("cmdDelete")->click();
         QCOMPARE(h.Boxes(), std::string("Delete Ringtone|question|yesno|Do you want to delete 'Z' from the 'Favtones' list?"));
         QCOMPARE(h.ListFile(), B + "[Z]\r\nRTTTL=Z:d=4,o=5,b=80:c, d\r\n");
-    }
-
-    // The edit is stored when focus leaves the field, before a clicked row shows.
-    void leavingTheFieldStoresTheEdit() {
-        Harness h(AB, "A");
-        h.ShowActive();
-        h.TempoField()->setFocus();
-        h.TempoField()->setEditText(QStringLiteral("63"));
-        h.NameField()->setFocus();
-        QTRY_VERIFY(h.NameField()->hasFocus());
-        h.NameField()->setText(QStringLiteral("Alpha"));
-        h.ClickRow(1);
-        QCOMPARE(h.ListFile(), B + "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=63:c, d\r\n");
-        QCOMPARE(h.RowTexts() + "|" + h.NameField()->text().toStdString(), std::string("Alpha,B|B"));
+        Harness left(AB, "A");
+        left.ShowActive();
+        left.TempoField()->setFocus();
+        left.TempoField()->setEditText(QStringLiteral("63"));
+        left.NameField()->setFocus();
+        QTRY_VERIFY(left.NameField()->hasFocus());
+        left.NameField()->setText(QStringLiteral("Alpha"));
+        left.ClickRow(1);
+        QCOMPARE(left.ListFile(), B + "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=63:c, d\r\n");
+        QCOMPARE(left.RowTexts() + "|" + left.NameField()->text().toStdString(), std::string("Alpha,B|B"));
     }
 };
 

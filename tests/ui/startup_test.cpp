@@ -149,23 +149,6 @@ private slots:
         QVERIFY((third.window->normalGeometry().topLeft() - QPoint(40, 30)).manhattanLength() <= 4);  // the frame
     }
 
-    // A separator the dialog does not offer is kept; a current list whose
-    // file is gone gives way to the first list, which is written back.
-    void unusualSettings() {
-        Store store;
-        store.settings.SaveSetting(SettingKey::ShowType, "0");
-        store.settings.SaveSetting(SettingKey::OutputSep, "|");
-        store.settings.SaveSetting(SettingKey::CurrentList, "Gone");
-        Harness h;
-        h.WriteList("a", "");
-        h.WriteList("b", "");
-        frmConverter& window = h.Open(&store.settings);
-        QCOMPARE(Checked(h), std::string("optSource0 optFile1 optShowAs0"));
-        QCOMPARE(window.Ringtone().OutputSeparator() + h.Lists()->currentText().toStdString(), std::string("|a"));
-        QVERIFY(h.toolkit.Boxes().empty() && window.close());
-        QCOMPARE(store.Value("CurrentList") + store.Value("OutputSep"), std::string("a|"));
-    }
-
     // The command line word "local" points the web menus at 127.0.0.1:8077.
     void webBaseAddress() {
         for (const bool local : {true, false}) {

@@ -20,8 +20,6 @@
 #include "fake_player.h"
 #include "list_test_support.h"
 #include "frm_converter.h"
-#include "frm_new_list.h"
-#include "frm_new_ringtone.h"
 #include "qt_web_fetcher.h"
 #include "render.h"
 #include "saved_settings.h"
