@@ -34,7 +34,8 @@ const Got Gets[] = {
 };
 // How a get ends early: "file" (the file dialog) or the paste box's button
 // ("close": its close box); then -1 the dialog cancelled, 1 "No RingTone
-// Available", 2 that and "Could not open file" before it.
+// Available", 2 that and "Could not open file" before it, 3 the header could
+// not be read (the display emptied).
 struct Nothing {
     const char* name;
     const char* how;
@@ -50,6 +51,8 @@ const Nothing Nothings[] = {
     {"file of spaces and line ends", "file", "blank.txt", "  \r\n \n", 1},
     {"missing file", "file", "gone.txt", "", 2},
     {"file over 1 MiB", "file", "big.txt", std::string((1 << 20) + 1, 'c'), 2},
+    {"pasted header unreadable", "cmdOk", "", "Tune:d=4", 3},
+    {"file header unreadable", "file", "bad.txt", "Tune:d=4", 3},
 };
 const char* const OpenTitles[] = {"Select RTTTL/Chimekit RingTone File", "Select Nokia Composer RingTone File",
                                   "Select Keypress File"};
@@ -143,7 +146,7 @@ private slots:
     }
 
     // What ends a get before anything is stored: the dialog's answer, then
-    // the boxes shown; the list and the display stay as they were.
+    // the boxes shown; the list stays as it was.
     void nothingGot_data() { test::AddRows(Nothings); }
     void nothingGot() {
         const Nothing& row = test::TheRow(Nothings);
@@ -156,22 +159,13 @@ private slots:
         h.Button("cmdGet")->click();
         QCOMPARE(h.window->DialogAccepted(), row.boxes >= 0);
         const std::string open = "Tunewright|none|ok|Could not open file " + path + "\n";
-        QCOMPARE(h.Boxes(), row.boxes <= 0 ? std::string() : (row.boxes == 2 ? open : "") + NoRingtone);
-        QCOMPARE(h.ListFile() + h.NameField()->text().toStdString(), OneTune + "Tune");
+        const std::string unreadable = "Tunewright|exclamation|ok|The ringtone header could not be read.";
+        QCOMPARE(h.Boxes(), row.boxes == 3 ? unreadable : row.boxes <= 0 ? "" : (row.boxes == 2 ? open : "") + NoRingtone);
+        const std::string shown = row.boxes == 3 ? "" : "Tune";
+        QCOMPARE(h.ListFile() + h.NameField()->text().toStdString() + "|" + h.SelectedRow(),
+                 OneTune + shown + "|" + (row.boxes == 3 ? "<none>" : "Tune"));
+        QCOMPARE(h.Button("cmdDelete")->isEnabled(), row.boxes != 3);
         QVERIFY(h.toolkit.ScriptUsed());
-    }
-
-    // An unreadable header is said, and the display is emptied.
-    void unreadableHeaderIsSaid() {
-        for (const bool fromFile : {false, true}) {
-            Harness h(OneTune, "Tune");
-            const std::string text = fromFile ? "Song (Tempo 120 4c1" : "Tune:d=4";
-            test::WriteBytes(h.home.path() / "bad.txt", text);
-            h.Get(fromFile ? 1 : 0, text, fromFile ? (h.home / "bad.txt").string() : std::string());
-            QCOMPARE(h.Boxes(), std::string("Tunewright|exclamation|ok|The ringtone header could not be read."));
-            QCOMPARE(h.ListFile() + h.SelectedRow(), OneTune + "<none>");
-            QVERIFY(h.NameField()->text().isEmpty() && !h.Button("cmdDelete")->isEnabled());
-        }
     }
 
     void rowsOfTheList() {
@@ -298,54 +292,42 @@ class SaveTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The file gets exactly the name accepted: no extension is added.
-    void eachTypeWritesItsFile_data() {
-        AddTypes({0, 1, 2, 3});
-        QTest::newRow("Save .WAV button") << 4;
+    // The file gets exactly the name accepted, no extension added; one that
+    // is there is replaced only on Yes; cancel writes nothing and keeps the
+    // start folder.
+    void saves_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"
+        for (int index = 0; index < 4; ++index) QTest::addRow("%s", Notations[index]) << index << "new file";
+        QTest::newRow("Save .WAV button") << 4 << "new file";
+        for (int index : {0, 3})
+            for (const char* answer : {"Yes", "No", "cancel"})
+                QTest::addRow("%s, file there, %s", Notations[index], answer) << index << answer;
     }
-    void eachTypeWritesItsFile() {
+    void saves() {
         QFETCH(int, index);
+        QFETCH(QString, answer);
         const int type = std::min(index, 3);
         Harness h(Tune, "Tune");
         test::TempFolder out;
-        h.toolkit.QueueFile((out / "Tune").string());
+        const std::string old(100000, 'x');  // longer than any new content: nothing of it may stay
+        if (answer != "new file") test::WriteBytes(out / "Tune", old);
+        h.toolkit.QueueFile(answer == "cancel" ? std::nullopt : std::optional<std::string>((out / "Tune").string()));
+        const bool asked = answer == "Yes" || answer == "No";
+        if (asked) h.Answer(answer == "Yes");
         if (index == 4) h.Button("cmdSave")->click();
         else Save(h, index);
-        QCOMPARE(h.Boxes(), std::string());
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
         QCOMPARE(dialog.DialogTitle + "|" + dialog.Filter, std::string(Titles[type]) + "|All Files (*.*)|*.*|" + Types[type]);
         QCOMPARE(dialog.InitDir + "|" + dialog.FileName, h.home.path().string() + "|Tune");
+        QCOMPARE(h.Boxes(), std::string(asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to "
+                                                "overwrite it?" : ""));
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
-        QCOMPARE(test::ReadBytes(out / "Tune"), TuneFile(type));
-        QVERIFY(h.window->DialogAccepted() && h.toolkit.BusyDepth() == 0);
-        QCOMPARE(h.window->RingToneDirectory(), out.path().string());
-    }
-
-    // A file that is there: overwritten only on Yes. A cancelled dialog
-    // writes nothing and keeps the start folder.
-    void existingFileAndCancel_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("answer");  // 1 Yes, 2 No, 0 the dialog cancelled
-        for (int index : {0, 3})
-            for (int answer : {1, 2, 0})
-                QTest::addRow("%s, %s", Notations[index], answer == 1 ? "Yes" : answer == 2 ? "No" : "cancel") << index << answer;
-    }
-    void existingFileAndCancel() {
-        QFETCH(int, index);
-        QFETCH(int, answer);
-        Harness h(Tune, "Tune");
-        test::TempFolder out;
-        const std::string old(100000, 'x');  // longer than any new content: nothing of it may stay
-        test::WriteBytes(out / "Tune.txt", old);
-        h.toolkit.QueueFile(answer == 0 ? std::nullopt : std::optional<std::string>((out / "Tune.txt").string()));
-        if (answer != 0) h.Answer(answer == 1);
-        Save(h, index);
-        QCOMPARE(h.Boxes(), std::string(answer == 0 ? "" : "Overwrite File?|none|yesno|The file already exists.  Do "
-                                                           "you want to overwrite it?"));
-        QCOMPARE(test::ReadBytes(out / "Tune.txt"), answer == 1 ? TuneFile(index) : old);
-        QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune.txt"});
-        QCOMPARE(h.window->RingToneDirectory(), (answer == 0 ? h.home.path() : out.path()).string());
+        QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? TuneFile(type) : old);
+        QCOMPARE(h.window->DialogAccepted(), answer != "cancel");
+        QCOMPARE(h.window->RingToneDirectory(), (answer == "cancel" ? h.home.path() : out.path()).string());
+        QCOMPARE(h.toolkit.BusyDepth(), 0);
     }
 
     // With no name or no tempo nothing is asked and nothing written.
