@@ -74,8 +74,8 @@ bool Loading(Harness& h) {
 
 }  // namespace
 
-// The first start, a restart that restores the window and the choices, a
-// maximized close, unusual settings, and the web base address.
+// The first start, a restart that restores the window and the choices, and
+// a maximized close.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -147,16 +147,6 @@ private slots:
         QTRY_VERIFY(third.Open(&store.settings).isMaximized());
         QCOMPARE(third.window->normalGeometry().size(), QSize(720, 500));
         QVERIFY((third.window->normalGeometry().topLeft() - QPoint(40, 30)).manhattanLength() <= 4);  // the frame
-    }
-
-    // The command line word "local" points the web menus at 127.0.0.1:8077.
-    void webBaseAddress() {
-        for (const bool local : {true, false}) {
-            Harness h;
-            h.Open(nullptr, local ? std::vector<std::string>{"local"} : std::vector<std::string>{});
-            h.window->close();  // nothing is fetched from the local test server's port
-            QCOMPARE(h.window->BaseURL(), std::string(local ? "http://127.0.0.1:8077/" : std::getenv("TUNEWRIGHT_BASE_URL")));
-        }
     }
 };
 
