@@ -1,5 +1,4 @@
-// The ringtone lists: the list commands with their questions and answers,
-// the rows and playing, the batch of WAV files and the export of a list.
+// The ringtone lists: the list commands, the rows, the batch and the export.
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -117,6 +116,7 @@ std::string Checked(const ModalForm& form) {
 
 }  // namespace
 
+// The list commands with their questions and answers, the rows and playing.
 class ListCommandsTest : public QObject {
     Q_OBJECT
 

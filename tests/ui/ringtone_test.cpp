@@ -1,7 +1,4 @@
-// The ringtone shown: got from a file or pasted text in each notation (with
-// the cancel paths and what is said when there is nothing to read), its name
-// and tempo edited in place, saved as a text or WAV file and copied to the
-// clipboard.
+// The ringtone shown: got, edited in place, saved and copied.
 #include <cstring>
 
 #include "ui_test_support.h"
@@ -107,7 +104,8 @@ void AddTypes(std::initializer_list<int> types) {
 
 }  // namespace
 
-// "&Get It..."
+// "&Get It...": from a file or pasted text in each notation, the cancel
+// paths, and what is said when there is nothing to read.
 class GetTest : public QObject {
     Q_OBJECT
 

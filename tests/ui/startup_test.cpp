@@ -1,6 +1,4 @@
-// Start-up and shutdown with the settings in QSettings (XDG_CONFIG_HOME is a
-// temporary folder), and the web menus and version check against a server
-// on 127.0.0.1 started by the test.
+// Start-up and shutdown, and the web menus and version check.
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -74,8 +72,9 @@ bool Loading(Harness& h) {
 
 }  // namespace
 
-// The first start, a restart that restores the window and the choices, and
-// a maximized close.
+// The settings in QSettings (XDG_CONFIG_HOME is a temporary folder): the
+// first start, a restart that restores the window and the choices, and a
+// maximized close.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -150,8 +149,9 @@ private slots:
     }
 };
 
-// The menus fill from menu.dat in the background, the version boxes, a port
-// that refuses, closing during a check, and the pages the menus open.
+// Against a server on 127.0.0.1 started by the test: the menus fill from
+// menu.dat in the background, the version boxes, a port that refuses,
+// closing during a check, and the pages the menus open.
 class WebTest : public QObject {
     Q_OBJECT
 

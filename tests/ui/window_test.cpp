@@ -1,6 +1,4 @@
-// The main window itself: its sorted controls and text codec, the list it
-// starts on, the enabling rules, the display of a ringtone, the layout, the
-// help, and the note separator.
+// The main window itself: its controls, state, layout, help and separator.
 #include <QCheckBox>
 #include <QTextBrowser>
 
@@ -33,21 +31,11 @@ std::string ChooseSeparator(Harness& h, int index, const char* button) {
 
 }  // namespace
 
-// The sorted list box, the text shown for stored bytes, the dialog filters.
+// The text shown for stored bytes and the file dialog filters.
 class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Without regard to case, then by bytes; an entry equal to one there
-    // goes after it.
-    void sortedWithoutCase() {
-        SortedListBox box;
-        for (const char* item : {"beta", "b", "Alpha", "B", "beta"}) box.AddItem(item);
-        QCOMPARE(test::Join(box.Items()), std::string("Alpha,B,b,beta,beta"));
-        QCOMPARE(box.NewIndex(), 4);
-        QCOMPARE(box.item(1)->text(), QStringLiteral("B"));
-    }
-
     void shownText_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
@@ -79,8 +67,7 @@ private slots:
         QTest::addColumn<QString>("lists");  // then the current list
         QTest::newRow("first run") << QStringList{} << "Favtones|Favtones";
         QTest::newRow("menu.dat is no list") << QStringList{"a.dat", "B.dat", "menu.dat"} << "a,B|a";
-        QTest::newRow("Favtones found") << QStringList{"Rock.dat", "Favtones.dat"} << "Favtones,Rock|Favtones";
-        QTest::newRow("other letter case") << QStringList{"favtones.dat"} << "favtones|favtones";
+        QTest::newRow("Favtones in another letter case") << QStringList{"Rock.dat", "favtones.dat"} << "favtones,Rock|favtones";
     }
     void startsOnFavtonesOrTheFirstList() {
         QFETCH(QStringList, files);
