@@ -176,6 +176,7 @@ private slots:
 
         window.resize(300, 200);  // snaps to 10155 x 4965 twips outside, 10035 wide inside
         QCOMPARE(client(), QSize(669, 283));
+        QCOMPARE(window.minimumSize(), window.size());  // the desktop offers nothing smaller
         QCOMPARE(results().size(), QSize(469, 166));
 
         window.resize(669, 426);
