@@ -53,8 +53,6 @@ const Nothing Nothings[] = {
 };
 const char* const OpenTitles[] = {"Select RTTTL/Chimekit RingTone File", "Select Nokia Composer RingTone File",
                                   "Select Keypress File"};
-const char* const OpenTypes[] = {"Chimekit/RTTTL Files (*.txt)|*.txt", "Composer Files (*.321)|*.321",
-                                 "Keypress Files (*.key)|*.key"};
 
 // Entry A is not written as the program writes it, so any rewrite shows.
 const std::string AB = "[A]\r\nRTTTL=A:d=4,o=5,b=125:c,d\r\n[B]\r\nRTTTL=B:d=4,o=5,b=125:e\r\n";
@@ -97,11 +95,6 @@ std::string TuneFile(int index) { return index < 3 ? TuneTexts[index] : test::Wa
 
 void Save(Harness& h, int index) { h.Menu("mnuRingtoneSave" + std::to_string(index))->trigger(); }
 
-void AddTypes(std::initializer_list<int> types) {
-    QTest::addColumn<int>("index");
-    for (int index : types) QTest::addRow("%s", Notations[index]) << index;
-}
-
 }  // namespace
 
 // "&Get It...": from a file or pasted text in each notation, the cancel
@@ -138,7 +131,7 @@ private slots:
         if (!fromFile) return;
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QCOMPARE(dialog.DialogTitle + "|" + dialog.Filter + "|" + std::to_string(dialog.FilterIndex) + "|" + dialog.InitDir,
-                 std::string(OpenTitles[row.source]) + "|All Files (*.*)|*.*|" + OpenTypes[row.source] + "|2|" +
+                 std::string(OpenTitles[row.source]) + "|All Files (*.*)|*.*|" + Types[row.source] + "|2|" +
                      h.home.path().string());
         QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(), tones.path().string() + "|tone.x");
     }
@@ -368,7 +361,10 @@ private slots:
     }
 
     // The message first, then the clipboard emptied and given the text.
-    void copyToClipboard_data() { AddTypes({0, 1, 2}); }
+    void copyToClipboard_data() {
+        QTest::addColumn<int>("index");
+        for (int index : {0, 1, 2}) QTest::addRow("%s", Notations[index]) << index;
+    }
     void copyToClipboard() {
         QFETCH(int, index);
         const char* const copied[] = {"Chimekit RTTTL notes have", "Composer notes have", "Keypresses have"};
