@@ -164,14 +164,12 @@ struct Harness {
 
     // Every message box shown, as "title|icon|buttons|text", one a line.
     std::string Boxes() const {
-        std::string all;
-        for (const MessageBoxRequest& box : toolkit.Boxes()) all += (all.empty() ? "" : "\n") + Describe(box);
-        return all;
-    }
-    static std::string Describe(const MessageBoxRequest& box) {
         static const char* const icons[] = {"none", "information", "question", "exclamation", "critical"};
-        return box.Title + "|" + icons[static_cast<int>(box.Icon)] + "|" +
-               (box.Buttons == MsgButtons::YesNo ? "yesno" : "ok") + "|" + box.Text;
+        std::string all;
+        for (const MessageBoxRequest& box : toolkit.Boxes())
+            all += (all.empty() ? "" : "\n") + box.Title + "|" + icons[static_cast<int>(box.Icon)] + "|" +
+                   (box.Buttons == MsgButtons::YesNo ? "yesno" : "ok") + "|" + box.Text;
+        return all;
     }
 };
 
