@@ -85,11 +85,13 @@ private slots:
         bool shownMeanwhile = true;
         h.toolkit.QueueForm([&](ModalForm& form) {
             shownMeanwhile = h.window->isVisible();
+            QTest::mouseClick(test::Child(form, "lblMyWeb"), Qt::LeftButton);
             test::Click(form, "cmdOK");
         });
         frmConverter& window = h.Open(&store.settings);
         QCOMPARE(h.toolkit.FormsShown(), std::vector<std::string>{"About..."});
         QVERIFY(!shownMeanwhile && window.isVisible());
+        QCOMPARE(h.toolkit.WebPages(), std::vector<std::string>{"https://tunewright.example/"});  // its link
         QCOMPARE(window.windowTitle(), QStringLiteral("Tunewright V3.3"));
         QCOMPARE(window.RingToneDirectory(), std::string(std::getenv("HOME")));
         QCOMPARE(Checked(h), std::string("optSource0 optFile1 optShowAs2"));
