@@ -194,7 +194,7 @@ private slots:
     }
     void stepBoxesOpenTheQuickHelp() {
         QFETCH(int, box);
-        const char* const begins[] = {"This is where you specify", "A ringtone can either", "1. Select 'Keypresses'",
+        const char* const begins[] = {"This is where you", "A ringtone can either", "1. Select 'Keypresses'",
                                       "The converted ringtone appears"};
         Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c\r\n");  // the results frame shows box 4.
         frmConverter& window = *h.window;
