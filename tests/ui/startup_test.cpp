@@ -1,9 +1,6 @@
-// Start-up and shutdown with the settings in QSettings (XDG_CONFIG_HOME is a
-// temporary folder): the first start, a restart that restores the window and
-// the choices, a maximized close, settings that cannot be used, and the web
-// base address.
+// Start-up and shutdown, and the web menus and version check.
 #include <QGuiApplication>
-#include <QObject>
+#include <QMenu>
 #include <QScreen>
 
 #include "qt_settings_store.h"
@@ -11,6 +8,7 @@
 
 using namespace tw;
 using test::Harness;
+using test::TestHttpServer;
 
 namespace {
 
@@ -25,16 +23,58 @@ struct Store {
     std::string Value(std::string_view key) const { return settings.Setting(key).value_or("<missing>"); }
 };
 
-QString Checked(Harness& h) {
-    QString checked;
+std::string Checked(Harness& h) {
+    std::string checked;
     for (const char* name : {"optSource0", "optSource1", "optSource2", "optFile0", "optFile1", "optShowAs0",
                              "optShowAs1", "optShowAs2"})
-        if (h.Option(name)->isChecked()) checked += QString::fromLatin1(name) + QChar(u' ');
-    return checked.trimmed();
+        if (h.Option(name)->isChecked()) checked += std::string(checked.empty() ? "" : " ") + name;
+    return checked;
+}
+
+// A test server whose address is TUNEWRIGHT_BASE_URL while it lives, and
+// the window's harness.
+struct Served {
+    const std::string old = std::getenv("TUNEWRIGHT_BASE_URL");
+    TestHttpServer server;
+    Harness h;
+    explicit Served(const std::string& menu) {
+        ::setenv("TUNEWRIGHT_BASE_URL", server.BaseUrl().c_str(), 1);
+        if (menu.empty()) server.Answer({}, true);  // never answers
+        else server.Serve(menu);
+    }
+    ~Served() { ::setenv("TUNEWRIGHT_BASE_URL", old.c_str(), 1); }
+};
+
+const std::string Links = "[Links]\r\nTotal=2\r\n1=Phones,https://links.test/\r\n2=Advertise with us,contact\r\n";
+
+std::string MenuText(const std::string& version) {
+    return "[Menu]\r\nVersion=" + version + "\r\n[Ringtones]\r\nTotal=2\r\n1=Top 40,http://rings.test/top40.html\r\n" +
+           "2=Oldies,http://rings.test/old.html?id=5\r\n" + Links;
+}
+
+// A menu's entries as "caption>page it opens" ("-" for a separator line).
+std::string Entries(Harness& h, const char* menu) {
+    std::string all;
+    for (QAction* entry : h.Find<QMenu>(menu)->actions()) {
+        h.toolkit.ForgetRecords();
+        entry->trigger();
+        all += (all.empty() ? "" : "|") + (entry->isSeparator() ? std::string("-") : entry->text().toStdString()) +
+               (h.toolkit.WebPages().empty() ? "" : ">" + h.toolkit.WebPages().front());
+    }
+    return all;
+}
+
+bool Loading(Harness& h) {
+    return h.Find<QMenu>("mnuMoreRingtonesH")->actions().front()->text() +
+               h.Find<QMenu>("mnuMoreLinksH")->actions().front()->text() ==
+           QStringLiteral("Loading...Loading...");
 }
 
 }  // namespace
 
+// The settings in QSettings (XDG_CONFIG_HOME is a temporary folder): the
+// first start, a restart that restores the window and the choices, and a
+// maximized close.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -45,21 +85,21 @@ private slots:
         bool shownMeanwhile = true;
         h.toolkit.QueueForm([&](ModalForm& form) {
             shownMeanwhile = h.window->isVisible();
-            form.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            QTest::mouseClick(test::Child(form, "lblMyWeb"), Qt::LeftButton);
+            test::Click(form, "cmdOK");
         });
         frmConverter& window = h.Open(&store.settings);
         QCOMPARE(h.toolkit.FormsShown(), std::vector<std::string>{"About..."});
         QVERIFY(!shownMeanwhile && window.isVisible());
+        QCOMPARE(h.toolkit.WebPages(), std::vector<std::string>{"https://tunewright.example/"});  // its link
         QCOMPARE(window.windowTitle(), QStringLiteral("Tunewright V3.3"));
         QCOMPARE(window.RingToneDirectory(), std::string(std::getenv("HOME")));
-        QCOMPARE(Checked(h), QStringLiteral("optSource0 optFile1 optShowAs2"));
-        QCOMPARE(window.Ringtone().OutputSeparator(), std::string(", "));
-        QCOMPARE(h.ListTexts(), std::string("Favtones"));
+        QCOMPARE(Checked(h), std::string("optSource0 optFile1 optShowAs2"));
+        QCOMPARE(window.Ringtone().OutputSeparator() + "|" + h.ListTexts(), std::string(", |Favtones"));
         // 10155 x 6840 twips, centred by that size; the client area is the design's.
         QCOMPARE(h.Find("client")->size(), QSize(669, 408));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(window.x() - (screen.width() - 677) / 2) <= 1 && qAbs(window.y() - (screen.height() - 456) / 2) <= 1);
-        QCOMPARE(h.toolkit.BusyDepth(), 0);
 
         QVERIFY(window.close());
         std::string written;
@@ -84,8 +124,8 @@ private slots:
         for (const char* name : {"optSource1", "optFile0", "optShowAs0"}) h.Option(name)->click();
         h.Lists()->SelectText("Rock");
         h.toolkit.QueueForm([](ModalForm& form) {
-            form.findChild<QComboBox*>(QStringLiteral("cboSep"))->setCurrentIndex(0);
-            form.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+            test::Child<QComboBox>(form, "cboSep")->setCurrentIndex(0);
+            test::Click(form, "cmdOk");
         });
         h.Menu("mnuRingtonePreferences")->trigger();
         window.SetRingToneDirectory("/tmp/tones");
@@ -95,7 +135,7 @@ private slots:
         again.WriteList("Rock", tune);
         frmConverter& restored = again.Open(&store.settings);
         QCOMPARE(restored.geometry(), QRect(40, 30, 720, 500));
-        QCOMPARE(Checked(again), QStringLiteral("optSource1 optFile0 optShowAs0"));
+        QCOMPARE(Checked(again), std::string("optSource1 optFile0 optShowAs0"));
         QCOMPARE(again.Lists()->currentText(), QStringLiteral("Rock"));
         again.Rows()->SelectText("Tune");
         QCOMPARE(again.Text("txtRingtone"), QStringLiteral("8c 8d 8e"));
@@ -109,62 +149,80 @@ private slots:
         QCOMPARE(third.window->normalGeometry().size(), QSize(720, 500));
         QVERIFY((third.window->normalGeometry().topLeft() - QPoint(40, 30)).manhattanLength() <= 4);  // the frame
     }
+};
 
-    // A value that cannot be used costs only itself.
-    void settingsThatCannotBeUsed_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("checked");
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<QString>("list");
-        const QString usual = QStringLiteral("optSource0 optFile1 optShowAs0");
-        QTest::newRow("FromFile in lower case") << "FromFile" << "true" << usual << ", " << "b";
-        QTest::newRow("Top not a number") << "Top" << "abc" << usual << ", " << "b";
-        QTest::newRow("separator not offered, kept") << "OutputSep" << "|" << usual << "|" << "b";
-        QTest::newRow("separator that cannot split notes") << "OutputSep" << ";" << usual << ", " << "b";
-        QTest::newRow("list whose file is gone") << "CurrentList" << "Gone" << usual << ", " << "a";
+// Against a server on 127.0.0.1 started by the test: the menus fill from
+// menu.dat in the background, the version boxes, a port that refuses,
+// closing during a check, and the pages the menus open.
+class WebTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The window is up before the answer; the menus then hold the entries
+    // with web addresses, and the answer is kept as menu.dat.
+    void menusFillFromTheServerInTheBackground() {
+        Served s(MenuText("3.3"));
+        Harness& h = s.h;
+        const std::string base = s.server.BaseUrl();
+        h.Open();
+        QVERIFY(h.window->isVisible() && Loading(h));
+        QTRY_VERIFY(!Loading(h));
+        QVERIFY(h.toolkit.Boxes().empty());  // the same version: nothing said at start
+        QCOMPARE(Entries(h, "mnuMoreRingtonesH"),
+                 std::string("Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5"));
+        QCOMPARE(Entries(h, "mnuMoreLinksH"), "Phones>https://links.test/|-|Advertise with us>" + base + "advertise.html");
+        QCOMPARE(s.server.LastRequestLine(), std::string("GET /menu.dat HTTP/1.1"));
+        QCOMPARE(test::ReadBytes(h.home / "menu.dat"), MenuText("3.3") + "\r\n");
+        h.toolkit.ForgetRecords();
+        h.Menu("mnuHelpWeb")->trigger();
+        h.Menu("mnuHelpComposer")->trigger();
+        QTest::mouseClick(h.Find("lblMyWeb"), Qt::LeftButton);
+        QCOMPARE(h.toolkit.WebPages(),
+                 (std::vector<std::string>{base, base + "composer.html", "https://tunewright.example/"}));
+        h.Menu("mnuHelpCheckLatest")->trigger();  // asked for: the busy pointer, then the answer said
+        QCOMPARE(h.toolkit.BusyDepth(), 1);
+        QTRY_COMPARE(h.toolkit.BusyDepth(), 0);
+        QVERIFY(h.Boxes().rfind("No New Version Available|information|ok|", 0) == 0);
     }
-    void settingsThatCannotBeUsed() {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QFETCH(QString, checked);
-        QFETCH(QString, separator);
-        QFETCH(QString, list);
-        Store store;
-        store.settings.SaveSetting(SettingKey::ShowType, "0");
-        store.settings.SaveSetting(SettingKey::CurrentList, "b");
-        store.settings.SaveSetting(key.toStdString(), value.toStdString());
+
+    // A newer version is offered at start; Yes opens the download page.
+    void newerVersion() {
+        Served s(MenuText("3.4"));
+        s.h.Answer(true);
+        s.h.Open();
+        QTRY_VERIFY(!Loading(s.h));
+        QVERIFY(s.h.Boxes().rfind("New Version Available!|question|yesno|", 0) == 0);
+        QCOMPARE(s.h.toolkit.WebPages(), std::vector<std::string>{s.server.BaseUrl() + "download.html"});
+    }
+
+    // One check at a time; closing the window ends it unseen.
+    void closingDuringACheck() {
+        Served s("");
+        Harness& h = s.h;
+        h.Open();
+        QTRY_COMPARE(s.server.Requests(), 1);
+        h.Menu("mnuHelpCheckLatest")->trigger();  // ignored
+        QVERIFY(h.toolkit.BusyDepth() == 0 && h.fetcher->Busy());
+        QVERIFY(h.window->close() && !h.fetcher->Busy());
+        QVERIFY(Loading(h) && s.server.Requests() == 1 && h.toolkit.Boxes().empty());
+    }
+
+    // The harness's base address is a port that refuses.
+    void offlineStartIsSilentTheMenuIsNot() {
         Harness h;
-        h.WriteList("a", "");
-        h.WriteList("b", "");
-        frmConverter& window = h.Open(&store.settings);
-        QCOMPARE(Checked(h), checked);
-        QCOMPARE(QString::fromStdString(window.Ringtone().OutputSeparator()), separator);
-        QCOMPARE(h.Lists()->currentText(), list);
+        h.Open();
+        QTRY_VERIFY(!Loading(h));
         QVERIFY(h.toolkit.Boxes().empty());
-        QVERIFY(window.close());
-        QCOMPARE(QString::fromStdString(store.Value("CurrentList")), list);
-    }
-
-    void webBaseAddress_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("local");
-        QTest::newRow("local") << QStringList{"local"} << true;
-        QTest::newRow("no word") << QStringList{} << false;
-        QTest::newRow("local and more") << QStringList{"local", "x"} << false;
-        QTest::newRow("Local") << QStringList{"Local"} << false;
-    }
-    void webBaseAddress() {
-        QFETCH(QStringList, args);
-        QFETCH(bool, local);
-        std::vector<std::string> commandLine;
-        for (const QString& arg : args) commandLine.push_back(arg.toStdString());
-        Harness h;
-        h.Open(nullptr, commandLine);
-        h.window->close();  // nothing is fetched from the local test server's port
-        QCOMPARE(h.window->BaseURL(), std::string(local ? "http://127.0.0.1:8077/" : std::getenv("TUNEWRIGHT_BASE_URL")));
+        const std::string base = h.window->BaseURL();
+        QCOMPARE(Entries(h, "mnuMoreRingtonesH"), "Ringtones A - E>" + base + "ringtones.html|Ringtones F - M>" + base +
+                                                      "ringtones2.html|Ringtones N - Z>" + base + "ringtones3.html");
+        QCOMPARE(Entries(h, "mnuMoreLinksH"), "Have YOUR site listed here! - Click for more info!>" + base + "advertise.html");
+        h.Menu("mnuHelpCheckLatest")->trigger();
+        QTRY_COMPARE(h.Boxes(), std::string("Not Connected|information|ok|You need to be connected to the internet to "
+                                            "check for a newer version of the Tunewright."));
+        QCOMPARE(h.toolkit.BusyDepth(), 0);
     }
 };
 
-TW_UI_TEST_MAIN(StartupTest)
+TW_UI_TEST_MAIN(StartupTest, WebTest)
 #include "startup_test.moc"

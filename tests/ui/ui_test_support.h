@@ -6,11 +6,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -18,9 +20,8 @@
 #include "fake_player.h"
 #include "list_test_support.h"
 #include "frm_converter.h"
-#include "frm_new_list.h"
-#include "frm_new_ringtone.h"
 #include "qt_web_fetcher.h"
+#include "render.h"
 #include "saved_settings.h"
 #include "scripted_toolkit.h"
 #include "settings_store.h"
@@ -28,9 +29,45 @@
 #include "test_http_server.h"
 #include "text_codec.h"
 
+// Failed comparisons of std::string show both texts.
+template <>
+inline char* QTest::toString<std::string>(const std::string& text) {
+    return qstrdup(text.c_str());
+}
+
 namespace tw::test {
 
 using TempFolder = TempDir;
+
+// The child `name` of a window or form; a missing one fails the test.
+template <typename T = QWidget>
+T* Child(const QObject& parent, const std::string& name) {
+    T* found = parent.findChild<T*>(QString::fromStdString(name));
+    if (found == nullptr) throw std::runtime_error("no control " + name);
+    return found;
+}
+inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
+
+// A data-driven test over a table of rows whose first member is the row's
+// name: the data function calls AddRows(table), the test TheRow(table).
+template <typename Row, std::size_t N>
+void AddRows(const Row (&rows)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].name) << static_cast<int>(i);
+}
+template <typename Row, std::size_t N>
+const Row& TheRow(const Row (&rows)[N]) {
+    QFETCH(int, row);
+    return rows[row];
+}
+
+// The WAV file the synthesiser makes for an RTTTL text.
+inline std::string WaveOf(const std::string& rtttl) {
+    CNotes ringtone;
+    ringtone.SetFull_RTTTL(rtttl);
+    const std::vector<std::uint8_t> image = RenderWave(ringtone);
+    return std::string(image.begin(), image.end());
+}
 
 inline std::string Join(const std::vector<std::string>& items) {
     std::string joined;
@@ -51,6 +88,13 @@ struct Harness {
     std::unique_ptr<frmConverter> window;
 
     Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
+    // The window opened on a "Favtones" list holding `list`, showing the
+    // ringtone `row` when one is named.
+    explicit Harness(const std::string& list, const std::string& row = {}) : Harness() {
+        WriteList("Favtones", list);
+        Open();
+        if (!row.empty()) Rows()->SelectText(row);
+    }
 
     std::filesystem::path ListPath(const std::string& list) const { return home.path() / (list + ".dat"); }
     std::string ListFile(const std::string& list = "Favtones") const { return ReadBytes(ListPath(list)); }
@@ -74,9 +118,7 @@ struct Harness {
 
     template <typename T = QWidget>
     T* Find(const std::string& name) const {
-        T* found = window->findChild<T*>(QString::fromStdString(name));
-        if (found == nullptr) throw std::runtime_error("no control " + name);
-        return found;
+        return Child<T>(*window, name);
     }
     QPushButton* Button(const std::string& name) const { return Find<QPushButton>(name); }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
@@ -118,23 +160,23 @@ struct Harness {
         });
     }
     void QueueListName(const std::string& name) { QueueForm("txtListName", name, "cmdOk"); }
+    void Answer(bool yes) { toolkit.QueueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No); }
 
     // Every message box shown, as "title|icon|buttons|text", one a line.
     std::string Boxes() const {
-        std::string all;
-        for (const MessageBoxRequest& box : toolkit.Boxes()) all += (all.empty() ? "" : "\n") + Describe(box);
-        return all;
-    }
-    static std::string Describe(const MessageBoxRequest& box) {
         static const char* const icons[] = {"none", "information", "question", "exclamation", "critical"};
-        return box.Title + "|" + icons[static_cast<int>(box.Icon)] + "|" +
-               (box.Buttons == MsgButtons::YesNo ? "yesno" : "ok") + "|" + box.Text;
+        std::string all;
+        for (const MessageBoxRequest& box : toolkit.Boxes())
+            all += (all.empty() ? "" : "\n") + box.Title + "|" + icons[static_cast<int>(box.Icon)] + "|" +
+                   (box.Buttons == MsgButtons::YesNo ? "yesno" : "ok") + "|" + box.Text;
+        return all;
     }
 };
 
 // Points the settings and data folders of the process at a fresh folder and
-// runs the tests of `Test` on the offscreen platform.
-template <typename Test>
+// runs the test classes on the offscreen platform: all of them, or the one
+// named by the first argument (the remaining arguments go to QtTest).
+template <typename... Tests>
 int RunUiTests(int argc, char** argv) {
     TempFolder environment;
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
@@ -145,14 +187,25 @@ int RunUiTests(int argc, char** argv) {
     }
     ::setenv("TUNEWRIGHT_HOME", (environment.path() / "lists").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
+    const std::string only = argc > 1 && argv[1][0] != '-' ? argv[1] : "";
+    std::vector<char*> args(argv, argv + argc + 1);
+    if (!only.empty()) args.erase(args.begin() + 1);
+    int count = static_cast<int>(args.size()) - 1;
+    QApplication app(count, args.data());
     // The web check of every start goes to a port of 127.0.0.1 that refuses.
     ::setenv("TUNEWRIGHT_BASE_URL", RefusedBaseUrl().c_str(), 1);
-    Test test;
-    return QTest::qExec(&test, argc, argv);
+    int failed = 0, run = 0;
+    const auto exec = [&](QObject&& test) {
+        if (!only.empty() && only != test.metaObject()->className()) return;
+        ++run;
+        failed += QTest::qExec(&test, count, args.data());
+    };
+    (exec(Tests()), ...);
+    if (run == 0) std::fprintf(stderr, "no test class %s\n", only.c_str());
+    return run == 0 ? 1 : failed;
 }
 
 }  // namespace tw::test
 
-#define TW_UI_TEST_MAIN(TestClass) \
-    int main(int argc, char** argv) { return tw::test::RunUiTests<TestClass>(argc, argv); }
+#define TW_UI_TEST_MAIN(...) \
+    int main(int argc, char** argv) { return tw::test::RunUiTests<__VA_ARGS__>(argc, argv); }

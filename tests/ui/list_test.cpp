@@ -1,0 +1,354 @@
+// The ringtone lists: the list commands, the rows, the batch and the export.
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QRegularExpression>
+
+#include "frm_busy.h"
+#include "ui_test_support.h"
+
+using namespace tw;
+using test::Harness;
+
+namespace {
+
+const std::string Other = "[Other]\r\nRTTTL=Other:d=4,o=5,b=125:e, f\r\n";
+const std::string Two = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n" + Other;
+const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
+
+// The lists, the current list and its choice, the rows, the row selected.
+std::string ListsAndRows(const Harness& h) {
+    return h.ListTexts() + "|" + h.window->RingtoneList().ListName() + "|" + h.Lists()->currentText().toStdString() +
+           "|" + h.RowTexts() + "|" + h.SelectedRow();
+}
+
+// A list command on lists Jazz (Riff), Rock (Tune and Other) and Zoo (none),
+// `list` current and Tune shown: the question answered ("Yes", "No") or the
+// list name typed; then the boxes, the list files, the current list's file,
+// the lists and rows, and the name seen.
+struct Command {
+    const char* name;
+    const char* list;
+    const char* command;
+    const char* input;
+    std::string box;
+    const char* files;
+    std::string file, after, shown;
+};
+const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
+const std::string ClearRock = "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
+                              "sure you want to clear the 'Rock' list?";
+std::string DeleteList(const std::string& T) {
+    return "Delete " + T + " List|question|yesno|All ringtones in the '" + T + "' list will be lost if you "
+           "continue!\r\n\r\nAre you sure you want to delete the '" + T + "' list?";
+}
+const std::string Made = "New Ringtone List|exclamation|ok|The new list was not made.\r\n\r\n";
+const std::string Kept = "Rename Ringtone List|exclamation|ok|The list 'Rock' was not renamed.\r\n\r\n";
+const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
+const char* const Same = "Jazz,Rock,Zoo|Rock|Rock|Other,Tune|Tune";
+const Command Commands[] = {
+    {"delete ringtone, Yes", "Rock", "cmdDelete", "Yes", DeleteTune, All, Other, "Jazz,Rock,Zoo|Rock|Rock|Other|<none>", ""},
+    {"delete ringtone, No", "Rock", "cmdDelete", "No", DeleteTune, All, Two, Same, "Tune"},
+    {"clear list, Yes", "Rock", "mnuFileClear", "Yes", ClearRock, All, "", "Jazz,Rock,Zoo|Rock|Rock||<none>", ""},
+    {"clear list, No", "Rock", "mnuFileClear", "No", ClearRock, All, Two, Same, "Tune"},
+    {"delete list, Yes", "Rock", "mnuFileDelete", "Yes", DeleteList("Rock"), "Jazz.dat Zoo.dat ", Riff,
+     "Jazz,Zoo|Jazz|Jazz|Riff|<none>", ""},
+    {"delete list, No", "Rock", "mnuFileDelete", "No", DeleteList("Rock"), All, Two, Same, "Tune"},
+    {"delete the first list", "Jazz", "mnuFileDelete", "Yes", DeleteList("Jazz"), "Rock.dat Zoo.dat ", Two,
+     "Rock,Zoo|Rock|Rock|Other,Tune|<none>", ""},
+    {"new list", "Rock", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "",
+     "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>", ""},
+    {"rename list", "Rock", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two,
+     "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune", "Tune"},
+    {"new: a list already", "Rock", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.", All, Two, Same,
+     "Tune"},
+    {"new: blank name, the dialog stays", "Rock", "mnuFileNew", "   ", "", All, Two, Same, "Tune"},
+    {"new: slash", "Rock", "mnuFileNew", "a/b", Made + "'a/b' cannot be a list name: it holds \"/\".", All, Two, Same,
+     "Tune"},
+    {"rename onto a list", "Rock", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.", All, Two,
+     Same, "Tune"},
+};
+
+const std::string Three = "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=125:c, d\r\n"
+                          "[Beta]\r\nRTTTL=Beta:d=4,o=5,b=0:e, f\r\n"
+                          "[Gamma]\r\nRTTTL=Gamma:d=8,o=6,b=200:g, a, b\r\n";
+const std::string Warning = "Generate WAV Files|information|ok|This will generate a whole set of WAV files from the "
+                            "'Favtones' list and could take a while.\n";
+
+frmBusy* BusyWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("frmBusy")) return static_cast<frmBusy*>(window);
+    return nullptr;
+}
+
+// The window on `list`, writing into a folder of its own, recording at each
+// repaint during the batch what the busy window and the main window show.
+struct Batch {
+    Harness h;
+    test::TempFolder out;
+    std::filesystem::path tones = out / "tones";
+    std::vector<std::string> seen;
+
+    explicit Batch(const std::string& list) : h(list) {
+        h.window->SetRingToneDirectory(tones.string());
+        std::filesystem::create_directories(tones);
+        h.toolkit.OnDoEvents([this] {
+            frmBusy* busy = BusyWindow();
+            if (busy == nullptr || !busy->isVisible()) return seen.push_back("<no busy window>");
+            seen.push_back(busy->windowTitle().toStdString() + "|" +
+                           test::Child<QLabel>(*busy, "lblMessage")->text().toStdString() + "|" +
+                           test::Child<QProgressBar>(*busy, "prgProgress")->text().toStdString() + "|" +
+                           (h.window->isEnabled() ? "enabled" : "disabled") + "|" + h.SelectedRow());
+        });
+    }
+    void Run() { h.Menu("mnuFileBatchWAV")->trigger(); }
+};
+
+const std::string TestOther = "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n"
+                        "[Other]\r\nRTTTL=Other:d=8,o=6,b=200:e, 4f\r\n";
+
+// The choices checked in the dialog, by name.
+std::string Checked(const ModalForm& form) {
+    std::string checked;
+    for (const char* name : {"chkExport0", "chkExport1", "chkExport2", "optFormat0", "optFormat1", "chkShowType"})
+        if (test::Child<QAbstractButton>(form, name)->isChecked()) checked += std::string(name) + " ";
+    return checked;
+}
+
+}  // namespace
+
+// The list commands with their questions and answers, the rows and playing.
+class ListCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commands_data() { test::AddRows(Commands); }
+    void commands() {
+        const Command& row = test::TheRow(Commands);
+        Harness h;
+        h.WriteList("Jazz", Riff);
+        h.WriteList("Rock", Two);
+        h.WriteList("Zoo", "");
+        h.Open();
+        h.Lists()->SelectText(row.list);
+        h.Rows()->SelectText("Tune");
+        const std::string input = row.input;
+        if (input == "Yes" || input == "No") h.Answer(input == "Yes");
+        else h.QueueListName(input);
+        if (row.command[0] == 'c') h.Button(row.command)->click();
+        else h.Menu(row.command)->trigger();
+        QCOMPARE(h.Boxes(), row.box);
+        std::string files;
+        for (const std::string& file : test::FilesIn(h.home.path())) files += file + " ";
+        QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
+        QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());  // the name is seen only with the rows
+        const std::string name = h.Shown("fraResults") ? h.NameField()->text().toStdString() : "";
+        QCOMPARE(ListsAndRows(h) + "|" + name, row.after + "|" + row.shown);
+        QVERIFY(h.toolkit.ScriptUsed());
+    }
+
+    // The current list chosen again is read again; another list shows no
+    // ringtone.
+    void choosingAList() {
+        Harness h;
+        h.WriteList("Favtones", Two);
+        h.WriteList("Rock", Riff);
+        h.Open();
+        h.Rows()->SelectText("Tune");
+        h.Lists()->SelectText("Favtones");
+        QCOMPARE(ListsAndRows(h) + "|" + h.NameField()->text().toStdString(),
+                 std::string("Favtones,Rock|Favtones|Favtones|Other,Tune|<none>|Tune"));
+        h.Rows()->SelectText("Tune");
+        h.Lists()->SelectText("Rock");
+        QCOMPARE(ListsAndRows(h) + "|" + h.NameField()->text().toStdString(), std::string("Favtones,Rock|Rock|Rock|Riff|<none>|"));
+        QVERIFY(!h.Button("cmdDelete")->isEnabled());
+    }
+
+    // A click shows a row, a double click plays the row under the pointer,
+    // the keyboard moves on, the button plays the ringtone shown (a tempo of
+    // 0: silence), a failing player says nothing, and a row whose entry went
+    // from the file shows what the file gives.
+    void rowsAndPlaying() {
+        Harness h(Two + "[Zero]\r\nRTTTL=Zero:d=4,o=5,b=0:c, d\r\n");
+        h.ShowActive();
+        h.ClickRow(0);
+        QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Other|3, 4"));
+        h.Button("cmdPlaySound")->click();
+        QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {}, h.Rows()->visualItemRect(h.Rows()->item(1)).center());
+        QCOMPARE(h.window->Ringtone().Name(), std::string("Tune"));
+        QTest::keyClick(h.Rows(), Qt::Key_Down);
+        h.Button("cmdPlaySound")->click();
+        h.player.FailWith("no sound output device is available");
+        QTest::keyClick(h.Rows(), Qt::Key_Up);
+        h.Button("cmdPlaySound")->click();
+        QCOMPARE(h.player.Played().size(), std::size_t{2});
+        QVERIFY(h.player.Played()[0] != h.player.Played()[1]);
+        const std::vector<std::string> calls = h.player.Calls();
+        QCOMPARE(std::count(calls.begin(), calls.end(), "play"), 3);  // the last one failed
+        h.WriteList("Favtones", "");
+        h.ClickRow(0);
+        QCOMPARE(h.NameField()->text(), QStringLiteral("Other"));
+        QVERIFY(h.Shown("txtMessage") && h.Button("cmdPlaySound")->isEnabled());
+        QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
+    }
+};
+
+// "Batch Save All As .WAV Files": one file per ringtone written into the
+// ringtone folder, the busy window with its progress, the main window
+// disabled meanwhile, and one error box per ringtone that fails.
+class BatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void badTempoCostsOneBoxAndTheOthersAreWritten() {
+        Batch b(Three);
+        test::WriteBytes(b.tones / "Alpha.wav", std::string(200000, 'x'));  // replaced whole, unasked
+        b.Run();
+        QCOMPARE(b.h.Boxes(), Warning + "Tunewright|none|ok|An error occurred trying to create " + b.tones.string() +
+                                  "/Beta.wav. [the tempo must be above 0, not 0]");
+        QCOMPARE(test::FilesIn(b.tones), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
+        QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav"), test::WaveOf("Alpha:d=4,o=5,b=125:c, d"));
+        QCOMPARE(test::ReadBytes(b.tones / "Gamma.wav"), test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
+        // Two repaints a ringtone: after its name shows, after its file.
+        std::vector<std::string> expected;
+        for (const char* name : {"Alpha", "Beta", "Gamma"})
+            for (int twice = 0; twice < 2; ++twice)
+                expected.push_back("Please Wait...|Generating '" + std::string(name) + ".wav'...|" +
+                                   std::to_string(1 + expected.size() / 2) + " of 3|disabled|" + name);
+        QCOMPARE(b.seen, expected);
+        // Afterwards: the busy window gone, the main window back, the last
+        // ringtone selected, shown and current.
+        QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled());
+        QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.NameField()->text().toStdString(),
+                 std::string("Gamma|Gamma|Gamma"));
+        QCOMPARE(b.h.toolkit.BusyDepth(), 0);
+        QCOMPARE(b.h.ListFile(), Three);
+    }
+
+    // A name that is no file name (the names refused are tested with the
+    // lists) and a row whose entry went from the list file each get their
+    // box and are skipped.
+    void ringtonesThatCannotBeWrittenAreSkipped() {
+        const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n[Good]\r\nRTTTL=Good:d=4,o=5,b=125:c, d\r\n";
+        Batch b(kept + "[Gone]\r\nRTTTL=Gone:d=4,o=5,b=125:c, d\r\n");
+        b.h.WriteList("Favtones", kept);
+        b.Run();
+        const std::string box = "Tunewright|none|ok|An error occurred trying to create " + b.tones.string() + "/";
+        QCOMPARE(b.h.Boxes(), Warning + box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]\n" + box +
+                                  "Gone.wav. [the ringtone is no longer in the 'Favtones' list]");
+        QCOMPARE(test::FilesIn(b.tones), std::set<std::string>{"Good.wav"});
+        QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
+        QCOMPARE(b.seen.size(), std::size_t{6});
+    }
+
+    // Neither window can be closed while the batch runs.
+    void windowsStayOpenDuringTheBatch() {
+        Batch b(Three);
+        b.h.window->show();
+        bool closedAny = false;
+        b.h.toolkit.OnDoEvents([&] {
+            frmBusy* busy = BusyWindow();
+            closedAny = closedAny || busy->close() || !busy->isVisible();
+            closedAny = closedAny || b.h.window->close() || !b.h.window->isVisible();
+            QTest::keyClick(busy, Qt::Key_Escape);
+            closedAny = closedAny || !busy->isVisible();
+        });
+        b.Run();
+        QVERIFY(!closedAny);
+        QVERIFY(b.h.window->isVisible() && BusyWindow() == nullptr);
+        QCOMPARE(test::FilesIn(b.tones).size(), std::size_t{2});
+        QVERIFY(b.h.window->close());
+    }
+};
+
+// "Export &List": the dialog's first state, the choices reaching
+// tonelist.txt (its layouts are tested with the export), the editor it is
+// opened in, a file that cannot be written, and the shown ringtone staying
+// the one the window edits.
+class ExportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each opening starts from keypresses, formatted for viewing, without
+    // type names; cancel and the close box write nothing. OK replaces the
+    // file (not adds to it) with the current list in the notations and the
+    // layout chosen, and opens it in the editor.
+    void choicesCancelAndOk() {
+        Harness h;
+        h.WriteList("Favtones", TestOther);
+        h.WriteList("Rock", "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n");  // not exported
+        test::WriteBytes(h.home / "tonelist.txt", std::string(100000, 'x'));
+        h.Open();
+        std::string first, again;
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            first = Checked(form);
+            for (const char* name : {"chkExport0", "optFormat0", "chkShowType"})
+                test::Child<QAbstractButton>(form, name)->setChecked(true);
+            test::Click(form, "cmdCancel");
+        });
+        h.Button("cmdExport")->click();
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            again = Checked(form);
+            form.reject();
+        });
+        h.Menu("mnuRingtoneExport")->trigger();
+        QCOMPARE(first + "|" + again, std::string("chkExport2 optFormat1 |chkExport2 optFormat1 "));
+        QVERIFY(test::ReadBytes(h.home / "tonelist.txt") == std::string(100000, 'x') && !h.window->DialogAccepted());
+        QVERIFY(h.toolkit.EditorFiles().empty() && h.toolkit.Boxes().empty() && h.toolkit.Unexpected().empty());
+
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            for (const char* name : {"chkExport1", "optFormat0", "chkShowType"})
+                test::Child<QAbstractButton>(form, name)->setChecked(true);
+            test::Child<QCheckBox>(form, "chkExport2")->setChecked(false);
+            test::Click(form, "cmdOk");
+        });
+        h.Button("cmdExport")->click();
+        const QString written = QString::fromStdString(test::ReadBytes(h.home / "tonelist.txt"));
+        const QString rule(59, u'-');
+        QVERIFY2(QRegularExpression(QStringLiteral("^%1\r\nRingtone List Export \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\r\n"
+                                                   "Displayed in following order:\r\n- Nokia Composer Tones\r\n%1\r\n\r\n"
+                                                   "Composer = Other:Tempo=200:8e2, 4f2\r\n"
+                                                   "Composer = Test:Tempo=125:4c1, 8d1\r\n\\z")
+                                        .arg(rule))
+                     .match(written)
+                     .hasMatch(),
+                 qPrintable(written));
+        QCOMPARE(h.toolkit.EditorFiles(), std::vector<std::string>{(h.home / "tonelist.txt").string()});
+        QVERIFY(h.toolkit.Boxes().empty() && h.window->DialogAccepted());
+    }
+
+    // The file that cannot be written is reported with the box of a missing
+    // file; nothing is opened, and what was in the way stays.
+    void fileThatCannotBeWritten() {
+        Harness h;
+        h.WriteList("Favtones", TestOther);
+        std::filesystem::create_directories(h.home / "tonelist.txt" / "inside");
+        h.Open();
+        h.QueueForm("", "", "cmdOk");
+        h.Button("cmdExport")->click();
+        QCOMPARE(h.Boxes(), std::string("tonelist.txt not found|exclamation|ok|There was an error creating the file."));
+        QVERIFY(h.toolkit.EditorFiles().empty() && !h.window->DialogAccepted());
+        QVERIFY(std::filesystem::is_directory(h.home / "tonelist.txt" / "inside"));
+        QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "tonelist.txt"}));
+    }
+
+    // After the export the shown row is the current ringtone again, so an
+    // edit of the tempo goes to its entry and to no other.
+    void shownRingtoneStaysTheOneEdited() {
+        Harness h(TestOther, "Test");
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            // As a pass through the list could leave the current ringtone.
+            h.window->Ringtone().SetFull_RTTTL("Other:d=8,o=6,b=200:e, 4f");
+            test::Click(form, "cmdOk");
+        });
+        h.Menu("mnuRingtoneExport")->trigger();
+        QCOMPARE(h.window->Ringtone().Name() + "|" + h.SelectedRow(), std::string("Test|Test"));
+        QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Test|1, 28"));
+        h.TempoField()->setEditText(QStringLiteral("140"));
+        h.window->txtTempo_LostFocus();
+        QCOMPARE(h.ListFile(), std::string("[Test]\r\nRTTTL=Test:d=4,o=5,b=140:c, 8d\r\n"
+                                           "[Other]\r\nRTTTL=Other:d=8,o=6,b=200:e, 4f\r\n"));
+    }
+};
+
+TW_UI_TEST_MAIN(ListCommandsTest, BatchTest, ExportTest)
+#include "list_test.moc"
