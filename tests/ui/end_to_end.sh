@@ -48,6 +48,27 @@ window() {
     echo "$id"
 }
 
+# File menu entry $1 of the main window, by its underlined letter, until
+# the command "$2" succeeds; a menu too slow to open is tried again.
+file_menu() {
+    local attempt
+    for attempt in 1 2 3; do
+        xdo windowfocus --sync "$main"
+        xdo key alt+f
+        sleep 0.5
+        xdo key "$1"
+        if eval "$2"; then return 0; fi
+        xdo key Escape Escape
+    done
+    fail "File menu entry '$1' did nothing"
+}
+
+ended() {
+    local _
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
 # Clicks a control of the map inside window $1.
 click() {
     local at
@@ -87,10 +108,7 @@ grep -qxF "$stored" "$lists/Favtones.dat" || fail "Favtones.dat does not hold $s
 
 step="showing it as keypresses and saving it as .key"
 click "$main" frmConverter/optShowAs2
-xdo windowfocus --sync "$main"
-xdo key alt+f
-sleep 0.5
-xdo key k
+file_menu k 'DISPLAY=":$display" timeout 10 xdotool search --sync --onlyvisible --name "^Save As Keypress File\$" >/dev/null'
 save=$(window "Save As Keypress File")
 xdo windowfocus --sync "$save"
 xdo key ctrl+a
@@ -114,12 +132,7 @@ diff <(sed "$stamp" "$lists/tonelist.txt") <(sed "$stamp" "$work/expected.txt") 
     fail "tonelist.txt differs from what 'tunewright list export' writes"
 
 step="leaving through File > Exit"
-xdo windowfocus --sync "$main"
-xdo key alt+f
-sleep 0.5
-xdo key x
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+file_menu x ended
 wait "$pid" || fail "the program ended with status $?"
 conf="$work/config/Tunewright/Tunewright.conf"
 for kept in SourceType=0 FromFile=False ShowType=2 CurrentList=Favtones "RingToneDirectory=$saves"; do
