@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -81,12 +80,9 @@ frmExport::frmExport(ToolkitServices& services, const CRingtoneList& list, QWidg
 
     auto* Label3 = Label(this, "Label3",
                          "A file will be created called TONELIST.TXT which is saved in the program directory.");
-    auto* cmdOk = AddButton(QStringLiteral("&Ok"), "cmdOk", true, [this] { cmdOk_Click(); });
-    auto* cmdCancel = AddButton(QStringLiteral("&Cancel"), "cmdCancel", false, [this] { cmdCancel_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Label3, 1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "text_codec.h"
@@ -33,13 +32,9 @@ frmNewList::frmNewList(ToolkitServices& services, QWidget* parent) : ModalForm(p
     inside->addWidget(Label1, 1, 0);
     inside->addWidget(txtListName, 1, 1);
 
-    auto* cmdOk = AddButton(QStringLiteral("&Ok"), "cmdOk", true, [this] { cmdOk_Click(); });
-    auto* cmdCancel = AddButton(QStringLiteral("&Cancel"), "cmdCancel", false, [this] { cmdCancel_Click(); });
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra);
     layout->addLayout(buttons);

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "text_codec.h"
@@ -42,15 +41,10 @@ frmNewRingTone::frmNewRingTone(ToolkitServices& services, QWidget* parent) : Mod
     txtSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     (new QVBoxLayout(Frame1))->addWidget(txtSource);
 
-    auto* cmdPaste = AddButton(QStringLiteral("&Paste"), "cmdPaste", false, [this] { cmdPaste_Click(); });
-    auto* cmdOk = AddButton(QStringLiteral("&Ok"), "cmdOk", true, [this] { cmdOk_Click(); });
-    auto* cmdCancel = AddButton(QStringLiteral("&Cancel"), "cmdCancel", false, [this] { cmdCancel_Click(); });
-
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPaste);
+    buttons->addWidget(AddButton(QStringLiteral("&Paste"), "cmdPaste", false, [this] { cmdPaste_Click(); }));
     buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Label2);

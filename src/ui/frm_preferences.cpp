@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "cnotes.h"
@@ -38,13 +37,10 @@ frmPreferences::frmPreferences(ToolkitServices& services, CNotes& ringtone, Sett
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setWordWrap(true);
 
-    auto* cmdOk = AddButton(ShownText(PreferencesOkCaption), "cmdOk", true, [this] { cmdOk_Click(); });
-    auto* cmdCancel = AddButton(ShownText(PreferencesCancelCaption), "cmdCancel", false, [this] { cmdCancel_Click(); });
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); }, ShownText(PreferencesOkCaption),
+                ShownText(PreferencesCancelCaption));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra);
     layout->addWidget(lblNote);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QString>
 
@@ -33,6 +34,15 @@ protected:
         else button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, onClick);
         return button;
+    }
+
+    // OK (the default button) and Cancel, named cmdOk and cmdCancel, added
+    // at the end of a dialog's button row.
+    template <typename OnOk, typename OnCancel>
+    void AddOkCancel(QHBoxLayout& row, OnOk onOk, OnCancel onCancel, const QString& ok = QStringLiteral("&Ok"),
+                     const QString& cancel = QStringLiteral("&Cancel")) {
+        row.addWidget(AddButton(ok, "cmdOk", true, onOk));
+        row.addWidget(AddButton(cancel, "cmdCancel", false, onCancel));
     }
 
 private:
