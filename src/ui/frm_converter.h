@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,9 @@ private:
     bool shownStored_ = false;
     bool committing_ = false;
     bool batchRunning_ = false;
+    // The list file as the running batch read it: its rows load from this
+    // one reading instead of reading the file again for every ringtone.
+    std::optional<IniDocument> batchList_;
 
     SettingsStore& settings_;
     WebFetcher& fetcher_;

@@ -9,6 +9,7 @@
 
 #include "frm_busy.h"
 #include "frm_converter.h"
+#include "list_error.h"
 #include "list_names.h"
 #include "render.h"
 #include "sorted_controls.h"
@@ -16,12 +17,21 @@
 namespace tw {
 namespace {
 
-// While the batch runs the main window is disabled and the busy window
-// shown; both end with the batch, however it ends.
+// While the batch runs the main window is disabled, the busy window shown
+// and the list file held as read once at the start; all three end with the
+// batch, however it ends. A list file that cannot be read is left to each
+// row to report, as selecting it does.
 class BatchScope {
 public:
-    BatchScope(QWidget& window, frmBusy& busy, bool& running) : window_(window), busy_(busy), running_(running) {
+    BatchScope(QWidget& window, frmBusy& busy, bool& running, std::optional<IniDocument>& snapshot,
+               const CRingtoneList& list)
+        : window_(window), busy_(busy), running_(running), snapshot_(snapshot) {
         running_ = true;
+        try {
+            snapshot_ = list.ReadListFile();
+        } catch (const ListError&) {
+            snapshot_.reset();
+        }
         busy_.Form_Load();
         busy_.show();
         window_.setEnabled(false);
@@ -32,6 +42,7 @@ public:
         window_.raise();
         window_.activateWindow();
         running_ = false;
+        snapshot_.reset();
     }
     BatchScope(const BatchScope&) = delete;
     BatchScope& operator=(const BatchScope&) = delete;
@@ -40,6 +51,7 @@ private:
     QWidget& window_;
     frmBusy& busy_;
     bool& running_;
+    std::optional<IniDocument>& snapshot_;
 };
 
 }  // namespace
@@ -55,7 +67,7 @@ void frmConverter::mnuFileBatchWAV_Click() {
     frmBusy busy(services_);
     busy.winId();
     if (QWindow* handle = busy.windowHandle()) handle->setTransientParent(window()->windowHandle());
-    BatchScope scope(*this, busy, batchRunning_);
+    BatchScope scope(*this, busy, batchRunning_, batchList_, list_);
     BusyPointer pointer(services_);
 
     const int count = lstRingtones->ListCount();

@@ -65,7 +65,7 @@ void frmConverter::lstRingtones_Click() {
     try {
         // An entry missing from the file reads as empty text; the ringtone
         // keeps the row's name so that "&Delete" acts on the row shown.
-        shownStored_ = list_.LoadFromFile(title);
+        shownStored_ = batchList_ ? CRingtoneList::LoadEntry(*batchList_, title, ringtone_) : list_.LoadFromFile(title);
         if (!shownStored_) ringtone_.SetName(title);
     } catch (const EngineError& e) {
         shownStored_ = true;
