@@ -18,30 +18,23 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 extern char** environ;
 
 namespace {
 
 const char* const Program = TW_PROGRAM;
 
-const char* const NoteCycle[] = {"8c#.6", "4p", "16g", "2a#6", "8e.", "c", "32f6", "8p.", "4d#", "b"};
-
 // A private folder for the program's data, settings and the ringtone files,
 // removed at exit.
 class Scratch {
 public:
     Scratch() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tw-bench-cli-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        directory_ = pattern;
-        std::string notes;
-        for (std::size_t i = 0; i < 50; ++i) notes += (i ? "," : "") + std::string(NoteCycle[i % std::size(NoteCycle)]);
-        Write("song.rtttl", "Bench:d=4,o=5,b=125:" + notes + "\n");
+        Write("song.rtttl", tw::bench::BenchRtttl(50) + "\n");
         Write("song.keys", "Bench:Tempo=125:" + Converted("keypresses") + "\n");
     }
-    ~Scratch() { std::filesystem::remove_all(directory_); }
-
-    std::string Path(const char* name) const { return (directory_ / name).string(); }
+    std::string Path(const char* name) const { return (directory_.path() / name).string(); }
 
     // The environment of the spawned program: this one's, with the program
     // folder and the settings pointed into the scratch folder.
@@ -81,7 +74,7 @@ private:
         return text;
     }
 
-    std::filesystem::path directory_;
+    tw::bench::ScratchDirectory directory_;
 };
 
 const Scratch& TheScratch() {

@@ -4,27 +4,17 @@
 
 #include <string>
 
+#include "bench_support.h"
 #include "cnotes.h"
 #include "ringtone_text.h"
 
 namespace {
 
-const char* const NoteCycle[] = {"8c#.6", "4p", "16g", "2a#7", "8e.", "c", "32f6", "8p.", "4d#", "b"};
-
-std::string RtttlNotes(std::size_t count) {
-    std::string notes;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i) notes += ",";
-        notes += NoteCycle[i % std::size(NoteCycle)];
-    }
-    return notes;
-}
-
 // The same ringtone in the notation to be read, made by the engine itself.
 std::string RingtoneIn(tw::Notation notation, std::size_t notes) {
     tw::CNotes ringtone;
     ringtone.SetOutputSeparator(",");
-    ringtone.SetFull_RTTTL("Bench:d=4,o=5,b=125:" + RtttlNotes(notes));
+    ringtone.SetFull_RTTTL(tw::bench::BenchRtttl(notes));
     return ringtone.Full(notation);
 }
 

@@ -3,13 +3,12 @@
 // loading one, listing the names, and exporting the whole list.
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
 #include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "ini_document.h"
 #include "list_box.h"
 #include "ringtone_list.h"
@@ -28,18 +27,14 @@ std::string ToneText(int number) {
 class BigList {
 public:
     BigList() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tw-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        directory_ = pattern;
         tw::IniDocument list;
         for (int i = 0; i < ListSize; ++i) list.SetValue("Tone" + std::to_string(i), "RTTTL", ToneText(i));
-        tw::ReplaceFile(directory_ / "Big.dat", list.Text());
+        tw::ReplaceFile(scratch_.path() / "Big.dat", list.Text());
     }
-    ~BigList() { std::filesystem::remove_all(directory_); }
-    const std::filesystem::path& directory() const { return directory_; }
+    const std::filesystem::path& directory() const { return scratch_.path(); }
 
 private:
-    std::filesystem::path directory_;
+    tw::bench::ScratchDirectory scratch_;
 };
 
 const BigList& TheList() {

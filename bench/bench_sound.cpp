@@ -5,22 +5,16 @@
 
 #include <string>
 
+#include "bench_support.h"
 #include "cnotes.h"
 #include "render.h"
 
 namespace {
 
-const char* const NoteCycle[] = {"8c#6", "4p", "16g", "8a#7", "8e.", "c", "32f6", "8p.", "4d#", "b"};
-
 tw::CNotes Ringtone(std::size_t count) {
-    std::string notes;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i) notes += ",";
-        notes += NoteCycle[i % std::size(NoteCycle)];
-    }
     tw::CNotes ringtone;
     ringtone.SetOutputSeparator(",");
-    ringtone.SetFull_RTTTL("Bench:d=4,o=5,b=125:" + notes);
+    ringtone.SetFull_RTTTL(tw::bench::BenchRtttl(count));
     return ringtone;
 }
 
