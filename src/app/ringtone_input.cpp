@@ -17,13 +17,9 @@ namespace {
 const char* const TooLong = "the ringtone text is too long";
 
 std::string ReadCapped(std::istream& stream) {
-    std::string bytes;
-    char buffer[65536];
-    while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(stream.gcount()));
-        if (bytes.size() > MaxRingtoneText) throw CommandFailure{ExitNothingRead, TooLong};
-    }
-    return bytes;
+    std::optional<std::string> bytes = ReadRingtoneText(stream);
+    if (!bytes) throw CommandFailure{ExitNothingRead, TooLong};
+    return std::move(*bytes);
 }
 
 }  // namespace

@@ -4,6 +4,16 @@
 
 namespace tw {
 
+std::optional<std::string> ReadRingtoneText(std::istream& stream) {
+    std::string bytes;
+    char buffer[65536];
+    while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(stream.gcount()));
+        if (bytes.size() > MaxRingtoneText) return std::nullopt;
+    }
+    return bytes;
+}
+
 std::string CleanRingtoneText(std::string_view text) {
     std::string joined = JoinLines(TrimSpaces(text));
     std::string cleaned(TrimSpaces(joined));

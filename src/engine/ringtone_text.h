@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,11 @@ namespace tw {
 
 // The longest ringtone text the engine reads, in bytes.
 inline constexpr std::size_t MaxRingtoneText = std::size_t{1} << 20;
+
+// Reads `stream` to its end; nothing once more than MaxRingtoneText bytes
+// have come, so a text the engine would refuse is never held whole. Whether
+// the stream failed is left to the caller (stream.bad()).
+std::optional<std::string> ReadRingtoneText(std::istream& stream);
 
 // A note separator that the note reader finds again: not empty, holding one
 // of "," "|" "/" "\" or a space, and no ":" (it would end the header) and no

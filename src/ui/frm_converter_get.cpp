@@ -33,12 +33,7 @@ std::optional<std::string> ReadCapped(const std::string& path) {
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
-        if (bytes.size() > MaxRingtoneText) return std::nullopt;
-    }
+    std::optional<std::string> bytes = ReadRingtoneText(file);
     if (file.bad()) return std::nullopt;
     return bytes;
 }
