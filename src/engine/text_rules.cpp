@@ -8,6 +8,8 @@
 namespace tw {
 namespace {
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 
@@ -112,9 +114,15 @@ std::int32_t RoundToInt32(double value) {
 
 std::string ToLowerAscii(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : out) c = LowerAscii(c);
     return out;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

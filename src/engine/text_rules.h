@@ -31,6 +31,9 @@ std::int32_t RoundToInt32(double value);
 
 std::string ToLowerAscii(std::string_view text);
 
+// Whether two texts are equal once their ASCII letters are lower case.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // Replaces every occurrence of `from`, scanning from the start; one pass.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 

@@ -30,7 +30,7 @@ std::optional<std::string> ListNameProblem(std::string_view name) {
     if (name.front() == '.') return "it begins with \".\"";
     if (name.front() == '~') return "it begins with \"~\"";
     if (name.size() > MaxListNameBytes) return "it is longer than " + std::to_string(MaxListNameBytes) + " bytes";
-    if (ToLowerAscii(name) == "menu") return "menu.dat holds the web menus";
+    if (SameIgnoringCase(name, "menu")) return "menu.dat holds the web menus";
     return std::nullopt;
 }
 

@@ -97,7 +97,7 @@ void frmConverter::txtName_LostFocus() {
     row = lstRingtones->SetItemText(row, newName);
     shownRow_ = newName;
     for (int i = lstRingtones->ListCount() - 1; i >= 0; --i)
-        if (i != row && ToLowerAscii(lstRingtones->List(i)) == ToLowerAscii(newName)) {
+        if (i != row && SameIgnoringCase(lstRingtones->List(i), newName)) {
             lstRingtones->RemoveItem(i);
             if (i < row) --row;
         }

@@ -7,7 +7,7 @@
 namespace tw {
 
 bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::string_view newName) {
-    if (ToLowerAscii(oldName) == ToLowerAscii(newName)) return false;
+    if (SameIgnoringCase(oldName, newName)) return false;
     return list.ReadListFile().HasSection(newName);
 }
 
@@ -15,7 +15,7 @@ void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
     const CNotes& ringtone = list.Ringtone();
     IniDocument file = list.ReadListFile();
     file.RemoveSection(oldName);
-    if (ToLowerAscii(oldName) != ToLowerAscii(ringtone.Name())) file.RemoveSection(ringtone.Name());
+    if (!SameIgnoringCase(oldName, ringtone.Name())) file.RemoveSection(ringtone.Name());
     file.SetValue(ringtone.Name(), RingtoneKey, ringtone.Full_RTTTL());
     ListFileIo([&] { ReplaceFile(list.ListFileName(), file.Text()); });
 }
