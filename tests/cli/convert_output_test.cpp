@@ -35,9 +35,7 @@ TEST(ConvertOutput, WritesOneLineEndingInCrLfReplacingTheFile) {
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     const std::filesystem::path folder = pattern, target = folder / "old";
     const OutputCase cases[] = {
-        {"RTTTL", {"rtttl", "--to", "rtttl"}, "Tune:d=4,o=5,b=125:c,8d", 0, "Tune:d=4,o=5,b=125:c, 8d\r\n", ""},
         {"Composer", {"rtttl", "--to", "composer"}, "Tune:d=4,o=5,b=125:c,8d", 0, "Tune:Tempo=125:4c1, 8d1\r\n", ""},
-        {"Keypresses", {"rtttl", "--to", "keypresses"}, "Tune:d=4,o=5,b=125:c,8d", 0, "Tune:Tempo=125:1, 28\r\n", ""},
         {"notes only", {"rtttl", "--to", "composer", "--notes-only"}, "Tune:d=4,o=5,b=125:c,8d", 0, "4c1, 8d1\r\n", ""},
         {"problems on stderr", {"composer", "--to", "composer"}, "4c1 8d1", 1, "No name:Tempo=125:4c1, 8d1\r\n",
          "Ringtone name is invalid.\nThe tempo is invalid.\n"},
