@@ -21,17 +21,6 @@ TEST(AboutBox, CaptionsCarryTheVersionWithItsMinorNumberWhole) {
     EXPECT_EQ(tw::AboutAppName({4, 0}, 12), "Tunewright V4.0 (Build 12)");
 }
 
-TEST(HelpFile, EveryAnchorItLinksIsThere) {
-    const std::string_view html = tw::HelpFileContent();
-    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0U);
-    std::string_view rest = html;
-    for (std::size_t at = rest.find("href=\"#"); at != std::string_view::npos; at = rest.find("href=\"#")) {
-        rest.remove_prefix(at + 7);
-        const std::string name(rest.substr(0, rest.find('"')));
-        EXPECT_NE(html.find("name=\"" + name + "\""), std::string_view::npos) << name;
-    }
-}
-
 TEST(HelpFile, IsWrittenIntoTheProgramDirectoryOnlyWhenMissing) {
     tw::test::TempDir home;
     EXPECT_TRUE(tw::InstallHelpFile(home.path()));
