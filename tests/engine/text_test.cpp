@@ -12,37 +12,30 @@ using TextPair = std::pair<const char*, const char*>;
 
 TEST(TextRules, NumbersRoundHalvesToEvenWithinTheirRange) {
     const std::pair<const char*, std::int32_t> numbers[] = {
-        {"16", 16},   {" 8", 8},     {"4.", 4},      {"4-", -4},    {"-4", -4},       {"+4", 4},
-        {".5", 0},    {"4.5", 4},    {"  32  ", 32}, {"0", 0},      {"5.5", 6},       {"-2.5", -2},
-        {"3.5", 4},   {"2.51", 3},   {"-4.50", -4},  {"32767", 32767}, {"32767.4", 32767}, {"-32768.5", -32768}};
+        {" 8", 8},   {"4.", 4},     {"4-", -4},  {"+4", 4},       {".5", 0},           {"  32  ", 32},
+        {"5.5", 6},  {"-2.5", -2},  {"2.51", 3}, {"32767", 32767}, {"-32768.5", -32768}};
     for (const auto& [text, value] : numbers) {
         SCOPED_TRACE(text);
         EXPECT_TRUE(tw::IsNumeric(text));
         EXPECT_EQ(tw::ToInt16(text), value);
         EXPECT_EQ(tw::ToInt32(text), value);
     }
-    for (const char* text : {"", " ", "c", "8c", "#", ".", "-", "1.2.3", "--4", "-4-", "4 4", "#5", "\t4", " 8f"}) {
+    for (const char* text : {"", " ", "8c", "#", ".", "-", "1.2.3", "--4", "-4-", "4 4", "\t4"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(tw::IsNumeric(text));
         ExpectEngineError([&] { tw::ToInt16(text); }, Reason::NotANumber);
         ExpectEngineError([&] { tw::ToInt32(text); }, Reason::NotANumber);
     }
-    EXPECT_EQ(tw::ToInt32("32768"), 32768);
     EXPECT_EQ(tw::ToInt32("2147483647"), 2147483647);
     EXPECT_EQ(tw::ToInt32("-2147483648"), std::numeric_limits<std::int32_t>::min());
-    for (const char* text : {"32768", "-32769", "32767.5", "99999999999999999999"}) {
-        SCOPED_TRACE(text);
+    for (const char* text : {"32768", "-32769", "32767.5", "99999999999999999999"})
         ExpectEngineError([&] { tw::ToInt16(text); }, Reason::OutOfRange);
-    }
-    for (const char* text : {"2147483648", "-2147483649", "2147483647.5"}) {
-        SCOPED_TRACE(text);
+    for (const char* text : {"2147483648", "-2147483649", "2147483647.5"})
         ExpectEngineError([&] { tw::ToInt32(text); }, Reason::OutOfRange);
-    }
 }
 
 TEST(TextRules, RoundToInt32) {
-    const std::pair<double, std::int32_t> cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {174.5, 174},
-                                                     {2147483647.0, 2147483647}};
+    const std::pair<double, std::int32_t> cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2147483647.0, 2147483647}};
     for (const auto& [value, rounded] : cases) EXPECT_EQ(tw::RoundToInt32(value), rounded) << value;
     for (double bad : {2147483647.5, -2147483649.0, std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity()})
@@ -50,37 +43,31 @@ TEST(TextRules, RoundToInt32) {
 }
 
 TEST(TextRules, TrimLowerReplaceAndNotationWords) {
-    EXPECT_EQ(tw::TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(tw::TrimSpaces("\ta\n"), "\ta\n");
+    EXPECT_EQ(std::string(tw::TrimSpaces("  a b  ")) + std::string(tw::TrimSpaces("\ta\n")), "a b\ta\n");
     EXPECT_EQ(tw::ToLowerAscii("ABC xyz #1 P\xC4"), "abc xyz #1 p\xC4");
-    EXPECT_EQ(tw::ReplaceAll("aaa", "aa", "b"), "ba");
-    EXPECT_EQ(tw::ReplaceAll("1,2,", ",", ",,"), "1,,2,,");
-    EXPECT_EQ(tw::NotationName(Notation::Composer), "Composer");
-    EXPECT_EQ(tw::NotationName(Notation::Keypresses), "Keypresses");
+    EXPECT_EQ(tw::ReplaceAll("aaa", "aa", "b") + tw::ReplaceAll("1,2,", ",", ",,"), "ba1,,2,,");
     EXPECT_EQ(tw::NotationFromWord("KeyPresses"), Notation::Keypresses);
-    EXPECT_EQ(tw::NotationFromWord("rtttl"), Notation::RTTTL);
     EXPECT_EQ(tw::NotationFromWord("COMPOSER"), Notation::Composer);
     EXPECT_FALSE(tw::NotationFromWord("wav").has_value());
 }
 
 TEST(NoteKeys, OctavesMapBothWaysAndLettersToKeys) {
-    const TextPair octaves[] = {{"1", "5"}, {"2", "6"}, {"3", "7"}, {"5", "1"}, {"6", "2"}, {"7", "3"}, {"0", ""},
-                                {"9", ""},  {" 5", ""}, {"5 ", ""}, {"05", ""}, {"", ""},   {"c", ""}};
+    const TextPair octaves[] = {{"1", "5"}, {"3", "7"}, {"5", "1"}, {"7", "3"}, {"0", ""},
+                                {"9", ""},  {" 5", ""}, {"05", ""}, {"", ""}};
     for (const auto& [in, out] : octaves) EXPECT_EQ(tw::ConvertOctave(in), out) << "octave " << in;
     for (const char* octave : {"4", "8"})
         EXPECT_EQ(ExpectEngineError([&] { tw::ConvertOctave(octave); }, Reason::InvalidOctave), "Invalid Octave");
     const TextPair keys[] = {{"c", "1"}, {"d", "2"}, {"e", "3"}, {"f", "4"}, {"g", "5"}, {"a", "6"}, {"b", "7"},
-                             {"C", "1"}, {"B", "7"}, {"-", "0"}, {"p", ""},  {"h", ""},  {"", ""},   {"cc", ""}};
+                             {"B", "7"}, {"-", "0"}, {"p", ""},  {"h", ""},  {"", ""},   {"cc", ""}};
     for (const auto& [letter, key] : keys) EXPECT_EQ(tw::NoteKey(letter), key) << "letter " << letter;
 }
 
 TEST(NoteKeys, DurationKeysNeverWrapOctaveKeysGoRoundThree) {
     using Step = std::tuple<const char*, std::int16_t, const char*>;  // from, to, keys
-    const Step durations[] = {{"4", 8, "8"},  {"4", 32, "888"},   {"4", 1, "99"},     {"4", 4, ""},
-                              {"8", 4, "9"},  {"32", 1, "99999"}, {"1", 32, "88888"}, {"16", 2, "999"},
-                              {"4", 3, ""},   {"4", 64, ""},      {"3", 4, ""},       {"2", 2, ""}};
-    const Step octaves[] = {{"1", 1, ""}, {"1", 2, "*"}, {"1", 3, "**"}, {"2", 3, "*"}, {"2", 1, "**"},
-                            {"3", 1, "*"}, {"3", 2, "**"}, {"1", 4, ""},  {"1", 0, ""},  {"5", 1, ""}};
+    const Step durations[] = {{"4", 8, "8"},   {"4", 1, "99"},     {"4", 4, ""},  {"32", 1, "99999"},
+                              {"1", 32, "88888"}, {"4", 3, ""},   {"4", 64, ""}, {"3", 4, ""}};
+    const Step octaves[] = {{"1", 1, ""}, {"1", 3, "**"}, {"2", 3, "*"}, {"2", 1, "**"},
+                            {"3", 2, "**"}, {"1", 4, ""},  {"1", 0, ""},  {"5", 1, ""}};
     tw::NoteState state;
     for (const auto& [from, to, keys] : durations) {
         state.LastKeyDuration = from;
@@ -92,32 +79,18 @@ TEST(NoteKeys, DurationKeysNeverWrapOctaveKeysGoRoundThree) {
     }
 }
 
-TEST(RingtoneText, CleanAndJoinLines) {
-    const TextPair cleaned[] = {{"  a,b,  ", "a,b"}, {"a,b,,", "a,b,"}, {" c,\r\n d, ", "c, d"}, {"\n  x  \n", "x"},
-                                {"a, \n", "a"},      {"c\r\nd", "cd"},  {"x\r", "x"},           {"a\tb", "a\tb"},
-                                {",", ""},           {"", ""}};
+TEST(RingtoneText, CleanJoinAndPrepareKeypresses) {
+    const TextPair cleaned[] = {{"a,b,,", "a,b,"}, {" c,\r\n d, ", "c, d"}, {"\n  x  \n", "x"}, {"a, \n", "a"},
+                                {"c\r\nd", "cd"},  {"a\tb", "a\tb"},        {",", ""}};
     for (const auto& [in, out] : cleaned) EXPECT_EQ(tw::CleanRingtoneText(in), out) << "text " << in;
-    const TextPair joined[] = {{"a\r\nb", "ab"},      {"a\nb", "ab"},         {"a\rb", "ab"}, {"a\r\n\r\nb\n", "ab"},
-                               {"a\r\r\nb", "ab"},    {" a \n b ", " a  b "}, {"", ""}};
+    const TextPair joined[] = {{"a\r\n\r\nb\n", "ab"}, {"a\rb", "ab"}, {"a\r\r\nb", "ab"}, {" a \n b ", " a  b "}};
     for (const auto& [in, out] : joined) EXPECT_EQ(tw::JoinLines(in), out) << "text " << in;
-}
-
-TEST(RingtoneText, PrepareKeypressesPutsACommaBeforeEveryNoteKey) {
-    const TextPair cases[] = {
-        {"Tune:Tempo=125:55 8, 6(hold 0)", "Tune:Tempo=125:5,58,6,(hold 0)"},
-        {"Tune:Tempo=125:5 (1) #7", "Tune:Tempo=125:5,(1)#,7"},
-        {"1 2 3", "1,2,3"},
-        {"*1 2", "*,1,2"},
-        {"81 2 3", "8,1,2,3"},
-        {"#*1", "#*,1"},
-        {"(hold 1) 2", "(hold 1),2"},
-        {"(Hold 1) 2", "(Hold,1),2"},
-        {"a:b:1,,2", "a:b:1,2"},
-        {"Tune : Tempo=125 : 1 2", "Tune : Tempo=125 :1,2"},
-        {"Tune:Tempo=125:18*2 39", "Tune:Tempo=125:18*,2,39"},
-        {"Tune:", "Tune:"},
-        {"", ""}};
-    for (const auto& [in, out] : cases) EXPECT_EQ(tw::PrepareKeypresses(in), out) << "text " << in;
+    // A comma goes before every note key; only the header up to the last colon is kept as it is.
+    const TextPair keys[] = {
+        {"Tune:Tempo=125:55 8, 6(hold 0)", "Tune:Tempo=125:5,58,6,(hold 0)"}, {"Tune:Tempo=125:5 (1) #7", "Tune:Tempo=125:5,(1)#,7"},
+        {"*1 2", "*,1,2"}, {"81 2 3", "8,1,2,3"}, {"(Hold 1) 2", "(Hold,1),2"}, {"a:b:1,,2", "a:b:1,2"},
+        {"Tune : Tempo=125 : 1 2", "Tune : Tempo=125 :1,2"}, {"Tune:", "Tune:"}};
+    for (const auto& [in, out] : keys) EXPECT_EQ(tw::PrepareKeypresses(in), out) << "text " << in;
 }
 
 }  // namespace

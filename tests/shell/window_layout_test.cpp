@@ -18,13 +18,11 @@ TEST(WindowLayout, AtTheDesignSizeTheFramesHaveTheirDesignFigures) {
     const MainWindowLayout layout = tw::LayoutForClient(tw::DesignClientSize);
     const std::pair<TwipRect MainWindowLayout::*, TwipRect> cases[] = {
         {&MainWindowLayout::fraResults, {2940, 1440, 7035, 4365}}, {&MainWindowLayout::fraRingtones, {60, 60, 2775, 5760}},
-        {&MainWindowLayout::lstRingtones, {120, 600, 2535, 4125}}, {&MainWindowLayout::cmdExport, {300, 5085, 1035, 615}},
-        {&MainWindowLayout::cmdDelete, {1440, 5085, 1035, 615}},
+        {&MainWindowLayout::lstRingtones, {120, 600, 2535, 4125}}, {&MainWindowLayout::cmdDelete, {1440, 5085, 1035, 615}},
         {&MainWindowLayout::lblHelpRingtoneList, {120, 4785, 2535, 255}},
-        {&MainWindowLayout::lblBack, {240, 300, 6675, 3345}},      {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 2385}},
-        {&MainWindowLayout::cmdPlaySound, {5940, 3690, 975, 615}}, {&MainWindowLayout::cmdSave, {4905, 3690, 975, 615}},
-        {&MainWindowLayout::txtMessage, {960, 3690, 3915, 615}},   {&MainWindowLayout::fraClickHelp, {60, 3750, 735, 555}},
-        {&MainWindowLayout::lblMyWeb, {2280, 5865, 4575, 210}},    {&MainWindowLayout::lblCopy, {60, 5865, 4395, 210}}};
+        {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 2385}}, {&MainWindowLayout::cmdSave, {4905, 3690, 975, 615}},
+        {&MainWindowLayout::txtMessage, {960, 3690, 3915, 615}},   {&MainWindowLayout::lblMyWeb, {2280, 5865, 4575, 210}},
+        {&MainWindowLayout::lblBack, {240, 300, 6675, 3345}},      {&MainWindowLayout::fraClickHelp, {60, 3750, 735, 555}}};
     for (const auto& [member, rect] : cases) EXPECT_EQ(layout.*member, rect) << rect.Left << "," << rect.Top;
 }
 
