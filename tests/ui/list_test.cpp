@@ -56,8 +56,7 @@ frmBusy* BusyWindow() {
     return nullptr;
 }
 
-// The window on `list`, writing into a folder of its own, recording at each
-// repaint during the batch what the busy window and the main window show.
+// The window on `list`, recording what the windows show at each repaint.
 struct Batch {
     Harness h;
     test::TempDir out;
@@ -84,7 +83,7 @@ const std::string TestOther = "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n[Othe
 
 }  // namespace
 
-// The list commands with their questions and answers, the rows and playing.
+// The list commands, the rows and playing.
 class ListCommandsTest : public QObject {
     Q_OBJECT
 
@@ -134,16 +133,13 @@ private slots:
     }
 };
 
-// "Batch Save All As .WAV Files": one file per ringtone written into the
-// ringtone folder, the busy window with its progress, the main window
-// disabled meanwhile, and one error box per ringtone that fails.
+// "Batch Save All As .WAV Files" into the ringtone folder.
 class BatchTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A tempo of 0, a name that is no file name (the names refused are
-    // tested with the lists) and a row whose entry went from the list file
-    // each cost a box; the others are written, a file there replaced whole.
+    // A tempo of 0, a name that is no file name and a row whose entry went
+    // from the file each cost a box; the others are written.
     void eachRingtoneWrittenOrOneBox() {
         const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n" + Three;
         Batch b(kept + "[Echo]\r\nRTTTL=Echo:d=4,o=5,b=125:c, d\r\n");
@@ -164,7 +160,6 @@ private slots:
         QCOMPARE(b.seen.size(), std::size_t{10});
         QCOMPARE(b.seen[3] + " " + b.seen[9], std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
                                                           "Please Wait...|Generating 'Gamma.wav'...|5 of 5|disabled|Gamma"));
-        // Afterwards the last ringtone is selected, shown and current.
         QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled() && b.h.toolkit.BusyDepth() == 0);
         QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.Name(), std::string("Gamma|Gamma|Gamma"));
         QCOMPARE(b.h.ListFile(), kept);
@@ -189,18 +184,13 @@ private slots:
     }
 };
 
-// "Export &List": the dialog's first state, the choices reaching
-// tonelist.txt (its layouts are tested with the export), the editor it is
-// opened in, a file that cannot be written, and the shown ringtone staying
-// the one the window edits.
+// "Export &List" into tonelist.txt.
 class ExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each opening starts from keypresses, formatted for viewing, without
-    // type names; cancel and the close box write nothing. OK replaces the
-    // file with the current list in the notations and the layout chosen,
-    // and opens it in the editor.
+    // Each opening starts from the same choices; cancel and the close box
+    // write nothing, OK replaces the file and opens it in the editor.
     void choicesCancelAndOk() {
         Harness h;
         h.WriteList("Favtones", TestOther);
@@ -232,8 +222,7 @@ private slots:
         QVERIFY(h.toolkit.Boxes().empty() && h.window->DialogAccepted());
     }
 
-    // The file that cannot be written is reported with the box of a missing
-    // file; nothing is opened, and what was in the way stays.
+
     void fileThatCannotBeWritten() {
         Harness h;
         h.WriteList("Favtones", TestOther);
@@ -247,8 +236,7 @@ private slots:
         QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "tonelist.txt"}));
     }
 
-    // After the export the shown row is the current ringtone again, so an
-    // edit of the tempo goes to its entry and to no other.
+    // An edit after the export goes to the shown ringtone's entry.
     void shownRingtoneStaysTheOneEdited() {
         Harness h(TestOther, "Test");
         h.toolkit.QueueForm([&](ModalForm& form) {

