@@ -1,25 +1,11 @@
 #pragma once
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QObject>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <string>
+#include <QtWidgets>
 
 #include "fake_player.h"
-#include "list_test_support.h"
 #include "frm_converter.h"
+#include "list_test_support.h"
 #include "qt_web_fetcher.h"
 #include "render.h"
 #include "saved_settings.h"
@@ -37,16 +23,16 @@ inline char* QTest::toString<std::string>(const std::string& text) {
 
 namespace tw::test {
 
-using TempFolder = TempDir;
-
 // The child `name` of a window or form; a missing one fails the test.
 template <typename T = QWidget>
 T* Child(const QObject& parent, const std::string& name) {
-    T* found = parent.findChild<T*>(QString::fromStdString(name));
-    if (found == nullptr) throw std::runtime_error("no control " + name);
-    return found;
+    if (T* found = parent.findChild<T*>(QString::fromStdString(name))) return found;
+    throw std::runtime_error("no control " + name);
 }
 inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
+inline void Check(const QObject& form, std::initializer_list<const char*> names, bool on = true) {
+    for (const char* name : names) Child<QAbstractButton>(form, name)->setChecked(on);
+}
 
 // A data-driven test over a table of rows whose first member is the row's
 // name: the data function calls AddRows(table), the test TheRow(table).
@@ -76,11 +62,9 @@ inline std::string Join(const std::vector<std::string>& items) {
 }
 
 // The main window on a program directory of its own, driven by the scripted
-// toolkit, playing into a fake player. Its settings are those of a program
-// that has run before (no About box at start-up), kept in memory; its web
-// menus come from TUNEWRIGHT_BASE_URL, a server on 127.0.0.1.
+// toolkit, with the in-memory settings of a program that has run before.
 struct Harness {
-    TempFolder home;
+    TempDir home;
     ScriptedToolkit toolkit;
     FakePlayer player;
     MemorySettingsStore settings;
@@ -100,33 +84,35 @@ struct Harness {
     std::string ListFile(const std::string& list = "Favtones") const { return ReadBytes(ListPath(list)); }
     void WriteList(const std::string& list, const std::string& bytes) const { WriteBytes(ListPath(list), bytes); }
 
-    // Opens the window as the program starts it, with the settings of
-    // `store` (the harness's own when none is given); the file dialogs start
-    // in the program directory.
-    frmConverter& Open(SettingsStore* store = nullptr, std::vector<std::string> commandLine = {}) {
-        window = std::make_unique<frmConverter>(toolkit, player, store != nullptr ? *store : settings, *fetcher,
-                                                home.path());
-        window->SetCommandLine(std::move(commandLine));
+    frmConverter& Open(SettingsStore* store = nullptr) {
+        window = std::make_unique<frmConverter>(toolkit, player, store ? *store : settings, *fetcher, home.path());
         window->Form_Load();
         return *window;
     }
-    void ShowActive() const {
+    bool ShowActive() const {
         window->show();
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        return QTest::qWaitForWindowActive(window.get());
     }
 
     template <typename T = QWidget>
     T* Find(const std::string& name) const {
         return Child<T>(*window, name);
     }
-    QPushButton* Button(const std::string& name) const { return Find<QPushButton>(name); }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
     QAction* Menu(const std::string& name) const { return Find<QAction>(name); }
+    void Do(const std::string& name) const {
+        if (name.rfind("mnu", 0) == 0) Menu(name)->trigger();
+        else Find<QPushButton>(name)->click();
+    }
+    bool Enabled(const std::string& name) const {
+        return name.rfind("mnu", 0) == 0 ? Menu(name)->isEnabled() : Find(name)->isEnabled();
+    }
     SortedListBox* Rows() const { return Find<SortedListBox>("lstRingtones"); }
     SortedComboBox* Lists() const { return Find<SortedComboBox>("cboList"); }
     QLineEdit* NameField() const { return Find<QLineEdit>("txtName"); }
     QComboBox* TempoField() const { return Find<QComboBox>("txtTempo"); }
+    std::string Name() const { return NameField()->text().toStdString(); }
     QString Text(const std::string& name) const { return Find<QPlainTextEdit>(name)->toPlainText(); }
     bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
     std::string RowTexts() const { return Join(Rows()->Items()); }
@@ -146,7 +132,7 @@ struct Harness {
         Option(path.empty() ? "optFile1" : "optFile0")->setChecked(true);
         if (path.empty()) QueueForm("txtSource", text, "cmdOk");
         else toolkit.QueueFile(path);
-        Button("cmdGet")->click();
+        Do("cmdGet");
     }
     // The next modal form gets `text` in its field `field`, then `button`
     // is clicked (no button: the form is closed with its close box).
@@ -156,10 +142,9 @@ struct Harness {
             if (auto* box = form.findChild<QPlainTextEdit*>(name)) box->setPlainText(ShownText(text));
             if (auto* line = form.findChild<QLineEdit*>(name)) line->setText(ShownText(text));
             if (button.empty()) form.reject();
-            else form.findChild<QPushButton*>(QString::fromStdString(button))->click();
+            else Click(form, button);
         });
     }
-    void QueueListName(const std::string& name) { QueueForm("txtListName", name, "cmdOk"); }
     void Answer(bool yes) { toolkit.QueueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No); }
 
     // Every message box shown, as "title|icon|buttons|text", one a line.
@@ -173,19 +158,17 @@ struct Harness {
     }
 };
 
-// Points the settings and data folders of the process at a fresh folder and
-// runs the test classes on the offscreen platform: all of them, or the one
-// named by the first argument (the remaining arguments go to QtTest).
+// Runs the test classes, or the one named by the first argument, with the
+// settings and data folders in a fresh folder.
 template <typename... Tests>
 int RunUiTests(int argc, char** argv) {
-    TempFolder environment;
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
-        const std::filesystem::path folder = environment.path() / name;
-        std::filesystem::create_directories(folder);
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-        ::setenv(name, folder.c_str(), 1);
+    TempDir environment;
+    for (const char* name :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "TUNEWRIGHT_HOME"}) {
+        std::filesystem::create_directories(environment / name);
+        std::filesystem::permissions(environment / name, std::filesystem::perms::owner_all);
+        ::setenv(name, (environment / name).c_str(), 1);
     }
-    ::setenv("TUNEWRIGHT_HOME", (environment.path() / "lists").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const std::string only = argc > 1 && argv[1][0] != '-' ? argv[1] : "";
     std::vector<char*> args(argv, argv + argc + 1);
