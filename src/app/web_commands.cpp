@@ -1,6 +1,5 @@
 #include "web_commands.h"
 
-#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -21,19 +20,13 @@
 namespace tw {
 namespace {
 
-std::optional<std::string> Environment(std::string_view name) {
-    const char* value = std::getenv(std::string(name).c_str());
-    if (value == nullptr || *value == '\0') return std::nullopt;
-    return std::string(value);
-}
-
 // The base address for "menus" and "check": the words after the subcommand
 // are nothing or "local".
 std::string BaseUrlFor(const std::string& command, const std::vector<std::string>& words) {
     if (words.size() > 1 || (words.size() == 1 && words.front() != LocalWord))
         throw UsageError{"web " + command + " takes nothing but the word 'local'"};
     if (!words.empty()) return std::string(LocalBaseUrl);
-    const std::optional<std::string> variable = Environment(BaseUrlVariable);
+    const std::optional<std::string> variable = EnvironmentValue(BaseUrlVariable);
     if (variable && !BaseUrlFrom(*variable))
         throw CommandFailure{ExitNothingRead, std::string(BaseUrlVariable) +
                                                   " is not an http or https address with a host and without query or "
@@ -108,7 +101,7 @@ int Open(const std::vector<std::string>& words, std::ostream& out) {
     if (words.size() != 1) throw UsageError{"web open needs one ADDRESS"};
     const std::optional<std::string> address = AddressToOpen(words.front());
     if (!address) throw CommandFailure{ExitNothingRead, "not an absolute http or https address with a host: " + words.front()};
-    const std::optional<std::string> path = Environment("PATH");
+    const std::optional<std::string> path = EnvironmentValue("PATH");
     if (!FindBrowser(path.value_or(""))) {
         std::string candidates;
         for (const std::string_view candidate : BrowserCandidates)

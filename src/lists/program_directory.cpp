@@ -25,12 +25,14 @@ std::filesystem::path LocateProgramDirectory(const EnvironmentLookup& environmen
                     "could not find the program directory: set TUNEWRIGHT_HOME, XDG_DATA_HOME or HOME");
 }
 
+std::optional<std::string> EnvironmentValue(std::string_view name) {
+    const char* value = std::getenv(std::string(name).c_str());
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    return std::string(value);
+}
+
 std::filesystem::path ProgramDirectory() {
-    const std::filesystem::path directory = LocateProgramDirectory([](std::string_view name) -> std::optional<std::string> {
-        const char* value = std::getenv(std::string(name).c_str());
-        if (!value) return std::nullopt;
-        return std::string(value);
-    });
+    const std::filesystem::path directory = LocateProgramDirectory(EnvironmentValue);
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     if (error || !std::filesystem::is_directory(directory))

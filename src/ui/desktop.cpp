@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -20,10 +19,7 @@
 namespace tw {
 namespace {
 
-bool Set(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
-}
+bool Set(const char* name) { return EnvironmentValue(name).has_value(); }
 
 }  // namespace
 

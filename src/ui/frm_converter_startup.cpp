@@ -11,10 +11,10 @@
 #include <QScreen>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "about_box.h"
 #include "frm_converter.h"
+#include "program_directory.h"
 #include "saved_settings.h"
 #include "sorted_controls.h"
 #include "text_codec.h"
@@ -33,12 +33,6 @@ constexpr int BannerBoxLine = 2;
 
 std::string HomeFolder() { return QFile::encodeName(QDir::homePath()).toStdString(); }
 
-std::optional<std::string> Environment(std::string_view name) {
-    const char* value = std::getenv(std::string(name).c_str());
-    if (value == nullptr) return std::nullopt;
-    return std::string(value);
-}
-
 TwipRect TwipsOf(const QRect& rect) {
     return TwipsFromPixels(PixelRect{rect.left(), rect.top(), rect.width(), rect.height()});
 }
@@ -52,7 +46,7 @@ int WholeTwips(float twips) { return static_cast<int>(std::lround(twips)); }
 void frmConverter::Form_Load() {
     services_.SetBusyPointer(true);
     try {
-        baseURL_ = ChooseBaseUrl(IsLocalCommandLine(commandLine_), Environment(BaseUrlVariable));
+        baseURL_ = ChooseBaseUrl(IsLocalCommandLine(commandLine_), EnvironmentValue(BaseUrlVariable));
 
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
