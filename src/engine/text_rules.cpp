@@ -8,8 +8,6 @@
 namespace tw {
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 
@@ -111,6 +109,8 @@ std::int32_t RoundToInt32(double value) {
         throw EngineError(EngineError::Reason::OutOfRange, "Number out of range");
     return static_cast<std::int32_t>(rounded);
 }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string ToLowerAscii(std::string_view text) {
     std::string out(text);

@@ -29,6 +29,8 @@ std::int32_t ToInt32(std::string_view text);
 // Throws EngineError for a value that is not finite or out of range.
 std::int32_t RoundToInt32(double value);
 
+// ASCII letters in lower case; every other byte as it is.
+char LowerAscii(char c);
 std::string ToLowerAscii(std::string_view text);
 
 // Whether two texts are equal once their ASCII letters are lower case.

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
+#include "text_rules.h"
+
 namespace tw {
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 bool ListEntryLess(std::string_view a, std::string_view b) {
     const auto lower = [](char x, char y) {
