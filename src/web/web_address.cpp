@@ -13,13 +13,7 @@ bool IsAsciiLetterOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' &
 bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    if (text.size() < start.size()) return false;
-    for (std::size_t i = 0; i < start.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != start[i]) return false;
-    }
-    return true;
+    return text.size() >= start.size() && SameIgnoringCase(text.substr(0, start.size()), start);
 }
 
 // A host name, an IPv4 address or a bracketed IPv6 address.
