@@ -99,8 +99,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
     if (options.output) SaveTextFile(*options.output, text, out);
     else out << text << '\n';
-    WriteProblems(notes, err);
-    return notes.ErrorMessage().empty() ? ExitClean : ExitProblems;
+    return ReportProblems(notes, err);
 }
 
 std::string NoteJson(const CNote& note) {
@@ -125,9 +124,8 @@ int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& 
     CNotes notes;
     ReadRingtone(options, in, notes);
 
-    const std::vector<std::string> problems = ProblemLines(notes);
     std::string errors;
-    for (const std::string& problem : problems) errors += (errors.empty() ? "" : ", ") + JsonString(problem);
+    for (const std::string_view problem : notes.ErrorLines()) errors += (errors.empty() ? "" : ", ") + JsonString(problem);
 
     std::string json = "{\n  \"name\": " + JsonString(notes.Name()) + ",\n  \"tempo\": " + JsonString(notes.Tempo()) +
                        ",\n  \"default_duration\": " + JsonString(notes.DefaultDuration()) +
@@ -141,8 +139,7 @@ int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& 
     }
     json += first ? "]\n}\n" : "\n  ]\n}\n";
     out << json;
-    WriteProblems(notes, err);
-    return problems.empty() ? ExitClean : ExitProblems;
+    return ReportProblems(notes, err);
 }
 
 }  // namespace

@@ -178,8 +178,7 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
                              "the ringtone '" + Printable(session.ringtone.Name()) + "' was not stored: " + e.what()};
     }
     out << session.ringtone.Name() << '\n';
-    WriteProblems(session.ringtone, err);
-    return session.ringtone.ErrorMessage().empty() ? ExitClean : ExitProblems;
+    return ReportProblems(session.ringtone, err);
 }
 
 int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
@@ -198,8 +197,7 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
                                                   session.list.ListFileName() + " could not be read: " + e.what()};
     }
     out << (args.Flag("notes-only") ? session.ringtone.Only(to) : session.ringtone.Full(to)) << '\n';
-    WriteProblems(session.ringtone, err);
-    return session.ringtone.ErrorMessage().empty() ? ExitClean : ExitProblems;
+    return ReportProblems(session.ringtone, err);
 }
 
 int Remove(const ListArgs& args) {

@@ -51,19 +51,10 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
     }
 }
 
-std::vector<std::string> ProblemLines(const CNotes& notes) {
-    const std::string problems = notes.ErrorMessage();
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = problems.find("\r\n"); end != std::string::npos; end = problems.find("\r\n", start)) {
-        lines.push_back(problems.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-void WriteProblems(const CNotes& notes, std::ostream& err) {
-    for (const std::string& line : ProblemLines(notes)) err << line << '\n';
+int ReportProblems(const CNotes& notes, std::ostream& err) {
+    const std::vector<std::string_view> lines = notes.ErrorLines();
+    for (const std::string_view line : lines) err << line << '\n';
+    return lines.empty() ? ExitClean : ExitProblems;
 }
 
 }  // namespace tw

@@ -24,10 +24,8 @@ std::string ReadInputBytes(const std::string& path, std::istream& in);
 // when nothing could be read.
 void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes);
 
-// The problems of the last read, one message each.
-std::vector<std::string> ProblemLines(const CNotes& notes);
-
-// The problems of the last read, one message a line.
-void WriteProblems(const CNotes& notes, std::ostream& err);
+// Writes the problems of the last read, one message a line, and gives the
+// command's exit status: ExitClean, or ExitProblems when there were any.
+int ReportProblems(const CNotes& notes, std::ostream& err);
 
 }  // namespace tw

@@ -24,13 +24,13 @@ CNotes ReadForSound(const RingtoneOptions& options, std::istream& in) {
 // is made; a sound failure then ends the command with exit code 3.
 template <class Make>
 int MakeSound(const CNotes& notes, std::ostream& err, Make&& make) {
-    WriteProblems(notes, err);
+    const int status = ReportProblems(notes, err);
     try {
         make();
     } catch (const SoundError& e) {
         throw CommandFailure{ExitSound, e.what()};
     }
-    return notes.ErrorMessage().empty() ? ExitClean : ExitProblems;
+    return status;
 }
 
 }  // namespace

@@ -62,6 +62,8 @@ public:
     // The problems of the last read as one text, each message ending in CR LF;
     // empty when there is nothing to report.
     std::string ErrorMessage() const;
+    // The same problems, one message each.
+    std::vector<std::string_view> ErrorLines() const;
 
     bool NameFound() const { return nameFound_; }
     bool DurationFound() const { return durationFound_; }

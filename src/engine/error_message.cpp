@@ -6,10 +6,16 @@ namespace tw {
 // order. Problems are reported, not enforced: the notes stay as read.
 std::string CNotes::ErrorMessage() const {
     std::string text;
-    const auto add = [&text](const char* message) {
-        text += message;
+    for (const std::string_view line : ErrorLines()) {
+        text += line;
         text += "\r\n";
-    };
+    }
+    return text;
+}
+
+std::vector<std::string_view> CNotes::ErrorLines() const {
+    std::vector<std::string_view> lines;
+    const auto add = [&lines](std::string_view message) { lines.push_back(message); };
     if (!durationFound_) add("RTTTL default duration invalid");
     if (!nameFound_) add("Ringtone name is invalid.");
     if (!tempoFound_) add("The tempo is invalid.");
@@ -22,7 +28,7 @@ std::string CNotes::ErrorMessage() const {
         add("The note separator could not be found.  Normally a space, comma space, or just a comma is used to "
             "separate the actual notes in a ringtone.");
     }
-    return text;
+    return lines;
 }
 
 }  // namespace tw

@@ -16,16 +16,6 @@ void AddLine(std::string& text, std::string_view line) {
     text += "\r\n";
 }
 
-void AddProblems(std::string_view name, const std::string& message, std::vector<std::string>& problems) {
-    std::size_t start = 0;
-    while (start < message.size()) {
-        std::size_t end = message.find("\r\n", start);
-        if (end == std::string::npos) end = message.size();
-        if (end > start) problems.push_back(std::string(name) + ": " + message.substr(start, end - start));
-        start = end + 2;
-    }
-}
-
 void AddBlock(std::string& text, const CNotes& ringtone, const ExportChoices& choices) {
     if (!choices.RawCodeList) AddLine(text, ringtone.Name() + " (Tempo " + ringtone.Tempo() + ")");
     for (std::size_t i = 0; i < 3; ++i) {
@@ -70,7 +60,7 @@ std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices
         ringtone.Clear();
         try {
             if (!CRingtoneList::LoadEntry(file, name, ringtone)) problems.push_back(name + ": no ringtone text is stored");
-            AddProblems(name, ringtone.ErrorMessage(), problems);
+            for (const std::string_view line : ringtone.ErrorLines()) problems.push_back(name + ": " + std::string(line));
         } catch (const EngineError& e) {
             problems.push_back(name + ": " + e.what());
         }
