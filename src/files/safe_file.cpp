@@ -77,10 +77,6 @@ std::string FileErrorText(std::string_view what, const std::filesystem::path& pa
     return "could not " + std::string(what) + " " + path.string() + ": " + std::strerror(error);
 }
 
-bool IsTemporaryFileName(std::string_view fileName) {
-    return fileName.size() > 5 && fileName.front() == '.' && fileName.substr(fileName.size() - 4) == ".tmp";
-}
-
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {

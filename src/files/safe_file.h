@@ -35,10 +35,6 @@ void ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
 // True when it was created. Throws FileError when it cannot be created.
 bool CreateEmptyFile(const std::filesystem::path& path);
 
-// Whether a file name is one of the temporary files of ReplaceFile. They
-// begin with "." and end with ".tmp", so they never pass for a list.
-bool IsTemporaryFileName(std::string_view fileName);
-
 // "could not <what> <path>: <reason of errno>"
 std::string FileErrorText(std::string_view what, const std::filesystem::path& path, int error);
 

@@ -161,7 +161,6 @@ private:
     // Whether the name and tempo fields edit the current ringtone: a row is
     // selected and the ringtone shown is the one the current ringtone holds.
     bool EditsApply();
-    void RestoreEditFields();
     int SourceIndex() const;
     int ShowAsIndex() const;
     std::string ShownNotes() const;

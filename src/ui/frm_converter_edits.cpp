@@ -36,11 +36,6 @@ std::optional<int> TempoValue(std::string_view text) {
 
 bool frmConverter::EditsApply() { return showing_ && lstRingtones->ListIndex() >= 0; }
 
-void frmConverter::RestoreEditFields() {
-    txtName->setText(ShownText(ringtone_.Name()));
-    txtTempo->setEditText(ShownText(ringtone_.Tempo()));
-}
-
 void frmConverter::CommitEdits() {
     if (committing_) return;
     QScopedValueRollback guard(committing_, true);

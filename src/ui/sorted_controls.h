@@ -50,7 +50,6 @@ protected:
     void Sync();
     // Called by the widget when the user has selected entry `index`.
     void UserSelected(int index);
-    bool FromCode() const { return fromCode_; }
 
     virtual void Refill(const std::vector<std::string>& items, int selected) = 0;
     virtual void ShowSelected(int index) = 0;
