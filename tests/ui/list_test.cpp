@@ -11,12 +11,6 @@ const std::string Other = "[Other]\r\nRTTTL=Other:d=4,o=5,b=125:e, f\r\n";
 const std::string Two = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n" + Other;
 const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
 
-// The lists, the current list and its choice, the rows, the row selected.
-std::string ListsAndRows(const Harness& h) {
-    return h.ListTexts() + "|" + h.window->RingtoneList().ListName() + "|" + h.Lists()->currentText().toStdString() +
-           "|" + h.RowTexts() + "|" + h.SelectedRow();
-}
-
 // A list command on lists Jazz (Riff), Rock (Tune and Other) and Zoo (none),
 // `list` current and Tune shown: the question answered ("Yes", "No") or the
 // list name typed; then the boxes, the list files, the current list's file,
@@ -108,7 +102,8 @@ private slots:
         QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
         QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
         const std::string selected = row.after.substr(row.after.rfind('|') + 1);
-        QCOMPARE(ListsAndRows(h) + "|" + (h.Shown("fraResults") ? h.Name() : ""), row.after + "|" + (selected == "<none>" ? "" : selected));
+        QCOMPARE(h.ListState() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + (h.Shown("fraResults") ? h.Name() : ""),
+                 row.after + "|" + (selected == "<none>" ? "" : selected));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
@@ -195,19 +190,17 @@ private slots:
     // Each opening starts from the same choices; cancel and the close box
     // write nothing, OK replaces the file and opens it in the editor.
     void choicesCancelAndOk() {
-        Harness h;
-        h.WriteList("Favtones", TestOther);
+        Harness h(TestOther);
         h.WriteList("Rock", Riff);  // not exported
         test::WriteBytes(h.home / "tonelist.txt", std::string(100000, 'x'));
-        h.Open();
         std::string checked;
         for (const char* how : {"cmdCancel", "", "cmdOk"})
             h.toolkit.QueueForm([&, how](ModalForm& form) {
                 for (const char* name : {"chkExport0", "chkExport1", "chkExport2", "optFormat0", "optFormat1", "chkShowType"})
                     if (test::Child<QAbstractButton>(form, name)->isChecked()) checked += std::string(name) + " ";
                 checked += "| ";
-                test::Check(form, {"chkExport1", "optFormat0", "chkShowType"});
-                test::Check(form, {"chkExport2"}, false);
+                for (const char* name : {"chkExport1", "optFormat0", "chkShowType", "chkExport2"})
+                    test::Child<QAbstractButton>(form, name)->setChecked(std::string_view(name) != "chkExport2");
                 if (*how) test::Click(form, how);
                 else form.reject();
             });
@@ -227,10 +220,8 @@ private slots:
 
 
     void fileThatCannotBeWritten() {
-        Harness h;
-        h.WriteList("Favtones", TestOther);
+        Harness h(TestOther);
         std::filesystem::create_directories(h.home / "tonelist.txt" / "inside");
-        h.Open();
         h.QueueForm("", "", "cmdOk");
         h.Do("cmdExport");
         QCOMPARE(h.Boxes(), std::string("tonelist.txt not found|exclamation|ok|There was an error creating the file."));

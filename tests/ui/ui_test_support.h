@@ -30,9 +30,6 @@ T* Child(const QObject& parent, const std::string& name) {
     throw std::runtime_error("no control " + name);
 }
 inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
-inline void Check(const QObject& form, std::initializer_list<const char*> names, bool on = true) {
-    for (const char* name : names) Child<QAbstractButton>(form, name)->setChecked(on);
-}
 
 // A data-driven test over a table of rows whose first member is the row's
 // name: the data function calls AddRows(table), the test TheRow(table).
@@ -100,13 +97,12 @@ struct Harness {
         return Child<T>(*window, name);
     }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
-    QAction* Menu(const std::string& name) const { return Find<QAction>(name); }
     void Do(const std::string& name) const {
-        if (name.rfind("mnu", 0) == 0) Menu(name)->trigger();
+        if (name.rfind("mnu", 0) == 0) Find<QAction>(name)->trigger();
         else Find<QPushButton>(name)->click();
     }
     bool Enabled(const std::string& name) const {
-        return name.rfind("mnu", 0) == 0 ? Menu(name)->isEnabled() : Find(name)->isEnabled();
+        return name.rfind("mnu", 0) == 0 ? Find<QAction>(name)->isEnabled() : Find(name)->isEnabled();
     }
     SortedListBox* Rows() const { return Find<SortedListBox>("lstRingtones"); }
     SortedComboBox* Lists() const { return Find<SortedComboBox>("cboList"); }
@@ -116,7 +112,10 @@ struct Harness {
     QString Text(const std::string& name) const { return Find<QPlainTextEdit>(name)->toPlainText(); }
     bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
     std::string RowTexts() const { return Join(Rows()->Items()); }
-    std::string ListTexts() const { return Join(Lists()->Items()); }
+    // The lists, the current list by name and as chosen.
+    std::string ListState() const {
+        return Join(Lists()->Items()) + "|" + window->RingtoneList().ListName() + "|" + Lists()->currentText().toStdString();
+    }
     std::string SelectedRow() const {
         const int index = Rows()->ListIndex();
         return index < 0 ? std::string("<none>") : Rows()->List(index);
@@ -134,13 +133,14 @@ struct Harness {
         else toolkit.QueueFile(path);
         Do("cmdGet");
     }
-    // The next modal form gets `text` in its field `field`, then `button`
+    // The next modal form gets `text` in its field or list `field`, then `button`
     // is clicked (no button: the form is closed with its close box).
     void QueueForm(const std::string& field, const std::string& text, const std::string& button) {
         toolkit.QueueForm([=](ModalForm& form) {
             const QString name = QString::fromStdString(field);
             if (auto* box = form.findChild<QPlainTextEdit*>(name)) box->setPlainText(ShownText(text));
             if (auto* line = form.findChild<QLineEdit*>(name)) line->setText(ShownText(text));
+            if (auto* list = form.findChild<QComboBox*>(name)) list->setCurrentText(ShownText(text));
             if (button.empty()) form.reject();
             else Click(form, button);
         });

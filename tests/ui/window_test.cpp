@@ -28,48 +28,40 @@ class StateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsOnFavtonesOrTheFirstList_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("lists");  // then the current list, by name and as chosen
-        QTest::newRow("first run") << QStringList{} << "Favtones|Favtones|Favtones";
-        QTest::newRow("menu.dat is no list") << QStringList{"a.dat", "B.dat", "menu.dat"} << "a,B|a|a";
-        QTest::newRow("Favtones in another case") << QStringList{"Rock.dat", "favtones.dat"} << "favtones,Rock|favtones|favtones";
-    }
     void startsOnFavtonesOrTheFirstList() {
-        QFETCH(QStringList, files);
-        QFETCH(QString, lists);
-        Harness h;
-        for (const QString& file : files) test::WriteBytes(h.home / file.toStdString(), "");
-        h.Open();
-        QCOMPARE(h.ListTexts() + "|" + h.window->RingtoneList().ListName() + "|" + h.Lists()->currentText().toStdString(),
-                 lists.toStdString());
-        QCOMPARE(test::FilesIn(h.home.path()).size(), std::size_t(files.size()));  // no file made
-        QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
+        const std::pair<std::vector<std::string>, std::string> rows[] = {
+            {{}, "Favtones|Favtones|Favtones"},
+            {{"a.dat", "B.dat", "menu.dat"}, "a,B|a|a"},  // menu.dat is no list
+            {{"Rock.dat", "favtones.dat"}, "favtones,Rock|favtones|favtones"}};
+        for (const auto& [files, lists] : rows) {
+            Harness h;
+            for (const std::string& file : files) test::WriteBytes(h.home / file, "");
+            h.Open();
+            QCOMPARE(h.ListState() + "|" + std::to_string(test::FilesIn(h.home.path()).size()),  // no file made
+                     lists + "|" + std::to_string(files.size()));
+            QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
+        }
     }
 
     // Each side of each rule once: deleting a list needs another list, the
     // whole-list commands need rows, the ringtone commands a row selected.
-    void enablingRules_data() {
-        QTest::addColumn<int>("state");  // 0 the list is empty, 1 rows but none selected, 2 a row selected
-        QTest::addColumn<bool>("twoLists");
-        QTest::newRow("empty list") << 0 << false;
-        QTest::newRow("rows, two lists") << 1 << true;
-        QTest::newRow("row selected") << 2 << false;
-    }
     void enablingRules() {
-        QFETCH(int, state);
-        QFETCH(bool, twoLists);
-        Harness h;
-        h.WriteList("Favtones", state > 0 ? Tune : "");
-        if (twoLists) h.WriteList("Other", "");
-        h.Open();
-        if (state == 2) h.Rows()->SetListIndex(0);
-        QVERIFY(h.Enabled("mnuFileDelete") == twoLists && h.Shown("fraResults") == (state >= 1));
-        for (const char* name : {"cmdExport", "mnuRingtoneExport", "mnuFileBatchWAV"}) QCOMPARE(h.Enabled(name), state >= 1);
-        for (const char* name : {"cmdDelete", "cmdPlaySound", "cmdSave", "mnuEdit", "mnuRingtoneSave0", "mnuRingtoneSave1",
-                                 "mnuRingtoneSave2", "mnuRingtoneSave3"})
-            QCOMPARE(h.Enabled(name), state == 2);
-        for (const char* name : {"cmdGet", "mnuFileNew", "mnuFileRename", "mnuFileClear"}) QVERIFY(h.Enabled(name));
+        // The list empty, rows but none selected (and a second list), a row selected.
+        const std::pair<int, bool> rows[] = {{0, false}, {1, true}, {2, false}};
+        for (const auto& [state, twoLists] : rows) {
+            Harness h;
+            h.WriteList("Favtones", state > 0 ? Tune : "");
+            if (twoLists) h.WriteList("Other", "");
+            h.Open();
+            if (state == 2) h.Rows()->SetListIndex(0);
+            QVERIFY(h.Enabled("mnuFileDelete") == twoLists && h.Shown("fraResults") == (state >= 1));
+            for (const char* name : {"cmdExport", "mnuRingtoneExport", "mnuFileBatchWAV"})
+                QCOMPARE(h.Enabled(name), state >= 1);
+            for (const char* name : {"cmdDelete", "cmdPlaySound", "cmdSave", "mnuEdit", "mnuRingtoneSave0",
+                                     "mnuRingtoneSave1", "mnuRingtoneSave2", "mnuRingtoneSave3"})
+                QCOMPARE(h.Enabled(name), state == 2);
+            for (const char* name : {"cmdGet", "mnuFileNew", "mnuFileRename", "mnuFileClear"}) QVERIFY(h.Enabled(name));
+        }
     }
 
     void errorTextShowsOnlyWhenThereIsOne() {
@@ -130,8 +122,7 @@ private slots:
     }
 
     void contents() {
-        Harness h;
-        h.Open();
+        Harness h("");
         const std::string path = (h.home / "tunehelp.html").string();
         h.Do("mnuHelpContents");
         QCOMPARE(h.toolkit.HelpFiles(), std::vector<std::string>{path});
