@@ -124,6 +124,7 @@ private slots:
         h.WriteList("Favtones", "");
         h.ClickRow(0);
         QVERIFY(h.Name() == "Other" && h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
+        QVERIFY(h.Text("txtMessage").startsWith(QStringLiteral("RTTTL default duration invalid\nRingtone name is invalid.\n")));
         QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
     }
 };
@@ -149,8 +150,8 @@ private slots:
                                   "Echo.wav. [the ringtone is no longer in the 'Favtones' list]");
         QCOMPARE(test::FilesIn(b.tones), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
-        QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav"), test::WaveOf("Alpha:d=4,o=5,b=125:c, d"));
-        QCOMPARE(test::ReadBytes(b.tones / "Gamma.wav"), test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
+        QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav") + test::ReadBytes(b.tones / "Gamma.wav"),
+                 test::WaveOf("Alpha:d=4,o=5,b=125:c, d") + test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
         QCOMPARE(b.seen.size(), std::size_t{10});
         QCOMPARE(b.seen[3] + " " + b.seen[9], std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
@@ -189,7 +190,7 @@ class ExportTest : public QObject {
 private slots:
     // Each opening starts from the same choices; cancel and the close box
     // write nothing, OK replaces the file and opens it in the editor.
-    void choicesCancelAndOk() {
+    void choicesCancelOkAndFailure() {
         Harness h(TestOther);
         h.WriteList("Rock", Riff);  // not exported
         test::WriteBytes(h.home / "tonelist.txt", std::string(100000, 'x'));
@@ -214,20 +215,18 @@ private slots:
         QVERIFY2(written.find("order:\r\n- Nokia Composer Tones\r\n---") != std::string::npos &&
                      written.ends_with("\r\n\r\nComposer = Other:Tempo=200:8e2, 4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"),
                  written.c_str());
-        QCOMPARE(h.toolkit.EditorFiles(), std::vector<std::string>{(h.home / "tonelist.txt").string()});
-        QVERIFY(h.toolkit.Boxes().empty() && h.window->DialogAccepted());
-    }
-
-
-    void fileThatCannotBeWritten() {
-        Harness h(TestOther);
+        QCOMPARE(test::Join(h.toolkit.EditorFiles()) + h.Boxes(), (h.home / "tonelist.txt").string());
+        QVERIFY(h.window->DialogAccepted());
+        // A folder in the file's place: a box, and nothing written or opened.
+        std::filesystem::remove(h.home / "tonelist.txt");
         std::filesystem::create_directories(h.home / "tonelist.txt" / "inside");
+        h.toolkit.ForgetRecords();
         h.QueueForm("", "", "cmdOk");
         h.Do("cmdExport");
         QCOMPARE(h.Boxes(), std::string("tonelist.txt not found|exclamation|ok|There was an error creating the file."));
         QVERIFY(h.toolkit.EditorFiles().empty() && !h.window->DialogAccepted());
+        QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "Rock.dat", "tonelist.txt"}));
         QVERIFY(std::filesystem::is_directory(h.home / "tonelist.txt" / "inside"));
-        QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "tonelist.txt"}));
     }
 
     // An edit after the export goes to the shown ringtone's entry.

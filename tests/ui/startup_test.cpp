@@ -64,10 +64,15 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstStartShowsTheAboutBoxThenTheWindow() {
+    // The About box comes before the window, at the first start only. The
+    // next start restores the place, choices, separator, folder and list; a
+    // maximized close stores only Maximized, over the normal place kept.
+    void firstStartThenRestarts() {
         QtSettingsStore store;
         store.DeleteSettings();
         Harness h;
+        h.WriteList("Rock", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n");
+        h.WriteList("Alpha", "");  // the list chosen at a start without a setting
         bool shownMeanwhile = true;
         h.toolkit.QueueForm([&](ModalForm& form) {
             shownMeanwhile = h.window->isVisible();
@@ -80,30 +85,17 @@ private slots:
                      window.RingToneDirectory() + "|" + Checked(h) + "|" + window.Ringtone().OutputSeparator() + "|" +
                      h.ListState(),
                  "About...|https://tunewright.example/|" + std::string(std::getenv("HOME")) +
-                     "|optSource0 optFile1 optShowAs2|, |Favtones|Favtones|Favtones");
-        QVERIFY(window.close());
-        h.toolkit.ForgetRecords();
-        h.Open(&store);  // the setting exists now: no About box
-        QVERIFY(h.toolkit.FormsShown().empty() && h.toolkit.Unexpected().empty());
-    }
-
-    // Then a maximized close stores only Maximized: the next start maximizes
-    // over the normal place kept from before.
-    void restartRestoresWindowChoicesSeparatorAndList() {
-        QtSettingsStore store;
-        store.DeleteSettings();
-        store.SaveSetting(SettingKey::RingToneDirectory, "/tmp");
-        Harness h;
-        h.WriteList("Rock", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n");
-        h.WriteList("Alpha", "");  // the list chosen at a start without a setting
-        h.Open(&store).setGeometry(40, 30, 720, 500);
+                     "|optSource0 optFile1 optShowAs2|, |Alpha,Rock|Alpha|Alpha");
+        window.setGeometry(40, 30, 720, 500);
         for (const char* name : {"optSource1", "optFile0", "optShowAs0"}) h.Option(name)->click();
         h.Lists()->SelectText("Rock");
         h.QueueForm("cboSep", "{space}", "cmdOk");
         h.Do("mnuRingtonePreferences");
-        h.window->SetRingToneDirectory("/tmp/tones");
-        QVERIFY(h.window->close());
+        window.SetRingToneDirectory("/tmp/tones");
+        QVERIFY(window.close());
+        h.toolkit.ForgetRecords();
         frmConverter& restored = h.Open(&store);
+        QVERIFY(h.toolkit.FormsShown().empty() && h.toolkit.Unexpected().empty());
         QCOMPARE(restored.geometry(), QRect(40, 30, 720, 500));
         h.Rows()->SelectText("Tune");
         QCOMPARE(Checked(h) + "|" + h.Lists()->currentText().toStdString() + "|" + h.Text("txtRingtone").toStdString() +

@@ -23,7 +23,7 @@ private slots:
     }
 };
 
-// The window as it opens, its enabling rules and the ringtone shown.
+// The window as it opens and its enabling rules.
 class StateTest : public QObject {
     Q_OBJECT
 
@@ -62,15 +62,6 @@ private slots:
                 QCOMPARE(h.Enabled(name), state == 2);
             for (const char* name : {"cmdGet", "mnuFileNew", "mnuFileRename", "mnuFileClear"}) QVERIFY(h.Enabled(name));
         }
-    }
-
-    void errorTextShowsOnlyWhenThereIsOne() {
-        Harness h(Tune + "[Bad]\r\nRTTTL=Bad:d=4,o=5,b=125:8c, 3d\r\n", "Bad");
-        QVERIFY(h.Shown("txtMessage"));
-        QCOMPARE(h.Text("txtMessage"), QStringLiteral("The ringtone note format seems to be invalid.  Check the ringtone "
-                                                      "matches the source type in Box 1.\n"));
-        h.Rows()->SelectText("Tune");
-        QVERIFY(!h.Shown("txtMessage") && h.Find<QLabel>("lblNoteCount")->text() == QStringLiteral("3"));
     }
 };
 
