@@ -11,10 +11,9 @@ const std::string Other = "[Other]\r\nRTTTL=Other:d=4,o=5,b=125:e, f\r\n";
 const std::string Two = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n" + Other;
 const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
 
-// A list command on lists Jazz (Riff), Rock (Tune and Other) and Zoo (none),
-// `list` current and Tune shown: the question answered ("Yes", "No") or the
-// list name typed; then the boxes, the list files, the current list's file,
-// the lists and rows (the name is seen with the row selected).
+// A list command on lists Jazz (Riff), Rock (Tune, Other) and Zoo (none), `list` current, Tune
+// shown, answered Yes/No or a list name typed; then the boxes, the list files, the current
+// list's file, the lists and rows.
 struct Command { const char* name, *list, *command, *input; std::string box; const char* files; std::string file, after; };
 const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
 const std::string ClearRock = "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
@@ -107,9 +106,8 @@ private slots:
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
-    // A click shows a row, a double click plays the row under the pointer,
-    // the button the ringtone shown; a failing player says nothing, and a row
-    // whose entry went from the file shows what the file gives.
+    // A click shows a row, a double click plays the row under the pointer, the button the one
+    // shown; a failing player says nothing; a row whose entry went shows what the file gives.
     void rowsAndPlaying() {
         Harness h(Two);
         QVERIFY(h.ShowActive());
@@ -134,8 +132,7 @@ class BatchTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A tempo of 0, a name that is no file name and a row whose entry went
-    // from the file each cost a box; the others are written.
+    // A tempo of 0, a name that is no file name, an entry gone: a box each; the rest written.
     void eachRingtoneWrittenOrOneBox() {
         const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n" + Three;
         Batch b(kept + "[Echo]\r\nRTTTL=Echo:d=4,o=5,b=125:c, d\r\n");
@@ -161,9 +158,8 @@ private slots:
         QCOMPARE(b.h.ListFile(), kept);
     }
 
-    // Neither window can be closed while the batch runs, and the batch
-    // works from the list file as it read it once at its start: emptying
-    // the file meanwhile changes nothing.
+    // Neither window closes during the batch, which reads the list file once at its start:
+    // emptying the file meanwhile changes nothing.
     void windowsStayOpenDuringTheBatch() {
         Batch b(Three);
         b.h.window->show();
@@ -188,8 +184,8 @@ class ExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each opening starts from the same choices; cancel and the close box
-    // write nothing, OK replaces the file and opens it in the editor.
+    // Each opening starts from the same choices; cancel and the close box write nothing, OK
+    // replaces the file and opens it in the editor.
     void choicesCancelOkAndFailure() {
         Harness h(TestOther);
         h.WriteList("Rock", Riff);  // not exported

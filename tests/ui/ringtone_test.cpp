@@ -20,9 +20,8 @@ const Got Gets[] = {
      "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n", "Tune|Tune|125|4|5, 58, 6, 0"},
 };
 
-// How a get ends early: "file" (the file dialog, none chosen when no file is
-// named; a file with no content is missing) or the paste box's button
-// ("close": its close box); then the boxes, "@" standing for the file's path.
+// How a get ends early: "file" (no file named: none chosen; no content: missing) or the
+// paste box's button ("close": its close box); then the boxes, "@" for the file's path.
 struct Nothing { const char* name; const char* how; const char* file; std::string content, box; };
 const std::string NoRingtone =
     "No RingTone Available|information|ok|No source ringtone has been selected.  Please add a new ringtone from a "
@@ -47,8 +46,8 @@ const std::string ReplaceB =
     "to replace it?";
 const std::string PutBack = "Ringtone Name|exclamation|ok|A ringtone ";
 
-// A name typed over A's and the answer to the replace question (0 none
-// asked, 1 Yes, 2 No); then the list file, the name shown and the rows.
+// A name typed over A's, the replace question's answer (0 none, 1 Yes, 2 No); then
+// the list file, the name shown and the rows.
 struct NameEdit { const char* name; const char* typed; int answer; std::string file; const char* rows; std::string box; };
 const NameEdit NameEdits[] = {
     {"unchanged", "A", 0, AB, "A|A,B", ""},
@@ -153,8 +152,7 @@ private slots:
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
-    // Whole numbers 1 to 32767 are stored, fractions cut; anything else
-    // leaves the file and puts the tempo back.
+    // Whole numbers 1 to 32767 are stored, fractions cut; else the tempo is put back.
     void tempoEdit() {
         const char* const rows[][2] = {{"140", "140"}, {"32767", "32767"}, {"112.5", "112"}, {" 90 ", "90"},
                                        {"fast", ""},   {"0", ""},          {"32768", ""},    {"1:2", ""}, {"1,2", ""}};
@@ -204,8 +202,7 @@ class SaveTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The name accepted gets no extension; a file there is replaced only on
-    // Yes; cancel writes nothing and keeps the start folder.
+    // No extension added; a file there is replaced only on Yes; cancel keeps the folder.
     void saves_data() {
         QTest::addColumn<int>("index");  // 0 RTTTL, 1 Composer, 3 WAV, 4 the Save .WAV button
         QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"

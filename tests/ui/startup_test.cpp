@@ -15,8 +15,7 @@ std::string Checked(Harness& h) {
     return checked;
 }
 
-// A test server whose address is TUNEWRIGHT_BASE_URL while it lives
-// (answering `menu`, or never when it is empty), and the window opened.
+// The window opened against a test server answering `menu` (empty: never) at TUNEWRIGHT_BASE_URL.
 struct Served {
     const std::string old = std::getenv("TUNEWRIGHT_BASE_URL");
     test::TestHttpServer server;
@@ -36,8 +35,7 @@ std::string MenuText(const std::string& version) {
            "2=Advertise with us,contact\r\n";
 }
 
-// The entries of both web menus as "caption>page it opens" ("-" for a
-// separator line), the menus parted by "||".
+// Both web menus' entries as "caption>page it opens", "-" for a separator line.
 std::string Entries(Harness& h) {
     std::string all;
     for (const char* menu : {"mnuMoreRingtonesH", "mnuMoreLinksH"})
@@ -58,8 +56,7 @@ bool Loading(Harness& h) {
 
 }  // namespace
 
-// The settings in QSettings (XDG_CONFIG_HOME is a temporary folder); what
-// is written at exit is checked by the end-to-end test.
+// The settings in QSettings under the temporary XDG_CONFIG_HOME.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -116,8 +113,7 @@ class WebTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window is up before the answer; the menus then hold the entries
-    // with web addresses, and the answer is kept as menu.dat.
+    // The window is up before the answer; then the menus hold its entries, kept as menu.dat.
     void menusFillFromTheServerInTheBackground() {
         Served s(MenuText("3.3"));
         Harness& h = s.h;
@@ -153,8 +149,7 @@ private slots:
         QVERIFY(Loading(h) && s.server.Requests() == 1 && h.toolkit.Boxes().empty());
     }
 
-    // A port that refuses: the menus keep their own entries, and only a
-    // check asked for says so.
+    // A port that refuses: the menus keep their own entries; only a check asked for says so.
     void offlineStartIsSilentTheMenuIsNot() {
         Harness h("");
         QTRY_VERIFY(!Loading(h));

@@ -31,8 +31,7 @@ T* Child(const QObject& parent, const std::string& name) {
 }
 inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
 
-// A data-driven test over a table of rows whose first member is the row's
-// name: the data function calls AddRows(table), the test TheRow(table).
+// Data functions over a table of rows named by their first member: AddRows, then TheRow.
 template <typename Row, std::size_t N>
 void AddRows(const Row (&rows)[N]) {
     QTest::addColumn<int>("row");
@@ -58,8 +57,7 @@ inline std::string Join(const std::vector<std::string>& items) {
     return joined;
 }
 
-// The main window on a program directory of its own, driven by the scripted
-// toolkit, with the in-memory settings of a program that has run before.
+// The main window on its own program directory and scripted toolkit, as run before.
 struct Harness {
     TempDir home;
     ScriptedToolkit toolkit;
@@ -69,8 +67,7 @@ struct Harness {
     std::unique_ptr<frmConverter> window;
 
     Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
-    // The window opened on a "Favtones" list holding `list`, showing the
-    // ringtone `row` when one is named.
+    // The window opened on a "Favtones" list holding `list`, showing `row` if named.
     explicit Harness(const std::string& list, const std::string& row = {}) : Harness() {
         WriteList("Favtones", list);
         Open();
@@ -124,8 +121,7 @@ struct Harness {
         QTest::mouseClick(Rows()->viewport(), Qt::LeftButton, {}, Rows()->visualItemRect(Rows()->item(row)).center());
     }
 
-    // Gets a ringtone of notation `source` (0, 1, 2) from pasted text, or
-    // from the file at `path` when there is one.
+    // Gets a ringtone of notation `source` (0, 1, 2) pasted, or from the file at `path`.
     void Get(int source, const std::string& text, const std::string& path = {}) {
         Option("optSource" + std::to_string(source))->setChecked(true);
         Option(path.empty() ? "optFile1" : "optFile0")->setChecked(true);
@@ -133,8 +129,7 @@ struct Harness {
         else toolkit.QueueFile(path);
         Do("cmdGet");
     }
-    // The next modal form gets `text` in its field or list `field`, then `button`
-    // is clicked (no button: the form is closed with its close box).
+    // The next form gets `text` in its field or list `field`, then `button` (none: the close box).
     void QueueForm(const std::string& field, const std::string& text, const std::string& button) {
         toolkit.QueueForm([=](ModalForm& form) {
             const QString name = QString::fromStdString(field);
@@ -158,8 +153,7 @@ struct Harness {
     }
 };
 
-// Runs the test classes, or the one named by the first argument, with the
-// settings and data folders in a fresh folder.
+// Runs the test classes, or the one named first, with the settings and data in a fresh folder.
 template <typename... Tests>
 int RunUiTests(int argc, char** argv) {
     TempDir environment;
