@@ -11,16 +11,9 @@ const std::string Other = "[Other]\r\nRTTTL=Other:d=4,o=5,b=125:e, f\r\n";
 const std::string Two = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n" + Other;
 const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
 
-// The lists, the current list and its choice, the rows, the row selected.
-std::string ListsAndRows(const Harness& h) {
-    return h.ListTexts() + "|" + h.window->RingtoneList().ListName() + "|" + h.Lists()->currentText().toStdString() +
-           "|" + h.RowTexts() + "|" + h.SelectedRow();
-}
-
-// A list command on lists Jazz (Riff), Rock (Tune and Other) and Zoo (none),
-// `list` current and Tune shown: the question answered ("Yes", "No") or the
-// list name typed; then the boxes, the list files, the current list's file,
-// the lists and rows (the name is seen with the row selected).
+// A list command on lists Jazz (Riff), Rock (Tune, Other) and Zoo (none), `list` current, Tune
+// shown, answered Yes/No or a list name typed; then the boxes, the list files, the current
+// list's file, the lists and rows.
 struct Command { const char* name, *list, *command, *input; std::string box; const char* files; std::string file, after; };
 const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
 const std::string ClearRock = "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
@@ -108,13 +101,13 @@ private slots:
         QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
         QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
         const std::string selected = row.after.substr(row.after.rfind('|') + 1);
-        QCOMPARE(ListsAndRows(h) + "|" + (h.Shown("fraResults") ? h.Name() : ""), row.after + "|" + (selected == "<none>" ? "" : selected));
+        QCOMPARE(h.ListState() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + (h.Shown("fraResults") ? h.Name() : ""),
+                 row.after + "|" + (selected == "<none>" ? "" : selected));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
-    // A click shows a row, a double click plays the row under the pointer,
-    // the button the ringtone shown; a failing player says nothing, and a row
-    // whose entry went from the file shows what the file gives.
+    // A click shows a row, a double click plays the row under the pointer, the button the one
+    // shown; a failing player says nothing; a row whose entry went shows what the file gives.
     void rowsAndPlaying() {
         Harness h(Two);
         QVERIFY(h.ShowActive());
@@ -129,6 +122,7 @@ private slots:
         h.WriteList("Favtones", "");
         h.ClickRow(0);
         QVERIFY(h.Name() == "Other" && h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
+        QVERIFY(h.Text("txtMessage").startsWith(QStringLiteral("RTTTL default duration invalid\nRingtone name is invalid.\n")));
         QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
     }
 };
@@ -138,8 +132,7 @@ class BatchTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A tempo of 0, a name that is no file name and a row whose entry went
-    // from the file each cost a box; the others are written.
+    // A tempo of 0, a name that is no file name, an entry gone: a box each; the rest written.
     void eachRingtoneWrittenOrOneBox() {
         const std::string kept = "[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, d\r\n" + Three;
         Batch b(kept + "[Echo]\r\nRTTTL=Echo:d=4,o=5,b=125:c, d\r\n");
@@ -154,8 +147,8 @@ private slots:
                                   "Echo.wav. [the ringtone is no longer in the 'Favtones' list]");
         QCOMPARE(test::FilesIn(b.tones), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
-        QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav"), test::WaveOf("Alpha:d=4,o=5,b=125:c, d"));
-        QCOMPARE(test::ReadBytes(b.tones / "Gamma.wav"), test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
+        QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav") + test::ReadBytes(b.tones / "Gamma.wav"),
+                 test::WaveOf("Alpha:d=4,o=5,b=125:c, d") + test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
         QCOMPARE(b.seen.size(), std::size_t{10});
         QCOMPARE(b.seen[3] + " " + b.seen[9], std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
@@ -165,9 +158,8 @@ private slots:
         QCOMPARE(b.h.ListFile(), kept);
     }
 
-    // Neither window can be closed while the batch runs, and the batch
-    // works from the list file as it read it once at its start: emptying
-    // the file meanwhile changes nothing.
+    // Neither window closes during the batch, which reads the list file once at its start:
+    // emptying the file meanwhile changes nothing.
     void windowsStayOpenDuringTheBatch() {
         Batch b(Three);
         b.h.window->show();
@@ -192,22 +184,20 @@ class ExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each opening starts from the same choices; cancel and the close box
-    // write nothing, OK replaces the file and opens it in the editor.
-    void choicesCancelAndOk() {
-        Harness h;
-        h.WriteList("Favtones", TestOther);
+    // Each opening starts from the same choices; cancel and the close box write nothing, OK
+    // replaces the file and opens it in the editor.
+    void choicesCancelOkAndFailure() {
+        Harness h(TestOther);
         h.WriteList("Rock", Riff);  // not exported
         test::WriteBytes(h.home / "tonelist.txt", std::string(100000, 'x'));
-        h.Open();
         std::string checked;
         for (const char* how : {"cmdCancel", "", "cmdOk"})
             h.toolkit.QueueForm([&, how](ModalForm& form) {
                 for (const char* name : {"chkExport0", "chkExport1", "chkExport2", "optFormat0", "optFormat1", "chkShowType"})
                     if (test::Child<QAbstractButton>(form, name)->isChecked()) checked += std::string(name) + " ";
                 checked += "| ";
-                test::Check(form, {"chkExport1", "optFormat0", "chkShowType"});
-                test::Check(form, {"chkExport2"}, false);
+                for (const char* name : {"chkExport1", "optFormat0", "chkShowType", "chkExport2"})
+                    test::Child<QAbstractButton>(form, name)->setChecked(std::string_view(name) != "chkExport2");
                 if (*how) test::Click(form, how);
                 else form.reject();
             });
@@ -221,22 +211,18 @@ private slots:
         QVERIFY2(written.find("order:\r\n- Nokia Composer Tones\r\n---") != std::string::npos &&
                      written.ends_with("\r\n\r\nComposer = Other:Tempo=200:8e2, 4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"),
                  written.c_str());
-        QCOMPARE(h.toolkit.EditorFiles(), std::vector<std::string>{(h.home / "tonelist.txt").string()});
-        QVERIFY(h.toolkit.Boxes().empty() && h.window->DialogAccepted());
-    }
-
-
-    void fileThatCannotBeWritten() {
-        Harness h;
-        h.WriteList("Favtones", TestOther);
+        QCOMPARE(test::Join(h.toolkit.EditorFiles()) + h.Boxes(), (h.home / "tonelist.txt").string());
+        QVERIFY(h.window->DialogAccepted());
+        // A folder in the file's place: a box, and nothing written or opened.
+        std::filesystem::remove(h.home / "tonelist.txt");
         std::filesystem::create_directories(h.home / "tonelist.txt" / "inside");
-        h.Open();
+        h.toolkit.ForgetRecords();
         h.QueueForm("", "", "cmdOk");
         h.Do("cmdExport");
         QCOMPARE(h.Boxes(), std::string("tonelist.txt not found|exclamation|ok|There was an error creating the file."));
         QVERIFY(h.toolkit.EditorFiles().empty() && !h.window->DialogAccepted());
+        QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "Rock.dat", "tonelist.txt"}));
         QVERIFY(std::filesystem::is_directory(h.home / "tonelist.txt" / "inside"));
-        QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "tonelist.txt"}));
     }
 
     // An edit after the export goes to the shown ringtone's entry.

@@ -9,20 +9,19 @@ namespace {
 const std::string OneTune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n";
 
 // A get in each notation, pasted or from a file; then the list file and
-// name|tempo|note count|keypresses shown.
+// row selected|name|tempo|note count|keypresses shown.
 struct Got { const char* name; int source; bool fromFile; std::string text, stored, shown; };
 const Got Gets[] = {
     {"RTTTL from a file", 0, true, "Tune:d=4,o=5,b=125:8c,8d,8e", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n",
-     "Tune|125|3|18, 2, 3"},
+     "Tune|Tune|125|3|18, 2, 3"},
     {"Composer pasted", 1, false, "Song (Tempo 120) 4c1 8d1 4.#f3", "[Song]\r\nRTTTL=Song:d=4,o=5,b=120:c, 8d, f#.7\r\n",
-     "Song|120|3|1, 28, (hold 4)9**#"},
+     "Song|Song|120|3|1, 28, (hold 4)9**#"},
     {"keypresses from a file", 2, true, "Tune:Tempo=125:55 8, 6(hold 0)",
-     "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n", "Tune|125|4|5, 58, 6, 0"},
+     "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n", "Tune|Tune|125|4|5, 58, 6, 0"},
 };
 
-// How a get ends early: "file" (the file dialog, none chosen when no file is
-// named; a file with no content is missing) or the paste box's button
-// ("close": its close box); then the boxes, "@" standing for the file's path.
+// How a get ends early: "file" (no file named: none chosen; no content: missing) or the
+// paste box's button ("close": its close box); then the boxes, "@" for the file's path.
 struct Nothing { const char* name; const char* how; const char* file; std::string content, box; };
 const std::string NoRingtone =
     "No RingTone Available|information|ok|No source ringtone has been selected.  Please add a new ringtone from a "
@@ -47,8 +46,8 @@ const std::string ReplaceB =
     "to replace it?";
 const std::string PutBack = "Ringtone Name|exclamation|ok|A ringtone ";
 
-// A name typed over A's and the answer to the replace question (0 none
-// asked, 1 Yes, 2 No); then the list file, the name shown and the rows.
+// A name typed over A's, the replace question's answer (0 none, 1 Yes, 2 No); then
+// the list file, the name shown and the rows.
 struct NameEdit { const char* name; const char* typed; int answer; std::string file; const char* rows; std::string box; };
 const NameEdit NameEdits[] = {
     {"unchanged", "A", 0, AB, "A|A,B", ""},
@@ -86,12 +85,10 @@ private slots:
         test::WriteBytes(tones / "tone.x", row.text.substr(0, third) + "\r\n" + row.text.substr(third, third) + "\n" +
                                                row.text.substr(2 * third) + "\r");
         h.Get(row.source, row.text, row.fromFile ? (tones / "tone.x").string() : std::string());
-        QCOMPARE(h.Boxes() + "|" + h.window->SourceText(), "|" + row.text);
-        QCOMPARE(h.ListFile(), row.stored);
-        QCOMPARE(h.NameField()->text() + '|' + h.TempoField()->currentText() + '|' +
+        QCOMPARE(h.Boxes() + "|" + h.window->SourceText() + "|" + h.ListFile(), "|" + row.text + "|" + row.stored);
+        QCOMPARE(QString::fromStdString(h.SelectedRow() + '|' + h.Name()) + '|' + h.TempoField()->currentText() + '|' +
                      h.Find<QLabel>("lblNoteCount")->text() + '|' + h.Text("txtRingtone"),
                  QString::fromStdString(row.shown));
-        QCOMPARE(h.SelectedRow(), h.Name());
         QVERIFY(!h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
         if (row.fromFile) QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(), tones.path().string() + "|tone.x");
     }
@@ -149,15 +146,13 @@ private slots:
         if (row.answer != 0) h.Answer(row.answer == 1);
         h.NameField()->setText(QString::fromLatin1(row.typed));
         h.window->txtName_LostFocus();
-        QCOMPARE(h.ListFile(), row.file);
-        QCOMPARE(h.Name() + "|" + h.RowTexts(), std::string(row.rows));
-        QCOMPARE(h.SelectedRow() + "|" + h.window->Ringtone().Name(), h.Name() + "|" + h.Name());
-        QCOMPARE(h.Boxes(), row.box);
+        QCOMPARE(h.ListFile() + h.Boxes(), row.file + row.box);
+        QCOMPARE(h.Name() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + h.window->Ringtone().Name(),
+                 row.rows + ("|" + h.Name() + "|" + h.Name()));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
-    // Whole numbers 1 to 32767 are stored, fractions cut; anything else
-    // leaves the file and puts the tempo back.
+    // Whole numbers 1 to 32767 are stored, fractions cut; else the tempo is put back.
     void tempoEdit() {
         const char* const rows[][2] = {{"140", "140"}, {"32767", "32767"}, {"112.5", "112"}, {" 90 ", "90"},
                                        {"fast", ""},   {"0", ""},          {"32768", ""},    {"1:2", ""}, {"1,2", ""}};
@@ -207,8 +202,7 @@ class SaveTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The name accepted gets no extension; a file there is replaced only on
-    // Yes; cancel writes nothing and keeps the start folder.
+    // No extension added; a file there is replaced only on Yes; cancel keeps the folder.
     void saves_data() {
         QTest::addColumn<int>("index");  // 0 RTTTL, 1 Composer, 3 WAV, 4 the Save .WAV button
         QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"
@@ -227,19 +221,17 @@ private slots:
         h.toolkit.QueueFile(answer == "cancel" ? std::nullopt : std::optional((out / "Tune").string()));
         const bool asked = answer == "Yes" || answer == "No";
         if (asked) h.Answer(answer == "Yes");
-        if (index == 4) h.Do("cmdSave");
-        else Save(h, index);
+        h.Do(index == 4 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
-        QCOMPARE(dialog.DialogTitle + "|" + dialog.Filter + "|" + dialog.InitDir + "|" + dialog.FileName,
-                 std::string(Titles[type]) + "|" + h.home.path().string() + "|Tune");
-        QCOMPARE(h.Boxes(), std::string(asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to "
-                                                "overwrite it?" : ""));
+        QCOMPARE(dialog.DialogTitle + "|" + dialog.Filter + "|" + dialog.InitDir + "|" + dialog.FileName + "|" + h.Boxes(),
+                 std::string(Titles[type]) + "|" + h.home.path().string() + "|Tune|" +
+                     (asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to overwrite it?" : ""));
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
         const std::string made = type == 3 ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d") : TuneTexts[type];
         QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? made : old);
-        QCOMPARE(h.window->DialogAccepted(), answer != "cancel");
-        QCOMPARE(h.window->RingToneDirectory(), (answer == "cancel" ? h.home.path() : out.path()).string());
+        QCOMPARE(std::to_string(h.window->DialogAccepted()) + h.window->RingToneDirectory(),
+                 answer == "cancel" ? "0" + h.home.path().string() : "1" + out.path().string());
     }
 
     // With no tempo nothing is asked and nothing written; "/" cannot stand
@@ -256,31 +248,23 @@ private slots:
         QCOMPARE(test::ReadBytes(h.home / "AC_DC.txt"), std::string("AC/DC:d=4,o=5,b=125:c, 8d\r\n"));
     }
 
-    void failuresAreReported_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("target");  // under the output folder; old.wav: a tempo of 0
-        QTest::newRow("RTTTL into a missing folder") << 0 << "gone/Tune";
-        QTest::newRow("WAV with a tempo of 0") << 3 << "old.wav";
-    }
+    // A folder that is not there; a tempo of 0, over a file that is kept.
     void failuresAreReported() {
-        QFETCH(int, index);
-        QFETCH(QString, target);
-        const bool zero = target == QStringLiteral("old.wav");
-        Harness h(zero ? "[Zero]\r\nRTTTL=Zero:d=4,o=5,b=0:c, d\r\n" : Tune);
-        h.Rows()->SetListIndex(0);
-        test::TempDir out;
-        std::filesystem::create_directories(out / "folder");
-        test::WriteBytes(out / "old.wav", "old");
-        const std::string path = (out / target.toStdString()).string();
-        h.toolkit.QueueFile(path);
-        if (std::filesystem::exists(path)) h.Answer(true);
-        Save(h, index);
-        const std::string error = h.Boxes().substr(h.Boxes().rfind('\n') + 1);
-        const std::string start = "Tunewright|none|ok|An error occurred trying to save " + path + ". [";
-        QVERIFY2(error.rfind(start, 0) == 0 && error.back() == ']', error.c_str());
-        QVERIFY2(error.find(zero ? "the tempo must be above 0, not 0" : "could not") != std::string::npos, error.c_str());
-        QCOMPARE(test::FilesIn(out.path()), (std::set<std::string>{"folder", "old.wav"}));
-        QVERIFY(test::ReadBytes(out / "old.wav") == "old" && std::filesystem::is_empty(out / "folder"));
+        for (const bool zero : {false, true}) {
+            Harness h(zero ? "[Zero]\r\nRTTTL=Zero:d=4,o=5,b=0:c, d\r\n" : Tune, zero ? "Zero" : "Tune");
+            test::TempDir out;
+            test::WriteBytes(out / "old.wav", "old");
+            const std::string path = (out / (zero ? "old.wav" : "gone/Tune")).string();
+            h.toolkit.QueueFile(path);
+            if (zero) h.Answer(true);
+            Save(h, zero ? 3 : 0);
+            const std::string error = h.Boxes().substr(h.Boxes().rfind('\n') + 1);
+            const std::string start = "Tunewright|none|ok|An error occurred trying to save " + path + ". [";
+            QVERIFY2(error.rfind(start, 0) == 0 && error.back() == ']', error.c_str());
+            QVERIFY2(error.find(zero ? "the tempo must be above 0, not 0" : "could not") != std::string::npos, error.c_str());
+            QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"old.wav"});
+            QCOMPARE(test::ReadBytes(out / "old.wav"), std::string("old"));
+        }
     }
 };
 

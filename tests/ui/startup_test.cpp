@@ -7,17 +7,6 @@ using test::Harness;
 
 namespace {
 
-// The user's settings store, emptied; the program has run before unless
-// `firstRun`.
-struct Store {
-    QtSettingsStore settings;
-    explicit Store(bool firstRun = false) {
-        settings.DeleteSettings();
-        if (!firstRun) settings.SaveSetting(SettingKey::RingToneDirectory, "/tmp");
-    }
-    std::string Value(std::string_view key) const { return settings.Setting(key).value_or("<missing>"); }
-};
-
 std::string Checked(Harness& h) {
     std::string checked;
     for (const char* name : {"optSource0", "optSource1", "optSource2", "optFile0", "optFile1", "optShowAs0",
@@ -26,8 +15,7 @@ std::string Checked(Harness& h) {
     return checked;
 }
 
-// A test server whose address is TUNEWRIGHT_BASE_URL while it lives
-// (answering `menu`, or never when it is empty), and the window's harness.
+// The window opened against a test server answering `menu` (empty: never) at TUNEWRIGHT_BASE_URL.
 struct Served {
     const std::string old = std::getenv("TUNEWRIGHT_BASE_URL");
     test::TestHttpServer server;
@@ -36,6 +24,7 @@ struct Served {
         ::setenv("TUNEWRIGHT_BASE_URL", server.BaseUrl().c_str(), 1);
         if (menu.empty()) server.Answer({}, true);
         else server.Serve(menu);
+        h.Open();
     }
     ~Served() { ::setenv("TUNEWRIGHT_BASE_URL", old.c_str(), 1); }
 };
@@ -46,8 +35,7 @@ std::string MenuText(const std::string& version) {
            "2=Advertise with us,contact\r\n";
 }
 
-// The entries of both web menus as "caption>page it opens" ("-" for a
-// separator line), the menus parted by "||".
+// Both web menus' entries as "caption>page it opens", "-" for a separator line.
 std::string Entries(Harness& h) {
     std::string all;
     for (const char* menu : {"mnuMoreRingtonesH", "mnuMoreLinksH"})
@@ -68,67 +56,55 @@ bool Loading(Harness& h) {
 
 }  // namespace
 
-// The settings in QSettings (XDG_CONFIG_HOME is a temporary folder); what
-// is written at exit is checked by the end-to-end test.
+// The settings in QSettings under the temporary XDG_CONFIG_HOME.
 class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstStartShowsTheAboutBoxThenTheWindow() {
-        Store store(true);
+    // The About box comes before the window, at the first start only. The
+    // next start restores the place, choices, separator, folder and list; a
+    // maximized close stores only Maximized, over the normal place kept.
+    void firstStartThenRestarts() {
+        QtSettingsStore store;
+        store.DeleteSettings();
         Harness h;
+        h.WriteList("Rock", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n");
+        h.WriteList("Alpha", "");  // the list chosen at a start without a setting
         bool shownMeanwhile = true;
         h.toolkit.QueueForm([&](ModalForm& form) {
             shownMeanwhile = h.window->isVisible();
-            QTest::mouseClick(test::Child(form, "lblMyWeb"), Qt::LeftButton);
+            QTest::mouseClick(test::Child(form, "lblMyWeb"), Qt::LeftButton);  // opens its link
             test::Click(form, "cmdOK");
         });
-        frmConverter& window = h.Open(&store.settings);
-        QCOMPARE(h.toolkit.FormsShown(), std::vector<std::string>{"About..."});
+        frmConverter& window = h.Open(&store);
         QVERIFY(!shownMeanwhile && window.isVisible());
-        QCOMPARE(h.toolkit.WebPages(), std::vector<std::string>{"https://tunewright.example/"});  // its link
-        QCOMPARE(window.RingToneDirectory() + "|" + Checked(h) + "|" + window.Ringtone().OutputSeparator() + "|" +
-                     h.ListTexts(),
-                 std::string(std::getenv("HOME")) + "|optSource0 optFile1 optShowAs2|, |Favtones");
-        QVERIFY(window.close());
-        Harness again;  // the setting exists now: no About box
-        again.Open(&store.settings);
-        QVERIFY(again.toolkit.FormsShown().empty() && again.toolkit.Unexpected().empty());
-    }
-
-    // Then a maximized close stores only Maximized: the next start maximizes
-    // over the normal place kept from before.
-    void restartRestoresWindowChoicesSeparatorAndList() {
-        Store store;
-        const char* const tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n";
-        Harness h;
-        h.WriteList("Rock", tune);
-        frmConverter& window = h.Open(&store.settings);
+        QCOMPARE(test::Join(h.toolkit.FormsShown()) + "|" + test::Join(h.toolkit.WebPages()) + "|" +
+                     window.RingToneDirectory() + "|" + Checked(h) + "|" + window.Ringtone().OutputSeparator() + "|" +
+                     h.ListState(),
+                 "About...|https://tunewright.example/|" + std::string(std::getenv("HOME")) +
+                     "|optSource0 optFile1 optShowAs2|, |Alpha,Rock|Alpha|Alpha");
         window.setGeometry(40, 30, 720, 500);
         for (const char* name : {"optSource1", "optFile0", "optShowAs0"}) h.Option(name)->click();
         h.Lists()->SelectText("Rock");
-        h.toolkit.QueueForm([](ModalForm& form) {
-            test::Child<QComboBox>(form, "cboSep")->setCurrentIndex(0);
-            test::Click(form, "cmdOk");
-        });
+        h.QueueForm("cboSep", "{space}", "cmdOk");
         h.Do("mnuRingtonePreferences");
         window.SetRingToneDirectory("/tmp/tones");
         QVERIFY(window.close());
-        Harness again;
-        again.WriteList("Rock", tune);
-        frmConverter& restored = again.Open(&store.settings);
+        h.toolkit.ForgetRecords();
+        frmConverter& restored = h.Open(&store);
+        QVERIFY(h.toolkit.FormsShown().empty() && h.toolkit.Unexpected().empty());
         QCOMPARE(restored.geometry(), QRect(40, 30, 720, 500));
-        again.Rows()->SelectText("Tune");
-        QCOMPARE(Checked(again) + "|" + again.Lists()->currentText().toStdString() + "|" +
-                     again.Text("txtRingtone").toStdString() + "|" + restored.RingToneDirectory(),
+        h.Rows()->SelectText("Tune");
+        QCOMPARE(Checked(h) + "|" + h.Lists()->currentText().toStdString() + "|" + h.Text("txtRingtone").toStdString() +
+                     "|" + restored.RingToneDirectory(),
                  std::string("optSource1 optFile0 optShowAs0|Rock|8c 8d 8e|/tmp/tones"));
         restored.showMaximized();
         QVERIFY(restored.close());
-        QCOMPARE(store.Value("Maximized") + " " + store.Value("Width"), std::string("2 10920"));  // 720 pixels and borders
-        Harness third;
-        QTRY_VERIFY(third.Open(&store.settings).isMaximized());
-        QCOMPARE(third.window->normalGeometry().size(), QSize(720, 500));
-        QVERIFY((third.window->normalGeometry().topLeft() - QPoint(40, 30)).manhattanLength() <= 4);  // the frame
+        // Width: 720 pixels and the borders, in twips.
+        QCOMPARE(store.GetSetting("Maximized", "") + " " + store.GetSetting("Width", ""), std::string("2 10920"));
+        QTRY_VERIFY(h.Open(&store).isMaximized());
+        QCOMPARE(h.window->normalGeometry().size(), QSize(720, 500));
+        QVERIFY((h.window->normalGeometry().topLeft() - QPoint(40, 30)).manhattanLength() <= 4);  // the frame
     }
 };
 
@@ -137,18 +113,15 @@ class WebTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window is up before the answer; the menus then hold the entries
-    // with web addresses, and the answer is kept as menu.dat.
+    // The window is up before the answer; then the menus hold its entries, kept as menu.dat.
     void menusFillFromTheServerInTheBackground() {
         Served s(MenuText("3.3"));
         Harness& h = s.h;
-        const std::string base = s.server.BaseUrl();
-        h.Open();
         QVERIFY(h.window->isVisible() && Loading(h));
         QTRY_VERIFY(!Loading(h));
         QVERIFY(h.toolkit.Boxes().empty());  // the same version: nothing said at start
         QCOMPARE(Entries(h), "Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5|"
-                             "Phones>https://links.test/|-|Advertise with us>" + base + "advertise.html");
+                             "Phones>https://links.test/|-|Advertise with us>" + s.server.BaseUrl() + "advertise.html");
         QCOMPARE(test::ReadBytes(h.home / "menu.dat"), MenuText("3.3") + "\r\n");
         h.Do("mnuHelpCheckLatest");  // asked for: the busy pointer, then the answer said
         QCOMPARE(h.toolkit.BusyDepth(), 1);
@@ -159,8 +132,7 @@ private slots:
     // A newer version is offered at start; Yes opens the download page.
     void newerVersion() {
         Served s(MenuText("3.4"));
-        s.h.Answer(true);
-        s.h.Open();
+        s.h.Answer(true);  // the answer comes later
         QTRY_VERIFY(!Loading(s.h));
         QVERIFY(s.h.Boxes().rfind("New Version Available!|question|yesno|", 0) == 0);
         QCOMPARE(s.h.toolkit.WebPages(), std::vector<std::string>{s.server.BaseUrl() + "download.html"});
@@ -170,7 +142,6 @@ private slots:
     void closingDuringACheck() {
         Served s("");
         Harness& h = s.h;
-        h.Open();
         QTRY_COMPARE(s.server.Requests(), 1);
         h.Do("mnuHelpCheckLatest");  // ignored
         QVERIFY(h.toolkit.BusyDepth() == 0 && h.fetcher->Busy());
@@ -178,11 +149,9 @@ private slots:
         QVERIFY(Loading(h) && s.server.Requests() == 1 && h.toolkit.Boxes().empty());
     }
 
-    // A port that refuses: the menus keep their own entries, and only a
-    // check asked for says so.
+    // A port that refuses: the menus keep their own entries; only a check asked for says so.
     void offlineStartIsSilentTheMenuIsNot() {
-        Harness h;
-        h.Open();
+        Harness h("");
         QTRY_VERIFY(!Loading(h));
         QVERIFY(h.toolkit.Boxes().empty());
         const std::string base = h.window->BaseURL();

@@ -30,12 +30,8 @@ T* Child(const QObject& parent, const std::string& name) {
     throw std::runtime_error("no control " + name);
 }
 inline void Click(const QObject& form, const std::string& button) { Child<QPushButton>(form, button)->click(); }
-inline void Check(const QObject& form, std::initializer_list<const char*> names, bool on = true) {
-    for (const char* name : names) Child<QAbstractButton>(form, name)->setChecked(on);
-}
 
-// A data-driven test over a table of rows whose first member is the row's
-// name: the data function calls AddRows(table), the test TheRow(table).
+// Data functions over a table of rows named by their first member: AddRows, then TheRow.
 template <typename Row, std::size_t N>
 void AddRows(const Row (&rows)[N]) {
     QTest::addColumn<int>("row");
@@ -61,8 +57,7 @@ inline std::string Join(const std::vector<std::string>& items) {
     return joined;
 }
 
-// The main window on a program directory of its own, driven by the scripted
-// toolkit, with the in-memory settings of a program that has run before.
+// The main window on its own program directory and scripted toolkit, as run before.
 struct Harness {
     TempDir home;
     ScriptedToolkit toolkit;
@@ -72,8 +67,7 @@ struct Harness {
     std::unique_ptr<frmConverter> window;
 
     Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
-    // The window opened on a "Favtones" list holding `list`, showing the
-    // ringtone `row` when one is named.
+    // The window opened on a "Favtones" list holding `list`, showing `row` if named.
     explicit Harness(const std::string& list, const std::string& row = {}) : Harness() {
         WriteList("Favtones", list);
         Open();
@@ -100,13 +94,12 @@ struct Harness {
         return Child<T>(*window, name);
     }
     QRadioButton* Option(const std::string& name) const { return Find<QRadioButton>(name); }
-    QAction* Menu(const std::string& name) const { return Find<QAction>(name); }
     void Do(const std::string& name) const {
-        if (name.rfind("mnu", 0) == 0) Menu(name)->trigger();
+        if (name.rfind("mnu", 0) == 0) Find<QAction>(name)->trigger();
         else Find<QPushButton>(name)->click();
     }
     bool Enabled(const std::string& name) const {
-        return name.rfind("mnu", 0) == 0 ? Menu(name)->isEnabled() : Find(name)->isEnabled();
+        return name.rfind("mnu", 0) == 0 ? Find<QAction>(name)->isEnabled() : Find(name)->isEnabled();
     }
     SortedListBox* Rows() const { return Find<SortedListBox>("lstRingtones"); }
     SortedComboBox* Lists() const { return Find<SortedComboBox>("cboList"); }
@@ -116,7 +109,10 @@ struct Harness {
     QString Text(const std::string& name) const { return Find<QPlainTextEdit>(name)->toPlainText(); }
     bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
     std::string RowTexts() const { return Join(Rows()->Items()); }
-    std::string ListTexts() const { return Join(Lists()->Items()); }
+    // The lists, the current list by name and as chosen.
+    std::string ListState() const {
+        return Join(Lists()->Items()) + "|" + window->RingtoneList().ListName() + "|" + Lists()->currentText().toStdString();
+    }
     std::string SelectedRow() const {
         const int index = Rows()->ListIndex();
         return index < 0 ? std::string("<none>") : Rows()->List(index);
@@ -125,8 +121,7 @@ struct Harness {
         QTest::mouseClick(Rows()->viewport(), Qt::LeftButton, {}, Rows()->visualItemRect(Rows()->item(row)).center());
     }
 
-    // Gets a ringtone of notation `source` (0, 1, 2) from pasted text, or
-    // from the file at `path` when there is one.
+    // Gets a ringtone of notation `source` (0, 1, 2) pasted, or from the file at `path`.
     void Get(int source, const std::string& text, const std::string& path = {}) {
         Option("optSource" + std::to_string(source))->setChecked(true);
         Option(path.empty() ? "optFile1" : "optFile0")->setChecked(true);
@@ -134,13 +129,13 @@ struct Harness {
         else toolkit.QueueFile(path);
         Do("cmdGet");
     }
-    // The next modal form gets `text` in its field `field`, then `button`
-    // is clicked (no button: the form is closed with its close box).
+    // The next form gets `text` in its field or list `field`, then `button` (none: the close box).
     void QueueForm(const std::string& field, const std::string& text, const std::string& button) {
         toolkit.QueueForm([=](ModalForm& form) {
             const QString name = QString::fromStdString(field);
             if (auto* box = form.findChild<QPlainTextEdit*>(name)) box->setPlainText(ShownText(text));
             if (auto* line = form.findChild<QLineEdit*>(name)) line->setText(ShownText(text));
+            if (auto* list = form.findChild<QComboBox*>(name)) list->setCurrentText(ShownText(text));
             if (button.empty()) form.reject();
             else Click(form, button);
         });
@@ -158,8 +153,7 @@ struct Harness {
     }
 };
 
-// Runs the test classes, or the one named by the first argument, with the
-// settings and data folders in a fresh folder.
+// Runs the test classes, or the one named first, with the settings and data in a fresh folder.
 template <typename... Tests>
 int RunUiTests(int argc, char** argv) {
     TempDir environment;
