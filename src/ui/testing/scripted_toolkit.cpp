@@ -9,14 +9,12 @@ void ScriptedToolkit::ForgetRecords() {
     fileDialogs_.clear();
     formsShown_.clear();
     editorFiles_.clear();
-    events_.clear();
     webPages_.clear();
     helpFiles_.clear();
 }
 
 MsgAnswer ScriptedToolkit::ShowMessageBox(const MessageBoxRequest& request) {
     boxes_.push_back(request);
-    events_.push_back("box: " + request.Title);
     if (request.Buttons == MsgButtons::OkOnly) return MsgAnswer::Ok;
     if (answers_.empty()) {
         unexpected_.push_back("unanswered question: " + request.Text);
@@ -43,7 +41,6 @@ FileChoice ScriptedToolkit::ShowFileDialog(const FileDialogRequest& request) {
 bool ScriptedToolkit::ShowModal(ModalForm& form) {
     form.Prepare();
     formsShown_.push_back(form.windowTitle().toStdString());
-    events_.push_back("form: " + formsShown_.back());
     if (forms_.empty()) {
         unexpected_.push_back("unscripted form: " + formsShown_.back());
         form.reject();
@@ -57,12 +54,10 @@ bool ScriptedToolkit::ShowModal(ModalForm& form) {
 
 void ScriptedToolkit::ClearClipboard() {
     clipboard_.clear();
-    events_.push_back("clear clipboard");
 }
 
 void ScriptedToolkit::SetClipboardText(std::string_view text) {
     clipboard_ = std::string(text);
-    events_.push_back("set clipboard: " + clipboard_);
 }
 
 void ScriptedToolkit::DoEvents() {
@@ -72,7 +67,6 @@ void ScriptedToolkit::DoEvents() {
 
 void ScriptedToolkit::SetBusyPointer(bool busy) {
     busyDepth_ += busy ? 1 : -1;
-    if (busy) ++busyCount_;
 }
 
 void ScriptedToolkit::CentreOnScreen(QWidget&) {}
@@ -84,12 +78,10 @@ bool ScriptedToolkit::OpenInTextEditor(const std::string& path) {
 
 void ScriptedToolkit::OpenWebPage(const std::string& address) {
     webPages_.push_back(address);
-    events_.push_back("web page: " + address);
 }
 
 bool ScriptedToolkit::ShowHelpFile(QWidget&, const std::string& path) {
     helpFiles_.push_back(path);
-    events_.push_back("help file: " + path);
     return !helpViewerFails_;
 }
 

@@ -39,10 +39,6 @@ public:
     const std::vector<std::string>& Unexpected() const { return unexpected_; }
     // The files given to the text editor, in order.
     const std::vector<std::string>& EditorFiles() const { return editorFiles_; }
-    // Message boxes, modal forms, clipboard changes, web pages and help files
-    // in the order they came: "box: TITLE", "form: CAPTION", "clear
-    // clipboard", "set clipboard: TEXT", "web page: ADDRESS", "help file: PATH".
-    const std::vector<std::string>& Events() const { return events_; }
     // The addresses given to the web browser, as the windows passed them.
     const std::vector<std::string>& WebPages() const { return webPages_; }
     // The help files given to the help viewer; SetHelpViewerFails makes the
@@ -52,7 +48,6 @@ public:
     // Whether every queued answer, file and form action was used.
     bool ScriptUsed() const { return answers_.empty() && files_.empty() && forms_.empty(); }
     int BusyDepth() const { return busyDepth_; }
-    int BusyCount() const { return busyCount_; }
     void ForgetRecords();
 
     std::string ClipboardText() override { return clipboard_; }
@@ -79,14 +74,12 @@ private:
     std::vector<std::string> formsShown_;
     std::vector<std::string> unexpected_;
     std::vector<std::string> editorFiles_;
-    std::vector<std::string> events_;
     std::vector<std::string> webPages_;
     std::vector<std::string> helpFiles_;
     bool helpViewerFails_ = false;
     std::function<void()> doEventsHook_;
     std::string clipboard_;
     int busyDepth_ = 0;
-    int busyCount_ = 0;
 };
 
 }  // namespace tw
