@@ -38,8 +38,6 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {C, "4c1 8d1", "No name|125|4|5|0011", 2, kName + kTempo},
         {C, "4c1", "No name|125|4|5|0011", 0, kName + kTempo + kSeparator},
         {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""},
-        {K, "1,2,3", nullptr, 3, ""},
-        {K, "T:Tempo=125:1", nullptr, 0, kSeparator},
         {R, "S:d=3,o=5,b=125:c,d", nullptr, 2, kInvalid},
         {C, "S:Tempo=125:4c,4d1", nullptr, 2, kInvalid},
         {C, "S:Tempo=125:4c1,8c4", nullptr, 2, kInvalid}};
