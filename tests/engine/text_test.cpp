@@ -42,10 +42,7 @@ TEST(TextRules, RoundToInt32) {
         ExpectEngineError([&] { tw::RoundToInt32(bad); }, Reason::OutOfRange);
 }
 
-TEST(TextRules, TrimLowerReplaceAndNotationWords) {
-    EXPECT_EQ(std::string(tw::TrimSpaces("  a b  ")) + std::string(tw::TrimSpaces("\ta\n")), "a b\ta\n");
-    EXPECT_EQ(tw::ToLowerAscii("ABC xyz #1 P\xC4"), "abc xyz #1 p\xC4");
-    EXPECT_EQ(tw::ReplaceAll("aaa", "aa", "b") + tw::ReplaceAll("1,2,", ",", ",,"), "ba1,,2,,");
+TEST(TextRules, NotationWordsMatchWithoutCase) {
     EXPECT_EQ(tw::NotationFromWord("KeyPresses"), Notation::Keypresses);
     EXPECT_EQ(tw::NotationFromWord("COMPOSER"), Notation::Composer);
     EXPECT_FALSE(tw::NotationFromWord("wav").has_value());

@@ -79,7 +79,6 @@ TEST_F(RingtoneListTest, StoreDeleteAndLoadWorkOnTheListFile) {
         {"[Foo]\r\nRTTTL=x\r\n", 'S', "FOO:d=8,o=6,b=90:d,e", true, Foo, "Foo;", ""},
         {Foo, 'L', "foo", true, "=", "Foo;", "FOO:d=8,o=6,b=90:d, e"},
         {Foo, 'D', "FOO", true, "", "", ""},
-        {"[A[1]]\r\nRTTTL=A[1]:d=4,o=5,b=125:c, e\r\n", 'L', "A[1]", true, "=", "A[1];", "A[1]:d=4,o=5,b=125:c, e"},
         {Hand, 'S', "y:d=4,o=5,b=125:e,f", true,
          "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n", "X;Y;", ""},
         {Foo, 'L', "B", false, "=", "Foo;", "No name:d=4,o=5,b=125:"},

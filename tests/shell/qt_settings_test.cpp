@@ -1,11 +1,10 @@
 // The QSettings store and the settings command, with the settings and data in
 // one temporary folder, set before the first QSettings is made (QSettings
-// reads XDG_CONFIG_HOME once) and removed after the last test.
+// reads XDG_CONFIG_HOME once).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,21 +22,11 @@ using tw::test::RunTunewright;
 
 constexpr tw::TwipSize Screen{28800, 16200};
 
-class PrivateSettingsFolder : public ::testing::Environment {
-public:
-    void SetUp() override {
-        folder_ = std::make_unique<tw::test::TempDir>();
-        ::setenv("XDG_CONFIG_HOME", (folder_->path() / "config").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (folder_->path() / "data").c_str(), 1);
-        ::setenv("TUNEWRIGHT_HOME", (folder_->path() / "home").c_str(), 1);
-    }
-    void TearDown() override { folder_.reset(); }
-
-private:
-    std::unique_ptr<tw::test::TempDir> folder_;
-};
-
-::testing::Environment* const privateSettingsFolder = ::testing::AddGlobalTestEnvironment(new PrivateSettingsFolder);
+// Removed with all it holds when the test program ends.
+const tw::test::TempDir folder;
+[[maybe_unused]] const bool pointed = ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1) +
+                         ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1) +
+                         ::setenv("TUNEWRIGHT_HOME", (folder / "home").c_str(), 1) == 0;
 
 std::filesystem::path ConfigFile() {
     return std::filesystem::path(::getenv("XDG_CONFIG_HOME")) / "Tunewright" / "Tunewright.conf";
@@ -80,13 +69,10 @@ TEST_F(QtSettingsTest, HandEditedValuesFallBackOneByOne) {
     tw::test::WriteBytes(ConfigFile(), "[Settings]\nOutputSep=\" | \"\nTop=abc\nLeft=1500\nWidth=11000,5\nFromFile=true\n"
                                       "SourceType=1\nShowType=9\nCurrentList=Gone\nMaximized=1\n");
     const tw::SettingsReading reading = Start();
-    SavedSettings expected = tw::DefaultSettings(Screen);
-    expected.Left = 1500;
-    expected.FromFile.reset();
-    expected.SourceType = 1;
-    expected.OutputSep = " | ";  // quoted, and one the dialog does not offer
-    expected.CurrentList = "Gone";
-    EXPECT_EQ(reading.Settings, expected);  // an unquoted comma makes the width a list of texts
+    // Quoted, and one the dialog does not offer; an unquoted comma makes the width a list of texts.
+    const SavedSettings expected{.Top = (16200 - 6840) / 2.0F, .Left = 1500, .SourceType = 1, .FromFile = std::nullopt,
+                                 .OutputSep = " | ", .CurrentList = "Gone"};
+    EXPECT_EQ(reading.Settings, expected);
     EXPECT_EQ(reading.Problems.size(), 5U);
 }
 

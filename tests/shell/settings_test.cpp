@@ -21,17 +21,15 @@ using tw::SettingsReading;
 
 constexpr tw::TwipSize Screen{28800, 16200};  // 1920 x 1080 pixels
 
-// A store that records every write and refuses those of one key.
+// A store that records every write and refuses those of CurrentList.
 class FaultyStore final : public tw::SettingsStore {
 public:
     std::optional<std::string> Setting(std::string_view) const override { return std::nullopt; }
     void SaveSetting(std::string_view key, std::string_view value) override {
-        if (key == unwritable) throw tw::SettingsError("the store is read-only");
+        if (key == "CurrentList") throw tw::SettingsError("the store is read-only");
         writes.emplace_back(key, value);
     }
     void DeleteSettings() override {}
-
-    std::string unwritable;
     std::vector<std::pair<std::string, std::string>> writes;
 };
 
@@ -64,13 +62,11 @@ TEST(SavedSettings, FirstStartGivesTheDesignWindowCentredByItsDesignSize) {
     EXPECT_TRUE(reading.Problems.empty());
     EXPECT_EQ(reading.Defaulted.size(), std::size(tw::AllSettingKeys));
     // After the About box the ringtone folder is the home folder; "/" stands for the root and a missing home.
-    EXPECT_EQ(tw::FirstRunRingToneDirectory("/home/ann/"), "/home/ann");
-    EXPECT_EQ(tw::FirstRunRingToneDirectory(""), "/");
+    EXPECT_EQ(tw::FirstRunRingToneDirectory("/home/ann/") + "|" + tw::FirstRunRingToneDirectory(""), "/home/ann|/");
 }
 
 TEST(SavedSettings, ShutdownWritesInItsOrderSkippingWhatFails) {
     FaultyStore store;
-    store.unwritable = "CurrentList";
     // ShowType 7 is written as 2, options left as they were as False; only the separator dialog writes OutputSep.
     const SavedSettings s{.RingToneDirectory = "/tmp/", .SourceType = 2, .FromFile = std::nullopt, .ShowType = 7,
                           .OutputSep = "|"};
@@ -87,11 +83,10 @@ TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
         {"Maximized", "1"},   {"Maximized", "yes"},  {"SourceType", "3"},    {"ShowType", "2.6"},  {"OutputSep", ""},
         {"OutputSep", ";"},   {"OutputSep", ", :"},  {"OutputSep", ",\r"},   {"CurrentList", "  "},
         {"CurrentList", "a/b"}, {"CurrentList", "MENU"}};
-    const SavedSettings defaults = tw::DefaultSettings(Screen);
     for (const auto& [key, text] : cases) {
         SCOPED_TRACE(std::string(key) + "='" + text + "'");
         const SettingsReading reading = ReadWith({{"SourceType", "1"}, {"RingToneDirectory", "/srv"}, {key, text}});
-        SavedSettings expected = defaults;
+        SavedSettings expected = tw::DefaultSettings(Screen);
         expected.SourceType = std::string(key) == "SourceType" ? 0 : 1;
         expected.RingToneDirectory = "/srv";
         EXPECT_EQ(reading.Settings, expected);
@@ -105,14 +100,10 @@ TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
     const SettingsReading lower = ReadWith({{"FromFile", "true"}});
     EXPECT_EQ(lower.Settings.FromFile, std::nullopt);
     EXPECT_EQ(lower.Problems.size(), 1U);
-}
-
-TEST(SavedSettings, UsableValuesOutsideTheDialogsChoicesAreKept) {
-    const SettingsReading reading = ReadWith({{"OutputSep", " / "}, {"ShowType", "1.5"}, {"CurrentList", "  Deleted  "}});
-    EXPECT_EQ(reading.Settings.OutputSep, " / ");
-    EXPECT_EQ(reading.Settings.ShowType, 2);              // halves to even
-    EXPECT_EQ(reading.Settings.CurrentList, "Deleted");  // trimmed; a list that has gone is kept
-    EXPECT_TRUE(reading.Problems.empty());
+    // Usable values outside the dialogs' choices are kept: ShowType halves to even, a list that has gone stays.
+    const SettingsReading kept = ReadWith({{"OutputSep", " / "}, {"ShowType", "1.5"}, {"CurrentList", "  Deleted  "}});
+    EXPECT_EQ(kept.Settings.OutputSep + std::to_string(kept.Settings.ShowType) + kept.Settings.CurrentList, " / 2Deleted");
+    EXPECT_TRUE(kept.Problems.empty());
 }
 
 TEST(SavedSettings, TheCurrentListIsSelectedOrTheFirstList) {
@@ -127,9 +118,8 @@ TEST(SeparatorChoice, TheDialogSelectsTheSeparatorInForceAndOkKeepsOneItDoesNotO
         {" ", 0U}, {", ", 1U}, {",", 2U}, {"|", std::nullopt}, {" ,", std::nullopt}, {"{space}", std::nullopt}};
     for (const auto& [separator, entry] : selected)
         EXPECT_EQ(tw::SelectedSeparatorChoice(separator), entry) << "'" << separator << "'";
-    EXPECT_EQ(tw::SeparatorAfterOk(0, ", "), " ");
-    EXPECT_EQ(tw::SeparatorAfterOk(2, " "), ",");
-    EXPECT_EQ(tw::SeparatorAfterOk(3, " / "), " / ");
+    EXPECT_EQ(tw::SeparatorAfterOk(0, ", ") + "|" + tw::SeparatorAfterOk(2, " ") + "|" + tw::SeparatorAfterOk(3, " / "),
+              " |,| / ");
 }
 
 }  // namespace

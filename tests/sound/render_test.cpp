@@ -62,14 +62,9 @@ TEST(RenderFunction, PlayOnlyPlaysSaveOnlySavesKeepingPermissionsAndOtherWordsDo
     ExpectSoundError([&] { tw::WAV(Short, "SAVE", folder / "missing" / "x.wav", player); }, Reason::WriteFailed);
 }
 
-// 16 whole notes of 240 s at tempo 1: 64 minutes.
-std::string Sixteen(const std::string& note) {
-    std::string notes = "T:Tempo=1:" + note;
-    for (int i = 1; i < 16; ++i) notes += " " + note;
-    return notes;
-}
-
 TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
+    std::string sixteen = "T:Tempo=1:1-";  // 16 whole notes of 240 s at tempo 1: 64 minutes
+    for (int i = 1; i < 16; ++i) sixteen += " 1-";
     const std::tuple<std::string, Reason, std::string> cases[] = {  // composer text, reason, message
         {"T:Tempo=0:", Reason::BadTempo, "the tempo must be above 0, not 0"},
         {"T:Tempo=-60:4- 4-", Reason::BadTempo, "the tempo must be above 0, not -60"},
@@ -79,7 +74,7 @@ TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
         // At tempo 32767 a quarter c still makes one cycle, a 32nd none.
         {"T:Tempo=32767:4c1 32c1", Reason::TooShort,
          "note 2: a tone of 523 Hz lasting 0.000228889 s is too short to sound"},
-        {Sixteen("1-"), Reason::TooLong, "the sound is too long"}};
+        {sixteen, Reason::TooLong, "the sound is too long"}};
     TempDir folder;
     const std::string path = folder / "tone.wav";
     tw::test::WriteBytes(path, "old");
