@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "../expect_error.h"
 #include "cnote.h"
 #include "cnotes.h"
 #include "engine_error.h"
@@ -18,17 +19,9 @@ namespace twtest {
 using Reason = tw::EngineError::Reason;
 using tw::Notation;
 
-// Expects `fn` to throw an EngineError for `reason`; gives the error's text.
 template <class Fn>
 std::string ExpectEngineError(Fn&& fn, Reason reason) {
-    try {
-        fn();
-        ADD_FAILURE() << "expected an EngineError, nothing was thrown";
-    } catch (const tw::EngineError& e) {
-        EXPECT_EQ(e.reason(), reason) << "message: " << e.what();
-        return e.what();
-    }
-    return {};
+    return tw::test::ExpectError<tw::EngineError>(fn, reason);
 }
 
 // The nine note fields, "|" between them: RTTTL and composer duration, RTTTL

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../expect_error.h"
 #include "list_error.h"
 #include "list_files.h"
 #include "list_test_support.h"
@@ -40,12 +41,7 @@ protected:
     }
     template <class Fn>
     void ExpectListError(Reason reason, Fn&& fn) {
-        try {
-            fn();
-            ADD_FAILURE() << "no ListError";
-        } catch (const tw::ListError& e) {
-            EXPECT_EQ(e.reason(), reason) << e.what();
-        }
+        tw::test::ExpectError<tw::ListError>(fn, reason);
     }
     // The export of the list, dated 2001-12-05 21:56:40.
     std::string Export(const tw::ExportChoices& choices) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../expect_error.h"
 #include "../lists/list_test_support.h"
 #include "sound_error.h"
 
@@ -28,13 +29,8 @@ inline std::uint32_t U32At(const Bytes& image, std::size_t at) {
 // Expects `fn` to throw a SoundError for `reason` and, when given, with `text`.
 template <class Fn>
 void ExpectSoundError(Fn&& fn, Reason reason, const std::string& text = {}) {
-    try {
-        fn();
-        ADD_FAILURE() << "expected a SoundError, nothing was thrown";
-    } catch (const tw::SoundError& e) {
-        EXPECT_EQ(e.reason(), reason) << "message: " << e.what();
-        if (!text.empty()) EXPECT_EQ(std::string(e.what()), text);
-    }
+    const std::string message = tw::test::ExpectError<tw::SoundError>(fn, reason);
+    if (!text.empty()) EXPECT_EQ(message, text);
 }
 
 }  // namespace twtest
