@@ -74,7 +74,7 @@ private:
         return text;
     }
 
-    tw::bench::ScratchDirectory directory_;
+    tw::test::TempDir directory_;
 };
 
 const Scratch& TheScratch() {

@@ -34,7 +34,7 @@ public:
     const std::filesystem::path& directory() const { return scratch_.path(); }
 
 private:
-    tw::bench::ScratchDirectory scratch_;
+    tw::test::TempDir scratch_;
 };
 
 const BigList& TheList() {

@@ -1,12 +1,10 @@
 #pragma once
 
-// What the benchmarks share: one ringtone text of any length, and a scratch
-// folder that is removed at exit.
-#include <stdlib.h>
-
-#include <cstdlib>
-#include <filesystem>
+// What the benchmarks share: one ringtone text of any length, and the
+// tests' temporary folder, removed with all it holds at exit.
 #include <string>
+
+#include "../tests/lists/list_test_support.h"
 
 namespace tw::bench {
 
@@ -21,24 +19,5 @@ inline std::string BenchRtttl(std::size_t count) {
     }
     return text;
 }
-
-class ScratchDirectory {
-public:
-    ScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tw-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 }  // namespace tw::bench
