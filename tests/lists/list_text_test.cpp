@@ -89,7 +89,6 @@ TEST(ProgramDirectory, TunewrightHomeThenXdgDataHomeThenHome) {
         {{{"TUNEWRIGHT_HOME", "/portable/tw"}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/me"}}, "/portable/tw"},
         {{{"TUNEWRIGHT_HOME", ""}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/me"}}, "/data/Tunewright"},
         {{{"XDG_DATA_HOME", "relative/data"}, {"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
-        {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/me"}}, "/home/me/.local/share/Tunewright"},
         {{{"TUNEWRIGHT_HOME", "tw"}}, std::filesystem::current_path() / "tw"},  // made absolute
     };
     for (const auto& c : cases) {
