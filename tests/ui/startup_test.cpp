@@ -35,19 +35,6 @@ std::string MenuText(const std::string& version) {
            "2=Advertise with us,contact\r\n";
 }
 
-// Both web menus' entries as "caption>page it opens", "-" for a separator line.
-std::string Entries(Harness& h) {
-    std::string all;
-    for (const char* menu : {"mnuMoreRingtonesH", "mnuMoreLinksH"})
-        for (QAction* entry : h.Find<QMenu>(menu)->actions()) {
-            h.toolkit.ForgetRecords();
-            entry->trigger();
-            all += (all.empty() ? "" : "|") + (entry->isSeparator() ? std::string("-") : entry->text().toStdString()) +
-                   (h.toolkit.WebPages().empty() ? "" : ">" + h.toolkit.WebPages().front());
-        }
-    return all;
-}
-
 bool Loading(Harness& h) {
     return h.Find<QMenu>("mnuMoreRingtonesH")->actions().front()->text() +
                h.Find<QMenu>("mnuMoreLinksH")->actions().front()->text() ==
@@ -123,8 +110,16 @@ private slots:
         QTRY_VERIFY(!Loading(h));
         QVERIFY(h.Boxes().rfind("New Version Available!|question|yesno|", 0) == 0);
         QCOMPARE(h.toolkit.WebPages(), std::vector<std::string>{s.server.BaseUrl() + "download.html"});
-        QCOMPARE(Entries(h), "Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5|"
-                             "Phones>https://links.test/|-|Advertise with us>" + s.server.BaseUrl() + "advertise.html");
+        std::string entries;  // both menus' entries as "caption>page it opens", "-" for a separator line
+        for (const char* menu : {"mnuMoreRingtonesH", "mnuMoreLinksH"})
+            for (QAction* entry : h.Find<QMenu>(menu)->actions()) {
+                h.toolkit.ForgetRecords();
+                entry->trigger();
+                entries += (entries.empty() ? "" : "|") + (entry->isSeparator() ? "-" : entry->text().toStdString()) +
+                           (h.toolkit.WebPages().empty() ? "" : ">" + h.toolkit.WebPages().front());
+            }
+        QCOMPARE(entries, "Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5|"
+                           "Phones>https://links.test/|-|Advertise with us>" + s.server.BaseUrl() + "advertise.html");
         QCOMPARE(test::ReadBytes(h.home / "menu.dat"), MenuText("3.4") + "\r\n");
         h.toolkit.ForgetRecords();
         h.Answer(false);
