@@ -135,8 +135,7 @@ private slots:
         Harness& h = s.h;
         QTRY_COMPARE(s.server.Requests(), 1);
         h.Do("mnuHelpCheckLatest");  // ignored
-        QVERIFY(h.toolkit.BusyDepth() == 0 && h.fetcher->Busy());
-        QVERIFY(h.window->close() && !h.fetcher->Busy());
+        QVERIFY(h.toolkit.BusyDepth() == 0 && h.fetcher->Busy() && h.window->close() && !h.fetcher->Busy());
         QVERIFY(Loading(h) && s.server.Requests() == 1 && h.toolkit.Boxes().empty());
     }
 
