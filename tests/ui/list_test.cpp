@@ -173,8 +173,7 @@ private slots:
             closedAny = closedAny || !busy->isVisible();
         });
         b.h.Do("mnuFileBatchWAV");
-        QVERIFY(!closedAny && b.h.window->isVisible() && BusyWindow() == nullptr);
-        QCOMPARE(test::FilesIn(b.tones).size(), std::size_t{2});
+        QVERIFY(!closedAny && b.h.window->isVisible() && BusyWindow() == nullptr && test::FilesIn(b.tones).size() == 2);
         QVERIFY(b.h.window->close());
     }
 };
