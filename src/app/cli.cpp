@@ -106,7 +106,7 @@ std::string NoteJson(const CNote& note) {
     std::string frequency = "null";
     std::string length = "null";
     try {
-        frequency = std::to_string(note.SoundFrequency());
+        frequency = JsonNumber(note.SoundFrequency());
     } catch (const std::exception&) {
     }
     try {
@@ -115,7 +115,8 @@ std::string NoteJson(const CNote& note) {
     }
     return "{\"rtttl\": " + JsonString(note.RTTTLText()) + ", \"composer\": " + JsonString(note.ComposerText()) +
            ", \"keypresses\": " + JsonString(note.Keypresses()) + ", \"frequency_hz\": " + frequency +
-           ", \"length\": " + length + "}";
+           ", \"length\": " + length +
+           (note.Problem().empty() ? std::string() : ", \"problem\": " + JsonString(note.Problem())) + "}";
 }
 
 int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -125,7 +126,7 @@ int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& 
     ReadRingtone(options, in, notes);
 
     std::string errors;
-    for (const std::string_view problem : notes.ErrorLines()) errors += (errors.empty() ? "" : ", ") + JsonString(problem);
+    for (const std::string& problem : notes.ErrorLines()) errors += (errors.empty() ? "" : ", ") + JsonString(problem);
 
     std::string json = "{\n  \"name\": " + JsonString(notes.Name()) + ",\n  \"tempo\": " + JsonString(notes.Tempo()) +
                        ",\n  \"default_duration\": " + JsonString(notes.DefaultDuration()) +

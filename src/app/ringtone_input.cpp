@@ -52,8 +52,8 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
 }
 
 int ReportProblems(const CNotes& notes, std::ostream& err) {
-    const std::vector<std::string_view> lines = notes.ErrorLines();
-    for (const std::string_view line : lines) err << line << '\n';
+    const std::vector<std::string> lines = notes.ErrorLines();
+    for (const std::string& line : lines) err << line << '\n';
     return lines.empty() ? ExitClean : ExitProblems;
 }
 

@@ -39,12 +39,13 @@ void CNote::SetComposerNote(std::string sNewNote) {
 
 void CNote::SetSharp(std::string sNewSharp) { sharp_ = sNewSharp == "#" ? "#" : ""; }
 
-// Both dot setters behave alike: a pause keeps its composer dot as it was,
-// since the composer has no dotted pause key.
+// Both dot setters behave alike. A dotted pause keeps its dot in both
+// notations, so that it lasts as long as written; the keypresses have no
+// dotted pause and leave the dot out.
 void CNote::SetRTTTLDotted(std::string sNewDotted) {
     if (sNewDotted == ".") {
         rtttlDotted_ = ".";
-        if (composerNote_ != "-") composerDotted_ = ".";
+        composerDotted_ = ".";
     } else {
         rtttlDotted_.clear();
         composerDotted_.clear();
@@ -53,21 +54,24 @@ void CNote::SetRTTTLDotted(std::string sNewDotted) {
 
 void CNote::SetComposerDotted(std::string sNewDotted) { SetRTTTLDotted(std::move(sNewDotted)); }
 
+// The note keeps the octave it is written in; the composer gets the nearest
+// of its three octaves, which the reader reports when it is not the same.
 void CNote::SetRTTTLOctave(std::string sNewOctave) {
     if (rtttlNote_ != "p") {
-        if (IsNumeric(sNewOctave) && sNewOctave != state_->DefaultOctave) {
-            composerOctave_ = ConvertOctave(sNewOctave);
-            rtttlOctave_ = std::move(sNewOctave);
-        } else {
-            composerOctave_ = ConvertOctave(state_->DefaultOctave);
-            rtttlOctave_.clear();
-        }
+        const bool own = IsNumeric(sNewOctave) && sNewOctave != state_->DefaultOctave;
+        const std::string& octave = own ? sNewOctave : state_->DefaultOctave;
+        std::string composer = NearestComposerOctave(octave);
+        pitchOctave_ = IsNumeric(octave) ? std::optional<std::int32_t>(ToInt32(octave)) : std::nullopt;
+        composerOctave_ = std::move(composer);
+        if (own) rtttlOctave_ = std::move(sNewOctave);
+        else rtttlOctave_.clear();
     }
     BuildKeypresses();
 }
 
 void CNote::SetComposerOctave(std::string sNewOctave) {
     composerOctave_ = std::move(sNewOctave);
+    pitchOctave_.reset();
     if (IsNumeric(composerOctave_)) {
         std::string rtttl = ConvertOctave(composerOctave_);
         rtttlOctave_ = rtttl == state_->DefaultOctave ? std::string{} : std::move(rtttl);
@@ -77,20 +81,21 @@ void CNote::SetComposerOctave(std::string sNewOctave) {
     BuildKeypresses();
 }
 
-std::int32_t CNote::SoundFrequency() const {
+double CNote::SoundFrequency() const {
     const std::string letter = ToLowerAscii(composerNote_);
     const bool sharp = sharp_ == "#";
-    std::int32_t base = 0;
+    double base = 0;
     if (letter == "c") base = sharp ? 554 : 523;
     else if (letter == "d") base = sharp ? 622 : 587;
-    else if (letter == "e") base = 659;
+    else if (letter == "e") base = sharp ? 698 : 659;
     else if (letter == "f") base = sharp ? 740 : 698;
     else if (letter == "g") base = sharp ? 831 : 784;
     else if (letter == "a") base = sharp ? 932 : 880;
-    else if (letter == "b") base = 988;
+    else if (letter == "b") base = sharp ? 1046 : 988;
     if (base == 0) return 0;
-    const std::int32_t octave = ToInt32(composerOctave_);
-    return RoundToInt32(base * std::pow(2.0, static_cast<double>(octave) - 1.0));
+    // Composer octave 1 is RTTTL octave 5.
+    const double octave = pitchOctave_ ? *pitchOctave_ - 4.0 : ToInt32(composerOctave_);
+    return base * std::pow(2.0, octave - 1.0);
 }
 
 double CNote::SoundDuration() const {
@@ -128,5 +133,17 @@ void CNote::BuildKeypresses() {
     state.LastKeyOctave = composerOctave_;
 }
 
+void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {
+    if (problem_.empty()) problemToken_ = token;
+    else problem_ += "; ";
+    problem_ += reason;
+    misread_ = misread_ || misread;
+}
+
+void CNote::ClearProblems() {
+    misread_ = false;
+    problem_.clear();
+    problemToken_.clear();
+}
 
 }  // namespace tw

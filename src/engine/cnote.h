@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,8 +49,13 @@ public:
     void SetComposerOctave(std::string sNewOctave);
     void SetKeypresses(std::string sNewKeys) { keypresses_ = std::move(sNewKeys); }
 
-    // Pitch in whole hertz; 0 for a pause or an unknown letter.
-    std::int32_t SoundFrequency() const;
+    // Pitch in hertz: the composer's whole-hertz pitches of its first octave
+    // (c 523, a 880) doubled or halved per octave, so every octave of the
+    // handset sounds in whole hertz and the others within a cent or two of
+    // equal temperament. A sharp e sounds as f, a sharp b as the c above.
+    // 0 for a pause or an unknown letter. An RTTTL note sounds in the octave
+    // it was written in, a composer note in its composer octave.
+    double SoundFrequency() const;
     // Length as a fraction of a whole note; a dot adds half the note's length.
     double SoundDuration() const;
 
@@ -57,14 +63,24 @@ public:
     std::string RTTTLText() const;
     std::string ComposerText() const;
 
-    // True when the last token reader finished without a failure but lost or
-    // misread part of the token (an octave text that is no octave, a duration
-    // the handset does not have, a composer octave outside 1 to 3).
+    // True when the last token reader could not read the token wholly as a
+    // note (no note at all, a composer duration or octave the composer lacks).
     bool Misread() const { return misread_; }
+    // What is wrong with the note as read, for the ringtone's report: empty
+    // when nothing is; otherwise why it is no note, or why the handset or the
+    // sound cannot take it as written ("below the composer's octaves").
+    const std::string& Problem() const { return problem_; }
+    // The token the note was read from, kept only when it has a problem.
+    const std::string& ProblemToken() const { return problemToken_; }
+    // Adds a problem of the note read from `token`; a misread also makes the
+    // ringtone's notes invalid.
+    void AddProblem(std::string_view token, std::string_view reason, bool misread);
 
 private:
     void BuildKeypresses();
     void ApplyKeypress(char key);
+    void ReadRTTTLLeniently(std::string_view token);
+    void ClearProblems();
 
     std::shared_ptr<NoteState> state_;
     std::string rtttlDuration_;
@@ -77,7 +93,15 @@ private:
     std::string rtttlOctave_;
     std::string composerOctave_;
     std::string keypresses_;
+    // The octave, in RTTTL numbering, that an RTTTL note sounds in; unset for
+    // notes whose octave comes from the composer's numbering.
+    std::optional<std::int32_t> pitchOctave_;
     bool misread_ = false;
+    std::string problem_;
+    std::string problemToken_;
 };
+
+// The highest pitch the program's sound (8000 samples a second) can carry.
+inline constexpr double HighestSoundFrequency = 4000.0;
 
 }  // namespace tw

@@ -58,10 +58,16 @@ void CNotes::SetFull_Keypresses(std::string_view sTextIn) {
 }
 
 // Header first (name, then d= and o= for RTTTL, then the tempo), the notes
-// after it. Composer and keypress texts keep the defaults d=4 and o=5.
+// after it. Composer and keypress texts keep the defaults d=4 and o=5. An
+// RTTTL text with a control section ("name:d=8,b=90:") reads it in any
+// order; one without is read as the other notations' headers are.
 void CNotes::ReadWhole(std::string_view text, Notation notation) {
     Clear();
     std::string t = CleanRingtoneText(text);
+    if (notation == Notation::RTTTL && ReadControlSection(t)) {
+        ReadNotes(t, notation);
+        return;
+    }
     name_ = ParseName(t);
     if (notation == Notation::RTTTL) {
         state_->DefaultDuration = ParseDefaultDuration(t);
@@ -100,11 +106,35 @@ std::string CNotes::Only(Notation notation) const { return WriteNotes(notation);
 // cleaned text. Keypresses are completed by reading the ringtone again from
 // its own composer text, which fills the RTTTL fields and fresh keypresses.
 void CNotes::ReadNotes(std::string_view text, Notation notation) {
+    if (notation == Notation::RTTTL) return ReadRTTTLNotes(text);
     inputSeparator_ = FindSeparator(text);
     if (!separatorFound_) return;
     notesValid_ = true;
     AddNotes(CleanRingtoneText(text), notation);
     if (notation == Notation::Keypresses) ReadWhole(Full_Composer(), Notation::Composer);
+}
+
+// RTTTL notes as published: blanks and line breaks anywhere (between notes
+// only where a space is the separator), any number of separators after the
+// last note, and a ringtone of one note, which needs no separator.
+void CNotes::ReadRTTTLNotes(std::string_view text) {
+    std::string notes;
+    notes.reserve(text.size());
+    for (char c : text)
+        if (c == '\t' || c == '\v' || c == '\f') notes += ' ';
+        else if (c != '\r' && c != '\n') notes += c;
+    inputSeparator_ = FindSeparator(notes);
+    if (inputSeparator_ != " ") std::erase(notes, ' ');
+    if (separatorFound_)
+        while (notes.size() >= inputSeparator_.size() && notes.ends_with(inputSeparator_))
+            notes.resize(notes.size() - inputSeparator_.size());
+    if (TrimSpaces(notes).empty()) {
+        separatorFound_ = false;
+        return;
+    }
+    separatorFound_ = true;
+    notesValid_ = true;
+    AddNotes(notes, Notation::RTTTL);
 }
 
 std::string CNotes::FindSeparator(std::string_view text) {
@@ -133,6 +163,7 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
             }
             if (note.Misread()) notesValid_ = false;
         } catch (const EngineError&) {
+            if (!note.Misread()) note.AddProblem(token, "not a note", true);
             notesValid_ = false;
         }
         if (p == std::string_view::npos) break;

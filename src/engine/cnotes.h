@@ -62,8 +62,10 @@ public:
     // The problems of the last read as one text, each message ending in CR LF;
     // empty when there is nothing to report.
     std::string ErrorMessage() const;
-    // The same problems, one message each.
-    std::vector<std::string_view> ErrorLines() const;
+    // The same problems, one message each: the messages about the whole
+    // ringtone first, then one line for each note with a problem
+    // ("note 12, 16b4: below the composer's octaves").
+    std::vector<std::string> ErrorLines() const;
 
     bool NameFound() const { return nameFound_; }
     bool DurationFound() const { return durationFound_; }
@@ -84,6 +86,8 @@ public:
 private:
     void ReadWhole(std::string_view text, Notation notation);
     void ReadNotes(std::string_view text, Notation notation);
+    void ReadRTTTLNotes(std::string_view text);
+    bool ReadControlSection(std::string& t);
     std::string WriteNotes(Notation notation) const;
     std::string ParseName(std::string& t);
     std::string ParseDefaultDuration(std::string& t);

@@ -29,6 +29,12 @@ std::string ConvertOctave(std::string_view octave) {
     return {};
 }
 
+std::string NearestComposerOctave(std::string_view rtttlOctave) {
+    if (!IsNumeric(rtttlOctave)) return {};
+    const std::int32_t octave = ToInt32(rtttlOctave);
+    return std::to_string(octave < 5 ? 1 : octave > 7 ? 3 : octave - 4);
+}
+
 std::string NoteKey(std::string_view letter) {
     const std::string lower = ToLowerAscii(letter);
     if (lower == "c") return "1";

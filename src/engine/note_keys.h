@@ -15,6 +15,11 @@ namespace tw {
 // gives the empty text.
 std::string ConvertOctave(std::string_view octave);
 
+// The composer octave nearest to an RTTTL octave text: "5", "6", "7" give
+// "1", "2", "3"; lower octaves give "1" and higher ones "3". A text that is not
+// numeric gives the empty text.
+std::string NearestComposerOctave(std::string_view rtttlOctave);
+
 // The key of a note letter (any case) or "-" for a pause; "" for anything else.
 std::string NoteKey(std::string_view letter);
 

@@ -1,5 +1,6 @@
 // The three token readers of CNote: one note token of RTTTL, composer or
 // keypress text read into the note's fields.
+#include <optional>
 #include <string>
 
 #include "cnote.h"
@@ -14,8 +15,6 @@ bool IsHandsetDuration(std::string_view d) {
 }
 
 bool IsHandsetOctave(std::string_view o) { return o == "1" || o == "2" || o == "3"; }
-
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 // Takes up to n characters from the front of the token.
 std::string Take(std::string_view& token, std::size_t n) {
@@ -39,17 +38,94 @@ std::string Longer(const std::string& duration) {
     return duration == "1" ? "32" : std::to_string(ToInt16(duration) / 2);
 }
 
+// An RTTTL note as published: [duration] [sharp] letter [sharp] [.] [octave]
+// [.], where a sharp is "#" or "_" (one of them), the dot stands before or
+// after the octave (one of them), "h" is b and letters may be upper case.
+struct PublishedNote {
+    std::string_view duration;
+    char letter = 0;  // a-g or p, lower case
+    bool sharp = false;
+    bool dotted = false;
+    std::string_view octave;
+};
+
+std::string_view TakeDigits(std::string_view& text) {
+    std::size_t n = 0;
+    while (n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
+    const std::string_view digits = text.substr(0, n);
+    text.remove_prefix(n);
+    return digits;
+}
+
+bool TakeSharp(std::string_view& text) { return TakeIf(text, '#') || TakeIf(text, '_'); }
+
+std::optional<PublishedNote> ReadPublishedNote(std::string_view token) {
+    PublishedNote note;
+    note.duration = TakeDigits(token);
+    const bool sharpBefore = TakeSharp(token);
+    if (token.empty()) return std::nullopt;
+    const char letter = LowerAscii(token.front());
+    if (letter == 'h') note.letter = 'b';
+    else if ((letter >= 'a' && letter <= 'g') || letter == 'p') note.letter = letter;
+    else return std::nullopt;
+    token.remove_prefix(1);
+    const bool sharpAfter = TakeSharp(token);
+    if (sharpBefore && sharpAfter) return std::nullopt;
+    note.sharp = sharpBefore || sharpAfter;
+    const bool dotBefore = TakeIf(token, '.');
+    note.octave = TakeDigits(token);
+    const bool dotAfter = TakeIf(token, '.');
+    if (!token.empty() || (dotBefore && dotAfter)) return std::nullopt;
+    note.dotted = dotBefore || dotAfter;
+    return note;
+}
+
 }  // namespace
 
-// [duration] letter [#] [.] [octave]; the dot may also follow the octave (8c6.).
+// Reads the note as published. A sharp e is written as f and a sharp b as the
+// c above, the names the handset knows. A token that is no note is read as
+// far as it goes and reported.
 void CNote::SetRTTTLBatch(std::string_view sNewNoteBatch) {
-    std::string_view rest = sNewNoteBatch;
-    misread_ = false;
+    ClearProblems();
+    const std::optional<PublishedNote> read = ReadPublishedNote(sNewNoteBatch);
+    if (!read) {
+        AddProblem(sNewNoteBatch, "not a note", true);
+        ReadRTTTLLeniently(sNewNoteBatch);
+        return;
+    }
+    char letter = read->letter;
+    bool sharp = read->sharp && letter != 'p';
+    std::string octave(read->octave);
+    if (sharp && (letter == 'e' || letter == 'b')) {
+        sharp = false;
+        if (letter == 'b') octave = std::to_string(ToInt32(octave.empty() ? state_->DefaultOctave : octave) + 1);
+        letter = letter == 'e' ? 'f' : 'c';
+    }
+    SetRTTTLDuration(std::string(read->duration));
+    SetRTTTLNote(std::string(1, letter));
+    if (sharp) SetSharp("#");
+    if (read->dotted) SetRTTTLDotted(".");
+    SetRTTTLOctave(std::move(octave));
+
+    const auto problem = [&](std::string_view reason, bool misread) { AddProblem(sNewNoteBatch, reason, misread); };
+    if (IsNumeric(composerDuration_) && ToInt32(composerDuration_) == 0)
+        problem("a duration of 0, which has no length", true);
+    else if (!IsHandsetDuration(composerDuration_))
+        problem("a duration the composer does not have", false);
+    if (pitchOctave_ && *pitchOctave_ < 5) problem("below the composer's octaves", false);
+    if (pitchOctave_ && *pitchOctave_ > 7) problem("above the composer's octaves", false);
+    if (SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
+}
+
+// [duration] letter [#] [.] [octave], the dot also after the octave (8c6.):
+// whatever the token holds, each part as far as it can be read.
+void CNote::ReadRTTTLLeniently(std::string_view token) {
+    std::string_view rest = token;
     std::size_t durationLength = 0;
     if (IsNumeric(rest.substr(0, 2))) durationLength = 2;
     else if (IsNumeric(rest.substr(0, 1))) durationLength = 1;
     SetRTTTLDuration(Take(rest, durationLength));
-    SetRTTTLNote(Take(rest, 1));
+    SetRTTTLNote(ToLowerAscii(Take(rest, 1)));
     if (TakeIf(rest, '#')) SetSharp("#");
     const bool dotFirst = TakeIf(rest, '.');
     if (dotFirst) SetRTTTLDotted(".");
@@ -62,14 +138,12 @@ void CNote::SetRTTTLBatch(std::string_view sNewNoteBatch) {
         }
     }
     SetRTTTLOctave(std::string(octave));
-    if (!IsBlank(octave) && !IsNumeric(octave)) misread_ = true;
-    if (!IsHandsetDuration(composerDuration_)) misread_ = true;
 }
 
 // duration [.] [#] letter octave; "-" is a pause.
 void CNote::SetComposerBatch(std::string_view sNewNoteBatch) {
     std::string_view rest = sNewNoteBatch;
-    misread_ = false;
+    ClearProblems();
     std::size_t durationLength = 0;
     const bool twoDigits = rest.size() < 2 || (rest[1] != '.' && rest[1] != '-');
     if (twoDigits && IsNumeric(rest.substr(0, 2))) durationLength = 2;
@@ -79,17 +153,18 @@ void CNote::SetComposerBatch(std::string_view sNewNoteBatch) {
     if (TakeIf(rest, '#')) SetSharp("#");
     SetComposerNote(Take(rest, 1));
     SetComposerOctave(std::string(rest));
-    if (!IsHandsetDuration(composerDuration_)) misread_ = true;
+    if (!IsHandsetDuration(composerDuration_))
+        AddProblem(sNewNoteBatch, "a duration the composer does not have", true);
     const bool pause = composerNote_ == "-";
     if (pause ? !(composerOctave_.empty() || IsHandsetOctave(composerOctave_)) : !IsHandsetOctave(composerOctave_))
-        misread_ = true;
+        AddProblem(sNewNoteBatch, "an octave the composer does not have", true);
 }
 
 // Replays the keys of one token on the composer's state. The fields are
 // written directly; the ringtone re-reads its composer text afterwards to
 // fill the RTTTL fields and fresh keypresses.
 void CNote::SetKeypressBatch(std::string_view sNewNoteBatch) {
-    misread_ = false;
+    ClearProblems();
     for (char key : sNewNoteBatch) ApplyKeypress(key);
 }
 

@@ -60,7 +60,7 @@ std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices
         ringtone.Clear();
         try {
             if (!CRingtoneList::LoadEntry(file, name, ringtone)) problems.push_back(name + ": no ringtone text is stored");
-            for (const std::string_view line : ringtone.ErrorLines()) problems.push_back(name + ": " + std::string(line));
+            for (const std::string& line : ringtone.ErrorLines()) problems.push_back(name + ": " + line);
         } catch (const EngineError& e) {
             problems.push_back(name + ": " + e.what());
         }

@@ -59,6 +59,9 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
         try {
             part.frequency = note.SoundFrequency();
             part.seconds = wholeNote * note.SoundDuration();
+            // A pitch above half the sample rate would sound as another,
+            // lower one; it is silence of its length instead.
+            if (part.frequency > sampleRate / 2.0) part.frequency = 0.0;
         } catch (const EngineError& e) {
             throw SoundError(Reason::BadNote, "note " + std::to_string(position) + ": " + e.what());
         }

@@ -26,8 +26,12 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
          "Tune:d=4,o=5,b=125:c,d,e\n", ""},
         {{"convert", "--from", "keypresses", "--to", "keypresses"}, "1 2 3", 0, "No name:Tempo=125:1, 2, 3\n", ""},
         {rtttl, "My tune:d=4,o=5,b=125:8c, 8d 8f", 1, "My tune:Tempo=125:8c1, 8d1\n",
-         "The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.\n"},
-        {rtttl, "Song:o=5,d=4,b=125:c", 2, "", "error: the ringtone header could not be read\n"},
+         "The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.\n"
+         "note 2, 8d8f: not a note\n"},
+        {{"convert", "--from", "rtttl", "--to", "rtttl"}, "bluejay:b=570,o=4,d=32:4b,p,4e5", 1,
+         "bluejay:d=32,o=4,b=570:4b, p, 4e5\n",
+         "Some notes cannot be entered on the handset as written.\nnote 1, 4b: below the composer's octaves\n"},
+        {rtttl, "Song:d=4,o=5,b=125 c,d", 2, "", "error: the ringtone header could not be read\n"},
         {{"convert", "--from", "rtttl", "--to", "composer", "-"}, "  \r\n ", 2, "", "error: no ringtone text\n"},
         {rtttl, std::string((1 << 20) + 1, 'c'), 2, "", "error: the ringtone text is too long\n"},
         {{"convert", "--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"}, "", tw::ExitNothingRead, "",
@@ -94,9 +98,15 @@ TEST(CliNotes, FailingMembersAreNullAndProblemsListed) {
     EXPECT_NE(run.out.find("\"errors\": [\"Ringtone name is invalid.\", \"The tempo is invalid.\", "
                            "\"The ringtone note format seems to be invalid."),
               std::string::npos);
-    run = RunTunewright({"notes", "--from", "rtttl"}, "A:d=4,o=5,b=125:c");
+    run = RunTunewright({"notes", "--from", "rtttl"}, "A:d=4,o=5,b=125:");
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.out.find("\"notes\": []\n}"), std::string::npos);
+    // A note with a problem says which; a pitch below the handset's is not a whole number.
+    run = RunTunewright({"notes", "--from", "rtttl"}, "A:d=4,o=4,b=125:c,c5");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.out.find("\"frequency_hz\": 261.5, \"length\": 0.25, \"problem\": \"below the composer's octaves\"}"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\"frequency_hz\": 523, \"length\": 0.25}"), std::string::npos);
 }
 
 }  // namespace

@@ -13,16 +13,30 @@ tw::CNote Composer(const char* token, std::shared_ptr<tw::NoteState> state = std
 }
 
 TEST(CNoteSound, PitchAndLengthOfComposerTokens) {
-    const std::tuple<const char*, std::int32_t, double> cases[] = {
+    const std::tuple<const char*, double, double> cases[] = {
         {"4c1", 523, 0.25},     {"4C1", 523, 0.25},       {"4c3", 2092, 0.25},     {"4#a2", 1864, 0.25},
-        {"4#g3", 3324, 0.25},   {"4#e1", 659, 0.25},      {"4#b2", 1976, 0.25},    {"4d2", 1174, 0.25},
+        {"4#g3", 3324, 0.25},   {"4#e1", 698, 0.25},      {"4#b2", 2092, 0.25},    {"4d2", 1174, 0.25},
         {"4-", 0, 0.25},        {"4-x", 0, 0.25},         {"4h1", 0, 0.25},        {"16c1", 523, 0.0625},
         {"4.c1", 523, 0.375},   {"32.c1", 523, 0.046875}, {"8.d1", 587, 0.1875},   {"4.-", 0, 0.375},
-        {"4c0", 262, 0.25},     {"4f-1", 174, 0.25},      {"1g1", 784, 1.0}};
+        {"4c0", 261.5, 0.25},   {"4f-1", 174.5, 0.25},    {"1g1", 784, 1.0}};
     for (const auto& [token, frequency, duration] : cases) {
         SCOPED_TRACE(token);
-        EXPECT_EQ(Composer(token).SoundFrequency(), frequency);
+        EXPECT_DOUBLE_EQ(Composer(token).SoundFrequency(), frequency);
         EXPECT_DOUBLE_EQ(Composer(token).SoundDuration(), duration);
+    }
+}
+
+// RTTTL notes sound in the octave they are written in, a4 being 440 Hz.
+TEST(CNoteSound, RTTTLNotesSoundAtTheirTruePitch) {
+    const std::tuple<const char*, double, double> cases[] = {
+        {"a4", 440, 0.25},   {"16b4", 494, 0.0625}, {"c4", 261.5, 0.25}, {"a#3", 233, 0.25},  {"16e.2", 82.375, 0.09375},
+        {"c8", 4184, 0.25},  {"b7", 3952, 0.25},    {"8p.", 0, 0.1875},  {"4e#5", 698, 0.25}, {"b#5", 1046, 0.25}};
+    for (const auto& [token, frequency, duration] : cases) {
+        SCOPED_TRACE(token);
+        tw::CNote note;
+        note.SetRTTTLBatch(token);
+        EXPECT_DOUBLE_EQ(note.SoundFrequency(), frequency);
+        EXPECT_DOUBLE_EQ(note.SoundDuration(), duration);
     }
 }
 
@@ -31,41 +45,49 @@ TEST(CNoteSound, FailsInsteadOfOverflowing) {
     ExpectEngineError([&] { note.SoundDuration(); }, Reason::DivisionByZero);
     note.SetComposerDuration("99999999999");
     ExpectEngineError([&] { note.SoundDuration(); }, Reason::OutOfRange);
-    ExpectEngineError([&] { Composer("4c40").SoundFrequency(); }, Reason::OutOfRange);
     ExpectEngineError([&] { Composer("4c99999"); }, Reason::OutOfRange);
-    tw::CNote pause;
-    pause.SetRTTTLBatch("8p.");
-    EXPECT_DOUBLE_EQ(pause.SoundDuration(), 0.125);
 }
 
-// One token read with the defaults d=4, o=5: its fields and, after a space, its keypresses.
+// One token read with the defaults d=4, o=5: its fields and, after a space,
+// its keypresses; what is reported about it, and whether it was misread.
 TEST(TokenRead, FillsEveryField) {
     constexpr Notation R = Notation::RTTTL, C = Notation::Composer;
+    const char* const below = "below the composer's octaves";
+    const char* const tooHigh = "above the composer's octaves; too high for the sound, plays as silence";
+    const char* const duration = "a duration the composer does not have";
     const struct {
         Notation notation;
-        const char *token, *fields;
+        const char *token, *fields, *problem;
         bool misread;
         const char *rtttl, *composer;
     } cases[] = {
-        {R, "16c#.6", "16|16|c|c|#|.|.|6|2 (hold 1)88*#", false, "16c#.6", "16.#c2"},
-        {R, "8p.", "8|8|p|-||.||| 08", false, "8p.", "8-"},
-        {R, "c", "|4|c|c|||||1 1", false, "c", "4c1"},
-        {R, "32a#7", "32|32|a|a|#|||7|3 6888**#", false, "32a#7", "32#a3"},
-        {R, "", "|4|||||||1 ", false, "", "41"},
-        {R, "8c5.", "8|8|c|c||.|.||1 (hold 1)8", false, "8c.", "8.c1"},
-        {R, "8c.#5", "8|8|c|c||.|.||1 (hold 1)8", true, "8c.", "8.c1"},
-        {R, "8d 8f", "8|8|d|d|||||1 28", true, "8d", "8d1"},
-        {R, "3c", "3|3|c|c|||||1 1", true, "3c", "3c1"},
-        {R, "64c", "64|64|c|c|||||1 1", true, "64c", "64c1"},
-        {C, "16.#f3", "16|16|f|f|#|.|.|7|3 (hold 4)88**#", false, "16f#.7", "16.#f3"},
-        {C, "4.-", "|4|p|-||.|.|| 0", false, "p.", "4.-"},
-        {C, "32c1", "32|32|c|c|||||1 1888", false, "32c", "32c1"},
-        {C, "4.#c2", "|4|c|c|#|.|.|6|2 (hold 1)*#", false, "c#.6", "4.#c2"},
-        {C, "4-2", "|4|p|-||||6|2 0", false, "p6", "4-2"},
-        {C, "4c9", "|4|c|c|||||9 1", true, "c", "4c9"},
-        {C, "4c01", "|4|c|c|||||01 1", true, "c", "4c01"},
-        {C, "4-5", "|4|p|-||||1|5 0", true, "p1", "4-5"},
-        {C, "3c1", "3|3|c|c|||||1 1", true, "3c", "3c1"},
+        {R, "16c#.6", "16|16|c|c|#|.|.|6|2 (hold 1)88*#", "", false, "16c#.6", "16.#c2"},
+        {R, "8p.", "8|8|p|-||.|.|| 08", "", false, "8p.", "8.-"},
+        {R, "c", "|4|c|c|||||1 1", "", false, "c", "4c1"},
+        {R, "32a#7", "32|32|a|a|#|||7|3 6888**#", "", false, "32a#7", "32#a3"},
+        {R, "8c5.", "8|8|c|c||.|.||1 (hold 1)8", "", false, "8c.", "8.c1"},
+        {R, "16#g4", "16|16|g|g|#|||4|1 588#", below, false, "16g#4", "16#g1"},
+        {R, "8A_", "8|8|a|a|#||||1 68#", "", false, "8a#", "8#a1"},
+        {R, "H", "|4|b|b|||||1 7", "", false, "b", "4b1"},
+        {R, "8P", "8|8|p|-||||| 08", "", false, "8p", "8-"},
+        {R, "e#", "|4|f|f|||||1 4", "", false, "f", "4f1"},
+        {R, "b#6", "|4|c|c||||7|3 1**", "", false, "c7", "4c3"},
+        {R, "c8", "|4|c|c||||8|3 1**", tooHigh, false, "c8", "4c3"},
+        {R, "3c", "3|3|c|c|||||1 1", duration, false, "3c", "3c1"},
+        {R, "64c", "64|64|c|c|||||1 1", duration, false, "64c", "64c1"},
+        {R, "", "|4|||||||1 ", "not a note", true, "", "41"},
+        {R, "8c.#5", "8|8|c|c||.|.||1 (hold 1)8", "not a note", true, "8c.", "8.c1"},
+        {R, "8d 8f", "8|8|d|d|||||1 28", "not a note", true, "8d", "8d1"},
+        {R, "0c", "0|0|c|c|||||1 1", "a duration of 0, which has no length", true, "0c", "0c1"},
+        {C, "16.#f3", "16|16|f|f|#|.|.|7|3 (hold 4)88**#", "", false, "16f#.7", "16.#f3"},
+        {C, "4.-", "|4|p|-||.|.|| 0", "", false, "p.", "4.-"},
+        {C, "32c1", "32|32|c|c|||||1 1888", "", false, "32c", "32c1"},
+        {C, "4.#c2", "|4|c|c|#|.|.|6|2 (hold 1)*#", "", false, "c#.6", "4.#c2"},
+        {C, "4-2", "|4|p|-||||6|2 0", "", false, "p6", "4-2"},
+        {C, "4c9", "|4|c|c|||||9 1", "an octave the composer does not have", true, "c", "4c9"},
+        {C, "4c01", "|4|c|c|||||01 1", "an octave the composer does not have", true, "c", "4c01"},
+        {C, "4-5", "|4|p|-||||1|5 0", "an octave the composer does not have", true, "p1", "4-5"},
+        {C, "3c1", "3|3|c|c|||||1 1", duration, true, "3c", "3c1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.token);
@@ -73,23 +95,34 @@ TEST(TokenRead, FillsEveryField) {
         if (c.notation == R) n.SetRTTTLBatch(c.token);
         else n.SetComposerBatch(c.token);
         EXPECT_EQ(Fields(n) + " " + n.Keypresses(), c.fields);
+        EXPECT_EQ(n.Problem(), c.problem);
+        EXPECT_EQ(n.ProblemToken(), *c.problem ? c.token : "");
         EXPECT_EQ(n.Misread(), c.misread);
         EXPECT_EQ(n.RTTTLText() + "|" + n.ComposerText(), std::string(c.rtttl) + "|" + c.composer);
     }
 }
 
+// The default octave counts as the note's own: under o=4 a note without an
+// octave is below the composer's octaves and written back without one.
+TEST(TokenRead, OctavesOutsideTheComposersAreKeptAndReported) {
+    auto state = std::make_shared<tw::NoteState>();
+    state->DefaultOctave = "4";
+    tw::CNote fromDefault(state), written(state);
+    fromDefault.SetRTTTLBatch("a");
+    EXPECT_EQ(Fields(fromDefault) + " " + fromDefault.Problem(), "|4|a|a|||||1 below the composer's octaves");
+    EXPECT_DOUBLE_EQ(fromDefault.SoundFrequency(), 440);
+    written.SetRTTTLBatch("a5");
+    EXPECT_EQ(written.RTTTLText() + " " + written.Problem(), "a5 ");
+}
+
 TEST(TokenRead, FailingTokensKeepWhatWasRead) {
     auto state = std::make_shared<tw::NoteState>();
-    tw::CNote rtttl(state), composer(state), noDuration(state), fromDefault(state);
-    ExpectEngineError([&] { rtttl.SetRTTTLBatch("8g4"); }, Reason::InvalidOctave);
-    EXPECT_EQ(Fields(rtttl), "8|8|g|g|||||");
+    tw::CNote composer(state), noDuration(state);
     ExpectEngineError([&] { composer.SetComposerBatch("8c4"); }, Reason::InvalidOctave);
     EXPECT_EQ(Fields(composer), "8|8|c|c|||||4");
     ExpectEngineError([&] { Composer("4c", state); }, Reason::NotANumber);
     ExpectEngineError([&] { noDuration.SetComposerBatch("c1"); }, Reason::NotANumber);
     EXPECT_EQ(Fields(noDuration), "||c|c|||||1");
-    state->DefaultOctave = "4";
-    ExpectEngineError([&] { fromDefault.SetRTTTLBatch("c"); }, Reason::InvalidOctave);
 }
 
 TEST(KeypressToken, ReplaysKeysOnTheComposersState) {

@@ -13,7 +13,8 @@ const std::string kDuration = "RTTTL default duration invalid\r\n", kName = "Rin
                   kInvalid = "The ringtone note format seems to be invalid.  Check the ringtone matches the source "
                              "type in Box 1.\r\n",
                   kSeparator = "The note separator could not be found.  Normally a space, comma space, or just a "
-                               "comma is used to separate the actual notes in a ringtone.\r\n";
+                               "comma is used to separate the actual notes in a ringtone.\r\n",
+                  kBeyond = "Some notes cannot be entered on the handset as written.\r\n";
 
 // A whole ringtone read: its header as "name|tempo|duration|octave|" and the
 // four found flags (unchecked when null), the number of notes and the problems.
@@ -28,16 +29,24 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
     const ReadCase cases[] = {
         {R, "8c 8d", "No name|125|4|5|0000", 2, kDuration + kName + kTempo + kOctave},
         {R, ":d=4,o=5,b=125:8c 8d", "No name|125|4|5|1111", 2, ""},
-        {R, "Song:d= 8,o=6,b=100 :c,d", "Song|100 | 8|6|1111", 2, kInvalid},
-        {R, "Tempo Song:d=4,o=5,b=125:c", "No name|125|4|5|1111", 0, kSeparator},
-        {R, "Song:d=16,b=90:c,d", "Song|90|16|5|1110", 2, kOctave},
-        {R, "Song:o=5,b=125:c,d", "Song|125|4|5|1101", 2, kDuration},
+        {R, "Song:d= 8,o=6,b=100 :c,d", "Song|100|8|6|1111", 2, ""},
+        {R, "Tempo Song:d=4,o=5,b=125:c", "Tempo Song|125|4|5|1111", 1, ""},
+        {R, "Song:d=16,b=90:c,d", "Song|90|16|6|1111", 2, ""},
+        {R, "Song:o=5,b=125:c,d", "Song|125|4|5|1111", 2, ""},
+        {R, "Song:d=4:c d", "Song|63|4|6|1111", 2, ""},
+        {R, "T::c,d", "T|63|4|6|1111", 2, ""},
+        {R, "T:B=200 , o7,D=08,s=5,l=15:c", "T|200|8|7|1111", 1, ""},
+        {R, "T:d=x,o=,b=0:c", "T|0|4|6|1000", 1, kDuration + kTempo + kOctave},
+        {R, "Star Wars: Theme:d=8,b=90:c", "Star Wars: Theme|90|8|6|1111", 1, ""},
+        {R, "blue:b=570,o=4,d=32:4b,p", "blue|570|32|4|1111", 2, kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
+        {R, "S:d=3,o=5,b=125:c,8d", nullptr, 2, kBeyond + "note 1, c: a duration the composer does not have\r\n"},
+        {R, "a:b:c,d", "a|125|4|5|1000", 2, kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
         {C, "Song (Tempo 120) 4c1 8d1", "Song|120|4|5|1111", 2, ""},
         {C, "Song Tempo=120: 4c1", "Song|120|4|5|1111", 1, ""},
         {C, "  My Song  :Tempo=90:4c1,4d1", "My Song|90|4|5|1111", 2, ""},
         {C, "4c1", "No name|125|4|5|0011", 0, kName + kTempo + kSeparator},
-        {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""},
-        {R, "S:d=3,o=5,b=125:c,d", nullptr, 2, kInvalid}};
+        {C, "S:Tempo=90:4c1,3d1", nullptr, 2, kInvalid + "note 2, 3d1: a duration the composer does not have\r\n"},
+        {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""}};
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.text);
         auto notes = Ringtone(",");
@@ -54,8 +63,8 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
 
 TEST(WholeRead, HeadersThatCannotBeTakenApartFail) {
     const std::pair<Notation, const char*> cases[] = {
-        {C, "My tune Tempo=100 4c1"}, {K, "My tune Tempo=100 1 2"}, {R, "Song:o=5,d=4,b=125:c"},
-        {C, "Song (Tempo 120 4c1 8d1"}, {R, "Song:d=4:c d"}, {R, "Song:d=4,o=5:c d"}, {R, "Song:d=4,o=5,b=125 c d"},
+        {C, "My tune Tempo=100 4c1"}, {K, "My tune Tempo=100 1 2"}, {C, "Song (Tempo 120 4c1 8d1"},
+        {R, "Song:d=4,o=5,b=125 c d"}, {R, "d=4 c d"},
         {C, "a:b:Tempo=125:4c1,4d1"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.second);
@@ -113,7 +122,7 @@ TEST(Separators, TheFirstOfCommaBarSlashBackslashSpaceCutsTheNotes) {
     } cases[] = {{C, "4c1|4d1", "|", true, "c,d"},   {C, "4c1\\4d1", "\\", true, "c,d"},
                  {C, "4c1, 4d1", ",", true, "c,d"},  {C, "4c1|4d1/4e1", "|", false, "c,d"},
                  {C, "4c1/4d1\\4e1 4f1", "/", false, "c,d"}, {R, "8c, 8d 8f", ",", false, "8c,8d"},
-                 {R, "8c ,8d", ",", true, "8c,8d"},   {R, "8c,,8d", ",", true, "8c,,8d"},
+                 {R, "8c ,8d", ",", true, "8c,8d"},   {R, "8c,,8d", ",", false, "8c,,8d"},
                  {R, "8c   8d", " ", true, "8c,8d"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -127,18 +136,24 @@ TEST(Separators, TheFirstOfCommaBarSlashBackslashSpaceCutsTheNotes) {
     }
 }
 
-TEST(Separators, SingleNotesTrailingCommasAndLineBreaks) {
+// RTTTL notes as published: one note needs no separator, separators after
+// the last note are dropped, blanks and line breaks may stand anywhere.
+TEST(Separators, SingleNotesTrailingSeparatorsBlanksAndLineBreaks) {
     auto notes = Ringtone(",");
     notes.SetOnly_RTTTL("8c");
-    EXPECT_EQ(notes.InputSeparator() + " " + std::to_string(notes.Count()), "no separator 0");
+    EXPECT_EQ(notes.InputSeparator() + " " + notes.Only_RTTTL() + " " + std::to_string(notes.SeparatorFound()),
+              "no separator 8c 1");
     const std::pair<const char*, const char*> cases[] = {
-        {"c,", ""}, {"c,,", "c"}, {"c,d,,", "c,d"}, {"\r\nc,d,\r\ne\r\n", "c,d,e"}, {"c d\ne f", "c,d,f"}};
+        {"c,", "c"},          {"c,,", "c"},         {"c,d,,", "c,d"},       {"\r\nc,d,\r\ne\r\n", "c,d,e"},
+        {"8 c#, 2 d .6", "8c#,2d.6"}, {"c|d||", "c,d"}, {"c\td  e", "c,d,e"}, {"c d\ne f", "c,d,f"}};
     for (const auto& [text, rtttl] : cases) {
         notes.SetFull_RTTTL(std::string("Song:d=4,o=5,b=125:") + text);
         EXPECT_EQ(notes.Only_RTTTL(), rtttl) << text;
-        EXPECT_EQ(notes.SeparatorFound(), *rtttl != '\0') << text;
+        EXPECT_TRUE(notes.SeparatorFound()) << text;
     }
     EXPECT_FALSE(notes.NotesValid());
+    notes.SetFull_RTTTL("Song:d=4,o=5,b=125: , ");
+    EXPECT_EQ(notes.ErrorMessage(), kSeparator);
     tw::CNotes unset;  // no output separator: the keypresses read back as no notes
     unset.SetFull_Keypresses("T:Tempo=125:1,2");
     EXPECT_EQ(unset.Count(), 0);
@@ -154,7 +169,9 @@ TEST(Conversion, WritesEveryNotation) {
         {R, ", ", "Song:d=8,o=6,b=100:c,d,4e", "Song:d=8,o=6,b=100:c, d, 4e", "Song:Tempo=100:8c2, 8d2, 4e2",
          "Song:Tempo=100:18*, 2, 39"},
         {R, ",", "Song:d=4,o=6,b=125:8c7.,8c.7,8C5,8P", "Song:d=4,o=6,b=125:8c.7,8c.7,8c5,8p", nullptr,
-         "Song:Tempo=125:(hold 1)8**,(hold 1),1*,*"},
+         "Song:Tempo=125:(hold 1)8**,(hold 1),1*,0"},
+        {R, ", ", "Pub:b=180,O=5,d=8:16#g,a_6,h,e#,b#,4p.", "Pub:d=8,o=5,b=180:16g#, a#6, b, f, c6, 4p.",
+         "Pub:Tempo=180:16#g1, 8#a2, 8b1, 8f1, 8c2, 4.-", "Pub:Tempo=180:588#, 69*#, 7**, 4, 1*, 09"},
         {C, ",", "Song:Tempo=100:8c2 8d2 4e2", "Song:d=4,o=5,b=100:8c6,8d6,e6", nullptr, nullptr},
         {C, ", ", "T:Tempo=125:4c1, 8-, 4d1", nullptr, nullptr, "T:Tempo=125:1, 08, 2"},
         {C, ", ", "T:Tempo=125:4.-, 16.-, 8c1", nullptr, nullptr, "T:Tempo=125:0, 088, 18"},
@@ -187,7 +204,7 @@ TEST(Conversion, ChangedNameAndTempoAreWrittenBack) {
     notes.SetTempo("200");
     EXPECT_EQ(notes.Full_Composer(), "a:b:Tempo=200:4c1,8d2");
     notes.SetFull_RTTTL(notes.Full_RTTTL());
-    EXPECT_EQ(notes.Full_RTTTL(), "a:d=4,o=5,b=200:c,8d6");
+    EXPECT_EQ(notes.Full_RTTTL(), "a:b:d=4,o=5,b=200:c,8d6");
 }
 
 // Each ringtone's notes are cut by "|", replaced by the separator.
@@ -209,7 +226,8 @@ TEST(Conversion, RTTTLThroughComposerAndKeypressesComesBack) {
 
 TEST(ErrorMessage, FiftyNotesAreFineFiftyOneAreReported) {
     const std::tuple<int, const char*, std::string> cases[] = {
-        {50, "d", ""}, {51, "d", kTooMany}, {51, "8g4", kTooMany + kInvalid}};
+        {50, "d", ""}, {51, "d", kTooMany},
+        {51, "8g4", kTooMany + kBeyond + "note 51, 8g4: below the composer's octaves\r\n"}};
     for (const auto& [count, last, message] : cases) {
         std::string text = "Long:d=4,o=5,b=125:";
         for (int i = 1; i < count; ++i) text += "c,";
@@ -220,13 +238,15 @@ TEST(ErrorMessage, FiftyNotesAreFineFiftyOneAreReported) {
     }
 }
 
-TEST(ErrorMessage, InvalidAndMisreadNotesStayInTheRingtone) {
+TEST(ErrorMessage, EachProblemNoteIsNamedAfterTheHeadlines) {
     auto notes = Ringtone(",");
-    notes.SetFull_RTTTL("Song:d=4,o=5,b=125:8c,8g4,8c.#5,e");
-    EXPECT_EQ(notes.Only_RTTTL() + " " + notes.Only_Keypresses(), "8c,8g,8c.,e 18,,(hold 1),39");
-    std::string misread;
-    for (const tw::CNote& note : notes) misread += note.Misread() ? '1' : '0';
-    EXPECT_EQ(misread, "0010");
+    notes.SetFull_RTTTL("Song:d=4,o=5,b=125:8c,8g4,8c.#5,e,c9");
+    EXPECT_EQ(notes.Only_RTTTL() + " " + notes.Only_Keypresses(), "8c,8g4,8c.,e,c9 18,5,(hold 1),39,1**");
+    EXPECT_EQ(notes.ErrorMessage(), kInvalid + kBeyond +
+                                        "note 2, 8g4: below the composer's octaves\r\n"
+                                        "note 3, 8c.#5: not a note\r\n"
+                                        "note 5, c9: above the composer's octaves; too high for the sound, plays as "
+                                        "silence\r\n");
 }
 
 }  // namespace
