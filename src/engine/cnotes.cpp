@@ -103,21 +103,29 @@ void CNotes::SetFull(Notation notation, std::string_view text) {
 std::string CNotes::Only(Notation notation) const { return WriteNotes(notation); }
 
 // The separator search runs on the text as given; the notes are read from the
-// cleaned text. Keypresses are completed by reading the ringtone again from
-// its own composer text, which fills the RTTTL fields and fresh keypresses.
+// cleaned text. A ringtone of one note needs no separator; a text without
+// notes has none to find. Keypresses are completed by reading the ringtone
+// again from its own composer text, which fills the RTTTL fields and fresh
+// keypresses.
 void CNotes::ReadNotes(std::string_view text, Notation notation) {
-    if (notation == Notation::RTTTL) return ReadRTTTLNotes(text);
-    inputSeparator_ = FindSeparator(text);
+    std::string notes;
+    if (notation == Notation::RTTTL) {
+        notes = PublishedRTTTLNotes(text);
+    } else {
+        inputSeparator_ = FindSeparator(text);
+        notes = CleanRingtoneText(text);
+    }
+    separatorFound_ = !TrimSpaces(notes).empty();
     if (!separatorFound_) return;
     notesValid_ = true;
-    AddNotes(CleanRingtoneText(text), notation);
+    AddNotes(notes, notation);
     if (notation == Notation::Keypresses) ReadWhole(Full_Composer(), Notation::Composer);
 }
 
 // RTTTL notes as published: blanks and line breaks anywhere (between notes
-// only where a space is the separator), any number of separators after the
-// last note, and a ringtone of one note, which needs no separator.
-void CNotes::ReadRTTTLNotes(std::string_view text) {
+// only where a space is the separator) and any number of separators after
+// the last note.
+std::string CNotes::PublishedRTTTLNotes(std::string_view text) {
     std::string notes;
     notes.reserve(text.size());
     for (char c : text)
@@ -126,15 +134,8 @@ void CNotes::ReadRTTTLNotes(std::string_view text) {
     inputSeparator_ = FindSeparator(notes);
     if (inputSeparator_ != " ") std::erase(notes, ' ');
     if (separatorFound_)
-        while (notes.size() >= inputSeparator_.size() && notes.ends_with(inputSeparator_))
-            notes.resize(notes.size() - inputSeparator_.size());
-    if (TrimSpaces(notes).empty()) {
-        separatorFound_ = false;
-        return;
-    }
-    separatorFound_ = true;
-    notesValid_ = true;
-    AddNotes(notes, Notation::RTTTL);
+        while (notes.ends_with(inputSeparator_)) notes.resize(notes.size() - inputSeparator_.size());
+    return notes;
 }
 
 std::string CNotes::FindSeparator(std::string_view text) {

@@ -86,7 +86,7 @@ public:
 private:
     void ReadWhole(std::string_view text, Notation notation);
     void ReadNotes(std::string_view text, Notation notation);
-    void ReadRTTTLNotes(std::string_view text);
+    std::string PublishedRTTTLNotes(std::string_view text);
     bool ReadControlSection(std::string& t);
     std::string WriteNotes(Notation notation) const;
     std::string ParseName(std::string& t);

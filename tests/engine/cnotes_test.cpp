@@ -44,7 +44,8 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {C, "Song (Tempo 120) 4c1 8d1", "Song|120|4|5|1111", 2, ""},
         {C, "Song Tempo=120: 4c1", "Song|120|4|5|1111", 1, ""},
         {C, "  My Song  :Tempo=90:4c1,4d1", "My Song|90|4|5|1111", 2, ""},
-        {C, "4c1", "No name|125|4|5|0011", 0, kName + kTempo + kSeparator},
+        {C, "4c1", "No name|125|4|5|0011", 1, kName + kTempo},
+        {C, "S:Tempo=90:", "S|90|4|5|1111", 0, kSeparator},
         {C, "S:Tempo=90:4c1,3d1", nullptr, 2, kInvalid + "note 2, 3d1: a duration the composer does not have\r\n"},
         {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""}};
     for (const ReadCase& c : cases) {
@@ -136,7 +137,7 @@ TEST(Separators, TheFirstOfCommaBarSlashBackslashSpaceCutsTheNotes) {
     }
 }
 
-// RTTTL notes as published: one note needs no separator, separators after
+// One note needs no separator. RTTTL notes as published: separators after
 // the last note are dropped, blanks and line breaks may stand anywhere.
 TEST(Separators, SingleNotesTrailingSeparatorsBlanksAndLineBreaks) {
     auto notes = Ringtone(",");
@@ -154,9 +155,9 @@ TEST(Separators, SingleNotesTrailingSeparatorsBlanksAndLineBreaks) {
     EXPECT_FALSE(notes.NotesValid());
     notes.SetFull_RTTTL("Song:d=4,o=5,b=125: , ");
     EXPECT_EQ(notes.ErrorMessage(), kSeparator);
-    tw::CNotes unset;  // no output separator: the keypresses read back as no notes
+    tw::CNotes unset;  // no output separator: the keypresses read back as one broken note
     unset.SetFull_Keypresses("T:Tempo=125:1,2");
-    EXPECT_EQ(unset.Count(), 0);
+    EXPECT_EQ(unset.Only_Composer() + " " + std::to_string(unset.NotesValid()), "4c14d1 0");
 }
 
 // One ringtone read in `from` and written in every notation; a null text is

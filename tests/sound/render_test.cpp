@@ -20,7 +20,6 @@ tw::CNotes Ringtone(std::string_view composer) {
 const tw::CNotes Short = Ringtone("T:Tempo=120:8c1 8d1");
 
 TEST(RenderTiming, AWholeNoteLasts240OverTempoSecondsForTonesAndPauses) {
-    // Each ringtone holds its note twice: a lone note has no separator to find.
     const std::pair<const char*, std::size_t> cases[] = {  // samples with the start sample and each tone's gap
         {"T:Tempo=120:4c1 4c1", 1 + 2 * (4008 + 36)},    // 0.5 s: 261.5 cycles go to 262
         {"T:Tempo=60:4c1 4c1", 1 + 2 * (8000 + 36)},     // 1 s: 523 cycles
@@ -39,6 +38,30 @@ TEST(RenderTiming, AWholeNoteLasts240OverTempoSecondsForTonesAndPauses) {
     wave.AddPause(0.25);
     wave.AddNote(587, 1.0);
     EXPECT_EQ(tw::RenderWave(Ringtone("T:Tempo=120:4c1 8- 2d1")), wave.WaveImage());
+}
+
+// The samples of a rendered ringtone, without the WAV header.
+std::vector<std::int16_t> Samples(const Bytes& image) {
+    std::vector<std::int16_t> samples;
+    for (std::size_t at = 44; at + 1 < image.size(); at += 2)
+        samples.push_back(static_cast<std::int16_t>(image[at] | image[at + 1] << 8));
+    return samples;
+}
+
+// An RTTTL a4 lasting one second sounds at 440 Hz: 440 cycles, each starting
+// where the wave rises through zero. A c8 (4184 Hz) is more than 8000 samples
+// a second can carry: one second of silence, not an aliased tone.
+TEST(RenderPitch, OctaveFourSoundsAtItsPitchAndTooHighNotesAreSilent) {
+    tw::CNotes notes;
+    notes.SetFull_RTTTL("T:d=4,o=4,b=60:a");
+    const std::vector<std::int16_t> tone = Samples(tw::RenderWave(notes));
+    int cycles = 0;
+    for (std::size_t i = 1; i < tone.size(); ++i) cycles += tone[i - 1] <= 0 && tone[i] > 0;
+    EXPECT_EQ(cycles, 440);
+    notes.SetFull_RTTTL("T:d=4,o=8,b=60:c");
+    const std::vector<std::int16_t> silence = Samples(tw::RenderWave(notes));
+    EXPECT_EQ(silence.size(), 1u + 8000);
+    EXPECT_EQ(std::count(silence.begin(), silence.end(), 0), 1 + 8000);
 }
 
 TEST(RenderFunction, PlayOnlyPlaysSaveOnlySavesKeepingPermissionsAndOtherWordsDoNothing) {
