@@ -12,29 +12,24 @@ tw::CNote Composer(const char* token, std::shared_ptr<tw::NoteState> state = std
     return note;
 }
 
-TEST(CNoteSound, PitchAndLengthOfComposerTokens) {
-    const std::tuple<const char*, double, double> cases[] = {
-        {"4c1", 523, 0.25},     {"4C1", 523, 0.25},       {"4c3", 2092, 0.25},     {"4#a2", 1864, 0.25},
-        {"4#g3", 3324, 0.25},   {"4#e1", 698, 0.25},      {"4#b2", 2092, 0.25},    {"4d2", 1174, 0.25},
-        {"4-", 0, 0.25},        {"4-x", 0, 0.25},         {"4h1", 0, 0.25},        {"16c1", 523, 0.0625},
-        {"4.c1", 523, 0.375},   {"32.c1", 523, 0.046875}, {"8.d1", 587, 0.1875},   {"4.-", 0, 0.375},
-        {"4c0", 261.5, 0.25},   {"4f-1", 174.5, 0.25},    {"1g1", 784, 1.0}};
-    for (const auto& [token, frequency, duration] : cases) {
-        SCOPED_TRACE(token);
-        EXPECT_DOUBLE_EQ(Composer(token).SoundFrequency(), frequency);
-        EXPECT_DOUBLE_EQ(Composer(token).SoundDuration(), duration);
-    }
-}
-
-// RTTTL notes sound in the octave they are written in, a4 being 440 Hz.
-TEST(CNoteSound, RTTTLNotesSoundAtTheirTruePitch) {
-    const std::tuple<const char*, double, double> cases[] = {
-        {"a4", 440, 0.25},   {"16b4", 494, 0.0625}, {"c4", 261.5, 0.25}, {"a#3", 233, 0.25},  {"16e.2", 82.375, 0.09375},
-        {"c8", 4184, 0.25},  {"b7", 3952, 0.25},    {"8p.", 0, 0.1875},  {"4e#5", 698, 0.25}, {"b#5", 1046, 0.25}};
-    for (const auto& [token, frequency, duration] : cases) {
+// A composer note sounds in its composer octave; an RTTTL note in the octave
+// it is written in, a4 being 440 Hz.
+TEST(CNoteSound, PitchAndLength) {
+    constexpr Notation C = Notation::Composer, R = Notation::RTTTL;
+    const std::tuple<Notation, const char*, double, double> cases[] = {
+        {C, "4c1", 523, 0.25},      {C, "4C1", 523, 0.25},       {C, "4c3", 2092, 0.25},     {C, "4#a2", 1864, 0.25},
+        {C, "4#g3", 3324, 0.25},    {C, "4#e1", 698, 0.25},      {C, "4#b2", 2092, 0.25},    {C, "4d2", 1174, 0.25},
+        {C, "4-", 0, 0.25},         {C, "4-x", 0, 0.25},         {C, "4h1", 0, 0.25},        {C, "16c1", 523, 0.0625},
+        {C, "4.c1", 523, 0.375},    {C, "32.c1", 523, 0.046875}, {C, "8.d1", 587, 0.1875},   {C, "4.-", 0, 0.375},
+        {C, "4c0", 261.5, 0.25},    {C, "4f-1", 174.5, 0.25},    {C, "1g1", 784, 1.0},       {R, "a4", 440, 0.25},
+        {R, "16b4", 494, 0.0625},   {R, "c4", 261.5, 0.25},      {R, "a#3", 233, 0.25},      {R, "c8", 4184, 0.25},
+        {R, "16e.2", 82.375, 0.09375}, {R, "b7", 3952, 0.25},    {R, "8p.", 0, 0.1875},      {R, "4e#5", 698, 0.25},
+        {R, "b#5", 1046, 0.25}};
+    for (const auto& [notation, token, frequency, duration] : cases) {
         SCOPED_TRACE(token);
         tw::CNote note;
-        note.SetRTTTLBatch(token);
+        if (notation == C) note.SetComposerBatch(token);
+        else note.SetRTTTLBatch(token);
         EXPECT_DOUBLE_EQ(note.SoundFrequency(), frequency);
         EXPECT_DOUBLE_EQ(note.SoundDuration(), duration);
     }

@@ -93,6 +93,17 @@ private slots:
         if (row.fromFile) QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(), tones.path().string() + "|tone.x");
     }
 
+    // A ringtone pasted as published keeps its octaves in the list file, and
+    // the notes the handset cannot take are named under it.
+    void publishedRingtonePasted() {
+        Harness h("");
+        h.Get(0, "bluejay:b=570,O=4,d=32:\n4b,p,4e5,", "");
+        QCOMPARE(h.ListFile(), std::string("[bluejay]\r\nRTTTL=bluejay:d=32,o=4,b=570:4b, p, 4e5\r\n"));
+        QVERIFY(h.Shown("txtMessage"));
+        QCOMPARE(h.Text("txtMessage"), QString("Some notes cannot be entered on the handset as written.\n"
+                                               "note 1, 4b: below the composer's octaves\n"));
+    }
+
     // The list stays as it was; only an unreadable header empties the display.
     void nothingGot_data() { test::AddRows(Nothings); }
     void nothingGot() {
