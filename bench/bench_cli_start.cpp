@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.h"
+#include "bench/bench_support.h"
 
 extern char** environ;
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "bench_support.h"
-#include "cnotes.h"
-#include "ringtone_text.h"
+#include "bench/bench_support.h"
+#include "engine/cnotes.h"
+#include "engine/ringtone_text.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.h"
-#include "ini_document.h"
-#include "list_box.h"
-#include "ringtone_list.h"
-#include "safe_file.h"
-#include "tone_list_export.h"
+#include "bench/bench_support.h"
+#include "lists/ini_document.h"
+#include "lists/list_box.h"
+#include "lists/ringtone_list.h"
+#include "files/safe_file.h"
+#include "lists/tone_list_export.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "bench_support.h"
-#include "cnotes.h"
-#include "render.h"
+#include "bench/bench_support.h"
+#include "engine/cnotes.h"
+#include "sound/render.h"
 
 namespace {
 

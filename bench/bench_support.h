@@ -4,7 +4,7 @@
 // tests' temporary folder, removed with all it holds at exit.
 #include <string>
 
-#include "../tests/lists/list_test_support.h"
+#include "support/temp_files.h"
 
 namespace tw::bench {
 

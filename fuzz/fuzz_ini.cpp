@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ini_document.h"
+#include "lists/ini_document.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "cnotes.h"
-#include "engine_error.h"
-#include "ringtone_text.h"
+#include "engine/cnotes.h"
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "menu_file.h"
-#include "update_check.h"
-#include "web_address.h"
-#include "web_menus.h"
+#include "web/menu_file.h"
+#include "web/update_check.h"
+#include "web/web_address.h"
+#include "web/web_menus.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "cnotes.h"
-#include "engine_error.h"
-#include "ringtone_text.h"
+#include "engine/cnotes.h"
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
 
 #ifndef TW_FUZZ_NOTATION
 #error "TW_FUZZ_NOTATION must name the notation to read"

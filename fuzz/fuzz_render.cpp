@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cnotes.h"
-#include "engine_error.h"
-#include "render.h"
-#include "ringtone_text.h"
-#include "sound_error.h"
+#include "engine/cnotes.h"
+#include "engine/engine_error.h"
+#include "sound/render.h"
+#include "engine/ringtone_text.h"
+#include "sound/sound_error.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
-#include "cli.h"
+#include "app/cli.h"
 
 #include <istream>
 #include <ostream>
 
-#include "cli_options.h"
-#include "json_writer.h"
-#include "list_commands.h"
-#include "ringtone_input.h"
-#include "safe_file.h"
-#include "settings_commands.h"
-#include "sound_commands.h"
-#include "program_version.h"
-#include "web_commands.h"
+#include "app/cli_options.h"
+#include "app/json_writer.h"
+#include "app/list_commands.h"
+#include "app/ringtone_input.h"
+#include "files/safe_file.h"
+#include "app/settings_commands.h"
+#include "app/sound_commands.h"
+#include "web/program_version.h"
+#include "app/web_commands.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli_options.h"
+#include "app/cli_options.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "notation.h"
-#include "ringtone_text.h"
+#include "engine/notation.h"
+#include "engine/ringtone_text.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "list_commands.h"
+#include "app/list_commands.h"
 
 #include <ctime>
 #include <filesystem>
@@ -7,19 +7,19 @@
 #include <set>
 #include <string_view>
 
-#include "cli.h"
-#include "cli_options.h"
-#include "engine_error.h"
-#include "list_error.h"
-#include "list_files.h"
-#include "list_names.h"
-#include "program_directory.h"
-#include "render.h"
-#include "ringtone_input.h"
-#include "ringtone_list.h"
-#include "safe_file.h"
-#include "sound_error.h"
-#include "tone_list_export.h"
+#include "app/cli.h"
+#include "app/cli_options.h"
+#include "engine/engine_error.h"
+#include "lists/list_error.h"
+#include "lists/list_files.h"
+#include "lists/list_names.h"
+#include "lists/program_directory.h"
+#include "sound/render.h"
+#include "app/ringtone_input.h"
+#include "lists/ringtone_list.h"
+#include "files/safe_file.h"
+#include "sound/sound_error.h"
+#include "lists/tone_list_export.h"
 
 namespace tw {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
-#include "desktop.h"
+#include "app/cli.h"
+#include "ui/desktop.h"
 
 namespace {
 

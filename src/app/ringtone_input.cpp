@@ -1,4 +1,4 @@
-#include "ringtone_input.h"
+#include "app/ringtone_input.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,10 +6,10 @@
 #include <istream>
 #include <ostream>
 
-#include "cli.h"
-#include "engine_error.h"
-#include "ringtone_text.h"
-#include "text_rules.h"
+#include "app/cli.h"
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

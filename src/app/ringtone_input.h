@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_options.h"
-#include "cnotes.h"
+#include "app/cli_options.h"
+#include "engine/cnotes.h"
 
 namespace tw {
 

@@ -1,13 +1,13 @@
-#include "settings_commands.h"
+#include "app/settings_commands.h"
 
 #include <ostream>
 
-#include "cli.h"
-#include "cli_options.h"
-#include "qt_settings_store.h"
-#include "ringtone_input.h"
-#include "saved_settings.h"
-#include "setting_values.h"
+#include "app/cli.h"
+#include "app/cli_options.h"
+#include "shell/qt/qt_settings_store.h"
+#include "app/ringtone_input.h"
+#include "shell/saved_settings.h"
+#include "shell/setting_values.h"
 
 namespace tw {
 namespace {

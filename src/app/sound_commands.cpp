@@ -1,14 +1,14 @@
-#include "sound_commands.h"
+#include "app/sound_commands.h"
 
 #include <memory>
 #include <ostream>
 
-#include "cli.h"
-#include "cli_options.h"
-#include "qt_player.h"
-#include "render.h"
-#include "ringtone_input.h"
-#include "sound_error.h"
+#include "app/cli.h"
+#include "app/cli_options.h"
+#include "sound/qt/qt_player.h"
+#include "sound/render.h"
+#include "app/ringtone_input.h"
+#include "sound/sound_error.h"
 
 namespace tw {
 namespace {

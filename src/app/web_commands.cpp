@@ -1,21 +1,21 @@
-#include "web_commands.h"
+#include "app/web_commands.h"
 
 #include <optional>
 #include <ostream>
 #include <string_view>
 
-#include "browser_search.h"
-#include "cli.h"
-#include "cli_options.h"
-#include "list_error.h"
-#include "menu_file.h"
-#include "program_directory.h"
-#include "qt_browser.h"
-#include "qt_web_fetcher.h"
-#include "ringtone_input.h"
-#include "text_rules.h"
-#include "update_check.h"
-#include "web_address.h"
+#include "web/browser_search.h"
+#include "app/cli.h"
+#include "app/cli_options.h"
+#include "lists/list_error.h"
+#include "web/menu_file.h"
+#include "lists/program_directory.h"
+#include "web/qt/qt_browser.h"
+#include "web/qt/qt_web_fetcher.h"
+#include "app/ringtone_input.h"
+#include "engine/text_rules.h"
+#include "web/update_check.h"
+#include "web/web_address.h"
 
 namespace tw {
 namespace {

@@ -1,10 +1,10 @@
-#include "cnote.h"
+#include "engine/cnote.h"
 
 #include <cmath>
 
-#include "engine_error.h"
-#include "note_keys.h"
-#include "text_rules.h"
+#include "engine/engine_error.h"
+#include "engine/note_keys.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 

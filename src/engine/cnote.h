@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "note_state.h"
+#include "engine/note_state.h"
 
 namespace tw {
 

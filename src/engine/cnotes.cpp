@@ -1,8 +1,8 @@
-#include "cnotes.h"
+#include "engine/cnotes.h"
 
-#include "engine_error.h"
-#include "ringtone_text.h"
-#include "text_rules.h"
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cnote.h"
-#include "notation.h"
-#include "note_state.h"
+#include "engine/cnote.h"
+#include "engine/notation.h"
+#include "engine/note_state.h"
 
 namespace tw {
 

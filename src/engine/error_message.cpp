@@ -1,4 +1,4 @@
-#include "cnotes.h"
+#include "engine/cnotes.h"
 
 #include <algorithm>
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "cnotes.h"
-#include "engine_error.h"
-#include "text_rules.h"
+#include "engine/cnotes.h"
+#include "engine/engine_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

@@ -1,6 +1,6 @@
-#include "notation.h"
+#include "engine/notation.h"
 
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 

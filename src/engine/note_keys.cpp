@@ -1,9 +1,9 @@
-#include "note_keys.h"
+#include "engine/note_keys.h"
 
 #include <array>
 
-#include "engine_error.h"
-#include "text_rules.h"
+#include "engine/engine_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

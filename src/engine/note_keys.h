@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "note_state.h"
+#include "engine/note_state.h"
 
 // The handset composer's keys: 1-7 the notes c d e f g a b, 0 a pause,
 // 8 shorter, 9 longer, * next octave, # sharp, and a held key for a dot.

@@ -1,6 +1,6 @@
-#include "ringtone_text.h"
+#include "engine/ringtone_text.h"
 
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 

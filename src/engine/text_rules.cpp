@@ -1,9 +1,9 @@
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 #include <cmath>
 #include <limits>
 
-#include "engine_error.h"
+#include "engine/engine_error.h"
 
 namespace tw {
 namespace {

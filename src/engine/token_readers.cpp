@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "cnote.h"
-#include "engine_error.h"
-#include "text_rules.h"
+#include "engine/cnote.h"
+#include "engine/engine_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

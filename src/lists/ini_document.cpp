@@ -1,7 +1,7 @@
-#include "ini_document.h"
+#include "lists/ini_document.h"
 
-#include "list_error.h"
-#include "text_rules.h"
+#include "lists/list_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

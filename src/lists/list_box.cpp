@@ -1,8 +1,8 @@
-#include "list_box.h"
+#include "lists/list_box.h"
 
 #include <algorithm>
 
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 

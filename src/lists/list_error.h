@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "safe_file.h"
+#include "files/safe_file.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "list_files.h"
+#include "lists/list_files.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -8,10 +8,10 @@
 #include <string>
 #include <system_error>
 
-#include "list_error.h"
-#include "list_names.h"
-#include "safe_file.h"
-#include "text_rules.h"
+#include "lists/list_error.h"
+#include "lists/list_names.h"
+#include "files/safe_file.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

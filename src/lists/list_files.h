@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "list_box.h"
-#include "ringtone_list.h"
+#include "lists/list_box.h"
+#include "lists/ringtone_list.h"
 
 // The file side of the commands that work on whole lists. Every list name
 // that enters here is checked (CheckListName); none of these commands ever

@@ -1,9 +1,9 @@
-#include "list_names.h"
+#include "lists/list_names.h"
 
 #include <algorithm>
 
-#include "list_error.h"
-#include "text_rules.h"
+#include "lists/list_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

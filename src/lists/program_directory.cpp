@@ -1,9 +1,9 @@
-#include "program_directory.h"
+#include "lists/program_directory.h"
 
 #include <cstdlib>
 #include <system_error>
 
-#include "list_error.h"
+#include "lists/list_error.h"
 
 namespace tw {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "cnotes.h"
-#include "ini_document.h"
-#include "list_box.h"
+#include "engine/cnotes.h"
+#include "lists/ini_document.h"
+#include "lists/list_box.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "tone_list_export.h"
+#include "lists/tone_list_export.h"
 
-#include "engine_error.h"
-#include "list_box.h"
-#include "notation.h"
+#include "engine/engine_error.h"
+#include "lists/list_box.h"
+#include "engine/notation.h"
 
 namespace tw {
 namespace {

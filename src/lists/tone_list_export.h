@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ringtone_list.h"
+#include "lists/ringtone_list.h"
 
 // The list export: every ringtone of a list in one text file, tonelist.txt,
 // in the notations and the layout the user picks.

@@ -1,4 +1,4 @@
-#include "command_application.h"
+#include "qt_support/command_application.h"
 
 namespace tw {
 namespace {

@@ -1,6 +1,6 @@
-#include "about_box.h"
+#include "shell/about_box.h"
 
-#include "web_address.h"
+#include "web/web_address.h"
 
 namespace tw {
 

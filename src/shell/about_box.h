@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "program_version.h"
+#include "web/program_version.h"
 
 // The program's name and version as the main window's caption and the About
 // box (frmInfo) show them, and the About box's texts.

@@ -1,8 +1,8 @@
-#include "help_file.h"
+#include "shell/help_file.h"
 
 #include <system_error>
 
-#include "safe_file.h"
+#include "files/safe_file.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "web_address.h"
+#include "web/web_address.h"
 
 // The program's help file: an HTML page compiled into the program and
 // written into the program directory when it is not there, from where the

@@ -1,6 +1,6 @@
-#include "quick_help.h"
+#include "shell/quick_help.h"
 
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "twips.h"
+#include "shell/twips.h"
 
 // The quick help of the four numbered steps: the green boxes that open it,
 // the texts of the quick-help window (frmHelp) and its opening animation,

@@ -1,13 +1,13 @@
-#include "saved_settings.h"
+#include "shell/saved_settings.h"
 
 #include <algorithm>
 #include <functional>
 
-#include "list_names.h"
-#include "ringtone_text.h"
-#include "setting_values.h"
-#include "text_rules.h"
-#include "window_layout.h"
+#include "lists/list_names.h"
+#include "engine/ringtone_text.h"
+#include "shell/setting_values.h"
+#include "engine/text_rules.h"
+#include "shell/window_layout.h"
 
 namespace tw {
 namespace {

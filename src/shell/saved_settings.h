@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "list_names.h"
-#include "settings_store.h"
-#include "twips.h"
+#include "lists/list_names.h"
+#include "shell/settings_store.h"
+#include "shell/twips.h"
 
 // The settings the program keeps between runs: the main window's place and
 // state, the ringtone folder, the chosen notations, the note separator and

@@ -1,4 +1,4 @@
-#include "separator_choice.h"
+#include "shell/separator_choice.h"
 
 namespace tw {
 

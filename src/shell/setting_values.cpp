@@ -1,10 +1,10 @@
-#include "setting_values.h"
+#include "shell/setting_values.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "engine_error.h"
-#include "text_rules.h"
+#include "engine/engine_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

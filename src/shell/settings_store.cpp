@@ -1,4 +1,4 @@
-#include "settings_store.h"
+#include "shell/settings_store.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "shell/twips.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "window_layout.h"
+#include "shell/window_layout.h"
 
 #include <algorithm>
 

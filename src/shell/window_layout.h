@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "twips.h"
+#include "shell/twips.h"
 
 // The main window's layout in twips: where every control sits at the design
 // size, the smallest size the window may have, and how the list column and

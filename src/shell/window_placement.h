@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "twips.h"
+#include "shell/twips.h"
 
 // Keeping a restored window where the user can reach it: a saved position
 // may lie on a screen that is no longer attached.

@@ -1,11 +1,11 @@
-#include "cwave.h"
+#include "sound/cwave.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "safe_file.h"
-#include "sound_error.h"
-#include "sound_numbers.h"
+#include "files/safe_file.h"
+#include "sound/sound_error.h"
+#include "sound/sound_numbers.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "player.h"
+#include "sound/player.h"
 
 namespace tw {
 

@@ -1,5 +1,5 @@
-#include "player.h"
-#include "sound_error.h"
+#include "sound/player.h"
+#include "sound/sound_error.h"
 
 namespace tw {
 

@@ -1,9 +1,9 @@
-#include "render.h"
+#include "sound/render.h"
 
-#include "cwave.h"
-#include "engine_error.h"
-#include "sound_error.h"
-#include "text_rules.h"
+#include "sound/cwave.h"
+#include "engine/engine_error.h"
+#include "sound/sound_error.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

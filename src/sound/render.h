@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cnotes.h"
-#include "player.h"
+#include "engine/cnotes.h"
+#include "sound/player.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "sound_numbers.h"
+#include "sound/sound_numbers.h"
 
 #include <charconv>
 #include <system_error>

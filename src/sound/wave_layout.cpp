@@ -1,9 +1,9 @@
-#include "wave_layout.h"
+#include "sound/wave_layout.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "sound_error.h"
+#include "sound/sound_error.h"
 
 namespace tw {
 namespace {

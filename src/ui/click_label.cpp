@@ -1,8 +1,8 @@
-#include "click_label.h"
+#include "ui/click_label.h"
 
 #include <QMouseEvent>
 
-#include "quick_help.h"
+#include "shell/quick_help.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "desktop.h"
+#include "ui/desktop.h"
 
 #include <QApplication>
 
@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "frm_converter.h"
-#include "program_directory.h"
-#include "qt_player.h"
-#include "qt_settings_store.h"
-#include "qt_toolkit.h"
-#include "qt_web_fetcher.h"
-#include "saved_settings.h"
+#include "ui/frm_converter.h"
+#include "lists/program_directory.h"
+#include "sound/qt/qt_player.h"
+#include "shell/qt/qt_settings_store.h"
+#include "ui/qt_toolkit.h"
+#include "web/qt/qt_web_fetcher.h"
+#include "shell/saved_settings.h"
 
 namespace tw {
 namespace {

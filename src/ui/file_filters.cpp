@@ -1,6 +1,6 @@
-#include "file_filters.h"
+#include "ui/file_filters.h"
 
-#include "text_codec.h"
+#include "ui/text_codec.h"
 
 namespace tw {
 

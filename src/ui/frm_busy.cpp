@@ -1,4 +1,4 @@
-#include "frm_busy.h"
+#include "ui/frm_busy.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "text_codec.h"
-#include "toolkit.h"
+#include "ui/text_codec.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
 // The main window's controls and menus, placed at their design positions
 // (given in twips, 15 to a pixel), and the wiring of their events.
-#include "frm_converter.h"
+#include "ui/frm_converter.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,15 +19,15 @@
 
 #include <algorithm>
 
-#include "about_box.h"
-#include "click_label.h"
-#include "frm_help.h"
-#include "quick_help.h"
-#include "sorted_controls.h"
-#include "text_codec.h"
-#include "twips.h"
-#include "web_address.h"
-#include "window_layout.h"
+#include "shell/about_box.h"
+#include "ui/click_label.h"
+#include "ui/frm_help.h"
+#include "shell/quick_help.h"
+#include "ui/sorted_controls.h"
+#include "ui/text_codec.h"
+#include "shell/twips.h"
+#include "web/web_address.h"
+#include "shell/window_layout.h"
 
 namespace tw {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "cnotes.h"
-#include "ringtone_list.h"
-#include "toolkit.h"
-#include "twips.h"
-#include "web_fetch.h"
-#include "web_menus.h"
+#include "engine/cnotes.h"
+#include "lists/ringtone_list.h"
+#include "ui/toolkit.h"
+#include "shell/twips.h"
+#include "web/web_fetch.h"
+#include "web/web_menus.h"
 
 class QAction;
 class QCloseEvent;

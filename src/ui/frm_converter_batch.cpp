@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
-#include "frm_busy.h"
-#include "frm_converter.h"
-#include "list_error.h"
-#include "list_names.h"
-#include "render.h"
-#include "sorted_controls.h"
+#include "ui/frm_busy.h"
+#include "ui/frm_converter.h"
+#include "lists/list_error.h"
+#include "lists/list_names.h"
+#include "sound/render.h"
+#include "ui/sorted_controls.h"
 
 namespace tw {
 namespace {

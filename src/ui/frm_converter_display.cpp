@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "frm_converter.h"
-#include "sorted_controls.h"
-#include "text_codec.h"
+#include "ui/frm_converter.h"
+#include "ui/sorted_controls.h"
+#include "ui/text_codec.h"
 
 namespace tw {
 namespace {

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine_error.h"
-#include "frm_converter.h"
-#include "list_error.h"
-#include "ringtone_rename.h"
-#include "sorted_controls.h"
-#include "text_codec.h"
-#include "text_rules.h"
+#include "engine/engine_error.h"
+#include "ui/frm_converter.h"
+#include "lists/list_error.h"
+#include "ui/ringtone_rename.h"
+#include "ui/sorted_controls.h"
+#include "ui/text_codec.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

@@ -1,10 +1,10 @@
 // "Export &List": the list export dialog, and the ringtone shown before it
 // loaded again afterwards.
-#include "engine_error.h"
-#include "frm_converter.h"
-#include "frm_export.h"
-#include "list_error.h"
-#include "sorted_controls.h"
+#include "engine/engine_error.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_export.h"
+#include "lists/list_error.h"
+#include "ui/sorted_controls.h"
 
 namespace tw {
 

@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine_error.h"
-#include "frm_converter.h"
-#include "frm_new_ringtone.h"
-#include "list_error.h"
-#include "ringtone_text.h"
-#include "sorted_controls.h"
-#include "text_rules.h"
+#include "engine/engine_error.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_new_ringtone.h"
+#include "lists/list_error.h"
+#include "engine/ringtone_text.h"
+#include "ui/sorted_controls.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

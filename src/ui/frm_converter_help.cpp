@@ -4,12 +4,12 @@
 
 #include <filesystem>
 
-#include "click_label.h"
-#include "frm_converter.h"
-#include "frm_help.h"
-#include "frm_info.h"
-#include "frm_preferences.h"
-#include "help_file.h"
+#include "ui/click_label.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_help.h"
+#include "ui/frm_info.h"
+#include "ui/frm_preferences.h"
+#include "shell/help_file.h"
 
 namespace tw {
 

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "click_label.h"
-#include "frm_converter.h"
-#include "sorted_controls.h"
-#include "twips.h"
-#include "window_layout.h"
+#include "ui/click_label.h"
+#include "ui/frm_converter.h"
+#include "ui/sorted_controls.h"
+#include "shell/twips.h"
+#include "shell/window_layout.h"
 
 namespace tw {
 namespace {

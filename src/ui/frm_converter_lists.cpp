@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "engine_error.h"
-#include "frm_converter.h"
-#include "frm_new_list.h"
-#include "list_error.h"
-#include "list_files.h"
-#include "list_names.h"
-#include "sorted_controls.h"
+#include "engine/engine_error.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_new_list.h"
+#include "lists/list_error.h"
+#include "lists/list_files.h"
+#include "lists/list_names.h"
+#include "ui/sorted_controls.h"
 
 namespace tw {
 namespace {

@@ -3,8 +3,8 @@
 // input, and a sound that cannot be played is silence.
 #include <QPushButton>
 
-#include "frm_converter.h"
-#include "render.h"
+#include "ui/frm_converter.h"
+#include "sound/render.h"
 
 namespace tw {
 

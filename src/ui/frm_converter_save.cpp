@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "frm_converter.h"
-#include "render.h"
-#include "safe_file.h"
+#include "ui/frm_converter.h"
+#include "sound/render.h"
+#include "files/safe_file.h"
 
 namespace tw {
 namespace {

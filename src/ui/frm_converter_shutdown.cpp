@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <QRadioButton>
 
-#include "frm_converter.h"
-#include "frm_help.h"
-#include "saved_settings.h"
-#include "twips.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_help.h"
+#include "shell/saved_settings.h"
+#include "shell/twips.h"
 
 namespace tw {
 namespace {

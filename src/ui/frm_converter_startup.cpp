@@ -12,15 +12,15 @@
 
 #include <cmath>
 
-#include "about_box.h"
-#include "frm_converter.h"
-#include "program_directory.h"
-#include "saved_settings.h"
-#include "sorted_controls.h"
-#include "text_codec.h"
-#include "twips.h"
-#include "web_address.h"
-#include "window_placement.h"
+#include "shell/about_box.h"
+#include "ui/frm_converter.h"
+#include "lists/program_directory.h"
+#include "shell/saved_settings.h"
+#include "ui/sorted_controls.h"
+#include "ui/text_codec.h"
+#include "shell/twips.h"
+#include "web/web_address.h"
+#include "shell/window_placement.h"
 
 namespace tw {
 namespace {

@@ -4,12 +4,12 @@
 #include <QAction>
 #include <QMenu>
 
-#include "click_label.h"
-#include "frm_converter.h"
-#include "menu_file.h"
-#include "text_codec.h"
-#include "update_check.h"
-#include "web_address.h"
+#include "ui/click_label.h"
+#include "ui/frm_converter.h"
+#include "web/menu_file.h"
+#include "ui/text_codec.h"
+#include "web/update_check.h"
+#include "web/web_address.h"
 
 namespace tw {
 namespace {

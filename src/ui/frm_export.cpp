@@ -1,4 +1,4 @@
-#include "frm_export.h"
+#include "ui/frm_export.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "ringtone_list.h"
-#include "safe_file.h"
-#include "toolkit.h"
+#include "lists/ringtone_list.h"
+#include "files/safe_file.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 namespace {

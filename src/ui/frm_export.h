@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "modal_form.h"
-#include "tone_list_export.h"
+#include "ui/modal_form.h"
+#include "lists/tone_list_export.h"
 
 class QCheckBox;
 class QRadioButton;

@@ -1,4 +1,4 @@
-#include "frm_help.h"
+#include "ui/frm_help.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "click_label.h"
-#include "text_codec.h"
-#include "twips.h"
+#include "ui/click_label.h"
+#include "ui/text_codec.h"
+#include "shell/twips.h"
 
 namespace tw {
 namespace {

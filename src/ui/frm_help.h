@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "quick_help.h"
+#include "shell/quick_help.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "frm_info.h"
+#include "ui/frm_info.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "about_box.h"
-#include "click_label.h"
-#include "text_codec.h"
-#include "toolkit.h"
+#include "shell/about_box.h"
+#include "ui/click_label.h"
+#include "ui/text_codec.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "frm_new_list.h"
+#include "ui/frm_new_list.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "text_codec.h"
-#include "text_rules.h"
-#include "toolkit.h"
+#include "ui/text_codec.h"
+#include "engine/text_rules.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 

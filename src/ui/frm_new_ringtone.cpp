@@ -1,4 +1,4 @@
-#include "frm_new_ringtone.h"
+#include "ui/frm_new_ringtone.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "text_codec.h"
-#include "toolkit.h"
+#include "ui/text_codec.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 namespace {

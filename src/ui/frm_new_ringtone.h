@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "modal_form.h"
+#include "ui/modal_form.h"
 
 class QPlainTextEdit;
 class QPushButton;

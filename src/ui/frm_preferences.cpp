@@ -1,4 +1,4 @@
-#include "frm_preferences.h"
+#include "ui/frm_preferences.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "cnotes.h"
-#include "separator_choice.h"
-#include "saved_settings.h"
-#include "settings_store.h"
-#include "text_codec.h"
-#include "toolkit.h"
+#include "engine/cnotes.h"
+#include "shell/separator_choice.h"
+#include "shell/saved_settings.h"
+#include "shell/settings_store.h"
+#include "ui/text_codec.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modal_form.h"
+#include "ui/modal_form.h"
 
 class QComboBox;
 

@@ -1,4 +1,4 @@
-#include "qt_toolkit.h"
+#include "ui/qt_toolkit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,11 +10,11 @@
 #include <QProcess>
 #include <QScreen>
 
-#include "file_filters.h"
-#include "help_viewer.h"
-#include "modal_form.h"
-#include "qt_browser.h"
-#include "text_codec.h"
+#include "ui/file_filters.h"
+#include "ui/help_viewer.h"
+#include "ui/modal_form.h"
+#include "web/qt/qt_browser.h"
+#include "ui/text_codec.h"
 
 namespace tw {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "toolkit.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
-#include "ringtone_rename.h"
+#include "ui/ringtone_rename.h"
 
-#include "list_error.h"
-#include "safe_file.h"
-#include "text_rules.h"
+#include "lists/list_error.h"
+#include "files/safe_file.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 

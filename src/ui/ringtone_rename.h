@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ringtone_list.h"
+#include "lists/ringtone_list.h"
 
 namespace tw {
 

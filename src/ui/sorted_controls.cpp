@@ -1,4 +1,4 @@
-#include "sorted_controls.h"
+#include "ui/sorted_controls.h"
 
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "text_codec.h"
+#include "ui/text_codec.h"
 
 namespace tw {
 

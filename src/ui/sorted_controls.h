@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "list_box.h"
-#include "sorted_entries.h"
+#include "lists/list_box.h"
+#include "ui/sorted_entries.h"
 
 // The list and combo boxes of the windows. They keep their entries sorted
 // without regard to case, hold each entry's bytes as given (and show them

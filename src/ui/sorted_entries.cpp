@@ -1,9 +1,9 @@
-#include "sorted_entries.h"
+#include "ui/sorted_entries.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "list_box.h"
+#include "lists/list_box.h"
 
 namespace tw {
 

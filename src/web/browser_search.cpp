@@ -1,4 +1,4 @@
-#include "browser_search.h"
+#include "web/browser_search.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
-#include "menu_file.h"
+#include "web/menu_file.h"
 
-#include "safe_file.h"
-#include "version_number.h"
+#include "files/safe_file.h"
+#include "web/version_number.h"
 
 namespace tw {
 

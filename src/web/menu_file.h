@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ini_document.h"
+#include "lists/ini_document.h"
 
 // menu.dat, the small INI file of the home site that holds the entries of the
 // two web menus and the number of the newest released version:

@@ -1,9 +1,9 @@
-#include "update_check.h"
+#include "web/update_check.h"
 
-#include "menu_file.h"
-#include "safe_file.h"
-#include "version_number.h"
-#include "web_address.h"
+#include "web/menu_file.h"
+#include "files/safe_file.h"
+#include "web/version_number.h"
+#include "web/web_address.h"
 
 namespace tw {
 

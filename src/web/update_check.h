@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "program_version.h"
-#include "web_fetch.h"
-#include "web_menus.h"
+#include "web/program_version.h"
+#include "web/web_fetch.h"
+#include "web/web_menus.h"
 
 // The version check: what a fetch of menu.dat does to the cached copy in the
 // program directory, which message box it leads to, and which entries the

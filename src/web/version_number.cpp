@@ -1,9 +1,9 @@
-#include "version_number.h"
+#include "web/version_number.h"
 
 #include <charconv>
 #include <system_error>
 
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 namespace tw {
 

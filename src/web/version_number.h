@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "program_version.h"
+#include "web/program_version.h"
 
 // Version numbers are decimal numbers: the program's own is its major number,
 // ".", and its minor number read as one number (3.3; a minor version of 10

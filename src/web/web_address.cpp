@@ -1,9 +1,9 @@
-#include "web_address.h"
+#include "web/web_address.h"
 
 #include <cstddef>
 
-#include "text_rules.h"
-#include "version_number.h"
+#include "engine/text_rules.h"
+#include "web/version_number.h"
 
 namespace tw {
 namespace {

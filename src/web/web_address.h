@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "program_version.h"
+#include "web/program_version.h"
 
 // The addresses of the home site: the base address every page and menu.dat
 // hang off, and the addresses the program hands to a web browser.

@@ -1,10 +1,10 @@
-#include "web_menus.h"
+#include "web/web_menus.h"
 
 #include <algorithm>
 
-#include "text_rules.h"
-#include "version_number.h"
-#include "web_address.h"
+#include "engine/text_rules.h"
+#include "web/version_number.h"
+#include "web/web_address.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "menu_file.h"
+#include "web/menu_file.h"
 
 // The entries of the two web menus of the main window, "&Latest Ringtones"
 // and "Top Mobile &Sites", as menu.dat or the built-in defaults give them.

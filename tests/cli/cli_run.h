@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "app/cli.h"
 
 namespace tw::test {
 

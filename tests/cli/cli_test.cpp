@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "app/cli.h"
 #include "cli_run.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../lists/list_test_support.h"
+#include "support/temp_files.h"
 #include "cli_run.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "json_writer.h"
+#include "app/json_writer.h"
 
 namespace {
 

@@ -27,7 +27,9 @@ struct Published {
 // any order (d=4, o=6, b=63 when missing), notes with "#" or "_" for a sharp
 // before or after the letter, "h" for b, the dot before or after the octave.
 Published Expect(std::string source, std::string text) {
-    Published p{std::move(source), text};
+    Published p;
+    p.source = std::move(source);
+    p.text = text;
     text = std::regex_replace(text, std::regex("\\s+"), "");
     const std::size_t nameEnd = text.find(':'), controlsEnd = text.find(':', nameEnd + 1);
     int duration = 4, octave = 6;

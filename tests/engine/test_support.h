@@ -5,14 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "../expect_error.h"
-#include "cnote.h"
-#include "cnotes.h"
-#include "engine_error.h"
-#include "notation.h"
-#include "note_keys.h"
-#include "ringtone_text.h"
-#include "text_rules.h"
+#include "support/expect_error.h"
+#include "engine/cnote.h"
+#include "engine/cnotes.h"
+#include "engine/engine_error.h"
+#include "engine/notation.h"
+#include "engine/note_keys.h"
+#include "engine/ringtone_text.h"
+#include "engine/text_rules.h"
 
 namespace twtest {
 

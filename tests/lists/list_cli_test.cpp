@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli_run.h"
-#include "list_test_support.h"
+#include "support/temp_files.h"
 
 namespace {
 

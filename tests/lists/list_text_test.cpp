@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "../expect_error.h"
-#include "ini_document.h"
-#include "list_error.h"
-#include "list_names.h"
-#include "program_directory.h"
+#include "support/expect_error.h"
+#include "lists/ini_document.h"
+#include "lists/list_error.h"
+#include "lists/list_names.h"
+#include "lists/program_directory.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "../expect_error.h"
-#include "list_error.h"
-#include "list_files.h"
-#include "list_test_support.h"
-#include "ringtone_list.h"
-#include "tone_list_export.h"
+#include "support/expect_error.h"
+#include "lists/list_error.h"
+#include "lists/list_files.h"
+#include "support/temp_files.h"
+#include "lists/ringtone_list.h"
+#include "lists/tone_list_export.h"
 
 namespace {
 

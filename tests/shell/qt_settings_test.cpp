@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "cli_run.h"
-#include "qt_settings_store.h"
-#include "saved_settings.h"
-#include "../lists/list_test_support.h"
+#include "shell/qt/qt_settings_store.h"
+#include "shell/saved_settings.h"
+#include "support/temp_files.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "saved_settings.h"
-#include "separator_choice.h"
-#include "setting_values.h"
-#include "settings_store.h"
+#include "shell/saved_settings.h"
+#include "shell/separator_choice.h"
+#include "shell/setting_values.h"
+#include "shell/settings_store.h"
 
 namespace {
 

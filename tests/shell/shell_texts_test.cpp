@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "about_box.h"
-#include "help_file.h"
-#include "../lists/list_test_support.h"
-#include "quick_help.h"
-#include "safe_file.h"
+#include "shell/about_box.h"
+#include "shell/help_file.h"
+#include "support/temp_files.h"
+#include "shell/quick_help.h"
+#include "files/safe_file.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "twips.h"
-#include "window_layout.h"
-#include "window_placement.h"
+#include "shell/twips.h"
+#include "shell/window_layout.h"
+#include "shell/window_placement.h"
 
 namespace {
 

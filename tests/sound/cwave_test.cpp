@@ -1,8 +1,8 @@
 #include <limits>
 
-#include "cwave.h"
+#include "sound/cwave.h"
 #include "sound_test_support.h"
-#include "wave_layout.h"
+#include "sound/wave_layout.h"
 
 namespace twtest {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <tuple>
 
-#include "cwave.h"
-#include "fake_player.h"
-#include "render.h"
+#include "sound/cwave.h"
+#include "support/fake_player.h"
+#include "sound/render.h"
 #include "sound_test_support.h"
 
 namespace twtest {

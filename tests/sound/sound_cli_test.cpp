@@ -1,8 +1,8 @@
 #include <tuple>
 
-#include "cli.h"
+#include "app/cli.h"
 #include "cli_run.h"
-#include "render.h"
+#include "sound/render.h"
 #include "sound_test_support.h"
 
 namespace twtest {

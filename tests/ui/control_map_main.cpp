@@ -10,13 +10,13 @@
 
 #include <iostream>
 
-#include "cnotes.h"
-#include "frm_converter.h"
-#include "frm_export.h"
-#include "frm_new_ringtone.h"
-#include "program_directory.h"
+#include "engine/cnotes.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_export.h"
+#include "ui/frm_new_ringtone.h"
+#include "lists/program_directory.h"
 #include "real_main_window.h"
-#include "ringtone_list.h"
+#include "lists/ringtone_list.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The ringtone lists: the list commands, the rows, the batch and the export.
-#include "frm_busy.h"
+#include "ui/frm_busy.h"
 #include "ui_test_support.h"
 
 using namespace tw;

@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "frm_converter.h"
-#include "player.h"
-#include "qt_toolkit.h"
-#include "qt_web_fetcher.h"
-#include "saved_settings.h"
-#include "settings_store.h"
+#include "ui/frm_converter.h"
+#include "sound/player.h"
+#include "ui/qt_toolkit.h"
+#include "web/qt/qt_web_fetcher.h"
+#include "shell/saved_settings.h"
+#include "shell/settings_store.h"
 #include "test_http_server.h"
 
 namespace tw::test {

@@ -14,13 +14,13 @@
 #include <iostream>
 #include <string>
 
-#include "cnotes.h"
-#include "frm_converter.h"
-#include "frm_help.h"
-#include "program_directory.h"
+#include "engine/cnotes.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_help.h"
+#include "lists/program_directory.h"
 #include "real_main_window.h"
-#include "ringtone_list.h"
-#include "sorted_controls.h"
+#include "lists/ringtone_list.h"
+#include "ui/sorted_controls.h"
 
 namespace {
 

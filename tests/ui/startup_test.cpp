@@ -1,5 +1,5 @@
 // Start-up and shutdown, and the web menus and version check.
-#include "qt_settings_store.h"
+#include "shell/qt/qt_settings_store.h"
 #include "ui_test_support.h"
 
 using namespace tw;

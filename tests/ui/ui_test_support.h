@@ -3,17 +3,17 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include "fake_player.h"
-#include "frm_converter.h"
-#include "list_test_support.h"
-#include "qt_web_fetcher.h"
-#include "render.h"
-#include "saved_settings.h"
-#include "scripted_toolkit.h"
-#include "settings_store.h"
-#include "sorted_controls.h"
+#include "support/fake_player.h"
+#include "ui/frm_converter.h"
+#include "support/temp_files.h"
+#include "web/qt/qt_web_fetcher.h"
+#include "sound/render.h"
+#include "shell/saved_settings.h"
+#include "ui/testing/scripted_toolkit.h"
+#include "shell/settings_store.h"
+#include "ui/sorted_controls.h"
 #include "test_http_server.h"
-#include "text_codec.h"
+#include "ui/text_codec.h"
 
 // Failed comparisons of std::string show both texts.
 template <>

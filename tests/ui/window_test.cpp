@@ -1,6 +1,6 @@
 // The main window itself: its controls, state, layout, help and separator.
-#include "frm_help.h"
-#include "help_viewer.h"
+#include "ui/frm_help.h"
+#include "ui/help_viewer.h"
 #include "ui_test_support.h"
 
 using namespace tw;

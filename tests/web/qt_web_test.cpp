@@ -11,8 +11,8 @@
 
 #include <QCoreApplication>
 
-#include "qt_browser.h"
-#include "qt_web_fetcher.h"
+#include "web/qt/qt_browser.h"
+#include "web/qt/qt_web_fetcher.h"
 #include "test_http_server.h"
 #include "web_test_support.h"
 

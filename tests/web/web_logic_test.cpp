@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "browser_search.h"
-#include "menu_file.h"
-#include "update_check.h"
-#include "version_number.h"
-#include "web_address.h"
-#include "web_menus.h"
+#include "web/browser_search.h"
+#include "web/menu_file.h"
+#include "web/update_check.h"
+#include "web/version_number.h"
+#include "web/web_address.h"
+#include "web/web_menus.h"
 #include "web_test_support.h"
 
 namespace {

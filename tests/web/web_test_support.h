@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../lists/list_test_support.h"
+#include "support/temp_files.h"
 
 namespace tw::test {
 

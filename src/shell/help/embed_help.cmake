@@ -7,7 +7,7 @@ string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
 string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n    " bytes "${bytes}")
 file(WRITE "${OUTPUT}"
 "// Generated from help/tunehelp.html; edit that file instead.
-#include \"help_file.h\"
+#include \"shell/help_file.h\"
 
 namespace tw {
 namespace {

@@ -1,10 +1,10 @@
-#include "qt_settings_store.h"
+#include "shell/qt/qt_settings_store.h"
 
 #include <QSettings>
 #include <QString>
 #include <QVariant>
 
-#include "saved_settings.h"
+#include "shell/saved_settings.h"
 
 namespace tw {
 namespace {

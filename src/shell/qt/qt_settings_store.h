@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings_store.h"
+#include "shell/settings_store.h"
 
 class QSettings;
 

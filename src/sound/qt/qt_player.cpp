@@ -1,4 +1,4 @@
-#include "qt_player.h"
+#include "sound/qt/qt_player.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -14,9 +14,9 @@
 #include <optional>
 #include <string>
 
-#include "command_application.h"
-#include "sound_error.h"
-#include "wave_layout.h"
+#include "qt_support/command_application.h"
+#include "sound/sound_error.h"
+#include "sound/wave_layout.h"
 
 namespace tw {
 namespace {

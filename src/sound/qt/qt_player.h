@@ -3,7 +3,7 @@
 #include <memory>
 #include <mutex>
 
-#include "player.h"
+#include "sound/player.h"
 
 class QEventLoop;
 

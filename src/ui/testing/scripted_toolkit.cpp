@@ -1,4 +1,4 @@
-#include "scripted_toolkit.h"
+#include "ui/testing/scripted_toolkit.h"
 
 #include <QCoreApplication>
 

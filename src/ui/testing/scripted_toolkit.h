@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "modal_form.h"
-#include "toolkit.h"
+#include "ui/modal_form.h"
+#include "ui/toolkit.h"
 
 namespace tw {
 

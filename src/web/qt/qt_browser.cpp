@@ -1,4 +1,4 @@
-#include "qt_browser.h"
+#include "web/qt/qt_browser.h"
 
 #include <cstdlib>
 #include <optional>
@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "browser_search.h"
-#include "web_address.h"
+#include "web/browser_search.h"
+#include "web/web_address.h"
 
 namespace tw {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "program_version.h"
+#include "web/program_version.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
-#include "qt_web_fetcher.h"
+#include "web/qt/qt_web_fetcher.h"
 
-#include "command_application.h"
+#include "qt_support/command_application.h"
 
 #include <optional>
 #include <utility>
@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "command_application.h"
-#include "program_version.h"
-#include "version_number.h"
-#include "web_address.h"
+#include "qt_support/command_application.h"
+#include "web/program_version.h"
+#include "web/version_number.h"
+#include "web/web_address.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 
 #include <QNetworkReply>
 
-#include "web_fetch.h"
+#include "web/web_fetch.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
-#include "fake_player.h"
+#include "support/fake_player.h"
 
-#include "sound_error.h"
+#include "sound/sound_error.h"
 
 namespace tw {
 
