@@ -134,7 +134,9 @@ void CNote::BuildKeypresses() {
 }
 
 void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {
-    if (problem_.empty()) problemToken_ = token;
+    constexpr std::size_t longest = 40;  // a report names the token; it need not repeat a long one
+    if (problem_.empty())
+        problemToken_ = token.size() > longest ? std::string(token.substr(0, longest)) + "..." : std::string(token);
     else problem_ += "; ";
     problem_ += reason;
     misread_ = misread_ || misread;

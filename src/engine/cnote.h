@@ -70,7 +70,8 @@ public:
     // when nothing is; otherwise why it is no note, or why the handset or the
     // sound cannot take it as written ("below the composer's octaves").
     const std::string& Problem() const { return problem_; }
-    // The token the note was read from, kept only when it has a problem.
+    // The token the note was read from (its first 40 bytes and "..." when
+    // longer), kept only when the note has a problem.
     const std::string& ProblemToken() const { return problemToken_; }
     // Adds a problem of the note read from `token`; a misread also makes the
     // ringtone's notes invalid.

@@ -7,6 +7,8 @@
 namespace tw {
 namespace {
 
+const char* const NoSeparator = "no separator";
+
 void CheckLength(std::string_view text) {
     if (text.size() > MaxRingtoneText)
         throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
@@ -103,10 +105,10 @@ void CNotes::SetFull(Notation notation, std::string_view text) {
 std::string CNotes::Only(Notation notation) const { return WriteNotes(notation); }
 
 // The separator search runs on the text as given; the notes are read from the
-// cleaned text. A ringtone of one note needs no separator; a text without
-// notes has none to find. Keypresses are completed by reading the ringtone
-// again from its own composer text, which fills the RTTTL fields and fresh
-// keypresses.
+// cleaned text. A ringtone of one note needs no separator, but a text without
+// one that is no single note keeps the separator message. Keypresses are
+// completed by reading the ringtone again from its own composer text, which
+// fills the RTTTL fields and fresh keypresses.
 void CNotes::ReadNotes(std::string_view text, Notation notation) {
     std::string notes;
     if (notation == Notation::RTTTL) {
@@ -115,10 +117,19 @@ void CNotes::ReadNotes(std::string_view text, Notation notation) {
         inputSeparator_ = FindSeparator(text);
         notes = CleanRingtoneText(text);
     }
-    separatorFound_ = !TrimSpaces(notes).empty();
-    if (!separatorFound_) return;
+    const bool separated = inputSeparator_ != NoSeparator;
+    if (TrimSpaces(notes).empty()) {
+        separatorFound_ = false;
+        return;
+    }
+    separatorFound_ = true;
     notesValid_ = true;
     AddNotes(notes, notation);
+    if (!separated && noteList_.front().Misread()) {
+        noteList_.clear();
+        separatorFound_ = notesValid_ = false;
+        return;
+    }
     if (notation == Notation::Keypresses) ReadWhole(Full_Composer(), Notation::Composer);
 }
 
@@ -133,17 +144,17 @@ std::string CNotes::PublishedRTTTLNotes(std::string_view text) {
         else if (c != '\r' && c != '\n') notes += c;
     inputSeparator_ = FindSeparator(notes);
     if (inputSeparator_ != " ") std::erase(notes, ' ');
-    if (separatorFound_)
+    if (inputSeparator_ != NoSeparator)
         while (notes.ends_with(inputSeparator_)) notes.resize(notes.size() - inputSeparator_.size());
     return notes;
 }
 
+// The first of comma, bar, slash, backslash and space that the text holds,
+// else NoSeparator.
 std::string CNotes::FindSeparator(std::string_view text) {
-    separatorFound_ = true;
     for (const char* separator : {",", "|", "/", "\\", " "})
         if (text.find(separator) != std::string_view::npos) return separator;
-    separatorFound_ = false;
-    return "no separator";
+    return NoSeparator;
 }
 
 // Cuts the text at each InputSeparator, trimming what is left before every
@@ -163,8 +174,12 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
             case Notation::Keypresses: note.SetKeypressBatch(token); break;
             }
             if (note.Misread()) notesValid_ = false;
-        } catch (const EngineError&) {
-            if (!note.Misread()) note.AddProblem(token, "not a note", true);
+        } catch (const EngineError& e) {
+            if (!note.Misread())
+                note.AddProblem(token,
+                                e.reason() == EngineError::Reason::InvalidOctave ? "an octave the composer does not have"
+                                                                                 : "not a note",
+                                true);
             notesValid_ = false;
         }
         if (p == std::string_view::npos) break;

@@ -93,7 +93,7 @@ private:
     std::string ParseDefaultDuration(std::string& t);
     std::string ParseDefaultOctave(std::string& t);
     std::string ParseTempo(std::string& t);
-    std::string FindSeparator(std::string_view text);
+    static std::string FindSeparator(std::string_view text);
     void AddNotes(std::string_view text, Notation notation);
 
     std::shared_ptr<NoteState> state_;

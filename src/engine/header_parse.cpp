@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
@@ -47,14 +48,6 @@ std::optional<std::string> TakeMarkedValue(std::string& t, std::string_view mark
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-std::string WithoutBlanks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text)
-        if (!IsBlankByte(c)) out += c;
-    return out;
-}
-
 // A control's value when it is a whole number from `lowest` to 32767, written
 // without leading zeros.
 std::optional<std::string> WholeNumber(std::string_view value, int lowest) {
@@ -66,48 +59,82 @@ std::optional<std::string> WholeNumber(std::string_view value, int lowest) {
     return std::string(value);
 }
 
-// A control: letters, "=" and a value ("d=4", "b=", "s=x"), or one letter
-// and digits ("d4").
-bool IsControl(std::string_view item) {
-    std::size_t keyLength = 0;
-    while (keyLength < item.size() && std::isalpha(static_cast<unsigned char>(item[keyLength]))) ++keyLength;
-    if (keyLength == 0) return false;
-    const std::string_view rest = item.substr(keyLength);
-    if (!rest.empty() && rest.front() == '=') return true;
-    return keyLength == 1 && !rest.empty() && rest.find_first_not_of("0123456789") == std::string_view::npos;
-}
+// One item of a part between two colons: "d=4", "s=x", "d4", or anything else.
+struct ControlItem {
+    std::string key;  // the leading letters, lower case
+    std::string value;
+    bool control = false;  // letters and "=", or d, o or b with digits ("d4")
+    bool known = false;    // a control of d, o, b or tempo
+};
 
-// Empty, or controls and empty items between commas (blanks removed).
-bool IsControlSection(std::string_view section) {
-    while (!section.empty()) {
-        const std::size_t comma = section.find(',');
-        const std::string_view item = section.substr(0, comma);
-        if (!item.empty() && !IsControl(item)) return false;
-        section.remove_prefix(comma == npos ? section.size() : comma + 1);
+std::vector<ControlItem> ReadControlItems(std::string_view section) {
+    // Items end at commas, semicolons and blanks; blanks beside "=" or
+    // between a key and its digits ("d 8") go first.
+    std::string text;
+    text.reserve(section.size());
+    for (std::size_t i = 0; i < section.size(); ++i) {
+        if (IsBlankByte(section[i])) {
+            const std::size_t next = section.find_first_not_of(" \t\r\n\v\f", i);
+            const char before = text.empty() ? ',' : text.back(), after = next == npos ? ',' : section[next];
+            if (before == '=' || after == '=' || (std::isalpha(static_cast<unsigned char>(before)) && std::isdigit(static_cast<unsigned char>(after))))
+                continue;
+            text += ',';
+        } else {
+            text += section[i] == ';' ? ',' : section[i];
+        }
     }
-    return true;
+    std::vector<ControlItem> items;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        std::string_view item = rest.substr(0, comma);
+        rest.remove_prefix(comma == npos ? rest.size() : comma + 1);
+        if (item.empty()) continue;
+        ControlItem read;
+        std::size_t keyLength = 0;
+        while (keyLength < item.size() && std::isalpha(static_cast<unsigned char>(item[keyLength]))) ++keyLength;
+        read.key = ToLowerAscii(item.substr(0, keyLength));
+        item.remove_prefix(keyLength);
+        const bool shortForm = (read.key == "d" || read.key == "o" || read.key == "b") && !item.empty() &&
+                               item.find_first_not_of("0123456789") == npos;
+        read.control = keyLength > 0 && ((!item.empty() && item.front() == '=') || shortForm);
+        if (!item.empty() && item.front() == '=') item.remove_prefix(1);
+        read.value = item;
+        read.known = read.control && (read.key == "d" || read.key == "o" || read.key == "b" || read.key == "tempo");
+        items.push_back(std::move(read));
+    }
+    return items;
 }
 
 }  // namespace
 
 // The RTTTL header as published: "name:controls:", the controls d (default
 // duration), o (default octave) and b (tempo) in any order, each optional,
-// as "d=4" or "d4", letters in either case, blanks anywhere; other controls
-// are skipped. A missing control takes RTTTL's default (d=4, o=6, b=63). A
-// default duration or octave that is no usable number keeps the default, a
-// tempo stays as written; both are reported. The
-// control section is the first part between two colons that holds nothing
-// else, so a name may hold colons ("Star Wars: Theme:d=4:..."). Without such
-// a part the text has no control section, and t is left as it was.
+// as "d=4" or "d4", letters in either case, blanks anywhere, between commas,
+// semicolons or blanks; other items are skipped. A missing control takes
+// RTTTL's default (d=4, o=6, b=63). A default duration or octave that is no
+// usable number keeps the default, a tempo stays as written; both are
+// reported. The control section is the first part between two colons that
+// holds d, o or b; failing that, the first that is empty or holds controls
+// alone. So a name may hold colons ("Star Wars: Theme:d=4:..."). Without
+// such a part the text has no control section, and t is left as it was.
 bool CNotes::ReadControlSection(std::string& t) {
-    std::size_t nameEnd = t.find(':');
-    std::size_t controlsEnd = npos;
-    std::string controls;
-    for (; nameEnd != npos; nameEnd = controlsEnd) {
-        controlsEnd = t.find(':', nameEnd + 1);
-        if (controlsEnd == npos) return false;
-        controls = WithoutBlanks(std::string_view(t).substr(nameEnd + 1, controlsEnd - nameEnd - 1));
-        if (IsControlSection(controls)) break;
+    std::size_t nameEnd = npos, controlsEnd = npos;
+    std::vector<ControlItem> controls;
+    for (std::size_t open = t.find(':'); open != npos;) {
+        const std::size_t close = t.find(':', open + 1);
+        if (close == npos) break;
+        std::vector<ControlItem> items = ReadControlItems(std::string_view(t).substr(open + 1, close - open - 1));
+        const bool known = std::any_of(items.begin(), items.end(), [](const ControlItem& i) { return i.known; });
+        const bool allControls =
+            std::all_of(items.begin(), items.end(), [](const ControlItem& i) { return i.control; });
+        if (known || (allControls && nameEnd == npos)) {
+            nameEnd = open;
+            controlsEnd = close;
+            controls = std::move(items);
+            if (known) break;
+        }
+        open = close;
     }
     if (nameEnd == npos) return false;
 
@@ -117,28 +144,19 @@ bool CNotes::ReadControlSection(std::string& t) {
     state_->DefaultOctave = "6";
     tempo_ = "63";
     nameFound_ = durationFound_ = octaveFound_ = tempoFound_ = true;
-
-    std::string_view rest = controls;
-    while (!rest.empty()) {
-        const std::size_t comma = rest.find(',');
-        std::string_view item = rest.substr(0, comma);
-        rest.remove_prefix(comma == npos ? rest.size() : comma + 1);
-        std::size_t keyLength = 0;
-        while (keyLength < item.size() && std::isalpha(static_cast<unsigned char>(item[keyLength]))) ++keyLength;
-        const std::string key = ToLowerAscii(item.substr(0, keyLength));
-        item.remove_prefix(keyLength);
-        if (!item.empty() && item.front() == '=') item.remove_prefix(1);
-        if (key == "d") {
-            if (auto value = WholeNumber(item, 1)) state_->DefaultDuration = std::move(*value);
+    for (ControlItem& item : controls) {
+        if (!item.known) continue;
+        if (item.key == "d") {
+            if (auto value = WholeNumber(item.value, 1)) state_->DefaultDuration = std::move(*value);
             else durationFound_ = false;
-        } else if (key == "o") {
-            if (auto value = WholeNumber(item, 0)) state_->DefaultOctave = std::move(*value);
+        } else if (item.key == "o") {
+            if (auto value = WholeNumber(item.value, 0)) state_->DefaultOctave = std::move(*value);
             else octaveFound_ = false;
-        } else if (key == "b" || key == "tempo") {
+        } else {
             // An unusable tempo stays as written, so that playing refuses it.
-            auto value = WholeNumber(item, 1);
+            auto value = WholeNumber(item.value, 1);
             tempoFound_ = value.has_value();
-            tempo_ = value ? std::move(*value) : std::string(item);
+            tempo_ = value ? std::move(*value) : std::move(item.value);
         }
     }
     t.erase(0, controlsEnd + 1);

@@ -1,5 +1,6 @@
 // The three token readers of CNote: one note token of RTTTL, composer or
 // keypress text read into the note's fields.
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -49,12 +50,31 @@ struct PublishedNote {
     std::string_view octave;
 };
 
+// Leading digits, without leading zeros ("08" is 8).
 std::string_view TakeDigits(std::string_view& text) {
     std::size_t n = 0;
     while (n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
-    const std::string_view digits = text.substr(0, n);
+    std::string_view digits = text.substr(0, n);
     text.remove_prefix(n);
+    while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
     return digits;
+}
+
+// A sharp e is f and a sharp b the c above: the names the handset knows.
+// `octave` is the note's octave text, `octaveIfEmpty` what an empty one
+// stands for. False, and nothing changed, when b# would need an octave above
+// `highest`.
+bool NamePlainly(char& letter, bool& sharp, std::string& octave, const std::string& octaveIfEmpty,
+                 std::int32_t highest) {
+    if (!sharp || (letter != 'e' && letter != 'b')) return true;
+    if (letter == 'b') {
+        const std::int32_t up = ToInt32(octave.empty() ? octaveIfEmpty : octave) + 1;
+        if (up > highest) return false;
+        octave = std::to_string(up);
+    }
+    letter = letter == 'e' ? 'f' : 'c';
+    sharp = false;
+    return true;
 }
 
 bool TakeSharp(std::string_view& text) { return TakeIf(text, '#') || TakeIf(text, '_'); }
@@ -96,11 +116,7 @@ void CNote::SetRTTTLBatch(std::string_view sNewNoteBatch) {
     char letter = read->letter;
     bool sharp = read->sharp && letter != 'p';
     std::string octave(read->octave);
-    if (sharp && (letter == 'e' || letter == 'b')) {
-        sharp = false;
-        if (letter == 'b') octave = std::to_string(ToInt32(octave.empty() ? state_->DefaultOctave : octave) + 1);
-        letter = letter == 'e' ? 'f' : 'c';
-    }
+    NamePlainly(letter, sharp, octave, state_->DefaultOctave, std::numeric_limits<std::int32_t>::max() - 1);
     SetRTTTLDuration(std::string(read->duration));
     SetRTTTLNote(std::string(1, letter));
     if (sharp) SetSharp("#");
@@ -150,14 +166,24 @@ void CNote::SetComposerBatch(std::string_view sNewNoteBatch) {
     else if (IsNumeric(rest.substr(0, 1))) durationLength = 1;
     SetComposerDuration(Take(rest, durationLength));
     if (TakeIf(rest, '.')) SetComposerDotted(".");
-    if (TakeIf(rest, '#')) SetSharp("#");
-    SetComposerNote(Take(rest, 1));
-    SetComposerOctave(std::string(rest));
+    bool sharp = TakeIf(rest, '#');
+    std::string note = Take(rest, 1);
+    std::string octave(rest);
+    if (note.size() == 1 && IsNumeric(octave)) {
+        char letter = note.front();
+        NamePlainly(letter, sharp, octave, octave, 3);  // b#3 keeps its name: c4 is no composer note
+        note = std::string(1, letter);
+    }
+    if (sharp) SetSharp("#");
+    SetComposerNote(std::move(note));
+    SetComposerOctave(std::move(octave));
     if (!IsHandsetDuration(composerDuration_))
         AddProblem(sNewNoteBatch, "a duration the composer does not have", true);
     const bool pause = composerNote_ == "-";
     if (pause ? !(composerOctave_.empty() || IsHandsetOctave(composerOctave_)) : !IsHandsetOctave(composerOctave_))
         AddProblem(sNewNoteBatch, "an octave the composer does not have", true);
+    if (!misread_ && SoundFrequency() > HighestSoundFrequency)
+        AddProblem(sNewNoteBatch, "too high for the sound, plays as silence", false);
 }
 
 // Replays the keys of one token on the composer's state. The fields are

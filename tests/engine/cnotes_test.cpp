@@ -38,6 +38,9 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {R, "T:B=200 , o7,D=08,s=5,l=15:c", "T|200|8|7|1111", 1, ""},
         {R, "T:d=x,o=,b=0:c", "T|0|4|6|1000", 1, kDuration + kTempo + kOctave},
         {R, "Star Wars: Theme:d=8,b=90:c", "Star Wars: Theme|90|8|6|1111", 1, ""},
+        {R, "Mozart: K525:d=4,o=5,b=100,loop:c", "Mozart: K525|100|4|5|1111", 1, ""},
+        {R, "Artist::Title:d 8 O=7;b = 90:c", "Artist::Title|90|8|7|1111", 1, ""},
+        {R, "T:s=5:c", "T|63|4|6|1111", 1, ""},
         {R, "blue:b=570,o=4,d=32:4b,p", "blue|570|32|4|1111", 2, kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
         {R, "S:d=3,o=5,b=125:c,8d", nullptr, 2, kBeyond + "note 1, c: a duration the composer does not have\r\n"},
         {R, "a:b:c,d", "a|125|4|5|1000", 2, kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
@@ -47,6 +50,10 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {C, "4c1", "No name|125|4|5|0011", 1, kName + kTempo},
         {C, "S:Tempo=90:", "S|90|4|5|1111", 0, kSeparator},
         {C, "S:Tempo=90:4c1,3d1", nullptr, 2, kInvalid + "note 2, 3d1: a duration the composer does not have\r\n"},
+        {C, "S:Tempo=90:8c4,4#b3", nullptr, 2,
+         kInvalid + kBeyond + "note 1, 8c4: an octave the composer does not have\r\n"
+                              "note 2, 4#b3: too high for the sound, plays as silence\r\n"},
+        {C, "S:Tempo=90:8c28d2", nullptr, 0, kSeparator},
         {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""}};
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -155,9 +162,9 @@ TEST(Separators, SingleNotesTrailingSeparatorsBlanksAndLineBreaks) {
     EXPECT_FALSE(notes.NotesValid());
     notes.SetFull_RTTTL("Song:d=4,o=5,b=125: , ");
     EXPECT_EQ(notes.ErrorMessage(), kSeparator);
-    tw::CNotes unset;  // no output separator: the keypresses read back as one broken note
+    tw::CNotes unset;  // no output separator: the keypresses read back as no notes
     unset.SetFull_Keypresses("T:Tempo=125:1,2");
-    EXPECT_EQ(unset.Only_Composer() + " " + std::to_string(unset.NotesValid()), "4c14d1 0");
+    EXPECT_EQ(unset.Count(), 0);
 }
 
 // One ringtone read in `from` and written in every notation; a null text is
@@ -248,6 +255,8 @@ TEST(ErrorMessage, EachProblemNoteIsNamedAfterTheHeadlines) {
                                         "note 3, 8c.#5: not a note\r\n"
                                         "note 5, c9: above the composer's octaves; too high for the sound, plays as "
                                         "silence\r\n");
+    notes.SetFull_RTTTL("Long:d=4,o=5,b=125:c," + std::string(100, 'x'));
+    EXPECT_EQ(notes.ErrorLines().back(), "note 2, " + std::string(40, 'x') + "...: not a note");
 }
 
 }  // namespace
