@@ -20,6 +20,12 @@ public:
     CNotes();
     // A ringtone that shares its note state with other ringtone objects.
     explicit CNotes(std::shared_ptr<NoteState> state);
+    // A ringtone moves but is not copied: its notes share its note state, and
+    // a copy would share it with the original behind the caller's back.
+    CNotes(const CNotes&) = delete;
+    CNotes& operator=(const CNotes&) = delete;
+    CNotes(CNotes&&) noexcept = default;
+    CNotes& operator=(CNotes&&) noexcept = default;
 
     const std::string& InputSeparator() const { return inputSeparator_; }
     void SetInputSeparator(std::string v) { inputSeparator_ = std::move(v); }

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstring>
 
-
 namespace tw {
 namespace {
 
@@ -71,6 +70,15 @@ void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path)
     }
 }
 
+// A renamed file is durable only once its folder is on disk too. A folder
+// that cannot be opened or synced (some file systems refuse) is left as it
+// is: the file itself was written and synced.
+void SyncFolderOf(const std::filesystem::path& path) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) ::fsync(fd.get());
+}
+
 }  // namespace
 
 std::string FileErrorText(std::string_view what, const std::filesystem::path& path, int error) {
@@ -126,13 +134,15 @@ void ReplaceFile(const std::filesystem::path& given, std::string_view bytes) {
 
     // The replacement keeps the permissions of the file it replaces.
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::fchmod(fd.get(), info.st_mode & 07777);
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::fchmod(fd.get(), info.st_mode & 07777) != 0)
+        Fail("write", path, errno);
 
     WriteAll(fd.get(), bytes, path);
     if (::fsync(fd.get()) != 0) Fail("write", path, errno);
     if (fd.Close() != 0) Fail("write", path, errno);
     if (::rename(temporary.c_str(), path.c_str()) != 0) Fail("replace", path, errno);
     guard.Keep();
+    SyncFolderOf(path);
 }
 
 bool CreateEmptyFile(const std::filesystem::path& path) {

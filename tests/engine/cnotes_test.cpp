@@ -110,6 +110,9 @@ TEST(RingtoneRecord, ClearResetsTheReadButNotTheSeparatorsOrPauseDuration) {
     EXPECT_EQ(notes.InputSeparator() + notes.OutputSeparator(), "|, ");
 }
 
+// Notes share their ringtone's note state, so a ringtone is never copied.
+static_assert(!std::is_copy_constructible_v<tw::CNotes> && std::is_nothrow_move_constructible_v<tw::CNotes>);
+
 TEST(RingtoneRecord, ItemsAreOneBased) {
     auto notes = Ringtone(",");
     notes.SetFull_Composer("S:Tempo=125:4c1,4d1,4e1");
