@@ -175,11 +175,15 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         if (const auto code = RunSoundCommand(command, rest, in, out, err)) return *code;
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
-        err << "error: " << e.text << '\n' << Usage;
+        err << "error: " << e.what() << '\n' << Usage;
         return ExitUsage;
     } catch (const CommandFailure& e) {
-        err << "error: " << e.text << '\n';
+        err << "error: " << e.what() << '\n';
         return e.exitCode;
+    } catch (const std::exception& e) {
+        // Anything else is a fault of the program: said, never an abort.
+        err << "error: " << e.what() << '\n';
+        return ExitSoftware;
     }
 }
 

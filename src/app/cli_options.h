@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,9 @@ struct RingtoneOptions {
 };
 
 // Thrown for a command line that cannot be followed; the text says why.
-struct UsageError {
-    std::string text;
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const std::string& text) : std::runtime_error(text) {}
 };
 
 // Parses `--name value`, `--name=value` and the one positional input.

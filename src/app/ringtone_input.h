@@ -10,9 +10,10 @@
 namespace tw {
 
 // A failure that ends a command: the exit code and the text after "error: ".
-struct CommandFailure {
+class CommandFailure : public std::runtime_error {
+public:
+    CommandFailure(int exitCode, const std::string& text) : std::runtime_error(text), exitCode(exitCode) {}
     int exitCode;
-    std::string text;
 };
 
 // Reads the raw bytes of a file, or of `in` for "-". Refuses more than the
