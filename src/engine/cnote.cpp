@@ -12,38 +12,38 @@ CNote::CNote(std::shared_ptr<NoteState> state) : state_(std::move(state)) {}
 
 CNote::CNote() : CNote(std::make_shared<NoteState>()) {}
 
-void CNote::SetRTTTLDuration(std::string sNewDuration) {
-    if (IsNumeric(sNewDuration)) {
-        composerDuration_ = sNewDuration;
-        rtttlDuration_ = sNewDuration == state_->DefaultDuration ? std::string{} : std::move(sNewDuration);
+void CNote::SetRTTTLDuration(std::string duration) {
+    if (IsNumeric(duration)) {
+        composerDuration_ = duration;
+        rtttlDuration_ = duration == state_->DefaultDuration ? std::string{} : std::move(duration);
     } else {
         rtttlDuration_.clear();
         composerDuration_ = state_->DefaultDuration;
     }
 }
 
-void CNote::SetComposerDuration(std::string sNewDuration) {
-    rtttlDuration_ = sNewDuration == state_->DefaultDuration ? std::string{} : sNewDuration;
-    composerDuration_ = std::move(sNewDuration);
+void CNote::SetComposerDuration(std::string duration) {
+    rtttlDuration_ = duration == state_->DefaultDuration ? std::string{} : duration;
+    composerDuration_ = std::move(duration);
 }
 
-void CNote::SetRTTTLNote(std::string sNewNote) {
-    composerNote_ = sNewNote == "p" ? std::string("-") : sNewNote;
-    rtttlNote_ = std::move(sNewNote);
+void CNote::SetRTTTLNote(std::string note) {
+    composerNote_ = note == "p" ? std::string("-") : note;
+    rtttlNote_ = std::move(note);
 }
 
-void CNote::SetComposerNote(std::string sNewNote) {
-    rtttlNote_ = sNewNote == "-" ? std::string("p") : sNewNote;
-    composerNote_ = std::move(sNewNote);
+void CNote::SetComposerNote(std::string note) {
+    rtttlNote_ = note == "-" ? std::string("p") : note;
+    composerNote_ = std::move(note);
 }
 
-void CNote::SetSharp(std::string sNewSharp) { sharp_ = sNewSharp == "#" ? "#" : ""; }
+void CNote::SetSharp(std::string sharp) { sharp_ = sharp == "#" ? "#" : ""; }
 
 // Both dot setters behave alike. A dotted pause keeps its dot in both
 // notations, so that it lasts as long as written; the keypresses have no
 // dotted pause and leave the dot out.
-void CNote::SetRTTTLDotted(std::string sNewDotted) {
-    if (sNewDotted == ".") {
+void CNote::SetRTTTLDotted(std::string dotted) {
+    if (dotted == ".") {
         rtttlDotted_ = ".";
         composerDotted_ = ".";
     } else {
@@ -52,25 +52,25 @@ void CNote::SetRTTTLDotted(std::string sNewDotted) {
     }
 }
 
-void CNote::SetComposerDotted(std::string sNewDotted) { SetRTTTLDotted(std::move(sNewDotted)); }
+void CNote::SetComposerDotted(std::string dotted) { SetRTTTLDotted(std::move(dotted)); }
 
 // The note keeps the octave it is written in; the composer gets the nearest
 // of its three octaves, which the reader reports when it is not the same.
-void CNote::SetRTTTLOctave(std::string sNewOctave) {
+void CNote::SetRTTTLOctave(std::string octave) {
     if (rtttlNote_ != "p") {
-        const bool own = IsNumeric(sNewOctave) && sNewOctave != state_->DefaultOctave;
-        const std::string& octave = own ? sNewOctave : state_->DefaultOctave;
-        std::string composer = NearestComposerOctave(octave);
-        pitchOctave_ = IsNumeric(octave) ? std::optional<std::int32_t>(ToInt32(octave)) : std::nullopt;
+        const bool own = IsNumeric(octave) && octave != state_->DefaultOctave;
+        const std::string& sounding = own ? octave : state_->DefaultOctave;
+        std::string composer = NearestComposerOctave(sounding);
+        pitchOctave_ = IsNumeric(sounding) ? std::optional<std::int32_t>(ToInt32(sounding)) : std::nullopt;
         composerOctave_ = std::move(composer);
-        if (own) rtttlOctave_ = std::move(sNewOctave);
+        if (own) rtttlOctave_ = std::move(octave);
         else rtttlOctave_.clear();
     }
     BuildKeypresses();
 }
 
-void CNote::SetComposerOctave(std::string sNewOctave) {
-    composerOctave_ = std::move(sNewOctave);
+void CNote::SetComposerOctave(std::string octave) {
+    composerOctave_ = std::move(octave);
     pitchOctave_.reset();
     if (IsNumeric(composerOctave_)) {
         std::string rtttl = ConvertOctave(composerOctave_);

@@ -23,9 +23,9 @@ public:
 
     // Token readers: one note token in each notation. A failure throws
     // EngineError and leaves the fields set so far.
-    void SetRTTTLBatch(std::string_view sNewNoteBatch);
-    void SetComposerBatch(std::string_view sNewNoteBatch);
-    void SetKeypressBatch(std::string_view sNewNoteBatch);
+    void SetRTTTLBatch(std::string_view token);
+    void SetComposerBatch(std::string_view token);
+    void SetKeypressBatch(std::string_view token);
 
     const std::string& RTTTLDuration() const { return rtttlDuration_; }
     const std::string& ComposerDuration() const { return composerDuration_; }
@@ -38,16 +38,16 @@ public:
     const std::string& ComposerOctave() const { return composerOctave_; }
     const std::string& Keypresses() const { return keypresses_; }
 
-    void SetRTTTLDuration(std::string sNewDuration);
-    void SetComposerDuration(std::string sNewDuration);
-    void SetRTTTLNote(std::string sNewNote);
-    void SetComposerNote(std::string sNewNote);
-    void SetSharp(std::string sNewSharp);
-    void SetRTTTLDotted(std::string sNewDotted);
-    void SetComposerDotted(std::string sNewDotted);
-    void SetRTTTLOctave(std::string sNewOctave);
-    void SetComposerOctave(std::string sNewOctave);
-    void SetKeypresses(std::string sNewKeys) { keypresses_ = std::move(sNewKeys); }
+    void SetRTTTLDuration(std::string duration);
+    void SetComposerDuration(std::string duration);
+    void SetRTTTLNote(std::string note);
+    void SetComposerNote(std::string note);
+    void SetSharp(std::string sharp);
+    void SetRTTTLDotted(std::string dotted);
+    void SetComposerDotted(std::string dotted);
+    void SetRTTTLOctave(std::string octave);
+    void SetComposerOctave(std::string octave);
+    void SetKeypresses(std::string keys) { keypresses_ = std::move(keys); }
 
     // Pitch in hertz: the composer's whole-hertz pitches of its first octave
     // (c 523, a 880) doubled or halved per octave, so every octave of the

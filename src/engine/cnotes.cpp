@@ -44,19 +44,19 @@ std::string CNotes::Full_Composer() const { return name_ + ":Tempo=" + tempo_ + 
 
 std::string CNotes::Full_Keypresses() const { return name_ + ":Tempo=" + tempo_ + ":" + Only_Keypresses(); }
 
-void CNotes::SetFull_RTTTL(std::string_view sTextIn) {
-    CheckLength(sTextIn);
-    ReadWhole(sTextIn, Notation::RTTTL);
+void CNotes::SetFull_RTTTL(std::string_view text) {
+    CheckLength(text);
+    ReadWhole(text, Notation::RTTTL);
 }
 
-void CNotes::SetFull_Composer(std::string_view sTextIn) {
-    CheckLength(sTextIn);
-    ReadWhole(sTextIn, Notation::Composer);
+void CNotes::SetFull_Composer(std::string_view text) {
+    CheckLength(text);
+    ReadWhole(text, Notation::Composer);
 }
 
-void CNotes::SetFull_Keypresses(std::string_view sTextIn) {
-    CheckLength(sTextIn);
-    ReadWhole(sTextIn, Notation::Keypresses);
+void CNotes::SetFull_Keypresses(std::string_view text) {
+    CheckLength(text);
+    ReadWhole(text, Notation::Keypresses);
 }
 
 // Header first (name, then d= and o= for RTTTL, then the tempo), the notes
@@ -80,9 +80,9 @@ void CNotes::ReadWhole(std::string_view text, Notation notation) {
     ReadNotes(t, notation);
 }
 
-void CNotes::SetOnly_RTTTL(std::string_view strText) { ReadNotes(strText, Notation::RTTTL); }
-void CNotes::SetOnly_Composer(std::string_view strText) { ReadNotes(strText, Notation::Composer); }
-void CNotes::SetOnly_Keypresses(std::string_view strText) { ReadNotes(strText, Notation::Keypresses); }
+void CNotes::SetOnly_RTTTL(std::string_view text) { ReadNotes(text, Notation::RTTTL); }
+void CNotes::SetOnly_Composer(std::string_view text) { ReadNotes(text, Notation::Composer); }
+void CNotes::SetOnly_Keypresses(std::string_view text) { ReadNotes(text, Notation::Keypresses); }
 
 std::string CNotes::Only_RTTTL() const { return WriteNotes(Notation::RTTTL); }
 std::string CNotes::Only_Composer() const { return WriteNotes(Notation::Composer); }

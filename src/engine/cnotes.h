@@ -32,9 +32,9 @@ public:
     const std::string& OutputSeparator() const { return outputSeparator_; }
     void SetOutputSeparator(std::string v) { outputSeparator_ = std::move(v); }
     const std::string& Name() const { return name_; }
-    void SetName(std::string sRingToneName) { name_ = std::move(sRingToneName); }
+    void SetName(std::string name) { name_ = std::move(name); }
     const std::string& Tempo() const { return tempo_; }
-    void SetTempo(std::string vNewValue) { tempo_ = std::move(vNewValue); }
+    void SetTempo(std::string value) { tempo_ = std::move(value); }
     const std::string& DefaultDuration() const { return state_->DefaultDuration; }
     void SetDefaultDuration(std::string v) { state_->DefaultDuration = std::move(v); }
     const std::string& DefaultOctave() const { return state_->DefaultOctave; }
@@ -47,18 +47,18 @@ public:
     // reading anything when the text is over MaxRingtoneText bytes, and
     // (BadHeader) when the header cannot be taken apart.
     std::string Full_RTTTL() const;
-    void SetFull_RTTTL(std::string_view sTextIn);
+    void SetFull_RTTTL(std::string_view text);
     std::string Full_Composer() const;
-    void SetFull_Composer(std::string_view sTextIn);
+    void SetFull_Composer(std::string_view text);
     std::string Full_Keypresses() const;
-    void SetFull_Keypresses(std::string_view sTextIn);
+    void SetFull_Keypresses(std::string_view text);
 
     std::string Only_RTTTL() const;
-    void SetOnly_RTTTL(std::string_view strText);
+    void SetOnly_RTTTL(std::string_view text);
     std::string Only_Composer() const;
-    void SetOnly_Composer(std::string_view strText);
+    void SetOnly_Composer(std::string_view text);
     std::string Only_Keypresses() const;
-    void SetOnly_Keypresses(std::string_view strText);
+    void SetOnly_Keypresses(std::string_view text);
 
     // Whole and note-only texts by notation, for callers that hold a choice.
     std::string Full(Notation notation) const;

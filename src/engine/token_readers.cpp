@@ -105,12 +105,12 @@ std::optional<PublishedNote> ReadPublishedNote(std::string_view token) {
 // Reads the note as published. A sharp e is written as f and a sharp b as the
 // c above, the names the handset knows. A token that is no note is read as
 // far as it goes and reported.
-void CNote::SetRTTTLBatch(std::string_view sNewNoteBatch) {
+void CNote::SetRTTTLBatch(std::string_view token) {
     ClearProblems();
-    const std::optional<PublishedNote> read = ReadPublishedNote(sNewNoteBatch);
+    const std::optional<PublishedNote> read = ReadPublishedNote(token);
     if (!read) {
-        AddProblem(sNewNoteBatch, "not a note", true);
-        ReadRTTTLLeniently(sNewNoteBatch);
+        AddProblem(token, "not a note", true);
+        ReadRTTTLLeniently(token);
         return;
     }
     char letter = read->letter;
@@ -123,7 +123,7 @@ void CNote::SetRTTTLBatch(std::string_view sNewNoteBatch) {
     if (read->dotted) SetRTTTLDotted(".");
     SetRTTTLOctave(std::move(octave));
 
-    const auto problem = [&](std::string_view reason, bool misread) { AddProblem(sNewNoteBatch, reason, misread); };
+    const auto problem = [&](std::string_view reason, bool misread) { AddProblem(token, reason, misread); };
     if (IsNumeric(composerDuration_) && ToInt32(composerDuration_) == 0)
         problem("a duration of 0, which has no length", true);
     else if (!IsHandsetDuration(composerDuration_))
@@ -157,8 +157,8 @@ void CNote::ReadRTTTLLeniently(std::string_view token) {
 }
 
 // duration [.] [#] letter octave; "-" is a pause.
-void CNote::SetComposerBatch(std::string_view sNewNoteBatch) {
-    std::string_view rest = sNewNoteBatch;
+void CNote::SetComposerBatch(std::string_view token) {
+    std::string_view rest = token;
     ClearProblems();
     std::size_t durationLength = 0;
     const bool twoDigits = rest.size() < 2 || (rest[1] != '.' && rest[1] != '-');
@@ -178,20 +178,20 @@ void CNote::SetComposerBatch(std::string_view sNewNoteBatch) {
     SetComposerNote(std::move(note));
     SetComposerOctave(std::move(octave));
     if (!IsHandsetDuration(composerDuration_))
-        AddProblem(sNewNoteBatch, "a duration the composer does not have", true);
+        AddProblem(token, "a duration the composer does not have", true);
     const bool pause = composerNote_ == "-";
     if (pause ? !(composerOctave_.empty() || IsHandsetOctave(composerOctave_)) : !IsHandsetOctave(composerOctave_))
-        AddProblem(sNewNoteBatch, "an octave the composer does not have", true);
+        AddProblem(token, "an octave the composer does not have", true);
     if (!misread_ && SoundFrequency() > HighestSoundFrequency)
-        AddProblem(sNewNoteBatch, "too high for the sound, plays as silence", false);
+        AddProblem(token, "too high for the sound, plays as silence", false);
 }
 
 // Replays the keys of one token on the composer's state. The fields are
 // written directly; the ringtone re-reads its composer text afterwards to
 // fill the RTTTL fields and fresh keypresses.
-void CNote::SetKeypressBatch(std::string_view sNewNoteBatch) {
+void CNote::SetKeypressBatch(std::string_view token) {
     ClearProblems();
-    for (char key : sNewNoteBatch) ApplyKeypress(key);
+    for (char key : token) ApplyKeypress(key);
 }
 
 void CNote::ApplyKeypress(char key) {

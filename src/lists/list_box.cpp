@@ -20,8 +20,8 @@ void SortedNameList::Clear() {
     sorted_ = true;
 }
 
-void SortedNameList::AddItem(std::string sItem) {
-    items_.push_back(std::move(sItem));
+void SortedNameList::AddItem(std::string item) {
+    items_.push_back(std::move(item));
     sorted_ = false;
 }
 

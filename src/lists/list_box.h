@@ -13,7 +13,7 @@ class ListBox {
 public:
     virtual ~ListBox() = default;
     virtual void Clear() = 0;
-    virtual void AddItem(std::string sItem) = 0;
+    virtual void AddItem(std::string item) = 0;
 };
 
 // The order of the window's sorted lists: ASCII letters without regard to
@@ -24,7 +24,7 @@ bool ListEntryLess(std::string_view a, std::string_view b);
 class SortedNameList final : public ListBox {
 public:
     void Clear() override;
-    void AddItem(std::string sItem) override;
+    void AddItem(std::string item) override;
     // The entries in sorted order.
     const std::vector<std::string>& Items() const;
 

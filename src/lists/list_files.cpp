@@ -60,13 +60,13 @@ void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirecto
     if (!any) cboList.AddItem(std::string(DefaultListName));
 }
 
-bool NewList(CRingtoneList& list, std::string_view sName) {
-    list.SetListName(sName);
+bool NewList(CRingtoneList& list, std::string_view name) {
+    list.SetListName(name);
     return ListFileIo([&] { return CreateEmptyFile(list.ListFileName()); });
 }
 
-void RenameList(CRingtoneList& list, std::string_view sNewName) {
-    const std::string name = CheckListName(sNewName);
+void RenameList(CRingtoneList& list, std::string_view newName) {
+    const std::string name = CheckListName(newName);
     if (name == list.ListName()) return;
     const std::filesystem::path from = list.ListFileName();
     const std::filesystem::path to = list.ProgramDirectory() / (name + ".dat");

@@ -17,16 +17,16 @@ namespace tw {
 // DefaultListName. Throws ListError (Io) when the folder cannot be listed.
 void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirectory);
 
-// New list: makes `sName` the current list and creates its file empty. A list
+// New list: makes `name` the current list and creates its file empty. A list
 // of that name that exists already just becomes the current list and keeps
 // its ringtones. True when the file was created.
-bool NewList(CRingtoneList& list, std::string_view sName);
+bool NewList(CRingtoneList& list, std::string_view name);
 
-// Renames the current list to `sNewName`, moving its file in one step; a list
+// Renames the current list to `newName`, moving its file in one step; a list
 // without a file gets an empty file of the new name. Renaming to its own name
 // does nothing; renaming onto another existing list is refused (ListError,
 // Exists) and changes nothing.
-void RenameList(CRingtoneList& list, std::string_view sNewName);
+void RenameList(CRingtoneList& list, std::string_view newName);
 
 // Empties the current list: its file becomes an empty file (created when
 // missing).

@@ -9,8 +9,8 @@ namespace tw {
 CRingtoneList::CRingtoneList(CNotes& ringtone, std::filesystem::path programDirectory)
     : ringtone_(ringtone), directory_(std::move(programDirectory)) {}
 
-void CRingtoneList::SetListName(std::string_view sNewName) {
-    std::string name = CheckListName(sNewName);
+void CRingtoneList::SetListName(std::string_view newName) {
+    std::string name = CheckListName(newName);
     listFileName_ = (directory_ / (name + ".dat")).string();
     listName_ = std::move(name);
 }
@@ -25,18 +25,18 @@ IniDocument CRingtoneList::ReadListFile() const {
     return bytes ? IniDocument::Parse(*bytes) : IniDocument{};
 }
 
-void CRingtoneList::LoadList(ListBox& lstBox) const {
-    lstBox.Clear();
-    for (std::string& name : ReadListFile().SectionNames()) lstBox.AddItem(std::move(name));
+void CRingtoneList::LoadList(ListBox& box) const {
+    box.Clear();
+    for (std::string& name : ReadListFile().SectionNames()) box.AddItem(std::move(name));
 }
 
-bool CRingtoneList::LoadEntry(const IniDocument& list, std::string_view strTitle, CNotes& ringtone) {
-    const auto text = list.Value(strTitle, RingtoneKey);
+bool CRingtoneList::LoadEntry(const IniDocument& list, std::string_view title, CNotes& ringtone) {
+    const auto text = list.Value(title, RingtoneKey);
     ringtone.SetFull_RTTTL(text.value_or(std::string{}));
     return text.has_value();
 }
 
-bool CRingtoneList::LoadFromFile(std::string_view strTitle) { return LoadEntry(ReadListFile(), strTitle, ringtone_); }
+bool CRingtoneList::LoadFromFile(std::string_view title) { return LoadEntry(ReadListFile(), title, ringtone_); }
 
 void CRingtoneList::SaveToFile() {
     IniDocument list = ReadListFile();

@@ -29,20 +29,20 @@ public:
     // Checks and trims the name (ListError, BadName, when it cannot be used),
     // then sets ListFileName to the program directory, "/", the name and
     // ".dat". No file is read, created or changed.
-    void SetListName(std::string_view sNewName);
+    void SetListName(std::string_view newName);
     // The full path of the current list file; empty until a list name is set.
     const std::string& ListFileName() const { return listFileName_; }
     const std::filesystem::path& ProgramDirectory() const { return directory_; }
     CNotes& Ringtone() const { return ringtone_; }
 
-    // Fills `lstBox` with the section names of the list file, in file order
+    // Fills `box` with the section names of the list file, in file order
     // (the box sorts them). A missing file gives no entries.
-    void LoadList(ListBox& lstBox) const;
+    void LoadList(ListBox& box) const;
 
-    // Loads the whole RTTTL text stored under `strTitle` into the ringtone
+    // Loads the whole RTTTL text stored under `title` into the ringtone
     // object; a missing file, section or key loads empty text. False when
     // there was no such entry. A text the engine refuses throws EngineError.
-    bool LoadFromFile(std::string_view strTitle);
+    bool LoadFromFile(std::string_view title);
 
     // Stores the ringtone object under its Name: the entry of that name
     // (whatever its letter case) gets the new text in place, or a new entry
@@ -60,9 +60,9 @@ public:
     // empty document when the file does not exist.
     IniDocument ReadListFile() const;
 
-    // Loads entry `strTitle` of an already read list into `ringtone`, as
+    // Loads entry `title` of an already read list into `ringtone`, as
     // LoadFromFile does.
-    static bool LoadEntry(const IniDocument& list, std::string_view strTitle, CNotes& ringtone);
+    static bool LoadEntry(const IniDocument& list, std::string_view title, CNotes& ringtone);
 
 private:
     void RequireListName() const;

@@ -39,23 +39,23 @@ const std::array<std::vector<std::string_view>, 4> Texts{{
 
 }  // namespace
 
-std::vector<std::string_view> HelpParagraphs(int iHelpNum) {
-    if (iHelpNum < FirstHelpNumber || iHelpNum > LastHelpNumber) return {};
-    return Texts[static_cast<std::size_t>(iHelpNum - FirstHelpNumber)];
+std::vector<std::string_view> HelpParagraphs(int helpNumber) {
+    if (helpNumber < FirstHelpNumber || helpNumber > LastHelpNumber) return {};
+    return Texts[static_cast<std::size_t>(helpNumber - FirstHelpNumber)];
 }
 
-std::string HelpText(int iHelpNum) {
+std::string HelpText(int helpNumber) {
     std::string text;
-    for (const std::string_view paragraph : HelpParagraphs(iHelpNum)) {
+    for (const std::string_view paragraph : HelpParagraphs(helpNumber)) {
         if (!text.empty()) text += "\r\r";
         text += paragraph;
     }
     return text;
 }
 
-std::string ShownHelpText(int iHelpNum) { return ReplaceAll(HelpText(iHelpNum), "\r\r", "\n\n"); }
+std::string ShownHelpText(int helpNumber) { return ReplaceAll(HelpText(helpNumber), "\r\r", "\n\n"); }
 
-std::string HelpNumberCaption(int iHelpNum) { return std::to_string(iHelpNum) + "."; }
+std::string HelpNumberCaption(int helpNumber) { return std::to_string(helpNumber) + "."; }
 
 QuickHelpAnimation::QuickHelpAnimation(int mainLeft, int mainTop)
     : frame_{mainLeft, mainTop, 0, 0}, startTop_(mainTop) {}

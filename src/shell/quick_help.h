@@ -29,19 +29,19 @@ inline constexpr std::string_view QuickHelpOkCaption = "&Ok";
 inline constexpr int FirstHelpNumber = 1;
 inline constexpr int LastHelpNumber = 4;
 
-// The paragraphs of help text `iHelpNum`; none for a number outside 1 to 4.
-std::vector<std::string_view> HelpParagraphs(int iHelpNum);
+// The paragraphs of help text `helpNumber`; none for a number outside 1 to 4.
+std::vector<std::string_view> HelpParagraphs(int helpNumber);
 
 // The help text as it is kept: the paragraphs separated by two carriage
 // returns (CR CR); empty for a number outside 1 to 4.
-std::string HelpText(int iHelpNum);
+std::string HelpText(int helpNumber);
 
 // The help text for the window's label: each CR CR shown as one empty line
 // ("\n\n").
-std::string ShownHelpText(int iHelpNum);
+std::string ShownHelpText(int helpNumber);
 
 // The caption of the quick-help window's box: the number and ".".
-std::string HelpNumberCaption(int iHelpNum);
+std::string HelpNumberCaption(int helpNumber);
 
 // The opening animation: a 10 ms timer; every tick moves the window right and
 // down and makes it wider and taller, until its top is 1500 twips or more

@@ -37,14 +37,14 @@ public:
     explicit CWave(Player& player);
 
     std::int16_t Volume() const { return volume_; }
-    void SetVolume(std::int16_t vNewValue) { volume_ = vNewValue; }
+    void SetVolume(std::int16_t value) { volume_ = value; }
     std::int16_t SampleRate() const { return sampleRate_; }
-    void SetSampleRate(std::int16_t vNewValue) { sampleRate_ = vNewValue; }
+    void SetSampleRate(std::int16_t value) { sampleRate_ = value; }
     // Held for the caller only; no synthesiser operation uses it.
     std::int16_t Tempo() const { return tempo_; }
-    void SetTempo(std::int16_t vNewValue) { tempo_ = vNewValue; }
+    void SetTempo(std::int16_t value) { tempo_ = value; }
     const std::string& Filename() const { return filename_; }
-    void SetFilename(std::string vNewValue) { filename_ = std::move(vNewValue); }
+    void SetFilename(std::string value) { filename_ = std::move(value); }
 
     // Begins a new sound of one silent sample and stops the player.
     void Start();

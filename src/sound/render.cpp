@@ -72,9 +72,9 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
     return plan;
 }
 
-void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& sFileName, Player& player) {
+void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& fileName, Player& player) {
     CWave wave(player);
-    wave.SetFilename(sFileName);
+    wave.SetFilename(fileName);
     Synthesise(ringtone, wave);
     if (sFunction == "SAVE") wave.Save();
     if (sFunction == "PLAY") wave.Play();

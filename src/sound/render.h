@@ -32,9 +32,9 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate);
 
 // Renders the ringtone with a new synthesiser and then, for sFunction "PLAY",
 // plays it on `player` and returns when it has ended; for "SAVE", writes it to
-// sFileName. Any other text renders and does nothing more. A failure throws
+// fileName. Any other text renders and does nothing more. A failure throws
 // SoundError before anything is played or written.
-void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& sFileName, Player& player);
+void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& fileName, Player& player);
 
 // The WAV image that WAV plays or saves.
 std::vector<std::uint8_t> RenderWave(const CNotes& ringtone);

@@ -13,8 +13,8 @@
 
 namespace tw {
 
-bool OpenWebPage(std::string_view sAddress, ProgramVersion version) {
-    const std::optional<std::string> address = AddressToOpen(sAddress, version);
+bool OpenWebPage(std::string_view page, ProgramVersion version) {
+    const std::optional<std::string> address = AddressToOpen(page, version);
     if (!address) return false;
     const char* path = std::getenv("PATH");
     const std::optional<std::filesystem::path> browser = FindBrowser(path != nullptr ? path : "");

@@ -12,6 +12,6 @@ namespace tw {
 // through a shell. An address that is not an absolute http: or https:
 // address with a host is never opened. True when a browser was started;
 // the windows ignore the answer and show nothing either way.
-bool OpenWebPage(std::string_view sAddress, ProgramVersion version = ThisProgramVersion);
+bool OpenWebPage(std::string_view address, ProgramVersion version = ThisProgramVersion);
 
 }  // namespace tw
