@@ -99,9 +99,9 @@ double CNote::SoundFrequency() const {
 }
 
 double CNote::SoundDuration() const {
-    const std::int32_t d = ToInt32(composerDuration_);
-    if (d == 0) throw EngineError(EngineError::Reason::DivisionByZero, "Division by zero");
-    return (composerDotted_ == "." ? 1.5 : 1.0) / d;
+    const std::int32_t divisor = ToInt32(composerDuration_);
+    if (divisor == 0) throw EngineError(EngineError::Reason::DivisionByZero, "Division by zero");
+    return (composerDotted_ == "." ? 1.5 : 1.0) / divisor;
 }
 
 std::string CNote::RTTTLText() const {

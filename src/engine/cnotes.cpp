@@ -65,19 +65,19 @@ void CNotes::SetFull_Keypresses(std::string_view text) {
 // order; one without is read as the other notations' headers are.
 void CNotes::ReadWhole(std::string_view text, Notation notation) {
     Clear();
-    std::string t = CleanRingtoneText(text);
-    if (notation == Notation::RTTTL && ReadControlSection(t)) {
-        ReadNotes(t, notation);
+    std::string rest = CleanRingtoneText(text);
+    if (notation == Notation::RTTTL && ReadControlSection(rest)) {
+        ReadNotes(rest, notation);
         return;
     }
-    name_ = ParseName(t);
+    name_ = ParseName(rest);
     if (notation == Notation::RTTTL) {
-        state_->DefaultDuration = ParseDefaultDuration(t);
-        state_->DefaultOctave = ParseDefaultOctave(t);
+        state_->DefaultDuration = ParseDefaultDuration(rest);
+        state_->DefaultOctave = ParseDefaultOctave(rest);
     }
-    tempo_ = ParseTempo(t);
+    tempo_ = ParseTempo(rest);
     if (notation != Notation::RTTTL) durationFound_ = octaveFound_ = true;
-    ReadNotes(t, notation);
+    ReadNotes(rest, notation);
 }
 
 void CNotes::SetOnly_RTTTL(std::string_view text) { ReadNotes(text, Notation::RTTTL); }
@@ -161,11 +161,11 @@ std::string CNotes::FindSeparator(std::string_view text) {
 // cut, and reads each token into a new note. A note is in the list before it
 // is read, so one that fails keeps the fields set so far; reading goes on.
 void CNotes::AddNotes(std::string_view text, Notation notation) {
-    std::string_view s = text;
+    std::string_view rest = text;
     for (;;) {
-        s = TrimSpaces(s);
-        const std::size_t p = s.find(inputSeparator_);
-        const std::string_view token = s.substr(0, p);
+        rest = TrimSpaces(rest);
+        const std::size_t cut = rest.find(inputSeparator_);
+        const std::string_view token = rest.substr(0, cut);
         CNote& note = noteList_.emplace_back(state_);
         try {
             switch (notation) {
@@ -182,8 +182,8 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
                                 true);
             notesValid_ = false;
         }
-        if (p == std::string_view::npos) break;
-        s.remove_prefix(p + inputSeparator_.size());
+        if (cut == std::string_view::npos) break;
+        rest.remove_prefix(cut + inputSeparator_.size());
     }
 }
 

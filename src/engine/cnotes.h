@@ -93,12 +93,12 @@ private:
     void ReadWhole(std::string_view text, Notation notation);
     void ReadNotes(std::string_view text, Notation notation);
     std::string PublishedRTTTLNotes(std::string_view text);
-    bool ReadControlSection(std::string& t);
+    bool ReadControlSection(std::string& text);
     std::string WriteNotes(Notation notation) const;
-    std::string ParseName(std::string& t);
-    std::string ParseDefaultDuration(std::string& t);
-    std::string ParseDefaultOctave(std::string& t);
-    std::string ParseTempo(std::string& t);
+    std::string ParseName(std::string& text);
+    std::string ParseDefaultDuration(std::string& text);
+    std::string ParseDefaultOctave(std::string& text);
+    std::string ParseTempo(std::string& text);
     static std::string FindSeparator(std::string_view text);
     void AddNotes(std::string_view text, Notation notation);
 

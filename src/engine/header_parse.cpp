@@ -21,27 +21,27 @@ constexpr auto npos = std::string::npos;
     throw EngineError(EngineError::Reason::BadHeader, "The ringtone header could not be read.");
 }
 
-// The value between `marker` and the first `end` character of t; t keeps what
+// The value between `marker` and the first `end` character of text; text keeps what
 // follows that character. Fails when the end character is missing or stands
 // before the marker.
-std::string TakeValue(std::string& t, std::size_t markerAt, std::size_t markerLength, char end) {
-    const std::size_t endAt = t.find(end);
+std::string TakeValue(std::string& text, std::size_t markerAt, std::size_t markerLength, char end) {
+    const std::size_t endAt = text.find(end);
     if (endAt == npos || endAt < markerAt + markerLength) HeaderUnreadable();
-    std::string value = t.substr(markerAt + markerLength, endAt - markerAt - markerLength);
-    t.erase(0, endAt + 1);
+    std::string value = text.substr(markerAt + markerLength, endAt - markerAt - markerLength);
+    text.erase(0, endAt + 1);
     return value;
 }
 
-// The value after `marker` up to the first `end` character, when t holds the
+// The value after `marker` up to the first `end` character, when text holds the
 // marker; `found` tells whether it did. The flag is set only once the value
 // has been read, so a failed read leaves it as it was.
-std::optional<std::string> TakeMarkedValue(std::string& t, std::string_view marker, char end, bool& found) {
-    const std::size_t at = t.find(marker);
+std::optional<std::string> TakeMarkedValue(std::string& text, std::string_view marker, char end, bool& found) {
+    const std::size_t at = text.find(marker);
     if (at == npos) {
         found = false;
         return std::nullopt;
     }
-    std::string value = TakeValue(t, at, marker.size(), end);
+    std::string value = TakeValue(text, at, marker.size(), end);
     found = true;
     return value;
 }
@@ -117,14 +117,14 @@ std::vector<ControlItem> ReadControlItems(std::string_view section) {
 // reported. The control section is the first part between two colons that
 // holds d, o or b; failing that, the first that is empty or holds controls
 // alone. So a name may hold colons ("Star Wars: Theme:d=4:..."). Without
-// such a part the text has no control section, and t is left as it was.
-bool CNotes::ReadControlSection(std::string& t) {
+// such a part the text has no control section, and text is left as it was.
+bool CNotes::ReadControlSection(std::string& text) {
     std::size_t nameEnd = npos, controlsEnd = npos;
     std::vector<ControlItem> controls;
-    for (std::size_t open = t.find(':'); open != npos;) {
-        const std::size_t close = t.find(':', open + 1);
+    for (std::size_t open = text.find(':'); open != npos;) {
+        const std::size_t close = text.find(':', open + 1);
         if (close == npos) break;
-        std::vector<ControlItem> items = ReadControlItems(std::string_view(t).substr(open + 1, close - open - 1));
+        std::vector<ControlItem> items = ReadControlItems(std::string_view(text).substr(open + 1, close - open - 1));
         const bool known = std::any_of(items.begin(), items.end(), [](const ControlItem& i) { return i.known; });
         const bool allControls =
             std::all_of(items.begin(), items.end(), [](const ControlItem& i) { return i.control; });
@@ -138,7 +138,7 @@ bool CNotes::ReadControlSection(std::string& t) {
     }
     if (nameEnd == npos) return false;
 
-    const std::string_view name = TrimBlanks(std::string_view(t).substr(0, nameEnd));
+    const std::string_view name = TrimBlanks(std::string_view(text).substr(0, nameEnd));
     name_ = name.empty() ? std::string("No name") : std::string(name);
     state_->DefaultDuration = "4";
     state_->DefaultOctave = "6";
@@ -159,31 +159,31 @@ bool CNotes::ReadControlSection(std::string& t) {
             tempo_ = value ? std::move(*value) : std::move(item.value);
         }
     }
-    t.erase(0, controlsEnd + 1);
+    text.erase(0, controlsEnd + 1);
     return true;
 }
 
 // Accepts "Name:...", "Name (Tempo 120) ..." and "Name Tempo=120: ...", and
 // drops the "(hold " and "(" of pasted keypress texts.
-std::string CNotes::ParseName(std::string& t) {
-    if (t.find("Tempo") != npos && t.find(":Tempo") == npos) {
-        if (t.find("(Tempo ") != npos) {
-            t = ReplaceAll(t, "(Tempo ", ":Tempo=");
-            const std::size_t close = t.find(')');
+std::string CNotes::ParseName(std::string& text) {
+    if (text.find("Tempo") != npos && text.find(":Tempo") == npos) {
+        if (text.find("(Tempo ") != npos) {
+            text = ReplaceAll(text, "(Tempo ", ":Tempo=");
+            const std::size_t close = text.find(')');
             if (close == npos) HeaderUnreadable();
-            t[close] = ':';
+            text[close] = ':';
         } else {
-            t = ReplaceAll(t, "Tempo", ":Tempo");
+            text = ReplaceAll(text, "Tempo", ":Tempo");
         }
     }
-    t = ReplaceAll(ReplaceAll(ReplaceAll(t, "(hold ", ""), "( ", ""), "(", "");
+    text = ReplaceAll(ReplaceAll(ReplaceAll(text, "(hold ", ""), "( ", ""), "(", "");
 
     std::string name;
-    const std::size_t colon = t.find(':');
+    const std::size_t colon = text.find(':');
     if (colon != npos) {
-        if (t.find(':', colon + 1) != npos) {
-            name = t.substr(0, colon);
-            t.erase(0, colon + 1);
+        if (text.find(':', colon + 1) != npos) {
+            name = text.substr(0, colon);
+            text.erase(0, colon + 1);
             nameFound_ = true;
         } else {
             nameFound_ = false;
@@ -193,17 +193,17 @@ std::string CNotes::ParseName(std::string& t) {
     return trimmed.empty() ? std::string("No name") : std::string(trimmed);
 }
 
-std::string CNotes::ParseDefaultDuration(std::string& t) {
-    return TakeMarkedValue(t, "d=", ',', durationFound_).value_or(state_->DefaultDuration);
+std::string CNotes::ParseDefaultDuration(std::string& text) {
+    return TakeMarkedValue(text, "d=", ',', durationFound_).value_or(state_->DefaultDuration);
 }
 
-std::string CNotes::ParseDefaultOctave(std::string& t) {
-    return TakeMarkedValue(t, "o=", ',', octaveFound_).value_or(state_->DefaultOctave);
+std::string CNotes::ParseDefaultOctave(std::string& text) {
+    return TakeMarkedValue(text, "o=", ',', octaveFound_).value_or(state_->DefaultOctave);
 }
 
-std::string CNotes::ParseTempo(std::string& t) {
-    auto tempo = TakeMarkedValue(t, "b=", ':', tempoFound_);
-    if (!tempo) tempo = TakeMarkedValue(t, "Tempo=", ':', tempoFound_);
+std::string CNotes::ParseTempo(std::string& text) {
+    auto tempo = TakeMarkedValue(text, "b=", ':', tempoFound_);
+    if (!tempo) tempo = TakeMarkedValue(text, "Tempo=", ':', tempoFound_);
     return tempo.value_or("125");
 }
 

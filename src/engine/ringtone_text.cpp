@@ -24,8 +24,8 @@ std::string CleanRingtoneText(std::string_view text) {
 bool IsUsableSeparator(std::string_view separator) {
     if (separator.empty()) return false;
     for (char c : separator) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == ':' || b < 0x20 || b == 0x7F) return false;
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == ':' || byte < 0x20 || byte == 0x7F) return false;
     }
     return separator.find_first_of(",|/\\ ") != std::string_view::npos;
 }
@@ -43,19 +43,19 @@ std::string PrepareKeypresses(std::string_view sourceText) {
     const std::string_view header = colon == std::string_view::npos ? std::string_view{} : sourceText.substr(0, colon + 1);
     const std::string_view keys = sourceText.substr(header.size());
 
-    std::string s;
-    s.reserve(keys.size() * 2);
+    std::string prepared;
+    prepared.reserve(keys.size() * 2);
     for (char c : keys) {
         if (c == ' ' || c == ',') continue;
-        if ((c >= '0' && c <= '7')) s += ',';
-        s += c;
+        if ((c >= '0' && c <= '7')) prepared += ',';
+        prepared += c;
     }
-    s = ReplaceAll(s, "(,", ",(");
-    s = ReplaceAll(s, "(hold,", ",(hold ");
+    prepared = ReplaceAll(prepared, "(,", ",(");
+    prepared = ReplaceAll(prepared, "(hold,", ",(hold ");
     // Only the comma put before the first note key goes; a leading "*" or "8"
     // is a key of its own.
-    if (!s.empty() && s.front() == ',') s.erase(0, 1);
-    return std::string(header) + s;
+    if (!prepared.empty() && prepared.front() == ',') prepared.erase(0, 1);
+    return std::string(header) + prepared;
 }
 
 }  // namespace tw

@@ -20,21 +20,21 @@ struct NumberParts {
 // Splits a numeric text into sign, whole digits and fraction digits;
 // false when the text is not numeric.
 bool SplitNumber(std::string_view text, NumberParts& parts) {
-    std::string_view s = TrimSpaces(text);
-    if (s.empty()) return false;
-    const bool leading = IsSign(s.front());
-    const bool trailing = s.size() > 1 && IsSign(s.back());
+    std::string_view trimmed = TrimSpaces(text);
+    if (trimmed.empty()) return false;
+    const bool leading = IsSign(trimmed.front());
+    const bool trailing = trimmed.size() > 1 && IsSign(trimmed.back());
     if (leading && trailing) return false;
     if (leading) {
-        parts.negative = s.front() == '-';
-        s.remove_prefix(1);
+        parts.negative = trimmed.front() == '-';
+        trimmed.remove_prefix(1);
     } else if (trailing) {
-        parts.negative = s.back() == '-';
-        s.remove_suffix(1);
+        parts.negative = trimmed.back() == '-';
+        trimmed.remove_suffix(1);
     }
-    const std::size_t point = s.find('.');
-    parts.whole = s.substr(0, point);
-    parts.fraction = point == std::string_view::npos ? std::string_view{} : s.substr(point + 1);
+    const std::size_t point = trimmed.find('.');
+    parts.whole = trimmed.substr(0, point);
+    parts.fraction = point == std::string_view::npos ? std::string_view{} : trimmed.substr(point + 1);
     if (parts.whole.empty() && parts.fraction.empty()) return false;
     for (char c : parts.whole)
         if (!IsDigit(c)) return false;

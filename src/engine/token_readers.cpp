@@ -52,10 +52,10 @@ struct PublishedNote {
 
 // Leading digits, without leading zeros ("08" is 8).
 std::string_view TakeDigits(std::string_view& text) {
-    std::size_t n = 0;
-    while (n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
-    std::string_view digits = text.substr(0, n);
-    text.remove_prefix(n);
+    std::size_t length = 0;
+    while (length < text.size() && text[length] >= '0' && text[length] <= '9') ++length;
+    std::string_view digits = text.substr(0, length);
+    text.remove_prefix(length);
     while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
     return digits;
 }

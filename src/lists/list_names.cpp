@@ -9,8 +9,8 @@ namespace tw {
 namespace {
 
 bool IsControl(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b < 0x20 || b == 0x7F;
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
 }
 
 bool HasControl(std::string_view text) { return std::any_of(text.begin(), text.end(), IsControl); }

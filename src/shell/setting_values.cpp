@@ -26,16 +26,16 @@ bool IsPlainDecimal(std::string_view text) {
 }  // namespace
 
 std::optional<float> ParseTwips(std::string_view text) {
-    std::string_view s = TrimSpaces(text);
+    std::string_view trimmed = TrimSpaces(text);
     bool negative = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negative = s.front() == '-';
-        s.remove_prefix(1);
+    if (!trimmed.empty() && (trimmed.front() == '+' || trimmed.front() == '-')) {
+        negative = trimmed.front() == '-';
+        trimmed.remove_prefix(1);
     }
-    if (!IsPlainDecimal(s)) return std::nullopt;
+    if (!IsPlainDecimal(trimmed)) return std::nullopt;
     float value = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
+    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value, std::chars_format::fixed);
+    if (error != std::errc{} || end != trimmed.data() + trimmed.size() || !std::isfinite(value)) return std::nullopt;
     if (value > MaxSettingTwips) return std::nullopt;
     return negative ? -value : value;
 }

@@ -111,8 +111,8 @@ void CWave::AddPause(double Duration) {
 }
 
 void CWave::BuildWave() {
-    const std::size_t n = sampleData_.size();
-    image_.assign(HeaderBytes + 2 * n, 0);
+    const std::size_t count = sampleData_.size();
+    image_.assign(HeaderBytes + 2 * count, 0);
     const auto rate = static_cast<std::uint32_t>(static_cast<std::int32_t>(sampleRate_));
     PutText(image_, 0, "RIFF");
     PutLE(image_, 4, static_cast<std::uint32_t>(image_.size() - 8), 4);
@@ -126,8 +126,8 @@ void CWave::BuildWave() {
     PutLE(image_, 32, 2, 2);
     PutLE(image_, 34, 16, 2);
     PutText(image_, 36, "data");
-    PutLE(image_, 40, static_cast<std::uint32_t>(2 * n), 4);
-    for (std::size_t i = 0; i < n; ++i)
+    PutLE(image_, 40, static_cast<std::uint32_t>(2 * count), 4);
+    for (std::size_t i = 0; i < count; ++i)
         PutLE(image_, HeaderBytes + 2 * i, static_cast<std::uint16_t>(sampleData_[i]), 2);
 }
 
