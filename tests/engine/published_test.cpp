@@ -89,6 +89,18 @@ tw::CNotes Read(const std::string& text) {
 
 double Cents(double frequency, double truePitch) { return 1200 * std::log2(frequency / truePitch); }
 
+// Every note of the ringtone as expected: its length exact, its pitch within
+// 3 cents, and as many notes as expected.
+void ExpectNotes(const tw::CNotes& notes, const std::vector<Expected>& expected) {
+    ASSERT_EQ(notes.Notes().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const tw::CNote& note = notes.Notes()[i];
+        EXPECT_DOUBLE_EQ(note.SoundDuration(), expected[i].length) << "note " << i + 1;
+        if (expected[i].frequency == 0) EXPECT_EQ(note.SoundFrequency(), 0) << "note " << i + 1;
+        else EXPECT_LT(std::abs(Cents(note.SoundFrequency(), expected[i].frequency)), 3) << "note " << i + 1;
+    }
+}
+
 TEST(PublishedRingtones, EveryNoteAtItsTruePitchAndLengthAndOnlyRealLimitsReported) {
     const std::vector<Published> sample = Sample();
     ASSERT_GE(sample.size(), 60u);
@@ -96,13 +108,7 @@ TEST(PublishedRingtones, EveryNoteAtItsTruePitchAndLengthAndOnlyRealLimitsReport
         SCOPED_TRACE(p.source + ": " + p.text.substr(0, 60));
         const tw::CNotes notes = Read(p.text);
         EXPECT_EQ(notes.Tempo(), std::to_string(p.tempo));
-        ASSERT_EQ(notes.Notes().size(), p.notes.size());
-        for (std::size_t i = 0; i < p.notes.size(); ++i) {
-            const tw::CNote& note = notes.Notes()[i];
-            EXPECT_DOUBLE_EQ(note.SoundDuration(), p.notes[i].length) << "note " << i + 1;
-            if (p.notes[i].frequency == 0) EXPECT_EQ(note.SoundFrequency(), 0) << "note " << i + 1;
-            else EXPECT_LT(std::abs(Cents(note.SoundFrequency(), p.notes[i].frequency)), 3) << "note " << i + 1;
-        }
+        ExpectNotes(notes, p.notes);
         EXPECT_EQ(notes.ErrorMessage().empty(), p.handsetCanHoldIt) << notes.ErrorMessage();
     }
 }
@@ -128,13 +134,7 @@ TEST(PublishedRingtones, WorkedExamples) {
         SCOPED_TRACE(c.text);
         const tw::CNotes notes = Read(c.text);
         EXPECT_EQ(notes.Tempo(), c.tempo);
-        ASSERT_EQ(notes.Notes().size(), c.notes.size());
-        for (std::size_t i = 0; i < c.notes.size(); ++i) {
-            const tw::CNote& note = notes.Notes()[i];
-            EXPECT_DOUBLE_EQ(note.SoundDuration(), c.notes[i].length) << "note " << i + 1;
-            if (c.notes[i].frequency == 0) EXPECT_EQ(note.SoundFrequency(), 0) << "note " << i + 1;
-            else EXPECT_LT(std::abs(Cents(note.SoundFrequency(), c.notes[i].frequency)), 3) << "note " << i + 1;
-        }
+        ExpectNotes(notes, c.notes);
     }
 }
 
