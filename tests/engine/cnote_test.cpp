@@ -43,8 +43,8 @@ TEST(CNoteSound, FailsInsteadOfOverflowing) {
     ExpectEngineError([&] { Composer("4c99999"); }, Reason::OutOfRange);
 }
 
-// One token read with the defaults d=4, o=5: its fields and, after a space,
-// its keypresses; what is reported about it, and whether it was misread.
+// One token read with the defaults d=4, o=5: its fields and keypresses, what
+// is reported about it, and whether it was misread.
 TEST(TokenRead, FillsEveryField) {
     constexpr Notation R = Notation::RTTTL, C = Notation::Composer;
     const char* const below = "below the composer's octaves";
@@ -52,47 +52,49 @@ TEST(TokenRead, FillsEveryField) {
     const char* const duration = "a duration the composer does not have";
     const struct {
         Notation notation;
-        const char *token, *fields, *problem;
+        const char* token;
+        NoteFields fields;
+        const char* problem;
         bool misread;
         const char *rtttl, *composer;
     } cases[] = {
-        {R, "16c#.6", "16|16|c|c|#|.|.|6|2 (hold 1)88*#", "", false, "16c#.6", "16.#c2"},
-        {R, "8p.", "8|8|p|-||.|.|| 08", "", false, "8p.", "8.-"},
-        {R, "c", "|4|c|c|||||1 1", "", false, "c", "4c1"},
-        {R, "32a#7", "32|32|a|a|#|||7|3 6888**#", "", false, "32a#7", "32#a3"},
-        {R, "8c5.", "8|8|c|c||.|.||1 (hold 1)8", "", false, "8c.", "8.c1"},
-        {R, "16#g4", "16|16|g|g|#|||4|1 588#", below, false, "16g#4", "16#g1"},
-        {R, "8A_", "8|8|a|a|#||||1 68#", "", false, "8a#", "8#a1"},
-        {R, "H", "|4|b|b|||||1 7", "", false, "b", "4b1"},
-        {R, "8P", "8|8|p|-||||| 08", "", false, "8p", "8-"},
-        {R, "e#", "|4|f|f|||||1 4", "", false, "f", "4f1"},
-        {R, "b#6", "|4|c|c||||7|3 1**", "", false, "c7", "4c3"},
-        {R, "c8", "|4|c|c||||8|3 1**", tooHigh, false, "c8", "4c3"},
-        {R, "3c", "3|3|c|c|||||1 1", duration, false, "3c", "3c1"},
-        {R, "64c", "64|64|c|c|||||1 1", duration, false, "64c", "64c1"},
-        {R, "", "|4|||||||1 ", "not a note", true, "", "41"},
-        {R, "8c.#5", "8|8|c|c||.|.||1 (hold 1)8", "not a note", true, "8c.", "8.c1"},
-        {R, "8d 8f", "8|8|d|d|||||1 28", "not a note", true, "8d", "8d1"},
-        {R, "0c", "0|0|c|c|||||1 1", "a duration of 0, which has no length", true, "0c", "0c1"},
-        {R, "08c06", "8|8|c|c||||6|2 18*", "", false, "8c6", "8c2"},
-        {C, "16.#f3", "16|16|f|f|#|.|.|7|3 (hold 4)88**#", "", false, "16f#.7", "16.#f3"},
-        {C, "4.-", "|4|p|-||.|.|| 0", "", false, "p.", "4.-"},
-        {C, "32c1", "32|32|c|c|||||1 1888", "", false, "32c", "32c1"},
-        {C, "4.#c2", "|4|c|c|#|.|.|6|2 (hold 1)*#", "", false, "c#.6", "4.#c2"},
-        {C, "4-2", "|4|p|-||||6|2 0", "", false, "p6", "4-2"},
-        {C, "4c9", "|4|c|c|||||9 1", "an octave the composer does not have", true, "c", "4c9"},
-        {C, "4c01", "|4|c|c|||||01 1", "an octave the composer does not have", true, "c", "4c01"},
-        {C, "4-5", "|4|p|-||||1|5 0", "an octave the composer does not have", true, "p1", "4-5"},
-        {C, "3c1", "3|3|c|c|||||1 1", duration, true, "3c", "3c1"},
-        {C, "4#e2", "|4|f|f||||6|2 4*", "", false, "f6", "4f2"},
-        {C, "8#b2", "8|8|c|c||||7|3 18**", "", false, "8c7", "8c3"},
+        {R, "16c#.6", {"16", "16", "c", "c", "#", ".", ".", "6", "2", "(hold 1)88*#"}, "", false, "16c#.6", "16.#c2"},
+        {R, "8p.", {"8", "8", "p", "-", "", ".", ".", "", "", "08"}, "", false, "8p.", "8.-"},
+        {R, "c", {"", "4", "c", "c", "", "", "", "", "1", "1"}, "", false, "c", "4c1"},
+        {R, "32a#7", {"32", "32", "a", "a", "#", "", "", "7", "3", "6888**#"}, "", false, "32a#7", "32#a3"},
+        {R, "8c5.", {"8", "8", "c", "c", "", ".", ".", "", "1", "(hold 1)8"}, "", false, "8c.", "8.c1"},
+        {R, "16#g4", {"16", "16", "g", "g", "#", "", "", "4", "1", "588#"}, below, false, "16g#4", "16#g1"},
+        {R, "8A_", {"8", "8", "a", "a", "#", "", "", "", "1", "68#"}, "", false, "8a#", "8#a1"},
+        {R, "H", {"", "4", "b", "b", "", "", "", "", "1", "7"}, "", false, "b", "4b1"},
+        {R, "8P", {"8", "8", "p", "-", "", "", "", "", "", "08"}, "", false, "8p", "8-"},
+        {R, "e#", {"", "4", "f", "f", "", "", "", "", "1", "4"}, "", false, "f", "4f1"},
+        {R, "b#6", {"", "4", "c", "c", "", "", "", "7", "3", "1**"}, "", false, "c7", "4c3"},
+        {R, "c8", {"", "4", "c", "c", "", "", "", "8", "3", "1**"}, tooHigh, false, "c8", "4c3"},
+        {R, "3c", {"3", "3", "c", "c", "", "", "", "", "1", "1"}, duration, false, "3c", "3c1"},
+        {R, "64c", {"64", "64", "c", "c", "", "", "", "", "1", "1"}, duration, false, "64c", "64c1"},
+        {R, "", {"", "4", "", "", "", "", "", "", "1", ""}, "not a note", true, "", "41"},
+        {R, "8c.#5", {"8", "8", "c", "c", "", ".", ".", "", "1", "(hold 1)8"}, "not a note", true, "8c.", "8.c1"},
+        {R, "8d 8f", {"8", "8", "d", "d", "", "", "", "", "1", "28"}, "not a note", true, "8d", "8d1"},
+        {R, "0c", {"0", "0", "c", "c", "", "", "", "", "1", "1"}, "a duration of 0, which has no length", true, "0c", "0c1"},
+        {R, "08c06", {"8", "8", "c", "c", "", "", "", "6", "2", "18*"}, "", false, "8c6", "8c2"},
+        {C, "16.#f3", {"16", "16", "f", "f", "#", ".", ".", "7", "3", "(hold 4)88**#"}, "", false, "16f#.7", "16.#f3"},
+        {C, "4.-", {"", "4", "p", "-", "", ".", ".", "", "", "0"}, "", false, "p.", "4.-"},
+        {C, "32c1", {"32", "32", "c", "c", "", "", "", "", "1", "1888"}, "", false, "32c", "32c1"},
+        {C, "4.#c2", {"", "4", "c", "c", "#", ".", ".", "6", "2", "(hold 1)*#"}, "", false, "c#.6", "4.#c2"},
+        {C, "4-2", {"", "4", "p", "-", "", "", "", "6", "2", "0"}, "", false, "p6", "4-2"},
+        {C, "4c9", {"", "4", "c", "c", "", "", "", "", "9", "1"}, "an octave the composer does not have", true, "c", "4c9"},
+        {C, "4c01", {"", "4", "c", "c", "", "", "", "", "01", "1"}, "an octave the composer does not have", true, "c", "4c01"},
+        {C, "4-5", {"", "4", "p", "-", "", "", "", "1", "5", "0"}, "an octave the composer does not have", true, "p1", "4-5"},
+        {C, "3c1", {"3", "3", "c", "c", "", "", "", "", "1", "1"}, duration, true, "3c", "3c1"},
+        {C, "4#e2", {"", "4", "f", "f", "", "", "", "6", "2", "4*"}, "", false, "f6", "4f2"},
+        {C, "8#b2", {"8", "8", "c", "c", "", "", "", "7", "3", "18**"}, "", false, "8c7", "8c3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.token);
         tw::CNote n;
         if (c.notation == R) n.SetRTTTLBatch(c.token);
         else n.SetComposerBatch(c.token);
-        EXPECT_EQ(Fields(n) + " " + n.Keypresses(), c.fields);
+        EXPECT_EQ(Fields(n), c.fields);
         EXPECT_EQ(n.Problem(), c.problem);
         EXPECT_EQ(n.ProblemToken(), *c.problem ? c.token : "");
         EXPECT_EQ(n.Misread(), c.misread);
@@ -107,7 +109,8 @@ TEST(TokenRead, OctavesOutsideTheComposersAreKeptAndReported) {
     state->DefaultOctave = "4";
     tw::CNote fromDefault(state), written(state);
     fromDefault.SetRTTTLBatch("a");
-    EXPECT_EQ(Fields(fromDefault) + " " + fromDefault.Problem(), "|4|a|a|||||1 below the composer's octaves");
+    EXPECT_EQ(Fields(fromDefault), (NoteFields{"", "4", "a", "a", "", "", "", "", "1", "6"}));
+    EXPECT_EQ(fromDefault.Problem(), "below the composer's octaves");
     EXPECT_DOUBLE_EQ(fromDefault.SoundFrequency(), 440);
     written.SetRTTTLBatch("a5");
     EXPECT_EQ(written.RTTTLText() + " " + written.Problem(), "a5 ");
@@ -117,10 +120,10 @@ TEST(TokenRead, FailingTokensKeepWhatWasRead) {
     auto state = std::make_shared<tw::NoteState>();
     tw::CNote composer(state), noDuration(state);
     ExpectEngineError([&] { composer.SetComposerBatch("8c4"); }, Reason::InvalidOctave);
-    EXPECT_EQ(Fields(composer), "8|8|c|c|||||4");
+    EXPECT_EQ(Fields(composer), (NoteFields{"8", "8", "c", "c", "", "", "", "", "4", ""}));
     ExpectEngineError([&] { Composer("4c", state); }, Reason::NotANumber);
     ExpectEngineError([&] { noDuration.SetComposerBatch("c1"); }, Reason::NotANumber);
-    EXPECT_EQ(Fields(noDuration), "||c|c|||||1");
+    EXPECT_EQ(Fields(noDuration), (NoteFields{"", "", "c", "c", "", "", "", "", "1", ""}));
 }
 
 TEST(KeypressToken, ReplaysKeysOnTheComposersState) {

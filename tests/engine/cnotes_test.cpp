@@ -1,3 +1,5 @@
+#include <optional>
+#include <ostream>
 #include <tuple>
 
 #include "test_support.h"
@@ -16,54 +18,70 @@ const std::string kDuration = "RTTTL default duration invalid\r\n", kName = "Rin
                                "comma is used to separate the actual notes in a ringtone.\r\n",
                   kBeyond = "Some notes cannot be entered on the handset as written.\r\n";
 
-// A whole ringtone read: its header as "name|tempo|duration|octave|" and the
-// four found flags (unchecked when null), the number of notes and the problems.
+// A whole ringtone's header as read: name, tempo, the RTTTL defaults and
+// the four found flags (name, tempo, duration, octave as "1" or "0").
+struct Header {
+    std::string name, tempo, duration, octave, found;
+    bool operator==(const Header&) const = default;
+};
+
+void PrintTo(const Header& h, std::ostream* out) {
+    *out << "{Name \"" << h.name << "\", Tempo \"" << h.tempo << "\", DefaultDuration \"" << h.duration
+         << "\", DefaultOctave \"" << h.octave << "\", found name/tempo/duration/octave " << h.found << "}";
+}
+
+Header HeaderOf(const tw::CNotes& notes) {
+    std::string found;
+    for (bool f : {notes.NameFound(), notes.TempoFound(), notes.DurationFound(), notes.OctaveFound()})
+        found += f ? '1' : '0';
+    return {notes.Name(), notes.Tempo(), notes.DefaultDuration(), notes.DefaultOctave(), found};
+}
+
+// A whole read: the header (unchecked when empty), the number of notes and
+// the problems.
 struct ReadCase {
     Notation notation;
-    const char *text, *header;
+    const char* text;
+    std::optional<Header> header;
     std::int32_t count;
     std::string message;
 };
 
 TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
     const ReadCase cases[] = {
-        {R, "8c 8d", "No name|125|4|5|0000", 2, kDuration + kName + kTempo + kOctave},
-        {R, ":d=4,o=5,b=125:8c 8d", "No name|125|4|5|1111", 2, ""},
-        {R, "Song:d= 8,o=6,b=100 :c,d", "Song|100|8|6|1111", 2, ""},
-        {R, "Tempo Song:d=4,o=5,b=125:c", "Tempo Song|125|4|5|1111", 1, ""},
-        {R, "Song:d=16,b=90:c,d", "Song|90|16|6|1111", 2, ""},
-        {R, "Song:o=5,b=125:c,d", "Song|125|4|5|1111", 2, ""},
-        {R, "Song:d=4:c d", "Song|63|4|6|1111", 2, ""},
-        {R, "T::c,d", "T|63|4|6|1111", 2, ""},
-        {R, "T:B=200 , o7,D=08,s=5,l=15:c", "T|200|8|7|1111", 1, ""},
-        {R, "T:d=x,o=,b=0:c", "T|0|4|6|1000", 1, kDuration + kTempo + kOctave},
-        {R, "Star Wars: Theme:d=8,b=90:c", "Star Wars: Theme|90|8|6|1111", 1, ""},
-        {R, "Mozart: K525:d=4,o=5,b=100,loop:c", "Mozart: K525|100|4|5|1111", 1, ""},
-        {R, "Artist::Title:d 8 O=7;b = 90:c", "Artist::Title|90|8|7|1111", 1, ""},
-        {R, "T:s=5:c", "T|63|4|6|1111", 1, ""},
-        {R, "blue:b=570,o=4,d=32:4b,p", "blue|570|32|4|1111", 2, kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
-        {R, "S:d=3,o=5,b=125:c,8d", nullptr, 2, kBeyond + "note 1, c: a duration the composer does not have\r\n"},
-        {R, "a:b:c,d", "a|125|4|5|1000", 2, kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
-        {C, "Song (Tempo 120) 4c1 8d1", "Song|120|4|5|1111", 2, ""},
-        {C, "Song Tempo=120: 4c1", "Song|120|4|5|1111", 1, ""},
-        {C, "  My Song  :Tempo=90:4c1,4d1", "My Song|90|4|5|1111", 2, ""},
-        {C, "4c1", "No name|125|4|5|0011", 1, kName + kTempo},
-        {C, "S:Tempo=90:", "S|90|4|5|1111", 0, kSeparator},
-        {C, "S:Tempo=90:4c1,3d1", nullptr, 2, kInvalid + "note 2, 3d1: a duration the composer does not have\r\n"},
-        {C, "S:Tempo=90:8c4,4#b3", nullptr, 2,
+        {R, "8c 8d", Header{"No name", "125", "4", "5", "0000"}, 2, kDuration + kName + kTempo + kOctave},
+        {R, ":d=4,o=5,b=125:8c 8d", Header{"No name", "125", "4", "5", "1111"}, 2, ""},
+        {R, "Song:d= 8,o=6,b=100 :c,d", Header{"Song", "100", "8", "6", "1111"}, 2, ""},
+        {R, "Tempo Song:d=4,o=5,b=125:c", Header{"Tempo Song", "125", "4", "5", "1111"}, 1, ""},
+        {R, "Song:d=16,b=90:c,d", Header{"Song", "90", "16", "6", "1111"}, 2, ""},
+        {R, "Song:o=5,b=125:c,d", Header{"Song", "125", "4", "5", "1111"}, 2, ""},
+        {R, "Song:d=4:c d", Header{"Song", "63", "4", "6", "1111"}, 2, ""},
+        {R, "T::c,d", Header{"T", "63", "4", "6", "1111"}, 2, ""},
+        {R, "T:B=200 , o7,D=08,s=5,l=15:c", Header{"T", "200", "8", "7", "1111"}, 1, ""},
+        {R, "T:d=x,o=,b=0:c", Header{"T", "0", "4", "6", "1000"}, 1, kDuration + kTempo + kOctave},
+        {R, "Star Wars: Theme:d=8,b=90:c", Header{"Star Wars: Theme", "90", "8", "6", "1111"}, 1, ""},
+        {R, "Mozart: K525:d=4,o=5,b=100,loop:c", Header{"Mozart: K525", "100", "4", "5", "1111"}, 1, ""},
+        {R, "Artist::Title:d 8 O=7;b = 90:c", Header{"Artist::Title", "90", "8", "7", "1111"}, 1, ""},
+        {R, "T:s=5:c", Header{"T", "63", "4", "6", "1111"}, 1, ""},
+        {R, "blue:b=570,o=4,d=32:4b,p", Header{"blue", "570", "32", "4", "1111"}, 2, kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
+        {R, "S:d=3,o=5,b=125:c,8d", std::nullopt, 2, kBeyond + "note 1, c: a duration the composer does not have\r\n"},
+        {R, "a:b:c,d", Header{"a", "125", "4", "5", "1000"}, 2, kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
+        {C, "Song (Tempo 120) 4c1 8d1", Header{"Song", "120", "4", "5", "1111"}, 2, ""},
+        {C, "Song Tempo=120: 4c1", Header{"Song", "120", "4", "5", "1111"}, 1, ""},
+        {C, "  My Song  :Tempo=90:4c1,4d1", Header{"My Song", "90", "4", "5", "1111"}, 2, ""},
+        {C, "4c1", Header{"No name", "125", "4", "5", "0011"}, 1, kName + kTempo},
+        {C, "S:Tempo=90:", Header{"S", "90", "4", "5", "1111"}, 0, kSeparator},
+        {C, "S:Tempo=90:4c1,3d1", std::nullopt, 2, kInvalid + "note 2, 3d1: a duration the composer does not have\r\n"},
+        {C, "S:Tempo=90:8c4,4#b3", std::nullopt, 2,
          kInvalid + kBeyond + "note 1, 8c4: an octave the composer does not have\r\n"
                               "note 2, 4#b3: too high for the sound, plays as silence\r\n"},
-        {C, "S:Tempo=90:8c28d2", nullptr, 0, kSeparator},
-        {K, "Tune:Tempo=140:1,2", "Tune|140|4|5|1111", 2, ""}};
+        {C, "S:Tempo=90:8c28d2", std::nullopt, 0, kSeparator},
+        {K, "Tune:Tempo=140:1,2", Header{"Tune", "140", "4", "5", "1111"}, 2, ""}};
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.text);
         auto notes = Ringtone(",");
         notes.SetFull(c.notation, c.text);
-        std::string header = notes.Name() + "|" + notes.Tempo() + "|" + notes.DefaultDuration() + "|" +
-                             notes.DefaultOctave() + "|";
-        for (bool f : {notes.NameFound(), notes.TempoFound(), notes.DurationFound(), notes.OctaveFound()})
-            header += f ? '1' : '0';
-        if (c.header) EXPECT_EQ(header, c.header);
+        if (c.header) EXPECT_EQ(HeaderOf(notes), *c.header);
         EXPECT_EQ(notes.Count(), c.count);
         EXPECT_EQ(notes.ErrorMessage(), c.message);
     }
