@@ -10,7 +10,7 @@
 #include "engine/engine_error.h"
 #include "ui/frm_converter.h"
 #include "lists/list_error.h"
-#include "ui/ringtone_rename.h"
+#include "session/ringtone_rename.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
 #include "engine/text_rules.h"

@@ -1,0 +1,120 @@
+// The commands on whole lists: opening, making, renaming, clearing, deleting
+// and exporting them.
+#include <string>
+#include <vector>
+
+#include "session_test_support.h"
+#include "support/expect_error.h"
+
+namespace {
+
+using Reason = tw::SessionError::Reason;
+using tw::test::Other;
+using tw::test::Tune;
+
+class WholeListTest : public tw::test::SessionTest {
+protected:
+    WholeListTest() {
+        WriteList(Tune, "Rock");
+        WriteList(Other, "Jazz");
+    }
+    std::string Files() const {
+        std::string names;
+        for (const std::string& name : tw::test::FilesIn(home.path())) names += name + " ";
+        return names;
+    }
+};
+
+TEST_F(WholeListTest, ListsWithFilesAreTheListsOnDisk) {
+    EXPECT_EQ(session.ListsWithFiles(), (std::vector<std::string>{"Jazz", "Rock"}));
+    tw::SortedNameList none;
+    tw::test::TempDir empty;
+    tw::RingtoneSession(empty.path()).ScanLists(none);
+    EXPECT_EQ(none.Items(), std::vector<std::string>{"Favtones"});
+}
+
+TEST_F(WholeListTest, OpenExistingNeedsTheFile) {
+    session.OpenExistingList(" Rock ");
+    EXPECT_EQ(session.ListName(), "Rock");
+    tw::test::ExpectError<tw::SessionError>([&] { session.OpenExistingList("Pop"); }, Reason::NoList);
+    tw::test::ExpectError<tw::SessionError>([&] { session.OpenList("a/b"); }, Reason::BadListName);
+}
+
+// A new list's name: trimmed, and refused when it is no list name or a list has it.
+TEST_F(WholeListTest, CheckNewListName) {
+    const struct {
+        const char* name;
+        const char* checked;  // empty: refused for `reason`
+        Reason reason;
+    } rows[] = {
+        {"Pop", "Pop", {}},
+        {" Pop ", "Pop", {}},
+        {"Rock", "", Reason::ListExists},
+        {"Shown", "", Reason::ListExists},
+        {"a/b", "", Reason::BadListName},
+        {"menu", "", Reason::BadListName},
+        {"", "", Reason::BadListName},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto check = [&] { return session.CheckNewListName(row.name, {"Shown"}); };
+        if (*row.checked) EXPECT_EQ(check(), row.checked);
+        else tw::test::ExpectError<tw::SessionError>(check, row.reason);
+    }
+}
+
+TEST_F(WholeListTest, NewListMakesAnEmptyFileAndKeepsAnExistingOne) {
+    EXPECT_TRUE(session.NewList("Pop"));
+    EXPECT_FALSE(session.NewList("Rock"));
+    EXPECT_EQ(session.ListName(), "Rock");
+    EXPECT_EQ(ListFile("Pop") + "|" + ListFile("Rock"), "|" + Tune);
+}
+
+TEST_F(WholeListTest, AFailedNewListKeepsThePreviousList) {
+    std::filesystem::create_directory(home / "Pop.dat");
+    session.OpenList("Rock");
+    EXPECT_ANY_THROW(session.NewList("Pop.dat/x"));
+    EXPECT_EQ(session.ListName(), "Rock");
+}
+
+TEST_F(WholeListTest, RenameMovesTheFileButNeverOntoAnotherList) {
+    session.OpenList("Rock");
+    session.RenameList("Pop");
+    EXPECT_EQ(session.ListName(), "Pop");
+    EXPECT_EQ(Files(), "Jazz.dat Pop.dat ");
+    tw::test::ExpectError<tw::SessionError>([&] { session.RenameList("Jazz"); }, Reason::ListExists);
+    EXPECT_EQ(session.ListName(), "Pop");
+    EXPECT_EQ(ListFile("Jazz") + "|" + ListFile("Pop"), Other + "|" + Tune);
+}
+
+TEST_F(WholeListTest, ClearEmptiesTheListAndShowsNothing) {
+    session.OpenList("Rock");
+    session.Show("Tune");
+    session.ClearList();
+    EXPECT_EQ(ListFile("Rock"), "");
+    EXPECT_FALSE(session.Showing());
+    EXPECT_EQ(session.Ringtone().Name(), "");
+}
+
+TEST_F(WholeListTest, DeleteRemovesOnlyTheCurrentList) {
+    session.OpenList("Rock");
+    EXPECT_TRUE(session.DeleteList());
+    EXPECT_FALSE(session.DeleteList());
+    EXPECT_EQ(Files(), "Jazz.dat ");
+}
+
+// The export writes every ringtone of the current list with the ringtone's separator.
+TEST_F(WholeListTest, ExportTextIsTheCurrentList) {
+    session.OpenList("Rock");
+    session.Ringtone().SetOutputSeparator("|");
+    tw::ExportChoices choices;
+    choices.Export = {true, false, false};
+    choices.RawCodeList = true;
+    std::vector<std::string> problems;
+    const std::string text = session.ExportText(choices, std::tm{}, problems);
+    EXPECT_TRUE(text.ends_with("Tune:d=4,o=5,b=125:c|d\r\n")) << text;
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(session.ExportPath(), home / "tonelist.txt");
+}
+
+}  // namespace
