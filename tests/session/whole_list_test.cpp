@@ -63,13 +63,6 @@ TEST_F(WholeListTest, CheckNewListName) {
     }
 }
 
-TEST_F(WholeListTest, NewListMakesAnEmptyFileAndKeepsAnExistingOne) {
-    EXPECT_TRUE(session.NewList("Pop"));
-    EXPECT_FALSE(session.NewList("Rock"));
-    EXPECT_EQ(session.ListName(), "Rock");
-    EXPECT_EQ(ListFile("Pop") + "|" + ListFile("Rock"), "|" + Tune);
-}
-
 TEST_F(WholeListTest, AFailedNewListKeepsThePreviousList) {
     std::filesystem::create_directory(home / "Pop.dat");
     session.OpenList("Rock");
@@ -96,13 +89,6 @@ TEST_F(WholeListTest, ClearEmptiesTheListAndShowsNothing) {
     EXPECT_EQ(session.Ringtone().Name(), "");
 }
 
-TEST_F(WholeListTest, DeleteRemovesOnlyTheCurrentList) {
-    session.OpenList("Rock");
-    EXPECT_TRUE(session.DeleteList());
-    EXPECT_FALSE(session.DeleteList());
-    EXPECT_EQ(Files(), "Jazz.dat ");
-}
-
 // The export writes every ringtone of the current list with the ringtone's separator.
 TEST_F(WholeListTest, ExportTextIsTheCurrentList) {
     session.OpenList("Rock");
@@ -115,6 +101,31 @@ TEST_F(WholeListTest, ExportTextIsTheCurrentList) {
     EXPECT_TRUE(text.ends_with("Tune:d=4,o=5,b=125:c|d\r\n")) << text;
     EXPECT_TRUE(problems.empty());
     EXPECT_EQ(session.ExportPath(), home / "tonelist.txt");
+}
+
+}  // namespace
+
+namespace {
+
+// A list's refusals stay refusals of the session, with the list's words; a failed file does not.
+TEST(SessionErrorTest, ListErrorsKeepTheirKind) {
+    const struct {
+        tw::ListError::Reason list;
+        Reason session;
+        bool refused;
+    } rows[] = {
+        {tw::ListError::Reason::BadName, Reason::BadListName, true},
+        {tw::ListError::Reason::Exists, Reason::ListExists, true},
+        {tw::ListError::Reason::BadText, Reason::NotStorable, true},
+        {tw::ListError::Reason::Io, Reason::ListIo, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.list));
+        const std::string text = tw::test::ExpectError<tw::SessionError>(
+            [&] { tw::ListCall([&] { throw tw::ListError(row.list, "the list's words"); }); }, row.session);
+        EXPECT_EQ(text, "the list's words");
+        EXPECT_EQ(tw::SessionError(row.session, "").Refused(), row.refused);
+    }
 }
 
 }  // namespace
