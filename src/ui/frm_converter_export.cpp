@@ -6,7 +6,7 @@
 namespace tw {
 
 void frmConverter::cmdExport_Click() {
-    frmExport form(services_, session_.List(), this);
+    frmExport form(services_, session_, this);
     dialogAccepted_ = services_.ShowModal(form);
     ReloadShownRow();
     SetState();
