@@ -45,8 +45,9 @@ enum class RenameCheck {
 // the program directory) and which entry of it is shown, and carries the rules
 // of getting, storing, renaming and deleting ringtones and of the whole-list
 // commands. Nothing here asks the user anything: a front end asks first, then
-// calls. Every failure is a SessionError; a failed store or rename leaves the
-// list file and the current ringtone as they were.
+// calls. Every failure is a SessionError; a list file that could not be
+// written is as it was, and a failed rename or tempo change puts the
+// ringtone's name or tempo back.
 class RingtoneSession {
 public:
     explicit RingtoneSession(std::filesystem::path programDirectory);
