@@ -64,10 +64,12 @@ TEST_F(WholeListTest, CheckNewListName) {
 }
 
 TEST_F(WholeListTest, AFailedNewListKeepsThePreviousList) {
-    std::filesystem::create_directory(home / "Pop.dat");
-    session.OpenList("Rock");
-    EXPECT_ANY_THROW(session.NewList("Pop.dat/x"));
-    EXPECT_EQ(session.ListName(), "Rock");
+    tw::RingtoneSession nowhere(home / "missing");
+    nowhere.OpenList("Rock");
+    tw::test::ExpectError<tw::SessionError>([&] { nowhere.NewList("Pop"); }, Reason::ListIo);
+    EXPECT_EQ(nowhere.ListName(), "Rock");
+    tw::test::ExpectError<tw::SessionError>([&] { nowhere.NewList("a/b"); }, Reason::BadListName);
+    EXPECT_EQ(nowhere.ListName(), "Rock");
 }
 
 TEST_F(WholeListTest, RenameMovesTheFileButNeverOntoAnotherList) {
