@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,8 +8,6 @@
 #include "lists/ini_document.h"
 
 namespace tw {
-
-class Player;
 
 // A list file as read once, for work that goes through every entry while the
 // file may change underneath (a batch of WAV files).
@@ -27,12 +24,5 @@ public:
 private:
     IniDocument file_;
 };
-
-// The WAV file of the ringtone named `name` in `folder`.
-std::filesystem::path WavFileFor(const std::filesystem::path& folder, std::string_view name);
-
-// Saves `ringtone` as the WAV file `file` (replacing it), or SessionError
-// (Sound) with the reason it could not be made.
-void SaveWav(const CNotes& ringtone, const std::filesystem::path& file, Player& player);
 
 }  // namespace tw

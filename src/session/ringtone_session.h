@@ -15,6 +15,7 @@
 #include "lists/tone_list_export.h"
 #include "session/list_snapshot.h"
 #include "session/session_error.h"
+#include "session/wav_file.h"
 
 namespace tw {
 

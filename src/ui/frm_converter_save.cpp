@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ui/frm_converter.h"
-#include "sound/render.h"
+#include "session/wav_file.h"
 #include "files/safe_file.h"
 
 namespace tw {
@@ -76,7 +76,7 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
     try {
         if (Index == WavIndex) {
             BusyPointer busy(services_);
-            WAV(ringtone, "SAVE", P.string(), player_);
+            SaveWav(ringtone, P, player_);
         } else {
             ReplaceFile(P, content + "\r\n");
         }

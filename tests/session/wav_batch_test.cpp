@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "session/list_snapshot.h"
+#include "session/wav_file.h"
 #include "session_test_support.h"
 #include "sound/player.h"
 #include "sound/render.h"
