@@ -9,17 +9,13 @@
 
 #include "app/cli.h"
 #include "app/cli_options.h"
-#include "engine/engine_error.h"
-#include "lists/list_error.h"
-#include "lists/list_files.h"
+#include "app/ringtone_input.h"
+#include "engine/ringtone_text.h"
+#include "files/safe_file.h"
 #include "lists/list_names.h"
 #include "lists/program_directory.h"
-#include "sound/render.h"
-#include "app/ringtone_input.h"
-#include "lists/ringtone_list.h"
-#include "files/safe_file.h"
-#include "sound/sound_error.h"
-#include "lists/tone_list_export.h"
+#include "session/ringtone_session.h"
+#include "sound/player.h"
 
 namespace tw {
 namespace {
@@ -110,49 +106,26 @@ std::string SeparatorOption(const ListArgs& args) {
     return separator;
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+std::string NoRingtone(const RingtoneSession& session, const std::string& name) {
+    return "there is no ringtone '" + Printable(name) + "' in the list '" + session.ListName() + "' (" +
+           session.ListFileName() + ")";
 }
-
-// The program directory, the ringtone object the commands work on and the
-// list they name.
-struct Session {
-    std::filesystem::path directory = ProgramDirectory();
-    CNotes ringtone;
-    CRingtoneList list{ringtone, directory};
-
-    // Makes `name` the current list; it must have a list file.
-    void OpenExisting(const std::string& name) {
-        list.SetListName(name);
-        if (!FileExists(list.ListFileName()))
-            throw CommandFailure{ExitNothingRead, "there is no list '" + list.ListName() + "' (no file " +
-                                                      list.ListFileName() + ")"};
-    }
-    std::string NoRingtone(const std::string& name) const {
-        return "there is no ringtone '" + Printable(name) + "' in the list '" + list.ListName() + "' (" +
-               list.ListFileName() + ")";
-    }
-};
 
 int Lists(const ListArgs& args, std::ostream& out) {
     NeedWords(args, 1, "lists");
     args.Allow("lists", {});
-    Session session;
-    SortedNameList names;
-    ScanListFiles(names, session.directory);
-    for (const std::string& name : names.Items())
-        if (FileExists((session.directory / (name + ".dat")).string())) out << name << '\n';
+    const RingtoneSession session(ProgramDirectory());
+    for (const std::string& name : session.ListsWithFiles()) out << name << '\n';
     return ExitClean;
 }
 
 int Show(const ListArgs& args, std::ostream& out) {
     NeedWords(args, 2, "show LIST");
     args.Allow("show", {});
-    Session session;
-    session.OpenExisting(args.words[1]);
+    RingtoneSession session(ProgramDirectory());
+    session.OpenExistingList(args.words[1]);
     SortedNameList names;
-    session.list.LoadList(names);
+    session.LoadRows(names);
     for (const std::string& name : names.Items()) out << name << '\n';
     return ExitClean;
 }
@@ -164,21 +137,28 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
     const char* usage = "add LIST --from F [--separator S] [FILE|-]";
     if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{std::string("usage: tunewright list ") + usage};
     args.Allow("add", {"from", "separator"});
-    RingtoneOptions options;
-    options.from = NotationOption(args, "from", usage);
-    options.separator = SeparatorOption(args);
-    if (args.words.size() == 3) options.input = args.words[2];
-    Session session;
-    session.list.SetListName(args.words[1]);
-    ReadRingtone(options, in, session.ringtone);
+    const Notation from = NotationOption(args, "from", usage);
+    const std::string separator = SeparatorOption(args);
+    const std::string input = args.words.size() == 3 ? args.words[2] : "-";
+    RingtoneSession session(ProgramDirectory());
+    session.OpenList(args.words[1]);
+    const std::string text = JoinLines(ReadInputBytes(input, in));
+    session.Ringtone().SetOutputSeparator(separator);
     try {
-        session.list.SaveToFile();
-    } catch (const ListError& e) {
-        throw CommandFailure{ExitNothingRead,
-                             "the ringtone '" + Printable(session.ringtone.Name()) + "' was not stored: " + e.what()};
+        session.Get(from, text);
+    } catch (const SessionError& e) {
+        switch (e.reason()) {
+        case SessionError::Reason::NoText: throw CommandFailure{ExitNothingRead, "no ringtone text"};
+        case SessionError::Reason::TooLong: throw CommandFailure{ExitNothingRead, "the ringtone text is too long"};
+        case SessionError::Reason::Unreadable:
+            throw CommandFailure{ExitNothingRead, "the ringtone header could not be read"};
+        default:
+            throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(session.Ringtone().Name()) +
+                                                      "' was not stored: " + e.what()};
+        }
     }
-    out << session.ringtone.Name() << '\n';
-    return ReportProblems(session.ringtone, err);
+    out << session.Ringtone().Name() << '\n';
+    return ReportProblems(session.Ringtone(), err);
 }
 
 int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
@@ -186,73 +166,72 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
     NeedWords(args, 3, usage);
     args.Allow("get", {"to", "separator", "notes-only"});
     const Notation to = NotationOption(args, "to", usage);
-    Session session;
-    session.ringtone.SetOutputSeparator(SeparatorOption(args));
-    session.OpenExisting(args.words[1]);
+    RingtoneSession session(ProgramDirectory());
+    session.Ringtone().SetOutputSeparator(SeparatorOption(args));
+    session.OpenExistingList(args.words[1]);
     const std::string& name = args.words[2];
-    try {
-        if (!session.list.LoadFromFile(name)) throw CommandFailure{ExitNothingRead, session.NoRingtone(name)};
-    } catch (const EngineError& e) {
-        throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " +
-                                                  session.list.ListFileName() + " could not be read: " + e.what()};
-    }
-    out << (args.Flag("notes-only") ? session.ringtone.Only(to) : session.ringtone.Full(to)) << '\n';
-    return ReportProblems(session.ringtone, err);
+    const EntryLoad load = session.Show(name);
+    if (load.state == EntryState::Missing) throw CommandFailure{ExitNothingRead, NoRingtone(session, name)};
+    if (load.state == EntryState::Unreadable)
+        throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " + session.ListFileName() +
+                                                  " could not be read: " + load.problem};
+    const CNotes& ringtone = session.Ringtone();
+    out << (args.Flag("notes-only") ? ringtone.Only(to) : ringtone.Full(to)) << '\n';
+    return ReportProblems(ringtone, err);
 }
 
 int Remove(const ListArgs& args) {
     NeedWords(args, 3, "remove LIST NAME");
     args.Allow("remove", {});
-    Session session;
-    session.OpenExisting(args.words[1]);
+    RingtoneSession session(ProgramDirectory());
+    session.OpenExistingList(args.words[1]);
     const std::string& name = args.words[2];
-    session.ringtone.SetName(name);
     bool removed = false;
     try {
-        removed = session.list.DeleteFromFile();
-    } catch (const ListError& e) {
+        removed = session.DeleteRingtone(name);
+    } catch (const SessionError& e) {
         throw CommandFailure{ExitNothingRead, "could not delete the ringtone '" + Printable(name) + "': " + e.what()};
     }
-    if (!removed) throw CommandFailure{ExitNothingRead, session.NoRingtone(name)};
+    if (!removed) throw CommandFailure{ExitNothingRead, NoRingtone(session, name)};
     return ExitClean;
 }
 
 int New(const ListArgs& args, std::ostream& out) {
     NeedWords(args, 2, "new LIST");
     args.Allow("new", {});
-    Session session;
-    if (!NewList(session.list, args.words[1]))
-        out << "the list '" << session.list.ListName() << "' exists already; its ringtones are kept\n";
+    RingtoneSession session(ProgramDirectory());
+    if (!session.NewList(args.words[1]))
+        out << "the list '" << session.ListName() << "' exists already; its ringtones are kept\n";
     return ExitClean;
 }
 
 int Rename(const ListArgs& args) {
     NeedWords(args, 3, "rename OLD NEW");
     args.Allow("rename", {});
-    Session session;
-    CheckListName(args.words[2]);
-    session.OpenExisting(args.words[1]);
-    RenameList(session.list, args.words[2]);
+    RingtoneSession session(ProgramDirectory());
+    ListCall([&] { return CheckListName(args.words[2]); });
+    session.OpenExistingList(args.words[1]);
+    session.RenameList(args.words[2]);
     return ExitClean;
 }
 
 int Clear(const ListArgs& args) {
     NeedWords(args, 2, "clear LIST");
     args.Allow("clear", {});
-    Session session;
-    session.OpenExisting(args.words[1]);
-    ClearList(session.list);
+    RingtoneSession session(ProgramDirectory());
+    session.OpenExistingList(args.words[1]);
+    session.ClearList();
     return ExitClean;
 }
 
 int Delete(const ListArgs& args) {
     NeedWords(args, 2, "delete LIST");
     args.Allow("delete", {});
-    Session session;
-    session.list.SetListName(args.words[1]);
-    if (!DeleteList(session.list))
-        throw CommandFailure{ExitNothingRead, "there is no list '" + session.list.ListName() + "' (no file " +
-                                                  session.list.ListFileName() + ")"};
+    RingtoneSession session(ProgramDirectory());
+    session.OpenList(args.words[1]);
+    if (!session.DeleteList())
+        throw CommandFailure{ExitNothingRead, "there is no list '" + session.ListName() + "' (no file " +
+                                                  session.ListFileName() + ")"};
     return ExitClean;
 }
 
@@ -287,12 +266,12 @@ int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
     NeedWords(args, 2, "export LIST [--types T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]");
     args.Allow("export", {"types", "raw", "show-type", "separator", "o"});
     const ExportChoices choices = ExportOptions(args);
-    Session session;
-    session.ringtone.SetOutputSeparator(SeparatorOption(args));
-    session.OpenExisting(args.words[1]);
+    RingtoneSession session(ProgramDirectory());
+    session.Ringtone().SetOutputSeparator(SeparatorOption(args));
+    session.OpenExistingList(args.words[1]);
     std::vector<std::string> problems;
-    const std::string text = ToneListText(session.list, choices, Now(), problems);
-    const std::string target = args.Value("o").value_or(ToneListPath(session.directory).string());
+    const std::string text = session.ExportText(choices, Now(), problems);
+    const std::string target = args.Value("o").value_or(session.ExportPath().string());
     if (target == "-") {
         out << text;
     } else {
@@ -313,26 +292,24 @@ int WavAll(const ListArgs& args, std::ostream& err) {
     const auto folderOption = args.Value("o");
     if (!folderOption) throw UsageError{"usage: tunewright list wav-all LIST -o DIR"};
     const std::filesystem::path folder = *folderOption;
-    Session session;
-    session.OpenExisting(args.words[1]);
+    RingtoneSession session(ProgramDirectory());
+    session.OpenExistingList(args.words[1]);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder, error))
         throw CommandFailure{ExitSound, "could not write the WAV files: " + folder.string() + " is not a folder"};
 
-    const IniDocument file = session.list.ReadListFile();
-    SortedNameList entries;
-    for (std::string& name : file.SectionNames()) entries.AddItem(std::move(name));
+    const ListSnapshot snapshot = session.ReadSnapshot();
     std::size_t written = 0, failed = 0;
     NullPlayer noPlayer;
-    for (const std::string& entry : entries.Items()) {
+    for (const std::string& entry : snapshot.Entries()) {
         CNotes ringtone;
         std::string name = entry;
-        std::string path = (folder / (entry + ".wav")).string();
+        std::string path = WavFileFor(folder, entry).string();
         try {
-            CRingtoneList::LoadEntry(file, entry, ringtone);
+            snapshot.Load(entry, ringtone);
             name = ringtone.Name();
-            path = (folder / (name + ".wav")).string();
+            path = WavFileFor(folder, name).string();
             if (const auto problem = FileNameProblem(name)) {
                 err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
                     << *problem << ")\n";
@@ -340,7 +317,7 @@ int WavAll(const ListArgs& args, std::ostream& err) {
                 continue;
             }
             err << "Generating '" << name << ".wav'...\n";
-            WAV(ringtone, "SAVE", path, noPlayer);
+            SaveWav(ringtone, path, noPlayer);
             ++written;
         } catch (const std::exception& e) {
             err << "error: An error occurred trying to create " << path << ". [" << e.what() << "]\n";
@@ -374,8 +351,8 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);
-    } catch (const ListError& e) {
-        throw CommandFailure{e.reason() == ListError::Reason::BadName ? ExitUsage : ExitNothingRead, e.what()};
+    } catch (const SessionError& e) {
+        throw CommandFailure{e.reason() == SessionError::Reason::BadListName ? ExitUsage : ExitNothingRead, e.what()};
     } catch (const std::filesystem::filesystem_error& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     } catch (const FileError& e) {

@@ -130,7 +130,7 @@ frmConverter::frmConverter(ToolkitServices& services, Player& player, SettingsSt
     : QMainWindow(parent),
       services_(services),
       player_(player),
-      list_(ringtone_, std::move(programDirectory)),
+      session_(std::move(programDirectory)),
       settings_(settings),
       fetcher_(fetcher) {
     setObjectName(QStringLiteral("frmConverter"));

@@ -5,12 +5,11 @@
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/cnotes.h"
-#include "lists/ringtone_list.h"
+#include "session/ringtone_session.h"
 #include "ui/toolkit.h"
 #include "shell/twips.h"
 #include "web/web_fetch.h"
@@ -42,10 +41,12 @@ struct SavedSettings;
 
 // The main window: choose the source notation and origin, get a ringtone,
 // see it in any notation with its problems, play it, and keep it in the
-// current ringtone list. It works on the one current ringtone object, which
-// it owns together with the current list. It reads its settings from
-// `settings` when it loads and writes them back when it closes, and fetches
-// the web menus with `fetcher`.
+// current ringtone list. It owns the ringtone session, which holds the
+// current ringtone, the current list and the entry shown and carries the
+// rules of working on lists; the window holds the controls, the enabling
+// rules and the wiring, and turns the session's errors into its message
+// boxes. It reads its settings from `settings` when it loads and writes them
+// back when it closes, and fetches the web menus with `fetcher`.
 //
 // Each control's objectName is its name in the program (cmdGet, optSource0,
 // mnuFileNew, ...). The handlers are public so that the window's tests can
@@ -131,8 +132,8 @@ public:
     void mnuHelpComposer_Click();
     void lblMyWeb_Click();
 
-    CNotes& Ringtone() { return ringtone_; }
-    CRingtoneList& RingtoneList() { return list_; }
+    CNotes& Ringtone() { return session_.Ringtone(); }
+    CRingtoneList& RingtoneList() { return session_.List(); }
     const std::string& RingToneDirectory() const { return ringToneDirectory_; }
     void SetRingToneDirectory(std::string folder) { ringToneDirectory_ = std::move(folder); }
     const std::string& ChosenFileName() const { return chosenFileName_; }
@@ -165,11 +166,12 @@ private:
     int ShowAsIndex() const;
     std::string ShownNotes() const;
     void ShowMessageText(const std::string& text);
+    // Empties the results area, leaving the session as it is.
+    void ClearDisplay();
     // Leaves no row selected, without running the row handler.
     void Deselect();
-    bool StoreRingtone(std::string_view failureTitle);
-    std::string ReadRingtoneFile(const std::string& path);
-    void ReportListError(std::string_view title, std::string_view what, const std::exception& error);
+    void SelectStoredRow(const std::string& name);
+    void ReportListError(std::string_view title, std::string_view what, const SessionError& error);
     void ReloadShownRow();
     void PlaceBeginBoxes();
     void ScanListFiles(SortedComboBox& cbo);
@@ -188,23 +190,13 @@ private:
 
     ToolkitServices& services_;
     Player& player_;
-    CNotes ringtone_;
-    CRingtoneList list_;
+    RingtoneSession session_;
     std::string ringToneDirectory_;
     std::string chosenFileName_;
     std::string sourceText_;
     bool dialogAccepted_ = false;
-    // The ringtone shown in the results area is the current ringtone, loaded
-    // from the row of this text.
-    bool showing_ = false;
-    std::string shownRow_;
-    // Whether the list held an entry for the row loaded last.
-    bool shownStored_ = false;
     bool committing_ = false;
     bool batchRunning_ = false;
-    // The list file as the running batch read it: its rows load from this
-    // one reading instead of reading the file again for every ringtone.
-    std::optional<IniDocument> batchList_;
 
     SettingsStore& settings_;
     WebFetcher& fetcher_;

@@ -42,14 +42,17 @@ void frmConverter::SetState() {
     mnuEdit->menuAction()->setEnabled(selected);
 }
 
-void frmConverter::Clear() {
+void frmConverter::ClearDisplay() {
     txtMessage->setPlainText(QString());
     lblNoteCount->setText(QStringLiteral("0"));
     txtName->setText(QString());
     txtTempo->setEditText(QString());
     txtRingtone->setPlainText(QString());
-    ringtone_.Clear();
-    showing_ = false;
+}
+
+void frmConverter::Clear() {
+    ClearDisplay();
+    session_.Clear();
 }
 
 int frmConverter::ShowAsIndex() const {
@@ -60,10 +63,11 @@ int frmConverter::ShowAsIndex() const {
 
 // With no display notation chosen, the keypresses show.
 std::string frmConverter::ShownNotes() const {
+    const CNotes& ringtone = session_.Ringtone();
     switch (ShowAsIndex()) {
-    case 0: return ringtone_.Only_RTTTL();
-    case 1: return ringtone_.Only_Composer();
-    default: return ringtone_.Only_Keypresses();
+    case 0: return ringtone.Only_RTTTL();
+    case 1: return ringtone.Only_Composer();
+    default: return ringtone.Only_Keypresses();
     }
 }
 
@@ -73,13 +77,13 @@ void frmConverter::ShowMessageText(const std::string& text) {
 }
 
 void frmConverter::ShowRingtone() {
+    const CNotes& ringtone = session_.Ringtone();
     try {
-        txtName->setText(ShownText(ringtone_.Name()));
-        txtTempo->setEditText(ShownText(ringtone_.Tempo()));
-        showing_ = true;
-        lblNoteCount->setText(QString::number(ringtone_.Count()));
+        txtName->setText(ShownText(ringtone.Name()));
+        txtTempo->setEditText(ShownText(ringtone.Tempo()));
+        lblNoteCount->setText(QString::number(ringtone.Count()));
         txtRingtone->setPlainText(ShownLines(ShownNotes()));
-        ShowMessageText(ringtone_.ErrorMessage());
+        ShowMessageText(ringtone.ErrorMessage());
     } catch (const std::exception&) {
         ShowMessageText("Errors were encountered converting this tone.");
         return;
@@ -92,7 +96,7 @@ void frmConverter::optShowAs_Click(int Index) {
     fraResults->setTitle(QString::fromLatin1(ResultsCaptions[Index]));
     try {
         const Notation notation = static_cast<Notation>(Index);
-        txtRingtone->setPlainText(ShownLines(ringtone_.Only(notation)));
+        txtRingtone->setPlainText(ShownLines(session_.Ringtone().Only(notation)));
     } catch (const std::exception&) {
         // The text stays as it was; showing the ringtone again reports the problem.
     }

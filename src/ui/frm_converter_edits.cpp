@@ -7,10 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/engine_error.h"
 #include "ui/frm_converter.h"
-#include "lists/list_error.h"
-#include "ui/ringtone_rename.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
 #include "engine/text_rules.h"
@@ -20,21 +17,9 @@ namespace {
 
 constexpr std::string_view NameTitle = "Ringtone Name";
 
-// A tempo the handset and the header can hold: a number whose integer value
-// is 1 to 32767.
-std::optional<int> TempoValue(std::string_view text) {
-    if (!IsNumeric(text)) return std::nullopt;
-    try {
-        const std::int32_t value = ToInt32(text);
-        if (value >= 1 && value <= 32767) return value;
-    } catch (const EngineError&) {
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
-bool frmConverter::EditsApply() { return showing_ && lstRingtones->ListIndex() >= 0; }
+bool frmConverter::EditsApply() { return session_.Showing() && lstRingtones->ListIndex() >= 0; }
 
 void frmConverter::CommitEdits() {
     if (committing_) return;
@@ -46,36 +31,30 @@ void frmConverter::CommitEdits() {
 void frmConverter::txtName_LostFocus() {
     if (!EditsApply()) return;
     const QString typed = txtName->text();
-    const std::string oldName = ringtone_.Name();
+    const std::string oldName = session_.Ringtone().Name();
     if (typed == ShownText(oldName)) return;
 
     const std::string newName(TrimSpaces(TextBytes(typed)));
-    if (newName == oldName) {
-        txtName->setText(ShownText(oldName));
-        return;
-    }
-    if (newName.empty() || newName.find(':') != std::string::npos) {
-        txtName->setText(ShownText(oldName));
-        services_.MsgBox(newName.empty() ? "A ringtone needs a name.  The name has been put back."
-                                         : "A ringtone name cannot hold \":\".  The name has been put back.",
-                         MsgButtons::OkOnly, MsgIcon::Exclamation, NameTitle);
-        return;
-    }
+    const std::string shownRow = session_.ShownRow();
     try {
-        if (HasOtherEntry(list_, oldName, newName) &&
-            services_.MsgBox("There is already a ringtone named '" + newName + "' in the '" + list_.ListName() +
-                                 "' list.\r\n\r\nDo you want to replace it?",
-                             MsgButtons::YesNo, MsgIcon::Question, NameTitle) != MsgAnswer::Yes) {
+        const RenameCheck check = session_.CheckRename(newName);
+        if (check == RenameCheck::Unchanged ||
+            (check == RenameCheck::ReplacesOther &&
+             services_.MsgBox("There is already a ringtone named '" + newName + "' in the '" + session_.ListName() +
+                                  "' list.\r\n\r\nDo you want to replace it?",
+                              MsgButtons::YesNo, MsgIcon::Question, NameTitle) != MsgAnswer::Yes)) {
             txtName->setText(ShownText(oldName));
             return;
         }
-        ringtone_.SetName(newName);
-        StoreRenamed(list_, oldName);
-    } catch (const ListError& e) {
-        ringtone_.SetName(oldName);
+        session_.Rename(newName);
+    } catch (const SessionError& e) {
         txtName->setText(ShownText(oldName));
-        services_.MsgBox("Could not store the ringtone under its new name!\r\n\r\n" + std::string(e.what()),
-                         MsgButtons::OkOnly, MsgIcon::Critical, "Rename Ringtone Error");
+        if (e.reason() == SessionError::Reason::BadRingtoneName)
+            services_.MsgBox(std::string(e.what()) + "  The name has been put back.", MsgButtons::OkOnly,
+                             MsgIcon::Exclamation, NameTitle);
+        else
+            services_.MsgBox("Could not store the ringtone under its new name!\r\n\r\n" + std::string(e.what()),
+                             MsgButtons::OkOnly, MsgIcon::Critical, "Rename Ringtone Error");
         return;
     }
     txtName->setText(ShownText(newName));
@@ -85,12 +64,11 @@ void frmConverter::txtName_LostFocus() {
     // the selection already when the edit is stored.
     int row = lstRingtones->ListIndex();
     const std::vector<std::string>& rows = lstRingtones->Items();
-    if (rows.at(static_cast<std::size_t>(row)) != shownRow_) {
-        const auto shown = std::find(rows.begin(), rows.end(), shownRow_);
+    if (rows.at(static_cast<std::size_t>(row)) != shownRow) {
+        const auto shown = std::find(rows.begin(), rows.end(), shownRow);
         if (shown != rows.end()) row = static_cast<int>(shown - rows.begin());
     }
     row = lstRingtones->SetItemText(row, newName);
-    shownRow_ = newName;
     for (int i = lstRingtones->ListCount() - 1; i >= 0; --i)
         if (i != row && SameIgnoringCase(lstRingtones->List(i), newName)) {
             lstRingtones->RemoveItem(i);
@@ -101,18 +79,16 @@ void frmConverter::txtName_LostFocus() {
 void frmConverter::txtTempo_LostFocus() {
     if (!EditsApply()) return;
     const QString typed = txtTempo->currentText();
-    const std::string oldTempo = ringtone_.Tempo();
+    const std::string oldTempo = session_.Ringtone().Tempo();
     if (typed == ShownText(oldTempo) || txtName->text().isEmpty()) return;
 
     const std::optional<int> value = TempoValue(TextBytes(typed));
     const std::string newTempo = value ? std::to_string(*value) : oldTempo;
     txtTempo->setEditText(ShownText(newTempo));
     if (newTempo == oldTempo) return;
-    ringtone_.SetTempo(newTempo);
     try {
-        list_.SaveToFile();
-    } catch (const ListError& e) {
-        ringtone_.SetTempo(oldTempo);
+        session_.SetTempo(newTempo);
+    } catch (const SessionError& e) {
         txtTempo->setEditText(ShownText(oldTempo));
         services_.MsgBox("Could not store the new tempo!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
                          MsgIcon::Critical, "Store Ringtone Error");

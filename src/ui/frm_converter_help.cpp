@@ -28,7 +28,7 @@ void frmConverter::LoadHelp(int iHelpNum) {
 
 // The help file is written into the program directory when it is missing.
 void frmConverter::mnuHelpContents_Click() {
-    const std::filesystem::path directory = list_.ProgramDirectory();
+    const std::filesystem::path directory = session_.ProgramDirectory();
     try {
         InstallHelpFile(directory);
     } catch (const std::exception&) {
@@ -52,9 +52,9 @@ void frmConverter::mnuHelpAbout_Click() {
 // Whichever button closed the dialog, the ringtone on show is drawn again
 // with the separator in force.
 void frmConverter::mnuRingtonePreferences_Click() {
-    frmPreferences form(services_, ringtone_, settings_, this);
+    frmPreferences form(services_, session_.Ringtone(), settings_, this);
     dialogAccepted_ = services_.ShowModal(form);
-    if (showing_) ShowRingtone();
+    if (session_.Showing()) ShowRingtone();
 }
 
 }  // namespace tw

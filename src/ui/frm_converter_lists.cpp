@@ -1,51 +1,37 @@
 // The ringtone lists: choosing the current list, showing and deleting a
 // ringtone, and new, rename, clear and delete list.
 #include <algorithm>
-#include <filesystem>
 
-#include "engine/engine_error.h"
 #include "ui/frm_converter.h"
 #include "ui/frm_new_list.h"
-#include "lists/list_error.h"
-#include "lists/list_files.h"
-#include "lists/list_names.h"
 #include "ui/sorted_controls.h"
 
 namespace tw {
-namespace {
 
-bool ListFileExists(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
-}
-
-}  // namespace
-
-void frmConverter::ReportListError(std::string_view title, std::string_view what, const std::exception& error) {
-    const bool refused = [&] {
-        const auto* listError = dynamic_cast<const ListError*>(&error);
-        return listError != nullptr && listError->reason() != ListError::Reason::Io;
-    }();
+// A name or text the session refused gets a warning ending in "."; a file
+// that failed, an error.
+void frmConverter::ReportListError(std::string_view title, std::string_view what, const SessionError& error) {
+    const bool refused = error.Refused();
     services_.MsgBox(std::string(what) + "\r\n\r\n" + error.what() + (refused ? "." : ""), MsgButtons::OkOnly,
                      refused ? MsgIcon::Exclamation : MsgIcon::Critical, title);
 }
 
-void frmConverter::ScanListFiles(SortedComboBox& cbo) { tw::ScanListFiles(cbo, list_.ProgramDirectory()); }
+void frmConverter::ScanListFiles(SortedComboBox& cbo) { session_.ScanLists(cbo); }
 
 std::string frmConverter::SelectedListText() {
     const int index = cboList->ListIndex();
-    return index >= 0 ? cboList->List(index) : list_.ListName();
+    return index >= 0 ? cboList->List(index) : session_.ListName();
 }
 
 void frmConverter::cboList_Click() {
     const int index = cboList->ListIndex();
     if (index >= 0) {
         const std::string chosen = cboList->List(index);
-        if (chosen != list_.ListName()) Clear();
+        if (chosen != session_.ListName()) Clear();
         try {
-            list_.SetListName(chosen);
-            list_.LoadList(*lstRingtones);
-        } catch (const ListError& e) {
+            session_.OpenList(chosen);
+            session_.LoadRows(*lstRingtones);
+        } catch (const SessionError& e) {
             lstRingtones->Clear();
             ReportListError("Ringtone List Error", "Could not open the list '" + chosen + "'!", e);
         }
@@ -60,47 +46,37 @@ void frmConverter::lstRingtones_Click() {
         return;
     }
     const std::string title = lstRingtones->List(index);
-    shownRow_ = title;
-    shownStored_ = false;
+    EntryLoad load;
     try {
-        // An entry missing from the file reads as empty text; the ringtone
-        // keeps the row's name so that "&Delete" acts on the row shown.
-        shownStored_ = batchList_ ? CRingtoneList::LoadEntry(*batchList_, title, ringtone_) : list_.LoadFromFile(title);
-        if (!shownStored_) ringtone_.SetName(title);
-    } catch (const EngineError& e) {
-        shownStored_ = true;
-        // The stored text cannot be read; the row can still be renamed or deleted.
-        ringtone_.Clear();
-        ringtone_.SetName(title);
-        ShowRingtone();
-        ShowMessageText(e.what());
-        return;
-    } catch (const ListError& e) {
+        load = session_.Show(title);
+    } catch (const SessionError& e) {
         Clear();
         Deselect();
         SetState();
         ReportListError("Ringtone List Error",
-                        "Could not read the ringtone '" + title + "' from the '" + list_.ListName() + "' list!", e);
+                        "Could not read the ringtone '" + title + "' from the '" + session_.ListName() + "' list!", e);
         return;
     }
     ShowRingtone();
+    if (load.state == EntryState::Unreadable) ShowMessageText(load.problem);
 }
 
 void frmConverter::cmdDelete_Click() {
     if (lstRingtones->ListIndex() >= 0 &&
-        services_.MsgBox("Do you want to delete '" + ringtone_.Name() + "' from the '" + list_.ListName() + "' list?",
+        services_.MsgBox("Do you want to delete '" + session_.Ringtone().Name() + "' from the '" +
+                             session_.ListName() + "' list?",
                          MsgButtons::YesNo, MsgIcon::Question, "Delete Ringtone") == MsgAnswer::Yes) {
         try {
-            list_.DeleteFromFile();
-        } catch (const ListError& e) {
-            services_.MsgBox(DeleteRingtoneErrorText(list_.ListFileName()) + "\r\n\r\n" + e.what(),
+            session_.DeleteRingtone(session_.Ringtone().Name());
+        } catch (const SessionError& e) {
+            services_.MsgBox(DeleteRingtoneErrorText(session_.ListFileName()) + "\r\n\r\n" + e.what(),
                              MsgButtons::OkOnly, MsgIcon::Critical, DeleteRingtoneErrorTitle);
         }
         Clear();
         try {
-            list_.LoadList(*lstRingtones);
-        } catch (const ListError& e) {
-            ReportListError("Ringtone List Error", "Could not open the list '" + list_.ListName() + "'!", e);
+            session_.LoadRows(*lstRingtones);
+        } catch (const SessionError& e) {
+            ReportListError("Ringtone List Error", "Could not open the list '" + session_.ListName() + "'!", e);
         }
     }
     SetState();
@@ -113,20 +89,15 @@ void frmConverter::mnuFileNew_Click() {
     if (dialogAccepted_) {
         std::string name;
         try {
-            name = CheckListName(form.EnteredListName());
-            if (cboList->Items().end() != std::find(cboList->Items().begin(), cboList->Items().end(), name) ||
-                ListFileExists(list_.ProgramDirectory() / (name + ".dat")))
-                throw ListError(ListError::Reason::Exists, "there is a list named '" + name + "' already");
-        } catch (const ListError& e) {
+            name = session_.CheckNewListName(form.EnteredListName(), cboList->Items());
+        } catch (const SessionError& e) {
             ReportListError("New Ringtone List", "The new list was not made.", e);
             SetState();
             return;
         }
-        const std::string previous = list_.ListName();
         try {
-            NewList(list_, name);
-        } catch (const ListError& e) {
-            if (!previous.empty()) list_.SetListName(previous);
+            session_.NewList(name);
+        } catch (const SessionError& e) {
             ReportListError("New List Error", "Could not create the list '" + name + "'!", e);
             SetState();
             return;
@@ -140,22 +111,22 @@ void frmConverter::mnuFileNew_Click() {
 void frmConverter::mnuFileRename_Click() {
     frmNewList form(services_, this);
     form.SetMode("R");
-    form.SetEnteredListName(list_.ListName());
+    form.SetEnteredListName(session_.ListName());
     dialogAccepted_ = services_.ShowModal(form);
     if (dialogAccepted_) {
-        const std::string oldName = list_.ListName();
+        const std::string oldName = session_.ListName();
         try {
-            RenameList(list_, form.EnteredListName());
-        } catch (const ListError& e) {
+            session_.RenameList(form.EnteredListName());
+        } catch (const SessionError& e) {
             ReportListError("Rename Ringtone List", "The list '" + oldName + "' was not renamed.", e);
         }
-        if (list_.ListName() != oldName) {
+        if (session_.ListName() != oldName) {
             const int index = cboList->ListIndex();
             if (index >= 0) {
-                cboList->SetItemText(index, list_.ListName());
+                cboList->SetItemText(index, session_.ListName());
             } else {
-                cboList->AddItem(list_.ListName());
-                cboList->SelectText(list_.ListName());
+                cboList->AddItem(session_.ListName());
+                cboList->SelectText(session_.ListName());
             }
         }
     }
@@ -169,11 +140,11 @@ void frmConverter::mnuFileClear_Click() {
                          MsgButtons::YesNo, MsgIcon::Question, "Clear " + T + " List") != MsgAnswer::Yes)
         return;
     try {
-        ClearList(list_);
+        session_.ClearList();
         Clear();
-        list_.LoadList(*lstRingtones);
+        session_.LoadRows(*lstRingtones);
         SetState();
-    } catch (const ListError& e) {
+    } catch (const SessionError& e) {
         services_.MsgBox("Could not clear list!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
                          MsgIcon::Critical, "Clear List Error");
     }
@@ -187,17 +158,17 @@ void frmConverter::mnuFileDelete_Click() {
                          MsgButtons::YesNo, MsgIcon::Question, "Delete " + T + " List") != MsgAnswer::Yes)
         return;
     try {
-        DeleteList(list_);
+        session_.DeleteList();
         Clear();
         const int index = cboList->ListIndex();
         if (index >= 0) cboList->RemoveItem(index);
         ScanListFiles(*cboList);
         const int count = cboList->ListCount();
         const int next = count == 1 ? 0 : std::clamp(index - 1, 0, count - 1);
-        list_.SetListName(cboList->List(next));
-        cboList->SelectText(list_.ListName());
+        session_.OpenList(cboList->List(next));
+        cboList->SelectText(session_.ListName());
         SetState();
-    } catch (const ListError& e) {
+    } catch (const SessionError& e) {
         services_.MsgBox("Could not delete list!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
                          MsgIcon::Critical, "Delete List Error");
     }

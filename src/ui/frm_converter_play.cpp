@@ -12,7 +12,7 @@ void frmConverter::cmdPlaySound_Click() {
     cmdPlaySound->setEnabled(false);
     try {
         BusyPointer busy(services_);
-        WAV(ringtone_, "PLAY", std::string(), player_);
+        WAV(session_.Ringtone(), "PLAY", std::string(), player_);
     } catch (...) {
         // No sound device, a tempo of 0, ...: nothing plays and nothing is said.
     }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ui/frm_converter.h"
-#include "sound/render.h"
+#include "session/wav_file.h"
 #include "files/safe_file.h"
 
 namespace tw {
@@ -46,14 +46,15 @@ bool AnythingAt(const std::filesystem::path& path) {
 
 void frmConverter::mnuRingtoneSave_Click(int Index) {
     if (Index < 0 || Index > WavIndex) return;
-    if (ringtone_.Tempo().empty() || ringtone_.Name().empty()) {
+    const CNotes& ringtone = session_.Ringtone();
+    if (ringtone.Tempo().empty() || ringtone.Name().empty()) {
         services_.MsgBox("Please type in a Ringtone name and Tempo.");
         return;
     }
     FileDialogRequest request = FileTypeDialogRequest(SaveSettings[Index], ringToneDirectory_);
-    request.FileName = ProposedFileName(ringtone_.Name());
+    request.FileName = ProposedFileName(ringtone.Name());
     // The text is taken before the dialog shows.
-    const std::string content = Index == WavIndex ? std::string() : ringtone_.Full(static_cast<Notation>(Index));
+    const std::string content = Index == WavIndex ? std::string() : ringtone.Full(static_cast<Notation>(Index));
 
     dialogAccepted_ = false;
     try {
@@ -75,7 +76,7 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
     try {
         if (Index == WavIndex) {
             BusyPointer busy(services_);
-            WAV(ringtone_, "SAVE", P.string(), player_);
+            SaveWav(ringtone, P, player_);
         } else {
             ReplaceFile(P, content + "\r\n");
         }
@@ -90,7 +91,7 @@ void frmConverter::cmdSave_Click() { mnuRingtoneSave_Click(WavIndex); }
 void frmConverter::mnuEditExportClip_Click(int Index) {
     if (Index < 0 || Index > 2) return;
     const CopySettings& copy = Copies[Index];
-    const std::string text = ringtone_.Full(copy.notation);
+    const std::string text = session_.Ringtone().Full(copy.notation);
     services_.MsgBox(copy.message, MsgButtons::OkOnly, MsgIcon::Information, "Copy Ringtone to Clipboard");
     services_.ClearClipboard();
     services_.SetClipboardText(text);

@@ -42,7 +42,7 @@ void frmConverter::Form_Unload() {
 SavedSettings frmConverter::CurrentSettings() const {
     SavedSettings current;
     current.RingToneDirectory = ringToneDirectory_;
-    current.CurrentList = list_.ListName();
+    current.CurrentList = session_.ListName();
     current.SourceType = SourceIndex();
     current.ShowType = ShowAsIndex();
     current.FromFile = optFile[0]->isChecked();

@@ -102,10 +102,10 @@ void frmConverter::ApplySettings(const SavedSettings& saved) {
     if (saved.FromFile) optFile[*saved.FromFile ? 0 : 1]->setChecked(true);
     optShowAs[static_cast<std::size_t>(saved.ShowType)]->setChecked(true);
     optShowAs_Click(saved.ShowType);
-    ringtone_.SetOutputSeparator(saved.OutputSep);
+    session_.Ringtone().SetOutputSeparator(saved.OutputSep);
     ScanListFiles(*cboList);
-    list_.SetListName(saved.CurrentList);
-    if (const auto index = CurrentListIndex(cboList->Items(), list_.ListName()))
+    session_.OpenList(saved.CurrentList);
+    if (const auto index = CurrentListIndex(cboList->Items(), session_.ListName()))
         cboList->SetListIndex(static_cast<int>(*index));
 }
 

@@ -52,7 +52,7 @@ void frmConverter::EndCheck() {
 // filled.
 void frmConverter::CheckDone(const FetchResult& fetch, bool bSilent) {
     try {
-        const UpdateCheck check = tw::CheckForUpdates(fetch, list_.ProgramDirectory() / MenuFileName, bSilent, baseURL_);
+        const UpdateCheck check = tw::CheckForUpdates(fetch, session_.ProgramDirectory() / MenuFileName, bSilent, baseURL_);
         EndCheck();
         if (check.Box) {
             const MsgAnswer answer = services_.MsgBox(check.Box->Text, ButtonsOf(check.Box->Buttons),

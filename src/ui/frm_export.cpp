@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "lists/ringtone_list.h"
 #include "files/safe_file.h"
+#include "session/ringtone_session.h"
 #include "ui/toolkit.h"
 
 namespace tw {
@@ -39,8 +39,8 @@ std::tm LocalNow() {
 
 }  // namespace
 
-frmExport::frmExport(ToolkitServices& services, const CRingtoneList& list, QWidget* parent)
-    : ModalForm(parent), services_(services), list_(list) {
+frmExport::frmExport(ToolkitServices& services, const RingtoneSession& session, QWidget* parent)
+    : ModalForm(parent), services_(services), session_(session) {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(QStringLiteral("Export Ringtone List"));
     setModal(true);
@@ -108,13 +108,13 @@ ExportChoices frmExport::Choices() const {
 }
 
 void frmExport::cmdOk_Click() {
-    const std::filesystem::path target = ToneListPath(list_.ProgramDirectory());
+    const std::filesystem::path target = session_.ExportPath();
     bool written = false;
     try {
         // Ringtones that did not read cleanly are written as far as they
         // were read, without a word.
         std::vector<std::string> problems;
-        ReplaceFile(target, ToneListText(list_, Choices(), LocalNow(), problems));
+        ReplaceFile(target, session_.ExportText(Choices(), LocalNow(), problems));
         written = true;
     } catch (const std::exception&) {
         // The list could not be read or the file not written: the file that

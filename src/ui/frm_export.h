@@ -10,17 +10,18 @@ class QRadioButton;
 
 namespace tw {
 
-class CRingtoneList;
+class RingtoneSession;
 class ToolkitServices;
 
-// "Export Ringtone List": writes every ringtone of the current list into
-// tonelist.txt in the program directory, in the notations and layout
-// chosen, and opens it in the desktop's text editor. Every opening starts
+// "Export Ringtone List": writes every ringtone of the session's current
+// list into tonelist.txt in the program directory, in the notations and
+// layout chosen, and opens it in the desktop's text editor; `session` must
+// outlive the dialog. Every opening starts
 // from the same choices: keypresses only, formatted for viewing, no type
 // names.
 class frmExport final : public ModalForm {
 public:
-    frmExport(ToolkitServices& services, const CRingtoneList& list, QWidget* parent = nullptr);
+    frmExport(ToolkitServices& services, const RingtoneSession& session, QWidget* parent = nullptr);
 
     void FormLoad() override;
     // Writes the file, opens it, closes the dialog. A file that could not
@@ -33,7 +34,7 @@ public:
 
 private:
     ToolkitServices& services_;
-    const CRingtoneList& list_;
+    const RingtoneSession& session_;
     std::array<QCheckBox*, 3> chkExport{};
     std::array<QRadioButton*, 2> optFormat{};
     QCheckBox* chkShowType = nullptr;

@@ -10,13 +10,12 @@
 
 #include <iostream>
 
-#include "engine/cnotes.h"
 #include "ui/frm_converter.h"
 #include "ui/frm_export.h"
 #include "ui/frm_new_ringtone.h"
 #include "lists/program_directory.h"
 #include "real_main_window.h"
-#include "lists/ringtone_list.h"
+#include "session/ringtone_session.h"
 
 namespace {
 
@@ -50,9 +49,8 @@ int main(int argc, char** argv) {
     if (!PrintControls(paste)) return 1;
     paste.hide();
 
-    tw::CNotes ringtone;
-    tw::CRingtoneList list(ringtone, directory);
-    tw::frmExport exporter(program.toolkit, list, &window);
+    const tw::RingtoneSession session(directory);
+    tw::frmExport exporter(program.toolkit, session, &window);
     exporter.Prepare();
     exporter.show();
     return PrintControls(exporter) ? 0 : 1;

@@ -1,4 +1,4 @@
-#include "ui/ringtone_rename.h"
+#include "session/ringtone_rename.h"
 
 #include "lists/list_error.h"
 #include "files/safe_file.h"

@@ -1,0 +1,226 @@
+#include "session/ringtone_session.h"
+
+#include <algorithm>
+
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
+#include "engine/text_rules.h"
+#include "lists/list_files.h"
+#include "lists/list_names.h"
+#include "session/ringtone_rename.h"
+
+namespace tw {
+namespace {
+
+bool AnythingAt(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
+
+bool IsFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+RingtoneSession::RingtoneSession(std::filesystem::path programDirectory)
+    : list_(ringtone_, std::move(programDirectory)) {}
+
+void RingtoneSession::ScanLists(ListBox& lists) const {
+    ListCall([&] { ScanListFiles(lists, ProgramDirectory()); });
+}
+
+std::vector<std::string> RingtoneSession::ListsWithFiles() const {
+    SortedNameList names;
+    ScanLists(names);
+    std::vector<std::string> lists;
+    for (const std::string& name : names.Items())
+        if (IsFile(ProgramDirectory() / (name + ".dat"))) lists.push_back(name);
+    return lists;
+}
+
+void RingtoneSession::OpenList(std::string_view name) {
+    ListCall([&] { list_.SetListName(name); });
+}
+
+void RingtoneSession::OpenExistingList(std::string_view name) {
+    OpenList(name);
+    if (!IsFile(ListFileName()))
+        throw SessionError(SessionError::Reason::NoList,
+                           "there is no list '" + ListName() + "' (no file " + ListFileName() + ")");
+}
+
+void RingtoneSession::LoadRows(ListBox& rows) const {
+    ListCall([&] { list_.LoadList(rows); });
+}
+
+std::string RingtoneSession::CheckNewListName(std::string_view name, const std::vector<std::string>& known) const {
+    std::string checked = ListCall([&] { return CheckListName(name); });
+    if (std::find(known.begin(), known.end(), checked) != known.end() ||
+        AnythingAt(ProgramDirectory() / (checked + ".dat")))
+        throw SessionError(SessionError::Reason::ListExists, "there is a list named '" + checked + "' already");
+    return checked;
+}
+
+bool RingtoneSession::NewList(std::string_view name) {
+    const std::string previous = ListName();
+    try {
+        return ListCall([&] { return tw::NewList(list_, name); });
+    } catch (const SessionError&) {
+        if (!previous.empty()) list_.SetListName(previous);
+        throw;
+    }
+}
+
+void RingtoneSession::RenameList(std::string_view newName) {
+    ListCall([&] { tw::RenameList(list_, newName); });
+}
+
+void RingtoneSession::ClearList() {
+    ListCall([&] { tw::ClearList(list_); });
+    Clear();
+}
+
+bool RingtoneSession::DeleteList() {
+    return ListCall([&] { return tw::DeleteList(list_); });
+}
+
+void RingtoneSession::Clear() {
+    ringtone_.Clear();
+    shown_.reset();
+}
+
+void RingtoneSession::Get(Notation from, std::string_view text) {
+    if (TrimSpaces(text).empty()) throw SessionError(SessionError::Reason::NoText, "no ringtone text");
+    Clear();
+    try {
+        if (from == Notation::Keypresses) ringtone_.SetFull(from, PrepareKeypresses(text));
+        else ringtone_.SetFull(from, text);
+    } catch (const EngineError& e) {
+        ringtone_.Clear();
+        throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong
+                                                                      : SessionError::Reason::Unreadable,
+                           e.what());
+    }
+    Store();
+}
+
+void RingtoneSession::Store() {
+    ListCall([&] { list_.SaveToFile(); });
+}
+
+EntryLoad RingtoneSession::Show(std::string_view row) {
+    shown_ = std::string(row);
+    shownStored_ = false;
+    try {
+        // An entry missing from the file reads as empty text; the ringtone
+        // keeps the row's name so that a delete acts on the row shown.
+        shownStored_ = snapshot_ ? snapshot_->Load(row, ringtone_) : list_.LoadFromFile(row);
+        if (!shownStored_) ringtone_.SetName(std::string(row));
+        return {shownStored_ ? EntryState::Stored : EntryState::Missing, {}};
+    } catch (const EngineError& e) {
+        // The stored text cannot be read; the row can still be renamed or deleted.
+        shownStored_ = true;
+        ringtone_.Clear();
+        ringtone_.SetName(std::string(row));
+        return {EntryState::Unreadable, e.what()};
+    } catch (const ListError& e) {
+        shown_.reset();
+        throw SessionError(SessionReason(e.reason()), e.what());
+    }
+}
+
+void RingtoneSession::ReloadShown() {
+    if (!shown_) return;
+    try {
+        shownStored_ = list_.LoadFromFile(*shown_);
+        if (!shownStored_) ringtone_.SetName(*shown_);
+    } catch (const EngineError&) {
+        ringtone_.Clear();
+        ringtone_.SetName(*shown_);
+    } catch (const ListError&) {
+        // The list cannot be read now; the ringtone stays as it was shown.
+    }
+}
+
+RenameCheck RingtoneSession::CheckRename(std::string_view newName) const {
+    const std::string name(TrimSpaces(newName));
+    if (name == ringtone_.Name()) return RenameCheck::Unchanged;
+    if (name.empty()) throw SessionError(SessionError::Reason::BadRingtoneName, "A ringtone needs a name.");
+    if (name.find(':') != std::string::npos)
+        throw SessionError(SessionError::Reason::BadRingtoneName, "A ringtone name cannot hold \":\".");
+    const bool other = ListCall([&] { return HasOtherEntry(list_, ringtone_.Name(), name); });
+    return other ? RenameCheck::ReplacesOther : RenameCheck::Free;
+}
+
+void RingtoneSession::Rename(std::string_view newName) {
+    const std::string oldName = ringtone_.Name();
+    const std::string name(TrimSpaces(newName));
+    ringtone_.SetName(name);
+    try {
+        ListCall([&] { StoreRenamed(list_, oldName); });
+    } catch (const SessionError&) {
+        ringtone_.SetName(oldName);
+        throw;
+    }
+    if (shown_) shown_ = name;
+}
+
+void RingtoneSession::SetTempo(std::string_view tempo) {
+    const std::string oldTempo = ringtone_.Tempo();
+    ringtone_.SetTempo(std::string(tempo));
+    try {
+        Store();
+    } catch (const SessionError&) {
+        ringtone_.SetTempo(oldTempo);
+        throw;
+    }
+}
+
+bool RingtoneSession::DeleteRingtone(std::string_view name) {
+    ringtone_.SetName(std::string(name));
+    return ListCall([&] { return list_.DeleteFromFile(); });
+}
+
+std::string RingtoneSession::ExportText(const ExportChoices& choices, const std::tm& when,
+                                        std::vector<std::string>& problems) const {
+    return ListCall([&] { return ToneListText(list_, choices, when, problems); });
+}
+
+std::filesystem::path RingtoneSession::ExportPath() const { return ToneListPath(ProgramDirectory()); }
+
+ListSnapshot RingtoneSession::ReadSnapshot() const {
+    return ListSnapshot(ListCall([&] { return list_.ReadListFile(); }));
+}
+
+void RingtoneSession::HoldSnapshot() {
+    try {
+        snapshot_ = ReadSnapshot();
+    } catch (const SessionError&) {
+        snapshot_.reset();
+    }
+}
+
+std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path& folder, Player& player) const {
+    const std::string& name = ringtone_.Name();
+    const std::filesystem::path file = WavFileFor(folder, name);
+    if (const auto problem = FileNameProblem(name)) throw SessionError(SessionError::Reason::BadFileName, *problem);
+    if (!shownStored_)
+        throw SessionError(SessionError::Reason::EntryGone,
+                           "the ringtone is no longer in the '" + ListName() + "' list");
+    SaveWav(ringtone_, file, player);
+    return file;
+}
+
+std::optional<int> TempoValue(std::string_view text) {
+    if (!IsNumeric(text)) return std::nullopt;
+    try {
+        const std::int32_t value = ToInt32(text);
+        if (value >= 1 && value <= 32767) return value;
+    } catch (const EngineError&) {
+    }
+    return std::nullopt;
+}
+
+}  // namespace tw

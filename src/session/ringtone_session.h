@@ -1,0 +1,167 @@
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/cnotes.h"
+#include "engine/notation.h"
+#include "lists/ini_document.h"
+#include "lists/list_box.h"
+#include "lists/ringtone_list.h"
+#include "lists/tone_list_export.h"
+#include "session/list_snapshot.h"
+#include "session/session_error.h"
+#include "session/wav_file.h"
+
+namespace tw {
+
+class Player;
+
+// What showing a row of the current list found.
+enum class EntryState {
+    Stored,      // the entry was read into the current ringtone
+    Missing,     // the list holds no such entry; the ringtone is empty but for the row's name
+    Unreadable,  // the stored text could not be read; the ringtone is empty but for the row's name
+};
+
+struct EntryLoad {
+    EntryState state = EntryState::Stored;
+    // The engine's words for an unreadable entry.
+    std::string problem;
+};
+
+// How a new name for the current ringtone stands against the list.
+enum class RenameCheck {
+    Unchanged,      // it is the ringtone's name already
+    Free,           // no other entry has it
+    ReplacesOther,  // storing under it replaces another entry
+};
+
+// The work on ringtone lists that the window and the command line share: the
+// session owns the current ringtone, the current list (its name and file in
+// the program directory) and which entry of it is shown, and carries the rules
+// of getting, storing, renaming and deleting ringtones and of the whole-list
+// commands. Nothing here asks the user anything: a front end asks first, then
+// calls. Every failure is a SessionError; a list file that could not be
+// written is as it was, and a failed rename or tempo change puts the
+// ringtone's name or tempo back.
+class RingtoneSession {
+public:
+    explicit RingtoneSession(std::filesystem::path programDirectory);
+    // The list holds a reference to the ringtone: a session stays where it is made.
+    RingtoneSession(const RingtoneSession&) = delete;
+    RingtoneSession& operator=(const RingtoneSession&) = delete;
+
+    CNotes& Ringtone() { return ringtone_; }
+    const CNotes& Ringtone() const { return ringtone_; }
+    CRingtoneList& List() { return list_; }
+    const CRingtoneList& List() const { return list_; }
+    const std::string& ListName() const { return list_.ListName(); }
+    const std::string& ListFileName() const { return list_.ListFileName(); }
+    const std::filesystem::path& ProgramDirectory() const { return list_.ProgramDirectory(); }
+
+    // ---- Whole lists.
+
+    // Fills `lists` with the usable list names of the program directory, or
+    // the default list when there is none.
+    void ScanLists(ListBox& lists) const;
+    // The lists that have a file, in the order the window shows them.
+    std::vector<std::string> ListsWithFiles() const;
+    // Makes `name` (trimmed) the current list; no file is read or made.
+    void OpenList(std::string_view name);
+    // As OpenList, for a list that must have its file already (NoList).
+    void OpenExistingList(std::string_view name);
+    // Fills `rows` with the entries of the current list.
+    void LoadRows(ListBox& rows) const;
+    // The trimmed name for a new list, refused (ListExists) when `known`
+    // holds it or anything of that file name is in the program directory.
+    std::string CheckNewListName(std::string_view name, const std::vector<std::string>& known) const;
+    // Makes `name` the current list and creates its file empty; a list that
+    // exists already keeps its ringtones (false). When the file cannot be
+    // made the previous list stays current.
+    bool NewList(std::string_view name);
+    // Renames the current list and its file; onto another list is refused.
+    void RenameList(std::string_view newName);
+    // Empties the current list's file; nothing is shown any more.
+    void ClearList();
+    // Deletes the current list's file; false when it had none.
+    bool DeleteList();
+
+    // ---- The current ringtone.
+
+    // Empties the current ringtone; no entry is shown.
+    void Clear();
+    // Reads `text` (lines already joined) in the `from` notation whatever its
+    // problems, and stores the ringtone under its name in the current list,
+    // replacing an entry of that name. An empty text (NoText) or one the
+    // engine refuses (TooLong, Unreadable) leaves the ringtone empty; a store
+    // that fails (ListIo, NotStorable) keeps it as read. Nothing is shown
+    // afterwards: the ringtone holds what was read, problems included.
+    void Get(Notation from, std::string_view text);
+    // Stores the current ringtone under its name.
+    void Store();
+    // Loads the entry `row` of the current list (from the held snapshot while
+    // there is one) and makes it the entry shown. ListIo when the list cannot
+    // be read; nothing is shown then.
+    EntryLoad Show(std::string_view row);
+    // Whether the current ringtone is the entry of ShownRow, as loaded by Show.
+    bool Showing() const { return shown_.has_value(); }
+    // The row shown; empty while none is.
+    std::string ShownRow() const { return shown_.value_or(std::string()); }
+    // Whether the list held the shown entry when it was loaded last.
+    bool ShownStored() const { return shownStored_; }
+    // Loads the shown entry again from the list file, after work that went
+    // through the list; a list that cannot be read leaves the ringtone as it is.
+    void ReloadShown();
+
+    // How `newName` (trimmed) stands as the current ringtone's new name:
+    // BadRingtoneName when empty or holding ":", ListIo when the list cannot
+    // be read to tell.
+    RenameCheck CheckRename(std::string_view newName) const;
+    // Stores the current ringtone under `newName` in place of its entry, and
+    // removes any other entry of that name, in one replacement of the file;
+    // the shown row takes the new name. On failure the name is put back.
+    void Rename(std::string_view newName);
+    // Stores the current ringtone with `tempo`; on failure the tempo is put back.
+    void SetTempo(std::string_view tempo);
+    // Deletes the entry `name` from the current list; the current ringtone
+    // takes that name. False when there was no such entry.
+    bool DeleteRingtone(std::string_view name);
+
+    // ---- Export and WAV files.
+
+    // The list export of the current list, written with the current ringtone's
+    // separator; each ringtone that did not read cleanly adds to `problems`.
+    std::string ExportText(const ExportChoices& choices, const std::tm& when, std::vector<std::string>& problems) const;
+    // Where the export goes: tonelist.txt in the program directory.
+    std::filesystem::path ExportPath() const;
+    // The current list's file as read now (ListIo).
+    ListSnapshot ReadSnapshot() const;
+    // Holds the list file as read now, so that Show loads rows from this one
+    // reading, until ReleaseSnapshot; a list that cannot be read is left to
+    // each Show to report.
+    void HoldSnapshot();
+    void ReleaseSnapshot() { snapshot_.reset(); }
+    // Saves the shown ringtone as a WAV file in `folder`, named after it:
+    // BadFileName when its name cannot be a file name, EntryGone when the list
+    // no longer held it, Sound when the file could not be made. Gives the file.
+    std::filesystem::path SaveShownWav(const std::filesystem::path& folder, Player& player) const;
+
+private:
+    CNotes ringtone_;
+    CRingtoneList list_;
+    // The row whose entry the current ringtone is, while it is shown.
+    std::optional<std::string> shown_;
+    bool shownStored_ = false;
+    std::optional<ListSnapshot> snapshot_;
+};
+
+// A tempo the handset and the header can hold: the integer value of a number
+// from 1 to 32767, or nothing.
+std::optional<int> TempoValue(std::string_view text);
+
+}  // namespace tw
