@@ -42,7 +42,7 @@ int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     return MakeSound(notes, err, [&] {
         if (*options.output != "-") {
             NullPlayer noPlayer;
-            WAV(notes, "SAVE", *options.output, noPlayer);
+            SaveWave(notes, *options.output, noPlayer);
             return;
         }
         const std::vector<std::uint8_t> image = RenderWave(notes);
@@ -60,7 +60,7 @@ int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ost
         systemPlayer = MakeSystemPlayer();
         player = systemPlayer.get();
     }
-    return MakeSound(notes, err, [&] { WAV(notes, "PLAY", "", *player); });
+    return MakeSound(notes, err, [&] { PlayWave(notes, *player); });
 }
 
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,

@@ -11,7 +11,7 @@ std::filesystem::path WavFileFor(const std::filesystem::path& folder, std::strin
 
 void SaveWav(const CNotes& ringtone, const std::filesystem::path& file, Player& player) {
     try {
-        WAV(ringtone, "SAVE", file.string(), player);
+        SaveWave(ringtone, file.string(), player);
     } catch (const std::exception& e) {
         throw SessionError(SessionError::Reason::Sound, e.what());
     }

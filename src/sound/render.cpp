@@ -72,12 +72,17 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
     return plan;
 }
 
-void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& fileName, Player& player) {
+void PlayWave(const CNotes& ringtone, Player& player) {
+    CWave wave(player);
+    Synthesise(ringtone, wave);
+    wave.Play();
+}
+
+void SaveWave(const CNotes& ringtone, const std::string& fileName, Player& player) {
     CWave wave(player);
     wave.SetFilename(fileName);
     Synthesise(ringtone, wave);
-    if (sFunction == "SAVE") wave.Save();
-    if (sFunction == "PLAY") wave.Play();
+    wave.Save();
 }
 
 std::vector<std::uint8_t> RenderWave(const CNotes& ringtone) {

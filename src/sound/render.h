@@ -30,11 +30,15 @@ struct SoundPlan {
 // hour of sound.
 SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate);
 
-// Renders the ringtone with a new synthesiser and then, for sFunction "PLAY",
-// plays it on `player` and returns when it has ended; for "SAVE", writes it to
-// fileName. Any other text renders and does nothing more. A failure throws
-// SoundError before anything is played or written.
-void WAV(const CNotes& ringtone, std::string_view sFunction, const std::string& fileName, Player& player);
+// Renders the ringtone with a new synthesiser, plays it on `player` and
+// returns when it has ended. A failure throws SoundError before anything is
+// played.
+void PlayWave(const CNotes& ringtone, Player& player);
+
+// Renders the ringtone with a new synthesiser (which first silences `player`)
+// and writes it to `fileName`, replacing the file whole. A render failure
+// throws SoundError before anything is written.
+void SaveWave(const CNotes& ringtone, const std::string& fileName, Player& player);
 
 // The WAV image that WAV plays or saves.
 std::vector<std::uint8_t> RenderWave(const CNotes& ringtone);

@@ -84,7 +84,7 @@ void frmConverter::cmdDelete_Click() {
 
 void frmConverter::mnuFileNew_Click() {
     frmNewList form(services_, this);
-    form.SetMode("N");
+    form.SetMode(ListNameMode::New);
     dialogAccepted_ = services_.ShowModal(form);
     if (dialogAccepted_) {
         std::string name;
@@ -110,7 +110,7 @@ void frmConverter::mnuFileNew_Click() {
 
 void frmConverter::mnuFileRename_Click() {
     frmNewList form(services_, this);
-    form.SetMode("R");
+    form.SetMode(ListNameMode::Rename);
     form.SetEnteredListName(session_.ListName());
     dialogAccepted_ = services_.ShowModal(form);
     if (dialogAccepted_) {

@@ -12,7 +12,7 @@ void frmConverter::cmdPlaySound_Click() {
     cmdPlaySound->setEnabled(false);
     try {
         BusyPointer busy(services_);
-        WAV(session_.Ringtone(), "PLAY", std::string(), player_);
+        PlayWave(session_.Ringtone(), player_);
     } catch (...) {
         // No sound device, a tempo of 0, ...: nothing plays and nothing is said.
     }

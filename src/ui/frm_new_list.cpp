@@ -43,7 +43,7 @@ frmNewList::frmNewList(ToolkitServices& services, QWidget* parent) : ModalForm(p
 
 void frmNewList::FormLoad() {
     services_.CentreOnScreen(*this);
-    if (mode_ == "N") {
+    if (mode_ == ListNameMode::New) {
         setWindowTitle(QStringLiteral("New Ringtone List"));
         fra->setTitle(QStringLiteral("New Ringtone List"));
         lblNote->setText(QStringLiteral("Type in a name for your new ringtone list. eg. Dance, TV Themes"));

@@ -12,14 +12,19 @@ namespace tw {
 
 class ToolkitServices;
 
-// Asks for a list name: for a new list (Mode "N") or for renaming the
-// current one (any other Mode, "R" by convention).
+// What the list name is asked for.
+enum class ListNameMode {
+    New,     // a new list
+    Rename,  // a new name for the current list
+};
+
+// Asks for a list name: for a new list or for renaming the current one.
 class frmNewList final : public ModalForm {
 public:
     explicit frmNewList(ToolkitServices& services, QWidget* parent = nullptr);
 
-    const std::string& Mode() const { return mode_; }
-    void SetMode(std::string mode) { mode_ = std::move(mode); }
+    ListNameMode Mode() const { return mode_; }
+    void SetMode(ListNameMode mode) { mode_ = mode; }
     // For renaming, the current name offered in the box; after "&Ok", the
     // name as typed, spaces included.
     const std::string& EnteredListName() const { return enteredListName_; }
@@ -35,7 +40,7 @@ private:
     QGroupBox* fra = nullptr;
     QLabel* lblNote = nullptr;
     QLineEdit* txtListName = nullptr;
-    std::string mode_ = "N";
+    ListNameMode mode_ = ListNameMode::New;
     std::string enteredListName_;
 };
 

@@ -64,16 +64,17 @@ TEST(RenderPitch, OctaveFourSoundsAtItsPitchAndTooHighNotesAreSilent) {
     EXPECT_EQ(std::count(silence.begin(), silence.end(), 0), 1 + 8000);
 }
 
-TEST(RenderFunction, PlayOnlyPlaysSaveOnlySavesKeepingPermissionsAndOtherWordsDoNothing) {
+TEST(RenderFunction, PlayOnlyPlaysSaveOnlySavesKeepingPermissions) {
     TempDir folder;
     const Bytes expected = tw::RenderWave(Short);
     tw::test::WriteBytes(folder / "out-SAVE.wav", "old");
     ASSERT_EQ(::chmod((folder / "out-SAVE.wav").c_str(), 0640), 0);
-    for (const std::string function : {"PLAY", "SAVE", "play", "Save", ""}) {
-        SCOPED_TRACE(function);
+    for (const bool play : {true, false}) {
+        SCOPED_TRACE(play);
         tw::FakePlayer player;
-        tw::WAV(Short, function, folder / ("out-" + function + ".wav"), player);
-        EXPECT_EQ(player.Played(), function == "PLAY" ? std::vector<Bytes>{expected} : std::vector<Bytes>{});
+        if (play) tw::PlayWave(Short, player);
+        else tw::SaveWave(Short, folder / "out-SAVE.wav", player);
+        EXPECT_EQ(player.Played(), play ? std::vector<Bytes>{expected} : std::vector<Bytes>{});
         EXPECT_EQ(player.Calls().front(), "stop");  // Start silences the player first
     }
     EXPECT_EQ(FileBytes(folder / "out-SAVE.wav"), expected);
@@ -82,7 +83,7 @@ TEST(RenderFunction, PlayOnlyPlaysSaveOnlySavesKeepingPermissionsAndOtherWordsDo
     ASSERT_EQ(::stat((folder / "out-SAVE.wav").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     tw::FakePlayer player;  // a file that cannot be replaced
-    ExpectSoundError([&] { tw::WAV(Short, "SAVE", folder / "missing" / "x.wav", player); }, Reason::WriteFailed);
+    ExpectSoundError([&] { tw::SaveWave(Short, folder / "missing" / "x.wav", player); }, Reason::WriteFailed);
 }
 
 TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
@@ -102,10 +103,12 @@ TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
     const std::string path = folder / "tone.wav";
     tw::test::WriteBytes(path, "old");
     for (const auto& [ringtone, reason, message] : cases) {
-        for (const char* function : {"SAVE", "PLAY"}) {
-            SCOPED_TRACE(ringtone + " " + function);
+        for (const bool play : {false, true}) {
+            SCOPED_TRACE(ringtone + (play ? " play" : " save"));
             tw::FakePlayer player;
-            ExpectSoundError([&, r = ringtone] { tw::WAV(Ringtone(r), function, path, player); }, reason, message);
+            ExpectSoundError(
+                [&, r = ringtone] { play ? tw::PlayWave(Ringtone(r), player) : tw::SaveWave(Ringtone(r), path, player); },
+                reason, message);
             EXPECT_TRUE(player.Calls().empty());  // not even started
         }
     }
