@@ -62,8 +62,8 @@ private:
     // The notes of song.rtttl in another notation, without the header,
     // written by the program itself.
     std::string Converted(const char* to) const {
-        const std::string command = std::string(Program) + " convert --notes-only --from rtttl --to " + to + " '" +
-                                    Path("song.rtttl") + "'";
+        const std::string command =
+            std::string(Program) + " convert --notes-only --from rtttl --to " + to + " '" + Path("song.rtttl") + "'";
         FILE* pipe = ::popen(command.c_str(), "r");
         if (pipe == nullptr) std::abort();
         std::string text;

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "files/safe_file.h"
 #include "lists/ini_document.h"
 #include "lists/list_box.h"
 #include "lists/ringtone_list.h"
-#include "files/safe_file.h"
 #include "lists/tone_list_export.h"
 
 namespace {

@@ -30,7 +30,8 @@ void CheckMenu(const std::vector<tw::MenuEntry>& entries) {
         Check(tw::IsWebAddress(*address));
         const std::size_t item = address->find(tw::FromQueryItem());
         Check(item != std::string::npos && item < address->find('#'));
-        for (const char c : *address) Check(static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x7F);
+        for (const char c : *address)
+            Check(static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x7F);
     }
 }
 

@@ -8,8 +8,8 @@
 
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
-#include "sound/render.h"
 #include "engine/ringtone_text.h"
+#include "sound/render.h"
 #include "sound/sound_error.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include "app/json_writer.h"
 #include "app/list_commands.h"
 #include "app/ringtone_input.h"
-#include "files/safe_file.h"
 #include "app/settings_commands.h"
 #include "app/sound_commands.h"
-#include "web/program_version.h"
 #include "app/web_commands.h"
+#include "files/safe_file.h"
+#include "web/program_version.h"
 
 namespace tw {
 namespace {
@@ -156,8 +156,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return ExitClean;
     }
     if (command == "--version") {
-        out << "tunewright " << ThisProgramVersion.Major << "." << ThisProgramVersion.Minor << " (build " << ThisProgramBuild
-            << ")\n";
+        out << "tunewright " << ThisProgramVersion.Major << "." << ThisProgramVersion.Minor << " (build "
+            << ThisProgramBuild << ")\n";
         return ExitClean;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());

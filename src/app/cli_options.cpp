@@ -12,7 +12,8 @@ Notation ParseNotation(std::string_view option, const std::string& word) {
 
 }  // namespace
 
-RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args, const std::vector<std::string_view>& allowed) {
+RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
+                                     const std::vector<std::string_view>& allowed) {
     RingtoneOptions options;
     bool inputSeen = false;
     const auto takes = [&allowed](std::string_view name) {
@@ -48,7 +49,9 @@ RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args, const
         else if (name == "to") options.to = ParseNotation(name, *value);
         else if (name == "separator") {
             if (!IsUsableSeparator(*value))
-                throw UsageError{"--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control character"};
+                throw UsageError{
+                    "--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control "
+                    "character"};
             options.separator = *value;
         } else if (name == "o") options.output = *value;
     }

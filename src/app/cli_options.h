@@ -30,6 +30,7 @@ public:
 // Parses `--name value`, `--name=value` and the one positional input.
 // `allowed` lists the option names the subcommand takes (without dashes);
 // "o" stands for -o/--output.
-RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args, const std::vector<std::string_view>& allowed);
+RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
+                                     const std::vector<std::string_view>& allowed);
 
 }  // namespace tw

@@ -102,7 +102,8 @@ Notation NotationOption(const ListArgs& args, std::string_view name, const char*
 std::string SeparatorOption(const ListArgs& args) {
     const std::string separator = args.Value("separator").value_or(", ");
     if (!IsUsableSeparator(separator))
-        throw UsageError{"--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control character"};
+        throw UsageError{
+            "--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control character"};
     return separator;
 }
 
@@ -135,7 +136,8 @@ int Show(const ListArgs& args, std::ostream& out) {
 // ringtone of that name.
 int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     const char* usage = "add LIST --from F [--separator S] [FILE|-]";
-    if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{std::string("usage: tunewright list ") + usage};
+    if (args.words.size() != 2 && args.words.size() != 3)
+        throw UsageError{std::string("usage: tunewright list ") + usage};
     args.Allow("add", {"from", "separator"});
     const Notation from = NotationOption(args, "from", usage);
     const std::string separator = SeparatorOption(args);
@@ -230,8 +232,8 @@ int Delete(const ListArgs& args) {
     RingtoneSession session(ProgramDirectory());
     session.OpenList(args.words[1]);
     if (!session.DeleteList())
-        throw CommandFailure{ExitNothingRead, "there is no list '" + session.ListName() + "' (no file " +
-                                                  session.ListFileName() + ")"};
+        throw CommandFailure{ExitNothingRead,
+                             "there is no list '" + session.ListName() + "' (no file " + session.ListFileName() + ")"};
     return ExitClean;
 }
 
@@ -346,8 +348,11 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
 }  // namespace
 
 int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (args.empty()) throw UsageError{"list needs a command: lists, show, add, get, remove, new, rename, clear, delete, export or wav-all"};
-    const ListArgs parsed = ParseListArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"});
+    if (args.empty())
+        throw UsageError{
+            "list needs a command: lists, show, add, get, remove, new, rename, clear, delete, export or wav-all"};
+    const ListArgs parsed =
+        ParseListArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"});
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);

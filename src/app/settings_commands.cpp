@@ -4,8 +4,8 @@
 
 #include "app/cli.h"
 #include "app/cli_options.h"
-#include "shell/qt/qt_settings_store.h"
 #include "app/ringtone_input.h"
+#include "shell/qt/qt_settings_store.h"
 #include "shell/saved_settings.h"
 #include "shell/setting_values.h"
 

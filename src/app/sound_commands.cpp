@@ -5,9 +5,9 @@
 
 #include "app/cli.h"
 #include "app/cli_options.h"
+#include "app/ringtone_input.h"
 #include "sound/qt/qt_player.h"
 #include "sound/render.h"
-#include "app/ringtone_input.h"
 #include "sound/sound_error.h"
 
 namespace tw {
@@ -47,7 +47,8 @@ int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         }
         const std::vector<std::uint8_t> image = RenderWave(notes);
         out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-        if (!out.flush()) throw SoundError(SoundError::Reason::WriteFailed, "could not write the sound to standard output");
+        if (!out.flush())
+            throw SoundError(SoundError::Reason::WriteFailed, "could not write the sound to standard output");
     });
 }
 

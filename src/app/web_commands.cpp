@@ -4,16 +4,16 @@
 #include <ostream>
 #include <string_view>
 
-#include "web/browser_search.h"
 #include "app/cli.h"
 #include "app/cli_options.h"
-#include "lists/list_error.h"
-#include "web/menu_file.h"
-#include "lists/program_directory.h"
-#include "web/qt/qt_browser.h"
-#include "web/qt/qt_web_fetcher.h"
 #include "app/ringtone_input.h"
 #include "engine/text_rules.h"
+#include "lists/list_error.h"
+#include "lists/program_directory.h"
+#include "web/browser_search.h"
+#include "web/menu_file.h"
+#include "web/qt/qt_browser.h"
+#include "web/qt/qt_web_fetcher.h"
 #include "web/update_check.h"
 #include "web/web_address.h"
 
@@ -30,7 +30,8 @@ std::string BaseUrlFor(const std::string& command, const std::vector<std::string
     if (variable && !BaseUrlFrom(*variable))
         throw CommandFailure{ExitNothingRead, std::string(BaseUrlVariable) +
                                                   " is not an http or https address with a host and without query or "
-                                                  "fragment: " + *variable};
+                                                  "fragment: " +
+                                                  *variable};
     return ChooseBaseUrl(false, variable);
 }
 
@@ -100,7 +101,8 @@ int Check(const std::vector<std::string>& words, std::ostream& out, std::ostream
 int Open(const std::vector<std::string>& words, std::ostream& out) {
     if (words.size() != 1) throw UsageError{"web open needs one ADDRESS"};
     const std::optional<std::string> address = AddressToOpen(words.front());
-    if (!address) throw CommandFailure{ExitNothingRead, "not an absolute http or https address with a host: " + words.front()};
+    if (!address)
+        throw CommandFailure{ExitNothingRead, "not an absolute http or https address with a host: " + words.front()};
     const std::optional<std::string> path = EnvironmentValue("PATH");
     if (!FindBrowser(path.value_or(""))) {
         std::string candidates;

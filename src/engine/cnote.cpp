@@ -120,8 +120,7 @@ void CNote::BuildKeypresses() {
     keypresses_.clear();
     if (composerNote_ == "-") {
         keypresses_ = "0";
-        if (composerDuration_ != state.LastKeyDuration)
-            keypresses_ += DurationKeys(state, ToInt16(composerDuration_));
+        if (composerDuration_ != state.LastKeyDuration) keypresses_ += DurationKeys(state, ToInt16(composerDuration_));
         return;
     }
     std::string keys = composerDotted_ == "." ? "(hold " + NoteKey(composerNote_) + ")" : NoteKey(composerNote_);

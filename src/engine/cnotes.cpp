@@ -177,8 +177,9 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
         } catch (const EngineError& e) {
             if (!note.Misread())
                 note.AddProblem(token,
-                                e.reason() == EngineError::Reason::InvalidOctave ? "an octave the composer does not have"
-                                                                                 : "not a note",
+                                e.reason() == EngineError::Reason::InvalidOctave
+                                    ? "an octave the composer does not have"
+                                    : "not a note",
                                 true);
             notesValid_ = false;
         }
@@ -207,9 +208,7 @@ const CNote& CNotes::Item(std::int32_t index) const {
     return noteList_[static_cast<std::size_t>(index - 1)];
 }
 
-CNote& CNotes::Item(std::int32_t index) {
-    return const_cast<CNote&>(static_cast<const CNotes&>(*this).Item(index));
-}
+CNote& CNotes::Item(std::int32_t index) { return const_cast<CNote&>(static_cast<const CNotes&>(*this).Item(index)); }
 
 std::int32_t CNotes::Count() const { return static_cast<std::int32_t>(noteList_.size()); }
 

@@ -19,8 +19,7 @@ public:
         NoSuchNote,      // a note position that does not exist
     };
 
-    EngineError(Reason reason, const std::string& text)
-        : std::runtime_error(text), reason_(reason) {}
+    EngineError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}
 
     Reason reason() const noexcept { return reason_; }
 

@@ -30,8 +30,9 @@ std::vector<std::string> CNotes::ErrorLines() const {
     if (Count() > 50) add("This ringing tone has more than 50 notes!");
     if (!notesValid_)
         add("The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.");
-    const bool beyondHandset = std::any_of(noteList_.begin(), noteList_.end(),
-                                           [](const CNote& note) { return !note.Misread() && !note.Problem().empty(); });
+    const bool beyondHandset = std::any_of(noteList_.begin(), noteList_.end(), [](const CNote& note) {
+        return !note.Misread() && !note.Problem().empty();
+    });
     if (beyondHandset) add("Some notes cannot be entered on the handset as written.");
     for (std::size_t i = 0; i < noteList_.size(); ++i) {
         const CNote& note = noteList_[i];

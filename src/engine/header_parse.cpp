@@ -76,7 +76,8 @@ std::vector<ControlItem> ReadControlItems(std::string_view section) {
         if (IsBlankByte(section[i])) {
             const std::size_t next = section.find_first_not_of(" \t\r\n\v\f", i);
             const char before = text.empty() ? ',' : text.back(), after = next == npos ? ',' : section[next];
-            if (before == '=' || after == '=' || (std::isalpha(static_cast<unsigned char>(before)) && std::isdigit(static_cast<unsigned char>(after))))
+            if (before == '=' || after == '=' ||
+                (std::isalpha(static_cast<unsigned char>(before)) && std::isdigit(static_cast<unsigned char>(after))))
                 continue;
             text += ',';
         } else {

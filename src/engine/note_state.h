@@ -11,11 +11,11 @@ namespace tw {
 struct NoteState {
     std::string DefaultDuration = "4";
     std::string DefaultOctave = "5";
-    std::string LastKeyDuration = "4";   // writer: duration of the last keyed note
-    std::string LastKeyOctave = "1";     // writer: octave of the last keyed note
-    std::string KeyNoteDuration = "4";   // reader: current note duration
-    std::string KeyPauseDuration;        // reader: current pause duration; never reset
-    std::string KeyOctave = "1";         // reader: current octave
+    std::string LastKeyDuration = "4";  // writer: duration of the last keyed note
+    std::string LastKeyOctave = "1";    // writer: octave of the last keyed note
+    std::string KeyNoteDuration = "4";  // reader: current note duration
+    std::string KeyPauseDuration;       // reader: current pause duration; never reset
+    std::string KeyOctave = "1";        // reader: current octave
 };
 
 }  // namespace tw

@@ -40,7 +40,8 @@ std::string JoinLines(std::string_view fileText) {
 
 std::string PrepareKeypresses(std::string_view sourceText) {
     const std::size_t colon = sourceText.rfind(':');
-    const std::string_view header = colon == std::string_view::npos ? std::string_view{} : sourceText.substr(0, colon + 1);
+    const std::string_view header =
+        colon == std::string_view::npos ? std::string_view{} : sourceText.substr(0, colon + 1);
     const std::string_view keys = sourceText.substr(header.size());
 
     std::string prepared;

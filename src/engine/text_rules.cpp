@@ -101,8 +101,7 @@ std::int16_t ToInt16(std::string_view text) { return ToInteger<std::int16_t>(tex
 std::int32_t ToInt32(std::string_view text) { return ToInteger<std::int32_t>(text); }
 
 std::int32_t RoundToInt32(double value) {
-    if (!std::isfinite(value))
-        throw EngineError(EngineError::Reason::OutOfRange, "Number out of range");
+    if (!std::isfinite(value)) throw EngineError(EngineError::Reason::OutOfRange, "Number out of range");
     const double rounded = std::nearbyint(value);  // default rounding: halves to even
     if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max()))

@@ -126,8 +126,7 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     const auto problem = [&](std::string_view reason, bool misread) { AddProblem(token, reason, misread); };
     if (IsNumeric(composerDuration_) && ToInt32(composerDuration_) == 0)
         problem("a duration of 0, which has no length", true);
-    else if (!IsHandsetDuration(composerDuration_))
-        problem("a duration the composer does not have", false);
+    else if (!IsHandsetDuration(composerDuration_)) problem("a duration the composer does not have", false);
     if (pitchOctave_ && *pitchOctave_ < 5) problem("below the composer's octaves", false);
     if (pitchOctave_ && *pitchOctave_ > 7) problem("above the composer's octaves", false);
     if (SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
@@ -177,8 +176,7 @@ void CNote::SetComposerBatch(std::string_view token) {
     if (sharp) SetSharp("#");
     SetComposerNote(std::move(note));
     SetComposerOctave(std::move(octave));
-    if (!IsHandsetDuration(composerDuration_))
-        AddProblem(token, "a duration the composer does not have", true);
+    if (!IsHandsetDuration(composerDuration_)) AddProblem(token, "a duration the composer does not have", true);
     const bool pause = composerNote_ == "-";
     if (pause ? !(composerOctave_.empty() || IsHandsetOctave(composerOctave_)) : !IsHandsetOctave(composerOctave_))
         AddProblem(token, "an octave the composer does not have", true);

@@ -1,7 +1,7 @@
 #include "lists/ini_document.h"
 
-#include "lists/list_error.h"
 #include "engine/text_rules.h"
+#include "lists/list_error.h"
 
 namespace tw {
 namespace {
@@ -13,10 +13,10 @@ std::optional<std::pair<std::string_view, std::string_view>> KeyLine(std::string
     return std::pair{TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1))};
 }
 
-
 void RefuseLineBreaks(std::string_view text, const char* what) {
     if (text.find_first_of("\r\n") != std::string_view::npos)
-        throw ListError(ListError::Reason::BadText, std::string("a ") + what + " with a line break cannot be stored in a list file");
+        throw ListError(ListError::Reason::BadText,
+                        std::string("a ") + what + " with a line break cannot be stored in a list file");
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ namespace tw {
 class ListError : public std::runtime_error {
 public:
     enum class Reason {
-        BadName,   // a list name that cannot be used
-        Exists,    // the target of a rename is another list already
-        Io,        // a file could not be read, written, renamed or removed
-        BadText,   // a text that cannot be stored on one line of a list file
+        BadName,  // a list name that cannot be used
+        Exists,   // the target of a rename is another list already
+        Io,       // a file could not be read, written, renamed or removed
+        BadText,  // a text that cannot be stored on one line of a list file
     };
 
     ListError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}

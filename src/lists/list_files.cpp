@@ -8,10 +8,10 @@
 #include <string>
 #include <system_error>
 
+#include "engine/text_rules.h"
+#include "files/safe_file.h"
 #include "lists/list_error.h"
 #include "lists/list_names.h"
-#include "files/safe_file.h"
-#include "engine/text_rules.h"
 
 namespace tw {
 namespace {
@@ -46,7 +46,8 @@ void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirecto
     std::filesystem::directory_iterator entries(programDirectory, error);
     for (; !error && entries != std::filesystem::directory_iterator{}; entries.increment(error)) {
         const std::string file = entries->path().filename().string();
-        if (file.size() <= ListSuffix.size() || file.compare(file.size() - ListSuffix.size(), ListSuffix.size(), ListSuffix) != 0)
+        if (file.size() <= ListSuffix.size() ||
+            file.compare(file.size() - ListSuffix.size(), ListSuffix.size(), ListSuffix) != 0)
             continue;
         std::error_code typeError;
         if (!entries->is_regular_file(typeError)) continue;
@@ -56,7 +57,8 @@ void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirecto
         any = true;
     }
     if (error && error != std::errc::no_such_file_or_directory)
-        throw ListError(ListError::Reason::Io, "could not list the folder " + programDirectory.string() + ": " + error.message());
+        throw ListError(ListError::Reason::Io,
+                        "could not list the folder " + programDirectory.string() + ": " + error.message());
     if (!any) cboList.AddItem(std::string(DefaultListName));
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "lists/list_error.h"
 #include "engine/text_rules.h"
+#include "lists/list_error.h"
 
 namespace tw {
 namespace {
@@ -37,8 +37,7 @@ std::optional<std::string> ListNameProblem(std::string_view name) {
 std::string CheckListName(std::string_view name) {
     const std::string_view trimmed = TrimSpaces(name);
     if (const auto problem = ListNameProblem(trimmed))
-        throw ListError(ListError::Reason::BadName,
-                        "'" + Printable(trimmed) + "' cannot be a list name: " + *problem);
+        throw ListError(ListError::Reason::BadName, "'" + Printable(trimmed) + "' cannot be a list name: " + *problem);
     return std::string(trimmed);
 }
 

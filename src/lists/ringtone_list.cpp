@@ -1,8 +1,8 @@
 #include "lists/ringtone_list.h"
 
+#include "files/safe_file.h"
 #include "lists/list_error.h"
 #include "lists/list_names.h"
-#include "files/safe_file.h"
 
 namespace tw {
 

@@ -1,8 +1,8 @@
 #include "lists/tone_list_export.h"
 
 #include "engine/engine_error.h"
-#include "lists/list_box.h"
 #include "engine/notation.h"
+#include "lists/list_box.h"
 
 namespace tw {
 namespace {
@@ -59,7 +59,8 @@ std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices
     for (const std::string& name : entries.Items()) {
         ringtone.Clear();
         try {
-            if (!CRingtoneList::LoadEntry(file, name, ringtone)) problems.push_back(name + ": no ringtone text is stored");
+            if (!CRingtoneList::LoadEntry(file, name, ringtone))
+                problems.push_back(name + ": no ringtone text is stored");
             for (const std::string& line : ringtone.ErrorLines()) problems.push_back(name + ": " + line);
         } catch (const EngineError& e) {
             problems.push_back(name + ": " + e.what());

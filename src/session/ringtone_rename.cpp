@@ -1,8 +1,8 @@
 #include "session/ringtone_rename.h"
 
-#include "lists/list_error.h"
-#include "files/safe_file.h"
 #include "engine/text_rules.h"
+#include "files/safe_file.h"
+#include "lists/list_error.h"
 
 namespace tw {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "lists/list_names.h"
 #include "engine/ringtone_text.h"
-#include "shell/setting_values.h"
 #include "engine/text_rules.h"
+#include "lists/list_names.h"
+#include "shell/setting_values.h"
 #include "shell/window_layout.h"
 
 namespace tw {

@@ -37,9 +37,10 @@ inline constexpr std::string_view CurrentList = "CurrentList";
 
 // Every key, in the order the settings are listed.
 inline constexpr std::string_view AllSettingKeys[] = {
-    SettingKey::Top,        SettingKey::Left,     SettingKey::Width,    SettingKey::Height,
-    SettingKey::Maximized,  SettingKey::RingToneDirectory,              SettingKey::SourceType,
-    SettingKey::FromFile,   SettingKey::ShowType, SettingKey::OutputSep, SettingKey::CurrentList,
+    SettingKey::Top,        SettingKey::Left,        SettingKey::Width,
+    SettingKey::Height,     SettingKey::Maximized,   SettingKey::RingToneDirectory,
+    SettingKey::SourceType, SettingKey::FromFile,    SettingKey::ShowType,
+    SettingKey::OutputSep,  SettingKey::CurrentList,
 };
 
 // Window states as the Maximized setting holds them.
@@ -54,8 +55,8 @@ inline constexpr std::string_view DefaultOutputSeparator = ", ";
 inline constexpr int NotationIndexCount = 3;
 
 struct SavedSettings {
-    float Top = 0;       // twips
-    float Left = 0;      // twips
+    float Top = 0;   // twips
+    float Left = 0;  // twips
     float Width = 10155;
     float Height = 6840;
     int Maximized = WindowStateNormal;  // 0 or 2

@@ -34,7 +34,8 @@ std::optional<float> ParseTwips(std::string_view text) {
     }
     if (!IsPlainDecimal(trimmed)) return std::nullopt;
     float value = 0;
-    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value, std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value, std::chars_format::fixed);
     if (error != std::errc{} || end != trimmed.data() + trimmed.size() || !std::isfinite(value)) return std::nullopt;
     if (value > MaxSettingTwips) return std::nullopt;
     return negative ? -value : value;

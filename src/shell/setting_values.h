@@ -33,7 +33,6 @@ std::optional<std::int16_t> ParseSettingInteger(std::string_view text);
 std::optional<bool> ParseFromFile(std::string_view text);
 std::string_view FormatFromFile(bool fromFile);
 
-
 // A folder as the ringtone folder keeps it: without a final "/", except the
 // root folder, which stays "/". The empty text stays empty.
 std::string RingToneFolder(std::string_view folder);

@@ -9,10 +9,10 @@ namespace {
 constexpr int ResultsLeft = 2940;
 constexpr int ResultsTop = 1440;
 constexpr int Margin = 60;
-constexpr int BottomRowHeight = 315;   // the address and notice line under the frames
-constexpr int ListColumnGap = 360;     // fraRingtones is this much shorter than the client area
-constexpr int ButtonRowOffset = 675;   // bottom buttons: their top above the frame's bottom
-constexpr int FooterOffset = 255;      // lblMyWeb and lblCopy: their top above the client's bottom
+constexpr int BottomRowHeight = 315;  // the address and notice line under the frames
+constexpr int ListColumnGap = 360;    // fraRingtones is this much shorter than the client area
+constexpr int ButtonRowOffset = 675;  // bottom buttons: their top above the frame's bottom
+constexpr int FooterOffset = 255;     // lblMyWeb and lblCopy: their top above the client's bottom
 
 int AtLeastZero(int value) { return std::max(value, 0); }
 

@@ -1,9 +1,9 @@
 #include "sound/render.h"
 
-#include "sound/cwave.h"
 #include "engine/engine_error.h"
-#include "sound/sound_error.h"
 #include "engine/text_rules.h"
+#include "sound/cwave.h"
+#include "sound/sound_error.h"
 
 namespace tw {
 namespace {
@@ -27,8 +27,7 @@ std::int16_t SoundTempo(const std::string& text) {
 std::int64_t NoteSamples(const SoundPart& part, std::int16_t sampleRate, std::size_t position) {
     try {
         if (part.frequency == 0.0) return PauseSampleCount(part.seconds, sampleRate);
-        return ToneSampleCount(part.frequency, part.seconds, sampleRate) +
-               PauseSampleCount(ToneGapSeconds, sampleRate);
+        return ToneSampleCount(part.frequency, part.seconds, sampleRate) + PauseSampleCount(ToneGapSeconds, sampleRate);
     } catch (const SoundError& e) {
         if (e.reason() == Reason::TooLong) throw;
         throw SoundError(e.reason(), "note " + std::to_string(position) + ": " + e.what());

@@ -6,9 +6,7 @@
 
 namespace tw {
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    setTextFormat(Qt::PlainText);
-}
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setTextFormat(Qt::PlainText); }
 
 void ClickLabel::OnClick(std::function<void()> handler) { click_ = std::move(handler); }
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/frm_converter.h"
 #include "lists/program_directory.h"
-#include "sound/qt/qt_player.h"
 #include "shell/qt/qt_settings_store.h"
+#include "shell/saved_settings.h"
+#include "sound/qt/qt_player.h"
+#include "ui/frm_converter.h"
 #include "ui/qt_toolkit.h"
 #include "web/qt/qt_web_fetcher.h"
-#include "shell/saved_settings.h"
 
 namespace tw {
 namespace {

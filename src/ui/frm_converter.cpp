@@ -20,14 +20,14 @@
 #include <algorithm>
 
 #include "shell/about_box.h"
+#include "shell/quick_help.h"
+#include "shell/twips.h"
+#include "shell/window_layout.h"
 #include "ui/click_label.h"
 #include "ui/frm_help.h"
-#include "shell/quick_help.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
-#include "shell/twips.h"
 #include "web/web_address.h"
-#include "shell/window_layout.h"
 
 namespace tw {
 namespace {
@@ -84,7 +84,9 @@ QAction* Entry(QMenu* menu, const QString& name, const char* caption) {
     return action;
 }
 
-QAction* Entry(QMenu* menu, const char* name, const char* caption) { return Entry(menu, QString::fromLatin1(name), caption); }
+QAction* Entry(QMenu* menu, const char* name, const char* caption) {
+    return Entry(menu, QString::fromLatin1(name), caption);
+}
 
 void Separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
 
@@ -183,10 +185,10 @@ void frmConverter::BuildControls() {
     fraSource = Frame(client, "fraSource", "    Original RingTone is", Pixels(design.fraSource));
     optSource[0] = Option(fraSource, "optSource", 0, "RTTTL/Chimekit", "A format used by the Chimekit program",
                           Twips(180, 300, 1980, 300));
-    optSource[1] = Option(fraSource, "optSource", 1, "Nokia Composer", "A format used in the Nokia",
-                          Twips(180, 630, 1980, 300));
-    optSource[2] = Option(fraSource, "optSource", 2, "Keypresses", "A format used in the Nokia",
-                          Twips(180, 960, 1980, 300));
+    optSource[1] =
+        Option(fraSource, "optSource", 1, "Nokia Composer", "A format used in the Nokia", Twips(180, 630, 1980, 300));
+    optSource[2] =
+        Option(fraSource, "optSource", 2, "Keypresses", "A format used in the Nokia", Twips(180, 960, 1980, 300));
 
     fraFrom = Frame(client, "fraFrom", "    Ringtone is from...", Pixels(design.fraFrom));
     optFile[0] = Option(fraFrom, "optFile", 0, "a File on this Computer", "RingTone is in a file on your computeer",
@@ -195,10 +197,10 @@ void frmConverter::BuildControls() {
     cmdGet = Button(fraFrom, "cmdGet", "&Get It...", nullptr, Twips(720, 915, 1155, 360));
 
     fraDisplayAs = Frame(client, "fraDisplayAs", "    Display as...", Pixels(design.fraDisplayAs));
-    optShowAs[0] = Option(fraDisplayAs, "optShowAs", 0, "RTTTL/Chimekit", "The Chimekit format",
-                          Twips(180, 300, 1740, 300));
-    optShowAs[1] = Option(fraDisplayAs, "optShowAs", 1, "Nokia Composer", "The Nokia Composer format",
-                          Twips(180, 630, 1740, 300));
+    optShowAs[0] =
+        Option(fraDisplayAs, "optShowAs", 0, "RTTTL/Chimekit", "The Chimekit format", Twips(180, 300, 1740, 300));
+    optShowAs[1] =
+        Option(fraDisplayAs, "optShowAs", 1, "Nokia Composer", "The Nokia Composer format", Twips(180, 630, 1740, 300));
     optShowAs[2] = Option(fraDisplayAs, "optShowAs", 2, "Keypresses", "The keypresses you type in your phone",
                           Twips(180, 960, 1740, 300));
 
@@ -257,8 +259,7 @@ void frmConverter::BuildControls() {
 
     // The step boxes sit in the space the frame captions leave at their start.
     QGroupBox* const stepFrames[] = {fraSource, fraFrom, fraDisplayAs, fraResults};
-    for (int i = 0; i < 4; ++i)
-        lblNum[static_cast<std::size_t>(i)] = HelpBox(stepFrames[i], i);
+    for (int i = 0; i < 4; ++i) lblNum[static_cast<std::size_t>(i)] = HelpBox(stepFrames[i], i);
 
     lblCopy = Label(client, "lblCopy", "", Pixels(design.lblCopy));
     lblCopy->setText(ShownText(MakerNotice));

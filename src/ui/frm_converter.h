@@ -10,8 +10,8 @@
 
 #include "engine/cnotes.h"
 #include "session/ringtone_session.h"
-#include "ui/toolkit.h"
 #include "shell/twips.h"
+#include "ui/toolkit.h"
 #include "web/web_fetch.h"
 #include "web/web_menus.h"
 

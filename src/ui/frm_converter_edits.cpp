@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/text_rules.h"
 #include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
-#include "engine/text_rules.h"
 
 namespace tw {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <filesystem>
 
+#include "shell/help_file.h"
 #include "ui/click_label.h"
 #include "ui/frm_converter.h"
 #include "ui/frm_help.h"
 #include "ui/frm_info.h"
 #include "ui/frm_preferences.h"
-#include "shell/help_file.h"
 
 namespace tw {
 

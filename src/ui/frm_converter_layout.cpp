@@ -1,19 +1,19 @@
 // The main window's layout: never smaller than its minimum size, the list
 // column and the results area following the window's size, the buttons and
 // labels along their bottoms following them.
-#include <QLabel>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include "shell/twips.h"
+#include "shell/window_layout.h"
 #include "ui/click_label.h"
 #include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
-#include "shell/twips.h"
-#include "shell/window_layout.h"
 
 namespace tw {
 namespace {

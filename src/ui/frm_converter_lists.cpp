@@ -63,9 +63,9 @@ void frmConverter::lstRingtones_Click() {
 
 void frmConverter::cmdDelete_Click() {
     if (lstRingtones->ListIndex() >= 0 &&
-        services_.MsgBox("Do you want to delete '" + session_.Ringtone().Name() + "' from the '" +
-                             session_.ListName() + "' list?",
-                         MsgButtons::YesNo, MsgIcon::Question, "Delete Ringtone") == MsgAnswer::Yes) {
+        services_.MsgBox(
+            "Do you want to delete '" + session_.Ringtone().Name() + "' from the '" + session_.ListName() + "' list?",
+            MsgButtons::YesNo, MsgIcon::Question, "Delete Ringtone") == MsgAnswer::Yes) {
         try {
             session_.DeleteRingtone(session_.Ringtone().Name());
         } catch (const SessionError& e) {
@@ -135,9 +135,9 @@ void frmConverter::mnuFileRename_Click() {
 
 void frmConverter::mnuFileClear_Click() {
     const std::string T = SelectedListText();
-    if (services_.MsgBox("All ringtones in this list will be lost!\r\n\r\nAre you sure you want to clear the '" + T +
-                             "' list?",
-                         MsgButtons::YesNo, MsgIcon::Question, "Clear " + T + " List") != MsgAnswer::Yes)
+    if (services_.MsgBox(
+            "All ringtones in this list will be lost!\r\n\r\nAre you sure you want to clear the '" + T + "' list?",
+            MsgButtons::YesNo, MsgIcon::Question, "Clear " + T + " List") != MsgAnswer::Yes)
         return;
     try {
         session_.ClearList();
@@ -145,15 +145,16 @@ void frmConverter::mnuFileClear_Click() {
         session_.LoadRows(*lstRingtones);
         SetState();
     } catch (const SessionError& e) {
-        services_.MsgBox("Could not clear list!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
-                         MsgIcon::Critical, "Clear List Error");
+        services_.MsgBox("Could not clear list!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly, MsgIcon::Critical,
+                         "Clear List Error");
     }
 }
 
 void frmConverter::mnuFileDelete_Click() {
     const std::string T = SelectedListText();
-    if (services_.MsgBox("All ringtones in the '" + T + "' list will be lost if you continue!\r\n\r\nAre you sure "
-                                                        "you want to delete the '" +
+    if (services_.MsgBox("All ringtones in the '" + T +
+                             "' list will be lost if you continue!\r\n\r\nAre you sure "
+                             "you want to delete the '" +
                              T + "' list?",
                          MsgButtons::YesNo, MsgIcon::Question, "Delete " + T + " List") != MsgAnswer::Yes)
         return;

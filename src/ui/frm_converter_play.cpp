@@ -3,8 +3,8 @@
 // input, and a sound that cannot be played is silence.
 #include <QPushButton>
 
-#include "ui/frm_converter.h"
 #include "sound/render.h"
+#include "ui/frm_converter.h"
 
 namespace tw {
 

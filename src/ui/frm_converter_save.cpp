@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "ui/frm_converter.h"
-#include "session/wav_file.h"
 #include "files/safe_file.h"
+#include "session/wav_file.h"
+#include "ui/frm_converter.h"
 
 namespace tw {
 namespace {

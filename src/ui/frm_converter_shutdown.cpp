@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <QRadioButton>
 
-#include "ui/frm_converter.h"
-#include "ui/frm_help.h"
 #include "shell/saved_settings.h"
 #include "shell/twips.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_help.h"
 
 namespace tw {
 namespace {

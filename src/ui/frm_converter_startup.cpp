@@ -12,15 +12,15 @@
 
 #include <cmath>
 
-#include "shell/about_box.h"
-#include "ui/frm_converter.h"
 #include "lists/program_directory.h"
+#include "shell/about_box.h"
 #include "shell/saved_settings.h"
+#include "shell/twips.h"
+#include "shell/window_placement.h"
+#include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
-#include "shell/twips.h"
 #include "web/web_address.h"
-#include "shell/window_placement.h"
 
 namespace tw {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "ui/click_label.h"
 #include "ui/frm_converter.h"
-#include "web/menu_file.h"
 #include "ui/text_codec.h"
+#include "web/menu_file.h"
 #include "web/update_check.h"
 #include "web/web_address.h"
 
@@ -15,7 +15,9 @@ namespace tw {
 namespace {
 
 MsgIcon IconOf(BoxIcon icon) { return icon == BoxIcon::Question ? MsgIcon::Question : MsgIcon::Information; }
-MsgButtons ButtonsOf(BoxButtons buttons) { return buttons == BoxButtons::YesNo ? MsgButtons::YesNo : MsgButtons::OkOnly; }
+MsgButtons ButtonsOf(BoxButtons buttons) {
+    return buttons == BoxButtons::YesNo ? MsgButtons::YesNo : MsgButtons::OkOnly;
+}
 
 QString Named(const char* base, std::size_t index) { return QString::fromLatin1(base) + QString::number(index); }
 
@@ -52,7 +54,8 @@ void frmConverter::EndCheck() {
 // filled.
 void frmConverter::CheckDone(const FetchResult& fetch, bool bSilent) {
     try {
-        const UpdateCheck check = tw::CheckForUpdates(fetch, session_.ProgramDirectory() / MenuFileName, bSilent, baseURL_);
+        const UpdateCheck check =
+            tw::CheckForUpdates(fetch, session_.ProgramDirectory() / MenuFileName, bSilent, baseURL_);
         EndCheck();
         if (check.Box) {
             const MsgAnswer answer = services_.MsgBox(check.Box->Text, ButtonsOf(check.Box->Buttons),

@@ -78,11 +78,12 @@ frmExport::frmExport(ToolkitServices& services, const RingtoneSession& session, 
     frames->addWidget(Frame1);
     frames->addWidget(Frame2);
 
-    auto* Label3 = Label(this, "Label3",
-                         "A file will be created called TONELIST.TXT which is saved in the program directory.");
+    auto* Label3 =
+        Label(this, "Label3", "A file will be created called TONELIST.TXT which is saved in the program directory.");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Label3, 1);
-    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
+    AddOkCancel(
+        *buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
@@ -120,8 +121,7 @@ void frmExport::cmdOk_Click() {
         // The list could not be read or the file not written: the file that
         // was there, if any, is unchanged.
     }
-    if (written)
-        services_.OpenInTextEditor(target.string());
+    if (written) services_.OpenInTextEditor(target.string());
     else
         services_.MsgBox("There was an error creating the file.", MsgButtons::OkOnly, MsgIcon::Exclamation,
                          "tonelist.txt not found");

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "ui/modal_form.h"
 #include "lists/tone_list_export.h"
+#include "ui/modal_form.h"
 
 class QCheckBox;
 class QRadioButton;

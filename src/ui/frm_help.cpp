@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
+#include "shell/twips.h"
 #include "ui/click_label.h"
 #include "ui/text_codec.h"
-#include "shell/twips.h"
 
 namespace tw {
 namespace {

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "ui/text_codec.h"
 #include "engine/text_rules.h"
+#include "ui/text_codec.h"
 #include "ui/toolkit.h"
 
 namespace tw {
@@ -34,7 +34,8 @@ frmNewList::frmNewList(ToolkitServices& services, QWidget* parent) : ModalForm(p
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
+    AddOkCancel(
+        *buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra);
     layout->addLayout(buttons);

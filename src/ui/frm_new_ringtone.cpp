@@ -31,7 +31,8 @@ frmNewRingTone::frmNewRingTone(ToolkitServices& services, QWidget* parent) : Mod
                                 "program will not always convert them correctly.",
                                 this);
     auto* Label2 = WrappedLabel(
-        "Label2", "Copy and Paste the ringtone text you want to convert from into the box below, then click Ok. ", this);
+        "Label2", "Copy and Paste the ringtone text you want to convert from into the box below, then click Ok. ",
+        this);
     auto* Frame1 = new QGroupBox(QStringLiteral("Source Ringtone Text"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     txtSource = new QPlainTextEdit(Frame1);
@@ -44,7 +45,8 @@ frmNewRingTone::frmNewRingTone(ToolkitServices& services, QWidget* parent) : Mod
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(AddButton(QStringLiteral("&Paste"), "cmdPaste", false, [this] { cmdPaste_Click(); }));
     buttons->addStretch();
-    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
+    AddOkCancel(
+        *buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Label2);

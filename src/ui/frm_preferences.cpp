@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "engine/cnotes.h"
-#include "shell/separator_choice.h"
 #include "shell/saved_settings.h"
+#include "shell/separator_choice.h"
 #include "shell/settings_store.h"
 #include "ui/text_codec.h"
 #include "ui/toolkit.h"
@@ -39,8 +39,9 @@ frmPreferences::frmPreferences(ToolkitServices& services, CNotes& ringtone, Sett
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    AddOkCancel(*buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); }, ShownText(PreferencesOkCaption),
-                ShownText(PreferencesCancelCaption));
+    AddOkCancel(
+        *buttons, [this] { cmdOk_Click(); }, [this] { cmdCancel_Click(); }, ShownText(PreferencesOkCaption),
+        ShownText(PreferencesCancelCaption));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra);
     layout->addWidget(lblNote);

@@ -13,8 +13,8 @@
 #include "ui/file_filters.h"
 #include "ui/help_viewer.h"
 #include "ui/modal_form.h"
-#include "web/qt/qt_browser.h"
 #include "ui/text_codec.h"
+#include "web/qt/qt_browser.h"
 
 namespace tw {
 namespace {

@@ -1,7 +1,7 @@
 #include "web/update_check.h"
 
-#include "web/menu_file.h"
 #include "files/safe_file.h"
+#include "web/menu_file.h"
 #include "web/version_number.h"
 #include "web/web_address.h"
 
@@ -32,8 +32,10 @@ std::optional<MessageBoxText> VersionBox(double programVersion, double siteVersi
 std::optional<std::string> MenuFileRefusal(const FetchResult& fetch) {
     switch (fetch.Outcome) {
     case FetchOutcome::Document: break;
-    case FetchOutcome::CannotConnect: return "could not connect to the site" + (fetch.Detail.empty() ? "" : ": " + fetch.Detail);
-    case FetchOutcome::HostNotFound: return "the site's host name was not found" + (fetch.Detail.empty() ? "" : ": " + fetch.Detail);
+    case FetchOutcome::CannotConnect:
+        return "could not connect to the site" + (fetch.Detail.empty() ? "" : ": " + fetch.Detail);
+    case FetchOutcome::HostNotFound:
+        return "the site's host name was not found" + (fetch.Detail.empty() ? "" : ": " + fetch.Detail);
     case FetchOutcome::TimedOut:
         return "the site did not answer within " + std::to_string(FetchTimeLimit.count() / 1000) + " seconds";
     case FetchOutcome::OtherError: return fetch.Detail.empty() ? "the transfer failed" : fetch.Detail;

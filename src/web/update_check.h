@@ -46,15 +46,15 @@ std::optional<std::string> MenuFileRefusal(const FetchResult& fetch);
 
 // What one version check comes to.
 struct UpdateCheck {
-    bool Reached = false;                  // the site was reachable (not "Not Connected")
-    std::optional<std::string> NewCache;   // the text that replaces the cache: the document and CR LF
-    std::optional<std::string> Refusal;    // why the fetched document was not taken
+    bool Reached = false;                     // the site was reachable (not "Not Connected")
+    std::optional<std::string> NewCache;      // the text that replaces the cache: the document and CR LF
+    std::optional<std::string> Refusal;       // why the fetched document was not taken
     std::optional<std::string> CacheProblem;  // the cache could not be read or written
-    std::string VersionValue;              // `Version` of the menu.dat in effect, as written
-    std::optional<double> SiteVersion;     // that version as a number; nothing when it is not one
-    std::optional<MessageBoxText> Box;     // the one box to show, if any
-    std::string DownloadAddress;           // opened (through OpenWebPage) when the question is answered Yes
-    WebMenus Menus;                        // the entries the two web menus hold afterwards
+    std::string VersionValue;                 // `Version` of the menu.dat in effect, as written
+    std::optional<double> SiteVersion;        // that version as a number; nothing when it is not one
+    std::optional<MessageBoxText> Box;        // the one box to show, if any
+    std::string DownloadAddress;              // opened (through OpenWebPage) when the question is answered Yes
+    WebMenus Menus;                           // the entries the two web menus hold afterwards
 };
 
 // Decides a check from a fetch of BaseURL + "menu.dat" and the cached text

@@ -25,9 +25,7 @@ struct FetchResult {
     std::string Detail;  // what went wrong, for the other outcomes
 
     // The two outcomes that mean the site cannot be reached.
-    bool Unreachable() const {
-        return Outcome == FetchOutcome::CannotConnect || Outcome == FetchOutcome::HostNotFound;
-    }
+    bool Unreachable() const { return Outcome == FetchOutcome::CannotConnect || Outcome == FetchOutcome::HostNotFound; }
 };
 
 // How long a fetch may take from start to end.

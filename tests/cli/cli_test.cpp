@@ -21,20 +21,32 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
         int code;
         std::string out, err;
     } cases[] = {
-        {{"convert", "--from=rtttl", "--to=keypresses"}, "Song:d=8,o=6,b=100:c,d,4e", 0, "Song:Tempo=100:18*, 2, 39\n", ""},
-        {{"convert", "--from", "rtttl", "--to", "rtttl", "--separator", ","}, "Tune:d=4,o=5,b=125:\r\nc,d,\re\n", 0,
-         "Tune:d=4,o=5,b=125:c,d,e\n", ""},
+        {{"convert", "--from=rtttl", "--to=keypresses"},
+         "Song:d=8,o=6,b=100:c,d,4e",
+         0,
+         "Song:Tempo=100:18*, 2, 39\n",
+         ""},
+        {{"convert", "--from", "rtttl", "--to", "rtttl", "--separator", ","},
+         "Tune:d=4,o=5,b=125:\r\nc,d,\re\n",
+         0,
+         "Tune:d=4,o=5,b=125:c,d,e\n",
+         ""},
         {{"convert", "--from", "keypresses", "--to", "keypresses"}, "1 2 3", 0, "No name:Tempo=125:1, 2, 3\n", ""},
         {rtttl, "My tune:d=4,o=5,b=125:8c, 8d 8f", 1, "My tune:Tempo=125:8c1, 8d1\n",
          "The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.\n"
          "note 2, 8d8f: not a note\n"},
-        {{"convert", "--from", "rtttl", "--to", "rtttl"}, "bluejay:b=570,o=4,d=32:4b,p,4e5", 1,
+        {{"convert", "--from", "rtttl", "--to", "rtttl"},
+         "bluejay:b=570,o=4,d=32:4b,p,4e5",
+         1,
          "bluejay:d=32,o=4,b=570:4b, p, 4e5\n",
          "Some notes cannot be entered on the handset as written.\nnote 1, 4b: below the composer's octaves\n"},
         {rtttl, "Song:d=4,o=5,b=125 c,d", 2, "", "error: the ringtone header could not be read\n"},
         {{"convert", "--from", "rtttl", "--to", "composer", "-"}, "  \r\n ", 2, "", "error: no ringtone text\n"},
         {rtttl, std::string((1 << 20) + 1, 'c'), 2, "", "error: the ringtone text is too long\n"},
-        {{"convert", "--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"}, "", tw::ExitNothingRead, "",
+        {{"convert", "--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"},
+         "",
+         tw::ExitNothingRead,
+         "",
          "error: could not open file /nonexistent/tw/x.txt: No such file or directory\n"},
     };
     for (const auto& c : cases) {
@@ -65,8 +77,8 @@ TEST(CliUsage, RefusesBadCommandLinesWithCode64AndNoOutput) {
         EXPECT_EQ(run.err.rfind("error: ", 0), 0u);
     }
     for (const std::string separator : {" ", ", ", " | ", "/", "\\"}) {  // every one the reader finds again
-        const CliRun run = RunTunewright({"convert", "--from", "composer", "--to", "composer", "--separator", separator},
-                                         "S:Tempo=90:4c1 8d2");
+        const CliRun run = RunTunewright(
+            {"convert", "--from", "composer", "--to", "composer", "--separator", separator}, "S:Tempo=90:4c1 8d2");
         EXPECT_EQ(run.out, "S:Tempo=90:4c1" + separator + "8d2\n") << separator;
     }
     EXPECT_EQ(RunTunewright({"--version"}).out.rfind("tunewright 3.3", 0), 0u);

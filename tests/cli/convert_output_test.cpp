@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_files.h"
 #include "cli_run.h"
+#include "support/temp_files.h"
 
 namespace {
 
@@ -24,7 +24,10 @@ TEST(ConvertOutput, WritesOneLineEndingInCrLfReplacingTheFile) {
     } cases[] = {
         {{"--from", "rtttl", "--to", "composer"}, "Tune:d=4,o=5,b=125:c,8d", 0, "Tune:Tempo=125:4c1, 8d1\r\n", ""},
         {{"--from", "rtttl", "--to", "composer", "--notes-only"}, "Tune:d=4,o=5,b=125:c,8d", 0, "4c1, 8d1\r\n", ""},
-        {{"--from", "composer", "--to", "composer"}, "4c1 8d1", 1, "No name:Tempo=125:4c1, 8d1\r\n",
+        {{"--from", "composer", "--to", "composer"},
+         "4c1 8d1",
+         1,
+         "No name:Tempo=125:4c1, 8d1\r\n",
          "Ringtone name is invalid.\nThe tempo is invalid.\n"},
     };
     for (const auto& c : cases) {
@@ -44,7 +47,8 @@ TEST(ConvertOutput, WritesOneLineEndingInCrLfReplacingTheFile) {
     // A file that cannot be written: exit 2, and what was in the way stays.
     std::filesystem::create_directories(folder / "folder" / "inside");
     for (const std::string bad : {folder / "missing" / "t.txt", folder / "folder"}) {
-        const CliRun run = RunTunewright({"convert", "--from", "rtttl", "--to", "rtttl", "-o", bad}, "T:d=4,o=5,b=125:c,d");
+        const CliRun run =
+            RunTunewright({"convert", "--from", "rtttl", "--to", "rtttl", "-o", bad}, "T:d=4,o=5,b=125:c,d");
         EXPECT_EQ(run.code + run.out.size(), 2u);
         EXPECT_EQ(run.err.rfind("error: could not ", 0), 0u) << run.err;
     }

@@ -12,10 +12,12 @@ constexpr Notation R = Notation::RTTTL, C = Notation::Composer, K = Notation::Ke
 const std::string kDuration = "RTTTL default duration invalid\r\n", kName = "Ringtone name is invalid.\r\n",
                   kTempo = "The tempo is invalid.\r\n", kOctave = "RTTTL default octave is invalid.\r\n",
                   kTooMany = "This ringing tone has more than 50 notes!\r\n",
-                  kInvalid = "The ringtone note format seems to be invalid.  Check the ringtone matches the source "
-                             "type in Box 1.\r\n",
-                  kSeparator = "The note separator could not be found.  Normally a space, comma space, or just a "
-                               "comma is used to separate the actual notes in a ringtone.\r\n",
+                  kInvalid =
+                      "The ringtone note format seems to be invalid.  Check the ringtone matches the source "
+                      "type in Box 1.\r\n",
+                  kSeparator =
+                      "The note separator could not be found.  Normally a space, comma space, or just a "
+                      "comma is used to separate the actual notes in a ringtone.\r\n",
                   kBeyond = "Some notes cannot be entered on the handset as written.\r\n";
 
 // A whole ringtone's header as read: name, tempo, the RTTTL defaults and
@@ -63,9 +65,11 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {R, "Mozart: K525:d=4,o=5,b=100,loop:c", Header{"Mozart: K525", "100", "4", "5", "1111"}, 1, ""},
         {R, "Artist::Title:d 8 O=7;b = 90:c", Header{"Artist::Title", "90", "8", "7", "1111"}, 1, ""},
         {R, "T:s=5:c", Header{"T", "63", "4", "6", "1111"}, 1, ""},
-        {R, "blue:b=570,o=4,d=32:4b,p", Header{"blue", "570", "32", "4", "1111"}, 2, kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
+        {R, "blue:b=570,o=4,d=32:4b,p", Header{"blue", "570", "32", "4", "1111"}, 2,
+         kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
         {R, "S:d=3,o=5,b=125:c,8d", std::nullopt, 2, kBeyond + "note 1, c: a duration the composer does not have\r\n"},
-        {R, "a:b:c,d", Header{"a", "125", "4", "5", "1000"}, 2, kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
+        {R, "a:b:c,d", Header{"a", "125", "4", "5", "1000"}, 2,
+         kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
         {C, "Song (Tempo 120) 4c1 8d1", Header{"Song", "120", "4", "5", "1111"}, 2, ""},
         {C, "Song Tempo=120: 4c1", Header{"Song", "120", "4", "5", "1111"}, 1, ""},
         {C, "  My Song  :Tempo=90:4c1,4d1", Header{"My Song", "90", "4", "5", "1111"}, 2, ""},
@@ -73,8 +77,9 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {C, "S:Tempo=90:", Header{"S", "90", "4", "5", "1111"}, 0, kSeparator},
         {C, "S:Tempo=90:4c1,3d1", std::nullopt, 2, kInvalid + "note 2, 3d1: a duration the composer does not have\r\n"},
         {C, "S:Tempo=90:8c4,4#b3", std::nullopt, 2,
-         kInvalid + kBeyond + "note 1, 8c4: an octave the composer does not have\r\n"
-                              "note 2, 4#b3: too high for the sound, plays as silence\r\n"},
+         kInvalid + kBeyond +
+             "note 1, 8c4: an octave the composer does not have\r\n"
+             "note 2, 4#b3: too high for the sound, plays as silence\r\n"},
         {C, "S:Tempo=90:8c28d2", std::nullopt, 0, kSeparator},
         {K, "Tune:Tempo=140:1,2", Header{"Tune", "140", "4", "5", "1111"}, 2, ""}};
     for (const ReadCase& c : cases) {
@@ -88,10 +93,12 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
 }
 
 TEST(WholeRead, HeadersThatCannotBeTakenApartFail) {
-    const std::pair<Notation, const char*> cases[] = {
-        {C, "My tune Tempo=100 4c1"}, {K, "My tune Tempo=100 1 2"}, {C, "Song (Tempo 120 4c1 8d1"},
-        {R, "Song:d=4,o=5,b=125 c d"}, {R, "d=4 c d"},
-        {C, "a:b:Tempo=125:4c1,4d1"}};
+    const std::pair<Notation, const char*> cases[] = {{C, "My tune Tempo=100 4c1"},
+                                                      {K, "My tune Tempo=100 1 2"},
+                                                      {C, "Song (Tempo 120 4c1 8d1"},
+                                                      {R, "Song:d=4,o=5,b=125 c d"},
+                                                      {R, "d=4 c d"},
+                                                      {C, "a:b:Tempo=125:4c1,4d1"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.second);
         auto notes = Ringtone(",");
@@ -148,10 +155,10 @@ TEST(Separators, TheFirstOfCommaBarSlashBackslashSpaceCutsTheNotes) {
         const char *text, *separator;
         bool valid;
         const char* rtttl;
-    } cases[] = {{C, "4c1|4d1", "|", true, "c,d"},   {C, "4c1\\4d1", "\\", true, "c,d"},
-                 {C, "4c1, 4d1", ",", true, "c,d"},  {C, "4c1|4d1/4e1", "|", false, "c,d"},
+    } cases[] = {{C, "4c1|4d1", "|", true, "c,d"},           {C, "4c1\\4d1", "\\", true, "c,d"},
+                 {C, "4c1, 4d1", ",", true, "c,d"},          {C, "4c1|4d1/4e1", "|", false, "c,d"},
                  {C, "4c1/4d1\\4e1 4f1", "/", false, "c,d"}, {R, "8c, 8d 8f", ",", false, "8c,8d"},
-                 {R, "8c ,8d", ",", true, "8c,8d"},   {R, "8c,,8d", ",", false, "8c,,8d"},
+                 {R, "8c ,8d", ",", true, "8c,8d"},          {R, "8c,,8d", ",", false, "8c,,8d"},
                  {R, "8c   8d", " ", true, "8c,8d"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -172,9 +179,14 @@ TEST(Separators, SingleNotesTrailingSeparatorsBlanksAndLineBreaks) {
     notes.SetOnly_RTTTL("8c");
     EXPECT_EQ(notes.InputSeparator() + " " + notes.Only_RTTTL() + " " + std::to_string(notes.SeparatorFound()),
               "no separator 8c 1");
-    const std::pair<const char*, const char*> cases[] = {
-        {"c,", "c"},          {"c,,", "c"},         {"c,d,,", "c,d"},       {"\r\nc,d,\r\ne\r\n", "c,d,e"},
-        {"8 c#, 2 d .6", "8c#,2d.6"}, {"c|d||", "c,d"}, {"c\td  e", "c,d,e"}, {"c d\ne f", "c,d,f"}};
+    const std::pair<const char*, const char*> cases[] = {{"c,", "c"},
+                                                         {"c,,", "c"},
+                                                         {"c,d,,", "c,d"},
+                                                         {"\r\nc,d,\r\ne\r\n", "c,d,e"},
+                                                         {"8 c#, 2 d .6", "8c#,2d.6"},
+                                                         {"c|d||", "c,d"},
+                                                         {"c\td  e", "c,d,e"},
+                                                         {"c d\ne f", "c,d,f"}};
     for (const auto& [text, rtttl] : cases) {
         notes.SetFull_RTTTL(std::string("Song:d=4,o=5,b=125:") + text);
         EXPECT_EQ(notes.Only_RTTTL(), rtttl) << text;
@@ -238,8 +250,8 @@ TEST(Conversion, ChangedNameAndTempoAreWrittenBack) {
 
 // Each ringtone's notes are cut by "|", replaced by the separator.
 TEST(Conversion, RTTTLThroughComposerAndKeypressesComesBack) {
-    for (const char* tune : {"Tune:d=4,o=5,b=100:8c6|8d#6|16e.7|32g|2p|1a#.|c#7|b", "Scale:d=4,o=5,b=63:1c|2d|e|8f|16g|32a|1b|c",
-                             "Wrap:d=4,o=5,b=180:c7|d|e6|f#7|g#|8p|8a."})
+    for (const char* tune : {"Tune:d=4,o=5,b=100:8c6|8d#6|16e.7|32g|2p|1a#.|c#7|b",
+                             "Scale:d=4,o=5,b=63:1c|2d|e|8f|16g|32a|1b|c", "Wrap:d=4,o=5,b=180:c7|d|e6|f#7|g#|8p|8a."})
         for (const std::string separator : {",", ", ", " "}) {
             const std::string original = tw::ReplaceAll(tune, "|", separator);
             SCOPED_TRACE(original);
@@ -248,14 +260,16 @@ TEST(Conversion, RTTTLThroughComposerAndKeypressesComesBack) {
             fromComposer.SetFull_Composer(notes.Full_Composer());
             fromKeys.SetFull_Keypresses(fromComposer.Full_Keypresses());
             EXPECT_EQ(notes.ErrorMessage() + fromComposer.ErrorMessage() + fromKeys.ErrorMessage(), "");
-            EXPECT_EQ(fromComposer.Full_Keypresses() + fromKeys.Full_Keypresses(), notes.Full_Keypresses() + notes.Full_Keypresses());
+            EXPECT_EQ(fromComposer.Full_Keypresses() + fromKeys.Full_Keypresses(),
+                      notes.Full_Keypresses() + notes.Full_Keypresses());
             EXPECT_EQ(fromKeys.Full_RTTTL(), original);
         }
 }
 
 TEST(ErrorMessage, FiftyNotesAreFineFiftyOneAreReported) {
     const std::tuple<int, const char*, std::string> cases[] = {
-        {50, "d", ""}, {51, "d", kTooMany},
+        {50, "d", ""},
+        {51, "d", kTooMany},
         {51, "8g4", kTooMany + kBeyond + "note 51, 8g4: below the composer's octaves\r\n"}};
     for (const auto& [count, last, message] : cases) {
         std::string text = "Long:d=4,o=5,b=125:";

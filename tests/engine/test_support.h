@@ -6,7 +6,6 @@
 #include <ostream>
 #include <string>
 
-#include "support/expect_error.h"
 #include "engine/cnote.h"
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
@@ -14,6 +13,7 @@
 #include "engine/note_keys.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
+#include "support/expect_error.h"
 
 namespace twtest {
 
@@ -35,15 +35,15 @@ struct NoteFields {
 
 inline void PrintTo(const NoteFields& f, std::ostream* out) {
     *out << "{RTTTLDuration \"" << f.rtttlDuration << "\", ComposerDuration \"" << f.composerDuration
-         << "\", RTTTLNote \"" << f.rtttlNote << "\", ComposerNote \"" << f.composerNote << "\", Sharp \""
-         << f.sharp << "\", RTTTLDotted \"" << f.rtttlDotted << "\", ComposerDotted \"" << f.composerDotted
-         << "\", RTTTLOctave \"" << f.rtttlOctave << "\", ComposerOctave \"" << f.composerOctave
-         << "\", Keypresses \"" << f.keypresses << "\"}";
+         << "\", RTTTLNote \"" << f.rtttlNote << "\", ComposerNote \"" << f.composerNote << "\", Sharp \"" << f.sharp
+         << "\", RTTTLDotted \"" << f.rtttlDotted << "\", ComposerDotted \"" << f.composerDotted << "\", RTTTLOctave \""
+         << f.rtttlOctave << "\", ComposerOctave \"" << f.composerOctave << "\", Keypresses \"" << f.keypresses
+         << "\"}";
 }
 
 inline NoteFields Fields(const tw::CNote& n) {
-    return {n.RTTTLDuration(), n.ComposerDuration(), n.RTTTLNote(),      n.ComposerNote(),   n.Sharp(),
-            n.RTTTLDotted(),   n.ComposerDotted(),   n.RTTTLOctave(),    n.ComposerOctave(), n.Keypresses()};
+    return {n.RTTTLDuration(), n.ComposerDuration(), n.RTTTLNote(),   n.ComposerNote(),   n.Sharp(),
+            n.RTTTLDotted(),   n.ComposerDotted(),   n.RTTTLOctave(), n.ComposerOctave(), n.Keypresses()};
 }
 
 // A ringtone with the separator the application always sets before use.

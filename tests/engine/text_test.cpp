@@ -12,8 +12,8 @@ using TextPair = std::pair<const char*, const char*>;
 
 TEST(TextRules, NumbersRoundHalvesToEvenWithinTheirRange) {
     const std::pair<const char*, std::int32_t> numbers[] = {
-        {" 8", 8},   {"4.", 4},     {"4-", -4},  {"+4", 4},       {".5", 0},           {"  32  ", 32},
-        {"5.5", 6},  {"-2.5", -2},  {"2.51", 3}, {"32767", 32767}, {"-32768.5", -32768}};
+        {" 8", 8},  {"4.", 4},    {"4-", -4},  {"+4", 4},        {".5", 0},           {"  32  ", 32},
+        {"5.5", 6}, {"-2.5", -2}, {"2.51", 3}, {"32767", 32767}, {"-32768.5", -32768}};
     for (const auto& [text, value] : numbers) {
         SCOPED_TRACE(text);
         EXPECT_TRUE(tw::IsNumeric(text));
@@ -61,10 +61,10 @@ TEST(NoteKeys, OctavesMapBothWaysAndLettersToKeys) {
 
 TEST(NoteKeys, DurationKeysNeverWrapOctaveKeysGoRoundThree) {
     using Step = std::tuple<const char*, std::int16_t, const char*>;  // from, to, keys
-    const Step durations[] = {{"4", 8, "8"},   {"4", 1, "99"},     {"4", 4, ""},  {"32", 1, "99999"},
+    const Step durations[] = {{"4", 8, "8"},      {"4", 1, "99"}, {"4", 4, ""},  {"32", 1, "99999"},
                               {"1", 32, "88888"}, {"4", 3, ""},   {"4", 64, ""}, {"3", 4, ""}};
-    const Step octaves[] = {{"1", 1, ""}, {"1", 3, "**"}, {"2", 3, "*"}, {"2", 1, "**"},
-                            {"3", 2, "**"}, {"1", 4, ""},  {"1", 0, ""},  {"5", 1, ""}};
+    const Step octaves[] = {{"1", 1, ""},   {"1", 3, "**"}, {"2", 3, "*"}, {"2", 1, "**"},
+                            {"3", 2, "**"}, {"1", 4, ""},   {"1", 0, ""},  {"5", 1, ""}};
     tw::NoteState state;
     for (const auto& [from, to, keys] : durations) {
         state.LastKeyDuration = from;
@@ -83,10 +83,14 @@ TEST(RingtoneText, CleanJoinAndPrepareKeypresses) {
     const TextPair joined[] = {{"a\r\n\r\nb\n", "ab"}, {"a\rb", "ab"}, {"a\r\r\nb", "ab"}, {" a \n b ", " a  b "}};
     for (const auto& [in, out] : joined) EXPECT_EQ(tw::JoinLines(in), out) << "text " << in;
     // A comma goes before every note key; only the header up to the last colon is kept as it is.
-    const TextPair keys[] = {
-        {"Tune:Tempo=125:55 8, 6(hold 0)", "Tune:Tempo=125:5,58,6,(hold 0)"}, {"Tune:Tempo=125:5 (1) #7", "Tune:Tempo=125:5,(1)#,7"},
-        {"*1 2", "*,1,2"}, {"81 2 3", "8,1,2,3"}, {"(Hold 1) 2", "(Hold,1),2"}, {"a:b:1,,2", "a:b:1,2"},
-        {"Tune : Tempo=125 : 1 2", "Tune : Tempo=125 :1,2"}, {"Tune:", "Tune:"}};
+    const TextPair keys[] = {{"Tune:Tempo=125:55 8, 6(hold 0)", "Tune:Tempo=125:5,58,6,(hold 0)"},
+                             {"Tune:Tempo=125:5 (1) #7", "Tune:Tempo=125:5,(1)#,7"},
+                             {"*1 2", "*,1,2"},
+                             {"81 2 3", "8,1,2,3"},
+                             {"(Hold 1) 2", "(Hold,1),2"},
+                             {"a:b:1,,2", "a:b:1,2"},
+                             {"Tune : Tempo=125 : 1 2", "Tune : Tempo=125 :1,2"},
+                             {"Tune:", "Tune:"}};
     for (const auto& [in, out] : keys) EXPECT_EQ(tw::PrepareKeypresses(in), out) << "text " << in;
 }
 

@@ -9,8 +9,8 @@
 #include <random>
 #include <thread>
 
-#include "support/temp_files.h"
 #include "lists/ringtone_list.h"
+#include "support/temp_files.h"
 
 namespace {
 

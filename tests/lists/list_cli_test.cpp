@@ -56,8 +56,11 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         {{"delete", "Pop"}, "", 0, "", ""},
         {{"delete", "Pop"}, "", 2, "", "@/Pop.dat"},
         {{"export", "Favtones"}, "", 0, "@/tonelist.txt\n", ""},
-        {{"export", "Favtones", "--types", "composer,rtttl", "--raw", "--show-type", "-o", "@/raw.txt"}, "", 0,
-         "@/raw.txt\n", ""},
+        {{"export", "Favtones", "--types", "composer,rtttl", "--raw", "--show-type", "-o", "@/raw.txt"},
+         "",
+         0,
+         "@/raw.txt\n",
+         ""},
         {{"export", "Favtones", "-o", "@/missing/t.txt"}, "", 2, "", "error: could not "},
         // Stored with its problems, which go to the error output; a text that reads as nothing is not stored.
         {{"add", "Favtones", "--from", "rtttl"}, "test:d=4,o=5,b=90:c,zz", 1, "test\n", "note format"},
@@ -69,7 +72,9 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         {{"export", "A", "--types", "midi"}, "", 64, "", "error: "},
         {{}, "", 64, "", "error: "},
     };
-    const auto here = [&](std::string text) { return text.starts_with("@") ? home.path().string() + text.substr(1) : text; };
+    const auto here = [&](std::string text) {
+        return text.starts_with("@") ? home.path().string() + text.substr(1) : text;
+    };
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::PrintToString(step.args));
         std::vector<std::string> args;
@@ -82,14 +87,15 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
     }
     EXPECT_EQ(ReadBytes(home / "Favtones.dat"), "[Test]\r\nRTTTL=test:d=4,o=5,b=90:c, z\r\n");
     EXPECT_EQ(FilesIn(home.path()), (Files{"Dance.dat", "Favtones.dat", "Odd.dat", "raw.txt", "tonelist.txt"}));
-    EXPECT_TRUE(ReadBytes(home / "raw.txt").ends_with("-\r\n\r\nRTTTL = Test:d=4,o=5,b=125:c, 8d\r\n"
-                                                      "Composer = Test:Tempo=125:4c1, 8d1\r\n"));  // no keypresses
+    EXPECT_TRUE(ReadBytes(home / "raw.txt")
+                    .ends_with("-\r\n\r\nRTTTL = Test:d=4,o=5,b=125:c, 8d\r\n"
+                               "Composer = Test:Tempo=125:4c1, 8d1\r\n"));  // no keypresses
     EXPECT_TRUE(List({"export", "Favtones", "-o", "-"}).out.ends_with("\r\ntest (Tempo 90)\r\n1, \r\n\r\n"));
 }
 
 TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
-    for (const char* tone : {"Test:d=4,o=5,b=125:c,8d", "up/out:d=4,o=5,b=125:c,d", "..:d=4,o=5,b=125:c,d",
-                             "Silent:d=4,o=5,b=0:c,d"})
+    for (const char* tone :
+         {"Test:d=4,o=5,b=125:c,8d", "up/out:d=4,o=5,b=125:c,d", "..:d=4,o=5,b=125:c,d", "Silent:d=4,o=5,b=0:c,d"})
         List({"add", "Favtones", "--from", "rtttl"}, tone);
     // An entry edited by hand: the file is named after the ringtone, as the window names it.
     std::ofstream(home / "Favtones.dat", std::ios::app | std::ios::binary) << "[Hand]\r\nRTTTL=Own:d=4,o=5,b=125:c\r\n";
@@ -98,9 +104,9 @@ TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(FilesIn(home / "new" / "wav"), (Files{"Own.wav", "Test.wav"}));
     EXPECT_EQ(ReadBytes(home / "new" / "wav" / "Test.wav").substr(0, 4), "RIFF");
-    for (const std::string& part : {std::string("Generating 'Test.wav'...\n"), std::string("'up/out' was skipped"),
-                                    std::string("'..' was skipped"),
-                                    "An error occurred trying to create " + At("new/wav/Silent.wav")})
+    for (const std::string& part :
+         {std::string("Generating 'Test.wav'...\n"), std::string("'up/out' was skipped"),
+          std::string("'..' was skipped"), "An error occurred trying to create " + At("new/wav/Silent.wav")})
         EXPECT_NE(run.err.find(part), std::string::npos) << part;
     EXPECT_EQ(FilesIn(home.path()), (Files{"Favtones.dat", "new"}));
     EXPECT_EQ(List({"wav-all", "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "support/expect_error.h"
 #include "lists/ini_document.h"
 #include "lists/list_error.h"
 #include "lists/list_names.h"
 #include "lists/program_directory.h"
+#include "support/expect_error.h"
 
 namespace {
 
@@ -19,11 +19,10 @@ using Lines = std::vector<std::string>;
 
 TEST(IniDocument, HeaderNameIsBetweenTheFirstBracketAndTheLastBracketOfTheTrimmedLine) {
     const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"[Test]", "Test"}, {"  [X]  ", "X"},  {"\t[Tab]", "Tab"}, {"[A[1]]", "A[1]"},     {"[A]x]", "A]x"},
-        {"[A] note", "A"},  {"[open", "open"}, {"[]", ""},         {"[ Foo ]", " Foo "},   {"x[y]", std::nullopt},
-        {"", std::nullopt}, {"RTTTL=[x]", std::nullopt}};
-    for (const auto& [line, name] : cases)
-        EXPECT_EQ(IniDocument::HeaderName(line), name) << '"' << line << '"';
+        {"[Test]", "Test"},   {"  [X]  ", "X"},       {"\t[Tab]", "Tab"}, {"[A[1]]", "A[1]"},
+        {"[A]x]", "A]x"},     {"[A] note", "A"},      {"[open", "open"},  {"[]", ""},
+        {"[ Foo ]", " Foo "}, {"x[y]", std::nullopt}, {"", std::nullopt}, {"RTTTL=[x]", std::nullopt}};
+    for (const auto& [line, name] : cases) EXPECT_EQ(IniDocument::HeaderName(line), name) << '"' << line << '"';
 }
 
 TEST(IniDocument, ReadsCrLfLfAndLoneCrAndWritesCrLf) {
@@ -51,13 +50,15 @@ TEST(IniDocument, SetValueAddsAMissingKeyBeforeTheSectionsTrailingBlankLinesAndR
     IniDocument document = IniDocument::Parse("[A]\nnote=1\n\n[B]\nRTTTL=2\n");
     document.SetValue("a", "RTTTL", "1");
     EXPECT_EQ(document.Text(), "[A]\r\nnote=1\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2\r\n");
-    for (const auto& [section, key, value] : {std::tuple{"A\nB", "RTTTL", "x"}, {"A", "R\nT", "x"}, {"A", "RTTTL", "x\ry"}})
+    for (const auto& [section, key, value] :
+         {std::tuple{"A\nB", "RTTTL", "x"}, {"A", "R\nT", "x"}, {"A", "RTTTL", "x\ry"}})
         EXPECT_THROW(document.SetValue(section, key, value), tw::ListError);
     EXPECT_EQ(document.Text(), "[A]\r\nnote=1\r\nRTTTL=1\r\n\r\n[B]\r\nRTTTL=2\r\n");
 }
 
 TEST(IniDocument, RemoveSectionRemovesTheFirstMatchUpToTheNextHeader) {
-    IniDocument document = IniDocument::Parse("top\n[A]\nRTTTL=a\n[Foo]\nRTTTL=f\nextra\n\n[FOO]\nRTTTL=F\n[C]\nRTTTL=c\n");
+    IniDocument document =
+        IniDocument::Parse("top\n[A]\nRTTTL=a\n[Foo]\nRTTTL=f\nextra\n\n[FOO]\nRTTTL=F\n[C]\nRTTTL=c\n");
     EXPECT_TRUE(document.RemoveSection("foo"));
     EXPECT_TRUE(document.RemoveSection("C"));
     EXPECT_FALSE(document.RemoveSection("C"));
@@ -68,8 +69,9 @@ TEST(ListNames, RefusesWhatCannotBeAListFileAndFileNamesLeavingTheirFolder) {
     const std::string good[] = {"Favtones", "A[1]", "caf\xC3\xA9", "menus", "x.dat", std::string(100, 'x')};
     for (const std::string& name : good) EXPECT_EQ(tw::CheckListName(name), name);
     EXPECT_EQ(tw::CheckListName("  TV Themes  "), "TV Themes");
-    const std::string bad[] = {std::string(101, 'x'), "", "   ", "a/b", "/", "tab\there", "bell\x07", "del\x7F",
-                               ".hidden", " .hidden", "~Favtones", "menu", "MENU", " Menu "};
+    const std::string bad[] = {std::string(101, 'x'), "",         "   ",     "a/b",     "/",
+                               "tab\there",           "bell\x07", "del\x7F", ".hidden", " .hidden",
+                               "~Favtones",           "menu",     "MENU",    " Menu "};
     for (const std::string& name : bad) {
         SCOPED_TRACE(testing::PrintToString(name));
         const std::string text =
@@ -80,7 +82,8 @@ TEST(ListNames, RefusesWhatCannotBeAListFileAndFileNamesLeavingTheirFolder) {
     // Names of files written into a folder (the WAV files of a list) stay inside it.
     for (const char* bad : {"", ".", "..", "a/b", "/", "../x", "line\nbreak", "esc\x1B"})
         EXPECT_TRUE(tw::FileNameProblem(bad).has_value()) << testing::PrintToString(std::string(bad));
-    for (const char* good : {"Test", "...", ".x", "a b", "A[1]", "~x", "menu"}) EXPECT_FALSE(tw::FileNameProblem(good)) << good;
+    for (const char* good : {"Test", "...", ".x", "a b", "A[1]", "~x", "menu"})
+        EXPECT_FALSE(tw::FileNameProblem(good)) << good;
 }
 
 TEST(ProgramDirectory, TunewrightHomeThenXdgDataHomeThenHome) {

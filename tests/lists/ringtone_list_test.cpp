@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "support/expect_error.h"
 #include "lists/list_error.h"
 #include "lists/list_files.h"
-#include "support/temp_files.h"
 #include "lists/ringtone_list.h"
 #include "lists/tone_list_export.h"
+#include "support/expect_error.h"
+#include "support/temp_files.h"
 
 namespace {
 
@@ -76,7 +76,8 @@ TEST_F(RingtoneListTest, StoreDeleteAndLoadWorkOnTheListFile) {
         {Foo, 'L', "foo", true, "=", "Foo;", "FOO:d=8,o=6,b=90:d, e"},
         {Foo, 'D', "FOO", true, "", "", ""},
         {Hand, 'S', "y:d=4,o=5,b=125:e,f", true,
-         "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n", "X;Y;", ""},
+         "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n", "X;Y;",
+         ""},
         {Foo, 'L', "B", false, "=", "Foo;", "No name:d=4,o=5,b=125:"},
         {"-", 'D', "A", false, "-", "", ""},
     };
@@ -169,16 +170,20 @@ std::string Header(const std::string& typeLines) {
 }
 
 TEST_F(RingtoneListTest, ExportWritesTheChosenNotationsInListOrderWithTheCurrentSeparator) {
-    WriteBytes(list.ListFileName(), "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c,8d\r\n[alpha]\r\nRTTTL=Alpha:d=8,o=6,b=90:c,4e\r\n");
+    WriteBytes(list.ListFileName(),
+               "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c,8d\r\n[alpha]\r\nRTTTL=Alpha:d=8,o=6,b=90:c,4e\r\n");
     ringtone.SetFull_RTTTL("Current:d=4,o=5,b=100:g, a");
     const std::pair<tw::ExportChoices, std::string> cases[] = {
         {{}, Header("- Nokia Keypresses\r\n") + "Alpha (Tempo 90)\r\n18*, 39\r\n\r\nTest (Tempo 125)\r\n1, 28\r\n\r\n"},
         {{{true, true, true}, true, true},
          Header("- RTTTL/Chimekit Tones\r\n- Nokia Composer Tones\r\n- Nokia Keypresses\r\n") +
-             "RTTTL = Alpha:d=8,o=6,b=90:c, 4e\r\nComposer = Alpha:Tempo=90:8c2, 4e2\r\nKeypresses = Alpha:Tempo=90:18*, 39\r\n"
-             "RTTTL = Test:d=4,o=5,b=125:c, 8d\r\nComposer = Test:Tempo=125:4c1, 8d1\r\nKeypresses = Test:Tempo=125:1, 28\r\n"},
+             "RTTTL = Alpha:d=8,o=6,b=90:c, 4e\r\nComposer = Alpha:Tempo=90:8c2, 4e2\r\nKeypresses = "
+             "Alpha:Tempo=90:18*, 39\r\n"
+             "RTTTL = Test:d=4,o=5,b=125:c, 8d\r\nComposer = Test:Tempo=125:4c1, 8d1\r\nKeypresses = Test:Tempo=125:1, "
+             "28\r\n"},
         {{{false, true, false}, false, false},
-         Header("- Nokia Composer Tones\r\n") + "Alpha (Tempo 90)\r\n8c2, 4e2\r\n\r\nTest (Tempo 125)\r\n4c1, 8d1\r\n\r\n"},
+         Header("- Nokia Composer Tones\r\n") +
+             "Alpha (Tempo 90)\r\n8c2, 4e2\r\n\r\nTest (Tempo 125)\r\n4c1, 8d1\r\n\r\n"},
         {{{false, false, false}, true, false}, Header("")},
         {{{false, false, false}, false, false}, Header("") + "Alpha (Tempo 90)\r\n\r\nTest (Tempo 125)\r\n\r\n"},
     };
@@ -189,7 +194,8 @@ TEST_F(RingtoneListTest, ExportWritesTheChosenNotationsInListOrderWithTheCurrent
 
 TEST_F(RingtoneListTest, ExportWritesDamagedEntriesAsReadAndReportsThem) {
     WriteBytes(list.ListFileName(), "[Empty]\r\n[Odd]\r\nRTTTL=Odd:d=4,o=5,b=125:c,zz\r\n");
-    EXPECT_EQ(Export({}), Header("- Nokia Keypresses\r\n") + "No name (Tempo 125)\r\n\r\n\r\nOdd (Tempo 125)\r\n1, \r\n\r\n");
+    EXPECT_EQ(Export({}),
+              Header("- Nokia Keypresses\r\n") + "No name (Tempo 125)\r\n\r\n\r\nOdd (Tempo 125)\r\n1, \r\n\r\n");
     ASSERT_GE(problems.size(), 2u);
     EXPECT_EQ(problems.front(), "Empty: no ringtone text is stored");
     EXPECT_EQ(problems.back().rfind("Odd: ", 0), 0u);

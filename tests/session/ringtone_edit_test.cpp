@@ -26,9 +26,15 @@ TEST_F(EditTest, CheckRenameJudgesTheNewName) {
         const char* name;
         std::optional<RenameCheck> check;  // nothing: refused as no ringtone name
     } rows[] = {
-        {"Tune", RenameCheck::Unchanged}, {" Tune ", RenameCheck::Unchanged}, {"tune", RenameCheck::Free},
-        {"New", RenameCheck::Free},       {"Other", RenameCheck::ReplacesOther}, {"OTHER", RenameCheck::ReplacesOther},
-        {"", std::nullopt},               {"  ", std::nullopt},                  {"a:b", std::nullopt},
+        {"Tune", RenameCheck::Unchanged},
+        {" Tune ", RenameCheck::Unchanged},
+        {"tune", RenameCheck::Free},
+        {"New", RenameCheck::Free},
+        {"Other", RenameCheck::ReplacesOther},
+        {"OTHER", RenameCheck::ReplacesOther},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"a:b", std::nullopt},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -96,9 +102,18 @@ TEST(TempoValueTest, TakesTheNumbersAHandsetHolds) {
         const char* text;
         std::optional<int> value;
     } rows[] = {
-        {"125", 125},          {"1", 1},           {"32767", 32767},         {"112.5", 112},
-        {" 90 ", 90},          {"0", std::nullopt}, {"32768", std::nullopt}, {"-5", std::nullopt},
-        {"fast", std::nullopt}, {"", std::nullopt}, {"1:2", std::nullopt},    {"1,2", std::nullopt},
+        {"125", 125},
+        {"1", 1},
+        {"32767", 32767},
+        {"112.5", 112},
+        {" 90 ", 90},
+        {"0", std::nullopt},
+        {"32768", std::nullopt},
+        {"-5", std::nullopt},
+        {"fast", std::nullopt},
+        {"", std::nullopt},
+        {"1:2", std::nullopt},
+        {"1,2", std::nullopt},
         {"99999999999", std::nullopt},
     };
     for (const auto& row : rows) {

@@ -35,7 +35,10 @@ TEST_F(WavTest, SaveShownWavWritesOrSaysWhyNot) {
         const char* row;
         std::optional<Reason> reason;
     } rows[] = {
-        {"Tune", std::nullopt}, {"AC/DC", Reason::BadFileName}, {"Gone", Reason::EntryGone}, {"Slow", Reason::Sound},
+        {"Tune", std::nullopt},
+        {"AC/DC", Reason::BadFileName},
+        {"Gone", Reason::EntryGone},
+        {"Slow", Reason::Sound},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.row);

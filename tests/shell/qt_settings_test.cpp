@@ -25,8 +25,9 @@ constexpr tw::TwipSize Screen{28800, 16200};
 // Removed with all it holds when the test program ends.
 const tw::test::TempDir folder;
 [[maybe_unused]] const bool pointed = ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1) +
-                         ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1) +
-                         ::setenv("TUNEWRIGHT_HOME", (folder / "home").c_str(), 1) == 0;
+                                          ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1) +
+                                          ::setenv("TUNEWRIGHT_HOME", (folder / "home").c_str(), 1) ==
+                                      0;
 
 std::filesystem::path ConfigFile() {
     return std::filesystem::path(::getenv("XDG_CONFIG_HOME")) / "Tunewright" / "Tunewright.conf";
@@ -46,9 +47,15 @@ protected:
 
 TEST_F(QtSettingsTest, ShutdownAndRestartKeepEverySettingAndAMaximizedCloseKeepsTheNormalPlace) {
     EXPECT_EQ(QtSettingsStore().FileName(), ConfigFile().string());  // in the user's config folder
-    SavedSettings closed{.Top = 1234.5F, .Left = -300, .Width = 12000, .Height = 7500,
-                         .RingToneDirectory = "/home/ann/my tones, old", .SourceType = 2, .FromFile = true,
-                         .ShowType = 1, .CurrentList = "Dance = Fun; [new]"};
+    SavedSettings closed{.Top = 1234.5F,
+                         .Left = -300,
+                         .Width = 12000,
+                         .Height = 7500,
+                         .RingToneDirectory = "/home/ann/my tones, old",
+                         .SourceType = 2,
+                         .FromFile = true,
+                         .ShowType = 1,
+                         .CurrentList = "Dance = Fun; [new]"};
     EXPECT_TRUE(Shutdown(closed).empty());
     for (const char* separator : {" ", ", ", " / "}) {  // blanks at either end survive the file
         QtSettingsStore store;
@@ -66,12 +73,17 @@ TEST_F(QtSettingsTest, ShutdownAndRestartKeepEverySettingAndAMaximizedCloseKeeps
 
 TEST_F(QtSettingsTest, HandEditedValuesFallBackOneByOne) {
     std::filesystem::create_directories(ConfigFile().parent_path());
-    tw::test::WriteBytes(ConfigFile(), "[Settings]\nOutputSep=\" | \"\nTop=abc\nLeft=1500\nWidth=11000,5\nFromFile=true\n"
-                                      "SourceType=1\nShowType=9\nCurrentList=Gone\nMaximized=1\n");
+    tw::test::WriteBytes(ConfigFile(),
+                         "[Settings]\nOutputSep=\" | \"\nTop=abc\nLeft=1500\nWidth=11000,5\nFromFile=true\n"
+                         "SourceType=1\nShowType=9\nCurrentList=Gone\nMaximized=1\n");
     const tw::SettingsReading reading = Start();
     // Quoted, and one the dialog does not offer; an unquoted comma makes the width a list of texts.
-    const SavedSettings expected{.Top = (16200 - 6840) / 2.0F, .Left = 1500, .SourceType = 1, .FromFile = std::nullopt,
-                                 .OutputSep = " | ", .CurrentList = "Gone"};
+    const SavedSettings expected{.Top = (16200 - 6840) / 2.0F,
+                                 .Left = 1500,
+                                 .SourceType = 1,
+                                 .FromFile = std::nullopt,
+                                 .OutputSep = " | ",
+                                 .CurrentList = "Gone"};
     EXPECT_EQ(reading.Settings, expected);
     EXPECT_EQ(reading.Problems.size(), 5U);
 }
@@ -93,13 +105,18 @@ TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
     EXPECT_EQ(run.code + run.err.size(), 0U);
     EXPECT_EQ(run.out, firstStart);
     QtSettingsStore store;
-    for (const auto& [key, value] : {std::pair{"Top", "900"}, {"Left", "-15.5"}, {"FromFile", "true"}, {"OutputSep", ";"},
-                                     {"CurrentList", "Rock"}, {"RingToneDirectory", "/home/ann/"}})
+    for (const auto& [key, value] : {std::pair{"Top", "900"},
+                                     {"Left", "-15.5"},
+                                     {"FromFile", "true"},
+                                     {"OutputSep", ";"},
+                                     {"CurrentList", "Rock"},
+                                     {"RingToneDirectory", "/home/ann/"}})
         store.SaveSetting(key, value);
     run = RunTunewright({"settings", "show"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out, "Top=900\nLeft=-15.5\nWidth=10155\nHeight=6840\nMaximized=0\nRingToneDirectory=/home/ann\n"
-                       "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\n");
+    EXPECT_EQ(run.out,
+              "Top=900\nLeft=-15.5\nWidth=10155\nHeight=6840\nMaximized=0\nRingToneDirectory=/home/ann\n"
+              "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\n");
     EXPECT_EQ(run.err,
               "error: FromFile: 'true' is neither True nor False; the source options stay as they are\n"
               "error: OutputSep: ';' cannot separate notes (it needs one of \",\" \"|\" \"/\" \"\\\" or a space, and "

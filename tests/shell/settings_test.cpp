@@ -41,9 +41,10 @@ SettingsReading ReadWith(const std::vector<std::pair<const char*, const char*>>&
 
 TEST(SettingValues, TwipsReadAsDecimalNumbersAndAreWrittenInTheirShortestForm) {
     const std::pair<const char*, std::optional<float>> cases[] = {
-        {" 1234.5 ", 1234.5F}, {"-120", -120.0F}, {"+75", 75.0F}, {".5", 0.5F}, {"10000000", 1e7F}, {"", std::nullopt},
-        {"1234,5", std::nullopt}, {"1e3", std::nullopt}, {"inf", std::nullopt}, {"1.2.3", std::nullopt},
-        {"-", std::nullopt}, {"10000001", std::nullopt}, {"5-", std::nullopt}};
+        {" 1234.5 ", 1234.5F}, {"-120", -120.0F},       {"+75", 75.0F},           {".5", 0.5F},
+        {"10000000", 1e7F},    {"", std::nullopt},      {"1234,5", std::nullopt}, {"1e3", std::nullopt},
+        {"inf", std::nullopt}, {"1.2.3", std::nullopt}, {"-", std::nullopt},      {"10000001", std::nullopt},
+        {"5-", std::nullopt}};
     for (const auto& [text, value] : cases) EXPECT_EQ(tw::ParseTwips(text), value) << "'" << text << "'";
     for (const auto& [value, text] : {std::pair{1234.5F, "1234.5"}, {-0.0F, "0"}, {1e7F, "10000000"}})
         EXPECT_EQ(tw::FormatTwips(value), text);
@@ -57,7 +58,8 @@ TEST(SettingValues, TwipsReadAsDecimalNumbersAndAreWrittenInTheirShortestForm) {
 
 TEST(SavedSettings, FirstStartGivesTheDesignWindowCentredByItsDesignSize) {
     const SettingsReading reading = ReadSettings(MemorySettingsStore(), Screen);
-    EXPECT_EQ(reading.Settings, (SavedSettings{.Top = (16200 - 6840) / 2.0F, .Left = (28800 - 10155) / 2.0F}));  // halves kept
+    EXPECT_EQ(reading.Settings,
+              (SavedSettings{.Top = (16200 - 6840) / 2.0F, .Left = (28800 - 10155) / 2.0F}));  // halves kept
     EXPECT_TRUE(tw::IsFirstRun(reading.Settings));
     EXPECT_TRUE(reading.Problems.empty());
     EXPECT_EQ(reading.Defaulted.size(), std::size(tw::AllSettingKeys));
@@ -68,21 +70,26 @@ TEST(SavedSettings, FirstStartGivesTheDesignWindowCentredByItsDesignSize) {
 TEST(SavedSettings, ShutdownWritesInItsOrderSkippingWhatFails) {
     FaultyStore store;
     // ShowType 7 is written as 2, options left as they were as False; only the separator dialog writes OutputSep.
-    const SavedSettings s{.RingToneDirectory = "/tmp/", .SourceType = 2, .FromFile = std::nullopt, .ShowType = 7,
-                          .OutputSep = "|"};
+    const SavedSettings s{
+        .RingToneDirectory = "/tmp/", .SourceType = 2, .FromFile = std::nullopt, .ShowType = 7, .OutputSep = "|"};
     EXPECT_EQ(tw::WriteSettings(store, s), std::vector<std::string>{"CurrentList: the store is read-only"});
-    EXPECT_EQ(store.writes, (std::vector<std::pair<std::string, std::string>>{
-                                {"RingToneDirectory", "/tmp"}, {"SourceType", "2"}, {"ShowType", "2"},
-                                {"FromFile", "False"}, {"Maximized", "0"}, {"Left", "0"}, {"Top", "0"},
-                                {"Width", "10155"}, {"Height", "6840"}}));
+    EXPECT_EQ(store.writes, (std::vector<std::pair<std::string, std::string>>{{"RingToneDirectory", "/tmp"},
+                                                                              {"SourceType", "2"},
+                                                                              {"ShowType", "2"},
+                                                                              {"FromFile", "False"},
+                                                                              {"Maximized", "0"},
+                                                                              {"Left", "0"},
+                                                                              {"Top", "0"},
+                                                                              {"Width", "10155"},
+                                                                              {"Height", "6840"}}));
 }
 
 TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Top", ""},          {"Top", "abc"},        {"Left", "1,5"},        {"Width", "0"},       {"Height", "1e9"},
-        {"Maximized", "1"},   {"Maximized", "yes"},  {"SourceType", "3"},    {"ShowType", "2.6"},  {"OutputSep", ""},
-        {"OutputSep", ";"},   {"OutputSep", ", :"},  {"OutputSep", ",\r"},   {"CurrentList", "  "},
-        {"CurrentList", "a/b"}, {"CurrentList", "MENU"}};
+        {"Top", ""},          {"Top", "abc"},        {"Left", "1,5"},        {"Width", "0"},
+        {"Height", "1e9"},    {"Maximized", "1"},    {"Maximized", "yes"},   {"SourceType", "3"},
+        {"ShowType", "2.6"},  {"OutputSep", ""},     {"OutputSep", ";"},     {"OutputSep", ", :"},
+        {"OutputSep", ",\r"}, {"CurrentList", "  "}, {"CurrentList", "a/b"}, {"CurrentList", "MENU"}};
     for (const auto& [key, text] : cases) {
         SCOPED_TRACE(std::string(key) + "='" + text + "'");
         const SettingsReading reading = ReadWith({{"SourceType", "1"}, {"RingToneDirectory", "/srv"}, {key, text}});
@@ -102,7 +109,8 @@ TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
     EXPECT_EQ(lower.Problems.size(), 1U);
     // Usable values outside the dialogs' choices are kept: ShowType halves to even, a list that has gone stays.
     const SettingsReading kept = ReadWith({{"OutputSep", " / "}, {"ShowType", "1.5"}, {"CurrentList", "  Deleted  "}});
-    EXPECT_EQ(kept.Settings.OutputSep + std::to_string(kept.Settings.ShowType) + kept.Settings.CurrentList, " / 2Deleted");
+    EXPECT_EQ(kept.Settings.OutputSep + std::to_string(kept.Settings.ShowType) + kept.Settings.CurrentList,
+              " / 2Deleted");
     EXPECT_TRUE(kept.Problems.empty());
 }
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
+#include "files/safe_file.h"
 #include "shell/about_box.h"
 #include "shell/help_file.h"
-#include "support/temp_files.h"
 #include "shell/quick_help.h"
-#include "files/safe_file.h"
+#include "support/temp_files.h"
 
 namespace {
 

@@ -17,12 +17,17 @@ using tw::TwipSize;
 TEST(WindowLayout, AtTheDesignSizeTheFramesHaveTheirDesignFigures) {
     const MainWindowLayout layout = tw::LayoutForClient(tw::DesignClientSize);
     const std::pair<TwipRect MainWindowLayout::*, TwipRect> cases[] = {
-        {&MainWindowLayout::fraResults, {2940, 1440, 7035, 4365}}, {&MainWindowLayout::fraRingtones, {60, 60, 2775, 5760}},
-        {&MainWindowLayout::lstRingtones, {120, 600, 2535, 4125}}, {&MainWindowLayout::cmdDelete, {1440, 5085, 1035, 615}},
+        {&MainWindowLayout::fraResults, {2940, 1440, 7035, 4365}},
+        {&MainWindowLayout::fraRingtones, {60, 60, 2775, 5760}},
+        {&MainWindowLayout::lstRingtones, {120, 600, 2535, 4125}},
+        {&MainWindowLayout::cmdDelete, {1440, 5085, 1035, 615}},
         {&MainWindowLayout::lblHelpRingtoneList, {120, 4785, 2535, 255}},
-        {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 2385}}, {&MainWindowLayout::cmdSave, {4905, 3690, 975, 615}},
-        {&MainWindowLayout::txtMessage, {960, 3690, 3915, 615}},   {&MainWindowLayout::lblMyWeb, {2280, 5865, 4575, 210}},
-        {&MainWindowLayout::lblBack, {240, 300, 6675, 3345}},      {&MainWindowLayout::fraClickHelp, {60, 3750, 735, 555}}};
+        {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 2385}},
+        {&MainWindowLayout::cmdSave, {4905, 3690, 975, 615}},
+        {&MainWindowLayout::txtMessage, {960, 3690, 3915, 615}},
+        {&MainWindowLayout::lblMyWeb, {2280, 5865, 4575, 210}},
+        {&MainWindowLayout::lblBack, {240, 300, 6675, 3345}},
+        {&MainWindowLayout::fraClickHelp, {60, 3750, 735, 555}}};
     for (const auto& [member, rect] : cases) EXPECT_EQ(layout.*member, rect) << rect.Left << "," << rect.Top;
 }
 
@@ -41,21 +46,24 @@ TEST(WindowLayout, ResizingMovesOnlyTheGrowingPartsAndTheirBottomRows) {
 }
 
 TEST(WindowLayout, AWindowBelowTheMinimumSnapsBackBeforeItIsLaidOut) {
-    const std::pair<TwipSize, std::optional<TwipSize>> cases[] = {
-        {{10155, 4965}, std::nullopt},          {{20000, 9000}, std::nullopt},
-        {{10140, 6840}, TwipSize{10155, 6840}}, {{12000, 4950}, TwipSize{12000, 4965}},
-        {{3000, 1500}, TwipSize{10155, 4965}}};
-    for (const auto& [outer, snap] : cases) EXPECT_EQ(tw::MinimumSizeSnap(outer), snap) << outer.Width << "x" << outer.Height;
+    const std::pair<TwipSize, std::optional<TwipSize>> cases[] = {{{10155, 4965}, std::nullopt},
+                                                                  {{20000, 9000}, std::nullopt},
+                                                                  {{10140, 6840}, TwipSize{10155, 6840}},
+                                                                  {{12000, 4950}, TwipSize{12000, 4965}},
+                                                                  {{3000, 1500}, TwipSize{10155, 4965}}};
+    for (const auto& [outer, snap] : cases)
+        EXPECT_EQ(tw::MinimumSizeSnap(outer), snap) << outer.Width << "x" << outer.Height;
     const tw::ResizeOutcome minimized = tw::OnResize(true, {2000, 400}, {1900, 0});
     EXPECT_FALSE(minimized.SnapOuterTo || minimized.Layout);
     const tw::ResizeOutcome small = tw::OnResize(false, {9000, 6000}, {8880, 5280});
     EXPECT_TRUE(small.SnapOuterTo && !small.Layout);
-    EXPECT_EQ(tw::OnResize(false, tw::DesignOuterSize, tw::DesignClientSize).Layout, tw::LayoutForClient(tw::DesignClientSize));
+    EXPECT_EQ(tw::OnResize(false, tw::DesignOuterSize, tw::DesignClientSize).Layout,
+              tw::LayoutForClient(tw::DesignClientSize));
 }
 
 TEST(Twips, FifteenTwipsMakeOnePixelRoundingHalvesToEven) {
-    const std::pair<double, int> cases[] = {{10155, 677}, {6840, 456}, {7.5, 0}, {22.5, 2}, {9322.5, 622},
-                                            {1e300, std::numeric_limits<int>::max()}};
+    const std::pair<double, int> cases[] = {{10155, 677}, {6840, 456},   {7.5, 0},
+                                            {22.5, 2},    {9322.5, 622}, {1e300, std::numeric_limits<int>::max()}};
     for (const auto& [twips, pixels] : cases) EXPECT_EQ(tw::PixelsFromTwips(twips), pixels) << twips;
     EXPECT_EQ(tw::TwipsFromPixels(677), 10155);
     EXPECT_EQ(tw::TwipsFromPixels(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
@@ -65,7 +73,7 @@ TEST(WindowPlacement, AWindowOnAnyScreenStaysAndOneOffEveryScreenMovesOntoThePri
     const TwipRect primary{0, 0, 28800, 16200}, second{28800, 0, 28800, 16200};  // side by side
     const std::vector<TwipRect> both{primary, second};
     for (const TwipRect window : {TwipRect{1500, 900, 10155, 6840}, TwipRect{40000, 3000, 10155, 6840},
-                                  TwipRect{24000, 100, 10155, 6840},   // across the two screens
+                                  TwipRect{24000, 100, 10155, 6840},  // across the two screens
                                   TwipRect{-8000, 0, 10155, 6840}})   // mostly off, its grab strip on
         EXPECT_EQ(tw::KeepOnScreen(window, both, primary), window) << window.Left;
     const TwipRect centred{9322, 4680, 10155, 6840};

@@ -1,8 +1,8 @@
 #include <limits>
 
 #include "sound/cwave.h"
-#include "sound_test_support.h"
 #include "sound/wave_layout.h"
+#include "sound_test_support.h"
 
 namespace twtest {
 namespace {
@@ -22,9 +22,10 @@ protected:
 };
 
 TEST_F(CWaveTest, TheEmptySoundAndAToneGiveTheKnownImages) {
-    EXPECT_EQ(wave.WaveImage(), (Bytes{'R', 'I', 'F', 'F', 0x26, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-                                       0x10, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0,
-                                       2, 0, 0x10, 0, 'd', 'a', 't', 'a', 2, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(wave.WaveImage(),
+              (Bytes{'R',  'I', 'F',  'F', 0x26, 0,   0,   0,   'W',  'A',  'V', 'E', 'f',  'm',  't', ' ',
+                     0x10, 0,   0,    0,   1,    0,   1,   0,   0x40, 0x1F, 0,   0,   0x80, 0x3E, 0,   0,
+                     2,    0,   0x10, 0,   'd',  'a', 't', 'a', 2,    0,    0,   0,   0,    0}));
     wave.AddNote(880, 0.375);
     ASSERT_EQ(wave.SampleData().size(), 3037u);
     EXPECT_EQ(Part(0, 5), (Samples{0, 0, 19123, 29469, 26289}));
@@ -62,10 +63,11 @@ TEST_F(CWaveTest, TonesAndPausesAddWholeCycles) {
 
 TEST_F(CWaveTest, UnsoundableNotesFailAndAddNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
-    const std::tuple<double, double, Reason> cases[] = {  // frequency (0 for a pause), seconds
-        {-440, 1, Reason::BadNote},     {nan, 1, Reason::BadNote},      {inf, 1, Reason::BadNote},
-        {440, nan, Reason::BadNote},    {100, 0.005, Reason::TooShort}, {440, 3601, Reason::TooLong},
-        {0, 0, Reason::BadNote},        {0, 1.0 / 880, Reason::TooShort}, {0, 3600.1, Reason::TooLong}};
+    const std::tuple<double, double, Reason> cases[] = {
+        // frequency (0 for a pause), seconds
+        {-440, 1, Reason::BadNote},  {nan, 1, Reason::BadNote},        {inf, 1, Reason::BadNote},
+        {440, nan, Reason::BadNote}, {100, 0.005, Reason::TooShort},   {440, 3601, Reason::TooLong},
+        {0, 0, Reason::BadNote},     {0, 1.0 / 880, Reason::TooShort}, {0, 3600.1, Reason::TooLong}};
     wave.AddNote(880, 0.1);
     const Samples before = wave.SampleData();
     for (const auto& [frequency, seconds, reason] : cases) {
@@ -88,7 +90,7 @@ TEST_F(CWaveTest, TheLayoutReaderFindsTheSamplesAndRefusesImagesItCannotPlay) {
     // Byte changed and its new value; past the end: the image is cut to `value` bytes. A header cut
     // short, not RIFF, not PCM, stereo, 8-bit, a rate of 0, data past the end.
     const std::pair<std::size_t, std::uint8_t> cases[] = {{1000000, 43}, {0, 'X'}, {20, 3}, {22, 2},
-                                                          {34, 8},       {24, 0},   {42, 1}};
+                                                          {34, 8},       {24, 0},  {42, 1}};
     for (const auto& [at, value] : cases) {
         SCOPED_TRACE(at);
         Bytes image = good;

@@ -3,9 +3,9 @@
 #include <tuple>
 
 #include "sound/cwave.h"
-#include "support/fake_player.h"
 #include "sound/render.h"
 #include "sound_test_support.h"
+#include "support/fake_player.h"
 
 namespace twtest {
 namespace {
@@ -20,7 +20,8 @@ tw::CNotes Ringtone(std::string_view composer) {
 const tw::CNotes Short = Ringtone("T:Tempo=120:8c1 8d1");
 
 TEST(RenderTiming, AWholeNoteLasts240OverTempoSecondsForTonesAndPauses) {
-    const std::pair<const char*, std::size_t> cases[] = {  // samples with the start sample and each tone's gap
+    const std::pair<const char*, std::size_t> cases[] = {
+        // samples with the start sample and each tone's gap
         {"T:Tempo=120:4c1 4c1", 1 + 2 * (4008 + 36)},    // 0.5 s: 261.5 cycles go to 262
         {"T:Tempo=60:4c1 4c1", 1 + 2 * (8000 + 36)},     // 1 s: 523 cycles
         {"T:Tempo=120:4- 4-", 1 + 2 * 4000},             // pauses follow the tempo too
@@ -89,7 +90,8 @@ TEST(RenderFunction, PlayOnlyPlaysSaveOnlySavesKeepingPermissions) {
 TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
     std::string sixteen = "T:Tempo=1:1-";  // 16 whole notes of 240 s at tempo 1: 64 minutes
     for (int i = 1; i < 16; ++i) sixteen += " 1-";
-    const std::tuple<std::string, Reason, std::string> cases[] = {  // composer text, reason, message
+    const std::tuple<std::string, Reason, std::string> cases[] = {
+        // composer text, reason, message
         {"T:Tempo=0:", Reason::BadTempo, "the tempo must be above 0, not 0"},
         {"T:Tempo=-60:4- 4-", Reason::BadTempo, "the tempo must be above 0, not -60"},
         {"T:Tempo=fast:4c1 4c1", Reason::BadTempo, "the tempo 'fast' is not a number"},
@@ -107,7 +109,9 @@ TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
             SCOPED_TRACE(ringtone + (play ? " play" : " save"));
             tw::FakePlayer player;
             ExpectSoundError(
-                [&, r = ringtone] { play ? tw::PlayWave(Ringtone(r), player) : tw::SaveWave(Ringtone(r), path, player); },
+                [&, r = ringtone] {
+                    play ? tw::PlayWave(Ringtone(r), player) : tw::SaveWave(Ringtone(r), path, player);
+                },
                 reason, message);
             EXPECT_TRUE(player.Calls().empty());  // not even started
         }

@@ -36,7 +36,8 @@ TEST(WavCommand, WritesTheImageToStandardOutputOrAFileAndReportsTheProblems) {
 }
 
 TEST(SoundCommands, FailuresWriteNothingToStandardOutputOrDisk) {
-    const std::tuple<std::string, int, std::string> cases[] = {  // input, exit code, how the error output begins
+    const std::tuple<std::string, int, std::string> cases[] = {
+        // input, exit code, how the error output begins
         {"T:d=4,o=5,b=90:c,0c", tw::ExitSound,
          "The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.\n"
          "note 2, 0c: a duration of 0, which has no length\nerror: note 2: "},

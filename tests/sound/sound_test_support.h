@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "sound/sound_error.h"
 #include "support/expect_error.h"
 #include "support/temp_files.h"
-#include "sound/sound_error.h"
 
 namespace twtest {
 

@@ -45,7 +45,8 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 // The names of everything in a folder.
 inline std::set<std::string> FilesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
     return names;
 }
 

@@ -10,12 +10,12 @@
 
 #include <iostream>
 
-#include "ui/frm_converter.h"
-#include "ui/frm_export.h"
-#include "ui/frm_new_ringtone.h"
 #include "lists/program_directory.h"
 #include "real_main_window.h"
 #include "session/ringtone_session.h"
+#include "ui/frm_converter.h"
+#include "ui/frm_export.h"
+#include "ui/frm_new_ringtone.h"
 
 namespace {
 

@@ -14,33 +14,47 @@ const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
 // A list command on lists Jazz (Riff), Rock (Tune, Other) and Zoo (none), `list` current, Tune
 // shown, answered Yes/No or a list name typed; then the boxes, the list files, the current
 // list's file, the lists and rows.
-struct Command { const char* name, *list, *command, *input; std::string box; const char* files; std::string file, after; };
+struct Command {
+    const char *name, *list, *command, *input;
+    std::string box;
+    const char* files;
+    std::string file, after;
+};
 const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
-const std::string ClearRock = "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
-                              "sure you want to clear the 'Rock' list?";
+const std::string ClearRock =
+    "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
+    "sure you want to clear the 'Rock' list?";
 std::string DeleteList(const std::string& T) {
-    return "Delete " + T + " List|question|yesno|All ringtones in the '" + T + "' list will be lost if you "
-           "continue!\r\n\r\nAre you sure you want to delete the '" + T + "' list?";
+    return "Delete " + T + " List|question|yesno|All ringtones in the '" + T +
+           "' list will be lost if you "
+           "continue!\r\n\r\nAre you sure you want to delete the '" +
+           T + "' list?";
 }
 const std::string Made = "New Ringtone List|exclamation|ok|The new list was not made.\r\n\r\n";
 const std::string Kept = "Rename Ringtone List|exclamation|ok|The list 'Rock' was not renamed.\r\n\r\n";
 const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
 const char* const Same = "Jazz,Rock,Zoo|Rock|Rock|Other,Tune|Tune";
 const Command Commands[] = {
-    {"delete ringtone, Yes", "Rock", "cmdDelete", "Yes", DeleteTune, All, Other, "Jazz,Rock,Zoo|Rock|Rock|Other|<none>"},
+    {"delete ringtone, Yes", "Rock", "cmdDelete", "Yes", DeleteTune, All, Other,
+     "Jazz,Rock,Zoo|Rock|Rock|Other|<none>"},
     {"delete ringtone, No", "Rock", "cmdDelete", "No", DeleteTune, All, Two, Same},
     {"clear list, Yes", "Rock", "mnuFileClear", "Yes", ClearRock, All, "", "Jazz,Rock,Zoo|Rock|Rock||<none>"},
     {"clear list, No", "Rock", "mnuFileClear", "No", ClearRock, All, Two, Same},
-    {"delete list, Yes", "Rock", "mnuFileDelete", "Yes", DeleteList("Rock"), "Jazz.dat Zoo.dat ", Riff, "Jazz,Zoo|Jazz|Jazz|Riff|<none>"},
+    {"delete list, Yes", "Rock", "mnuFileDelete", "Yes", DeleteList("Rock"), "Jazz.dat Zoo.dat ", Riff,
+     "Jazz,Zoo|Jazz|Jazz|Riff|<none>"},
     {"delete list, No", "Rock", "mnuFileDelete", "No", DeleteList("Rock"), All, Two, Same},
     {"delete the first list", "Jazz", "mnuFileDelete", "Yes", DeleteList("Jazz"), "Rock.dat Zoo.dat ", Two,
      "Rock,Zoo|Rock|Rock|Other,Tune|<none>"},
-    {"new list", "Rock", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "", "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>"},
-    {"rename list", "Rock", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two, "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune"},
-    {"new: a list already", "Rock", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.", All, Two, Same},
+    {"new list", "Rock", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "",
+     "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>"},
+    {"rename list", "Rock", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two,
+     "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune"},
+    {"new: a list already", "Rock", "mnuFileNew", "Jazz", Made + "there is a list named 'Jazz' already.", All, Two,
+     Same},
     {"new: blank name, the dialog stays", "Rock", "mnuFileNew", "   ", "", All, Two, Same},
     {"new: slash", "Rock", "mnuFileNew", "a/b", Made + "'a/b' cannot be a list name: it holds \"/\".", All, Two, Same},
-    {"rename onto a list", "Rock", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.", All, Two, Same},
+    {"rename onto a list", "Rock", "mnuFileRename", "Jazz", Kept + "there is a list named 'Jazz' already.", All, Two,
+     Same},
 };
 
 frmBusy* BusyWindow() {
@@ -69,10 +83,12 @@ struct Batch {
         });
     }
 };
-const std::string Three = "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=125:c, d\r\n[Beta]\r\nRTTTL=Beta:d=4,o=5,b=0:e, f\r\n"
-                          "[Gamma]\r\nRTTTL=Gamma:d=8,o=6,b=200:g, a, b\r\n";
+const std::string Three =
+    "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=125:c, d\r\n[Beta]\r\nRTTTL=Beta:d=4,o=5,b=0:e, f\r\n"
+    "[Gamma]\r\nRTTTL=Gamma:d=8,o=6,b=200:g, a, b\r\n";
 
-const std::string TestOther = "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n[Other]\r\nRTTTL=Other:d=8,o=6,b=200:e, 4f\r\n";
+const std::string TestOther =
+    "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n[Other]\r\nRTTTL=Other:d=8,o=6,b=200:e, 4f\r\n";
 
 }  // namespace
 
@@ -101,8 +117,9 @@ private slots:
         QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
         QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
         const std::string selected = row.after.substr(row.after.rfind('|') + 1);
-        QCOMPARE(h.ListState() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + (h.Shown("fraResults") ? h.Name() : ""),
-                 row.after + "|" + (selected == "<none>" ? "" : selected));
+        QCOMPARE(
+            h.ListState() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + (h.Shown("fraResults") ? h.Name() : ""),
+            row.after + "|" + (selected == "<none>" ? "" : selected));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
@@ -114,7 +131,8 @@ private slots:
         h.ClickRow(0);
         QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Other|3, 4"));
         h.Do("cmdPlaySound");
-        QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {}, h.Rows()->visualItemRect(h.Rows()->item(1)).center());
+        QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {},
+                           h.Rows()->visualItemRect(h.Rows()->item(1)).center());
         QCOMPARE(h.window->Ringtone().Name(), std::string("Tune"));
         h.player.FailWith("no sound output device is available");
         h.Do("cmdPlaySound");
@@ -122,7 +140,8 @@ private slots:
         h.WriteList("Favtones", "");
         h.ClickRow(0);
         QVERIFY(h.Name() == "Other" && h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
-        QVERIFY(h.Text("txtMessage").startsWith(QStringLiteral("RTTTL default duration invalid\nRingtone name is invalid.\n")));
+        QVERIFY(h.Text("txtMessage")
+                    .startsWith(QStringLiteral("RTTTL default duration invalid\nRingtone name is invalid.\n")));
         QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
     }
 };
@@ -140,21 +159,24 @@ private slots:
         test::WriteBytes(b.tones / "Alpha.wav", std::string(200000, 'x'));
         b.h.Do("mnuFileBatchWAV");
         const std::string box = "\nTunewright|none|ok|An error occurred trying to create " + b.tones.string() + "/";
-        QCOMPARE(b.h.Boxes(), "Generate WAV Files|information|ok|This will generate a whole set of WAV files from the "
-                              "'Favtones' list and could take a while." +
-                                  box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]" + box +
-                                  "Beta.wav. [the tempo must be above 0, not 0]" + box +
-                                  "Echo.wav. [the ringtone is no longer in the 'Favtones' list]");
+        QCOMPARE(b.h.Boxes(),
+                 "Generate WAV Files|information|ok|This will generate a whole set of WAV files from the "
+                 "'Favtones' list and could take a while." +
+                     box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]" + box +
+                     "Beta.wav. [the tempo must be above 0, not 0]" + box +
+                     "Echo.wav. [the ringtone is no longer in the 'Favtones' list]");
         QCOMPARE(test::FilesIn(b.tones), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
         QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav") + test::ReadBytes(b.tones / "Gamma.wav"),
                  test::WaveOf("Alpha:d=4,o=5,b=125:c, d") + test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
         QCOMPARE(b.seen.size(), std::size_t{10});
-        QCOMPARE(b.seen[3] + " " + b.seen[9], std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
-                                                          "Please Wait...|Generating 'Gamma.wav'...|5 of 5|disabled|Gamma"));
+        QCOMPARE(b.seen[3] + " " + b.seen[9],
+                 std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
+                             "Please Wait...|Generating 'Gamma.wav'...|5 of 5|disabled|Gamma"));
         QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled() && b.h.toolkit.BusyDepth() == 0);
-        QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.Name(), std::string("Gamma|Gamma|Gamma"));
+        QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.Name(),
+                 std::string("Gamma|Gamma|Gamma"));
         QCOMPARE(b.h.ListFile(), kept);
     }
 
@@ -192,7 +214,8 @@ private slots:
         std::string checked;
         for (const char* how : {"cmdCancel", "", "cmdOk"})
             h.toolkit.QueueForm([&, how](ModalForm& form) {
-                for (const char* name : {"chkExport0", "chkExport1", "chkExport2", "optFormat0", "optFormat1", "chkShowType"})
+                for (const char* name :
+                     {"chkExport0", "chkExport1", "chkExport2", "optFormat0", "optFormat1", "chkShowType"})
                     if (test::Child<QAbstractButton>(form, name)->isChecked()) checked += std::string(name) + " ";
                 checked += "| ";
                 for (const char* name : {"chkExport1", "optFormat0", "chkShowType", "chkExport2"})
@@ -208,7 +231,8 @@ private slots:
         QCOMPARE(checked, std::string("chkExport2 optFormat1 | chkExport2 optFormat1 | chkExport2 optFormat1 | "));
         const std::string written = test::ReadBytes(h.home / "tonelist.txt");  // the layout is tested with the export
         QVERIFY2(written.find("order:\r\n- Nokia Composer Tones\r\n---") != std::string::npos &&
-                     written.ends_with("\r\n\r\nComposer = Other:Tempo=200:8e2, 4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"),
+                     written.ends_with(
+                         "\r\n\r\nComposer = Other:Tempo=200:8e2, 4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"),
                  written.c_str());
         QCOMPARE(test::Join(h.toolkit.EditorFiles()) + h.Boxes(), (h.home / "tonelist.txt").string());
         QVERIFY(h.window->DialogAccepted());
@@ -228,7 +252,8 @@ private slots:
     void shownRingtoneStaysTheOneEdited() {
         Harness h(TestOther, "Test");
         h.toolkit.QueueForm([&](ModalForm& form) {
-            h.window->Ringtone().SetFull_RTTTL("Other:d=8,o=6,b=200:e, 4f");  // as a pass through the list could leave it
+            h.window->Ringtone().SetFull_RTTTL(
+                "Other:d=8,o=6,b=200:e, 4f");  // as a pass through the list could leave it
             test::Click(form, "cmdOk");
         });
         h.Do("mnuRingtoneExport");
@@ -236,7 +261,8 @@ private slots:
         QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Test|1, 28"));
         h.TempoField()->setEditText(QStringLiteral("140"));
         h.window->txtTempo_LostFocus();
-        QCOMPARE(h.ListFile(), "[Test]\r\nRTTTL=Test:d=4,o=5,b=140:c, 8d\r\n" + TestOther.substr(TestOther.find("[Other]")));
+        QCOMPARE(h.ListFile(),
+                 "[Test]\r\nRTTTL=Test:d=4,o=5,b=140:c, 8d\r\n" + TestOther.substr(TestOther.find("[Other]")));
     }
 };
 

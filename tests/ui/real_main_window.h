@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "ui/frm_converter.h"
-#include "sound/player.h"
-#include "ui/qt_toolkit.h"
-#include "web/qt/qt_web_fetcher.h"
 #include "shell/saved_settings.h"
 #include "shell/settings_store.h"
+#include "sound/player.h"
 #include "test_http_server.h"
+#include "ui/frm_converter.h"
+#include "ui/qt_toolkit.h"
+#include "web/qt/qt_web_fetcher.h"
 
 namespace tw::test {
 

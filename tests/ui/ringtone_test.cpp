@@ -10,19 +10,29 @@ const std::string OneTune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n";
 
 // A get in each notation, pasted or from a file; then the list file and
 // row selected|name|tempo|note count|keypresses shown.
-struct Got { const char* name; int source; bool fromFile; std::string text, stored, shown; };
+struct Got {
+    const char* name;
+    int source;
+    bool fromFile;
+    std::string text, stored, shown;
+};
 const Got Gets[] = {
     {"RTTTL from a file", 0, true, "Tune:d=4,o=5,b=125:8c,8d,8e", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n",
      "Tune|Tune|125|3|18, 2, 3"},
-    {"Composer pasted", 1, false, "Song (Tempo 120) 4c1 8d1 4.#f3", "[Song]\r\nRTTTL=Song:d=4,o=5,b=120:c, 8d, f#.7\r\n",
-     "Song|Song|120|3|1, 28, (hold 4)9**#"},
+    {"Composer pasted", 1, false, "Song (Tempo 120) 4c1 8d1 4.#f3",
+     "[Song]\r\nRTTTL=Song:d=4,o=5,b=120:c, 8d, f#.7\r\n", "Song|Song|120|3|1, 28, (hold 4)9**#"},
     {"keypresses from a file", 2, true, "Tune:Tempo=125:55 8, 6(hold 0)",
      "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n", "Tune|Tune|125|4|5, 58, 6, 0"},
 };
 
 // How a get ends early: "file" (no file named: none chosen; no content: missing) or the
 // paste box's button ("close": its close box); then the boxes, "@" for the file's path.
-struct Nothing { const char* name; const char* how; const char* file; std::string content, box; };
+struct Nothing {
+    const char* name;
+    const char* how;
+    const char* file;
+    std::string content, box;
+};
 const std::string NoRingtone =
     "No RingTone Available|information|ok|No source ringtone has been selected.  Please add a new ringtone from a "
     "webpage or file.";
@@ -48,7 +58,14 @@ const std::string PutBack = "Ringtone Name|exclamation|ok|A ringtone ";
 
 // A name typed over A's, the replace question's answer (0 none, 1 Yes, 2 No); then
 // the list file, the name shown and the rows.
-struct NameEdit { const char* name; const char* typed; int answer; std::string file; const char* rows; std::string box; };
+struct NameEdit {
+    const char* name;
+    const char* typed;
+    int answer;
+    std::string file;
+    const char* rows;
+    std::string box;
+};
 const NameEdit NameEdits[] = {
     {"only spaces added", " A ", 0, AB, "A|A,B", ""},
     {"renamed and trimmed", "  C  ", 0, B + "[C]\r\nRTTTL=C:d=4,o=5,b=125:c, d\r\n", "C|B,C", ""},
@@ -60,9 +77,10 @@ const NameEdit NameEdits[] = {
 };
 
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
-const char* const Titles[] = {"Save As RTTTL/Chimekit RingTone File|All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt",
-                              "Save As Nokia Composer RingTone File|All Files (*.*)|*.*|Composer Files (*.321)|*.321", "",
-                              "Save As WAV File|All Files (*.*)|*.*|WAV Files (*.wav)|*.wav"};
+const char* const Titles[] = {
+    "Save As RTTTL/Chimekit RingTone File|All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt",
+    "Save As Nokia Composer RingTone File|All Files (*.*)|*.*|Composer Files (*.321)|*.321", "",
+    "Save As WAV File|All Files (*.*)|*.*|WAV Files (*.wav)|*.wav"};
 const char* const TuneTexts[] = {"Tune:d=4,o=5,b=125:c, 8d\r\n", "Tune:Tempo=125:4c1, 8d1\r\n"};
 
 void Save(Harness& h, int index) { h.Do("mnuRingtoneSave" + std::to_string(index)); }
@@ -89,7 +107,9 @@ private slots:
                      h.Find<QLabel>("lblNoteCount")->text() + '|' + h.Text("txtRingtone"),
                  QString::fromStdString(row.shown));
         QVERIFY(!h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
-        if (row.fromFile) QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(), tones.path().string() + "|tone.x");
+        if (row.fromFile)
+            QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(),
+                     tones.path().string() + "|tone.x");
     }
 
     // A ringtone pasted as published keeps its octaves in the list file, and
@@ -139,7 +159,8 @@ private slots:
         std::filesystem::create_directory(h.ListPath("Favtones"));  // the list file cannot be read
         h.Get(0, "Tune:d=4,o=5,b=125:c,d");
         QVERIFY(h.Boxes().rfind("Store Ringtone Error|critical|ok|Could not store the ringtone 'Tune' in the "
-                                "'Favtones' list!\r\n\r\n", 0) == 0);
+                                "'Favtones' list!\r\n\r\n",
+                                0) == 0);
         QVERIFY(h.RowTexts() == "alpha,bravo,Charlie" && h.Name().empty());
     }
 };
@@ -171,7 +192,8 @@ private slots:
             h.window->txtTempo_LostFocus();
             const std::string value = *stored ? stored : "";
             QCOMPARE(h.ListFile(), value.empty() ? AB : "[A]\r\nRTTTL=A:d=4,o=5,b=" + value + ":c, d\r\n" + B);
-            QCOMPARE(h.TempoField()->currentText().toStdString() + "|" + h.Boxes(), (value.empty() ? "125" : value) + "|");
+            QCOMPARE(h.TempoField()->currentText().toStdString() + "|" + h.Boxes(),
+                     (value.empty() ? "125" : value) + "|");
         }
     }
 
@@ -183,7 +205,8 @@ private slots:
         h.TempoField()->setEditText(QStringLiteral("80"));
         h.Answer(false);
         h.Do("cmdDelete");
-        QCOMPARE(h.Boxes(), std::string("Delete Ringtone|question|yesno|Do you want to delete 'Z' from the 'Favtones' list?"));
+        QCOMPARE(h.Boxes(),
+                 std::string("Delete Ringtone|question|yesno|Do you want to delete 'Z' from the 'Favtones' list?"));
         QCOMPARE(h.ListFile(), B + "[Z]\r\nRTTTL=Z:d=4,o=5,b=80:c, d\r\n");
         Harness left(AB, "A");
         QVERIFY(left.ShowActive());
@@ -213,7 +236,7 @@ class SaveTest : public QObject {
 private slots:
     // No extension added; a file there is replaced only on Yes; cancel keeps the folder.
     void saves_data() {
-        QTest::addColumn<int>("index");  // 0 RTTTL, 1 Composer, 3 WAV, 4 the Save .WAV button
+        QTest::addColumn<int>("index");       // 0 RTTTL, 1 Composer, 3 WAV, 4 the Save .WAV button
         QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"
         const std::pair<int, const char*> rows[] = {{0, "new file"}, {1, "new file"}, {3, "new file"}, {4, "new file"},
                                                     {0, "Yes"},      {0, "No"},       {3, "Yes"},      {3, "cancel"}};
@@ -233,9 +256,10 @@ private slots:
         h.Do(index == 4 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
-        QCOMPARE(dialog.DialogTitle + "|" + dialog.Filter + "|" + dialog.InitDir + "|" + dialog.FileName + "|" + h.Boxes(),
-                 std::string(Titles[type]) + "|" + h.home.path().string() + "|Tune|" +
-                     (asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to overwrite it?" : ""));
+        QCOMPARE(
+            dialog.DialogTitle + "|" + dialog.Filter + "|" + dialog.InitDir + "|" + dialog.FileName + "|" + h.Boxes(),
+            std::string(Titles[type]) + "|" + h.home.path().string() + "|Tune|" +
+                (asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to overwrite it?" : ""));
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
         const std::string made = type == 3 ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d") : TuneTexts[type];
         QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? made : old);
@@ -270,7 +294,8 @@ private slots:
             const std::string error = h.Boxes().substr(h.Boxes().rfind('\n') + 1);
             const std::string start = "Tunewright|none|ok|An error occurred trying to save " + path + ". [";
             QVERIFY2(error.rfind(start, 0) == 0 && error.back() == ']', error.c_str());
-            QVERIFY2(error.find(zero ? "the tempo must be above 0, not 0" : "could not") != std::string::npos, error.c_str());
+            QVERIFY2(error.find(zero ? "the tempo must be above 0, not 0" : "could not") != std::string::npos,
+                     error.c_str());
             QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"old.wav"});
             QCOMPARE(test::ReadBytes(out / "old.wav"), std::string("old"));
         }

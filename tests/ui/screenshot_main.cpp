@@ -15,11 +15,11 @@
 #include <string>
 
 #include "engine/cnotes.h"
+#include "lists/program_directory.h"
+#include "lists/ringtone_list.h"
+#include "real_main_window.h"
 #include "ui/frm_converter.h"
 #include "ui/frm_help.h"
-#include "lists/program_directory.h"
-#include "real_main_window.h"
-#include "lists/ringtone_list.h"
 #include "ui/sorted_controls.h"
 
 namespace {
@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &window, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) return;
-        exportSaved = dialog->objectName() == QStringLiteral("frmExport") &&
-                      SavePicture(*dialog, out / "export-dialog.png");
+        exportSaved =
+            dialog->objectName() == QStringLiteral("frmExport") && SavePicture(*dialog, out / "export-dialog.png");
         dialog->reject();
     });
     window.cmdExport_Click();

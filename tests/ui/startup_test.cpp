@@ -9,8 +9,8 @@ namespace {
 
 std::string Checked(Harness& h) {
     std::string checked;
-    for (const char* name : {"optSource0", "optSource1", "optSource2", "optFile0", "optFile1", "optShowAs0",
-                             "optShowAs1", "optShowAs2"})
+    for (const char* name :
+         {"optSource0", "optSource1", "optSource2", "optFile0", "optFile1", "optShowAs0", "optShowAs1", "optShowAs2"})
         if (h.Option(name)->isChecked()) checked += std::string(checked.empty() ? "" : " ") + name;
     return checked;
 }
@@ -118,8 +118,10 @@ private slots:
                 entries += (entries.empty() ? "" : "|") + (entry->isSeparator() ? "-" : entry->text().toStdString()) +
                            (h.toolkit.WebPages().empty() ? "" : ">" + h.toolkit.WebPages().front());
             }
-        QCOMPARE(entries, "Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5|"
-                           "Phones>https://links.test/|-|Advertise with us>" + s.server.BaseUrl() + "advertise.html");
+        QCOMPARE(entries,
+                 "Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5|"
+                 "Phones>https://links.test/|-|Advertise with us>" +
+                     s.server.BaseUrl() + "advertise.html");
         QCOMPARE(test::ReadBytes(h.home / "menu.dat"), MenuText("3.4") + "\r\n");
         h.toolkit.ForgetRecords();
         h.Answer(false);

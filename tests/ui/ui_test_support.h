@@ -3,17 +3,17 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include "support/fake_player.h"
-#include "ui/frm_converter.h"
-#include "support/temp_files.h"
-#include "web/qt/qt_web_fetcher.h"
-#include "sound/render.h"
 #include "shell/saved_settings.h"
-#include "ui/testing/scripted_toolkit.h"
 #include "shell/settings_store.h"
-#include "ui/sorted_controls.h"
+#include "sound/render.h"
+#include "support/fake_player.h"
+#include "support/temp_files.h"
 #include "test_http_server.h"
+#include "ui/frm_converter.h"
+#include "ui/sorted_controls.h"
+#include "ui/testing/scripted_toolkit.h"
 #include "ui/text_codec.h"
+#include "web/qt/qt_web_fetcher.h"
 
 // Failed comparisons of std::string show both texts.
 template <>
@@ -111,7 +111,8 @@ struct Harness {
     std::string RowTexts() const { return Join(Rows()->Items()); }
     // The lists, the current list by name and as chosen.
     std::string ListState() const {
-        return Join(Lists()->Items()) + "|" + window->RingtoneList().ListName() + "|" + Lists()->currentText().toStdString();
+        return Join(Lists()->Items()) + "|" + window->RingtoneList().ListName() + "|" +
+               Lists()->currentText().toStdString();
     }
     std::string SelectedRow() const {
         const int index = Rows()->ListIndex();

@@ -18,7 +18,8 @@ private slots:
     void shownText() {
         const char* const rows[][2] = {{"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
                                        {"\x93hi\x94 \x80", "\xE2\x80\x9Chi\xE2\x80\x9D \xE2\x82\xAC"},
-                                       {"a\xC3", "a\xC3\x83"}, {"a\r\nb\rc", "a\nb\nc"}};
+                                       {"a\xC3", "a\xC3\x83"},
+                                       {"a\r\nb\rc", "a\nb\nc"}};
         for (const auto& row : rows) QCOMPARE(ShownLines(row[0]), QString::fromUtf8(row[1]));
     }
 };
@@ -166,7 +167,8 @@ private slots:
                 test::Click(form, button);
             });
             h.Do("mnuRingtonePreferences");
-            return seen + "|" + h.Text("txtRingtone").toStdString() + "|" + h.settings.GetSetting(SettingKey::OutputSep, "?");
+            return seen + "|" + h.Text("txtRingtone").toStdString() + "|" +
+                   h.settings.GetSetting(SettingKey::OutputSep, "?");
         };
         QCOMPARE(choose(2, "cmdOk"), std::string("{space}|,{space}|,|1|8c,8d,8e|,"));
         h.Do("mnuEditExportClip0");

@@ -11,9 +11,9 @@
 
 #include <QCoreApplication>
 
+#include "test_http_server.h"
 #include "web/qt/qt_browser.h"
 #include "web/qt/qt_web_fetcher.h"
-#include "test_http_server.h"
 #include "web_test_support.h"
 
 namespace {
@@ -49,7 +49,8 @@ TEST(QtWebFetcher, AnswersOfEveryStatusAndSize) {
         int status;
         std::string body;
     } cases[] = {
-        {HttpAnswer(200, tw::test::SimpleMenuFile("3.4")), FetchOutcome::Document, 200, tw::test::SimpleMenuFile("3.4")},
+        {HttpAnswer(200, tw::test::SimpleMenuFile("3.4")), FetchOutcome::Document, 200,
+         tw::test::SimpleMenuFile("3.4")},
         {HttpAnswer(404, "<html>gone</html>"), FetchOutcome::Document, 404, "<html>gone</html>"},
         {HttpAnswer(200, limit), FetchOutcome::Document, 200, limit},  // exactly 64 KiB
         {HttpAnswer(200, limit + "x"), FetchOutcome::OtherError, 0, ""},
@@ -75,8 +76,10 @@ TEST(QtWebFetcher, AnswersOfEveryStatusAndSize) {
 TEST(OpenWebPage, TheAddressWithTheQueryItemIsTheOneArgumentAndNoShellSeesIt) {
     tw::test::TempDir dir;
     const std::string folder = dir.path().string();
-    tw::test::WriteBytes(dir / "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + folder + "/call.tmp'\n"
-                                           "/bin/mv '" + folder + "/call.tmp' '" + folder + "/call'\n");
+    tw::test::WriteBytes(dir / "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + folder +
+                                               "/call.tmp'\n"
+                                               "/bin/mv '" +
+                                               folder + "/call.tmp' '" + folder + "/call'\n");
     ::chmod((dir / "xdg-open").c_str(), 0755);
     const std::string savedPath = ::getenv("PATH") ? ::getenv("PATH") : "";
     ::setenv("PATH", folder.c_str(), 1);

@@ -40,13 +40,16 @@ protected:
 };
 
 TEST_F(WebCliTest, MenusAndCheckFetchCacheAndPrint) {
-    const std::string menu = "[Menu]\r\nVersion=3.3\r\n[Ringtones]\r\nTotal=1\r\n1=Top 40,http://rings.test/top40.html\r\n"
-                             "[Links]\r\nTotal=2\r\n1=Phones,https://links.test/\r\n2=Advertise with us,contact\r\n";
+    const std::string menu =
+        "[Menu]\r\nVersion=3.3\r\n[Ringtones]\r\nTotal=1\r\n1=Top 40,http://rings.test/top40.html\r\n"
+        "[Links]\r\nTotal=2\r\n1=Phones,https://links.test/\r\n2=Advertise with us,contact\r\n";
     server.Serve(menu);
     CliRun run = Web({"menus"});
     EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "Version: 3.3\nLatest Ringtones:\n  Top 40\thttp://rings.test/top40.html\nTop Mobile Sites:\n"
-                       "  Phones\thttps://links.test/\n  -\n  Advertise with us\t" + server.BaseUrl() + "advertise.html\n");
+    EXPECT_EQ(run.out,
+              "Version: 3.3\nLatest Ringtones:\n  Top 40\thttp://rings.test/top40.html\nTop Mobile Sites:\n"
+              "  Phones\thttps://links.test/\n  -\n  Advertise with us\t" +
+                  server.BaseUrl() + "advertise.html\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(Cache(), menu + "\r\n");
     server.Serve("[menu]\r\nVersion=3.4\r\n");  // refused: the cache answers, and the refusal is told
@@ -57,9 +60,10 @@ TEST_F(WebCliTest, MenusAndCheckFetchCacheAndPrint) {
     server.Serve(SimpleMenuFile("3.4"));
     run = Web({"check"});
     EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "New Version Available!\nA newer version of this program is now available with bug fixes and new "
-                       "features.\n\nWould you like to go to the download page now?\nYes opens " + server.BaseUrl() +
-                       "download.html?from=TunewrightV3.3\n");
+    EXPECT_EQ(run.out,
+              "New Version Available!\nA newer version of this program is now available with bug fixes and new "
+              "features.\n\nWould you like to go to the download page now?\nYes opens " +
+                  server.BaseUrl() + "download.html?from=TunewrightV3.3\n");
 }
 
 TEST_F(WebCliTest, AnUnreachableSiteAndUnusableCommandLines) {
@@ -69,11 +73,15 @@ TEST_F(WebCliTest, AnUnreachableSiteAndUnusableCommandLines) {
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind("error: Not Connected: You need to be connected to the internet to check for a newer "
-                            "version of the Tunewright.", 0), 0u) << run.err;
+                            "version of the Tunewright.",
+                            0),
+              0u)
+        << run.err;
     run = Web({"menus"});  // as at start: quiet, the menus from the cache
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out.rfind("Version: 3.3\nLatest Ringtones:\n  Top 40\t", 0), 0u) << run.out;
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"check", "remote"}, {"menus", "local", "x"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, {"check", "remote"}, {"menus", "local", "x"}}) {
         run = Web(args);
         EXPECT_EQ(run.code, 64) << testing::PrintToString(args);
         EXPECT_EQ(run.out, "");

@@ -32,23 +32,30 @@ TEST(MenuFile, StartAndValues) {
         EXPECT_FALSE(tw::StartsAsMenuFile(text)) << text;
     // Names match without case, the first section of a name wins, values are cut, missing reads empty.
     const std::string longValue = "A," + std::string(600, 'x');
-    const MenuFile file = MenuFile::Parse("[MENU]\nversion =  3.4 \n[Ringtones]\r\nTOTAL=2\r1=" + longValue +
-                                          "\n[ringtones]\nTotal=9\n");
+    const MenuFile file =
+        MenuFile::Parse("[MENU]\nversion =  3.4 \n[Ringtones]\r\nTOTAL=2\r1=" + longValue + "\n[ringtones]\nTotal=9\n");
     EXPECT_EQ(file.ReadIniValue("Menu", "Version") + "|" + file.ReadIniValue("ringtones", "total") + "|" +
-                  file.ReadIniValue("Links", "Total"), "3.4|2|");
+                  file.ReadIniValue("Links", "Total"),
+              "3.4|2|");
     EXPECT_EQ(file.ReadIniValue("Ringtones", "1"), longValue.substr(0, 499));
 }
 
 TEST(VersionNumber, ReadsDecimalTexts) {
-    const std::pair<std::string, std::optional<double>> texts[] = {
-        {" 3.4 ", 3.4},        {"3.", 3.0},             {"2-", -2.0},          {"   ", 0.0},
-        {"3,3", std::nullopt}, {"1e3", std::nullopt},   {"3.3.1", std::nullopt}, {std::string(400, '9'), std::nullopt}};
+    const std::pair<std::string, std::optional<double>> texts[] = {{" 3.4 ", 3.4},
+                                                                   {"3.", 3.0},
+                                                                   {"2-", -2.0},
+                                                                   {"   ", 0.0},
+                                                                   {"3,3", std::nullopt},
+                                                                   {"1e3", std::nullopt},
+                                                                   {"3.3.1", std::nullopt},
+                                                                   {std::string(400, '9'), std::nullopt}};
     for (const auto& [text, value] : texts) EXPECT_EQ(tw::ReadVersionNumber(text), value) << text;
     EXPECT_EQ(std::pair(tw::VersionNumber({3, 3}), tw::VersionNumber({3, 10})), std::pair(3.3, 3.1));  // minor 10: 3.1
 }
 
 TEST(WebAddress, OnlyAbsoluteHttpAddressesWithAHost) {
-    for (const char* good : {"HTTPS://A.TEST/X", "http://127.0.0.1:8077/", "http://[::1]:8077/menu.dat", "http://a.test#top"})
+    for (const char* good :
+         {"HTTPS://A.TEST/X", "http://127.0.0.1:8077/", "http://[::1]:8077/menu.dat", "http://a.test#top"})
         EXPECT_TRUE(tw::IsWebAddress(good)) << good;
     for (const char* bad : {"javascript:alert(1)", "file:///etc/passwd", "ftp://a.test/", "contact", "-http://a.test/",
                             "http:/a.test/", "http://", "http://:80/", "http://a.test:99999/", "http://user@a.test/",
@@ -102,7 +109,7 @@ TEST(MenuSection, EntriesSkipsAndTheContactRule) {
          "4=Relative,/local.html\r\n5=Good,https://good.test/\r\n6=-,javascript:void(0)\r\n",
          Entries{{"Good", "https://good.test/"}, {"-", "javascript:void(0)"}}},
         {"Total=2\r\n1=A,javascript:x\r\n2=-,\r\n", std::nullopt},  // only unusable entries
-        {"1=A,http://a.test/\r\n", std::nullopt},                    // no Total
+        {"1=A,http://a.test/\r\n", std::nullopt},                   // no Total
     };
     for (const auto& [lines, expected] : cases) EXPECT_EQ(Ringtones(lines), expected) << lines;
 }
@@ -110,8 +117,14 @@ TEST(MenuSection, EntriesSkipsAndTheContactRule) {
 TEST(MenuSection, TotalIsRoundedAndCappedAt50) {
     std::string sixty;
     for (int i = 1; i <= 60; ++i) sixty += std::to_string(i) + "=Tone " + std::to_string(i) + ",http://a.test/\r\n";
-    for (const auto& [total, count] : {std::pair<const char*, std::size_t>{"3", 3}, {"2.5", 2}, {"50", 50}, {"32768", 50},
-                                       {"99999999999999999999", 50}, {"0.5", 0}, {"-3", 0}, {"three", 0}})
+    for (const auto& [total, count] : {std::pair<const char*, std::size_t>{"3", 3},
+                                       {"2.5", 2},
+                                       {"50", 50},
+                                       {"32768", 50},
+                                       {"99999999999999999999", 50},
+                                       {"0.5", 0},
+                                       {"-3", 0},
+                                       {"three", 0}})
         EXPECT_EQ(Ringtones("Total=" + std::string(total) + "\r\n" + sixty).value_or(Entries{}).size(), count) << total;
 }
 
@@ -119,10 +132,12 @@ TEST(MenusFor, FileMenusOnlyAboveVersionZeroEachFallingBackToItsDefaults) {
     const tw::WebMenus defaults = tw::DefaultMenus(Base);
     EXPECT_EQ(defaults.Ringtones.back(), (MenuEntry{"Ringtones N - Z", Base + "ringtones3.html"}));
     const std::string sections =
-        "[Ringtones]\r\nTotal=1\r\n1=Top 40,http://rings.test/\r\n[Links]\r\nTotal=x\r\n1=Phones,https://links.test/\r\n";
+        "[Ringtones]\r\nTotal=1\r\n1=Top "
+        "40,http://rings.test/\r\n[Links]\r\nTotal=x\r\n1=Phones,https://links.test/\r\n";
     for (const char* version : {"", "0", "-1", "abc"})
         EXPECT_EQ(tw::MenusFor(MenuFile::Parse("[Menu]\r\nVersion=" + std::string(version) + "\r\n" + sections), Base),
-                  defaults) << version;
+                  defaults)
+            << version;
     const tw::WebMenus read = tw::MenusFor(MenuFile::Parse("[Menu]\r\nVersion=0.1\r\n" + sections), Base);
     EXPECT_EQ(read.Ringtones, (Entries{{"Top 40", "http://rings.test/"}}));
     EXPECT_EQ(read.Links, defaults.Links);  // Total is no number
@@ -130,7 +145,8 @@ TEST(MenusFor, FileMenusOnlyAboveVersionZeroEachFallingBackToItsDefaults) {
 
 TEST(FindBrowser, FirstCandidateThatIsAnExecutableFileInAnAbsoluteFolder) {
     const tw::test::TempDir dir;
-    for (const auto& [program, mode] : {std::pair{"first/firefox", 0755}, {"second/xdg-open", 0755}, {"plain/xdg-open", 0644}}) {
+    for (const auto& [program, mode] :
+         {std::pair{"first/firefox", 0755}, {"second/xdg-open", 0755}, {"plain/xdg-open", 0644}}) {
         std::filesystem::create_directories((dir / program).parent_path());
         tw::test::WriteBytes(dir / program, "#!/bin/sh\n");
         ::chmod((dir / program).c_str(), mode);
@@ -138,11 +154,14 @@ TEST(FindBrowser, FirstCandidateThatIsAnExecutableFileInAnAbsoluteFolder) {
     std::filesystem::create_directories(dir / "folder/xdg-open");  // a folder of that name is no program
     const auto in = [&dir](const char* folder) { return (dir / folder).string(); };
     EXPECT_EQ(tw::FindBrowser(in("first") + ":" + in("second")), dir / "second/xdg-open");  // candidate order wins
-    EXPECT_EQ(tw::FindBrowser(":relative:" + in("plain") + "::" + in("folder") + ":" + in("first")), dir / "first/firefox");
+    EXPECT_EQ(tw::FindBrowser(":relative:" + in("plain") + "::" + in("folder") + ":" + in("first")),
+              dir / "first/firefox");
     EXPECT_EQ(tw::FindBrowser(in("plain") + ":" + in("folder")), std::nullopt);
 }
 
-FetchResult Document(std::string body, int status = 200) { return {FetchOutcome::Document, status, std::move(body), {}}; }
+FetchResult Document(std::string body, int status = 200) {
+    return {FetchOutcome::Document, status, std::move(body), {}};
+}
 FetchResult Failure(FetchOutcome outcome) { return {outcome, 0, {}, "detail"}; }
 
 TEST(UpdateCheck, FetchOutcomesAgainstTheCache) {
@@ -157,12 +176,14 @@ TEST(UpdateCheck, FetchOutcomesAgainstTheCache) {
     } cases[] = {
         {Failure(FetchOutcome::HostNotFound), none, true, false, none, "Ringtones A - E"},  // offline first start
         {Failure(FetchOutcome::CannotConnect), SimpleMenuFile("3.4"), false, false, "Not Connected", "Top 40"},
-        {Document(SimpleMenuFile("3.4")), none, true, true, "New Version Available!", "Top 40"},  // asked when quiet too
+        {Document(SimpleMenuFile("3.4")), none, true, true, "New Version Available!",
+         "Top 40"},  // asked when quiet too
         {Document(SimpleMenuFile("3.3")), none, true, true, none, "Top 40"},
         {Document(SimpleMenuFile("3.25")), none, false, true, none, "Top 40"},  // older than 3.3
-        {Document(atLimit), none, true, true, none, "Ringtones A - E"},  // exactly 64 KiB
+        {Document(atLimit), none, true, true, none, "Ringtones A - E"},         // exactly 64 KiB
         {Document(atLimit + " "), SimpleMenuFile("3.3"), false, false, "No New Version Available", "Top 40"},
-        {Failure(FetchOutcome::TimedOut), SimpleMenuFile("3.4"), true, false, "New Version Available!", "Top 40"},  // reached
+        {Failure(FetchOutcome::TimedOut), SimpleMenuFile("3.4"), true, false, "New Version Available!",
+         "Top 40"},  // reached
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.fetch.Outcome) << " " << c.fetch.HttpStatus << " "

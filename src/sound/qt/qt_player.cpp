@@ -140,7 +140,9 @@ void QtPlayer::Stop() {
     std::lock_guard lock(mutex_);
     if (!busy_) return;
     stopRequested_ = true;
-    if (loop_ != nullptr) QMetaObject::invokeMethod(loop_, [loop = loop_] { loop->quit(); }, Qt::QueuedConnection);
+    if (loop_ != nullptr)
+        QMetaObject::invokeMethod(
+            loop_, [loop = loop_] { loop->quit(); }, Qt::QueuedConnection);
 }
 
 std::unique_ptr<Player> MakeSystemPlayer() { return std::make_unique<OwningSystemPlayer>(); }

@@ -52,22 +52,16 @@ bool ScriptedToolkit::ShowModal(ModalForm& form) {
     return form.DialogAccepted();
 }
 
-void ScriptedToolkit::ClearClipboard() {
-    clipboard_.clear();
-}
+void ScriptedToolkit::ClearClipboard() { clipboard_.clear(); }
 
-void ScriptedToolkit::SetClipboardText(std::string_view text) {
-    clipboard_ = std::string(text);
-}
+void ScriptedToolkit::SetClipboardText(std::string_view text) { clipboard_ = std::string(text); }
 
 void ScriptedToolkit::DoEvents() {
     QCoreApplication::processEvents();
     if (doEventsHook_) doEventsHook_();
 }
 
-void ScriptedToolkit::SetBusyPointer(bool busy) {
-    busyDepth_ += busy ? 1 : -1;
-}
+void ScriptedToolkit::SetBusyPointer(bool busy) { busyDepth_ += busy ? 1 : -1; }
 
 void ScriptedToolkit::CentreOnScreen(QWidget&) {}
 
@@ -76,9 +70,7 @@ bool ScriptedToolkit::OpenInTextEditor(const std::string& path) {
     return true;
 }
 
-void ScriptedToolkit::OpenWebPage(const std::string& address) {
-    webPages_.push_back(address);
-}
+void ScriptedToolkit::OpenWebPage(const std::string& address) { webPages_.push_back(address); }
 
 bool ScriptedToolkit::ShowHelpFile(QWidget&, const std::string& path) {
     helpFiles_.push_back(path);

@@ -66,9 +66,10 @@ struct QtWebFetcher::State {
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         // An HTTP error status still brings a complete answer; a broken
         // connection or a protocol failure does not.
-        const bool httpAnswer = error == QNetworkReply::NoError ||
-                                (error >= QNetworkReply::ContentAccessDenied && error < QNetworkReply::ProtocolUnknownError) ||
-                                (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+        const bool httpAnswer =
+            error == QNetworkReply::NoError ||
+            (error >= QNetworkReply::ContentAccessDenied && error < QNetworkReply::ProtocolUnknownError) ||
+            (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
         if (status.isValid() && httpAnswer) {
             result.Outcome = FetchOutcome::Document;
             result.HttpStatus = status.toInt();
@@ -160,16 +161,12 @@ FetchOutcome OutcomeOfNetworkError(QNetworkReply::NetworkError error) {
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::UnknownNetworkError:
-    case QNetworkReply::ProxyConnectionRefusedError:
-        return FetchOutcome::CannotConnect;
+    case QNetworkReply::ProxyConnectionRefusedError: return FetchOutcome::CannotConnect;
     case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::ProxyNotFoundError:
-        return FetchOutcome::HostNotFound;
+    case QNetworkReply::ProxyNotFoundError: return FetchOutcome::HostNotFound;
     case QNetworkReply::TimeoutError:
-    case QNetworkReply::ProxyTimeoutError:
-        return FetchOutcome::TimedOut;
-    default:
-        return FetchOutcome::OtherError;
+    case QNetworkReply::ProxyTimeoutError: return FetchOutcome::TimedOut;
+    default: return FetchOutcome::OtherError;
     }
 }
 
