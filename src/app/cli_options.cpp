@@ -5,56 +5,80 @@
 namespace tw {
 namespace {
 
-Notation ParseNotation(std::string_view option, const std::string& word) {
-    if (auto notation = NotationFromWord(word)) return *notation;
-    throw UsageError{"--" + std::string(option) + " takes rtttl, composer or keypresses, not '" + word + "'"};
+bool Has(const std::vector<std::string_view>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 }  // namespace
 
-RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
-                                     const std::vector<std::string_view>& allowed) {
-    RingtoneOptions options;
-    bool inputSeen = false;
-    const auto takes = [&allowed](std::string_view name) {
-        return std::find(allowed.begin(), allowed.end(), name) != allowed.end();
-    };
+std::optional<std::string> CommandArgs::Value(std::string_view name) const {
+    const auto found = values.find(name);
+    return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+CommandArgs ParseCommandArgs(const std::vector<std::string>& args, const std::vector<std::string_view>& valued,
+                             const std::vector<std::string_view>& flagged) {
+    CommandArgs parsed;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "-" || arg.empty() || arg[0] != '-') {
-            if (inputSeen) throw UsageError{"only one input file may be given"};
-            options.input = arg;
-            inputSeen = true;
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            parsed.words.push_back(arg);
             continue;
         }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0 && arg != "-o") throw UsageError{"unknown option '" + arg + "'"};
         std::string name = arg == "-o" ? "o" : arg.substr(2);
         std::optional<std::string> value;
-        if (arg.rfind("--", 0) != 0 && arg != "-o") throw UsageError{"unknown option '" + arg + "'"};
         if (const auto eq = name.find('='); eq != std::string::npos) {
             value = name.substr(eq + 1);
             name.erase(eq);
         }
         if (name == "output") name = "o";
-        if (!takes(name)) throw UsageError{"unknown option '" + arg + "'"};
-        if (name == "notes-only") {
-            if (value) throw UsageError{"--notes-only takes no value"};
-            options.notesOnly = true;
-            continue;
+        if (Has(flagged, name)) {
+            if (value) throw UsageError{"--" + name + " takes no value"};
+            parsed.flags.insert(name);
+        } else if (Has(valued, name)) {
+            if (!value) {
+                if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
+                value = args[++i];
+            }
+            parsed.values[name] = *value;
+        } else {
+            throw UsageError{"unknown option '" + arg + "'"};
         }
-        if (!value) {
-            if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
-            value = args[++i];
-        }
-        if (name == "from") options.from = ParseNotation(name, *value);
-        else if (name == "to") options.to = ParseNotation(name, *value);
-        else if (name == "separator") {
-            if (!IsUsableSeparator(*value))
-                throw UsageError{
-                    "--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control "
-                    "character"};
-            options.separator = *value;
-        } else if (name == "o") options.output = *value;
     }
+    return parsed;
+}
+
+Notation NotationWord(std::string_view option, const std::string& word) {
+    if (auto notation = NotationFromWord(word)) return *notation;
+    throw UsageError{"--" + std::string(option) + " takes rtttl, composer or keypresses, not '" + word + "'"};
+}
+
+std::string UsableSeparatorOption(const std::string& separator) {
+    if (!IsUsableSeparator(separator))
+        throw UsageError{
+            "--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control character"};
+    return separator;
+}
+
+RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
+                                     const std::vector<std::string_view>& allowed) {
+    std::vector<std::string_view> valued, flagged;
+    for (std::string_view name : allowed) (name == "notes-only" ? flagged : valued).push_back(name);
+    const CommandArgs parsed = ParseCommandArgs(args, valued, flagged);
+    if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
+    RingtoneOptions options;
+    if (!parsed.words.empty()) options.input = parsed.words.front();
+    if (const auto from = parsed.Value("from")) options.from = NotationWord("from", *from);
+    if (const auto to = parsed.Value("to")) options.to = NotationWord("to", *to);
+    if (const auto separator = parsed.Value("separator")) options.separator = UsableSeparatorOption(*separator);
+    options.output = parsed.Value("o");
+    options.notesOnly = parsed.Flag("notes-only");
     return options;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,9 +29,33 @@ public:
     explicit UsageError(const std::string& text) : std::runtime_error(text) {}
 };
 
-// Parses `--name value`, `--name=value` and the one positional input.
-// `allowed` lists the option names the subcommand takes (without dashes);
-// "o" stands for -o/--output.
+// The words and options after a subcommand. "--" ends the options, so that
+// words beginning with "-" can be given.
+struct CommandArgs {
+    std::vector<std::string> words;
+    std::map<std::string, std::string, std::less<>> values;
+    std::set<std::string, std::less<>> flags;
+
+    std::optional<std::string> Value(std::string_view name) const;
+    bool Flag(std::string_view name) const { return flags.count(name) != 0; }
+};
+
+// Parses `--name value`, `--name=value`, `-o value` (also `--output`),
+// `--flag` and the words between them. `valued` and `flagged` name the
+// options taken (without dashes; "o" for -o); anything else is refused.
+CommandArgs ParseCommandArgs(const std::vector<std::string>& args, const std::vector<std::string_view>& valued,
+                             const std::vector<std::string_view>& flagged);
+
+// The notation a --from or --to word names; a UsageError for anything else.
+Notation NotationWord(std::string_view option, const std::string& word);
+
+// The note separator given, when the reader finds it again; a UsageError
+// otherwise.
+std::string UsableSeparatorOption(const std::string& separator);
+
+// The options of the subcommands that read one ringtone, from ParseCommandArgs
+// and at most one word, the input. `allowed` lists the options the subcommand
+// takes: from, to, separator, o, notes-only.
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed);
 

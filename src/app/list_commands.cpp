@@ -20,19 +20,8 @@
 namespace tw {
 namespace {
 
-// The words and options after the subcommand. "--" ends the options, so that
-// names beginning with "-" can be given.
-struct ListArgs {
-    std::vector<std::string> words;
-    std::map<std::string, std::string, std::less<>> values;
-    std::set<std::string, std::less<>> flags;
-
-    std::optional<std::string> Value(std::string_view name) const {
-        const auto found = values.find(name);
-        return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    bool Flag(std::string_view name) const { return flags.count(name) != 0; }
-
+// The words and options after the list subcommand.
+struct ListArgs : CommandArgs {
     // Refuses every option the subcommand does not take.
     void Allow(std::string_view command, std::initializer_list<std::string_view> names) const {
         const auto check = [&](const std::string& name) {
@@ -45,49 +34,6 @@ struct ListArgs {
     }
 };
 
-ListArgs ParseListArgs(const std::vector<std::string>& args, std::initializer_list<std::string_view> valued,
-                       std::initializer_list<std::string_view> flagged) {
-    const auto has = [](std::initializer_list<std::string_view> names, std::string_view name) {
-        for (std::string_view n : names)
-            if (n == name) return true;
-        return false;
-    };
-    ListArgs parsed;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            parsed.words.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (arg.rfind("--", 0) != 0 && arg != "-o") throw UsageError{"unknown option '" + arg + "'"};
-        std::string name = arg == "-o" ? "o" : arg.substr(2);
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.erase(eq);
-        }
-        if (name == "output") name = "o";
-        if (has(flagged, name)) {
-            if (value) throw UsageError{"--" + name + " takes no value"};
-            parsed.flags.insert(name);
-        } else if (has(valued, name)) {
-            if (!value) {
-                if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
-                value = args[++i];
-            }
-            parsed.values[name] = *value;
-        } else {
-            throw UsageError{"unknown option '" + arg + "'"};
-        }
-    }
-    return parsed;
-}
-
 void NeedWords(const ListArgs& args, std::size_t count, const char* usage) {
     if (args.words.size() != count) throw UsageError{std::string("usage: tunewright list ") + usage};
 }
@@ -95,16 +41,11 @@ void NeedWords(const ListArgs& args, std::size_t count, const char* usage) {
 Notation NotationOption(const ListArgs& args, std::string_view name, const char* usage) {
     const auto word = args.Value(name);
     if (!word) throw UsageError{std::string("usage: tunewright list ") + usage};
-    if (const auto notation = NotationFromWord(*word)) return *notation;
-    throw UsageError{"--" + std::string(name) + " takes rtttl, composer or keypresses, not '" + *word + "'"};
+    return NotationWord(name, *word);
 }
 
 std::string SeparatorOption(const ListArgs& args) {
-    const std::string separator = args.Value("separator").value_or(", ");
-    if (!IsUsableSeparator(separator))
-        throw UsageError{
-            "--separator must hold one of \",\" \"|\" \"/\" \"\\\" or a space, and no \":\" or control character"};
-    return separator;
+    return UsableSeparatorOption(args.Value("separator").value_or(", "));
 }
 
 std::string NoRingtone(const RingtoneSession& session, const std::string& name) {
@@ -351,8 +292,8 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
     if (args.empty())
         throw UsageError{
             "list needs a command: lists, show, add, get, remove, new, rename, clear, delete, export or wav-all"};
-    const ListArgs parsed =
-        ParseListArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"});
+    const ListArgs parsed{
+        ParseCommandArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);

@@ -48,6 +48,12 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
          tw::ExitNothingRead,
          "",
          "error: could not open file /nonexistent/tw/x.txt: No such file or directory\n"},
+        // "--" ends the options: what follows is the input file.
+        {{"convert", "--from", "rtttl", "--to", "rtttl", "--", "-gone.txt"},
+         "",
+         tw::ExitNothingRead,
+         "",
+         "error: could not open file -gone.txt: No such file or directory\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args) + " " + c.input.substr(0, 40));
