@@ -118,13 +118,13 @@ public:
     // Help: the green step boxes open the quick help of their step; the help
     // file; the About box.
     void lblNum_Click(int Index);
-    void LoadHelp(int iHelpNum);
+    void LoadHelp(int helpNumber);
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
     // The web: the version check (silent at start-up), the two web menus and
     // the fixed pages of the home site.
-    void CheckForUpdates(bool bSilent);
+    void CheckForUpdates(bool silent);
     void mnuHelpCheckLatest_Click();
     void mnuMoreRingtones_Click(int Index);
     void mnuMoreLinks_Click(int Index);
@@ -183,7 +183,7 @@ private:
     TwipSize NonClientTwips() const;
     TwipSize OuterTwips() const;
     void SetOuterTwips(TwipSize outer);
-    void CheckDone(const FetchResult& fetch, bool bSilent);
+    void CheckDone(const FetchResult& fetch, bool silent);
     void EndCheck();
     void FillWebMenu(QMenu& menu, const char* base, const std::vector<MenuEntry>& entries);
     void OpenMenuTarget(QMenu& menu, int Index);

@@ -15,14 +15,14 @@ namespace tw {
 
 void frmConverter::lblNum_Click(int Index) { LoadHelp(Index + 1); }
 
-void frmConverter::LoadHelp(int iHelpNum) {
+void frmConverter::LoadHelp(int helpNumber) {
     if (help_ == nullptr) {
         help_ = std::make_unique<frmHelp>();
         // A window of its own, kept above the main window.
         help_->winId();
         if (QWindow* handle = help_->windowHandle()) handle->setTransientParent(window()->windowHandle());
     }
-    help_->SetHelpNum(iHelpNum);
+    help_->SetHelpNum(helpNumber);
     help_->Form_Load(*this);
 }
 

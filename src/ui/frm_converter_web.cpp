@@ -32,14 +32,14 @@ void SetEntry(QAction& action, const MenuEntry& entry) {
 
 // One check at a time: a check asked for while one runs is ignored. A check
 // from the menu shows the busy pointer until it ends.
-void frmConverter::CheckForUpdates(bool bSilent) {
+void frmConverter::CheckForUpdates(bool silent) {
     if (fetcher_.Busy()) return;
-    if (!bSilent) {
+    if (!silent) {
         services_.SetBusyPointer(true);
         checkShowsBusy_ = true;
     }
     const bool started = fetcher_.Fetch(DocumentAddress(baseURL_, MenuFileName),
-                                        [this, bSilent](FetchResult fetch) { CheckDone(fetch, bSilent); });
+                                        [this, silent](FetchResult fetch) { CheckDone(fetch, silent); });
     if (!started) EndCheck();
 }
 
@@ -52,10 +52,10 @@ void frmConverter::EndCheck() {
 // The fetch has ended: the cache is brought up to date, the one message box
 // of the check shown (the pointer is back to normal for it), then the menus
 // filled.
-void frmConverter::CheckDone(const FetchResult& fetch, bool bSilent) {
+void frmConverter::CheckDone(const FetchResult& fetch, bool silent) {
     try {
         const UpdateCheck check =
-            tw::CheckForUpdates(fetch, session_.ProgramDirectory() / MenuFileName, bSilent, baseURL_);
+            tw::CheckForUpdates(fetch, session_.ProgramDirectory() / MenuFileName, silent, baseURL_);
         EndCheck();
         if (check.Box) {
             const MsgAnswer answer = services_.MsgBox(check.Box->Text, ButtonsOf(check.Box->Buttons),

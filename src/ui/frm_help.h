@@ -22,7 +22,7 @@ public:
     frmHelp();
 
     // The help number to show; set before Form_Load.
-    void SetHelpNum(int iHelpNum) { helpNum_ = iHelpNum; }
+    void SetHelpNum(int helpNumber) { helpNum_ = helpNumber; }
 
     // Fills the box and the text, starts at `mainWindow`'s top-left corner
     // at no size, disables `mainWindow`, shows itself and starts the timer.

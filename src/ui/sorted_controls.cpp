@@ -15,8 +15,8 @@ void SortedBox::Clear() {
     Sync();
 }
 
-void SortedBox::AddItem(std::string sItem) {
-    entries_.Add(std::move(sItem));
+void SortedBox::AddItem(std::string item) {
+    entries_.Add(std::move(item));
     ScheduleSync();
 }
 

@@ -20,7 +20,7 @@ namespace tw {
 class SortedBox : public ListBox {
 public:
     void Clear() override;
-    void AddItem(std::string sItem) override;
+    void AddItem(std::string item) override;
 
     int ListCount();
     // The bytes of entry `index`.
