@@ -171,10 +171,9 @@ int Delete(const ListArgs& args) {
     NeedWords(args, 2, "delete LIST");
     args.Allow("delete", {});
     RingtoneSession session(ProgramDirectory());
-    session.OpenList(args.words[1]);
-    if (!session.DeleteList())
-        throw CommandFailure{ExitNothingRead,
-                             "there is no list '" + session.ListName() + "' (no file " + session.ListFileName() + ")"};
+    session.OpenExistingList(args.words[1]);
+    // A file gone since is no list either; the session says so in its words.
+    if (!session.DeleteList()) session.OpenExistingList(args.words[1]);
     return ExitClean;
 }
 
