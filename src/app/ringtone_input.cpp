@@ -39,12 +39,11 @@ std::string ReadInputBytes(const std::string& path, std::istream& in) {
 
 void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes) {
     const Notation from = options.from.value_or(Notation::RTTTL);
-    std::string text = JoinLines(ReadInputBytes(options.input, in));
+    const std::string text = JoinLines(ReadInputBytes(options.input, in));
     if (TrimSpaces(text).empty()) throw CommandFailure{ExitNothingRead, "no ringtone text"};
-    if (from == Notation::Keypresses) text = PrepareKeypresses(text);
     notes.SetOutputSeparator(options.separator);
     try {
-        notes.SetFull(from, text);
+        ReadGivenRingtone(notes, from, text);
     } catch (const EngineError& e) {
         if (e.reason() == EngineError::Reason::TooLong) throw CommandFailure{ExitNothingRead, TooLong};
         throw CommandFailure{ExitNothingRead, "the ringtone header could not be read"};

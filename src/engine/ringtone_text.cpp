@@ -1,5 +1,6 @@
 #include "engine/ringtone_text.h"
 
+#include "engine/cnotes.h"
 #include "engine/text_rules.h"
 
 namespace tw {
@@ -36,6 +37,11 @@ std::string JoinLines(std::string_view fileText) {
     for (char c : fileText)
         if (c != '\r' && c != '\n') out += c;
     return out;
+}
+
+void ReadGivenRingtone(CNotes& ringtone, Notation from, std::string_view text) {
+    if (from == Notation::Keypresses) ringtone.SetFull(from, PrepareKeypresses(text));
+    else ringtone.SetFull(from, text);
 }
 
 std::string PrepareKeypresses(std::string_view sourceText) {

@@ -6,8 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/notation.h"
+
 // Preparing ringtone text as it arrives from files and pasted text.
 namespace tw {
+
+class CNotes;
 
 // The longest ringtone text the engine reads, in bytes.
 inline constexpr std::size_t MaxRingtoneText = std::size_t{1} << 20;
@@ -29,6 +33,11 @@ std::string CleanRingtoneText(std::string_view text);
 // A text file's lines joined with nothing between them; CR LF, LF and a lone
 // CR all end a line.
 std::string JoinLines(std::string_view fileText);
+
+// Reads a whole ringtone as a person gives it, in a file or pasted: a
+// keypress text is first split into one token per note (PrepareKeypresses).
+// Throws as CNotes::SetFull does.
+void ReadGivenRingtone(CNotes& ringtone, Notation from, std::string_view text);
 
 // Splits a keypress text into one token per note: keeps the header up to the
 // last colon, drops spaces and commas from the keys and puts a comma before

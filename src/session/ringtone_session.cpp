@@ -95,8 +95,7 @@ void RingtoneSession::Get(Notation from, std::string_view text) {
     if (TrimSpaces(text).empty()) throw SessionError(SessionError::Reason::NoText, "no ringtone text");
     Clear();
     try {
-        if (from == Notation::Keypresses) ringtone_.SetFull(from, PrepareKeypresses(text));
-        else ringtone_.SetFull(from, text);
+        ReadGivenRingtone(ringtone_, from, text);
     } catch (const EngineError& e) {
         ringtone_.Clear();
         throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong
