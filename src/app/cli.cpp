@@ -10,7 +10,8 @@
 #include "app/settings_commands.h"
 #include "app/sound_commands.h"
 #include "app/web_commands.h"
-#include "files/safe_file.h"
+#include "session/ringtone_file.h"
+#include "session/session_error.h"
 #include "web/program_version.h"
 
 namespace tw {
@@ -85,8 +86,8 @@ void SaveTextFile(const std::string& path, const std::string& text, std::ostream
         return;
     }
     try {
-        ReplaceFile(path, text + "\r\n");
-    } catch (const FileError& e) {
+        SaveRingtoneText(path, text);
+    } catch (const SessionError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
 }

@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "engine/ringtone_text.h"
+#include "files/safe_file.h"
+#include "session/session_error.h"
 
 namespace tw {
 
@@ -14,6 +16,14 @@ std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
     std::optional<std::string> bytes = ReadRingtoneText(file);
     if (file.bad() || !bytes) return std::nullopt;
     return JoinLines(*bytes);
+}
+
+void SaveRingtoneText(const std::filesystem::path& path, std::string_view text) {
+    try {
+        ReplaceFile(path, std::string(text) + "\r\n");
+    } catch (const FileError& e) {
+        throw SessionError(SessionError::Reason::FileIo, e.what());
+    }
 }
 
 }  // namespace tw

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tw {
 
@@ -10,5 +11,9 @@ namespace tw {
 // RingtoneSession::Get; nothing when the file cannot be opened or read, is
 // no ordinary file, or is longer than a ringtone can be.
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path);
+
+// Replaces `path` with `text` as one line ending in CR LF, the form of a
+// saved ringtone file; SessionError (FileIo) with the reason when it cannot.
+void SaveRingtoneText(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace tw

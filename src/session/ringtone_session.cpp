@@ -7,6 +7,7 @@
 #include "engine/text_rules.h"
 #include "lists/list_files.h"
 #include "lists/list_names.h"
+#include "session/ringtone_file.h"
 #include "session/ringtone_rename.h"
 
 namespace tw {
@@ -84,6 +85,20 @@ void RingtoneSession::ClearList() {
 
 bool RingtoneSession::DeleteList() {
     return ListCall([&] { return tw::DeleteList(list_); });
+}
+
+bool RingtoneSession::DeleteListAndOpenNeighbour() {
+    const std::string deleted = ListName();
+    const bool hadFile = DeleteList();
+    Clear();
+    SortedNameList names;
+    ScanLists(names);
+    // The scan names the default list when there is no other.
+    const std::vector<std::string>& lists = names.Items();
+    const auto after = std::lower_bound(lists.begin(), lists.end(), deleted,
+                                        [](const std::string& a, const std::string& b) { return ListEntryLess(a, b); });
+    OpenList(after == lists.begin() ? lists.front() : *std::prev(after));
+    return hadFile;
 }
 
 void RingtoneSession::Clear() {
@@ -199,6 +214,18 @@ void RingtoneSession::HoldSnapshot() {
     } catch (const SessionError&) {
         snapshot_.reset();
     }
+}
+
+void RingtoneSession::CheckSavable() const {
+    if (ringtone_.Tempo().empty() || ringtone_.Name().empty())
+        throw SessionError(SessionError::Reason::Unnamed, "Please type in a Ringtone name and Tempo.");
+}
+
+void RingtoneSession::SaveRingtone(std::optional<Notation> notation, const std::filesystem::path& file,
+                                   Player& player) const {
+    CheckSavable();
+    if (notation) SaveRingtoneText(file, ringtone_.Full(*notation));
+    else SaveWav(ringtone_, file, player);
 }
 
 std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path& folder, Player& player) const {

@@ -90,6 +90,10 @@ public:
     void ClearList();
     // Deletes the current list's file; false when it had none.
     bool DeleteList();
+    // Deletes the current list's file as DeleteList does and makes current the
+    // list that stood just above it among the lists of the program directory
+    // (the first one when it stood first); nothing is shown any more.
+    bool DeleteListAndOpenNeighbour();
 
     // ---- The current ringtone.
 
@@ -132,7 +136,14 @@ public:
     // takes that name. False when there was no such entry.
     bool DeleteRingtone(std::string_view name);
 
-    // ---- Export and WAV files.
+    // ---- Export, ringtone and WAV files.
+
+    // Unnamed ("Please type in a Ringtone name and Tempo.") while the current
+    // ringtone lacks a name or a tempo: only a whole ringtone goes to a file.
+    void CheckSavable() const;
+    // Saves the current ringtone as a text file in `notation`, or as a WAV
+    // file when there is none, after CheckSavable (FileIo, Sound).
+    void SaveRingtone(std::optional<Notation> notation, const std::filesystem::path& file, Player& player) const;
 
     // The list export of the current list, written with the current ringtone's
     // separator; each ringtone that did not read cleanly adds to `problems`.

@@ -27,6 +27,8 @@ public:
         BadFileName,      // a ringtone name that cannot be a file name
         EntryGone,        // the entry shown is no longer in the list
         Sound,            // a WAV file could not be made
+        Unnamed,          // a ringtone without a name or tempo cannot go to a file
+        FileIo,           // a ringtone file could not be written
     };
 
     SessionError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}
@@ -34,7 +36,9 @@ public:
     Reason reason() const noexcept { return reason_; }
     // Whether the session refused what it was asked (a name, a text), as
     // opposed to a file that failed.
-    bool Refused() const noexcept { return reason_ != Reason::ListIo && reason_ != Reason::Sound; }
+    bool Refused() const noexcept {
+        return reason_ != Reason::ListIo && reason_ != Reason::Sound && reason_ != Reason::FileIo;
+    }
 
 private:
     Reason reason_;

@@ -1,7 +1,5 @@
 // The ringtone lists: choosing the current list, showing and deleting a
 // ringtone, and new, rename, clear and delete list.
-#include <algorithm>
-
 #include "ui/frm_converter.h"
 #include "ui/frm_new_list.h"
 #include "ui/sorted_controls.h"
@@ -159,14 +157,9 @@ void frmConverter::mnuFileDelete_Click() {
                          MsgButtons::YesNo, MsgIcon::Question, "Delete " + T + " List") != MsgAnswer::Yes)
         return;
     try {
-        session_.DeleteList();
+        session_.DeleteListAndOpenNeighbour();
         Clear();
-        const int index = cboList->ListIndex();
-        if (index >= 0) cboList->RemoveItem(index);
         ScanListFiles(*cboList);
-        const int count = cboList->ListCount();
-        const int next = count == 1 ? 0 : std::clamp(index - 1, 0, count - 1);
-        session_.OpenList(cboList->List(next));
         cboList->SelectText(session_.ListName());
         SetState();
     } catch (const SessionError& e) {

@@ -1,10 +1,9 @@
 // Saving the shown ringtone as a text file in one of the three notations or
 // as a WAV file, and copying it to the clipboard.
 #include <filesystem>
+#include <optional>
 #include <string>
 
-#include "files/safe_file.h"
-#include "session/wav_file.h"
 #include "ui/frm_converter.h"
 
 namespace tw {
@@ -46,15 +45,16 @@ bool AnythingAt(const std::filesystem::path& path) {
 
 void frmConverter::mnuRingtoneSave_Click(int Index) {
     if (Index < 0 || Index > WavIndex) return;
-    const CNotes& ringtone = session_.Ringtone();
-    if (ringtone.Tempo().empty() || ringtone.Name().empty()) {
-        services_.MsgBox("Please type in a Ringtone name and Tempo.");
+    try {
+        session_.CheckSavable();
+    } catch (const SessionError& e) {
+        services_.MsgBox(e.what());
         return;
     }
     FileDialogRequest request = FileTypeDialogRequest(SaveSettings[Index], ringToneDirectory_);
-    request.FileName = ProposedFileName(ringtone.Name());
-    // The text is taken before the dialog shows.
-    const std::string content = Index == WavIndex ? std::string() : ringtone.Full(static_cast<Notation>(Index));
+    request.FileName = ProposedFileName(session_.Ringtone().Name());
+    const std::optional<Notation> notation =
+        Index == WavIndex ? std::nullopt : std::optional<Notation>(static_cast<Notation>(Index));
 
     dialogAccepted_ = false;
     try {
@@ -74,12 +74,10 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
                                           MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
         return;
     try {
-        if (Index == WavIndex) {
-            BusyPointer busy(services_);
-            SaveWav(ringtone, P, player_);
-        } else {
-            ReplaceFile(P, content + "\r\n");
-        }
+        // Only the sound takes long enough for the busy pointer.
+        std::optional<BusyPointer> busy;
+        if (!notation) busy.emplace(services_);
+        session_.SaveRingtone(notation, P, player_);
     } catch (const std::exception& e) {
         services_.MsgBox("An error occurred trying to save " + P.string() + ". [" + e.what() + "]");
     }

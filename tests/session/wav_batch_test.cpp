@@ -1,5 +1,8 @@
 // WAV files of the shown ringtone and of a list read once.
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "session/list_snapshot.h"
@@ -88,6 +91,28 @@ TEST(SaveWavTest, ReportsWhatTheSoundSaid) {
         [&] { tw::SaveWav(ringtone, out / "Slow.wav", player); }, Reason::Sound);
     EXPECT_EQ(text, "the tempo must be above 0, not 0");
     EXPECT_EQ(tw::WavFileFor(out.path(), "A b"), out / "A b.wav");
+}
+
+// A ringtone goes to a file only with a name and a tempo; a text file holds
+// one line ending in CR LF, a WAV file the ringtone's sound.
+TEST_F(WavTest, SaveRingtoneWritesTheChosenForm) {
+    tw::CNotes& ringtone = session.Ringtone();
+    ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c,d");
+    session.SaveRingtone(tw::Notation::Composer, out / "tune.321", player);
+    EXPECT_EQ(tw::test::ReadBytes(out / "tune.321"), ringtone.Full(tw::Notation::Composer) + "\r\n");
+    session.SaveRingtone(std::nullopt, out / "tune.wav", player);
+    EXPECT_EQ(tw::test::ReadBytes(out / "tune.wav"), WaveOf("Tune:d=4,o=5,b=125:c,d"));
+    tw::test::ExpectError<tw::SessionError>(
+        [&] { session.SaveRingtone(tw::Notation::RTTTL, out / "missing" / "tune.txt", player); }, Reason::FileIo);
+
+    for (const auto& [name, tempo] : {std::pair{"", "125"}, std::pair{"Tune", ""}}) {
+        ringtone.SetName(name);
+        ringtone.SetTempo(tempo);
+        const std::string text = tw::test::ExpectError<tw::SessionError>(
+            [&] { session.SaveRingtone(tw::Notation::RTTTL, out / "none.txt", player); }, Reason::Unnamed);
+        EXPECT_EQ(text, "Please type in a Ringtone name and Tempo.");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out / "none.txt"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The commands on whole lists: opening, making, renaming, clearing, deleting
 // and exporting them.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,27 @@ TEST_F(WholeListTest, ClearEmptiesTheListAndShowsNothing) {
     EXPECT_EQ(ListFile("Rock"), "");
     EXPECT_FALSE(session.Showing());
     EXPECT_EQ(session.Ringtone().Name(), "");
+}
+
+// After a delete the list that stood just above the deleted one is current,
+// or the first; with no list left, the default one.
+TEST_F(WholeListTest, DeleteOpensTheNeighbour) {
+    WriteList(Tune, "Alpha");
+    WriteList(Tune, "Zoo");
+    const struct {
+        const char* deleted;
+        const char* next;
+    } rows[] = {{"Rock", "Jazz"}, {"Alpha", "Jazz"}, {"Zoo", "Jazz"}, {"Jazz", "Favtones"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.deleted);
+        session.OpenList(row.deleted);
+        session.Show("Tune");
+        EXPECT_TRUE(session.DeleteListAndOpenNeighbour());
+        EXPECT_EQ(session.ListName(), row.next);
+        EXPECT_FALSE(session.Showing());
+        EXPECT_FALSE(std::filesystem::exists(ListPath(row.deleted)));
+    }
+    EXPECT_EQ(Files(), "");
 }
 
 // The export writes every ringtone of the current list with the ringtone's separator.
