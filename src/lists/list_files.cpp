@@ -70,6 +70,7 @@ bool NewList(CRingtoneList& list, std::string_view name) {
 void RenameList(CRingtoneList& list, std::string_view newName) {
     const std::string name = CheckListName(newName);
     if (name == list.ListName()) return;
+    const FileLock lock = LockLists(list.ProgramDirectory());
     const std::filesystem::path from = list.ListFileName();
     const std::filesystem::path to = list.ProgramDirectory() / (name + ".dat");
 
@@ -93,12 +94,15 @@ void RenameList(CRingtoneList& list, std::string_view newName) {
 
 void ClearList(CRingtoneList& list) {
     if (list.ListFileName().empty()) throw ListError(ListError::Reason::BadName, "no ringtone list has been chosen");
+    const FileLock lock = LockLists(list.ProgramDirectory());
     ListFileIo([&] { ReplaceFile(list.ListFileName(), {}); });
 }
 
 bool DeleteList(const CRingtoneList& list) {
     const std::filesystem::path path = list.ListFileName();
     std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found) return false;
+    const FileLock lock = LockLists(list.ProgramDirectory());
     const auto status = std::filesystem::symlink_status(path, error);
     if (status.type() == std::filesystem::file_type::not_found) return false;
     if (status.type() == std::filesystem::file_type::directory) FailIo("delete the list file", path, EISDIR);

@@ -39,16 +39,24 @@ bool CRingtoneList::LoadEntry(const IniDocument& list, std::string_view title, C
 bool CRingtoneList::LoadFromFile(std::string_view title) { return LoadEntry(ReadListFile(), title, ringtone_); }
 
 void CRingtoneList::SaveToFile() {
+    RequireListName();
+    const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
     list.SetValue(ringtone_.Name(), RingtoneKey, ringtone_.Full_RTTTL());
     ListFileIo([&] { ReplaceFile(listFileName_, list.Text()); });
 }
 
 bool CRingtoneList::DeleteFromFile() {
+    RequireListName();
+    const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
     if (!list.RemoveSection(ringtone_.Name())) return false;
     ListFileIo([&] { ReplaceFile(listFileName_, list.Text()); });
     return true;
+}
+
+FileLock LockLists(const std::filesystem::path& programDirectory) {
+    return ListFileIo([&] { return FileLock(programDirectory / ".lists.lock"); });
 }
 
 std::string DeleteRingtoneErrorText(std::string_view listFileName) {

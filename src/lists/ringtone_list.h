@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/cnotes.h"
+#include "files/file_lock.h"
 #include "lists/ini_document.h"
 #include "lists/list_box.h"
 
@@ -72,6 +73,12 @@ private:
     std::string listName_;
     std::string listFileName_;
 };
+
+// The lock that every change of a list file in `programDirectory` holds for
+// its whole read-change-write cycle, so that programs and windows working on
+// the lists at once lose none of each other's changes; one lock for the
+// folder covers renames and deletes too. ListError (Io) when it cannot be had.
+FileLock LockLists(const std::filesystem::path& programDirectory);
 
 // The key under which a ringtone's text is stored.
 inline constexpr std::string_view RingtoneKey = "RTTTL";

@@ -13,6 +13,7 @@ bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::str
 
 void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
     const CNotes& ringtone = list.Ringtone();
+    const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();
     file.RemoveSection(oldName);
     if (!SameIgnoringCase(oldName, ringtone.Name())) file.RemoveSection(ringtone.Name());

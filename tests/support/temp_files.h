@@ -42,11 +42,12 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The names of everything in a folder.
+// The names of everything in a folder but the lock file that changes of the
+// lists take, which stays once made.
 inline std::set<std::string> FilesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
+        if (entry.path().filename() != ".lists.lock") names.insert(entry.path().filename().string());
     return names;
 }
 
