@@ -53,6 +53,7 @@ void RingtoneSession::OpenExistingList(std::string_view name) {
 }
 
 void RingtoneSession::LoadRows(ListBox& rows) const {
+    Saw();
     ListCall([&] { list_.LoadList(rows); });
 }
 
@@ -67,7 +68,9 @@ std::string RingtoneSession::CheckNewListName(std::string_view name, const std::
 bool RingtoneSession::NewList(std::string_view name) {
     const std::string previous = ListName();
     try {
-        return ListCall([&] { return tw::NewList(list_, name); });
+        const bool made = ListCall([&] { return tw::NewList(list_, name); });
+        Saw();
+        return made;
     } catch (const SessionError&) {
         if (!previous.empty()) list_.SetListName(previous);
         throw;
@@ -76,15 +79,19 @@ bool RingtoneSession::NewList(std::string_view name) {
 
 void RingtoneSession::RenameList(std::string_view newName) {
     ListCall([&] { tw::RenameList(list_, newName); });
+    Saw();
 }
 
 void RingtoneSession::ClearList() {
     ListCall([&] { tw::ClearList(list_); });
+    Saw();
     Clear();
 }
 
 bool RingtoneSession::DeleteList() {
-    return ListCall([&] { return tw::DeleteList(list_); });
+    const bool hadFile = ListCall([&] { return tw::DeleteList(list_); });
+    Saw();
+    return hadFile;
 }
 
 bool RingtoneSession::DeleteListAndOpenNeighbour() {
@@ -122,11 +129,13 @@ void RingtoneSession::Get(Notation from, std::string_view text) {
 
 void RingtoneSession::Store() {
     ListCall([&] { list_.SaveToFile(); });
+    Saw();
 }
 
 EntryLoad RingtoneSession::Show(std::string_view row) {
     shown_ = std::string(row);
     shownStored_ = false;
+    if (!snapshot_) Saw();
     try {
         // An entry missing from the file reads as empty text; the ringtone
         // keeps the row's name so that a delete acts on the row shown.
@@ -147,6 +156,7 @@ EntryLoad RingtoneSession::Show(std::string_view row) {
 
 void RingtoneSession::ReloadShown() {
     if (!shown_) return;
+    Saw();
     try {
         shownStored_ = list_.LoadFromFile(*shown_);
         if (!shownStored_) ringtone_.SetName(*shown_);
@@ -168,12 +178,23 @@ RenameCheck RingtoneSession::CheckRename(std::string_view newName) const {
     return other ? RenameCheck::ReplacesOther : RenameCheck::Free;
 }
 
+void RingtoneSession::CatchUpShown() {
+    if (!shown_ || !ListChangedOnDisk()) return;
+    const bool wasStored = shownStored_;
+    ReloadShown();
+    if (wasStored && !shownStored_)
+        throw SessionError(SessionError::Reason::EntryGone,
+                           "another program removed the ringtone '" + *shown_ + "' from the '" + ListName() + "' list");
+}
+
 void RingtoneSession::Rename(std::string_view newName) {
+    CatchUpShown();
     const std::string oldName = ringtone_.Name();
     const std::string name(TrimSpaces(newName));
     ringtone_.SetName(name);
     try {
         ListCall([&] { StoreRenamed(list_, oldName); });
+        Saw();
     } catch (const SessionError&) {
         ringtone_.SetName(oldName);
         throw;
@@ -182,6 +203,7 @@ void RingtoneSession::Rename(std::string_view newName) {
 }
 
 void RingtoneSession::SetTempo(std::string_view tempo) {
+    CatchUpShown();
     const std::string oldTempo = ringtone_.Tempo();
     ringtone_.SetTempo(std::string(tempo));
     try {
@@ -194,7 +216,9 @@ void RingtoneSession::SetTempo(std::string_view tempo) {
 
 bool RingtoneSession::DeleteRingtone(std::string_view name) {
     ringtone_.SetName(std::string(name));
-    return ListCall([&] { return list_.DeleteFromFile(); });
+    const bool deleted = ListCall([&] { return list_.DeleteFromFile(); });
+    Saw();
+    return deleted;
 }
 
 std::string RingtoneSession::ExportText(const ExportChoices& choices, const std::tm& when,

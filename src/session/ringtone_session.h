@@ -9,6 +9,7 @@
 
 #include "engine/cnotes.h"
 #include "engine/notation.h"
+#include "files/file_stamp.h"
 #include "lists/ini_document.h"
 #include "lists/list_box.h"
 #include "lists/ringtone_list.h"
@@ -121,6 +122,9 @@ public:
     // Loads the shown entry again from the list file, after work that went
     // through the list; a list that cannot be read leaves the ringtone as it is.
     void ReloadShown();
+    // Whether the current list's file changed (another program wrote,
+    // renamed or deleted it) since this session last read or wrote it.
+    bool ListChangedOnDisk() const { return StampOf(ListFileName()) != seen_; }
 
     // How `newName` (trimmed) stands as the current ringtone's new name:
     // BadRingtoneName when empty or holding ":", ListIo when the list cannot
@@ -129,8 +133,12 @@ public:
     // Stores the current ringtone under `newName` in place of its entry, and
     // removes any other entry of that name, in one replacement of the file;
     // the shown row takes the new name. On failure the name is put back.
+    // When the list file changed since the entry was shown, the entry is read
+    // again first, so that what another program stored is kept; EntryGone
+    // when another program removed it meanwhile.
     void Rename(std::string_view newName);
-    // Stores the current ringtone with `tempo`; on failure the tempo is put back.
+    // Stores the current ringtone with `tempo`; on failure the tempo is put
+    // back. A changed list file is read first, as for Rename.
     void SetTempo(std::string_view tempo);
     // Deletes the entry `name` from the current list; the current ringtone
     // takes that name. False when there was no such entry.
@@ -163,12 +171,18 @@ public:
     std::filesystem::path SaveShownWav(const std::filesystem::path& folder, Player& player) const;
 
 private:
+    // Notes the list file as this session has just read or written it.
+    void Saw() const { seen_ = StampOf(ListFileName()); }
+    // Reads the shown entry again when another program changed the list file.
+    void CatchUpShown();
+
     CNotes ringtone_;
     CRingtoneList list_;
     // The row whose entry the current ringtone is, while it is shown.
     std::optional<std::string> shown_;
     bool shownStored_ = false;
     std::optional<ListSnapshot> snapshot_;
+    mutable std::optional<FileStamp> seen_;
 };
 
 // A tempo the handset and the header can hold: the integer value of a number

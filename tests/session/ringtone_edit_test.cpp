@@ -83,6 +83,21 @@ TEST_F(EditTest, SetTempoStoresOrPutsTheTempoBack) {
     EXPECT_EQ(session.Ringtone().Tempo(), "140");
 }
 
+// Another program changed the shown entry's notes, or removed it: an edit
+// keeps what it stored, or is refused rather than bring the entry back.
+TEST_F(EditTest, EditsCatchUpWithAnotherProgram) {
+    EXPECT_FALSE(session.ListChangedOnDisk());
+    const std::string changed = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, a, b\r\n" + Other;
+    WriteList(changed);
+    EXPECT_TRUE(session.ListChangedOnDisk());
+    session.SetTempo("140");
+    EXPECT_EQ(ListFile(), "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=140:g, a, b\r\n" + Other);
+    EXPECT_FALSE(session.ListChangedOnDisk());
+    WriteList(Other);
+    tw::test::ExpectError<tw::SessionError>([&] { session.Rename("Song"); }, Reason::EntryGone);
+    EXPECT_EQ(ListFile(), Other);
+}
+
 TEST_F(EditTest, DeleteRemovesTheEntryOfThatName) {
     EXPECT_FALSE(session.DeleteRingtone("Gone"));
     EXPECT_EQ(ListFile(), Tune + Other);
