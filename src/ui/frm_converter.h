@@ -18,6 +18,7 @@
 class QAction;
 class QCloseEvent;
 class QComboBox;
+class QFileSystemWatcher;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -173,6 +174,10 @@ private:
     void SelectStoredRow(const std::string& name);
     void ReportListError(std::string_view title, std::string_view what, const SessionError& error);
     void ReloadShownRow();
+    // Watches the program directory and the current list file, and follows
+    // changes that other programs make to the list.
+    void WatchLists();
+    void FollowListFile();
     void PlaceBeginBoxes();
     void ScanListFiles(SortedComboBox& cbo);
     std::string SelectedListText();
@@ -209,6 +214,7 @@ private:
     float readLeft_ = 0;
     float readTop_ = 0;
     std::unique_ptr<frmHelp> help_;
+    std::unique_ptr<QFileSystemWatcher> listWatcher_;
 
     QGroupBox* fraSource = nullptr;
     std::array<QRadioButton*, 3> optSource{};

@@ -77,6 +77,7 @@ void frmConverter::Form_Load() {
     setWindowTitle(ShownText(MainWindowCaption()));
     services_.SetBusyPointer(false);
     if (!isVisible()) show();
+    WatchLists();
 }
 
 // Top, Left, Width, Height, then the window state. A place off every screen

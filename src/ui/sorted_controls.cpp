@@ -55,11 +55,17 @@ void SortedBox::SetListIndex(int index) {
     if (entries_.Selected() >= 0) RunClick();
 }
 
-bool SortedBox::SelectText(std::string_view text) {
+bool SortedBox::SelectText(std::string_view text, bool runClick) {
     Sync();
     const int index = entries_.Find(text);
     if (index < 0) return false;
-    SetListIndex(index);
+    if (runClick) {
+        SetListIndex(index);
+    } else {
+        entries_.SetSelected(index);
+        QScopedValueRollback guard(fromCode_, true);
+        ShowSelected(entries_.Selected());
+    }
     return true;
 }
 

@@ -34,8 +34,9 @@ public:
     // clears the selection and runs nothing.
     void SetListIndex(int index);
     // Selects the first entry equal to `text` byte for byte, as
-    // SetListIndex does. False, and nothing run, when there is none.
-    bool SelectText(std::string_view text);
+    // SetListIndex does (without the Click handler unless `runClick`).
+    // False, and nothing run, when there is none.
+    bool SelectText(std::string_view text, bool runClick = true);
     void RemoveItem(int index);
     // Gives entry `index` a new text: it moves to its sorted place and keeps
     // its selection; no handler runs. Returns its new position.
