@@ -67,6 +67,7 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {R, "T:s=5:c", Header{"T", "63", "4", "6", "1111"}, 1, ""},
         {R, "blue:b=570,o=4,d=32:4b,p", Header{"blue", "570", "32", "4", "1111"}, 2,
          kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
+        {R, "S:d=3,o=5,b=125:c,8d", std::nullopt, 2, kBeyond + "note 1, c: a duration the composer does not have\r\n"},
         {R, "a:b:c,d", Header{"a", "125", "4", "5", "1000"}, 2,
          kDuration + kTempo + kOctave + kInvalid + "note 1, b:c: not a note\r\n"},
         {C, "Song (Tempo 120) 4c1 8d1", Header{"Song", "120", "4", "5", "1111"}, 2, ""},

@@ -36,7 +36,7 @@ TEST_F(WholeListTest, OpenExistingNeedsTheFile) {
     tw::test::ExpectError<tw::SessionError>([&] { session.OpenList("a/b"); }, Reason::BadListName);
 }
 
-// A new list's name: refused when it is no list name or a list, shown or on disk, has it.
+// A new list's name: trimmed, and refused when it is no list name or a list, shown or on disk, has it.
 TEST_F(WholeListTest, CheckNewListName) {
     const struct {
         const char* name;
@@ -44,6 +44,7 @@ TEST_F(WholeListTest, CheckNewListName) {
         Reason reason;
     } rows[] = {
         {"Pop", "Pop", {}},
+        {" Pop ", "Pop", {}},
         {"Rock", "", Reason::ListExists},
         {"Shown", "", Reason::ListExists},
         {"a/b", "", Reason::BadListName},

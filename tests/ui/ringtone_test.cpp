@@ -21,6 +21,8 @@ const Got Gets[] = {
      "Tune|Tune|125|3|18, 2, 3"},
     {"Composer pasted", 1, false, "Song (Tempo 120) 4c1 8d1 4.#f3",
      "[Song]\r\nRTTTL=Song:d=4,o=5,b=120:c, 8d, f#.7\r\n", "Song|Song|120|3|1, 28, (hold 4)9**#"},
+    {"keypresses from a file", 2, true, "Tune:Tempo=125:55 8, 6(hold 0)",
+     "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n", "Tune|Tune|125|4|5, 58, 6, 0"},
 };
 
 // How a get ends early: "file" (no file named: none chosen; no content: missing) or the

@@ -33,20 +33,25 @@ protected:
         args.insert(args.begin(), "web");
         return tw::test::RunTunewright(args);
     }
+    std::string Cache() const { return tw::test::ReadBytes(home / "menu.dat"); }
 
     tw::test::TempDir home;
     tw::test::TestHttpServer server;
 };
 
 TEST_F(WebCliTest, MenusAndCheckFetchCacheAndPrint) {
-    server.Serve(SimpleMenuFile("3.3"));
+    const std::string menu =
+        "[Menu]\r\nVersion=3.3\r\n[Ringtones]\r\nTotal=1\r\n1=Top 40,http://rings.test/top40.html\r\n"
+        "[Links]\r\nTotal=2\r\n1=Phones,https://links.test/\r\n2=Advertise with us,contact\r\n";
+    server.Serve(menu);
     CliRun run = Web({"menus"});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out,
               "Version: 3.3\nLatest Ringtones:\n  Top 40\thttp://rings.test/top40.html\nTop Mobile Sites:\n"
-              "  Phones\thttps://links.test/\n");
+              "  Phones\thttps://links.test/\n  -\n  Advertise with us\t" +
+                  server.BaseUrl() + "advertise.html\n");
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(tw::test::ReadBytes(home / "menu.dat"), SimpleMenuFile("3.3") + "\r\n");
+    EXPECT_EQ(Cache(), menu + "\r\n");
     server.Serve("[menu]\r\nVersion=3.4\r\n");  // refused: the cache answers, and the refusal is told
     run = Web({"check"});
     EXPECT_EQ(run.code, 1);
