@@ -14,42 +14,33 @@ using tw::test::RunTunewright;
 // What the convert command itself adds to the engine: the default separator,
 // joined file lines, prepared keypresses, problems on stderr and exit codes.
 TEST(CliConvert, GivesExactOutputAndExitCode) {
-    const std::vector<std::string> rtttl = {"convert", "--from", "rtttl", "--to", "composer"};
+    const std::vector<std::string> rtttl = {"--from", "rtttl", "--to", "composer"};
     const struct {
         std::vector<std::string> args;
         std::string input;
         int code;
         std::string out, err;
     } cases[] = {
-        {{"convert", "--from=rtttl", "--to=keypresses"},
-         "Song:d=8,o=6,b=100:c,d,4e",
-         0,
-         "Song:Tempo=100:18*, 2, 39\n",
-         ""},
-        {{"convert", "--from", "rtttl", "--to", "rtttl", "--separator", ","},
+        {{"--from=rtttl", "--to=keypresses"}, "Song:d=8,o=6,b=100:c,d,4e", 0, "Song:Tempo=100:18*, 2, 39\n", ""},
+        {{"--from", "rtttl", "--to", "rtttl", "--separator", ","},
          "Tune:d=4,o=5,b=125:\r\nc,d,\re\n",
          0,
          "Tune:d=4,o=5,b=125:c,d,e\n",
          ""},
-        {{"convert", "--from", "keypresses", "--to", "keypresses"}, "1 2 3", 0, "No name:Tempo=125:1, 2, 3\n", ""},
+        {{"--from", "keypresses", "--to", "keypresses"}, "1 2 3", 0, "No name:Tempo=125:1, 2, 3\n", ""},
         {rtttl, "My tune:d=4,o=5,b=125:8c, 8d 8f", 1, "My tune:Tempo=125:8c1, 8d1\n",
          "The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.\n"
          "note 2, 8d8f: not a note\n"},
-        {{"convert", "--from", "rtttl", "--to", "rtttl"},
-         "bluejay:b=570,o=4,d=32:4b,p,4e5",
-         1,
-         "bluejay:d=32,o=4,b=570:4b, p, 4e5\n",
-         "Some notes cannot be entered on the handset as written.\nnote 1, 4b: below the composer's octaves\n"},
         {rtttl, "Song:d=4,o=5,b=125 c,d", 2, "", "error: the ringtone header could not be read\n"},
-        {{"convert", "--from", "rtttl", "--to", "composer", "-"}, "  \r\n ", 2, "", "error: no ringtone text\n"},
+        {{"--from", "rtttl", "--to", "composer", "-"}, "  \r\n ", 2, "", "error: no ringtone text\n"},
         {rtttl, std::string((1 << 20) + 1, 'c'), 2, "", "error: the ringtone text is too long\n"},
-        {{"convert", "--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"},
+        {{"--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"},
          "",
          tw::ExitNothingRead,
          "",
          "error: could not open file /nonexistent/tw/x.txt: No such file or directory\n"},
         // "--" ends the options: what follows is the input file.
-        {{"convert", "--from", "rtttl", "--to", "rtttl", "--", "-gone.txt"},
+        {{"--from", "rtttl", "--to", "rtttl", "--", "-gone.txt"},
          "",
          tw::ExitNothingRead,
          "",
@@ -57,7 +48,9 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args) + " " + c.input.substr(0, 40));
-        const CliRun run = RunTunewright(c.args, c.input);
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "convert");
+        const CliRun run = RunTunewright(args, c.input);
         EXPECT_EQ(run.code, c.code);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err, c.err);

@@ -52,6 +52,8 @@ TEST(TokenRead, FillsEveryField) {
     const char* const below = "below the composer's octaves";
     const char* const tooHigh = "above the composer's octaves; too high for the sound, plays as silence";
     const char* const duration = "a duration the composer does not have";
+    const char* const octave = "an octave the composer does not have";
+    const char* const zero = "a duration of 0, which has no length";
     const struct {
         Notation notation;
         const char* token;
@@ -77,40 +79,16 @@ TEST(TokenRead, FillsEveryField) {
         {R, "", {"", "4", "", "", "", "", "", "", "1", ""}, "not a note", true, "", "41"},
         {R, "8c.#5", {"8", "8", "c", "c", "", ".", ".", "", "1", "(hold 1)8"}, "not a note", true, "8c.", "8.c1"},
         {R, "8d 8f", {"8", "8", "d", "d", "", "", "", "", "1", "28"}, "not a note", true, "8d", "8d1"},
-        {R,
-         "0c",
-         {"0", "0", "c", "c", "", "", "", "", "1", "1"},
-         "a duration of 0, which has no length",
-         true,
-         "0c",
-         "0c1"},
+        {R, "0c", {"0", "0", "c", "c", "", "", "", "", "1", "1"}, zero, true, "0c", "0c1"},
         {R, "08c06", {"8", "8", "c", "c", "", "", "", "6", "2", "18*"}, "", false, "8c6", "8c2"},
         {C, "16.#f3", {"16", "16", "f", "f", "#", ".", ".", "7", "3", "(hold 4)88**#"}, "", false, "16f#.7", "16.#f3"},
         {C, "4.-", {"", "4", "p", "-", "", ".", ".", "", "", "0"}, "", false, "p.", "4.-"},
         {C, "32c1", {"32", "32", "c", "c", "", "", "", "", "1", "1888"}, "", false, "32c", "32c1"},
         {C, "4.#c2", {"", "4", "c", "c", "#", ".", ".", "6", "2", "(hold 1)*#"}, "", false, "c#.6", "4.#c2"},
         {C, "4-2", {"", "4", "p", "-", "", "", "", "6", "2", "0"}, "", false, "p6", "4-2"},
-        {C,
-         "4c9",
-         {"", "4", "c", "c", "", "", "", "", "9", "1"},
-         "an octave the composer does not have",
-         true,
-         "c",
-         "4c9"},
-        {C,
-         "4c01",
-         {"", "4", "c", "c", "", "", "", "", "01", "1"},
-         "an octave the composer does not have",
-         true,
-         "c",
-         "4c01"},
-        {C,
-         "4-5",
-         {"", "4", "p", "-", "", "", "", "1", "5", "0"},
-         "an octave the composer does not have",
-         true,
-         "p1",
-         "4-5"},
+        {C, "4c9", {"", "4", "c", "c", "", "", "", "", "9", "1"}, octave, true, "c", "4c9"},
+        {C, "4c01", {"", "4", "c", "c", "", "", "", "", "01", "1"}, octave, true, "c", "4c01"},
+        {C, "4-5", {"", "4", "p", "-", "", "", "", "1", "5", "0"}, octave, true, "p1", "4-5"},
         {C, "3c1", {"3", "3", "c", "c", "", "", "", "", "1", "1"}, duration, true, "3c", "3c1"},
         {C, "4#e2", {"", "4", "f", "f", "", "", "", "6", "2", "4*"}, "", false, "f6", "4f2"},
         {C, "8#b2", {"8", "8", "c", "c", "", "", "", "7", "3", "18**"}, "", false, "8c7", "8c3"},

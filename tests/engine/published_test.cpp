@@ -114,51 +114,6 @@ TEST(PublishedRingtones, EveryNoteAtItsTruePitchAndLengthAndOnlyRealLimitsReport
     }
 }
 
-// Three of them worked out by hand: equal-tempered pitches (a4 = 440 Hz)
-// and lengths in whole notes.
-TEST(PublishedRingtones, WorkedExamples) {
-    const struct {
-        const char* text;
-        const char* tempo;
-        std::vector<Expected> notes;
-    } cases[] = {
-        {"bluejay:b=570,o=4,d=32:4b,p,4e5,p,4b,p,4f#5,2p,4e5,2b5,8b5",
-         "570",
-         {{493.88, 0.25},
-          {0, 0.03125},
-          {659.26, 0.25},
-          {0, 0.03125},
-          {493.88, 0.25},
-          {0, 0.03125},
-          {739.99, 0.25},
-          {0, 0.5},
-          {659.26, 0.25},
-          {987.77, 0.5},
-          {987.77, 0.125}}},
-        {"Track3_Motor3:d=4,o=4,b=100:2p,2p,a,a,p,e,e,8p",
-         "100",
-         {{0, 0.5}, {0, 0.5}, {440, 0.25}, {440, 0.25}, {0, 0.25}, {329.63, 0.25}, {329.63, 0.25}, {0, 0.125}}},
-        {"Rudolph:d=16,o=6,b=100:32p,g#5,8a#5,8f5,8c#,4g#.5,8p.,e#,b#,h",
-         "100",
-         {{0, 0.03125},
-          {830.61, 0.0625},
-          {932.33, 0.125},
-          {698.46, 0.125},
-          {1108.73, 0.125},
-          {830.61, 0.375},
-          {0, 0.1875},
-          {1396.91, 0.0625},
-          {2093.0, 0.0625},
-          {1975.53, 0.0625}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const tw::CNotes notes = Read(c.text);
-        EXPECT_EQ(notes.Tempo(), c.tempo);
-        ExpectNotes(notes, c.notes);
-    }
-}
-
 // Written as RTTTL and read again, every note keeps its pitch and length and
 // the text stays the same; through the composer too, for the ringtones the
 // composer can hold.

@@ -94,8 +94,7 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
 }
 
 TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
-    for (const char* tone :
-         {"Test:d=4,o=5,b=125:c,8d", "up/out:d=4,o=5,b=125:c,d", "..:d=4,o=5,b=125:c,d", "Silent:d=4,o=5,b=0:c,d"})
+    for (const char* tone : {"Test:d=4,o=5,b=125:c,8d", "up/out:d=4,o=5,b=125:c,d", "Silent:d=4,o=5,b=0:c,d"})
         List({"add", "Favtones", "--from", "rtttl"}, tone);
     // An entry edited by hand: the file is named after the ringtone, as the window names it.
     std::ofstream(home / "Favtones.dat", std::ios::app | std::ios::binary) << "[Hand]\r\nRTTTL=Own:d=4,o=5,b=125:c\r\n";
@@ -104,9 +103,8 @@ TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(FilesIn(home / "new" / "wav"), (Files{"Own.wav", "Test.wav"}));
     EXPECT_EQ(ReadBytes(home / "new" / "wav" / "Test.wav").substr(0, 4), "RIFF");
-    for (const std::string& part :
-         {std::string("Generating 'Test.wav'...\n"), std::string("'up/out' was skipped"),
-          std::string("'..' was skipped"), "An error occurred trying to create " + At("new/wav/Silent.wav")})
+    for (const std::string& part : {std::string("Generating 'Test.wav'...\n"), std::string("'up/out' was skipped"),
+                                    "An error occurred trying to create " + At("new/wav/Silent.wav")})
         EXPECT_NE(run.err.find(part), std::string::npos) << part;
     EXPECT_EQ(FilesIn(home.path()), (Files{"Favtones.dat", "new"}));
     EXPECT_EQ(List({"wav-all", "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder

@@ -16,26 +16,19 @@ using tw::test::Tune;
 
 class GetTest : public tw::test::SessionTest {};
 
-// A text in each notation is stored under its name, replacing an entry of that name whatever its case.
+// A text in each notation is stored under its name.
 TEST_F(GetTest, StoresTheTextUnderItsName) {
     const struct {
-        const char* what;
         Notation from;
-        std::string before, text, name, after;
+        std::string text, name, after;
     } rows[] = {
-        {"rtttl into a new list", Notation::RTTTL, "", "Tune:d=4,o=5,b=125:c,d", "Tune", Tune},
-        {"rtttl after another", Notation::RTTTL, Other, "Tune:d=4,o=5,b=125:c,d", "Tune", Other + Tune},
-        {"replacing in place, the entry's name kept", Notation::RTTTL, "[tune]\r\nRTTTL=x\r\n" + Other,
-         "Tune:d=4,o=5,b=125:c,d", "Tune", "[tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n" + Other},
-        {"composer", Notation::Composer, "", "Test:Tempo=125:4c1, 8d1", "Test",
-         "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n"},
-        {"keypresses", Notation::Keypresses, "", "Keys:Tempo=125:1 (1) 2", "Keys",
-         "[Keys]\r\nRTTTL=Keys:d=4,o=5,b=125:c, c., d\r\n"},
+        {Notation::RTTTL, "Tune:d=4,o=5,b=125:c,d", "Tune", Tune},
+        {Notation::Composer, "Test:Tempo=125:4c1, 8d1", "Test", "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n"},
+        {Notation::Keypresses, "Keys:Tempo=125:1 (1) 2", "Keys", "[Keys]\r\nRTTTL=Keys:d=4,o=5,b=125:c, c., d\r\n"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        if (row.before.empty()) std::filesystem::remove(ListPath());
-        else WriteList(row.before);
+        SCOPED_TRACE(row.text);
+        std::filesystem::remove(ListPath());
         session.Get(row.from, row.text);
         EXPECT_EQ(session.Ringtone().Name(), row.name);
         EXPECT_EQ(ListFile(), row.after);
