@@ -1,4 +1,6 @@
 // The ringtone lists: the list commands, the rows, the batch and the export.
+#include <QProcess>
+
 #include "ui/frm_busy.h"
 #include "ui_test_support.h"
 
@@ -115,6 +117,52 @@ private slots:
             h.ListState() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + (h.Shown("fraResults") ? h.Name() : ""),
             row.after + "|" + (selected == "<none>" ? "" : selected));
         QVERIFY(h.toolkit.ScriptUsed());
+    }
+
+    // Another program stores, changes and removes entries: the rows and the
+    // ringtone shown follow; a name being typed stays.
+    void followsAnotherProgram() {
+        Harness h(Two, "Tune");
+        const std::string changed = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, a\r\n" + Riff;
+        h.WriteList("Favtones", changed);
+        QTRY_COMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Riff,Tune|Tune"));
+        QTRY_COMPARE(h.Text("txtRingtone"), QStringLiteral("5, 6"));
+        h.NameField()->setText(QStringLiteral("Typed"));
+        h.WriteList("Favtones", changed + Other);
+        QTRY_COMPARE(h.RowTexts(), std::string("Other,Riff,Tune"));
+        QCOMPARE(h.Name() + "|" + h.SelectedRow(), std::string("Typed|Tune"));
+        h.NameField()->setText(QStringLiteral("Tune"));
+        h.WriteList("Favtones", Riff);
+        QTRY_COMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.Name(), std::string("Riff|<none>|"));
+        QVERIFY(h.toolkit.Boxes().empty());
+    }
+
+    // The window and the command line store into one list at once: every
+    // ringtone of both is kept.
+    void windowAndCommandLineTogether() {
+        Harness h("");
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TUNEWRIGHT_HOME"), QString::fromStdString(h.home.path().string()));
+        cli.setProcessEnvironment(environment);
+        cli.start(QStringLiteral("bash"), {QStringLiteral("-c"),
+                                           QStringLiteral("for i in $(seq 25); do echo \"cli $i:d=4,o=5,b=125:c\" | "
+                                                          "\"$0\" list add Favtones --from rtttl >/dev/null || exit 1; "
+                                                          "done"),
+                                           QStringLiteral(TW_TUNEWRIGHT)});
+        QVERIFY(cli.waitForStarted());
+        for (int i = 1; i <= 25; ++i) {
+            h.Get(0, "window " + std::to_string(i) + ":d=4,o=5,b=125:d");
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        const std::string file = h.ListFile();
+        for (const char* who : {"[cli ", "[window "})
+            for (int i = 1; i <= 25; ++i)
+                QVERIFY2(file.find(who + std::to_string(i) + "]") != std::string::npos,
+                         (who + std::to_string(i)).c_str());
+        QTRY_COMPARE(h.Rows()->ListCount(), 50);
     }
 
     // A click shows a row, a double click plays the row under the pointer, the button the one
