@@ -22,7 +22,7 @@ std::string KindOf(mode_t mode) {
     if (S_ISCHR(mode)) return "a character device";
     if (S_ISBLK(mode)) return "a block device";
     if (S_ISSOCK(mode)) return "a socket";
-    return "a special file";
+    return "an unknown kind of file";
 }
 
 // A folder keeps the reason the system gives; anything else that is not a

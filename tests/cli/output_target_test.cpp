@@ -21,7 +21,7 @@ using tw::test::RunTunewright;
 
 const std::string Tune = "Tune:d=4,o=5,b=125:c";
 
-class SpecialOutputTest : public ::testing::Test {
+class OutputTargetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ::setenv("TUNEWRIGHT_HOME", (folder / "home").c_str(), 1);
@@ -32,7 +32,7 @@ protected:
     tw::test::TempDir folder;
 };
 
-TEST_F(SpecialOutputTest, EveryDashOWritesIntoAFifoAndLeavesItThere) {
+TEST_F(OutputTargetTest, EveryDashOWritesIntoAFifoAndLeavesItThere) {
     const auto fifo = folder / "out";
     tw::test::MakeFifo(fifo);
     const std::string out = fifo;
@@ -53,7 +53,7 @@ TEST_F(SpecialOutputTest, EveryDashOWritesIntoAFifoAndLeavesItThere) {
     }
 }
 
-TEST_F(SpecialOutputTest, AStandardOutputThatCannotBeWrittenEndsWithExit74) {
+TEST_F(OutputTargetTest, AStandardOutputThatCannotBeWrittenEndsWithExit74) {
     if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "no /dev/full";
     for (const std::vector<std::string>& args : {std::vector<std::string>{"convert", "--from=rtttl", "--to=rtttl"},
                                                  {"notes", "--from=rtttl"},
@@ -68,7 +68,7 @@ TEST_F(SpecialOutputTest, AStandardOutputThatCannotBeWrittenEndsWithExit74) {
     }
 }
 
-TEST_F(SpecialOutputTest, WavAllSaysWhyTheFolderCannotTakeTheFiles) {
+TEST_F(OutputTargetTest, WavAllSaysWhyTheFolderCannotTakeTheFiles) {
     tw::test::WriteBytes(folder / "file", "");
     EXPECT_EQ(RunTunewright({"list", "wav-all", "Rock", "-o", folder / "file"}).err,
               "error: could not write the WAV files in " + (folder / "file").string() + ": Not a directory\n");
