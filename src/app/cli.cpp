@@ -1,8 +1,10 @@
 #include "app/cli.h"
 
+#include <cstring>
 #include <istream>
 #include <ostream>
 
+#include "app/checked_output.h"
 #include "app/cli_options.h"
 #include "app/json_writer.h"
 #include "app/list_commands.h"
@@ -70,12 +72,15 @@ const char* const Help =
     "  --notes-only    write the notes without the name and tempo header\n"
     "  -o, --output F  the WAV file to write (wav); \"-\" writes it to standard output\n"
     "                  (convert) the file to write the text to, as one line ending\n"
-    "                  in CR LF, as the window saves it (\"-\": standard output)\n"
+    "                  in CR LF, as the window saves it (\"-\": standard output).\n"
+    "                  A regular file is replaced whole; a FIFO or a device (such\n"
+    "                  as /dev/null) is written to and stays what it is\n"
     "  FILE            the ringtone file; \"-\" or nothing reads standard input.\n"
     "                  Its lines are joined with nothing between them.\n"
     "\n"
     "Exit status: 0 clean; 1 converted, with the ringtone's problems on standard\n"
-    "error; 2 nothing converted; 3 the sound could not be made; 64 usage error.\n";
+    "error; 2 nothing converted; 3 the sound could not be made; 64 usage error;\n"
+    "74 standard output could not be written.\n";
 
 // Writes `text` and CR LF to `path` through a temporary file, as the
 // window's save commands write a text file.
@@ -144,9 +149,7 @@ int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& 
     return ReportProblems(notes, err);
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         out << Usage;
         return ExitClean;
@@ -186,6 +189,21 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << "error: " << e.what() << '\n';
         return ExitSoftware;
     }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    CheckedOutput checked(out);
+    std::ostream checkedOut(&checked);
+    const int code = RunCommand(args, in, checkedOut, err);
+    checkedOut.flush();
+    // A command that did its work has done it only once its output is out; a
+    // command that failed has said why already.
+    if (!checked.Failed() || (code != ExitClean && code != ExitProblems)) return code;
+    err << "error: could not write to standard output"
+        << (checked.Error() != 0 ? std::string(": ") + std::strerror(checked.Error()) : "") << '\n';
+    return ExitOutput;
 }
 
 }  // namespace tw

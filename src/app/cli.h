@@ -13,6 +13,7 @@ enum ExitCode : int {
     ExitNothingRead = 2,  // nothing converted
     ExitSound = 3,        // the sound could not be rendered, written or played
     ExitUsage = 64,       // the command line itself is wrong
+    ExitOutput = 74,      // standard output could not be written
     ExitSoftware = 70,    // an error inside the program
 };
 

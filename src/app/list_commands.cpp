@@ -1,5 +1,9 @@
 #include "app/list_commands.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <map>
@@ -217,11 +221,25 @@ int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
     if (target == "-") {
         out << text;
     } else {
-        ReplaceFile(target, text);
+        WriteOutputFile(target, text);
         out << target << '\n';
     }
     for (const std::string& problem : problems) err << problem << '\n';
     return problems.empty() ? ExitClean : ExitProblems;
+}
+
+// Makes the folder the WAV files go to when it is missing; a folder that
+// cannot be made, is no folder or cannot be written ends the command with
+// the reason.
+void UsableOutputFolder(const std::filesystem::path& folder) {
+    const auto fail = [&](const std::string& reason) {
+        throw CommandFailure{ExitSound, "could not write the WAV files in " + folder.string() + ": " + reason};
+    };
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) fail(error.message());
+    if (!std::filesystem::is_directory(folder, error)) fail(error ? error.message() : "it is not a folder");
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) fail(std::strerror(errno));
 }
 
 // One .wav file per ringtone, named after the ringtone's own name as the
@@ -236,10 +254,7 @@ int WavAll(const ListArgs& args, std::ostream& err) {
     const std::filesystem::path folder = *folderOption;
     RingtoneSession session(ProgramDirectory());
     session.OpenExistingList(args.words[1]);
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder, error))
-        throw CommandFailure{ExitSound, "could not write the WAV files: " + folder.string() + " is not a folder"};
+    UsableOutputFolder(folder);
 
     const ListSnapshot snapshot = session.ReadSnapshot();
     std::size_t written = 0, failed = 0;

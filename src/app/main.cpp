@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/cli.h"
+#include "files/temporary_files.h"
 #include "ui/desktop.h"
 
 namespace {
@@ -25,6 +26,9 @@ namespace {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // An interrupted write, of the window or of a command, leaves no
+    // temporary file behind.
+    tw::InstallTemporaryFileCleanup();
     // No arguments, or the single word "local", start the desktop program;
     // the subcommands work without a display.
     if (args.empty() || (args.size() == 1 && args.front() == "local")) {

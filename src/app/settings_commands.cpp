@@ -60,6 +60,7 @@ int RunSettingsCommand(const std::vector<std::string>& args, SettingsStore& stor
 
 int RunSettingsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     QtSettingsStore store;
+    if (store.Problem()) throw CommandFailure{ExitNothingRead, *store.Problem()};
     return RunSettingsCommand(args, store, out, err);
 }
 

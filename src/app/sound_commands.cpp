@@ -2,10 +2,12 @@
 
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 #include "app/cli.h"
 #include "app/cli_options.h"
 #include "app/ringtone_input.h"
+#include "files/safe_file.h"
 #include "sound/qt/qt_player.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
@@ -40,13 +42,17 @@ int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (!options.from || !options.output) throw UsageError{"wav needs --from and -o"};
     const CNotes notes = ReadForSound(options, in);
     return MakeSound(notes, err, [&] {
+        const std::vector<std::uint8_t> image = RenderWave(notes);
+        const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
         if (*options.output != "-") {
-            NullPlayer noPlayer;
-            SaveWave(notes, *options.output, noPlayer);
+            try {
+                WriteOutputFile(*options.output, bytes);
+            } catch (const FileError& e) {
+                throw SoundError(SoundError::Reason::WriteFailed, e.what());
+            }
             return;
         }
-        const std::vector<std::uint8_t> image = RenderWave(notes);
-        out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!out.flush())
             throw SoundError(SoundError::Reason::WriteFailed, "could not write the sound to standard output");
     });

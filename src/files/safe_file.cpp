@@ -4,79 +4,58 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 
+#include "files/file_descriptor.h"
+#include "files/temporary_files.h"
+
 namespace tw {
 namespace {
-
-// Closes the descriptor it owns; Close() reports the close error.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int Close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-};
-
-// Removes the temporary file unless Keep() was called.
-class TemporaryName {
-public:
-    explicit TemporaryName(std::filesystem::path path) : path_(std::move(path)) {}
-    TemporaryName(const TemporaryName&) = delete;
-    TemporaryName& operator=(const TemporaryName&) = delete;
-    ~TemporaryName() {
-        if (!kept_) ::unlink(path_.c_str());
-    }
-    const std::filesystem::path& path() const { return path_; }
-    void Keep() { kept_ = true; }
-
-private:
-    std::filesystem::path path_;
-    bool kept_ = false;
-};
 
 [[noreturn]] void Fail(std::string_view what, const std::filesystem::path& path, int error) {
     throw FileError(FileErrorText(what, path, error));
 }
 
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
-    static std::atomic<unsigned> counter{0};
-    const std::string name = "." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                             std::to_string(counter.fetch_add(1)) + ".tmp";
-    return path.parent_path() / name;
+std::string KindOf(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "an unknown kind of file";
 }
 
-void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            Fail("write", path, errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+// A folder keeps the reason the system gives; anything else that is not a
+// regular file is named for what it is.
+[[noreturn]] void FailNotRegular(const std::filesystem::path& path, mode_t mode) {
+    if (S_ISDIR(mode)) Fail("read", path, EISDIR);
+    throw FileError("could not read " + path.string() + ": it is " + KindOf(mode) + ", not a regular file");
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
 // A renamed file is durable only once its folder is on disk too. A folder
 // that cannot be opened or synced (some file systems refuse) is left as it
 // is: the file itself was written and synced.
 void SyncFolderOf(const std::filesystem::path& path) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0) ::fsync(fd.get());
+    FileDescriptor fd(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) ::fsync(fd.get());
+}
+
+// The replacement keeps the owner, group and permissions of the file it
+// replaces. Only root may give a file to someone else; for anyone else the
+// replacement stays the writer's, as a new file would be.
+void KeepOwnerAndMode(int fd, const std::filesystem::path& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) Fail("write", path, errno);
+    if ((old.st_uid != now.st_uid || old.st_gid != now.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        errno != EPERM)
+        Fail("write", path, errno);
+    if (::fchmod(fd, old.st_mode & 07777) != 0) Fail("write", path, errno);
 }
 
 }  // namespace
@@ -85,16 +64,29 @@ std::string FileErrorText(std::string_view what, const std::filesystem::path& pa
     return "could not " + std::string(what) + " " + path.string() + ": " + std::strerror(error);
 }
 
+void CheckRegularFile(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) return;
+        Fail("read", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) FailNotRegular(path, info.st_mode);
+}
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
+    // Opening a FIFO waits for a writer, and a device may never answer: the
+    // file is opened without waiting and read only when it is a regular one.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd.IsOpen()) {
         if (errno == ENOENT) return std::nullopt;
         Fail("open", path, errno);
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) Fail("read", path, errno);
-    if (!S_ISREG(info.st_mode)) Fail("read", path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    if (!S_ISREG(info.st_mode)) FailNotRegular(path, info.st_mode);
     if (static_cast<std::size_t>(info.st_size) > MaxFileSize) Fail("read", path, EFBIG);
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) Fail("read", path, errno);
 
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -121,33 +113,34 @@ void ReplaceFile(const std::filesystem::path& given, std::string_view bytes) {
         const std::filesystem::path target = std::filesystem::weakly_canonical(given, linkError);
         if (!linkError) path = target;
     }
-    std::filesystem::path temporary;
-    int fdNumber = -1;
-    for (int attempt = 0; attempt < 100 && fdNumber < 0; ++attempt) {
-        temporary = TemporaryPathFor(path);
-        fdNumber = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fdNumber < 0 && errno != EEXIST) Fail("write", path, errno);
-    }
-    if (fdNumber < 0) Fail("write", path, EEXIST);
-    FileDescriptor fd(fdNumber);
-    TemporaryName guard(temporary);
-
-    // The replacement keeps the permissions of the file it replaces.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::fchmod(fd.get(), info.st_mode & 07777) != 0)
-        Fail("write", path, errno);
-
-    WriteAll(fd.get(), bytes, path);
-    if (::fsync(fd.get()) != 0) Fail("write", path, errno);
-    if (fd.Close() != 0) Fail("write", path, errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) Fail("replace", path, errno);
-    guard.Keep();
+    RemoveStaleTemporaryFiles(FolderOf(path));
+    TemporaryFile temporary(path);
+    KeepOwnerAndMode(temporary.fd(), path);
+    WriteAll(temporary.fd(), bytes, path);
+    if (::fsync(temporary.fd()) != 0) Fail("write", path, errno);
+    if (!temporary.Close()) Fail("write", path, errno);
+    if (!temporary.RenameOverTarget()) Fail("replace", path, errno);
     SyncFolderOf(path);
+}
+
+void WriteOutputFile(const std::filesystem::path& path, std::string_view bytes) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) {
+        ReplaceFile(path, bytes);
+        return;
+    }
+    if (S_ISDIR(info.st_mode)) Fail("write", path, EISDIR);
+    // A FIFO, a terminal or a device takes the bytes as they come; replacing
+    // it would put a regular file in its place.
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    if (!fd.IsOpen()) Fail("write", path, errno);
+    WriteAll(fd.get(), bytes, path);
+    if (fd.Close() != 0) Fail("write", path, errno);
 }
 
 bool CreateEmptyFile(const std::filesystem::path& path) {
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0) {
+    if (!fd.IsOpen()) {
         if (errno == EEXIST) return false;
         Fail("create", path, errno);
     }

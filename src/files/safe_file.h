@@ -23,13 +23,27 @@ public:
 inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
 
 // The whole content of a regular file; nothing when there is no file at
-// `path`. Throws FileError when the file exists but cannot be read.
+// `path`. Throws FileError when the file exists but cannot be read, or is
+// not a regular file (a FIFO or a device is refused without waiting on it).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
+// Throws FileError when something that is not a regular file is at `path`
+// (a folder, a FIFO, a device); nothing happens when there is nothing there.
+// For files that another library then reads.
+void CheckRegularFile(const std::filesystem::path& path);
+
 // Replaces the content of `path` (creating the file when missing) through a
-// temporary file in the same folder. Throws FileError naming the file
-// and the reason; the file is then unchanged and no temporary file is left.
+// temporary file in the same folder (see files/temporary_files.h), keeping
+// the replaced file's permissions and, where the writer may, its owner.
+// Throws FileError naming the file and the reason; the file is then
+// unchanged and no temporary file is left.
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes the output file the user named: a regular file, or a missing one,
+// is replaced through ReplaceFile; a FIFO, a terminal or a device (such as
+// /dev/null, or /dev/stdout on a pipe) is written directly and stays what it
+// is. A folder is refused. Throws FileError naming the file and the reason.
+void WriteOutputFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Creates `path` empty unless something of that name exists already.
 // True when it was created. Throws FileError when it cannot be created.

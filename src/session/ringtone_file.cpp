@@ -20,7 +20,7 @@ std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
 
 void SaveRingtoneText(const std::filesystem::path& path, std::string_view text) {
     try {
-        ReplaceFile(path, std::string(text) + "\r\n");
+        WriteOutputFile(path, std::string(text) + "\r\n");
     } catch (const FileError& e) {
         throw SessionError(SessionError::Reason::FileIo, e.what());
     }

@@ -12,8 +12,9 @@ namespace tw {
 // no ordinary file, or is longer than a ringtone can be.
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path);
 
-// Replaces `path` with `text` as one line ending in CR LF, the form of a
-// saved ringtone file; SessionError (FileIo) with the reason when it cannot.
+// Writes `text` to `path` as one line ending in CR LF, the form of a saved
+// ringtone file: a regular file is replaced whole, a FIFO or a device written
+// to (WriteOutputFile); SessionError (FileIo) with the reason when it cannot.
 void SaveRingtoneText(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
+#include "files/safe_file.h"
 #include "lists/list_files.h"
 #include "lists/list_names.h"
 #include "session/ringtone_file.h"
@@ -47,9 +48,15 @@ void RingtoneSession::OpenList(std::string_view name) {
 
 void RingtoneSession::OpenExistingList(std::string_view name) {
     OpenList(name);
-    if (!IsFile(ListFileName()))
-        throw SessionError(SessionError::Reason::NoList,
-                           "there is no list '" + ListName() + "' (no file " + ListFileName() + ")");
+    if (IsFile(ListFileName())) return;
+    // Something else of that name (a FIFO, a folder) is named for what it is.
+    try {
+        CheckRegularFile(ListFileName());
+    } catch (const FileError& e) {
+        throw SessionError(SessionError::Reason::ListIo, e.what());
+    }
+    throw SessionError(SessionError::Reason::NoList,
+                       "there is no list '" + ListName() + "' (no file " + ListFileName() + ")");
 }
 
 void RingtoneSession::LoadRows(ListBox& rows) const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "support/fifo.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -108,6 +109,19 @@ TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
         EXPECT_NE(run.err.find(part), std::string::npos) << part;
     EXPECT_EQ(FilesIn(home.path()), (Files{"Favtones.dat", "new"}));
     EXPECT_EQ(List({"wav-all", "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder
+}
+
+TEST_F(ListCliTest, AListFileThatIsAFifoIsRefusedWithoutWaitingForAWriter) {
+    const auto fifo = home / "Rock.dat";
+    tw::test::MakeFifo(fifo);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"add", "Rock", "--from", "rtttl"},
+                                                 {"show", "Rock"},
+                                                 {"get", "Rock", "T", "--to", "rtttl"}}) {
+        CliRun run;
+        EXPECT_TRUE(tw::test::FinishesWithoutWriter(fifo, [&] { run = List(args, "T:d=4,o=5,b=125:c"); }));
+        EXPECT_EQ(run.code, 2);
+        EXPECT_NE(run.err.find(fifo.string() + ": it is a FIFO, not a regular file\n"), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

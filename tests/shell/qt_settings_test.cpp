@@ -11,6 +11,7 @@
 #include "cli_run.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/saved_settings.h"
+#include "support/fifo.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -88,6 +89,18 @@ TEST_F(QtSettingsTest, AFileThatCannotBeWrittenIsReported) {
     std::filesystem::create_directory(ConfigFile());  // a folder can be neither replaced nor written
     EXPECT_THROW(store.SaveSetting("CurrentList", "Jazz"), tw::SettingsError);
     std::filesystem::remove(ConfigFile());
+}
+
+TEST_F(QtSettingsTest, ASettingsFileThatIsAFifoIsRefusedWithoutWaitingForAWriter) {
+    std::filesystem::create_directories(ConfigFile().parent_path());
+    std::filesystem::remove(ConfigFile());
+    tw::test::MakeFifo(ConfigFile());
+    CliRun run;
+    const bool finished = tw::test::FinishesWithoutWriter(ConfigFile(), [&] { run = RunTunewright({"settings"}); });
+    std::filesystem::remove(ConfigFile());
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(run.code + run.out.size(), 2U);
+    EXPECT_EQ(run.err, "error: could not read " + ConfigFile().string() + ": it is a FIFO, not a regular file\n");
 }
 
 TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {

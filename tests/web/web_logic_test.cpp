@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/fifo.h"
 #include "web/browser_search.h"
 #include "web/menu_file.h"
 #include "web/update_check.h"
@@ -216,6 +217,16 @@ TEST(UpdateCheck, ATakenFileReplacesTheCacheAndOthersLeaveIt) {
     EXPECT_TRUE(std::filesystem::is_directory(cache));
     EXPECT_EQ(tw::test::FilesIn(dir.path()), std::set<std::string>{"menu.dat"});
     EXPECT_EQ(check.Menus.Links.front().Caption, "New");
+}
+
+TEST(UpdateCheck, AMenuFileThatIsAFifoIsReportedWithoutWaitingForAWriter) {
+    const tw::test::TempDir dir;
+    const auto cache = dir / "menu.dat";
+    tw::test::MakeFifo(cache);
+    tw::UpdateCheck check;
+    EXPECT_TRUE(tw::test::FinishesWithoutWriter(
+        cache, [&] { check = tw::CheckForUpdates(Failure(FetchOutcome::HostNotFound), cache, true, Base); }));
+    EXPECT_EQ(check.CacheProblem, "could not read " + cache.string() + ": it is a FIFO, not a regular file");
 }
 
 }  // namespace

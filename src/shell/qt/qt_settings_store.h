@@ -15,7 +15,9 @@ namespace tw {
 // "Tunewright", group "Settings" ($XDG_CONFIG_HOME/Tunewright/Tunewright.conf,
 // by default ~/.config/Tunewright/Tunewright.conf). Values are kept as text
 // (UTF-8); every write is flushed to the file at once, which QSettings
-// replaces through a temporary file.
+// replaces through a temporary file. A settings file that is not a regular
+// file (a FIFO, a device) is never opened: every read and write of the store
+// then throws SettingsError saying so.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
@@ -32,9 +34,14 @@ public:
     // The file the settings are kept in.
     std::string FileName() const;
 
+    // Why the settings file cannot be used at all; nothing when it can.
+    const std::optional<std::string>& Problem() const { return problem_; }
+
 private:
     void Flush(std::string_view what);
 
+    std::string fileName_;
+    std::optional<std::string> problem_;
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <ostream>
+#include <streambuf>
+
+namespace tw {
+
+// Passes what a command writes on to another stream's buffer and remembers
+// the reason (errno) of the first write that failed, which the stream
+// itself forgets: a full disk or a closed pipe behind standard output.
+class CheckedOutput : public std::streambuf {
+public:
+    explicit CheckedOutput(std::ostream& target) : target_(*target.rdbuf()) {}
+
+    bool Failed() const { return failed_; }
+    // errno of the first failure; 0 when the failure gave none.
+    int Error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* text, std::streamsize count) override;
+    int sync() override;
+
+private:
+    void Record(int error);
+
+    std::streambuf& target_;
+    bool failed_ = false;
+    int error_ = 0;
+};
+
+}  // namespace tw
