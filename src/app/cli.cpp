@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <istream>
+#include <new>
 #include <ostream>
 
 #include "app/checked_output.h"
@@ -103,6 +104,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     CNotes notes;
     ReadRingtone(options, in, notes);
     const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+    CheckWritableOutput(text);
     if (options.output) SaveTextFile(*options.output, text, out);
     else out << text << '\n';
     return ReportProblems(notes, err);
@@ -184,6 +186,9 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     } catch (const CommandFailure& e) {
         err << "error: " << e.what() << '\n';
         return e.exitCode;
+    } catch (const std::bad_alloc&) {
+        err << "error: out of memory\n";
+        return ExitSoftware;
     } catch (const std::exception& e) {
         // Anything else is a fault of the program: said, never an abort.
         err << "error: " << e.what() << '\n';

@@ -123,7 +123,9 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
         throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " + session.ListFileName() +
                                                   " could not be read: " + load.problem};
     const CNotes& ringtone = session.Ringtone();
-    out << (args.Flag("notes-only") ? ringtone.Only(to) : ringtone.Full(to)) << '\n';
+    const std::string text = args.Flag("notes-only") ? ringtone.Only(to) : ringtone.Full(to);
+    CheckWritableOutput(text);
+    out << text << '\n';
     return ReportProblems(ringtone, err);
 }
 

@@ -50,6 +50,14 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
     }
 }
 
+void CheckWritableOutput(const std::string& text) {
+    try {
+        CheckWritable(text);
+    } catch (const EngineError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+}
+
 int ReportProblems(const CNotes& notes, std::ostream& err) {
     const std::vector<std::string> lines = notes.ErrorLines();
     for (const std::string& line : lines) err << line << '\n';

@@ -25,6 +25,10 @@ std::string ReadInputBytes(const std::string& path, std::istream& in);
 // when nothing could be read.
 void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes);
 
+// Refuses (ExitNothingRead, with the reason) a ringtone text that the
+// command would write but that could not be read again.
+void CheckWritableOutput(const std::string& text);
+
 // Writes the problems of the last read, one message a line, and gives the
 // command's exit status: ExitClean, or ExitProblems when there were any.
 int ReportProblems(const CNotes& notes, std::ostream& err);

@@ -1,6 +1,7 @@
 #include "engine/ringtone_text.h"
 
 #include "engine/cnotes.h"
+#include "engine/engine_error.h"
 #include "engine/text_rules.h"
 
 namespace tw {
@@ -39,7 +40,16 @@ std::string JoinLines(std::string_view fileText) {
     return out;
 }
 
+void CheckWritable(std::string_view text) {
+    if (text.size() > MaxRingtoneText)
+        throw EngineError(EngineError::Reason::TooLong,
+                          "The ringtone text would be " + std::to_string(text.size()) + " bytes, more than the " +
+                              std::to_string(MaxRingtoneText >> 20) + " MiB that can be read again.");
+}
+
 void ReadGivenRingtone(CNotes& ringtone, Notation from, std::string_view text) {
+    if (text.size() > MaxRingtoneText)
+        throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
     if (from == Notation::Keypresses) ringtone.SetFull(from, PrepareKeypresses(text));
     else ringtone.SetFull(from, text);
 }

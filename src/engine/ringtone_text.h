@@ -13,8 +13,15 @@ namespace tw {
 
 class CNotes;
 
-// The longest ringtone text the engine reads, in bytes.
-inline constexpr std::size_t MaxRingtoneText = std::size_t{1} << 20;
+// The longest ringtone text the program reads or writes, in bytes: a text
+// given (a file, a paste, standard input), a list entry, a converted text.
+// One limit for both, so that whatever the program writes, it reads again; a
+// text that would be written longer is refused.
+inline constexpr std::size_t MaxRingtoneText = std::size_t{4} << 20;
+
+// Throws EngineError (TooLong) for a text longer than MaxRingtoneText, that
+// the program would write but could not read again.
+void CheckWritable(std::string_view text);
 
 // Reads `stream` to its end; nothing once more than MaxRingtoneText bytes
 // have come, so a text the engine would refuse is never held whole. Whether
@@ -36,7 +43,7 @@ std::string JoinLines(std::string_view fileText);
 
 // Reads a whole ringtone as a person gives it, in a file or pasted: a
 // keypress text is first split into one token per note (PrepareKeypresses).
-// Throws as CNotes::SetFull does.
+// Throws as CNotes::SetFull does; the limit applies to the text as given.
 void ReadGivenRingtone(CNotes& ringtone, Notation from, std::string_view text);
 
 // Splits a keypress text into one token per note: keeps the header up to the

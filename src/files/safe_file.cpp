@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -73,7 +74,11 @@ void CheckRegularFile(const std::filesystem::path& path) {
     if (!S_ISREG(info.st_mode)) FailNotRegular(path, info.st_mode);
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+namespace {
+
+// Reads a regular file up to `limit` bytes: beyond it, the rest is left
+// unread when `cut`, else the file is refused.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::size_t limit, bool cut) {
     // Opening a FIFO waits for a writer, and a device may never answer: the
     // file is opened without waiting and read only when it is a regular one.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -84,14 +89,18 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) Fail("read", path, errno);
     if (!S_ISREG(info.st_mode)) FailNotRegular(path, info.st_mode);
-    if (static_cast<std::size_t>(info.st_size) > MaxFileSize) Fail("read", path, EFBIG);
+    const auto tooLarge = [&] {
+        throw FileError("could not read " + path.string() + ": it is larger than " + std::to_string(limit >> 20) +
+                        " MiB, the most this program reads of it");
+    };
+    if (static_cast<std::size_t>(info.st_size) > limit && !cut) tooLarge();
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) Fail("read", path, errno);
 
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), limit));
     char buffer[65536];
-    for (;;) {
+    while (bytes.size() < limit || !cut) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -99,9 +108,20 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
         }
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > MaxFileSize) Fail("read", path, EFBIG);
+        if (bytes.size() > limit && !cut) tooLarge();
     }
+    if (bytes.size() > limit) bytes.resize(limit);
     return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
+    return ReadRegularFile(path, limit, false);
+}
+
+std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std::size_t limit) {
+    return ReadRegularFile(path, limit, true);
 }
 
 void ReplaceFile(const std::filesystem::path& given, std::string_view bytes) {

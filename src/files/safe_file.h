@@ -23,9 +23,14 @@ public:
 inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
 
 // The whole content of a regular file; nothing when there is no file at
-// `path`. Throws FileError when the file exists but cannot be read, or is
-// not a regular file (a FIFO or a device is refused without waiting on it).
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// `path`. Throws FileError when the file exists but cannot be read, is
+// larger than `limit` bytes, or is not a regular file (a FIFO or a device is
+// refused without waiting on it).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit = MaxFileSize);
+
+// As ReadWholeFile, but a file longer than `limit` bytes gives its first
+// `limit` bytes: for files of which no more is ever used.
+std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std::size_t limit);
 
 // Throws FileError when something that is not a regular file is at `path`
 // (a folder, a FIFO, a device); nothing happens when there is nothing there.

@@ -1,5 +1,8 @@
 #include "lists/ini_document.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "engine/text_rules.h"
 #include "lists/list_error.h"
 
@@ -19,6 +22,30 @@ void RefuseLineBreaks(std::string_view text, const char* what) {
                         std::string("a ") + what + " with a line break cannot be stored in a list file");
 }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Orders names as their lower-case forms would be ordered, byte by byte.
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
+    });
+}
+
+void RequireRoom(std::size_t size) {
+    if (size > std::numeric_limits<std::uint32_t>::max())
+        throw ListError(ListError::Reason::BadText, "a list cannot hold more than 4 GiB");
+}
+
+// Calls `each(start, line)` for every line of `text` from `begin` to `end`.
+template <typename Each>
+void ForLines(const std::string& text, std::size_t begin, std::size_t end, Each&& each) {
+    while (begin < end) {
+        const std::size_t lineEnd = text.find('\n', begin);
+        if (!each(begin, std::string_view(text).substr(begin, lineEnd - begin))) return;
+        begin = lineEnd + 1;
+    }
+}
+
 }  // namespace
 
 std::optional<std::string_view> IniDocument::HeaderName(std::string_view line) {
@@ -29,67 +56,107 @@ std::optional<std::string_view> IniDocument::HeaderName(std::string_view line) {
     return trimmed.substr(1, close - 1);
 }
 
-IniDocument IniDocument::Parse(std::string_view text) {
-    IniDocument document;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            document.lines_.emplace_back(text.substr(start));
-            break;
+IniDocument IniDocument::Parse(std::string text) {
+    // CR LF and lone CR become LF, in place: the text never grows but for a
+    // last LF.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            text[kept++] = '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            text[kept++] = text[i];
         }
-        document.lines_.emplace_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
-    document.Reindex();
+    text.resize(kept);
+    if (!text.empty() && text.back() != '\n') text.push_back('\n');
+    RequireRoom(text.size());
+
+    IniDocument document;
+    document.text_ = std::move(text);
+    ForLines(document.text_, 0, document.text_.size(), [&](std::size_t start, std::string_view line) {
+        if (HeaderName(line)) document.headers_.push_back(static_cast<Offset>(start));
+        return true;
+    });
     return document;
 }
 
 std::string IniDocument::Text() const {
-    std::size_t size = 0;
-    for (const std::string& line : lines_) size += line.size() + 2;
+    const std::size_t lines = static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n'));
     std::string text;
-    text.reserve(size);
-    for (const std::string& line : lines_) {
-        text += line;
+    text.reserve(text_.size() + lines);
+    std::size_t from = 0;
+    for (std::size_t lineEnd = text_.find('\n'); lineEnd != std::string::npos; lineEnd = text_.find('\n', from)) {
+        text.append(text_, from, lineEnd - from);
         text += "\r\n";
+        from = lineEnd + 1;
     }
     return text;
 }
 
-void IniDocument::Reindex() {
-    sections_.clear();
-    firstSection_.clear();
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = HeaderName(lines_[i]);
-        if (!name) continue;
-        if (!sections_.empty()) sections_.back().end = i;
-        sections_.push_back({std::string(*name), i, lines_.size()});
-        firstSection_.try_emplace(ToLowerAscii(*name), sections_.size() - 1);
-    }
+std::vector<std::string> IniDocument::Lines() const {
+    std::vector<std::string> lines;
+    ForLines(text_, 0, text_.size(), [&](std::size_t, std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
+    return lines;
 }
 
-const IniDocument::Section* IniDocument::Find(std::string_view section) const {
-    const auto found = firstSection_.find(ToLowerAscii(section));
-    return found == firstSection_.end() ? nullptr : &sections_[found->second];
+std::string_view IniDocument::LineAt(std::size_t at) const {
+    return std::string_view(text_).substr(at, text_.find('\n', at) - at);
+}
+
+std::size_t IniDocument::EndOf(std::size_t section) const {
+    return section + 1 < headers_.size() ? headers_[section + 1] : text_.size();
+}
+
+std::optional<std::size_t> IniDocument::Find(std::string_view section) const {
+    if (!indexed_) {
+        byName_.resize(headers_.size());
+        for (std::size_t i = 0; i < byName_.size(); ++i) byName_[i] = static_cast<Offset>(i);
+        // Stable: among equal names the first in the file comes first.
+        std::stable_sort(byName_.begin(), byName_.end(),
+                         [this](Offset a, Offset b) { return LessIgnoringCase(NameOf(a), NameOf(b)); });
+        appended_.clear();
+        indexed_ = true;
+    }
+    const auto found = std::lower_bound(byName_.begin(), byName_.end(), section, [this](Offset a, std::string_view b) {
+        return LessIgnoringCase(NameOf(a), b);
+    });
+    if (found != byName_.end() && SameIgnoringCase(NameOf(*found), section)) return *found;
+    const auto added = appended_.find(ToLowerAscii(section));
+    if (added != appended_.end()) return added->second;
+    return std::nullopt;
 }
 
 std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
-    names.reserve(sections_.size());
-    for (const Section& section : sections_) names.push_back(section.name);
+    names.reserve(headers_.size());
+    for (std::size_t i = 0; i < headers_.size(); ++i) names.emplace_back(NameOf(i));
     return names;
 }
 
-bool IniDocument::HasSection(std::string_view section) const { return Find(section) != nullptr; }
+bool IniDocument::HasSection(std::string_view section) const { return Find(section).has_value(); }
 
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {
-    const Section* found = Find(section);
+    const auto found = Find(section);
     if (!found) return std::nullopt;
-    for (std::size_t i = found->header + 1; i < found->end; ++i)
-        if (const auto keyLine = KeyLine(lines_[i]); keyLine && SameIgnoringCase(keyLine->first, key))
-            return std::string(keyLine->second);
-    return std::nullopt;
+    std::optional<std::string> value;
+    const std::size_t header = headers_[*found];
+    ForLines(text_, header + LineAt(header).size() + 1, EndOf(*found), [&](std::size_t, std::string_view line) {
+        const auto keyLine = KeyLine(line);
+        if (keyLine && SameIgnoringCase(keyLine->first, key)) value = std::string(keyLine->second);
+        return !value;
+    });
+    return value;
+}
+
+void IniDocument::Splice(std::size_t at, std::size_t length, std::string_view bytes) {
+    RequireRoom(text_.size() - length + bytes.size());
+    text_.replace(at, length, bytes);
+    for (Offset& header : headers_)
+        if (header >= at) header = static_cast<Offset>(header - length + bytes.size());
 }
 
 void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -98,32 +165,42 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     RefuseLineBreaks(value, "ringtone text");
     std::string line = std::string(key) + "=" + std::string(value);
 
-    const Section* found = Find(section);
+    const auto found = Find(section);
     if (!found) {
-        lines_.push_back("[" + std::string(section) + "]");
-        sections_.push_back({std::string(section), lines_.size() - 1, lines_.size() + 1});
-        firstSection_.try_emplace(ToLowerAscii(section), sections_.size() - 1);
-        lines_.push_back(std::move(line));
+        const std::string added = "[" + std::string(section) + "]\n" + line + "\n";
+        RequireRoom(text_.size() + added.size());
+        headers_.push_back(static_cast<Offset>(text_.size()));
+        text_ += added;
+        if (indexed_) appended_.try_emplace(ToLowerAscii(section), headers_.size() - 1);
         return;
     }
-    for (std::size_t i = found->header + 1; i < found->end; ++i)
-        if (const auto keyLine = KeyLine(lines_[i]); keyLine && SameIgnoringCase(keyLine->first, key)) {
-            lines_[i] = std::move(line);
-            return;
+    const std::size_t header = headers_[*found];
+    std::size_t afterLastFilled = header + LineAt(header).size() + 1;
+    bool replaced = false;
+    ForLines(text_, afterLastFilled, EndOf(*found), [&](std::size_t start, std::string_view each) {
+        const auto keyLine = KeyLine(each);
+        if (keyLine && SameIgnoringCase(keyLine->first, key)) {
+            Splice(start, each.size(), line);
+            replaced = true;
+            return false;
         }
+        if (!TrimBlanks(each).empty()) afterLastFilled = start + each.size() + 1;
+        return true;
+    });
     // No such key yet: after the section's last line that is not blank.
-    std::size_t at = found->end;
-    while (at > found->header + 1 && TrimBlanks(lines_[at - 1]).empty()) --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    Reindex();
+    if (!replaced) Splice(afterLastFilled, 0, line + "\n");
 }
 
 bool IniDocument::RemoveSection(std::string_view section) {
-    const Section* found = Find(section);
+    const auto found = Find(section);
     if (!found) return false;
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(found->header),
-                 lines_.begin() + static_cast<std::ptrdiff_t>(found->end));
-    Reindex();
+    const std::size_t start = headers_[*found];
+    const std::size_t length = EndOf(*found) - start;
+    headers_.erase(headers_.begin() + static_cast<std::ptrdiff_t>(*found));
+    Splice(start, length, {});
+    indexed_ = false;
+    byName_.clear();
+    appended_.clear();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,14 +22,18 @@ class IniDocument {
 public:
     IniDocument() = default;
 
-    // Splits text at CR LF, LF and lone CR.
-    static IniDocument Parse(std::string_view text);
+    // Splits text at CR LF, LF and lone CR. The text is kept once, with its
+    // line ends made LF, and a section costs a few bytes beside it, so that a
+    // document takes little more memory than its file.
+    static IniDocument Parse(std::string text);
     // Every line followed by CR LF.
     std::string Text() const;
 
-    const std::vector<std::string>& Lines() const { return lines_; }
+    // The lines, for checks; the document itself keeps no line objects.
+    std::vector<std::string> Lines() const;
     // The section names in file order, as written between the brackets.
     std::vector<std::string> SectionNames() const;
+    std::size_t SectionCount() const { return headers_.size(); }
     bool HasSection(std::string_view section) const;
 
     // The value of `key` in the first section named `section`; nothing when
@@ -49,18 +54,27 @@ public:
     static std::optional<std::string_view> HeaderName(std::string_view line);
 
 private:
-    struct Section {
-        std::string name;
-        std::size_t header;  // index of the header line
-        std::size_t end;     // one past the section's last line
-    };
+    using Offset = std::uint32_t;
 
-    const Section* Find(std::string_view section) const;
-    void Reindex();
+    // The line that starts at `at`, without its LF.
+    std::string_view LineAt(std::size_t at) const;
+    std::string_view NameOf(std::size_t section) const { return *HeaderName(LineAt(headers_[section])); }
+    // Where section `section` ends: the next header, or the end of the text.
+    std::size_t EndOf(std::size_t section) const;
+    // The first section of that name (ASCII case ignored), or nothing.
+    std::optional<std::size_t> Find(std::string_view section) const;
+    // Replaces `length` bytes at `at` with `bytes`, moving the later headers.
+    void Splice(std::size_t at, std::size_t length, std::string_view bytes);
 
-    std::vector<std::string> lines_;
-    std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> firstSection_;  // lower-case name -> index in sections_
+    // Every line followed by LF.
+    std::string text_;
+    // Where each section's header line starts, in file order.
+    std::vector<Offset> headers_;
+    // The sections by lower-case name, then file order; made on the first
+    // lookup. Sections appended since are in `appended_`.
+    mutable std::vector<Offset> byName_;
+    mutable bool indexed_ = false;
+    mutable std::unordered_map<std::string, std::size_t> appended_;
 };
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "lists/ringtone_list.h"
 
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
 #include "files/safe_file.h"
 #include "lists/list_error.h"
 #include "lists/list_names.h"
@@ -21,8 +23,8 @@ void CRingtoneList::RequireListName() const {
 
 IniDocument CRingtoneList::ReadListFile() const {
     RequireListName();
-    const auto bytes = ListFileIo([&] { return ReadWholeFile(listFileName_); });
-    return bytes ? IniDocument::Parse(*bytes) : IniDocument{};
+    const auto bytes = ListFileIo([&] { return ReadWholeFile(listFileName_, MaxListFileSize); });
+    return bytes ? IniDocument::Parse(std::move(*bytes)) : IniDocument{};
 }
 
 void CRingtoneList::LoadList(ListBox& box) const {
@@ -42,8 +44,8 @@ void CRingtoneList::SaveToFile() {
     RequireListName();
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
-    list.SetValue(ringtone_.Name(), RingtoneKey, ringtone_.Full_RTTTL());
-    ListFileIo([&] { ReplaceFile(listFileName_, list.Text()); });
+    list.SetValue(ringtone_.Name(), RingtoneKey, StoredText(ringtone_));
+    WriteListFile(listFileName_, list);
 }
 
 bool CRingtoneList::DeleteFromFile() {
@@ -51,8 +53,27 @@ bool CRingtoneList::DeleteFromFile() {
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
     if (!list.RemoveSection(ringtone_.Name())) return false;
-    ListFileIo([&] { ReplaceFile(listFileName_, list.Text()); });
+    WriteListFile(listFileName_, list);
     return true;
+}
+
+std::string StoredText(const CNotes& ringtone) {
+    std::string text = ringtone.Full_RTTTL();
+    try {
+        CheckWritable(text);
+    } catch (const EngineError& e) {
+        throw ListError(ListError::Reason::BadText, e.what());
+    }
+    return text;
+}
+
+void WriteListFile(const std::filesystem::path& path, const IniDocument& list) {
+    const std::string text = list.Text();
+    if (text.size() > MaxListFileSize)
+        throw ListError(ListError::Reason::BadText, "the list " + path.string() + " would be larger than " +
+                                                        std::to_string(MaxListFileSize >> 20) +
+                                                        " MiB, the most a list may hold");
+    ListFileIo([&] { ReplaceFile(path, text); });
 }
 
 FileLock LockLists(const std::filesystem::path& programDirectory) {

@@ -80,6 +80,18 @@ private:
 // folder covers renames and deletes too. ListError (Io) when it cannot be had.
 FileLock LockLists(const std::filesystem::path& programDirectory);
 
+// The largest list file the program reads or writes: a list is refused
+// beyond it (about 500,000 ringtones of an ordinary length).
+inline constexpr std::size_t MaxListFileSize = std::size_t{64} << 20;
+
+// Replaces the list file `path` with `list`, refused (BadText) when it would
+// be larger than MaxListFileSize so that every list written can be read.
+void WriteListFile(const std::filesystem::path& path, const IniDocument& list);
+
+// The text stored for `ringtone`: its RTTTL text, refused (BadText, with the
+// engine's reason) when it would be too long to be read back.
+std::string StoredText(const CNotes& ringtone);
+
 // The key under which a ringtone's text is stored.
 inline constexpr std::string_view RingtoneKey = "RTTTL";
 

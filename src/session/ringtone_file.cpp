@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
 #include "files/safe_file.h"
 #include "session/session_error.h"
@@ -19,6 +20,11 @@ std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
 }
 
 void SaveRingtoneText(const std::filesystem::path& path, std::string_view text) {
+    try {
+        CheckWritable(text);
+    } catch (const EngineError& e) {
+        throw SessionError(SessionError::Reason::TooLong, e.what());
+    }
     try {
         WriteOutputFile(path, std::string(text) + "\r\n");
     } catch (const FileError& e) {

@@ -17,8 +17,8 @@ void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
     IniDocument file = list.ReadListFile();
     file.RemoveSection(oldName);
     if (!SameIgnoringCase(oldName, ringtone.Name())) file.RemoveSection(ringtone.Name());
-    file.SetValue(ringtone.Name(), RingtoneKey, ringtone.Full_RTTTL());
-    ListFileIo([&] { ReplaceFile(list.ListFileName(), file.Text()); });
+    file.SetValue(ringtone.Name(), RingtoneKey, StoredText(ringtone));
+    WriteListFile(list.ListFileName(), file);
 }
 
 }  // namespace tw

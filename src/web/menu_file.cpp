@@ -2,6 +2,7 @@
 
 #include "files/safe_file.h"
 #include "web/version_number.h"
+#include "web/web_fetch.h"
 
 namespace tw {
 
@@ -14,7 +15,7 @@ std::string TextAfterComma(std::string_view s) {
 
 bool StartsAsMenuFile(std::string_view text) { return text.substr(0, MenuFileStart.size()) == MenuFileStart; }
 
-MenuFile MenuFile::Parse(std::string_view text) { return MenuFile(IniDocument::Parse(text)); }
+MenuFile MenuFile::Parse(std::string_view text) { return MenuFile(IniDocument::Parse(std::string(text))); }
 
 std::string MenuFile::ReadIniValue(std::string_view section, std::string_view key) const {
     std::string value = document_.Value(section, key).value_or(std::string{});
@@ -25,7 +26,7 @@ std::string MenuFile::ReadIniValue(std::string_view section, std::string_view ke
 std::optional<double> MenuFile::Version() const { return ReadVersionNumber(VersionValue()); }
 
 std::string ReadIniValue(std::string_view section, std::string_view key, const std::filesystem::path& file) {
-    const std::optional<std::string> text = ReadWholeFile(file);
+    const std::optional<std::string> text = ReadFileStart(file, MaxDocumentSize);
     return text ? MenuFile::Parse(*text).ReadIniValue(section, key) : std::string{};
 }
 

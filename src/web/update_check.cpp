@@ -70,7 +70,8 @@ UpdateCheck CheckForUpdates(const FetchResult& fetch, const std::filesystem::pat
     std::optional<std::string> cached;
     std::optional<std::string> readProblem;
     try {
-        cached = ReadWholeFile(cachePath);
+        // No fetched menu.dat is longer than a document may be: no more is read.
+        cached = ReadFileStart(cachePath, MaxDocumentSize);
     } catch (const FileError& e) {
         readProblem = e.what();
     }

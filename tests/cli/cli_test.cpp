@@ -5,6 +5,7 @@
 
 #include "app/cli.h"
 #include "cli_run.h"
+#include "engine/ringtone_text.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
          "note 2, 8d8f: not a note\n"},
         {rtttl, "Song:d=4,o=5,b=125 c,d", 2, "", "error: the ringtone header could not be read\n"},
         {{"--from", "rtttl", "--to", "composer", "-"}, "  \r\n ", 2, "", "error: no ringtone text\n"},
-        {rtttl, std::string((1 << 20) + 1, 'c'), 2, "", "error: the ringtone text is too long\n"},
+        {rtttl, std::string(tw::MaxRingtoneText + 1, 'c'), 2, "", "error: the ringtone text is too long\n"},
         {{"--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"},
          "",
          tw::ExitNothingRead,

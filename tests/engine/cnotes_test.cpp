@@ -105,7 +105,7 @@ TEST(WholeRead, HeadersThatCannotBeTakenApartFail) {
     }
 }
 
-TEST(RingtoneText, UpToOneMebibyteIsReadAndLongerTextsAreRefusedUnread) {
+TEST(RingtoneText, UpToTheLimitIsReadAndLongerTextsAreRefusedUnread) {
     auto notes = Ringtone(",");
     std::string text = "Big:Tempo=100:4c1,4d1";
     text.resize(tw::MaxRingtoneText, ' ');

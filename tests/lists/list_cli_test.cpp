@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "engine/ringtone_text.h"
 #include "support/fifo.h"
 #include "support/temp_files.h"
 
@@ -122,6 +123,44 @@ TEST_F(ListCliTest, AListFileThatIsAFifoIsRefusedWithoutWaitingForAWriter) {
         EXPECT_EQ(run.code, 2);
         EXPECT_NE(run.err.find(fifo.string() + ": it is a FIFO, not a regular file\n"), std::string::npos) << run.err;
     }
+}
+
+// Whatever add stores, get reads back, and whatever convert writes, convert
+// reads again; a text that would be written beyond what can be read is
+// refused with the reason, and nothing is stored.
+TEST_F(ListCliTest, WhatIsWrittenReadsBack) {
+    std::string notes;
+    for (int i = 0; i < 20000; ++i) notes += "c,";
+    const struct {
+        const char* from;
+        std::string text;
+    } rows[] = {
+        {"rtttl", "Big:d=4,o=5,b=125:" + notes},
+        {"keypresses", "Big:Tempo=125:" + std::string(40000, '1')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.from);
+        // Exit 1: read and stored, with more notes than a handset holds.
+        ASSERT_EQ(List({"add", "Long", "--from", row.from}, row.text).code, 1);
+        for (const char* to : {"rtttl", "composer", "keypresses"}) {
+            const CliRun got = List({"get", "Long", "Big", "--to", to});
+            ASSERT_EQ(got.code, 1) << got.err;
+            EXPECT_EQ(tw::test::RunTunewright({"convert", "--from", to, "--to", "rtttl"}, got.out).out,
+                      List({"get", "Long", "Big", "--to", "rtttl"}).out);
+        }
+    }
+    const std::string before = ReadBytes(home / "Long.dat");
+    const std::string wide = "," + std::string(300, ' ');  // 20,000 notes: over 4 MiB
+    for (const char* command : {"convert", "add"}) {
+        SCOPED_TRACE(command);
+        std::vector<std::string> args = {command, "--from", "rtttl", "--to", "rtttl", "--separator", wide};
+        if (*command == 'a') args = {"list", "add", "Long", "--from", "rtttl", "--separator", wide};
+        const CliRun run = tw::test::RunTunewright(args, rows[0].text);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_NE(run.err.find("more than the 4 MiB that can be read again"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(ReadBytes(home / "Long.dat"), before);
 }
 
 }  // namespace

@@ -5,4 +5,4 @@ set(TW_LISTS_TEST_SOURCES
   ringtone_list_test.cpp
   crash_test.cpp
 )
-set(TW_LISTS_CLI_TEST_SOURCES list_cli_test.cpp concurrent_test.cpp)
+set(TW_LISTS_CLI_TEST_SOURCES list_cli_test.cpp list_stress_test.cpp)

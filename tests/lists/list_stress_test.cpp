@@ -1,12 +1,15 @@
-// Several programs changing the lists of one program directory at once: each
-// change waits for the others, so none is lost.
+// Lists under stress: several programs changing the lists of one program
+// directory at once (each change waits for the others, so none is lost), and
+// lists too big for memory or for the cap.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -15,6 +18,7 @@
 #include "cli_run.h"
 #include "files/file_lock.h"
 #include "files/safe_file.h"
+#include "lists/ringtone_list.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -45,7 +49,7 @@ int RunAtOnce(const std::vector<std::function<bool()>>& jobs) {
     return failed;
 }
 
-class ConcurrentTest : public ::testing::Test {
+class ListStressTest : public ::testing::Test {
 protected:
     void SetUp() override { ::setenv("TUNEWRIGHT_HOME", home.path().c_str(), 1); }
     void TearDown() override { ::unsetenv("TUNEWRIGHT_HOME"); }
@@ -56,7 +60,7 @@ bool Add(const std::string& list, const std::string& name) {
     return RunTunewright({"list", "add", list, "--from", "rtttl"}, name + ":d=4,o=5,b=125:c,d").code == 0;
 }
 
-TEST_F(ConcurrentTest, AddsRemovesAndRenamesLoseNothing) {
+TEST_F(ListStressTest, AddsRemovesAndRenamesLoseNothing) {
     constexpr int Each = 30;
     for (int i = 0; i < Each; ++i) ASSERT_TRUE(Add("Race", "old " + std::to_string(i)));
     ASSERT_TRUE(Add("Moving", "Kept"));
@@ -91,7 +95,7 @@ TEST_F(ConcurrentTest, AddsRemovesAndRenamesLoseNothing) {
 }
 
 // A lock held elsewhere is waited for, then given up with a reason.
-TEST_F(ConcurrentTest, ALockHeldTooLongIsAnError) {
+TEST_F(ListStressTest, ALockHeldTooLongIsAnError) {
     const std::filesystem::path lockFile = home / "held.lock";
     tw::FileLock held(lockFile);
     const pid_t child = ::fork();
@@ -107,6 +111,35 @@ TEST_F(ConcurrentTest, ALockHeldTooLongIsAnError) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 3);
+}
+
+// A list too big for the memory the process may have is an error message
+// and an exit status, never an abort; a list file over the cap is refused
+// unread.
+TEST_F(ListStressTest, BigListsAreErrorsNotCrashes) {
+    std::string list;
+    for (int i = 0; i < 300000; ++i)
+        list += "[T" + std::to_string(i) + "]\r\nRTTTL=T:d=4,o=5,b=125:c, d, e, f, g, a, b, c, d, e\r\n";
+    tw::test::WriteBytes(home / "Big.dat", list);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Room for 24 MB more than the process has now: less than the list needs.
+        std::size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t room = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (24 << 20);
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const tw::test::CliRun run = RunTunewright({"list", "show", "Big"});
+        ::_exit(run.code == 70 && run.err == "error: out of memory\n" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+
+    std::filesystem::resize_file(home / "Big.dat", tw::MaxListFileSize + 1);
+    const tw::test::CliRun run = RunTunewright({"list", "show", "Big"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("is larger than 64 MiB"), std::string::npos) << run.err;
 }
 
 }  // namespace
