@@ -3,6 +3,8 @@
 // loading one, listing the names, and exporting the whole list.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -104,5 +106,35 @@ void BM_Export10000(benchmark::State& state) {
     state.SetLabel("ringtones");
 }
 BENCHMARK(BM_Export10000)->Unit(benchmark::kMillisecond);
+
+// What reading a list costs in memory, per byte of its file: the document
+// alone, and with the names of its rows as `list show` holds them. Ordinary
+// entries, and a file of blank lines (the worst for a document of line
+// objects).
+void BM_ListMemoryPerFileByte(benchmark::State& state) {
+    std::string text;
+    if (state.range(0) == 0) {
+        for (int i = 0; i < ListSize * 10; ++i)
+            text += "[Tone" + std::to_string(i) + "]\r\nRTTTL=" + ToneText(i) + "\r\n";
+    } else {
+        text.assign(std::size_t{16} << 20, '\n');
+    }
+    double document = 0;
+    double withNames = 0;
+    for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks;
+        tw::IniDocument list = tw::IniDocument::Parse(text);
+        const std::size_t parsed = mallinfo2().uordblks;
+        tw::SortedNameList names;
+        for (std::string& name : list.SectionNames()) names.AddItem(std::move(name));
+        benchmark::DoNotOptimize(names.Items().data());
+        document = static_cast<double>(parsed - before) / static_cast<double>(text.size());
+        withNames = static_cast<double>(mallinfo2().uordblks - before) / static_cast<double>(text.size());
+    }
+    state.counters["document_x"] = document;
+    state.counters["with_names_x"] = withNames;
+    state.SetLabel(state.range(0) == 0 ? "100,000 entries" : "16 MiB of blank lines");
+}
+BENCHMARK(BM_ListMemoryPerFileByte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
