@@ -133,7 +133,7 @@ void ReplaceFile(const std::filesystem::path& given, std::string_view bytes) {
         const std::filesystem::path target = std::filesystem::weakly_canonical(given, linkError);
         if (!linkError) path = target;
     }
-    RemoveStaleTemporaryFiles(FolderOf(path));
+    RemoveStaleTemporaryFiles(path);
     TemporaryFile temporary(path);
     KeepOwnerAndMode(temporary.fd(), path);
     WriteAll(temporary.fd(), bytes, path);

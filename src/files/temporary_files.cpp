@@ -9,11 +9,12 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/safe_file.h"
 
@@ -112,18 +113,40 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target, unsi
     return target.parent_path() / ("." + name + suffix);
 }
 
-void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+void RemoveStaleTemporaryFiles(const std::filesystem::path& target) {
+    // The stale files of each folder, by the name they were written for:
+    // found by one look through the folder, removed as their targets are
+    // written. Files of other programs that happen to look alike stay.
+    using Stale = std::map<std::string, std::vector<std::filesystem::path>, std::less<>>;
     static std::mutex mutex;
-    static std::set<std::filesystem::path> seen;
-    {
-        const std::lock_guard lock(mutex);
-        if (!seen.insert(folder).second) return;
+    static std::map<std::filesystem::path, Stale> byFolder;
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const std::lock_guard lock(mutex);
+    auto [found, isNew] = byFolder.try_emplace(folder);
+    Stale& stale = found->second;
+    if (isNew) {
+        std::error_code error;
+        std::filesystem::directory_iterator entry(folder, error);
+        for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            const std::string name = entry->path().filename().string();
+            const std::optional<pid_t> writer = WriterOf(name);
+            if (!writer || !ProcessIsGone(*writer)) continue;
+            // ".NAME.PID-N.tmp": NAME, perhaps cut short.
+            const std::size_t pidDot = name.rfind('.', name.rfind('-'));
+            stale[name.substr(1, pidDot - 1)].push_back(entry->path());
+        }
     }
-    std::error_code error;
-    std::filesystem::directory_iterator entry(folder.empty() ? std::filesystem::path(".") : folder, error);
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const std::optional<pid_t> writer = WriterOf(entry->path().filename().native());
-        if (writer && ProcessIsGone(*writer)) ::unlink(entry->path().c_str());
+    // A long name may have been cut at another length for another PID.
+    const std::string targetName = target.filename().string();
+    for (auto each = stale.begin(); each != stale.end();) {
+        const bool mine =
+            each->first == targetName || (each->first.size() >= NAME_MAX - 32 && targetName.starts_with(each->first));
+        if (!mine) {
+            ++each;
+            continue;
+        }
+        for (const std::filesystem::path& file : each->second) ::unlink(file.c_str());
+        each = stale.erase(each);
     }
 }
 

@@ -9,7 +9,7 @@
 // left behind: the one being written is removed when the write fails, and
 // when the process is stopped by SIGINT, SIGTERM or SIGHUP once
 // InstallTemporaryFileCleanup has run; those of a process that died some
-// other way are removed by the next write into their folder.
+// other way are removed when their target is written next.
 namespace tw {
 
 // Makes SIGINT, SIGTERM and SIGHUP remove the temporary files being written
@@ -24,9 +24,9 @@ void InstallTemporaryFileCleanup();
 // UTF-8 character, where the whole would not fit in NAME_MAX bytes.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target, unsigned number);
 
-// Removes the temporary files in `folder` whose process no longer runs. Each
+// Removes the temporary files of `target` whose process no longer runs. Each
 // folder is looked through once per process; what cannot be removed stays.
-void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+void RemoveStaleTemporaryFiles(const std::filesystem::path& target);
 
 // A new temporary file beside a target, open for writing. It is removed when
 // the object goes unless it was renamed over the target; while it exists the

@@ -69,7 +69,7 @@ TEST(TemporaryFiles, AWriterEndedBySigtermLeavesNoTemporaryFileAndAWholeFile) {
     EXPECT_TRUE(content == "old" || content == big) << content.size() << " bytes";
 }
 
-TEST(TemporaryFiles, TheNextWriteIntoTheFolderRemovesThoseOfProcessesThatAreGone) {
+TEST(TemporaryFiles, TheNextWriteOfTheirTargetRemovesThoseOfProcessesThatAreGone) {
     const TempDir folder;
     const pid_t gone = ::fork();
     if (gone == 0) ::_exit(0);
@@ -77,10 +77,15 @@ TEST(TemporaryFiles, TheNextWriteIntoTheFolderRemovesThoseOfProcessesThatAreGone
     const std::string dead = std::to_string(gone), alive = std::to_string(::getppid());
     const Names kept{".Rock.dat." + alive + "-3.tmp", "Rock.dat." + dead + "-3.tmp", ".Rock.dat." + dead + ".tmp"};
     for (const std::string& name : kept) tw::test::WriteBytes(folder / name, "");
-    tw::test::WriteBytes(folder / (".Rock.dat." + dead + "-3.tmp"), "");
+    const std::string stale = ".Rock.dat." + dead + "-3.tmp";
+    tw::test::WriteBytes(folder / stale, "");
     tw::ReplaceFile(folder / "Pop.dat", "new");
     Names expected = kept;
-    expected.insert("Pop.dat");
+    expected.insert({"Pop.dat", stale});
+    EXPECT_EQ(FilesIn(folder.path()), expected);
+    tw::ReplaceFile(folder / "Rock.dat", "new");
+    expected.erase(stale);
+    expected.insert("Rock.dat");
     EXPECT_EQ(FilesIn(folder.path()), expected);
 }
 
