@@ -13,6 +13,10 @@
 #include "app/settings_commands.h"
 #include "app/sound_commands.h"
 #include "app/web_commands.h"
+#include "engine/collection.h"
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
+#include "files/safe_file.h"
 #include "session/ringtone_file.h"
 #include "session/session_error.h"
 #include "web/program_version.h"
@@ -22,12 +26,13 @@ namespace {
 
 const char* const Usage =
     "Usage: tunewright [local]\n"
-    "       tunewright convert --from F --to F [--separator S] [--notes-only] [FILE|-] [-o OUT]\n"
+    "       tunewright convert --from F --to F [--separator S] [--notes-only] [--each] [FILE|-] [-o OUT]\n"
     "       tunewright notes   --from F [--separator S] [FILE|-]\n"
     "       tunewright wav     --from F [--separator S] [FILE|-] -o OUT.wav\n"
     "       tunewright play    --from F [FILE|-]\n"
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [FILE|-]\n"
+    "       tunewright list import LIST --from F [--separator S] [FILE|-]\n"
     "       tunewright list get LIST NAME --to F [--separator S] [--notes-only]\n"
     "       tunewright list remove LIST NAME\n"
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
@@ -43,12 +48,18 @@ const char* const Help =
     "With no arguments (or the word 'local') it starts the desktop program.\n"
     "\n"
     "Commands:\n"
-    "  convert   read a ringtone and write it in another notation\n"
+    "  convert   read a ringtone and write it in another notation; with --each the\n"
+    "            input is a collection, one ringtone a line (a line that starts no\n"
+    "            ringtone continues the one before; blank lines and lines starting\n"
+    "            with #, ; or // are skipped), written one a line, with problems on\n"
+    "            standard error as LINE: message\n"
     "  notes     read a ringtone and describe it note by note as JSON\n"
     "  list      keep ringtones in named lists (LIST.dat files in $TUNEWRIGHT_HOME,\n"
     "            else $XDG_DATA_HOME/Tunewright, else ~/.local/share/Tunewright):\n"
     "            lists, show, add (stores a ringtone under its name, replacing one of\n"
-    "            that name), get, remove, new, rename, clear, delete, export (writes\n"
+    "            that name), import (stores every ringtone of a collection in one\n"
+    "            write; a name taken gets \" (2)\", \" (3)\" ...), get, remove, new, rename, clear, delete, export "
+    "(writes\n"
     "            tonelist.txt there unless -o is given; --types picks among rtttl,\n"
     "            composer and keypresses, default keypresses) and wav-all (one\n"
     "            NAME.wav per ringtone in DIR)\n"
@@ -98,9 +109,54 @@ void SaveTextFile(const std::string& path, const std::string& text, std::ostream
     }
 }
 
+// convert --each: every ringtone of a collection, one output line each, its
+// problems on standard error after its line number.
+// Writes a converted collection to `path` as it is, through a temporary file.
+void SaveCollectionFile(const std::string& path, const std::string& text) {
+    try {
+        WriteOutputFile(path, text);
+    } catch (const FileError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+}
+
+int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::vector<CollectedRingtone> ringtones = SplitCollection(ReadInputBytes(options.input, in));
+    std::string text;
+    CNotes notes;
+    notes.SetOutputSeparator(options.separator);
+    std::size_t read = 0;
+    bool problems = false;
+    for (const CollectedRingtone& ringtone : ringtones) {
+        const std::string line = std::to_string(ringtone.line) + ": ";
+        try {
+            ReadGivenRingtone(notes, *options.from, ringtone.text);
+        } catch (const EngineError& e) {
+            err << line << e.what() << '\n';
+            problems = true;
+            continue;
+        }
+        ++read;
+        std::string written = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+        CheckWritableOutput(written);
+        text += written;
+        text += '\n';
+        for (const std::string& problem : notes.ErrorLines()) {
+            err << line << problem << '\n';
+            problems = true;
+        }
+    }
+    if (read == 0)
+        throw CommandFailure{ExitNothingRead, ringtones.empty() ? "no ringtone text" : "no ringtone could be read"};
+    if (options.output && *options.output != "-") SaveCollectionFile(*options.output, text);
+    else out << text;
+    return problems ? ExitProblems : ExitClean;
+}
+
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o"});
+    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o", "each"});
     if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
+    if (options.each) return ConvertEach(options, in, out, err);
     CNotes notes;
     ReadRingtone(options, in, notes);
     const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);

@@ -69,7 +69,7 @@ std::string UsableSeparatorOption(const std::string& separator) {
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed) {
     std::vector<std::string_view> valued, flagged;
-    for (std::string_view name : allowed) (name == "notes-only" ? flagged : valued).push_back(name);
+    for (std::string_view name : allowed) (name == "notes-only" || name == "each" ? flagged : valued).push_back(name);
     const CommandArgs parsed = ParseCommandArgs(args, valued, flagged);
     if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
     RingtoneOptions options;
@@ -79,6 +79,7 @@ RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
     if (const auto separator = parsed.Value("separator")) options.separator = UsableSeparatorOption(*separator);
     options.output = parsed.Value("o");
     options.notesOnly = parsed.Flag("notes-only");
+    options.each = parsed.Flag("each");
     return options;
 }
 

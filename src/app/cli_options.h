@@ -19,6 +19,7 @@ struct RingtoneOptions {
     std::optional<Notation> to;
     std::string separator = ", ";
     bool notesOnly = false;
+    bool each = false;        // the input is a collection, one ringtone a line
     std::string input = "-";  // a path, or "-" for standard input
     std::optional<std::string> output;
 };
@@ -55,7 +56,7 @@ std::string UsableSeparatorOption(const std::string& separator);
 
 // The options of the subcommands that read one ringtone, from ParseCommandArgs
 // and at most one word, the input. `allowed` lists the options the subcommand
-// takes: from, to, separator, o, notes-only.
+// takes: from, to, separator, o, notes-only, each.
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed);
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <iostream>
 #include <map>
 #include <ostream>
 #include <set>
@@ -106,6 +107,32 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
     }
     out << session.Ringtone().Name() << '\n';
     return ReportProblems(session.Ringtone(), err);
+}
+
+// Stores every ringtone of a collection in one rewrite of the list file.
+int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const char* usage = "import LIST --from F [--separator S] [FILE|-]";
+    if (args.words.size() != 2 && args.words.size() != 3)
+        throw UsageError{std::string("usage: tunewright list ") + usage};
+    args.Allow("import", {"from", "separator"});
+    const Notation from = NotationOption(args, "from", usage);
+    const std::string separator = SeparatorOption(args);
+    RingtoneSession session(ProgramDirectory());
+    session.OpenList(args.words[1]);
+    session.Ringtone().SetOutputSeparator(separator);
+    const std::string text = ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in);
+    // A long import on a terminal says how far it is.
+    const bool showProgress = ::isatty(STDERR_FILENO) == 1 && &err == &std::cerr;
+    const auto progress = [&](std::size_t done, std::size_t total) {
+        if (total >= 2000)
+            err << "\rimporting " << done << " of " << total << (done == total ? "\n" : "") << std::flush;
+        return true;
+    };
+    const ImportResult result = *session.Import(from, text, showProgress ? ImportProgress(progress) : ImportProgress());
+    for (const ImportSkip& skip : result.skipped) err << skip.line << ": " << skip.reason << '\n';
+    out << "imported " << result.imported << ", skipped " << result.skipped.size() << '\n';
+    if (result.imported == 0) return ExitNothingRead;
+    return result.skipped.empty() ? ExitClean : ExitProblems;
 }
 
 int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
@@ -292,6 +319,7 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
     if (command == "show") return Show(args, out);
     if (command == "add") return Add(args, in, out, err);
     if (command == "get") return Get(args, out, err);
+    if (command == "import") return Import(args, in, out, err);
     if (command == "remove") return Remove(args);
     if (command == "new") return New(args, out);
     if (command == "rename") return Rename(args);
@@ -307,7 +335,8 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
 int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty())
         throw UsageError{
-            "list needs a command: lists, show, add, get, remove, new, rename, clear, delete, export or wav-all"};
+            "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export or "
+            "wav-all"};
     const ListArgs parsed{
         ParseCommandArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};

@@ -22,8 +22,6 @@ void RefuseLineBreaks(std::string_view text, const char* what) {
                         std::string("a ") + what + " with a line break cannot be stored in a list file");
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Orders names as their lower-case forms would be ordered, byte by byte.
 bool LessIgnoringCase(std::string_view a, std::string_view b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {

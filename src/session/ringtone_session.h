@@ -14,6 +14,7 @@
 #include "lists/list_box.h"
 #include "lists/ringtone_list.h"
 #include "lists/tone_list_export.h"
+#include "session/collection_import.h"
 #include "session/list_snapshot.h"
 #include "session/session_error.h"
 #include "session/wav_file.h"
@@ -109,6 +110,13 @@ public:
     void Get(Notation from, std::string_view text);
     // Stores the current ringtone under its name.
     void Store();
+    // Reads every ringtone of the collection `text` (see SplitCollection) in
+    // the `from` notation and stores them all in the current list, in one
+    // replacement of its file. A name the list or the collection has already
+    // gets " (2)", " (3)" ...; a ringtone that cannot be read or stored is
+    // skipped and named in the result. `progress` may cancel: nothing is
+    // stored then, and the result is empty. The current ringtone stays.
+    std::optional<ImportResult> Import(Notation from, std::string_view text, const ImportProgress& progress = {});
     // Loads the entry `row` of the current list (from the held snapshot while
     // there is one) and makes it the entry shown. ListIo when the list cannot
     // be read; nothing is shown then.

@@ -121,4 +121,20 @@ TEST(CliNotes, FailingMembersAreNullAndProblemsListed) {
     EXPECT_NE(run.out.find("\"frequency_hz\": 523, \"length\": 0.25}"), std::string::npos);
 }
 
+// convert --each: a line a ringtone in the order given, problems after
+// their line numbers; exit 2 only when no ringtone could be read.
+TEST(CliConvert, EachRingtoneOfACollection) {
+    const CliRun run = tw::test::RunTunewright({"convert", "--each", "--from", "rtttl", "--to", "composer"},
+                                               "# mine\nA:d=4,o=5,b=125:c,\n d\n\nB:d=4,o=5,b=125:4c4\n");
+    EXPECT_EQ(run.out, "A:Tempo=125:4c1, 4d1\nB:Tempo=125:4c1\n");
+    EXPECT_EQ(run.err,
+              "5: Some notes cannot be entered on the handset as written.\n"
+              "5: note 1, 4c4: below the composer's octaves\n");
+    EXPECT_EQ(run.code, 1);
+    const CliRun none =
+        tw::test::RunTunewright({"convert", "--each", "--from", "rtttl", "--to", "rtttl"}, "just words\n");
+    EXPECT_EQ(none.code, 2);
+    EXPECT_EQ(none.err, "error: no ringtone text\n");
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 # into engine_tests.
 set(TW_ENGINE_TEST_SOURCES
   text_test.cpp
+  collection_test.cpp
   cnote_test.cpp
   cnotes_test.cpp
   published_test.cpp

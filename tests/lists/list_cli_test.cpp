@@ -163,4 +163,22 @@ TEST_F(ListCliTest, WhatIsWrittenReadsBack) {
     EXPECT_EQ(ReadBytes(home / "Long.dat"), before);
 }
 
+// A collection goes into a list in one command, and the raw export of a
+// list imports back to the same entries.
+TEST_F(ListCliTest, ImportAndExportRoundTrip) {
+    const std::string collection =
+        "Tones\n-----\nA:d=8,o=6,b=140:c,d\nB:d=4,o=5,b=90:e,\n 8f\nA:b=63:g\nC:d=4,o=5,b=200:c\n";
+    CliRun run = List({"import", "Mine", "--from", "rtttl"}, collection);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, "imported 4, skipped 0\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(List({"show", "Mine"}).out, "A\nA (2)\nB\nC\n");
+    ASSERT_EQ(List({"export", "Mine", "--raw", "--types", "rtttl", "-o", At("raw.txt")}).code, 0);
+    run = List({"import", "Again", "--from", "rtttl", At("raw.txt")});
+    EXPECT_EQ(run.out, "imported 4, skipped 0\n");
+    for (const char* name : {"A", "A (2)", "B", "C"})
+        EXPECT_EQ(List({"get", "Again", name, "--to", "rtttl"}).out, List({"get", "Mine", name, "--to", "rtttl"}).out);
+    EXPECT_EQ(List({"import", "Mine", "--from", "rtttl"}, "# nothing\n").code, 2);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 # session_tests and session_tests_asan.
 set(TW_SESSION_TEST_SOURCES
   get_and_show_test.cpp
+  import_test.cpp
   ringtone_edit_test.cpp
   whole_list_test.cpp
   wav_batch_test.cpp

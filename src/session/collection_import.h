@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// A ringtone of a collection that was not imported, and why.
+struct ImportSkip {
+    std::size_t line = 0;  // where it starts in the collection, from 1
+    std::string reason;
+};
+
+// What an import did.
+struct ImportResult {
+    std::size_t imported = 0;
+    std::vector<ImportSkip> skipped;
+};
+
+// Told how far an import is (ringtones done, of all); false cancels it.
+using ImportProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+}  // namespace tw
