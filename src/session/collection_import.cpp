@@ -18,8 +18,7 @@ constexpr std::size_t ProgressStep = 64;
 // A name no entry of `list` has: `name`, else `name (2)`, `name (3)` ...;
 // `next` remembers where each name's count stands, so that many ringtones of
 // one name cost no more than a few.
-std::string FreeName(const IniDocument& list, const std::string& name,
-                     std::unordered_map<std::string, int>& next) {
+std::string FreeName(const IniDocument& list, const std::string& name, std::unordered_map<std::string, int>& next) {
     if (!list.HasSection(name)) return name;
     int& count = next.try_emplace(ToLowerAscii(name), 2).first->second;
     std::string candidate;

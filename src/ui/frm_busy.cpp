@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,8 +34,16 @@ frmBusy::frmBusy(ToolkitServices& services, QWidget* parent) : QDialog(parent), 
     auto* inside = new QVBoxLayout(Frame1);
     inside->addWidget(lblMessage);
     inside->addWidget(prgProgress);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->hide();
+    connect(cmdCancel, &QPushButton::clicked, this, [this] {
+        cancelled_ = true;
+        cmdCancel->setEnabled(false);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
+    layout->addWidget(cmdCancel, 0, Qt::AlignRight);
     resize(380, 110);
 }
 
@@ -46,6 +55,8 @@ void frmBusy::SetProgress(int done, int total) {
     prgProgress->setRange(0, std::max(total, 1));
     prgProgress->setValue(std::clamp(done, 0, std::max(total, 1)));
 }
+
+void frmBusy::ShowCancel() { cmdCancel->show(); }
 
 void frmBusy::Unload() {
     unloading_ = true;

@@ -8,6 +8,7 @@ class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace tw {
 
@@ -27,6 +28,10 @@ public:
     // The progress bar: `done` of `total`.
     void SetProgress(int done, int total);
     void Unload();
+    // Shows the Cancel button, for work that can stop and leave everything
+    // as it was; Cancelled tells whether it was pressed.
+    void ShowCancel();
+    bool Cancelled() const { return cancelled_; }
 
     void reject() override;
 
@@ -38,7 +43,9 @@ private:
     QGroupBox* Frame1 = nullptr;
     QLabel* lblMessage = nullptr;
     QProgressBar* prgProgress = nullptr;
+    QPushButton* cmdCancel = nullptr;
     bool unloading_ = false;
+    bool cancelled_ = false;
 };
 
 }  // namespace tw

@@ -298,6 +298,7 @@ void frmConverter::BuildMenus() {
     mnuRingtonePreferences = Entry(mnuFile, "mnuRingtonePreferences", "Note Se&parators...");
     mnuRingtoneExport = Entry(mnuFile, "mnuRingtoneExport", "&Export Ringtone List...");
     mnuFileBatchWAV = Entry(mnuFile, "mnuFileBatchWAV", "Batch Save All As .WAV Files");
+    mnuFileImport = Entry(mnuFile, "mnuFileImport", "&Import Ringtones...");
     Separator(mnuFile, "mnuFileSep3");
     mnuRingtoneExit = Entry(mnuFile, "mnuRingtoneExit", "E&xit");
 
@@ -351,6 +352,7 @@ void frmConverter::ConnectControls() {
     on(cmdExport, &QPushButton::clicked, &frmConverter::cmdExport_Click);
     on(mnuRingtoneExport, &QAction::triggered, &frmConverter::mnuRingtoneExport_Click);
     on(mnuFileBatchWAV, &QAction::triggered, &frmConverter::mnuFileBatchWAV_Click);
+    on(mnuFileImport, &QAction::triggered, &frmConverter::mnuFileImport_Click);
     for (int i = 0; i < 4; ++i)
         connect(mnuRingtoneSave[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { Command([this, i] { mnuRingtoneSave_Click(i); }); });

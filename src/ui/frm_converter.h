@@ -112,6 +112,10 @@ public:
     void cmdExport_Click();
     void mnuRingtoneExport_Click();
     void mnuFileBatchWAV_Click();
+    // "Import Ringtones...": every ringtone of a collection file into the
+    // current list, with the busy window's progress and a Cancel that leaves
+    // the list as it was.
+    void mnuFileImport_Click();
 
     // The note separator dialog; the shown ringtone is drawn again afterwards.
     void mnuRingtonePreferences_Click();
@@ -164,6 +168,9 @@ private:
     // selected and the ringtone shown is the one the current ringtone holds.
     bool EditsApply();
     int SourceIndex() const;
+    // The notation chosen in box 1, and the open dialog for its files.
+    Notation ChosenNotation() const;
+    FileDialogRequest OpenDialog() const;
     int ShowAsIndex() const;
     std::string ShownNotes() const;
     void ShowMessageText(const std::string& text);
@@ -254,6 +261,7 @@ private:
     QAction* mnuRingtonePreferences = nullptr;
     QAction* mnuRingtoneExport = nullptr;
     QAction* mnuFileBatchWAV = nullptr;
+    QAction* mnuFileImport = nullptr;
     QAction* mnuRingtoneExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QMenu* mnuMoreRingtonesH = nullptr;

@@ -2,51 +2,16 @@
 // current list, written into the ringtone folder while the busy window says
 // which one is being written. One bad ringtone costs one message; the
 // others are still written.
-#include <QWindow>
-
 #include <filesystem>
 #include <string>
 
 #include "lists/list_names.h"
+#include "ui/busy_scope.h"
 #include "ui/frm_busy.h"
 #include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
 
 namespace tw {
-namespace {
-
-// While the batch runs the main window is disabled, the busy window shown
-// and the list file held by the session as read once at the start; all three
-// end with the batch, however it ends.
-class BatchScope {
-public:
-    BatchScope(QWidget& window, frmBusy& busy, bool& running, RingtoneSession& session)
-        : window_(window), busy_(busy), running_(running), session_(session) {
-        running_ = true;
-        session_.HoldSnapshot();
-        busy_.Form_Load();
-        busy_.show();
-        window_.setEnabled(false);
-    }
-    ~BatchScope() {
-        busy_.Unload();
-        window_.setEnabled(true);
-        window_.raise();
-        window_.activateWindow();
-        running_ = false;
-        session_.ReleaseSnapshot();
-    }
-    BatchScope(const BatchScope&) = delete;
-    BatchScope& operator=(const BatchScope&) = delete;
-
-private:
-    QWidget& window_;
-    frmBusy& busy_;
-    bool& running_;
-    RingtoneSession& session_;
-};
-
-}  // namespace
 
 void frmConverter::mnuFileBatchWAV_Click() {
     if (batchRunning_) return;
@@ -54,12 +19,8 @@ void frmConverter::mnuFileBatchWAV_Click() {
                          "' list and could take a while.",
                      MsgButtons::OkOnly, MsgIcon::Information, "Generate WAV Files");
 
-    // The busy window is a window of its own, so that disabling the main
-    // window leaves it drawn as enabled; it stays above the main window.
     frmBusy busy(services_);
-    busy.winId();
-    if (QWindow* handle = busy.windowHandle()) handle->setTransientParent(window()->windowHandle());
-    BatchScope scope(*this, busy, batchRunning_, session_);
+    BusyScope scope(*this, busy, batchRunning_, session_, true);
     BusyPointer pointer(services_);
 
     const int count = lstRingtones->ListCount();

@@ -18,20 +18,21 @@ constexpr FileTypeDialog OpenSettings[] = {
     {"Select Keypress File", "|Keypress Files (*", ".key"},
 };
 
-FileDialogRequest OpenDialogFor(int source, const std::string& startFolder) {
-    return FileTypeDialogRequest(OpenSettings[source < 0 || source > 2 ? 2 : source], startFolder);
+}  // namespace
+
+FileDialogRequest frmConverter::OpenDialog() const {
+    const int source = SourceIndex();
+    return FileTypeDialogRequest(OpenSettings[source < 0 || source > 2 ? 2 : source], ringToneDirectory_);
 }
 
 // With no source notation chosen, the text is read as keypresses.
-Notation SourceNotation(int source) {
-    switch (source) {
+Notation frmConverter::ChosenNotation() const {
+    switch (SourceIndex()) {
     case 0: return Notation::RTTTL;
     case 1: return Notation::Composer;
     default: return Notation::Keypresses;
     }
 }
-
-}  // namespace
 
 int frmConverter::SourceIndex() const {
     for (std::size_t i = 0; i < optSource.size(); ++i)
@@ -44,11 +45,10 @@ void frmConverter::Deselect() { lstRingtones->SetListIndex(-1); }
 void frmConverter::cmdGet_Click() {
     dialogAccepted_ = false;
     sourceText_.clear();
-    const int source = SourceIndex();
 
     if (optFile[0]->isChecked()) {
         try {
-            const FileChoice chosen = services_.ShowOpen(OpenDialogFor(source, ringToneDirectory_));
+            const FileChoice chosen = services_.ShowOpen(OpenDialog());
             chosenFileName_ = chosen.FileTitle;
             if (!chosenFileName_.empty()) {
                 dialogAccepted_ = true;
@@ -71,7 +71,7 @@ void frmConverter::cmdGet_Click() {
     }
 
     try {
-        session_.Get(SourceNotation(source), sourceText_);
+        session_.Get(ChosenNotation(), sourceText_);
     } catch (const SessionError& e) {
         using Reason = SessionError::Reason;
         if (e.reason() == Reason::NoText) {

@@ -15,8 +15,9 @@ protected:
     ImportTest() { WriteList(Tune); }
 };
 
-const std::string Collection = "# my tones\nTune:d=4,o=5,b=125:e\nNew:d=4,o=5,b=125:c,\n  d\nBig:d=4:" +
-                                std::string(tw::MaxRingtoneText, 'c') + "\nnew:d=8,o=5,b=125:d\n";
+const std::string Collection =
+    "# my tones\nTune:d=4,o=5,b=125:e\nNew:d=4,o=5,b=125:c,\n  d\nBig:d=4:" + std::string(tw::MaxRingtoneText, 'c') +
+    "\nnew:d=8,o=5,b=125:d\n";
 
 // Taken names get a number, one that the list or the collection has already;
 // a ringtone that cannot be read is skipped with its line.

@@ -1,6 +1,7 @@
 // The ringtone lists: the list commands, the rows, the batch and the export.
 #include <QProcess>
 
+#include "engine/ringtone_text.h"
 #include "ui/frm_busy.h"
 #include "ui_test_support.h"
 
@@ -135,6 +136,34 @@ private slots:
         h.WriteList("Favtones", Riff);
         QTRY_COMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.Name(), std::string("Riff|<none>|"));
         QVERIFY(h.toolkit.Boxes().empty());
+    }
+
+    // A collection file goes into the current list at once; the box says how
+    // many and which not; Cancel in the busy window leaves the list as it was.
+    void importFromAFile() {
+        Harness h(Two, "Tune");
+        test::TempDir in;
+        std::string collection = "# tones\nRiff:d=4,o=5,b=125:c,\n d\nTune:d=8,o=6,b=90:e\nHuge:d=4:";
+        collection += std::string(MaxRingtoneText, 'c') + "\n";
+        test::WriteBytes(in / "tones.txt", collection);
+        h.toolkit.QueueFile((in / "tones.txt").string());
+        h.Do("mnuFileImport");
+        QCOMPARE(h.toolkit.FileDialogs().at(0).DialogTitle, std::string("Import Ringtones"));
+        QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 2 ringtones into the 'Favtones' "
+                                        "list.\r\n\r\n1 could not be read and were skipped:\r\nline 5: The "
+                                        "ringtone text is too long."));
+        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Other,Riff,Tune,Tune (2)|Tune"));
+        QVERIFY(h.window->isEnabled() && BusyWindow() == nullptr);
+        const std::string before = h.ListFile();
+        h.toolkit.ForgetRecords();
+        h.toolkit.OnDoEvents([] {
+            if (frmBusy* busy = BusyWindow()) test::Click(*busy, "cmdCancel");
+        });
+        h.toolkit.QueueFile((in / "tones.txt").string());
+        h.Do("mnuFileImport");
+        QCOMPARE(h.ListFile(), before);
+        QCOMPARE(h.Boxes(), std::string());
+        QVERIFY(h.window->isEnabled());
     }
 
     // The window and the command line store into one list at once: every
