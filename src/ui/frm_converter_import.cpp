@@ -20,8 +20,8 @@ constexpr std::string_view ImportTitle = "Import Ringtones";
 constexpr std::size_t SkipsShown = 20;
 
 std::string ImportReport(const ImportResult& result, const std::string& list) {
-    std::string text = "Imported " + std::to_string(result.imported) + " ringtone" +
-                       (result.imported == 1 ? "" : "s") + " into the '" + list + "' list.";
+    std::string text = "Imported " + std::to_string(result.imported) + " ringtone" + (result.imported == 1 ? "" : "s") +
+                       " into the '" + list + "' list.";
     if (result.skipped.empty()) return text;
     text += "\r\n\r\n" + std::to_string(result.skipped.size()) + " could not be read and were skipped:";
     for (std::size_t i = 0; i < result.skipped.size() && i < SkipsShown; ++i)
