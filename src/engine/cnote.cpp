@@ -4,6 +4,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "engine/engine_error.h"
 #include "engine/note_keys.h"

@@ -6,8 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "engine/note_state.h"
 
