@@ -1,8 +1,10 @@
 // Reading and writing ringtones in each notation: a 50-note ringtone, the
-// size the handset takes, and a 1 MB text, the largest the program reads.
+// size the handset takes, a 1 MB text, the largest the program reads, and a
+// collection of many small ringtones read one after another.
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "bench/bench_support.h"
 #include "engine/cnotes.h"
@@ -38,6 +40,54 @@ void BM_Keypresses50(benchmark::State& s) { ReadAndWrite(s, tw::Notation::Keypre
 // About 1 MB of RTTTL: roughly 220,000 notes.
 void BM_Rtttl1MB(benchmark::State& s) { ReadAndWrite(s, tw::Notation::RTTTL, 220000); }
 
+// A 900 KB RTTTL text converted to the composer notation, as `convert` does.
+void BM_RtttlToComposer900KB(benchmark::State& state) {
+    std::string text = tw::bench::BenchRtttl(200000);
+    text.resize(text.rfind(',', 900000));
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    for (auto _ : state) {
+        ringtone.SetFull_RTTTL(text);
+        benchmark::DoNotOptimize(ringtone.Full_Composer());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+// 10,000 ringtones of about 100 bytes, each read and written as composer
+// text, into one ringtone object or into a new one each.
+std::vector<std::string> SmallRingtones() {
+    std::vector<std::string> texts;
+    texts.reserve(10000);
+    for (std::size_t i = 0; i < 10000; ++i) texts.push_back(tw::bench::BenchRtttl(18 + i % 5));
+    return texts;
+}
+
+void BM_SmallRingtones10kReused(benchmark::State& state) {
+    const std::vector<std::string> texts = SmallRingtones();
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    for (auto _ : state)
+        for (const std::string& text : texts) {
+            ringtone.SetFull_RTTTL(text);
+            benchmark::DoNotOptimize(ringtone.Full_Composer());
+        }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * texts.size()));
+    state.SetLabel("ringtones");
+}
+
+void BM_SmallRingtones10kFresh(benchmark::State& state) {
+    const std::vector<std::string> texts = SmallRingtones();
+    for (auto _ : state)
+        for (const std::string& text : texts) {
+            tw::CNotes ringtone;
+            ringtone.SetOutputSeparator(", ");
+            ringtone.SetFull_RTTTL(text);
+            benchmark::DoNotOptimize(ringtone.Full_Composer());
+        }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * texts.size()));
+    state.SetLabel("ringtones");
+}
+
 void BM_KeypressPreparation1MB(benchmark::State& state) {
     std::string keys = "Bench:Tempo=125:";
     while (keys.size() < 1000000) keys += "(hold 1)*# 08 2 ";
@@ -51,4 +101,7 @@ BENCHMARK(BM_Rtttl50);
 BENCHMARK(BM_Composer50);
 BENCHMARK(BM_Keypresses50);
 BENCHMARK(BM_Rtttl1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtttlToComposer900KB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SmallRingtones10kReused)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SmallRingtones10kFresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeypressPreparation1MB)->Unit(benchmark::kMillisecond);

@@ -39,7 +39,10 @@ std::string ReadInputBytes(const std::string& path, std::istream& in) {
 
 void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes) {
     const Notation from = options.from.value_or(Notation::RTTTL);
-    const std::string text = JoinLines(ReadInputBytes(options.input, in));
+    // The lines are joined in place, as JoinLines joins them: a text of up
+    // to a mebibyte is not copied on its way in.
+    std::string text = ReadInputBytes(options.input, in);
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     if (TrimSpaces(text).empty()) throw CommandFailure{ExitNothingRead, "no ringtone text"};
     notes.SetOutputSeparator(options.separator);
     try {

@@ -1,6 +1,11 @@
 #include "engine/cnote.h"
 
+#include <algorithm>
+#include <charconv>
+#include <climits>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "engine/engine_error.h"
 #include "engine/note_keys.h"
@@ -8,143 +13,394 @@
 
 namespace tw {
 
-CNote::CNote(std::shared_ptr<NoteState> state) : state_(std::move(state)) {}
+// What a note keeps on the heap: the note state it owns, when it owns one,
+// its problems and the texts that fit no field's short form.
+struct CNote::Aside {
+    std::shared_ptr<NoteState> ownState;
+    std::string problem;
+    std::string problemToken;
+    std::vector<std::pair<Field, std::string>> texts;
+    std::int32_t pitchOctave = 0;
+};
 
-CNote::CNote() : CNote(std::make_shared<NoteState>()) {}
+// A ringtone holds up to hundreds of thousands of notes.
+static_assert(sizeof(CNote) <= 4 * sizeof(void*));
 
-void CNote::SetRTTTLDuration(std::string duration) {
-    if (IsNumeric(duration)) {
-        composerDuration_ = duration;
-        rtttlDuration_ = duration == state_->DefaultDuration ? std::string{} : std::move(duration);
-    } else {
-        rtttlDuration_.clear();
-        composerDuration_ = state_->DefaultDuration;
+namespace {
+
+// The coded keypresses of a note, as BuildKeypresses makes them: the note
+// key (held for a dot), then presses of 8 or 9, of * and of #.
+namespace keys {
+constexpr unsigned KeyMask = 0xFU;  // 0 for no key, else the key's digit + 1
+constexpr unsigned Hold = 1U << 4;
+constexpr unsigned DurationShift = 5;  // how many presses of 8 or 9, up to 5
+constexpr unsigned DurationMask = 7U << DurationShift;
+constexpr unsigned Longer = 1U << 8;  // the duration presses are of 9
+constexpr unsigned OctaveShift = 9;   // how many presses of *, up to 2
+constexpr unsigned OctaveMask = 3U << OctaveShift;
+constexpr unsigned Sharp = 1U << 11;
+}  // namespace keys
+
+void AppendKeys(std::string& out, unsigned code) {
+    const unsigned key = code & keys::KeyMask;
+    const char digit = key == 0 ? '\0' : static_cast<char>('0' + key - 1);
+    if (code & keys::Hold) {
+        out += "(hold ";
+        if (key != 0) out += digit;
+        out += ')';
+    } else if (key != 0) {
+        out += digit;
+    }
+    out.append((code & keys::DurationMask) >> keys::DurationShift, code & keys::Longer ? '9' : '8');
+    out.append((code & keys::OctaveMask) >> keys::OctaveShift, '*');
+    if (code & keys::Sharp) out += '#';
+}
+
+// The code of presses of 8 or 9 as DurationKeys gives them.
+unsigned DurationCode(const std::string& presses) {
+    if (presses.empty()) return 0;
+    return static_cast<unsigned>(presses.size()) << keys::DurationShift | (presses.front() == '9' ? keys::Longer : 0);
+}
+
+// A whole number without sign or leading zero, up to `largest`.
+std::optional<unsigned> PlainNumber(std::string_view text, unsigned largest) {
+    if (text.empty() || text.size() > 5 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
+    unsigned value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > largest) return std::nullopt;
+    return value;
+}
+
+// The key of a note letter as NoteKey gives it, coded; 0 for none.
+unsigned NoteKeyCode(char letter) {
+    switch (LowerAscii(letter)) {
+    case 'c': return 2;
+    case 'd': return 3;
+    case 'e': return 4;
+    case 'f': return 5;
+    case 'g': return 6;
+    case 'a': return 7;
+    case 'b': return 8;
+    case '-': return 1;
+    default: return 0;
     }
 }
 
-void CNote::SetComposerDuration(std::string duration) {
-    rtttlDuration_ = duration == state_->DefaultDuration ? std::string{} : duration;
-    composerDuration_ = std::move(duration);
+const std::string& NoText() {
+    static const std::string empty;
+    return empty;
 }
 
-void CNote::SetRTTTLNote(std::string note) {
-    composerNote_ = note == "p" ? std::string("-") : note;
-    rtttlNote_ = std::move(note);
+}  // namespace
+
+CNote::CNote(std::shared_ptr<NoteState> state) : state_(state.get()), aside_(std::make_unique<Aside>()) {
+    aside_->ownState = std::move(state);
 }
 
-void CNote::SetComposerNote(std::string note) {
-    rtttlNote_ = note == "-" ? std::string("p") : note;
-    composerNote_ = std::move(note);
+CNote::CNote() : CNote(std::make_shared<NoteState>()) {}
+
+CNote::CNote(NoteState& state, RingtoneKey) : state_(&state) {}
+
+CNote::CNote(const CNote& other)
+    : state_(other.state_),
+      aside_(other.aside_ ? std::make_unique<Aside>(*other.aside_) : nullptr),
+      fields_(other.fields_),
+      pitchOctave_(other.pitchOctave_),
+      hasPitchOctave_(other.hasPitchOctave_),
+      pitchOctaveAside_(other.pitchOctaveAside_),
+      sharp_(other.sharp_),
+      rtttlDotted_(other.rtttlDotted_),
+      composerDotted_(other.composerDotted_),
+      misread_(other.misread_) {}
+
+CNote& CNote::operator=(const CNote& other) {
+    if (this != &other) *this = CNote(other);
+    return *this;
 }
 
-void CNote::SetSharp(std::string sharp) { sharp_ = sharp == "#" ? "#" : ""; }
+CNote::CNote(CNote&&) noexcept = default;
+CNote& CNote::operator=(CNote&&) noexcept = default;
+CNote::~CNote() = default;
+
+const std::string* CNote::AsideText(Field field) const {
+    if (!aside_) return nullptr;
+    for (const auto& [which, text] : aside_->texts)
+        if (which == field) return &text;
+    return nullptr;
+}
+
+CNote::Aside& CNote::TheAside() {
+    if (!aside_) aside_ = std::make_unique<Aside>();
+    return *aside_;
+}
+
+std::string CNote::Text(Field field) const {
+    std::string text;
+    Append(text, field);
+    return text;
+}
+
+void CNote::Append(std::string& out, Field field) const {
+    switch (HeldIn(field)) {
+    case Held::Empty: return;
+    case Held::Number:
+        if (field == Field::Keypresses) {
+            AppendKeys(out, Value(field));
+        } else {
+            char digits[8];
+            const auto end = std::to_chars(digits, digits + sizeof digits, Value(field)).ptr;
+            out.append(digits, end);
+        }
+        return;
+    case Held::Char: out += static_cast<char>(Value(field)); return;
+    case Held::Aside: out += *AsideText(field); return;
+    }
+}
+
+bool CNote::Holds(Field field, std::string_view text) const {
+    switch (HeldIn(field)) {
+    case Held::Empty: return text.empty();
+    case Held::Number:
+        if (field != Field::Keypresses) return PlainNumber(text, MaxPlainNumber) == Value(field);
+        break;
+    case Held::Char: return text.size() == 1 && static_cast<unsigned char>(text.front()) == Value(field);
+    case Held::Aside: return *AsideText(field) == text;
+    }
+    return Text(field) == text;
+}
+
+std::int16_t CNote::Int16In(Field field) const {
+    if (HeldIn(field) == Held::Number) return static_cast<std::int16_t>(Value(field));
+    return ToInt16(Text(field));
+}
+
+std::int32_t CNote::Int32In(Field field) const {
+    if (HeldIn(field) == Held::Number) return static_cast<std::int32_t>(Value(field));
+    return ToInt32(Text(field));
+}
+
+// Durations and octaves hold plain numbers, note letters one character,
+// keypresses their code; anything else is kept aside.
+void CNote::Store(Field field, std::string_view text) {
+    Held held = Held::Aside;
+    unsigned value = 0;
+    if (text.empty()) {
+        held = Held::Empty;
+    } else if (field == Field::RTTTLNote || field == Field::ComposerNote) {
+        if (text.size() == 1) {
+            held = Held::Char;
+            value = static_cast<unsigned char>(text.front());
+        }
+    } else if (field != Field::Keypresses) {
+        if (const auto number = PlainNumber(text, MaxPlainNumber)) {
+            held = Held::Number;
+            value = *number;
+        }
+    }
+    if (held == Held::Aside) {
+        auto& texts = TheAside().texts;
+        auto it = std::find_if(texts.begin(), texts.end(), [field](const auto& t) { return t.first == field; });
+        if (it == texts.end()) texts.emplace_back(field, std::string(text));
+        else it->second.assign(text.data(), text.size());
+    } else if (HeldIn(field) == Held::Aside) {
+        std::erase_if(aside_->texts, [field](const auto& t) { return t.first == field; });
+    }
+    SetField(field, held, value);
+}
+
+void CNote::StoreKeys(unsigned code) {
+    Store(Field::Keypresses, {});
+    if (code != 0) SetField(Field::Keypresses, Held::Number, code);
+}
+
+std::optional<std::int32_t> CNote::PitchOctave() const {
+    if (!hasPitchOctave_) return std::nullopt;
+    return pitchOctaveAside_ ? aside_->pitchOctave : pitchOctave_;
+}
+
+void CNote::SetPitchOctave(std::optional<std::int32_t> octave) {
+    hasPitchOctave_ = octave.has_value();
+    pitchOctaveAside_ = octave && (*octave < INT8_MIN || *octave > INT8_MAX);
+    if (pitchOctaveAside_) TheAside().pitchOctave = *octave;
+    else pitchOctave_ = static_cast<std::int8_t>(octave.value_or(0));
+}
+
+void CNote::SetRTTTLDuration(std::string_view duration) {
+    if (IsNumeric(duration)) {
+        Store(Field::ComposerDuration, duration);
+        Store(Field::RTTTLDuration, duration == state_->DefaultDuration ? std::string_view{} : duration);
+    } else {
+        Store(Field::RTTTLDuration, {});
+        Store(Field::ComposerDuration, state_->DefaultDuration);
+    }
+}
+
+void CNote::SetComposerDuration(std::string_view duration) {
+    Store(Field::RTTTLDuration, duration == state_->DefaultDuration ? std::string_view{} : duration);
+    Store(Field::ComposerDuration, duration);
+}
+
+void CNote::SetRTTTLNote(std::string_view note) {
+    Store(Field::ComposerNote, note == "p" ? std::string_view("-") : note);
+    Store(Field::RTTTLNote, note);
+}
+
+void CNote::SetComposerNote(std::string_view note) {
+    Store(Field::RTTTLNote, note == "-" ? std::string_view("p") : note);
+    Store(Field::ComposerNote, note);
+}
 
 // Both dot setters behave alike. A dotted pause keeps its dot in both
 // notations, so that it lasts as long as written; the keypresses have no
 // dotted pause and leave the dot out.
-void CNote::SetRTTTLDotted(std::string dotted) {
-    if (dotted == ".") {
-        rtttlDotted_ = ".";
-        composerDotted_ = ".";
-    } else {
-        rtttlDotted_.clear();
-        composerDotted_.clear();
-    }
-}
-
-void CNote::SetComposerDotted(std::string dotted) { SetRTTTLDotted(std::move(dotted)); }
+void CNote::SetRTTTLDotted(std::string_view dotted) { rtttlDotted_ = composerDotted_ = dotted == "."; }
 
 // The note keeps the octave it is written in; the composer gets the nearest
 // of its three octaves, which the reader reports when it is not the same.
-void CNote::SetRTTTLOctave(std::string octave) {
-    if (rtttlNote_ != "p") {
+void CNote::SetRTTTLOctave(std::string_view octave) {
+    if (!IsChar(Field::RTTTLNote, 'p')) {
         const bool own = IsNumeric(octave) && octave != state_->DefaultOctave;
-        const std::string& sounding = own ? octave : state_->DefaultOctave;
-        std::string composer = NearestComposerOctave(sounding);
-        pitchOctave_ = IsNumeric(sounding) ? std::optional<std::int32_t>(ToInt32(sounding)) : std::nullopt;
-        composerOctave_ = std::move(composer);
-        if (own) rtttlOctave_ = std::move(octave);
-        else rtttlOctave_.clear();
+        const std::string_view sounding = own ? octave : std::string_view(state_->DefaultOctave);
+        if (IsNumeric(sounding)) {
+            const std::int32_t number = ToInt32(sounding);
+            const char composer = static_cast<char>('0' + (number < 5 ? 1 : number > 7 ? 3 : number - 4));
+            Store(Field::ComposerOctave, std::string_view(&composer, 1));
+            SetPitchOctave(number);
+        } else {
+            Store(Field::ComposerOctave, {});
+            SetPitchOctave(std::nullopt);
+        }
+        Store(Field::RTTTLOctave, own ? octave : std::string_view{});
     }
     BuildKeypresses();
 }
 
-void CNote::SetComposerOctave(std::string octave) {
-    composerOctave_ = std::move(octave);
-    pitchOctave_.reset();
-    if (IsNumeric(composerOctave_)) {
-        std::string rtttl = ConvertOctave(composerOctave_);
-        rtttlOctave_ = rtttl == state_->DefaultOctave ? std::string{} : std::move(rtttl);
+void CNote::SetComposerOctave(std::string_view octave) {
+    Store(Field::ComposerOctave, octave);
+    SetPitchOctave(std::nullopt);
+    if (IsNumeric(octave)) {
+        const std::string rtttl = ConvertOctave(octave);
+        Store(Field::RTTTLOctave, rtttl == state_->DefaultOctave ? std::string_view{} : std::string_view(rtttl));
     } else {
-        rtttlOctave_.clear();
+        Store(Field::RTTTLOctave, {});
     }
     BuildKeypresses();
 }
 
 double CNote::SoundFrequency() const {
-    const std::string letter = ToLowerAscii(composerNote_);
-    const bool sharp = sharp_ == "#";
+    const char letter =
+        HeldIn(Field::ComposerNote) == Held::Char ? LowerAscii(static_cast<char>(Value(Field::ComposerNote))) : '\0';
+    const bool sharp = sharp_;
     double base = 0;
-    if (letter == "c") base = sharp ? 554 : 523;
-    else if (letter == "d") base = sharp ? 622 : 587;
-    else if (letter == "e") base = sharp ? 698 : 659;
-    else if (letter == "f") base = sharp ? 740 : 698;
-    else if (letter == "g") base = sharp ? 831 : 784;
-    else if (letter == "a") base = sharp ? 932 : 880;
-    else if (letter == "b") base = sharp ? 1046 : 988;
-    if (base == 0) return 0;
+    switch (letter) {
+    case 'c': base = sharp ? 554 : 523; break;
+    case 'd': base = sharp ? 622 : 587; break;
+    case 'e': base = sharp ? 698 : 659; break;
+    case 'f': base = sharp ? 740 : 698; break;
+    case 'g': base = sharp ? 831 : 784; break;
+    case 'a': base = sharp ? 932 : 880; break;
+    case 'b': base = sharp ? 1046 : 988; break;
+    default: return 0;
+    }
     // Composer octave 1 is RTTTL octave 5.
-    const double octave = pitchOctave_ ? *pitchOctave_ - 4.0 : ToInt32(composerOctave_);
+    const std::optional<std::int32_t> pitchOctave = PitchOctave();
+    const double octave = pitchOctave ? *pitchOctave - 4.0 : Int32In(Field::ComposerOctave);
     return base * std::pow(2.0, octave - 1.0);
 }
 
 double CNote::SoundDuration() const {
-    const std::int32_t divisor = ToInt32(composerDuration_);
+    const std::int32_t divisor = Int32In(Field::ComposerDuration);
     if (divisor == 0) throw EngineError(EngineError::Reason::DivisionByZero, "Division by zero");
-    return (composerDotted_ == "." ? 1.5 : 1.0) / divisor;
+    return (composerDotted_ ? 1.5 : 1.0) / divisor;
 }
 
 std::string CNote::RTTTLText() const {
-    return rtttlDuration_ + ToLowerAscii(rtttlNote_) + sharp_ + rtttlDotted_ + rtttlOctave_;
+    std::string text;
+    AppendRTTTLText(text);
+    return text;
 }
 
 std::string CNote::ComposerText() const {
-    return composerDuration_ + composerDotted_ + sharp_ + ToLowerAscii(composerNote_) + composerOctave_;
+    std::string text;
+    AppendComposerText(text);
+    return text;
+}
+
+void CNote::AppendRTTTLText(std::string& out) const {
+    Append(out, Field::RTTTLDuration);
+    const std::size_t letter = out.size();
+    Append(out, Field::RTTTLNote);
+    for (std::size_t i = letter; i < out.size(); ++i) out[i] = LowerAscii(out[i]);
+    if (sharp_) out += '#';
+    if (rtttlDotted_) out += '.';
+    Append(out, Field::RTTTLOctave);
+}
+
+void CNote::AppendComposerText(std::string& out) const {
+    Append(out, Field::ComposerDuration);
+    if (composerDotted_) out += '.';
+    if (sharp_) out += '#';
+    const std::size_t letter = out.size();
+    Append(out, Field::ComposerNote);
+    for (std::size_t i = letter; i < out.size(); ++i) out[i] = LowerAscii(out[i]);
+    Append(out, Field::ComposerOctave);
 }
 
 // The keys that enter this note on the handset, given the composer's state
 // after the note before: note key (held for a dot), duration change, octave
-// change, sharp. A pause changes no state.
+// change, sharp. A pause changes no state. The keys are kept coded; a failure
+// leaves the keys made so far.
 void CNote::BuildKeypresses() {
     NoteState& state = *state_;
-    keypresses_.clear();
-    if (composerNote_ == "-") {
-        keypresses_ = "0";
-        if (composerDuration_ != state.LastKeyDuration) keypresses_ += DurationKeys(state, ToInt16(composerDuration_));
+    StoreKeys(0);
+    if (IsChar(Field::ComposerNote, '-')) {
+        unsigned code = NoteKeyCode('-');
+        StoreKeys(code);
+        if (!Holds(Field::ComposerDuration, state.LastKeyDuration))
+            code |= DurationCode(DurationKeys(state, Int16In(Field::ComposerDuration)));
+        StoreKeys(code);
         return;
     }
-    std::string keys = composerDotted_ == "." ? "(hold " + NoteKey(composerNote_) + ")" : NoteKey(composerNote_);
-    if (composerDuration_ != state.LastKeyDuration) keys += DurationKeys(state, ToInt16(composerDuration_));
-    if (composerOctave_ != state.LastKeyOctave) keys += OctaveKeys(state, ToInt16(composerOctave_));
-    if (sharp_ == "#") keys += "#";
-    keypresses_ = std::string(TrimSpaces(keys));
-    state.LastKeyDuration = composerDuration_;
-    state.LastKeyOctave = composerOctave_;
+    unsigned code =
+        HeldIn(Field::ComposerNote) == Held::Char ? NoteKeyCode(static_cast<char>(Value(Field::ComposerNote))) : 0;
+    if (composerDotted_) code |= keys::Hold;
+    if (!Holds(Field::ComposerDuration, state.LastKeyDuration))
+        code |= DurationCode(DurationKeys(state, Int16In(Field::ComposerDuration)));
+    if (!Holds(Field::ComposerOctave, state.LastKeyOctave)) {
+        const std::size_t presses = OctaveKeys(state, Int16In(Field::ComposerOctave)).size();
+        code |= static_cast<unsigned>(presses) << keys::OctaveShift;
+    }
+    if (sharp_) code |= keys::Sharp;
+    StoreKeys(code);
+    state.LastKeyDuration.clear();
+    Append(state.LastKeyDuration, Field::ComposerDuration);
+    state.LastKeyOctave.clear();
+    Append(state.LastKeyOctave, Field::ComposerOctave);
 }
 
 void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {
     constexpr std::size_t longest = 40;  // a report names the token; it need not repeat a long one
-    if (problem_.empty())
-        problemToken_ = token.size() > longest ? std::string(token.substr(0, longest)) + "..." : std::string(token);
-    else problem_ += "; ";
-    problem_ += reason;
+    Aside& aside = TheAside();
+    if (aside.problem.empty())
+        aside.problemToken =
+            token.size() > longest ? std::string(token.substr(0, longest)) + "..." : std::string(token);
+    else aside.problem += "; ";
+    aside.problem += reason;
     misread_ = misread_ || misread;
 }
 
+const std::string& CNote::Problem() const { return aside_ ? aside_->problem : NoText(); }
+
+const std::string& CNote::ProblemToken() const { return aside_ ? aside_->problemToken : NoText(); }
+
 void CNote::ClearProblems() {
     misread_ = false;
-    problem_.clear();
-    problemToken_.clear();
+    if (!aside_) return;
+    aside_->problem.clear();
+    aside_->problemToken.clear();
 }
 
 }  // namespace tw

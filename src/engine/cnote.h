@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,13 +14,25 @@ namespace tw {
 // One note or pause of a ringtone, held at once in its RTTTL fields, its
 // composer fields and its keypress text. Every setter of one notation also
 // sets the matching fields of the other, so the forms stay consistent.
-// All fields are text, exactly as read.
+// Every field reads as text, exactly as it was read. A ringtone holds
+// hundreds of thousands of notes, so a note keeps its fields in a few bytes:
+// a whole number written plainly, one character, coded keypresses, or flags.
+// Only a text that fits none of these (a token the readers could not take
+// apart, a problem report) is kept aside on the heap.
 class CNote {
 public:
-    // A note with every field empty, sharing the ringtone's note state.
+    // A note with every field empty, sharing the note state with its owner.
     explicit CNote(std::shared_ptr<NoteState> state);
     // A note with a note state of its own, as after a reset.
     CNote();
+    // A copy shares the note state of the original. The notes of a CNotes
+    // use their ringtone's state without owning it: a copy of one must not
+    // be changed once the ringtone is gone.
+    CNote(const CNote& other);
+    CNote& operator=(const CNote& other);
+    CNote(CNote&&) noexcept;
+    CNote& operator=(CNote&&) noexcept;
+    ~CNote();
 
     // Token readers: one note token in each notation. A failure throws
     // EngineError and leaves the fields set so far.
@@ -27,27 +40,27 @@ public:
     void SetComposerBatch(std::string_view token);
     void SetKeypressBatch(std::string_view token);
 
-    const std::string& RTTTLDuration() const { return rtttlDuration_; }
-    const std::string& ComposerDuration() const { return composerDuration_; }
-    const std::string& RTTTLNote() const { return rtttlNote_; }
-    const std::string& ComposerNote() const { return composerNote_; }
-    const std::string& Sharp() const { return sharp_; }
-    const std::string& RTTTLDotted() const { return rtttlDotted_; }
-    const std::string& ComposerDotted() const { return composerDotted_; }
-    const std::string& RTTTLOctave() const { return rtttlOctave_; }
-    const std::string& ComposerOctave() const { return composerOctave_; }
-    const std::string& Keypresses() const { return keypresses_; }
+    std::string RTTTLDuration() const { return Text(Field::RTTTLDuration); }
+    std::string ComposerDuration() const { return Text(Field::ComposerDuration); }
+    std::string RTTTLNote() const { return Text(Field::RTTTLNote); }
+    std::string ComposerNote() const { return Text(Field::ComposerNote); }
+    std::string Sharp() const { return sharp_ ? "#" : ""; }
+    std::string RTTTLDotted() const { return rtttlDotted_ ? "." : ""; }
+    std::string ComposerDotted() const { return composerDotted_ ? "." : ""; }
+    std::string RTTTLOctave() const { return Text(Field::RTTTLOctave); }
+    std::string ComposerOctave() const { return Text(Field::ComposerOctave); }
+    std::string Keypresses() const { return Text(Field::Keypresses); }
 
-    void SetRTTTLDuration(std::string duration);
-    void SetComposerDuration(std::string duration);
-    void SetRTTTLNote(std::string note);
-    void SetComposerNote(std::string note);
-    void SetSharp(std::string sharp);
-    void SetRTTTLDotted(std::string dotted);
-    void SetComposerDotted(std::string dotted);
-    void SetRTTTLOctave(std::string octave);
-    void SetComposerOctave(std::string octave);
-    void SetKeypresses(std::string keys) { keypresses_ = std::move(keys); }
+    void SetRTTTLDuration(std::string_view duration);
+    void SetComposerDuration(std::string_view duration);
+    void SetRTTTLNote(std::string_view note);
+    void SetComposerNote(std::string_view note);
+    void SetSharp(std::string_view sharp) { sharp_ = sharp == "#"; }
+    void SetRTTTLDotted(std::string_view dotted);
+    void SetComposerDotted(std::string_view dotted) { SetRTTTLDotted(dotted); }
+    void SetRTTTLOctave(std::string_view octave);
+    void SetComposerOctave(std::string_view octave);
+    void SetKeypresses(std::string_view keys) { Store(Field::Keypresses, keys); }
 
     // Pitch in hertz: the composer's whole-hertz pitches of its first octave
     // (c 523, a 880) doubled or halved per octave, so every octave of the
@@ -62,6 +75,10 @@ public:
     // The note as each writer writes it.
     std::string RTTTLText() const;
     std::string ComposerText() const;
+    // The same texts and the keypresses, added to the end of `out`.
+    void AppendRTTTLText(std::string& out) const;
+    void AppendComposerText(std::string& out) const;
+    void AppendKeypresses(std::string& out) const { Append(out, Field::Keypresses); }
 
     // True when the last token reader could not read the token wholly as a
     // note (no note at all, a composer duration or octave the composer lacks).
@@ -69,37 +86,83 @@ public:
     // What is wrong with the note as read, for the ringtone's report: empty
     // when nothing is; otherwise why it is no note, or why the handset or the
     // sound cannot take it as written ("below the composer's octaves").
-    const std::string& Problem() const { return problem_; }
+    const std::string& Problem() const;
     // The token the note was read from (its first 40 bytes and "..." when
     // longer), kept only when the note has a problem.
-    const std::string& ProblemToken() const { return problemToken_; }
+    const std::string& ProblemToken() const;
     // Adds a problem of the note read from `token`; a misread also makes the
     // ringtone's notes invalid.
     void AddProblem(std::string_view token, std::string_view reason, bool misread);
 
+    // What only a CNotes has: its notes use the ringtone's note state, which
+    // outlives them, without owning it.
+    class RingtoneKey {
+        friend class CNotes;
+        RingtoneKey() = default;
+    };
+    CNote(NoteState& state, RingtoneKey);
+
 private:
+    // The text fields. Sharp and the dots are flags of their own.
+    enum class Field : std::uint8_t {
+        RTTTLDuration,
+        ComposerDuration,
+        RTTTLNote,
+        ComposerNote,
+        RTTTLOctave,
+        ComposerOctave,
+        Keypresses
+    };
+    static constexpr std::size_t FieldCount = 7;
+    // How a field holds its text: none; a whole number up to MaxPlainNumber
+    // without sign or leading zero (durations, octaves) or the coded keys of
+    // BuildKeypresses (keypresses); one character (note letters); or kept aside.
+    enum class Held : std::uint8_t { Empty, Number, Char, Aside };
+    static constexpr unsigned HeldShift = 14;  // a field is its Held and 14 bits of value
+    static constexpr unsigned MaxPlainNumber = (1U << HeldShift) - 1;
+    struct Aside;
+
+    Held HeldIn(Field field) const { return static_cast<Held>(fields_[static_cast<std::size_t>(field)] >> HeldShift); }
+    unsigned Value(Field field) const { return fields_[static_cast<std::size_t>(field)] & MaxPlainNumber; }
+    void SetField(Field field, Held held, unsigned value) {
+        fields_[static_cast<std::size_t>(field)] =
+            static_cast<std::uint16_t>(static_cast<unsigned>(held) << HeldShift | value);
+    }
+    bool IsChar(Field field, char c) const {
+        return HeldIn(field) == Held::Char && Value(field) == static_cast<unsigned char>(c);
+    }
+    std::string Text(Field field) const;
+    void Append(std::string& out, Field field) const;
+    // Whether the field's text is `text`, without making it.
+    bool Holds(Field field, std::string_view text) const;
+    // The field's text as a number (ToInt16, ToInt32), throwing as they do.
+    std::int16_t Int16In(Field field) const;
+    std::int32_t Int32In(Field field) const;
+    void Store(Field field, std::string_view text);
+    void StoreKeys(unsigned keys);
+    std::optional<std::int32_t> PitchOctave() const;
+    void SetPitchOctave(std::optional<std::int32_t> octave);
+    const std::string* AsideText(Field field) const;
+    Aside& TheAside();
+
     void BuildKeypresses();
     void ApplyKeypress(char key);
     void ReadRTTTLLeniently(std::string_view token);
     void ClearProblems();
 
-    std::shared_ptr<NoteState> state_;
-    std::string rtttlDuration_;
-    std::string composerDuration_;
-    std::string rtttlNote_;
-    std::string composerNote_;
-    std::string sharp_;
-    std::string rtttlDotted_;
-    std::string composerDotted_;
-    std::string rtttlOctave_;
-    std::string composerOctave_;
-    std::string keypresses_;
-    // The octave, in RTTTL numbering, that an RTTTL note sounds in; unset for
-    // notes whose octave comes from the composer's numbering.
-    std::optional<std::int32_t> pitchOctave_;
-    bool misread_ = false;
-    std::string problem_;
-    std::string problemToken_;
+    NoteState* state_ = nullptr;
+    std::unique_ptr<Aside> aside_;
+    std::array<std::uint16_t, FieldCount> fields_{};
+    // The octave, in RTTTL numbering, that an RTTTL note sounds in; none for
+    // notes whose octave comes from the composer's numbering. One beyond a
+    // byte is kept aside.
+    std::int8_t pitchOctave_ = 0;
+    bool hasPitchOctave_ : 1 = false;
+    bool pitchOctaveAside_ : 1 = false;
+    bool sharp_ : 1 = false;
+    bool rtttlDotted_ : 1 = false;
+    bool composerDotted_ : 1 = false;
+    bool misread_ : 1 = false;
 };
 
 // The highest pitch the program's sound (8000 samples a second) can carry.

@@ -1,5 +1,7 @@
 #include "engine/cnotes.h"
 
+#include <algorithm>
+
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
@@ -31,18 +33,30 @@ void CNotes::Clear() {
     name_.clear();
     tempo_ = "125";
     nameFound_ = durationFound_ = octaveFound_ = tempoFound_ = separatorFound_ = notesValid_ = false;
-    noteList_.clear();
-    noteList_.shrink_to_fit();
+    // Room for a ringtone of the usual size stays for the next read; the
+    // room a very long one took is given back.
+    constexpr std::size_t keptRoom = 4096;
+    if (noteList_.capacity() > keptRoom) noteList_ = {};
+    else noteList_.clear();
 }
 
 std::string CNotes::Full_RTTTL() const {
-    return name_ + ":d=" + state_->DefaultDuration + ",o=" + state_->DefaultOctave + ",b=" + tempo_ + ":" +
-           Only_RTTTL();
+    std::string text = name_ + ":d=" + state_->DefaultDuration + ",o=" + state_->DefaultOctave + ",b=" + tempo_ + ":";
+    WriteNotes(Notation::RTTTL, text);
+    return text;
 }
 
-std::string CNotes::Full_Composer() const { return name_ + ":Tempo=" + tempo_ + ":" + Only_Composer(); }
+std::string CNotes::Full_Composer() const {
+    std::string text = name_ + ":Tempo=" + tempo_ + ":";
+    WriteNotes(Notation::Composer, text);
+    return text;
+}
 
-std::string CNotes::Full_Keypresses() const { return name_ + ":Tempo=" + tempo_ + ":" + Only_Keypresses(); }
+std::string CNotes::Full_Keypresses() const {
+    std::string text = name_ + ":Tempo=" + tempo_ + ":";
+    WriteNotes(Notation::Keypresses, text);
+    return text;
+}
 
 void CNotes::SetFull_RTTTL(std::string_view text) {
     CheckLength(text);
@@ -67,7 +81,7 @@ void CNotes::ReadWhole(std::string_view text, Notation notation) {
     Clear();
     std::string rest = CleanRingtoneText(text);
     if (notation == Notation::RTTTL && ReadControlSection(rest)) {
-        ReadNotes(rest, notation);
+        ReadNotes(std::move(rest), notation);
         return;
     }
     name_ = ParseName(rest);
@@ -77,16 +91,16 @@ void CNotes::ReadWhole(std::string_view text, Notation notation) {
     }
     tempo_ = ParseTempo(rest);
     if (notation != Notation::RTTTL) durationFound_ = octaveFound_ = true;
-    ReadNotes(rest, notation);
+    ReadNotes(std::move(rest), notation);
 }
 
-void CNotes::SetOnly_RTTTL(std::string_view text) { ReadNotes(text, Notation::RTTTL); }
-void CNotes::SetOnly_Composer(std::string_view text) { ReadNotes(text, Notation::Composer); }
-void CNotes::SetOnly_Keypresses(std::string_view text) { ReadNotes(text, Notation::Keypresses); }
+void CNotes::SetOnly_RTTTL(std::string_view text) { ReadNotes(std::string(text), Notation::RTTTL); }
+void CNotes::SetOnly_Composer(std::string_view text) { ReadNotes(std::string(text), Notation::Composer); }
+void CNotes::SetOnly_Keypresses(std::string_view text) { ReadNotes(std::string(text), Notation::Keypresses); }
 
-std::string CNotes::Only_RTTTL() const { return WriteNotes(Notation::RTTTL); }
-std::string CNotes::Only_Composer() const { return WriteNotes(Notation::Composer); }
-std::string CNotes::Only_Keypresses() const { return WriteNotes(Notation::Keypresses); }
+std::string CNotes::Only_RTTTL() const { return Only(Notation::RTTTL); }
+std::string CNotes::Only_Composer() const { return Only(Notation::Composer); }
+std::string CNotes::Only_Keypresses() const { return Only(Notation::Keypresses); }
 
 std::string CNotes::Full(Notation notation) const {
     switch (notation) {
@@ -102,20 +116,25 @@ void CNotes::SetFull(Notation notation, std::string_view text) {
     ReadWhole(text, notation);
 }
 
-std::string CNotes::Only(Notation notation) const { return WriteNotes(notation); }
+std::string CNotes::Only(Notation notation) const {
+    std::string text;
+    WriteNotes(notation, text);
+    return text;
+}
 
 // The separator search runs on the text as given; the notes are read from the
 // cleaned text. A ringtone of one note needs no separator, but a text without
 // one that is no single note keeps the separator message. Keypresses are
 // completed by reading the ringtone again from its own composer text, which
 // fills the RTTTL fields and fresh keypresses.
-void CNotes::ReadNotes(std::string_view text, Notation notation) {
+void CNotes::ReadNotes(std::string text, Notation notation) {
     std::string notes;
     if (notation == Notation::RTTTL) {
-        notes = PublishedRTTTLNotes(text);
+        notes = PublishedRTTTLNotes(std::move(text));
     } else {
         inputSeparator_ = FindSeparator(text);
         notes = CleanRingtoneText(text);
+        text = {};
     }
     const bool separated = inputSeparator_ != NoSeparator;
     if (TrimSpaces(notes).empty()) {
@@ -136,12 +155,10 @@ void CNotes::ReadNotes(std::string_view text, Notation notation) {
 // RTTTL notes as published: blanks and line breaks anywhere (between notes
 // only where a space is the separator) and any number of separators after
 // the last note.
-std::string CNotes::PublishedRTTTLNotes(std::string_view text) {
-    std::string notes;
-    notes.reserve(text.size());
-    for (char c : text)
-        if (c == '\t' || c == '\v' || c == '\f') notes += ' ';
-        else if (c != '\r' && c != '\n') notes += c;
+std::string CNotes::PublishedRTTTLNotes(std::string notes) {
+    std::erase_if(notes, [](char c) { return c == '\r' || c == '\n'; });
+    for (char& c : notes)
+        if (c == '\t' || c == '\v' || c == '\f') c = ' ';
     inputSeparator_ = FindSeparator(notes);
     if (inputSeparator_ != " ") std::erase(notes, ' ');
     if (inputSeparator_ != NoSeparator)
@@ -161,12 +178,20 @@ std::string CNotes::FindSeparator(std::string_view text) {
 // cut, and reads each token into a new note. A note is in the list before it
 // is read, so one that fails keeps the fields set so far; reading goes on.
 void CNotes::AddNotes(std::string_view text, Notation notation) {
+    // One note for each token, so that a long ringtone takes no more room than it needs.
+    std::size_t tokens = 1;
+    if (!inputSeparator_.empty())
+        for (std::size_t at = text.find(inputSeparator_); at != std::string_view::npos;
+             at = text.find(inputSeparator_, at + inputSeparator_.size()))
+            ++tokens;
+    const std::size_t needed = noteList_.size() + tokens;
+    if (needed > noteList_.capacity()) noteList_.reserve(std::max(needed, 2 * noteList_.capacity()));
     std::string_view rest = text;
     for (;;) {
         rest = TrimSpaces(rest);
         const std::size_t cut = rest.find(inputSeparator_);
         const std::string_view token = rest.substr(0, cut);
-        CNote& note = noteList_.emplace_back(state_);
+        CNote& note = noteList_.emplace_back(*state_, CNote::RingtoneKey{});
         try {
             switch (notation) {
             case Notation::RTTTL: note.SetRTTTLBatch(token); break;
@@ -188,18 +213,21 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
     }
 }
 
-std::string CNotes::WriteNotes(Notation notation) const {
-    std::string out;
+// Adds the notes to the end of `out`, the output separator between them.
+void CNotes::WriteNotes(Notation notation, std::string& out) const {
+    const std::size_t start = out.size();
+    constexpr std::size_t usualNoteText = 8;  // "16.#c2" and a few keys
+    out.reserve(start + noteList_.size() * (usualNoteText + outputSeparator_.size()));
     for (const CNote& note : noteList_) {
         switch (notation) {
-        case Notation::RTTTL: out += note.RTTTLText(); break;
-        case Notation::Composer: out += note.ComposerText(); break;
-        case Notation::Keypresses: out += note.Keypresses(); break;
+        case Notation::RTTTL: note.AppendRTTTLText(out); break;
+        case Notation::Composer: note.AppendComposerText(out); break;
+        case Notation::Keypresses: note.AppendKeypresses(out); break;
         }
         out += outputSeparator_;
     }
-    if (!out.empty()) out.resize(out.size() >= outputSeparator_.size() ? out.size() - outputSeparator_.size() : 0);
-    return out;
+    const std::size_t written = out.size() - start;
+    if (written != 0) out.resize(start + (written >= outputSeparator_.size() ? written - outputSeparator_.size() : 0));
 }
 
 const CNote& CNotes::Item(std::int32_t index) const {

@@ -91,10 +91,10 @@ public:
 
 private:
     void ReadWhole(std::string_view text, Notation notation);
-    void ReadNotes(std::string_view text, Notation notation);
-    std::string PublishedRTTTLNotes(std::string_view text);
+    void ReadNotes(std::string text, Notation notation);
+    std::string PublishedRTTTLNotes(std::string text);
     bool ReadControlSection(std::string& text);
-    std::string WriteNotes(Notation notation) const;
+    void WriteNotes(Notation notation, std::string& out) const;
     std::string ParseName(std::string& text);
     std::string ParseDefaultDuration(std::string& text);
     std::string ParseDefaultOctave(std::string& text);

@@ -177,7 +177,7 @@ std::string CNotes::ParseName(std::string& text) {
             text = ReplaceAll(text, "Tempo", ":Tempo");
         }
     }
-    text = ReplaceAll(ReplaceAll(ReplaceAll(text, "(hold ", ""), "( ", ""), "(", "");
+    if (text.find('(') != npos) text = ReplaceAll(ReplaceAll(ReplaceAll(text, "(hold ", ""), "( ", ""), "(", "");
 
     std::string name;
     const std::size_t colon = text.find(':');

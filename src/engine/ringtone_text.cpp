@@ -17,8 +17,11 @@ std::optional<std::string> ReadRingtoneText(std::istream& stream) {
 }
 
 std::string CleanRingtoneText(std::string_view text) {
-    std::string joined = JoinLines(TrimSpaces(text));
-    std::string cleaned(TrimSpaces(joined));
+    std::string cleaned = JoinLines(TrimSpaces(text));
+    const std::size_t first = cleaned.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    cleaned.resize(cleaned.find_last_not_of(' ') + 1);  // trimmed where it is, not copied again
+    cleaned.erase(0, first);
     if (!cleaned.empty() && cleaned.back() == ',') cleaned.pop_back();
     return cleaned;
 }

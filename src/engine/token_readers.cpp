@@ -11,15 +11,13 @@
 namespace tw {
 namespace {
 
-bool IsHandsetDuration(std::string_view d) {
-    return d == "1" || d == "2" || d == "4" || d == "8" || d == "16" || d == "32";
-}
+bool IsHandsetDuration(unsigned d) { return d == 1 || d == 2 || d == 4 || d == 8 || d == 16 || d == 32; }
 
-bool IsHandsetOctave(std::string_view o) { return o == "1" || o == "2" || o == "3"; }
+bool IsHandsetOctave(unsigned o) { return o >= 1 && o <= 3; }
 
 // Takes up to n characters from the front of the token.
-std::string Take(std::string_view& token, std::size_t n) {
-    std::string taken(token.substr(0, n));
+std::string_view Take(std::string_view& token, std::size_t n) {
+    const std::string_view taken = token.substr(0, n);
     token.remove_prefix(taken.size());
     return taken;
 }
@@ -117,18 +115,22 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     bool sharp = read->sharp && letter != 'p';
     std::string octave(read->octave);
     NamePlainly(letter, sharp, octave, state_->DefaultOctave, std::numeric_limits<std::int32_t>::max() - 1);
-    SetRTTTLDuration(std::string(read->duration));
-    SetRTTTLNote(std::string(1, letter));
+    SetRTTTLDuration(read->duration);
+    SetRTTTLNote(std::string_view(&letter, 1));
     if (sharp) SetSharp("#");
     if (read->dotted) SetRTTTLDotted(".");
-    SetRTTTLOctave(std::move(octave));
+    SetRTTTLOctave(octave);
 
     const auto problem = [&](std::string_view reason, bool misread) { AddProblem(token, reason, misread); };
-    if (IsNumeric(composerDuration_) && ToInt32(composerDuration_) == 0)
+    const bool plainDuration = HeldIn(Field::ComposerDuration) == Held::Number;
+    const std::string duration = plainDuration ? std::string{} : ComposerDuration();
+    if (plainDuration ? Value(Field::ComposerDuration) == 0 : IsNumeric(duration) && ToInt32(duration) == 0)
         problem("a duration of 0, which has no length", true);
-    else if (!IsHandsetDuration(composerDuration_)) problem("a duration the composer does not have", false);
-    if (pitchOctave_ && *pitchOctave_ < 5) problem("below the composer's octaves", false);
-    if (pitchOctave_ && *pitchOctave_ > 7) problem("above the composer's octaves", false);
+    else if (!plainDuration || !IsHandsetDuration(Value(Field::ComposerDuration)))
+        problem("a duration the composer does not have", false);
+    const std::optional<std::int32_t> pitchOctave = PitchOctave();
+    if (pitchOctave && *pitchOctave < 5) problem("below the composer's octaves", false);
+    if (pitchOctave && *pitchOctave > 7) problem("above the composer's octaves", false);
     if (SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
 }
 
@@ -152,7 +154,7 @@ void CNote::ReadRTTTLLeniently(std::string_view token) {
             octave = body;
         }
     }
-    SetRTTTLOctave(std::string(octave));
+    SetRTTTLOctave(octave);
 }
 
 // duration [.] [#] letter octave; "-" is a pause.
@@ -166,19 +168,22 @@ void CNote::SetComposerBatch(std::string_view token) {
     SetComposerDuration(Take(rest, durationLength));
     if (TakeIf(rest, '.')) SetComposerDotted(".");
     bool sharp = TakeIf(rest, '#');
-    std::string note = Take(rest, 1);
+    const std::string_view taken = Take(rest, 1);
+    char letter = taken.empty() ? '\0' : taken.front();
     std::string octave(rest);
-    if (note.size() == 1 && IsNumeric(octave)) {
-        char letter = note.front();
+    if (!taken.empty() && IsNumeric(octave))
         NamePlainly(letter, sharp, octave, octave, 3);  // b#3 keeps its name: c4 is no composer note
-        note = std::string(1, letter);
-    }
     if (sharp) SetSharp("#");
-    SetComposerNote(std::move(note));
-    SetComposerOctave(std::move(octave));
-    if (!IsHandsetDuration(composerDuration_)) AddProblem(token, "a duration the composer does not have", true);
-    const bool pause = composerNote_ == "-";
-    if (pause ? !(composerOctave_.empty() || IsHandsetOctave(composerOctave_)) : !IsHandsetOctave(composerOctave_))
+    SetComposerNote(taken.empty() ? std::string_view{} : std::string_view(&letter, 1));
+    SetComposerOctave(octave);
+    const auto handset = [this](Field field, bool (*usable)(unsigned)) {
+        return HeldIn(field) == Held::Number && usable(Value(field));
+    };
+    if (!handset(Field::ComposerDuration, IsHandsetDuration))
+        AddProblem(token, "a duration the composer does not have", true);
+    const bool pause = IsChar(Field::ComposerNote, '-');
+    const bool octaveUsable = handset(Field::ComposerOctave, IsHandsetOctave);
+    if (pause ? !(HeldIn(Field::ComposerOctave) == Held::Empty || octaveUsable) : !octaveUsable)
         AddProblem(token, "an octave the composer does not have", true);
     if (!misread_ && SoundFrequency() > HighestSoundFrequency)
         AddProblem(token, "too high for the sound, plays as silence", false);
@@ -194,17 +199,18 @@ void CNote::SetKeypressBatch(std::string_view token) {
 
 void CNote::ApplyKeypress(char key) {
     NoteState& state = *state_;
-    const bool pause = composerNote_ == "-";
+    const bool pause = IsChar(Field::ComposerNote, '-');
+    const auto note = [this](std::string_view letter) { Store(Field::ComposerNote, letter); };
     switch (key) {
-    case '1': composerNote_ = "c"; break;
-    case '2': composerNote_ = "d"; break;
-    case '3': composerNote_ = "e"; break;
-    case '4': composerNote_ = "f"; break;
-    case '5': composerNote_ = "g"; break;
-    case '6': composerNote_ = "a"; break;
-    case '7': composerNote_ = "b"; break;
+    case '1': note("c"); break;
+    case '2': note("d"); break;
+    case '3': note("e"); break;
+    case '4': note("f"); break;
+    case '5': note("g"); break;
+    case '6': note("a"); break;
+    case '7': note("b"); break;
     case '0':
-        composerNote_ = "-";
+        note("-");
         state.KeyPauseDuration = state.KeyNoteDuration;
         break;
     case '8':
@@ -223,15 +229,15 @@ void CNote::ApplyKeypress(char key) {
         }
         break;
     case '#':
-        if (!pause) sharp_ = "#";
+        if (!pause) sharp_ = true;
         break;
     case ')':
-        if (!pause) composerDotted_ = ".";
+        if (!pause) composerDotted_ = true;
         break;
     default: break;
     }
-    composerDuration_ = composerNote_ == "-" ? state.KeyPauseDuration : state.KeyNoteDuration;
-    composerOctave_ = state.KeyOctave;
+    Store(Field::ComposerDuration, IsChar(Field::ComposerNote, '-') ? state.KeyPauseDuration : state.KeyNoteDuration);
+    Store(Field::ComposerOctave, state.KeyOctave);
 }
 
 }  // namespace tw

@@ -153,4 +153,25 @@ TEST(KeypressToken, ReplaysKeysOnTheComposersState) {
     }
 }
 
+// A duration and an octave too long for a note's short fields, and problems:
+// copies keep them all and stay apart from the original.
+TEST(CNoteCopy, KeepsLongFieldsAndProblems) {
+    const char* const token = "20000c#200.";
+    tw::CNote original, fresh;
+    original.SetRTTTLBatch(token);
+    fresh.SetRTTTLBatch(token);
+    const tw::CNote copy = original;
+    tw::CNote assignedTo;
+    assignedTo = original;
+    const tw::CNote& assigned = assignedTo;
+    original.SetComposerBatch("8d2");
+    for (const tw::CNote* note : {&copy, &assigned}) {
+        EXPECT_EQ(Fields(*note), Fields(fresh));
+        EXPECT_EQ(note->Problem() + "|" + note->ProblemToken(), fresh.Problem() + "|" + token);
+        EXPECT_EQ(note->RTTTLText() + " " + note->ComposerText(), "20000c#.200 20000.#c3");
+        EXPECT_DOUBLE_EQ(note->SoundFrequency(), fresh.SoundFrequency());
+    }
+    EXPECT_EQ(original.ComposerDuration() + original.ComposerNote() + original.Problem(), "8d");
+}
+
 }  // namespace
