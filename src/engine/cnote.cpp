@@ -114,7 +114,14 @@ CNote::CNote(const CNote& other)
       sharp_(other.sharp_),
       rtttlDotted_(other.rtttlDotted_),
       composerDotted_(other.composerDotted_),
-      misread_(other.misread_) {}
+      misread_(other.misread_) {
+    // A copy of a ringtone's note may outlive the ringtone: it takes a note
+    // state of its own, as the ringtone's was at the copy.
+    if (state_ && !(aside_ && aside_->ownState)) {
+        TheAside().ownState = std::make_shared<NoteState>(*other.state_);
+        state_ = aside_->ownState.get();
+    }
+}
 
 CNote& CNote::operator=(const CNote& other) {
     if (this != &other) *this = CNote(other);

@@ -25,9 +25,10 @@ public:
     explicit CNote(std::shared_ptr<NoteState> state);
     // A note with a note state of its own, as after a reset.
     CNote();
-    // A copy shares the note state of the original. The notes of a CNotes
-    // use their ringtone's state without owning it: a copy of one must not
-    // be changed once the ringtone is gone.
+    // A copy shares the note state of the original when the original owns
+    // or shares one; a copy of a ringtone's note (which uses the ringtone's
+    // state without owning it) gets its own copy of that state, so that it
+    // stays usable when the ringtone is gone.
     CNote(const CNote& other);
     CNote& operator=(const CNote& other);
     CNote(CNote&&) noexcept;

@@ -11,8 +11,10 @@ namespace {
 
 const char* const NoSeparator = "no separator";
 
-void CheckLength(std::string_view text) {
-    if (text.size() > MaxRingtoneText)
+// A keypress text is read as prepared, with a comma before each key
+// (PrepareKeypresses): up to twice the length of the text as given.
+void CheckLength(std::string_view text, Notation notation = Notation::RTTTL) {
+    if (text.size() > (notation == Notation::Keypresses ? 2 * MaxRingtoneText : MaxRingtoneText))
         throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
 }
 
@@ -69,7 +71,7 @@ void CNotes::SetFull_Composer(std::string_view text) {
 }
 
 void CNotes::SetFull_Keypresses(std::string_view text) {
-    CheckLength(text);
+    CheckLength(text, Notation::Keypresses);
     ReadWhole(text, Notation::Keypresses);
 }
 
@@ -112,7 +114,7 @@ std::string CNotes::Full(Notation notation) const {
 }
 
 void CNotes::SetFull(Notation notation, std::string_view text) {
-    CheckLength(text);
+    CheckLength(text, notation);
     ReadWhole(text, notation);
 }
 

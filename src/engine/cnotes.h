@@ -44,7 +44,9 @@ public:
     void Clear();
 
     // Whole-ringtone texts. The setters throw EngineError (TooLong) without
-    // reading anything when the text is over MaxRingtoneText bytes, and
+    // reading anything when the text is over MaxRingtoneText bytes (a
+    // keypress text, read as prepared with a comma before each key, twice
+    // that), and
     // (BadHeader) when the header cannot be taken apart.
     std::string Full_RTTTL() const;
     void SetFull_RTTTL(std::string_view text);

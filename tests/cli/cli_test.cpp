@@ -137,4 +137,14 @@ TEST(CliConvert, EachRingtoneOfACollection) {
     EXPECT_EQ(none.err, "error: no ringtone text\n");
 }
 
+// The limit holds for the text as given: keypresses as long as that are read
+// (though the comma put before each key doubles them), and refused only when
+// what would be written could not be read again.
+TEST(CliConvert, KeypressesUpToTheLimitAreRead) {
+    const std::string keys = "Long:Tempo=125:" + std::string(tw::MaxRingtoneText * 3 / 4, '1');
+    const CliRun run = RunTunewright({"convert", "--from", "keypresses", "--to", "rtttl"}, keys);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("more than the 4 MiB that can be read again"), std::string::npos) << run.err.substr(0, 200);
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <tuple>
 
+#include "engine/cnotes.h"
 #include "test_support.h"
 
 namespace {
@@ -172,6 +173,19 @@ TEST(CNoteCopy, KeepsLongFieldsAndProblems) {
         EXPECT_DOUBLE_EQ(note->SoundFrequency(), fresh.SoundFrequency());
     }
     EXPECT_EQ(original.ComposerDuration() + original.ComposerNote() + original.Problem(), "8d");
+}
+
+// A copy of a ringtone's note stays whole when the ringtone is gone.
+TEST(CNoteCopy, OutlivesItsRingtone) {
+    std::optional<tw::CNote> copy;
+    {
+        tw::CNotes ringtone;
+        ringtone.SetFull_RTTTL("A:d=8,o=6,b=125:c,4d");
+        copy = ringtone.Notes().at(0);
+    }
+    copy->SetRTTTLBatch("e");  // in the ringtone's default octave, 6
+    EXPECT_EQ(copy->RTTTLText(), "e");
+    EXPECT_NEAR(copy->SoundFrequency(), 1318.5, 0.5);
 }
 
 }  // namespace
