@@ -112,9 +112,13 @@ TEST(RingtoneText, UpToTheLimitIsReadAndLongerTextsAreRefusedUnread) {
     notes.SetFull_Composer(text);
     EXPECT_EQ(notes.Full_Composer(), "Big:Tempo=100:4c1,4d1");
     text += ' ';
-    for (auto set : {&tw::CNotes::SetFull_RTTTL, &tw::CNotes::SetFull_Composer, &tw::CNotes::SetFull_Keypresses})
+    for (auto set : {&tw::CNotes::SetFull_RTTTL, &tw::CNotes::SetFull_Composer})
         ExpectEngineError([&] { (notes.*set)(text); }, Reason::TooLong);
     ExpectEngineError([&] { notes.SetFull(R, text); }, Reason::TooLong);
+    // Keypresses are read as prepared, a comma before each key: twice as long.
+    text.resize(2 * tw::MaxRingtoneText + 1, ' ');
+    ExpectEngineError([&] { notes.SetFull_Keypresses(text); }, Reason::TooLong);
+    ExpectEngineError([&] { notes.SetFull(tw::Notation::Keypresses, text); }, Reason::TooLong);
     EXPECT_EQ(notes.Full_Composer(), "Big:Tempo=100:4c1,4d1");
 }
 
