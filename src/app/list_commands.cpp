@@ -80,20 +80,28 @@ int Show(const ListArgs& args, std::ostream& out) {
 // Stores the ringtone as the window's get command does: read in the source
 // notation whatever its problems, then stored under its name, replacing a
 // ringtone of that name.
-int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    const char* usage = "add LIST --from F [--separator S] [FILE|-]";
-    if (args.words.size() != 2 && args.words.size() != 3)
-        throw UsageError{std::string("usage: tunewright list ") + usage};
-    args.Allow("add", {"from", "separator"});
-    const Notation from = NotationOption(args, "from", usage);
+// What add and import read: `LIST --from F [--separator S] [FILE|-]`, the
+// session on that list with the separator set, and the input's bytes.
+struct StoreInput {
+    Notation from;
+    std::string bytes;
+};
+StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSession& session, std::istream& in) {
+    const std::string usage = std::string(command) + " LIST --from F [--separator S] [FILE|-]";
+    if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{"usage: tunewright list " + usage};
+    args.Allow(command, {"from", "separator"});
+    const Notation from = NotationOption(args, "from", usage.c_str());
     const std::string separator = SeparatorOption(args);
-    const std::string input = args.words.size() == 3 ? args.words[2] : "-";
-    RingtoneSession session(ProgramDirectory());
     session.OpenList(args.words[1]);
-    const std::string text = JoinLines(ReadInputBytes(input, in));
     session.Ringtone().SetOutputSeparator(separator);
+    return {from, ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in)};
+}
+
+int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    RingtoneSession session(ProgramDirectory());
+    const StoreInput input = ReadStoreInput(args, "add", session, in);
     try {
-        session.Get(from, text);
+        session.Get(input.from, JoinLines(input.bytes));
     } catch (const SessionError& e) {
         switch (e.reason()) {
         case SessionError::Reason::NoText: throw CommandFailure{ExitNothingRead, "no ringtone text"};
@@ -111,16 +119,8 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
 
 // Stores every ringtone of a collection in one rewrite of the list file.
 int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    const char* usage = "import LIST --from F [--separator S] [FILE|-]";
-    if (args.words.size() != 2 && args.words.size() != 3)
-        throw UsageError{std::string("usage: tunewright list ") + usage};
-    args.Allow("import", {"from", "separator"});
-    const Notation from = NotationOption(args, "from", usage);
-    const std::string separator = SeparatorOption(args);
     RingtoneSession session(ProgramDirectory());
-    session.OpenList(args.words[1]);
-    session.Ringtone().SetOutputSeparator(separator);
-    const std::string text = ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in);
+    const StoreInput input = ReadStoreInput(args, "import", session, in);
     // A long import on a terminal says how far it is.
     const bool showProgress = ::isatty(STDERR_FILENO) == 1 && &err == &std::cerr;
     const auto progress = [&](std::size_t done, std::size_t total) {
@@ -128,7 +128,8 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
             err << "\rimporting " << done << " of " << total << (done == total ? "\n" : "") << std::flush;
         return true;
     };
-    const ImportResult result = *session.Import(from, text, showProgress ? ImportProgress(progress) : ImportProgress());
+    const ImportResult result =
+        *session.Import(input.from, input.bytes, showProgress ? ImportProgress(progress) : ImportProgress());
     for (const ImportSkip& skip : result.skipped) err << skip.line << ": " << skip.reason << '\n';
     out << "imported " << result.imported << ", skipped " << result.skipped.size() << '\n';
     if (result.imported == 0) return ExitNothingRead;
