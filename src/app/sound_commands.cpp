@@ -8,6 +8,7 @@
 #include "app/cli_options.h"
 #include "app/ringtone_input.h"
 #include "files/safe_file.h"
+#include "sound/midi_file.h"
 #include "sound/qt/qt_player.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
@@ -35,27 +36,39 @@ int MakeSound(const CNotes& notes, std::ostream& err, Make&& make) {
     return status;
 }
 
+// Writes a rendered file to -o: a file, or standard output for "-".
+void WriteRendered(const std::string& output, const std::vector<std::uint8_t>& image, std::ostream& out) {
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    if (output != "-") {
+        try {
+            WriteOutputFile(output, bytes);
+        } catch (const FileError& e) {
+            throw SoundError(SoundError::Reason::WriteFailed, e.what());
+        }
+        return;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) throw SoundError(SoundError::Reason::WriteFailed, "could not write to standard output");
+}
+
+// wav and midi: the ringtone read, rendered by `render` and written to -o.
+template <class Render>
+int RenderCommand(const char* command, const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err, Render&& render) {
+    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "separator", "o"});
+    if (!options.from || !options.output) throw UsageError{std::string(command) + " needs --from and -o"};
+    const CNotes notes = ReadForSound(options, in);
+    return MakeSound(notes, err, [&] { WriteRendered(*options.output, render(notes), out); });
+}
+
 }  // namespace
 
 int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "separator", "o"});
-    if (!options.from || !options.output) throw UsageError{"wav needs --from and -o"};
-    const CNotes notes = ReadForSound(options, in);
-    return MakeSound(notes, err, [&] {
-        const std::vector<std::uint8_t> image = RenderWave(notes);
-        const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-        if (*options.output != "-") {
-            try {
-                WriteOutputFile(*options.output, bytes);
-            } catch (const FileError& e) {
-                throw SoundError(SoundError::Reason::WriteFailed, e.what());
-            }
-            return;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            throw SoundError(SoundError::Reason::WriteFailed, "could not write the sound to standard output");
-    });
+    return RenderCommand("wav", args, in, out, err, [](const CNotes& notes) { return RenderWave(notes); });
+}
+
+int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    return RenderCommand("midi", args, in, out, err, [](const CNotes& notes) { return WriteMidi(notes); });
 }
 
 int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player) {
@@ -74,6 +87,7 @@ std::optional<int> RunSoundCommand(const std::string& command, const std::vector
                                    std::ostream& out, std::ostream& err) {
     if (command == "wav") return WavCommand(args, in, out, err);
     if (command == "play") return PlayCommand(args, in, err, nullptr);
+    if (command == "midi") return MidiCommand(args, in, out, err);
     return std::nullopt;
 }
 

@@ -9,7 +9,8 @@
 
 namespace tw {
 
-// Runs `command` when it is one of the sound subcommands, "wav" or "play",
+// Runs `command` when it is one of the sound subcommands, "wav", "midi" or
+// "play",
 // and gives its exit code; gives nothing for any other command. Throws
 // UsageError and CommandFailure as the other subcommands do.
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,
@@ -18,6 +19,10 @@ std::optional<int> RunSoundCommand(const std::string& command, const std::vector
 // `tunewright wav --from F [--separator S] [FILE|-] -o OUT.wav`: renders the
 // ringtone and writes its WAV image to OUT.wav, or to standard output for "-".
 int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// `tunewright midi --from F [--separator S] [FILE|-] -o OUT.mid`: writes the
+// ringtone as a Standard MIDI File to OUT.mid, or to standard output for "-".
+int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // `tunewright play --from F [FILE|-]`: renders the ringtone and plays it on
 // `player`, or on the desktop's sound server when it is null, returning when

@@ -2,6 +2,7 @@
 
 #include "app/cli.h"
 #include "cli_run.h"
+#include "sound/midi_file.h"
 #include "sound/render.h"
 #include "sound_test_support.h"
 
@@ -32,6 +33,22 @@ TEST(WavCommand, WritesTheImageToStandardOutputOrAFileAndReportsTheProblems) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Ringtone name is invalid.\n");
     EXPECT_EQ(FileBytes(folder / "x.wav"), ImageOf("d=4,o=5,b=120:c,d"));
+}
+
+TEST(MidiCommand, WritesTheFileToStandardOutputOrAFile) {
+    tw::CNotes notes;
+    notes.SetFull_RTTTL(Song);
+    const Bytes expected = tw::WriteMidi(notes);
+    CliRun run = RunTunewright({"midi", "--from", "rtttl", "-o", "-"}, Song);
+    EXPECT_EQ(run.code, tw::ExitClean);
+    EXPECT_EQ(Bytes(run.out.begin(), run.out.end()), expected);
+    TempDir folder;
+    EXPECT_EQ(RunTunewright({"midi", "--from", "rtttl", "-o", folder / "song.mid"}, Song).code, tw::ExitClean);
+    EXPECT_EQ(FileBytes(folder / "song.mid"), expected);
+    run = RunTunewright({"midi", "--from", "rtttl", "-o", "-"}, "Slow:d=4,o=5,b=2:c");
+    EXPECT_EQ(run.code, tw::ExitSound);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(RunTunewright({"midi", "--from", "rtttl"}, Song).code, tw::ExitUsage);
 }
 
 TEST(SoundCommands, FailuresWriteNothingToStandardOutputOrDisk) {

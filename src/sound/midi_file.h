@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/cnotes.h"
+
+namespace tw {
+
+// Ticks of a quarter note in the MIDI files written.
+inline constexpr int MidiTicksPerQuarter = 480;
+// The instrument every note plays: General MIDI's square-wave lead (program
+// 81, numbered from 1), the nearest to a phone's buzzer.
+inline constexpr std::uint8_t MidiSquareLead = 80;
+
+// MIDI key of a pitch in hertz: a4 = 440 Hz = 69, to the nearest semitone.
+int MidiKey(double frequency);
+
+// The ringtone as a Standard MIDI File, format 0: one track named after the
+// ringtone, its tempo as the tempo event (a quarter note a beat), the square
+// lead, and each note at its pitch for its exact length in ticks (dotted
+// notes and pauses included). SoundError (BadTempo, BadNote) when the tempo
+// or a note cannot be written.
+std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone);
+
+}  // namespace tw
