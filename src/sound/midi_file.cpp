@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/engine_error.h"
-#include "engine/text_rules.h"
+#include "sound/render.h"
 #include "sound/sound_error.h"
 
 namespace tw {
@@ -33,18 +33,12 @@ void PutChunk(Bytes& out, const char* type, const Bytes& body) {
     out.insert(out.end(), body.begin(), body.end());
 }
 
-// Microseconds of a quarter note at `bpm` beats a minute; the tempo event
+// Microseconds of a quarter note at the ringtone's tempo; the tempo event
 // holds 24 bits, which a tempo below 4 exceeds.
 std::uint32_t QuarterMicroseconds(const std::string& tempo) {
-    std::int32_t bpm = 0;
-    try {
-        bpm = ToInt32(tempo);
-    } catch (const EngineError&) {
-        throw SoundError(SoundError::Reason::BadTempo, "the tempo '" + tempo + "' is not a number");
-    }
-    if (bpm < 4 || bpm > 32767)
-        throw SoundError(SoundError::Reason::BadTempo,
-                         "a MIDI file can hold tempos from 4 to 32767, not " + std::to_string(bpm));
+    const std::int16_t bpm = SoundTempo(tempo);
+    if (bpm < 4)
+        throw SoundError(SoundError::Reason::BadTempo, "a MIDI file can hold tempos from 4 to 32767, not " + tempo);
     return static_cast<std::uint32_t>(std::lround(60'000'000.0 / bpm));
 }
 

@@ -10,19 +10,6 @@ namespace {
 
 using Reason = SoundError::Reason;
 
-std::int16_t SoundTempo(const std::string& text) {
-    std::int16_t tempo = 0;
-    try {
-        tempo = ToInt16(text);
-    } catch (const EngineError& e) {
-        if (e.reason() == EngineError::Reason::OutOfRange)
-            throw SoundError(Reason::BadTempo, "the tempo " + text + " is out of range");
-        throw SoundError(Reason::BadTempo, "the tempo '" + text + "' is not a number");
-    }
-    if (tempo <= 0) throw SoundError(Reason::BadTempo, "the tempo must be above 0, not " + text);
-    return tempo;
-}
-
 // Samples of one note with the gap after a tone; failures name the note.
 std::int64_t NoteSamples(const SoundPart& part, std::int16_t sampleRate, std::size_t position) {
     try {
@@ -46,6 +33,19 @@ void Synthesise(const CNotes& ringtone, CWave& wave) {
 }
 
 }  // namespace
+
+std::int16_t SoundTempo(const std::string& text) {
+    std::int16_t tempo = 0;
+    try {
+        tempo = ToInt16(text);
+    } catch (const EngineError& e) {
+        if (e.reason() == EngineError::Reason::OutOfRange)
+            throw SoundError(Reason::BadTempo, "the tempo " + text + " is out of range");
+        throw SoundError(Reason::BadTempo, "the tempo '" + text + "' is not a number");
+    }
+    if (tempo <= 0) throw SoundError(Reason::BadTempo, "the tempo must be above 0, not " + text);
+    return tempo;
+}
 
 SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
     SoundPlan plan;

@@ -40,6 +40,10 @@ void PlayWave(const CNotes& ringtone, Player& player);
 // throws SoundError before anything is written.
 void SaveWave(const CNotes& ringtone, const std::string& fileName, Player& player);
 
+// The tempo a ringtone's text gives, from 1 to 32767; SoundError (BadTempo)
+// naming what is wrong with any other.
+std::int16_t SoundTempo(const std::string& text);
+
 // The WAV image that WAV plays or saves.
 std::vector<std::uint8_t> RenderWave(const CNotes& ringtone);
 
