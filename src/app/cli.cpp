@@ -30,6 +30,7 @@ const char* const Usage =
     "       tunewright notes   --from F [--separator S] [FILE|-]\n"
     "       tunewright wav     --from F [--separator S] [FILE|-] -o OUT.wav\n"
     "       tunewright midi    --from F [--separator S] [FILE|-] -o OUT.mid\n"
+    "       tunewright from-midi FILE.mid [--track N] [--name NAME] [--fit] [--to F] [-o OUT]\n"
     "       tunewright play    --from F [FILE|-]\n"
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [FILE|-]\n"
@@ -97,21 +98,6 @@ const char* const Help =
     "error; 2 nothing converted; 3 the sound could not be made; 64 usage error;\n"
     "74 standard output could not be written.\n";
 
-// Writes `text` and CR LF to `path` through a temporary file, as the
-// window's save commands write a text file.
-void SaveTextFile(const std::string& path, const std::string& text, std::ostream& out) {
-    if (path.empty()) throw UsageError{"convert -o needs a file name"};
-    if (path == "-") {
-        out << text << "\r\n";
-        return;
-    }
-    try {
-        SaveRingtoneText(path, text);
-    } catch (const SessionError& e) {
-        throw CommandFailure{ExitNothingRead, e.what()};
-    }
-}
-
 // convert --each: every ringtone of a collection, one output line each, its
 // problems on standard error after its line number.
 // Writes a converted collection to `path` as it is, through a temporary file.
@@ -164,7 +150,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     ReadRingtone(options, in, notes);
     const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
     CheckWritableOutput(text);
-    if (options.output) SaveTextFile(*options.output, text, out);
+    if (options.output) WriteConvertedText(*options.output, text, out);
     else out << text << '\n';
     return ReportProblems(notes, err);
 }

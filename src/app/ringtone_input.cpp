@@ -10,6 +10,8 @@
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
+#include "session/ringtone_file.h"
+#include "session/session_error.h"
 
 namespace tw {
 namespace {
@@ -57,6 +59,19 @@ void CheckWritableOutput(const std::string& text) {
     try {
         CheckWritable(text);
     } catch (const EngineError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+}
+
+void WriteConvertedText(const std::string& path, const std::string& text, std::ostream& out) {
+    if (path.empty()) throw UsageError{"-o needs a file name"};
+    if (path == "-") {
+        out << text << "\r\n";
+        return;
+    }
+    try {
+        SaveRingtoneText(path, text);
+    } catch (const SessionError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
 }

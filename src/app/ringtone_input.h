@@ -29,6 +29,10 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
 // command would write but that could not be read again.
 void CheckWritableOutput(const std::string& text);
 
+// Writes a converted ringtone text to -o: to `path` as one line ending in
+// CR LF, as the window saves a ringtone, or to `out` for "-".
+void WriteConvertedText(const std::string& path, const std::string& text, std::ostream& out);
+
 // Writes the problems of the last read, one message a line, and gives the
 // command's exit status: ExitClean, or ExitProblems when there were any.
 int ReportProblems(const CNotes& notes, std::ostream& err);

@@ -6,6 +6,7 @@
 
 #include "app/cli.h"
 #include "app/cli_options.h"
+#include "app/midi_commands.h"
 #include "app/ringtone_input.h"
 #include "files/safe_file.h"
 #include "sound/midi_file.h"
@@ -88,6 +89,7 @@ std::optional<int> RunSoundCommand(const std::string& command, const std::vector
     if (command == "wav") return WavCommand(args, in, out, err);
     if (command == "play") return PlayCommand(args, in, err, nullptr);
     if (command == "midi") return MidiCommand(args, in, out, err);
+    if (command == "from-midi") return FromMidiCommand(args, in, out, err);
     return std::nullopt;
 }
 

@@ -9,9 +9,8 @@
 
 namespace tw {
 
-// Runs `command` when it is one of the sound subcommands, "wav", "midi" or
-// "play",
-// and gives its exit code; gives nothing for any other command. Throws
+// Runs `command` when it is one of the sound subcommands, "wav", "midi",
+// "from-midi" or "play", and gives its exit code; gives nothing for any other command. Throws
 // UsageError and CommandFailure as the other subcommands do.
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,
                                    std::ostream& out, std::ostream& err);

@@ -15,7 +15,8 @@ public:
         BadNote,      // a note has no usable pitch or length
         TooShort,     // a tone or pause comes out with no whole cycle or no sample
         TooLong,      // the sound would last more than one hour
-        WriteFailed,  // the WAV file could not be written
+        WriteFailed,  // the WAV or MIDI file could not be written
+        BadMidiFile,  // a MIDI file is broken or holds no melody to read
         PlayFailed,   // the sound could not be played
     };
 

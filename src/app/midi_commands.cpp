@@ -1,0 +1,58 @@
+#include "app/midi_commands.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "app/cli.h"
+#include "app/cli_options.h"
+#include "app/ringtone_input.h"
+#include "engine/engine_error.h"
+#include "engine/ringtone_text.h"
+#include "session/midi_ringtone.h"
+#include "sound/sound_error.h"
+
+namespace tw {
+namespace {
+
+int TrackOption(const std::string& word) {
+    int track = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), track);
+    if (error != std::errc() || end != word.data() + word.size() || track < 1)
+        throw UsageError{"--track takes a track number from 1, not '" + word + "'"};
+    return track;
+}
+
+}  // namespace
+
+int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const CommandArgs parsed = ParseCommandArgs(args, {"track", "name", "to", "separator", "o"}, {"fit"});
+    if (parsed.words.size() != 1) throw UsageError{"from-midi needs one MIDI file (or - for standard input)"};
+    const std::string& input = parsed.words.front();
+    MidiMelodyOptions options;
+    if (const auto track = parsed.Value("track")) options.track = TrackOption(*track);
+    options.fit = parsed.Flag("fit");
+    const Notation to = parsed.Value("to") ? NotationWord("--to", *parsed.Value("to")) : Notation::RTTTL;
+
+    MidiRingtone ringtone;
+    try {
+        ringtone = RingtoneFromMidi(ReadMidi(ReadInputBytes(input, in)), options, parsed.Value("name").value_or(""),
+                                    input);
+    } catch (const SoundError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+    CNotes notes;
+    notes.SetOutputSeparator(UsableSeparatorOption(parsed.Value("separator").value_or(", ")));
+    try {
+        ReadGivenRingtone(notes, Notation::RTTTL, ringtone.rtttl);
+    } catch (const EngineError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+    const std::string text = notes.Full(to);
+    CheckWritableOutput(text);
+    if (const auto output = parsed.Value("o")) WriteConvertedText(*output, text, out);
+    else out << text << '\n';
+    for (const std::string& line : ReportLines(ringtone.report)) err << line << '\n';
+    return ReportProblems(notes, err);
+}
+
+}  // namespace tw

@@ -1,0 +1,290 @@
+#include "sound/midi_melody.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <set>
+
+#include "engine/ringtone_text.h"
+#include "sound/sound_error.h"
+
+namespace tw {
+namespace {
+
+// Lengths are counted in 64ths of a whole note: a quarter is 16, and a
+// dotted 32nd (3) is the finest length RTTTL writes.
+constexpr std::int64_t QuarterUnits = 16;
+constexpr std::int64_t ShortestUnits = 2;  // a 32nd
+// The longest single length, a dotted whole.
+constexpr std::int64_t LongestUnits = 96;
+
+// The composer's octaves are RTTTL's 5 to 7: keys c5 (72) to b7 (107).
+constexpr int LowestComposerKey = 72;
+constexpr int HighestComposerKey = 107;
+constexpr int LowestNamedKey = 12;  // c0
+
+[[noreturn]] void Unreadable(const std::string& why) { throw SoundError(SoundError::Reason::BadMidiFile, why); }
+
+// A stretch of the line: a key, or a gap (key -1).
+struct Element {
+    int key = -1;
+    std::int64_t units = 0;
+    double exactEnd = 0;  // where it ended in the file, in units
+};
+
+struct Segment {
+    int key = 0;
+    std::int64_t start = 0;
+    std::int64_t end = 0;
+};
+
+// At each moment the highest sounding note, as stretches of one note each;
+// of two notes on one key the later one sounds. Counts the notes never heard.
+std::vector<Segment> HighestLine(const std::vector<MidiNote>& notes, std::size_t& neverHeard) {
+    struct Event {
+        std::int64_t tick;
+        bool starts;
+        std::size_t note;
+    };
+    std::vector<Event> events;
+    events.reserve(notes.size() * 2);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        events.push_back({notes[i].start, true, i});
+        events.push_back({notes[i].end, false, i});
+    }
+    // Ends before starts, so that a key struck again right after it ends is
+    // two notes.
+    std::sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.starts != b.starts ? !a.starts : a.note < b.note;
+    });
+
+    std::set<std::pair<int, std::size_t>> sounding;
+    std::vector<bool> heard(notes.size(), false);
+    std::vector<Segment> line;
+    std::optional<std::size_t> current;
+    std::int64_t currentStart = 0;
+    for (std::size_t i = 0; i < events.size();) {
+        const std::int64_t tick = events[i].tick;
+        for (; i < events.size() && events[i].tick == tick; ++i) {
+            const std::pair<int, std::size_t> entry{notes[events[i].note].key, events[i].note};
+            if (events[i].starts) sounding.insert(entry);
+            else sounding.erase(entry);
+        }
+        const std::optional<std::size_t> top =
+            sounding.empty() ? std::nullopt : std::optional<std::size_t>(sounding.rbegin()->second);
+        if (top == current) continue;
+        if (current) line.push_back({notes[*current].key, currentStart, tick});
+        current = top;
+        currentStart = tick;
+        if (top) heard[*top] = true;
+    }
+    neverHeard = static_cast<std::size_t>(std::count(heard.begin(), heard.end(), false));
+    return line;
+}
+
+void AddGap(std::vector<Element>& line, std::int64_t units, double exactEnd) {
+    if (units <= 0) return;
+    if (!line.empty() && line.back().key < 0) {
+        line.back().units += units;
+        line.back().exactEnd = exactEnd;
+    } else {
+        line.push_back({-1, units, exactEnd});
+    }
+}
+
+// A gap of one unit cannot be written: it goes to the stretch before it, or
+// after it at the start.
+void AbsorbSingleUnitGaps(std::vector<Element>& line) {
+    std::vector<Element> kept;
+    kept.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        Element element = line[i];
+        if (element.key < 0 && element.units == 1) {
+            if (!kept.empty()) {
+                kept.back().units += 1;
+                kept.back().exactEnd = element.exactEnd;
+            } else if (i + 1 < line.size()) {
+                line[i + 1].units += 1;
+            }
+            continue;
+        }
+        kept.push_back(element);
+    }
+    line = std::move(kept);
+}
+
+// The octave move that puts most notes into the composer's octaves, the
+// smallest such move when several do.
+int FittingOctaves(const std::vector<Element>& line) {
+    int best = 0;
+    std::size_t bestCount = 0;
+    for (int step = 0; step <= 20; ++step) {
+        const int octaves = step % 2 == 0 ? -step / 2 : (step + 1) / 2;  // 0, 1, -1, 2, -2 ...
+        std::size_t count = 0;
+        for (const Element& element : line) {
+            const int key = element.key + 12 * octaves;
+            if (element.key >= 0 && key >= LowestComposerKey && key <= HighestComposerKey) ++count;
+        }
+        if (count > bestCount) best = octaves, bestCount = count;
+    }
+    return best;
+}
+
+struct Length {
+    std::int64_t units;
+    const char* duration;
+    bool dotted;
+};
+constexpr Length Lengths[] = {
+    {96, "1", true}, {64, "1", false}, {48, "2", true}, {32, "2", false}, {24, "4", true},  {16, "4", false},
+    {12, "8", true}, {8, "8", false},  {6, "16", true}, {4, "16", false}, {3, "32", true}, {2, "32", false},
+};
+
+void AppendNote(std::string& out, const Length& length, int key) {
+    static constexpr const char* Names[] = {"c", "c#", "d", "d#", "e", "f", "f#", "g", "g#", "a", "a#", "b"};
+    if (!out.empty()) out += ',';
+    out += length.duration;
+    out += key < 0 ? "p" : Names[key % 12];
+    if (length.dotted) out += '.';
+    if (key >= 0) out += std::to_string(key / 12 - 1);
+}
+
+// Writes `units` (2 or more) as one length when one fits, otherwise as tied
+// lengths: wholes while more than a dotted whole is left, then the longest
+// that does not leave a single unit.
+void AppendTied(std::string& out, std::int64_t units, int key) {
+    while (units > 0) {
+        const Length* chosen = &Lengths[1];
+        if (units <= LongestUnits) {
+            for (const Length& length : Lengths) {
+                if (length.units <= units && units - length.units != 1) {
+                    chosen = &length;
+                    break;
+                }
+            }
+        }
+        AppendNote(out, *chosen, key);
+        units -= chosen->units;
+        if (out.size() > MaxRingtoneText)
+            Unreadable("the melody is too long for a ringtone text of " + std::to_string(MaxRingtoneText >> 20) +
+                       " MiB");
+    }
+}
+
+const MidiTrack& ChosenTrack(const MidiSong& song, const MidiMelodyOptions& options, int& number) {
+    if (options.track) {
+        number = *options.track;
+        if (number < 1 || static_cast<std::size_t>(number) > song.tracks.size())
+            Unreadable("there is no track " + std::to_string(number) + "; the file has " +
+                       std::to_string(song.tracks.size()));
+        const MidiTrack& track = song.tracks[static_cast<std::size_t>(number - 1)];
+        if (track.notes.empty()) Unreadable("track " + std::to_string(number) + " holds no notes");
+        return track;
+    }
+    for (std::size_t i = 0; i < song.tracks.size(); ++i) {
+        if (!song.tracks[i].notes.empty()) {
+            number = static_cast<int>(i + 1);
+            return song.tracks[i];
+        }
+    }
+    Unreadable("the MIDI file holds no notes");
+}
+
+std::string Milliseconds(double ms) { return std::to_string(static_cast<long long>(std::lround(ms))) + " ms"; }
+
+}  // namespace
+
+std::vector<MidiTrackSummary> TracksWithNotes(const MidiSong& song) {
+    std::vector<MidiTrackSummary> tracks;
+    for (std::size_t i = 0; i < song.tracks.size(); ++i) {
+        if (!song.tracks[i].notes.empty())
+            tracks.push_back({static_cast<int>(i + 1), song.tracks[i].name, song.tracks[i].notes.size()});
+    }
+    return tracks;
+}
+
+std::string MidiMelody::RTTTL(std::string_view name) const {
+    return std::string(name) + ":d=4,o=5,b=" + std::to_string(tempo) + ":" + notes;
+}
+
+MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options) {
+    MidiMelody melody;
+    const MidiTrack& track = ChosenTrack(song, options, melody.report.track);
+    melody.trackName = track.name;
+    melody.tempo = static_cast<int>(std::lround(std::clamp(song.tempo.value_or(120), 1.0, 1e6)));
+    MidiMelodyReport& report = melody.report;
+
+    const std::vector<Segment> segments = HighestLine(track.notes, report.chordNotesDropped);
+    const double unitsPerTick = QuarterUnits / song.ticksPerQuarter;
+    const auto exact = [&](std::int64_t tick) { return static_cast<double>(tick) * unitsPerTick; };
+    const auto quantised = [&](std::int64_t tick) { return static_cast<std::int64_t>(std::llround(exact(tick))); };
+    const double msPerUnit = 60'000.0 / melody.tempo / QuarterUnits;
+
+    // Silence before the first note and after the last is kept: a ringtone
+    // may begin or end with a pause.
+    std::vector<Element> line;
+    const std::int64_t first = quantised(segments.front().start);
+    AddGap(line, first, exact(segments.front().start));
+
+    std::int64_t cursor = first;
+    for (const Segment& segment : segments) {
+        const std::int64_t start = quantised(segment.start);
+        const std::int64_t end = quantised(segment.end);
+        AddGap(line, start - cursor, exact(segment.start));
+        if (end - start < ShortestUnits) {
+            if (end > start) ++report.shortNotesDropped;
+            AddGap(line, end - start, exact(segment.end));
+        } else {
+            line.push_back({segment.key, end - start, exact(segment.end)});
+        }
+        cursor = end;
+    }
+    AddGap(line, quantised(std::max(track.endTick, segments.back().end)) - cursor, exact(track.endTick));
+    AbsorbSingleUnitGaps(line);
+
+    // The largest move of an end.
+    double position = 0;
+    double shift = 0;
+    for (const Element& element : line) {
+        position += static_cast<double>(element.units);
+        shift = std::max(shift, std::abs(position - element.exactEnd));
+    }
+    report.largestShiftMs = shift * msPerUnit;
+
+    if (options.fit) report.octavesMoved = FittingOctaves(line);
+    for (const Element& element : line) {
+        int key = element.key < 0 ? -1 : element.key + 12 * report.octavesMoved;
+        if (element.key >= 0 && (key < LowestNamedKey || key > 127)) {
+            ++report.unplayableNotes;
+            key = -1;
+        }
+        AppendTied(melody.notes, element.units, key);
+    }
+    if (melody.notes.empty()) Unreadable("the MIDI file holds no notes long enough for a ringtone");
+    return melody;
+}
+
+std::vector<std::string> ReportLines(const MidiMelodyReport& report) {
+    std::vector<std::string> lines;
+    const auto count = [](std::size_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    if (report.chordNotesDropped > 0)
+        lines.push_back("Chords were reduced to their highest note: " +
+                        count(report.chordNotesDropped, "note was", "notes were") + " left out.");
+    if (report.shortNotesDropped > 0)
+        lines.push_back(count(report.shortNotesDropped, "note", "notes") + " shorter than a 32nd " +
+                        (report.shortNotesDropped == 1 ? "was" : "were") + " left out.");
+    if (report.unplayableNotes > 0)
+        lines.push_back(count(report.unplayableNotes, "note", "notes") + " outside c0 to g9 became pauses.");
+    if (report.largestShiftMs >= 0.5)
+        lines.push_back("Notes and pauses were moved by up to " + Milliseconds(report.largestShiftMs) +
+                        " to the lengths a ringtone can hold.");
+    if (report.octavesMoved != 0)
+        lines.push_back("The melody was moved " + count(static_cast<std::size_t>(std::abs(report.octavesMoved)),
+                                                        "octave", "octaves") +
+                        (report.octavesMoved > 0 ? " up" : " down") + " to fit the composer's octaves.");
+    return lines;
+}
+
+}  // namespace tw

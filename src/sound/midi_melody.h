@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sound/midi_reader.h"
+
+namespace tw {
+
+// A track as offered for choosing: its number (from 1), name and notes.
+struct MidiTrackSummary {
+    int number = 0;
+    std::string name;
+    std::size_t notes = 0;
+};
+
+// The tracks that hold notes, in file order.
+std::vector<MidiTrackSummary> TracksWithNotes(const MidiSong& song);
+
+struct MidiMelodyOptions {
+    std::optional<int> track;  // from 1; the first track with notes when not given
+    bool fit = false;          // move by whole octaves into the composer's octaves
+};
+
+// What making one line of a track lost or changed.
+struct MidiMelodyReport {
+    int track = 0;                       // the track read, from 1
+    std::size_t chordNotesDropped = 0;   // notes never the highest sounding
+    std::size_t shortNotesDropped = 0;   // notes shorter than a 32nd once quantised
+    std::size_t unplayableNotes = 0;     // keys below c0, which RTTTL cannot name
+    double largestShiftMs = 0;           // the largest move of a start or end
+    int octavesMoved = 0;                // by fitting: up when above 0
+};
+
+struct MidiMelody {
+    std::string trackName;
+    int tempo = 120;    // beats a minute
+    std::string notes;  // RTTTL notes, each with its length and octave
+    MidiMelodyReport report;
+
+    // The RTTTL ringtone of the melody under `name`.
+    std::string RTTTL(std::string_view name) const;
+};
+
+// One line of a track: at each moment the highest sounding note, its tempo
+// the song's first (120 without one), each note and gap quantised to the
+// lengths RTTTL writes (1 to 32, dotted or not), with ties as several notes
+// for other lengths. SoundError (BadMidiFile) when there are no notes, the
+// track has none, or the melody is too long for a ringtone text.
+MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options);
+
+// The report as sentences for a person, one a line; empty when nothing was
+// lost.
+std::vector<std::string> ReportLines(const MidiMelodyReport& report);
+
+}  // namespace tw
