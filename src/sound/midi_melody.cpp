@@ -92,19 +92,17 @@ void AddGap(std::vector<Element>& line, std::int64_t units, double exactEnd) {
     }
 }
 
-// A gap of one unit cannot be written: it goes to the stretch before it, or
-// after it at the start.
+// A gap of one unit cannot be written: it goes to the note or pause before
+// it, which it most often completes (notes played a little short), or is
+// left out before the first note.
 void AbsorbSingleUnitGaps(std::vector<Element>& line) {
     std::vector<Element> kept;
     kept.reserve(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        Element element = line[i];
+    for (const Element& element : line) {
         if (element.key < 0 && element.units == 1) {
             if (!kept.empty()) {
                 kept.back().units += 1;
                 kept.back().exactEnd = element.exactEnd;
-            } else if (i + 1 < line.size()) {
-                line[i + 1].units += 1;
             }
             continue;
         }
@@ -136,7 +134,7 @@ struct Length {
     bool dotted;
 };
 constexpr Length Lengths[] = {
-    {96, "1", true}, {64, "1", false}, {48, "2", true}, {32, "2", false}, {24, "4", true},  {16, "4", false},
+    {96, "1", true}, {64, "1", false}, {48, "2", true}, {32, "2", false}, {24, "4", true}, {16, "4", false},
     {12, "8", true}, {8, "8", false},  {6, "16", true}, {4, "16", false}, {3, "32", true}, {2, "32", false},
 };
 
@@ -281,8 +279,8 @@ std::vector<std::string> ReportLines(const MidiMelodyReport& report) {
         lines.push_back("Notes and pauses were moved by up to " + Milliseconds(report.largestShiftMs) +
                         " to the lengths a ringtone can hold.");
     if (report.octavesMoved != 0)
-        lines.push_back("The melody was moved " + count(static_cast<std::size_t>(std::abs(report.octavesMoved)),
-                                                        "octave", "octaves") +
+        lines.push_back("The melody was moved " +
+                        count(static_cast<std::size_t>(std::abs(report.octavesMoved)), "octave", "octaves") +
                         (report.octavesMoved > 0 ? " up" : " down") + " to fit the composer's octaves.");
     return lines;
 }

@@ -27,12 +27,12 @@ struct MidiMelodyOptions {
 
 // What making one line of a track lost or changed.
 struct MidiMelodyReport {
-    int track = 0;                       // the track read, from 1
-    std::size_t chordNotesDropped = 0;   // notes never the highest sounding
-    std::size_t shortNotesDropped = 0;   // notes shorter than a 32nd once quantised
-    std::size_t unplayableNotes = 0;     // keys below c0, which RTTTL cannot name
-    double largestShiftMs = 0;           // the largest move of a start or end
-    int octavesMoved = 0;                // by fitting: up when above 0
+    int track = 0;                      // the track read, from 1
+    std::size_t chordNotesDropped = 0;  // notes never the highest sounding
+    std::size_t shortNotesDropped = 0;  // notes shorter than a 32nd once quantised
+    std::size_t unplayableNotes = 0;    // keys below c0, which RTTTL cannot name
+    double largestShiftMs = 0;          // the largest move of a start or end
+    int octavesMoved = 0;               // by fitting: up when above 0
 };
 
 struct MidiMelody {

@@ -43,8 +43,8 @@ public:
     }
     std::string_view Take(std::size_t count, const char* what) {
         if (count > Left())
-            Broken(std::string(what) + " declares " + std::to_string(count) + " bytes where " +
-                   std::to_string(Left()) + " are left");
+            Broken(std::string(what) + " declares " + std::to_string(count) + " bytes where " + std::to_string(Left()) +
+                   " are left");
         const std::string_view part = bytes_.substr(position_, count);
         position_ += count;
         return part;
@@ -116,7 +116,9 @@ void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoE
                 track.name = TextAsUtf8(data);
                 named = true;
             } else if (type == 0x51 && data.size() == 3 && tick < tempo.tick) {
-                const auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(data[i])); };
+                const auto at = [&](std::size_t i) {
+                    return static_cast<std::uint32_t>(static_cast<std::uint8_t>(data[i]));
+                };
                 const std::uint32_t microseconds = (at(0) << 16) | (at(1) << 8) | at(2);
                 if (microseconds > 0) tempo = {tick, microseconds};
             }
@@ -154,15 +156,20 @@ void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoE
     std::erase_if(track.notes, [](const MidiNote& note) { return note.end <= note.start; });
 }
 
+bool IsRiffMidi(std::string_view bytes) {
+    return bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "RMID";
+}
+
 // The SMF inside a RIFF "RMID" file, or the bytes as they are.
 std::string_view Unwrapped(std::string_view bytes) {
-    if (bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "RMID") return bytes;
+    if (!IsRiffMidi(bytes)) return bytes;
     ByteReader in(bytes.substr(12));
     while (in.Left() >= 8) {
         const std::string_view type = in.Take(4, "a RIFF chunk");
         std::uint32_t size = 0;  // little-endian
         const std::string_view sizeBytes = in.Take(4, "a RIFF chunk");
-        for (int i = 3; i >= 0; --i) size = (size << 8) | static_cast<std::uint8_t>(sizeBytes[static_cast<std::size_t>(i)]);
+        for (int i = 3; i >= 0; --i)
+            size = (size << 8) | static_cast<std::uint8_t>(sizeBytes[static_cast<std::size_t>(i)]);
         const std::string_view body = in.Take(size, "a RIFF chunk");
         if (type == "data") return body;
         if (size % 2 == 1 && !in.AtEnd()) in.Byte("a RIFF chunk");
@@ -186,9 +193,7 @@ double TicksPerQuarter(std::uint16_t division, double tempo) {
 
 }  // namespace
 
-bool LooksLikeMidi(std::string_view bytes) {
-    return bytes.substr(0, 4) == "MThd" || (bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "RMID");
-}
+bool LooksLikeMidi(std::string_view bytes) { return bytes.substr(0, 4) == "MThd" || IsRiffMidi(bytes); }
 
 MidiSong ReadMidi(std::string_view bytes) {
     const std::string_view smf = Unwrapped(bytes);

@@ -1,0 +1,229 @@
+// Standard MIDI Files read into one line of RTTTL notes: small files laid
+// out byte by byte here, hostile ones, and every published ringtone written
+// as MIDI and read back.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+using namespace std::string_literals;
+
+#include "engine/cnotes.h"
+#include "engine/ringtone_text.h"
+#include "engine/text_rules.h"
+#include "sound/midi_file.h"
+#include "sound/midi_melody.h"
+#include "sound_test_support.h"
+
+namespace {
+
+using twtest::Reason;
+
+std::string Number(std::uint32_t value, int bytes) {
+    std::string out;
+    for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8) out += static_cast<char>(value >> shift);
+    return out;
+}
+
+std::string Little32(std::uint32_t value) {
+    std::string out;
+    for (int i = 0; i < 4; ++i, value >>= 8) out += static_cast<char>(value & 0xFF);
+    return out;
+}
+
+std::string Delta(std::uint32_t ticks) {
+    std::string out(1, static_cast<char>(ticks & 0x7F));
+    while (ticks >>= 7) out.insert(out.begin(), static_cast<char>(0x80 | (ticks & 0x7F)));
+    return out;
+}
+
+std::string Event(std::uint32_t delta, std::initializer_list<int> bytes) {
+    std::string out = Delta(delta);
+    for (int b : bytes) out += static_cast<char>(b);
+    return out;
+}
+std::string On(std::uint32_t delta, int key, int channel = 0) { return Event(delta, {0x90 | channel, key, 100}); }
+std::string Off(std::uint32_t delta, int key, int channel = 0) { return Event(delta, {0x80 | channel, key, 0}); }
+std::string Tempo(std::uint32_t delta, std::uint32_t microseconds) {
+    return Delta(delta) + "\xFF\x51\x03" + Number(microseconds, 3);
+}
+std::string Name(const std::string& name) { return Delta(0) + "\xFF\x03" + Delta(static_cast<std::uint32_t>(name.size())) + name; }
+
+std::string Track(const std::string& events) {
+    const std::string body = events + Event(0, {0xFF, 0x2F, 0});
+    return "MTrk" + Number(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+std::string File(int format, const std::vector<std::string>& tracks, std::uint16_t division = 480) {
+    std::string out = "MThd" + Number(6, 4) + Number(static_cast<std::uint32_t>(format), 2) +
+                      Number(static_cast<std::uint32_t>(tracks.size()), 2) + Number(division, 2);
+    for (const std::string& track : tracks) out += Track(track);
+    return out;
+}
+// A note of `ticks` starting `delta` after the last event.
+std::string Note(int key, std::uint32_t ticks, std::uint32_t delta = 0) { return On(delta, key) + Off(ticks, key); }
+
+struct Case {
+    const char* name;
+    std::string file;
+    std::string rtttl;  // or the start of the error
+    tw::MidiMelodyOptions options = {};
+    tw::MidiMelodyReport report = {};
+};
+
+tw::MidiMelodyReport Lost(std::size_t chords, std::size_t shortNotes, int octaves = 0, int track = 1) {
+    tw::MidiMelodyReport report;
+    report.chordNotesDropped = chords;
+    report.shortNotesDropped = shortNotes;
+    report.octavesMoved = octaves;
+    report.track = track;
+    return report;
+}
+
+TEST(MidiReader, SmallFilesBecomeOneLineOfRtttlNotes) {
+    const std::string twoParts = File(1, {Name("Song") + Tempo(0, 600'000), Name("Lead") + Note(76, 480),
+                                          Name("Bass") + Note(48, 960)});
+    const Case cases[] = {
+        {"single line", File(0, {Note(69, 480) + Note(72, 240) + Note(74, 240, 240)}), "M:d=4,o=5,b=120:4a4,8c5,8p,8d5",
+         {}, Lost(0, 0)},
+        {"chord keeps its top", File(0, {On(0, 60) + On(0, 64) + On(0, 67) + Off(480, 60) + Off(0, 64) + Off(0, 67)}),
+         "M:d=4,o=5,b=120:4g4", {}, Lost(2, 0)},
+        {"hidden note sounds again", File(0, {On(0, 64) + Note(67, 240, 240) + Off(480, 64)}),
+         "M:d=4,o=5,b=120:8e4,8g4,4e4", {}, Lost(0, 0)},
+        {"overlap ends the lower", File(0, {On(0, 60) + On(240, 64) + Off(240, 60) + Off(240, 64)}),
+         "M:d=4,o=5,b=120:8c4,4e4", {}, Lost(0, 0)},
+        {"first tempo rounded", File(0, {Tempo(0, 600'001) + Note(69, 480) + Tempo(0, 300'000) + Note(69, 480)}),
+         "M:d=4,o=5,b=100:4a4,4a4", {}, Lost(0, 0)},
+        {"dotted and tied", File(0, {Note(72, 720) + Note(72, 1200) + Note(72, 2400) + Note(72, 5760)}),
+         "M:d=4,o=5,b=120:4c.5,2c5,8c5,1c5,4c5,1c5,1c5,1c5", {}, Lost(0, 0)},
+        {"dotted 32nd and gap", File(0, {Note(72, 90) + Note(74, 60, 60)}), "M:d=4,o=5,b=120:32c.5,32p,32d5", {},
+         Lost(0, 0)},
+        {"too short dropped", File(0, {Note(72, 450) + Note(74, 30) + Note(76, 480)}), "M:d=4,o=5,b=120:4c5,4e5", {},
+         Lost(0, 1)},
+        {"pauses before and after", File(0, {Note(72, 480, 960) + Event(480, {0xFF, 0x01, 0})}),
+         "M:d=4,o=5,b=120:2p,4c5,4p", {}, Lost(0, 0)},
+        {"running status and velocity 0", File(0, {On(0, 69) + Event(480, {69, 0}) + Event(0, {71, 90}) +
+                                                   Event(240, {71, 0})}),
+         "M:d=4,o=5,b=120:4a4,8b4", {}, Lost(0, 0)},
+        {"percussion left out", File(0, {On(0, 36, 9) + Note(69, 480) + Off(0, 36, 9)}), "M:d=4,o=5,b=120:4a4", {},
+         Lost(0, 0)},
+        {"first track with notes", twoParts, "Lead:d=4,o=5,b=100:4e5", {}, Lost(0, 0, 0, 2)},
+        {"chosen track", twoParts, "Bass:d=4,o=5,b=100:2c3", {3, false}, Lost(0, 0, 0, 3)},
+        {"fit moves by octaves", twoParts, "Bass:d=4,o=5,b=100:2c5", {3, true}, Lost(0, 0, 2, 3)},
+        {"time code division", File(0, {Note(69, 500)}, 0xE728), "M:d=4,o=5,b=120:4a4", {}, Lost(0, 0)},
+        {"RIFF wrapping", "RIFF"s + Little32(47) + "RMIDdata" + Little32(35) + File(0, {Note(69, 480)}),
+         "M:d=4,o=5,b=120:4a4", {}, Lost(0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const tw::MidiMelody melody = tw::MelodyFromMidi(tw::ReadMidi(c.file), c.options);
+        EXPECT_EQ(melody.RTTTL(melody.trackName.empty() ? "M" : melody.trackName), c.rtttl);
+        EXPECT_EQ(melody.report.track, c.report.track);
+        EXPECT_EQ(melody.report.chordNotesDropped, c.report.chordNotesDropped);
+        EXPECT_EQ(melody.report.shortNotesDropped, c.report.shortNotesDropped);
+        EXPECT_EQ(melody.report.octavesMoved, c.report.octavesMoved);
+        EXPECT_LT(melody.report.largestShiftMs, 0.5);
+    }
+}
+
+// A note 10 ticks off the grid of 64ths (15 ticks at 480 a quarter) is moved
+// by 10 ticks, 10/480 of a quarter at 120 a minute: 10.4 ms.
+TEST(MidiReader, ReportsTheLargestMoveAndWhatWasLost) {
+    const tw::MidiMelody melody = tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(69, 490)})), {});
+    EXPECT_NEAR(melody.report.largestShiftMs, 10.42, 0.01);
+    tw::MidiMelodyReport report = Lost(3, 1, -2);
+    report.largestShiftMs = 10.42;
+    EXPECT_EQ(tw::ReportLines(report),
+              (std::vector<std::string>{"Chords were reduced to their highest note: 3 notes were left out.",
+                                        "1 note shorter than a 32nd was left out.",
+                                        "Notes and pauses were moved by up to 10 ms to the lengths a ringtone can hold.",
+                                        "The melody was moved 2 octaves down to fit the composer's octaves."}));
+    EXPECT_TRUE(tw::ReportLines({}).empty());
+}
+
+TEST(MidiReader, BrokenAndHostileFilesAreRefused) {
+    const std::string good = File(0, {Note(69, 480)});
+    const std::pair<const char*, std::string> cases[] = {
+        {"it does not begin with a MIDI header", "RIFF....WAVEfmt "},
+        {"it does not begin with a MIDI header", "RIFF"},
+        {"the header declares 6 bytes", "MThd\0\0\0\6\0\0"s},
+        {"a chunk declares", good.substr(0, good.size() - 3)},
+        {"a chunk declares 4294967295 bytes", "MThd" + Number(6, 4) + Number(0, 2) + Number(1, 2) + Number(480, 2) +
+                                                  "MTrk\xFF\xFF\xFF\xFF" + On(0, 69)},
+        {"format 2 holds independent patterns", File(2, {Note(69, 480)})},
+        {"it holds no tracks", File(0, {})},
+        {"it declares 65535 tracks and holds 1", "MThd" + Number(6, 4) + Number(1, 2) + Number(65535, 2) +
+                                                    Number(480, 2) + Track(Note(69, 480))},
+        {"a running status with no event before it", File(0, {Event(0, {69, 100})})},
+        {"a number longer than four bytes", File(0, {"\x81\x81\x81\x81\x01\x90\x45\x64"s})},
+        {"an event value above 127", File(0, {Event(0, {0x90, 0xC5, 100})})},
+        {"an event of unknown kind", File(0, {Event(0, {0xF4})})},
+        {"a quarter note of 0 ticks", File(0, {Note(69, 480)}, 0)},
+        {"the MIDI file holds no notes", File(1, {Name("Empty"), Event(0, {0xC0, 80})})},
+        {"track 1 holds no notes", File(1, {Name("Tempo"), Note(69, 480)})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        const std::string message = tw::test::ExpectError<tw::SoundError>(
+            [&] {
+                tw::MidiMelodyOptions options;
+                if (std::string(c.first).starts_with("track 1")) options.track = 1;
+                tw::MelodyFromMidi(tw::ReadMidi(c.second), options);
+            },
+            Reason::BadMidiFile);
+        EXPECT_NE(message.find(c.first), std::string::npos) << message;
+    }
+}
+
+std::string Text(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+struct Sound {
+    double frequency, length;
+    bool operator==(const Sound&) const = default;
+};
+
+// What the ringtone sounds like: pitch and length of each note, a run of
+// pauses as one silence (MIDI holds no pause, only the time between notes).
+std::vector<Sound> Sounds(const tw::CNotes& ringtone) {
+    std::vector<Sound> sounds;
+    for (const tw::CNote& note : ringtone) {
+        const Sound sound{note.SoundFrequency(), note.SoundDuration()};
+        if (sound.frequency == 0 && !sounds.empty() && sounds.back().frequency == 0) sounds.back().length += sound.length;
+        else sounds.push_back(sound);
+    }
+    return sounds;
+}
+
+bool LengthsRtttlWrites(const tw::CNotes& ringtone) {
+    for (const tw::CNote& note : ringtone) {
+        bool found = false;
+        for (double d : {1, 2, 4, 8, 16, 32})
+            found = found || note.SoundDuration() == 1 / d || note.SoundDuration() == 1.5 / d;
+        if (!found) return false;
+    }
+    return true;
+}
+
+// Every published ringtone whose lengths RTTTL writes comes back from MIDI
+// with the same pitches, lengths and tempo.
+TEST(MidiReader, PublishedRingtonesComeBackFromMidiUnchanged) {
+    std::ifstream file(TW_TEST_DATA_DIR "/realworld-sample.tsv");
+    std::string line;
+    std::getline(file, line);
+    std::size_t compared = 0;
+    while (std::getline(file, line)) {
+        const std::string text = tw::ReplaceAll(line.substr(line.find('\t') + 1), "\\n", "\n");
+        SCOPED_TRACE(text.substr(0, 70));
+        tw::CNotes original;
+        original.SetFull_RTTTL(tw::JoinLines(text));
+        if (!LengthsRtttlWrites(original)) continue;
+        const tw::MidiMelody melody = tw::MelodyFromMidi(tw::ReadMidi(Text(tw::WriteMidi(original))), {});
+        tw::CNotes back;
+        back.SetFull_RTTTL(melody.RTTTL(original.Name()));
+        EXPECT_EQ(back.Tempo(), original.Tempo());
+        EXPECT_EQ(Sounds(back), Sounds(original));
+        ++compared;
+    }
+    EXPECT_GE(compared, 510u);
+}
+
+}  // namespace
