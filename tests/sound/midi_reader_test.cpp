@@ -47,7 +47,9 @@ std::string Off(std::uint32_t delta, int key, int channel = 0) { return Event(de
 std::string Tempo(std::uint32_t delta, std::uint32_t microseconds) {
     return Delta(delta) + "\xFF\x51\x03" + Number(microseconds, 3);
 }
-std::string Name(const std::string& name) { return Delta(0) + "\xFF\x03" + Delta(static_cast<std::uint32_t>(name.size())) + name; }
+std::string Name(const std::string& name) {
+    return Delta(0) + "\xFF\x03" + Delta(static_cast<std::uint32_t>(name.size())) + name;
+}
 
 std::string Track(const std::string& events) {
     const std::string body = events + Event(0, {0xFF, 0x2F, 0});
@@ -80,38 +82,73 @@ tw::MidiMelodyReport Lost(std::size_t chords, std::size_t shortNotes, int octave
 }
 
 TEST(MidiReader, SmallFilesBecomeOneLineOfRtttlNotes) {
-    const std::string twoParts = File(1, {Name("Song") + Tempo(0, 600'000), Name("Lead") + Note(76, 480),
-                                          Name("Bass") + Note(48, 960)});
+    const std::string twoParts =
+        File(1, {Name("Song") + Tempo(0, 600'000), Name("Lead") + Note(76, 480), Name("Bass") + Note(48, 960)});
     const Case cases[] = {
-        {"single line", File(0, {Note(69, 480) + Note(72, 240) + Note(74, 240, 240)}), "M:d=4,o=5,b=120:4a4,8c5,8p,8d5",
-         {}, Lost(0, 0)},
-        {"chord keeps its top", File(0, {On(0, 60) + On(0, 64) + On(0, 67) + Off(480, 60) + Off(0, 64) + Off(0, 67)}),
-         "M:d=4,o=5,b=120:4g4", {}, Lost(2, 0)},
-        {"hidden note sounds again", File(0, {On(0, 64) + Note(67, 240, 240) + Off(480, 64)}),
-         "M:d=4,o=5,b=120:8e4,8g4,4e4", {}, Lost(0, 0)},
-        {"overlap ends the lower", File(0, {On(0, 60) + On(240, 64) + Off(240, 60) + Off(240, 64)}),
-         "M:d=4,o=5,b=120:8c4,4e4", {}, Lost(0, 0)},
-        {"first tempo rounded", File(0, {Tempo(0, 600'001) + Note(69, 480) + Tempo(0, 300'000) + Note(69, 480)}),
-         "M:d=4,o=5,b=100:4a4,4a4", {}, Lost(0, 0)},
-        {"dotted and tied", File(0, {Note(72, 720) + Note(72, 1200) + Note(72, 2400) + Note(72, 5760)}),
-         "M:d=4,o=5,b=120:4c.5,2c5,8c5,1c5,4c5,1c5,1c5,1c5", {}, Lost(0, 0)},
-        {"dotted 32nd and gap", File(0, {Note(72, 90) + Note(74, 60, 60)}), "M:d=4,o=5,b=120:32c.5,32p,32d5", {},
+        {"single line",
+         File(0, {Note(69, 480) + Note(72, 240) + Note(74, 240, 240)}),
+         "M:d=4,o=5,b=120:4a4,8c5,8p,8d5",
+         {},
          Lost(0, 0)},
-        {"too short dropped", File(0, {Note(72, 450) + Note(74, 30) + Note(76, 480)}), "M:d=4,o=5,b=120:4c5,4e5", {},
+        {"chord keeps its top",
+         File(0, {On(0, 60) + On(0, 64) + On(0, 67) + Off(480, 60) + Off(0, 64) + Off(0, 67)}),
+         "M:d=4,o=5,b=120:4g4",
+         {},
+         Lost(2, 0)},
+        {"hidden note sounds again",
+         File(0, {On(0, 64) + Note(67, 240, 240) + Off(480, 64)}),
+         "M:d=4,o=5,b=120:8e4,8g4,4e4",
+         {},
+         Lost(0, 0)},
+        {"overlap ends the lower",
+         File(0, {On(0, 60) + On(240, 64) + Off(240, 60) + Off(240, 64)}),
+         "M:d=4,o=5,b=120:8c4,4e4",
+         {},
+         Lost(0, 0)},
+        {"first tempo rounded",
+         File(0, {Tempo(0, 600'001) + Note(69, 480) + Tempo(0, 300'000) + Note(69, 480)}),
+         "M:d=4,o=5,b=100:4a4,4a4",
+         {},
+         Lost(0, 0)},
+        {"dotted and tied",
+         File(0, {Note(72, 720) + Note(72, 1200) + Note(72, 2400) + Note(72, 5760)}),
+         "M:d=4,o=5,b=120:4c.5,2c5,8c5,1c5,4c5,1c5,1c5,1c5",
+         {},
+         Lost(0, 0)},
+        {"dotted 32nd and gap",
+         File(0, {Note(72, 90) + Note(74, 60, 60)}),
+         "M:d=4,o=5,b=120:32c.5,32p,32d5",
+         {},
+         Lost(0, 0)},
+        {"too short dropped",
+         File(0, {Note(72, 450) + Note(74, 30) + Note(76, 480)}),
+         "M:d=4,o=5,b=120:4c5,4e5",
+         {},
          Lost(0, 1)},
-        {"pauses before and after", File(0, {Note(72, 480, 960) + Event(480, {0xFF, 0x01, 0})}),
-         "M:d=4,o=5,b=120:2p,4c5,4p", {}, Lost(0, 0)},
-        {"running status and velocity 0", File(0, {On(0, 69) + Event(480, {69, 0}) + Event(0, {71, 90}) +
-                                                   Event(240, {71, 0})}),
-         "M:d=4,o=5,b=120:4a4,8b4", {}, Lost(0, 0)},
-        {"percussion left out", File(0, {On(0, 36, 9) + Note(69, 480) + Off(0, 36, 9)}), "M:d=4,o=5,b=120:4a4", {},
+        {"pauses before and after",
+         File(0, {Note(72, 480, 960) + Event(480, {0xFF, 0x01, 0})}),
+         "M:d=4,o=5,b=120:2p,4c5,4p",
+         {},
+         Lost(0, 0)},
+        {"running status and velocity 0",
+         File(0, {On(0, 69) + Event(480, {69, 0}) + Event(0, {71, 90}) + Event(240, {71, 0})}),
+         "M:d=4,o=5,b=120:4a4,8b4",
+         {},
+         Lost(0, 0)},
+        {"percussion left out",
+         File(0, {On(0, 36, 9) + Note(69, 480) + Off(0, 36, 9)}),
+         "M:d=4,o=5,b=120:4a4",
+         {},
          Lost(0, 0)},
         {"first track with notes", twoParts, "Lead:d=4,o=5,b=100:4e5", {}, Lost(0, 0, 0, 2)},
         {"chosen track", twoParts, "Bass:d=4,o=5,b=100:2c3", {3, false}, Lost(0, 0, 0, 3)},
         {"fit moves by octaves", twoParts, "Bass:d=4,o=5,b=100:2c5", {3, true}, Lost(0, 0, 2, 3)},
         {"time code division", File(0, {Note(69, 500)}, 0xE728), "M:d=4,o=5,b=120:4a4", {}, Lost(0, 0)},
-        {"RIFF wrapping", "RIFF"s + Little32(47) + "RMIDdata" + Little32(35) + File(0, {Note(69, 480)}),
-         "M:d=4,o=5,b=120:4a4", {}, Lost(0, 0)},
+        {"RIFF wrapping",
+         "RIFF"s + Little32(47) + "RMIDdata" + Little32(35) + File(0, {Note(69, 480)}),
+         "M:d=4,o=5,b=120:4a4",
+         {},
+         Lost(0, 0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -132,11 +169,12 @@ TEST(MidiReader, ReportsTheLargestMoveAndWhatWasLost) {
     EXPECT_NEAR(melody.report.largestShiftMs, 10.42, 0.01);
     tw::MidiMelodyReport report = Lost(3, 1, -2);
     report.largestShiftMs = 10.42;
-    EXPECT_EQ(tw::ReportLines(report),
-              (std::vector<std::string>{"Chords were reduced to their highest note: 3 notes were left out.",
-                                        "1 note shorter than a 32nd was left out.",
-                                        "Notes and pauses were moved by up to 10 ms to the lengths a ringtone can hold.",
-                                        "The melody was moved 2 octaves down to fit the composer's octaves."}));
+    EXPECT_EQ(
+        tw::ReportLines(report),
+        (std::vector<std::string>{"Chords were reduced to their highest note: 3 notes were left out.",
+                                  "1 note shorter than a 32nd was left out.",
+                                  "Notes and pauses were moved by up to 10 ms to the lengths a ringtone can hold.",
+                                  "The melody was moved 2 octaves down to fit the composer's octaves."}));
     EXPECT_TRUE(tw::ReportLines({}).empty());
 }
 
@@ -147,12 +185,12 @@ TEST(MidiReader, BrokenAndHostileFilesAreRefused) {
         {"it does not begin with a MIDI header", "RIFF"},
         {"the header declares 6 bytes", "MThd\0\0\0\6\0\0"s},
         {"a chunk declares", good.substr(0, good.size() - 3)},
-        {"a chunk declares 4294967295 bytes", "MThd" + Number(6, 4) + Number(0, 2) + Number(1, 2) + Number(480, 2) +
-                                                  "MTrk\xFF\xFF\xFF\xFF" + On(0, 69)},
+        {"a chunk declares 4294967295 bytes",
+         "MThd" + Number(6, 4) + Number(0, 2) + Number(1, 2) + Number(480, 2) + "MTrk\xFF\xFF\xFF\xFF" + On(0, 69)},
         {"format 2 holds independent patterns", File(2, {Note(69, 480)})},
         {"it holds no tracks", File(0, {})},
-        {"it declares 65535 tracks and holds 1", "MThd" + Number(6, 4) + Number(1, 2) + Number(65535, 2) +
-                                                    Number(480, 2) + Track(Note(69, 480))},
+        {"it declares 65535 tracks and holds 1",
+         "MThd" + Number(6, 4) + Number(1, 2) + Number(65535, 2) + Number(480, 2) + Track(Note(69, 480))},
         {"a running status with no event before it", File(0, {Event(0, {69, 100})})},
         {"a number longer than four bytes", File(0, {"\x81\x81\x81\x81\x01\x90\x45\x64"s})},
         {"an event value above 127", File(0, {Event(0, {0x90, 0xC5, 100})})},
@@ -187,7 +225,8 @@ std::vector<Sound> Sounds(const tw::CNotes& ringtone) {
     std::vector<Sound> sounds;
     for (const tw::CNote& note : ringtone) {
         const Sound sound{note.SoundFrequency(), note.SoundDuration()};
-        if (sound.frequency == 0 && !sounds.empty() && sounds.back().frequency == 0) sounds.back().length += sound.length;
+        if (sound.frequency == 0 && !sounds.empty() && sounds.back().frequency == 0)
+            sounds.back().length += sound.length;
         else sounds.push_back(sound);
     }
     return sounds;

@@ -12,6 +12,8 @@ namespace {
 using tw::test::CliRun;
 using tw::test::RunTunewright;
 
+using namespace std::string_literals;
+
 const std::string Song = "Song:d=8,o=5,b=140:c,e,g,4p,c6";
 
 Bytes ImageOf(const std::string& rtttl) {
@@ -49,6 +51,33 @@ TEST(MidiCommand, WritesTheFileToStandardOutputOrAFile) {
     EXPECT_EQ(run.code, tw::ExitSound);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(RunTunewright({"midi", "--from", "rtttl"}, Song).code, tw::ExitUsage);
+}
+
+// A ringtone written as MIDI comes back in the notation asked for, named by
+// --name, the track or the file; a broken file is exit 2 with nothing out.
+TEST(FromMidiCommand, ReadsTheRingtoneBackAndReportsWhatItCannotHold) {
+    TempDir folder;
+    const std::string song = folder / "My Song.mid";
+    ASSERT_EQ(RunTunewright({"midi", "--from", "rtttl", "-o", song}, "Low:d=4,o=4,b=140:c,8e,g.").code,
+              tw::ExitProblems);
+    CliRun run = RunTunewright({"from-midi", song, "--to", "composer"});
+    EXPECT_EQ(run.code, tw::ExitProblems);  // octave 4 is below the composer's
+    EXPECT_EQ(run.out, "Low:Tempo=140:4c1, 8e1, 4.g1\n");
+    run = RunTunewright({"from-midi", song, "--fit", "--name", "Fitted", "-o", folder / "out.txt"});
+    EXPECT_EQ(run.code, tw::ExitClean);
+    EXPECT_EQ(run.err, "The melody was moved 1 octave up to fit the composer's octaves.\n");
+    EXPECT_EQ(tw::test::ReadBytes(folder / "out.txt"), "Fitted:d=4,o=5,b=140:c, 8e, g.\r\n");
+
+    // One track without a name: c5 for a quarter note.
+    const std::string unnamed = "MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x0D\0\x90\x48\x64\x83\x60\x80\x48\0\0\xFF\x2F\0"s;
+    EXPECT_EQ(RunTunewright({"from-midi", "-"}, unnamed).out, "MIDI:d=4,o=5,b=120:c\n");
+
+    run = RunTunewright({"from-midi", "-"}, unnamed.substr(0, 20));
+    EXPECT_EQ(run.code, tw::ExitNothingRead);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("error: not a MIDI file that can be read: ", 0), 0u) << run.err;
+    EXPECT_EQ(RunTunewright({"from-midi", song, "--track", "0"}).code, tw::ExitUsage);
+    EXPECT_EQ(RunTunewright({"from-midi", song, "--track", "2"}).code, tw::ExitNothingRead);
 }
 
 TEST(SoundCommands, FailuresWriteNothingToStandardOutputOrDisk) {
