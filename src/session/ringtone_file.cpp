@@ -9,13 +9,19 @@
 
 namespace tw {
 
-std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadRingtoneFileBytes(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     std::optional<std::string> bytes = ReadRingtoneText(file);
-    if (file.bad() || !bytes) return std::nullopt;
+    if (file.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
+    const std::optional<std::string> bytes = ReadRingtoneFileBytes(path);
+    if (!bytes) return std::nullopt;
     return JoinLines(*bytes);
 }
 

@@ -7,9 +7,13 @@
 
 namespace tw {
 
+// The bytes of a ringtone file as they are (a text, or a MIDI file); nothing
+// when the file cannot be opened or read, is no ordinary file, or is longer
+// than a ringtone text can be.
+std::optional<std::string> ReadRingtoneFileBytes(const std::filesystem::path& path);
+
 // The text of a ringtone file with its lines joined, ready for
-// RingtoneSession::Get; nothing when the file cannot be opened or read, is
-// no ordinary file, or is longer than a ringtone can be.
+// RingtoneSession::Get; nothing as ReadRingtoneFileBytes.
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path);
 
 // Writes `text` to `path` as one line ending in CR LF, the form of a saved

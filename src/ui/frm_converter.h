@@ -88,6 +88,9 @@ public:
 
     // Getting a ringtone from a file or pasted text.
     void cmdGet_Click();
+    // A MIDI file's bytes (read from `path`) made into a ringtone after the
+    // track and fit are asked for; what was lost is said in a box.
+    void GetMidi(const std::string& bytes, const std::string& path);
 
     // The lists.
     void cboList_Click();
@@ -171,6 +174,10 @@ private:
     // The notation chosen in box 1, and the open dialog for its files.
     Notation ChosenNotation() const;
     FileDialogRequest OpenDialog() const;
+    // The open dialog of Get It..., which offers MIDI files too.
+    FileDialogRequest GetDialog() const;
+    // Reads `text` in `from`, stores it and shows it, as Get It... does.
+    void GetRingtone(Notation from, const std::string& text);
     int ShowAsIndex() const;
     std::string ShownNotes() const;
     void ShowMessageText(const std::string& text);

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "engine/ringtone_text.h"
 #include "session/ringtone_file.h"
+#include "sound/midi_reader.h"
 #include "ui/frm_converter.h"
 #include "ui/frm_new_ringtone.h"
 #include "ui/sorted_controls.h"
@@ -23,6 +25,13 @@ constexpr FileTypeDialog OpenSettings[] = {
 FileDialogRequest frmConverter::OpenDialog() const {
     const int source = SourceIndex();
     return FileTypeDialogRequest(OpenSettings[source < 0 || source > 2 ? 2 : source], ringToneDirectory_);
+}
+
+// Get It... also reads MIDI files, whatever the notation chosen.
+FileDialogRequest frmConverter::GetDialog() const {
+    FileDialogRequest request = OpenDialog();
+    request.Filter += "|MIDI Files (*.mid;*.midi)|*.mid;*.midi";
+    return request;
 }
 
 // With no source notation chosen, the text is read as keypresses.
@@ -48,14 +57,21 @@ void frmConverter::cmdGet_Click() {
 
     if (optFile[0]->isChecked()) {
         try {
-            const FileChoice chosen = services_.ShowOpen(OpenDialog());
+            const FileChoice chosen = services_.ShowOpen(GetDialog());
             chosenFileName_ = chosen.FileTitle;
             if (!chosenFileName_.empty()) {
                 dialogAccepted_ = true;
                 ringToneDirectory_ = std::filesystem::path(chosen.FileName).parent_path().string();
                 const std::string path = (std::filesystem::path(ringToneDirectory_) / chosenFileName_).string();
-                if (const auto text = ReadRingtoneFile(path)) sourceText_ = *text;
-                else services_.MsgBox("Could not open file " + path);
+                const std::optional<std::string> bytes = ReadRingtoneFileBytes(path);
+                if (!bytes) {
+                    services_.MsgBox("Could not open file " + path);
+                } else if (LooksLikeMidi(*bytes)) {
+                    GetMidi(*bytes, path);
+                    return;
+                } else {
+                    sourceText_ = JoinLines(*bytes);
+                }
             }
         } catch (const DialogCancelled&) {
             dialogAccepted_ = false;
@@ -70,8 +86,14 @@ void frmConverter::cmdGet_Click() {
         return;
     }
 
+    GetRingtone(ChosenNotation(), sourceText_);
+}
+
+// Reads and stores the ringtone, then shows it by selecting its row; says
+// why when it cannot be read or stored.
+void frmConverter::GetRingtone(Notation from, const std::string& text) {
     try {
-        session_.Get(ChosenNotation(), sourceText_);
+        session_.Get(from, text);
     } catch (const SessionError& e) {
         using Reason = SessionError::Reason;
         if (e.reason() == Reason::NoText) {

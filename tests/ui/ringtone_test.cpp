@@ -1,4 +1,5 @@
 // The ringtone shown: got, edited in place, saved and copied.
+#include "support/midi_bytes.h"
 #include "ui_test_support.h"
 
 using namespace tw;
@@ -81,6 +82,38 @@ const char* const TuneTexts[] = {"Tune:d=4,o=5,b=125:c, 8d\r\n", "Tune:Tempo=125
 
 void Save(Harness& h, int index) { h.Do("mnuRingtoneSave" + std::to_string(index)); }
 
+// A song of three tracks: the tempo, a lead with a chord, a bass line.
+std::string ThreeTracks() {
+    using namespace test::midi;
+    return File(1, {Name("Song") + Tempo(0, 600'000),
+                    Name("Lead") + On(0, 76) + On(0, 79) + Off(480, 76) + Off(0, 79) + Note(74, 240),
+                    Name("Bass") + Note(48, 960)});
+}
+
+// A MIDI file got whatever box 1 says: the track row chosen (-1: the dialog
+// cancelled), the fit box; then the tracks offered, the list file and the boxes.
+struct MidiGot {
+    const char* name;
+    std::string file;
+    int row;
+    bool fit;
+    std::string offered, stored, boxes;
+};
+const MidiGot MidiGets[] = {
+    {"first track", ThreeTracks(), 0, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
+     "[Lead]\r\nRTTTL=Lead:d=4,o=5,b=100:g, 8d\r\n",
+     "Ringtone from a MIDI File|information|ok|Chords were reduced to their highest note: 1 note was left out."},
+    {"bass fitted", ThreeTracks(), 1, true, "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
+     "[Bass]\r\nRTTTL=Bass:d=4,o=5,b=100:2c\r\n",
+     "Ringtone from a MIDI File|information|ok|The melody was moved 2 octaves up to fit the composer's octaves."},
+    {"cancelled", ThreeTracks(), -1, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)", "", ""},
+    {"one track, nothing lost", test::midi::File(0, {test::midi::Note(72, 480)}), 0, false,
+     "Track 1: (no name) (1 note)", "[song]\r\nRTTTL=song:d=4,o=5,b=120:c\r\n", ""},
+    {"truncated", ThreeTracks().substr(0, 40), 0, false, "", "",
+     "MIDI File|exclamation|ok|Could not make a ringtone of @:\r\n\r\nnot a MIDI file that can be read: a chunk "
+     "declares 19 bytes where 18 are left"},
+};
+
 }  // namespace
 
 // "&Get It...".
@@ -106,6 +139,34 @@ private slots:
         if (row.fromFile)
             QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(),
                      tones.path().string() + "|tone.x");
+    }
+
+    // A MIDI file is known by its content: the track and fit are asked, the
+    // ringtone stored and shown, and what was lost said.
+    void midiFile_data() { test::AddRows(MidiGets); }
+    void midiFile() {
+        const MidiGot& row = test::TheRow(MidiGets);
+        Harness h("");
+        test::TempDir tones;
+        const std::string path = (tones / "song.txt").string();
+        test::WriteBytes(path, row.file);
+        std::string offered;
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            auto* tracks = test::Child<QListWidget>(form, "lstTracks");
+            for (int i = 0; i < tracks->count(); ++i) offered += (i ? "," : "") + tracks->item(i)->text().toStdString();
+            if (row.row < 0) return form.reject();
+            tracks->setCurrentRow(row.row);
+            test::Child<QCheckBox>(form, "chkFit")->setChecked(row.fit);
+            test::Click(form, "cmdOk");
+        });
+        h.Get(1, "", path);
+        std::string boxes = row.boxes;
+        if (boxes.find('@') != std::string::npos) boxes.replace(boxes.find('@'), 1, path);
+        QCOMPARE(h.Boxes(), boxes);
+        QCOMPARE(offered, row.offered);
+        QCOMPARE(h.ListFile(), row.stored);
+        QCOMPARE(h.SelectedRow(), row.stored.empty() ? std::string("<none>") : row.stored.substr(1, 4));
+        QVERIFY(h.toolkit.FileDialogs().at(0).Filter.ends_with("|MIDI Files (*.mid;*.midi)|*.mid;*.midi"));
     }
 
     // The notes the handset cannot take are named under the ringtone got.
