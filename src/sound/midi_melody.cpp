@@ -138,6 +138,28 @@ constexpr Length Lengths[] = {
     {12, "8", true}, {8, "8", false},  {6, "16", true}, {4, "16", false}, {3, "32", true}, {2, "32", false},
 };
 
+bool IsOneLength(std::int64_t units) {
+    return std::any_of(std::begin(Lengths), std::end(Lengths), [&](const Length& l) { return l.units == units; });
+}
+
+// A note one 64th away from a single length (a whole and a 64th, played a
+// little long) is made that length, the 64th going to or coming from what
+// follows, rather than written as three or four tied notes.
+void RoundToOneLength(std::vector<Element>& line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        Element& element = line[i];
+        if (element.key < 0 || IsOneLength(element.units)) continue;
+        Element* next = i + 1 < line.size() ? &line[i + 1] : nullptr;
+        if (IsOneLength(element.units - 1)) {
+            element.units -= 1;
+            if (next) next->units += 1;
+        } else if (IsOneLength(element.units + 1) && next && next->units >= 3) {
+            element.units += 1;
+            next->units -= 1;
+        }
+    }
+}
+
 void AppendNote(std::string& out, const Length& length, int key) {
     static constexpr const char* Names[] = {"c", "c#", "d", "d#", "e", "f", "f#", "g", "g#", "a", "a#", "b"};
     if (!out.empty()) out += ',';
@@ -239,6 +261,7 @@ MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options
     }
     AddGap(line, quantised(std::max(track.endTick, segments.back().end)) - cursor, exact(track.endTick));
     AbsorbSingleUnitGaps(line);
+    RoundToOneLength(line);
 
     // The largest move of an end.
     double position = 0;

@@ -70,7 +70,8 @@ grep -q "^\.TH TUNEWRIGHT 1 \"[^\"]*\" \"Tunewright $number\"" "$page" ||
 commands=$(sed -n 's/^\(Usage:\)\{0,1\} *tunewright \([a-z][a-z-]*\).*/\2/p' <<<"$help" | sort -u)
 [ -n "$commands" ] || fail "no subcommands found in --help"
 for command in $commands; do
-    grep -q "^\.SS \"$command\( \|\"\)" "$page" || fail "the manual page has no section for '$command'"
+    # A hyphen stands as "\-" in the page.
+    grep -q "^\.SS \"${command//-/\\\\-}\( \|\"\)" "$page" || fail "the manual page has no section for '$command'"
 done
 list_commands=$(sed -n 's/^ *tunewright list //p' <<<"$help" | sed 's/ | /\n/g' | awk '{print $1}' | sort -u)
 awk 'tag { print; tag = 0 } /^\.TP/ { tag = 1 }' "$page" >"$work/tags"

@@ -125,6 +125,11 @@ TEST(MidiReader, SmallFilesBecomeOneLineOfRtttlNotes) {
 TEST(MidiReader, ReportsTheLargestMoveAndWhatWasLost) {
     const tw::MidiMelody melody = tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(69, 490)})), {});
     EXPECT_NEAR(melody.report.largestShiftMs, 10.42, 0.01);
+    // A whole note and a 64th is a whole note, not four tied notes; the 64th
+    // moves the next note, which loses it at the end: 31.25 ms.
+    const tw::MidiMelody long64th = tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(72, 1950) + Note(74, 480)})), {});
+    EXPECT_EQ(long64th.notes, "1c5,4d5");
+    EXPECT_NEAR(long64th.report.largestShiftMs, 31.25, 0.01);
     tw::MidiMelodyReport report = Lost(3, 1, -2);
     report.largestShiftMs = 10.42;
     EXPECT_EQ(

@@ -31,7 +31,9 @@ inline std::string Event(std::uint32_t delta, std::initializer_list<int> bytes) 
     for (int b : bytes) out += static_cast<char>(b);
     return out;
 }
-inline std::string On(std::uint32_t delta, int key, int channel = 0) { return Event(delta, {0x90 | channel, key, 100}); }
+inline std::string On(std::uint32_t delta, int key, int channel = 0) {
+    return Event(delta, {0x90 | channel, key, 100});
+}
 inline std::string Off(std::uint32_t delta, int key, int channel = 0) { return Event(delta, {0x80 | channel, key, 0}); }
 inline std::string Tempo(std::uint32_t delta, std::uint32_t microseconds) {
     return Delta(delta) + "\xFF\x51\x03" + Number(microseconds, 3);
@@ -51,6 +53,8 @@ inline std::string File(int format, const std::vector<std::string>& tracks, std:
     return out;
 }
 // A note of `ticks` starting `delta` after the last event.
-inline std::string Note(int key, std::uint32_t ticks, std::uint32_t delta = 0) { return On(delta, key) + Off(ticks, key); }
+inline std::string Note(int key, std::uint32_t ticks, std::uint32_t delta = 0) {
+    return On(delta, key) + Off(ticks, key);
+}
 
 }  // namespace tw::test::midi
