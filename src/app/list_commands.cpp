@@ -292,11 +292,11 @@ int WavAll(const ListArgs& args, std::ostream& err) {
     for (const std::string& entry : snapshot.Entries()) {
         CNotes ringtone;
         std::string name = entry;
-        std::string path = WavFileFor(folder, entry).string();
+        std::string path = SoundFileFor(folder, entry, SoundFileType::Wav).string();
         try {
             snapshot.Load(entry, ringtone);
             name = ringtone.Name();
-            path = WavFileFor(folder, name).string();
+            path = SoundFileFor(folder, name, SoundFileType::Wav).string();
             if (const auto problem = FileNameProblem(name)) {
                 err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
                     << *problem << ")\n";
@@ -304,7 +304,7 @@ int WavAll(const ListArgs& args, std::ostream& err) {
                 continue;
             }
             err << "Generating '" << name << ".wav'...\n";
-            SaveWav(ringtone, path, noPlayer);
+            SaveSoundFile(ringtone, path, SoundFileType::Wav, noPlayer);
             ++written;
         } catch (const std::exception& e) {
             err << "error: An error occurred trying to create " << path << ". [" << e.what() << "]\n";
