@@ -68,10 +68,12 @@ TEST_F(OutputTargetTest, AStandardOutputThatCannotBeWrittenEndsWithExit74) {
     }
 }
 
-TEST_F(OutputTargetTest, WavAllSaysWhyTheFolderCannotTakeTheFiles) {
+TEST_F(OutputTargetTest, WavAllAndMidiAllSayWhyTheFolderCannotTakeTheFiles) {
     tw::test::WriteBytes(folder / "file", "");
-    EXPECT_EQ(RunTunewright({"list", "wav-all", "Rock", "-o", folder / "file"}).err,
-              "error: could not write the WAV files in " + (folder / "file").string() + ": Not a directory\n");
+    for (const auto& [command, kind] : {std::pair{"wav-all", "WAV"}, std::pair{"midi-all", "MIDI"}})
+        EXPECT_EQ(RunTunewright({"list", command, "Rock", "-o", folder / "file"}).err,
+                  std::string("error: could not write the ") + kind + " files in " + (folder / "file").string() +
+                      ": Not a directory\n");
 }
 
 }  // namespace
