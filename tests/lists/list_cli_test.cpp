@@ -100,27 +100,20 @@ TEST_F(ListCliTest, WavAllAndMidiAllWriteOneFilePerRingtoneInsideTheFolder) {
         List({"add", "Favtones", "--from", "rtttl"}, tone);
     // An entry edited by hand: the file is named after the ringtone, as the window names it.
     std::ofstream(home / "Favtones.dat", std::ios::app | std::ios::binary) << "[Hand]\r\nRTTTL=Own:d=4,o=5,b=125:c\r\n";
-    const struct {
-        const char* command;
-        const char* folder;
-        std::string extension, start;
-    } rows[] = {
-        {"wav-all", "new/wav", ".wav", "RIFF"},
-        {"midi-all", "new/mid", ".mid", "MThd"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
-        const CliRun run = List({row.command, "Favtones", "-o", At(row.folder)});  // a missing folder is made
+    const std::tuple<std::string, std::string, std::string> rows[] = {{"wav-all", ".wav", "RIFF"},
+                                                                      {"midi-all", ".mid", "MThd"}};
+    for (const auto& [command, extension, start] : rows) {
+        SCOPED_TRACE(command);
+        const std::string folder = At("new/" + command);
+        const CliRun run = List({command, "Favtones", "-o", folder});  // a missing folder is made
         EXPECT_EQ(run.code, 1);
         EXPECT_EQ(run.out, "");
-        const auto folder = home / row.folder;
-        EXPECT_EQ(FilesIn(folder), (Files{"Own" + row.extension, "Test" + row.extension}));
-        EXPECT_EQ(ReadBytes(folder / ("Test" + row.extension)).substr(0, 4), row.start);
-        for (const std::string& part :
-             {"Generating 'Test" + row.extension + "'...\n", std::string("'up/out' was skipped"),
-              "An error occurred trying to create " + At(row.folder) + "/Silent" + row.extension})
+        EXPECT_EQ(FilesIn(folder), (Files{"Own" + extension, "Test" + extension}));
+        EXPECT_EQ(ReadBytes(folder + "/Test" + extension).substr(0, 4), start);
+        for (const std::string& part : {"Generating 'Test" + extension + "'...\n", std::string("'up/out' was skipped"),
+                                        "An error occurred trying to create " + folder + "/Silent" + extension})
             EXPECT_NE(run.err.find(part), std::string::npos) << part;
-        EXPECT_EQ(List({row.command, "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder
+        EXPECT_EQ(List({command, "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder
     }
     EXPECT_EQ(FilesIn(home.path()), (Files{"Favtones.dat", "new"}));
 }

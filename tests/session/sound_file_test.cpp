@@ -1,4 +1,4 @@
-// WAV and MIDI files of the shown ringtone, and a list read once.
+// Sound files of the shown ringtone, and a list read once.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,7 +8,6 @@
 #include "session/list_snapshot.h"
 #include "session/sound_file.h"
 #include "session_test_support.h"
-#include "sound/midi_file.h"
 #include "sound/player.h"
 #include "sound/render.h"
 #include "support/expect_error.h"
@@ -19,15 +18,12 @@ using Reason = tw::SessionError::Reason;
 using tw::test::Other;
 using tw::test::Tune;
 
-template <typename Render>
-std::string Rendered(const std::string& rtttl, Render render) {
+std::string WaveOf(const std::string& rtttl) {
     tw::CNotes ringtone;
     ringtone.SetFull_RTTTL(rtttl);
-    const std::vector<std::uint8_t> image = render(ringtone);
+    const std::vector<std::uint8_t> image = tw::RenderWave(ringtone);
     return std::string(image.begin(), image.end());
 }
-std::string WaveOf(const std::string& rtttl) { return Rendered(rtttl, tw::RenderWave); }
-std::string MidiOf(const std::string& rtttl) { return Rendered(rtttl, tw::WriteMidi); }
 
 class WavTest : public tw::test::SessionTest {
 protected:
@@ -86,32 +82,19 @@ TEST_F(WavTest, ASnapshotGivesTheEntriesInTheWindowsOrder) {
     EXPECT_FALSE(snapshot.Load("Gone", ringtone));
 }
 
-// A sound that cannot be made is refused with the sound's words, and nothing is written.
 TEST(SaveSoundFileTest, ReportsWhatTheSoundSaid) {
     tw::test::TempDir out;
     tw::NullPlayer player;
-    const struct {
-        const char* rtttl;
-        tw::SoundFileType type;
-        const char* text;
-    } rows[] = {
-        {"Slow:d=4,o=5,b=0:c", tw::SoundFileType::Wav, "the tempo must be above 0, not 0"},
-        {"Slow:d=4,o=5,b=3:c", tw::SoundFileType::Midi, "a MIDI file can hold tempos from 4 to 32767, not 3"},
-    };
-    for (const auto& row : rows) {
-        tw::CNotes ringtone;
-        ringtone.SetFull_RTTTL(row.rtttl);
-        const std::string text = tw::test::ExpectError<tw::SessionError>(
-            [&] { tw::SaveSoundFile(ringtone, out / "Slow", row.type, player); }, Reason::Sound);
-        EXPECT_EQ(text, row.text);
-    }
-    EXPECT_TRUE(tw::test::FilesIn(out.path()).empty());
-    EXPECT_EQ(tw::SoundFileFor(out.path(), "A b", tw::SoundFileType::Wav), out / "A b.wav");
+    tw::CNotes ringtone;
+    ringtone.SetFull_RTTTL("Slow:d=4,o=5,b=0:c");
+    const std::string text = tw::test::ExpectError<tw::SessionError>(
+        [&] { tw::SaveSoundFile(ringtone, out / "Slow.wav", tw::SoundFileType::Wav, player); }, Reason::Sound);
+    EXPECT_EQ(text, "the tempo must be above 0, not 0");
     EXPECT_EQ(tw::SoundFileFor(out.path(), "A b", tw::SoundFileType::Midi), out / "A b.mid");
 }
 
 // A ringtone goes to a file only with a name and a tempo; a text file holds
-// one line ending in CR LF, a WAV file the ringtone's sound, a MIDI file its notes.
+// one line ending in CR LF, a WAV file the ringtone's sound.
 TEST_F(WavTest, SaveRingtoneWritesTheChosenForm) {
     tw::CNotes& ringtone = session.Ringtone();
     ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c,d");
@@ -119,8 +102,6 @@ TEST_F(WavTest, SaveRingtoneWritesTheChosenForm) {
     EXPECT_EQ(tw::test::ReadBytes(out / "tune.321"), ringtone.Full(tw::Notation::Composer) + "\r\n");
     session.SaveRingtone(tw::SoundFileType::Wav, out / "tune.wav", player);
     EXPECT_EQ(tw::test::ReadBytes(out / "tune.wav"), WaveOf("Tune:d=4,o=5,b=125:c,d"));
-    session.SaveRingtone(tw::SoundFileType::Midi, out / "tune.mid", player);
-    EXPECT_EQ(tw::test::ReadBytes(out / "tune.mid"), MidiOf("Tune:d=4,o=5,b=125:c,d"));
     tw::test::ExpectError<tw::SessionError>(
         [&] { session.SaveRingtone(tw::Notation::RTTTL, out / "missing" / "tune.txt", player); }, Reason::FileIo);
 

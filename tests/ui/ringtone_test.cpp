@@ -282,29 +282,21 @@ private slots:
         QCOMPARE(test::ReadBytes(h.home / "AC_DC.txt"), std::string("AC/DC:d=4,o=5,b=125:c, 8d\r\n"));
     }
 
-    // A folder that is not there, a tempo too slow for a MIDI file: a box
+    // A folder that is not there, a tempo a MIDI file cannot hold: a box
     // with the reason, and nothing written.
     void failureIsReported() {
-        const struct {
-            int index;
-            const char* tempo;
-            const char* file;
-            const char* reason;  // the start of it
-        } rows[] = {
-            {0, "125", "gone/Tune", "could not "},
-            {4, "3", "Tune.mid", "a MIDI file can hold tempos from 4 to 32767, not 3]"},
-        };
-        for (const auto& row : rows) {
-            Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=" + std::string(row.tempo) + ":c, 8d\r\n", "Tune");
+        const std::tuple<int, std::string, std::string, std::string> rows[] = {
+            {0, "125", "gone/Tune", "could not "}, {4, "3", "Tune.mid", "a MIDI file can hold tempos from 4 to 32767"}};
+        for (const auto& [index, tempo, file, reason] : rows) {
+            Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=" + tempo + ":c, 8d\r\n", "Tune");
             test::TempDir out;
-            const std::string path = (out / row.file).string();
-            h.toolkit.QueueFile(path);
-            Save(h, row.index);
+            h.toolkit.QueueFile((out / file).string());
+            Save(h, index);
             const std::string box = h.Boxes();
-            QVERIFY2(
-                box.rfind("Tunewright|none|ok|An error occurred trying to save " + path + ". [" + row.reason, 0) == 0 &&
-                    box.back() == ']',
-                box.c_str());
+            QVERIFY2(box.starts_with("Tunewright|none|ok|An error occurred trying to save " + (out / file).string() +
+                                     ". [" + reason) &&
+                         box.back() == ']',
+                     box.c_str());
             QVERIFY(test::FilesIn(out.path()).empty());
         }
     }
