@@ -258,12 +258,13 @@ int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
     return problems.empty() ? ExitClean : ExitProblems;
 }
 
-// Makes the folder the WAV files go to when it is missing; a folder that
+// Makes the folder the sound files go to when it is missing; a folder that
 // cannot be made, is no folder or cannot be written ends the command with
 // the reason.
-void UsableOutputFolder(const std::filesystem::path& folder) {
+void UsableOutputFolder(const std::filesystem::path& folder, SoundFileType type) {
     const auto fail = [&](const std::string& reason) {
-        throw CommandFailure{ExitSound, "could not write the WAV files in " + folder.string() + ": " + reason};
+        throw CommandFailure{ExitSound, "could not write the " + std::string(SoundFileKind(type)) + " files in " +
+                                            folder.string() + ": " + reason};
     };
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -272,19 +273,21 @@ void UsableOutputFolder(const std::filesystem::path& folder) {
     if (::access(folder.c_str(), W_OK | X_OK) != 0) fail(std::strerror(errno));
 }
 
-// One .wav file per ringtone, named after the ringtone's own name as the
-// window's batch command names them (it differs from the entry's name only
-// in a list edited by hand); a ringtone whose name cannot be a file name is
-// reported and skipped.
-int WavAll(const ListArgs& args, std::ostream& err) {
-    NeedWords(args, 2, "wav-all LIST -o DIR");
-    args.Allow("wav-all", {"o"});
+// wav-all and midi-all: one sound file per ringtone, named after the
+// ringtone's own name as the window's batch command names them (it differs
+// from the entry's name only in a list edited by hand); a ringtone whose name
+// cannot be a file name is reported and skipped.
+int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
+    const std::string command = type == SoundFileType::Midi ? "midi-all" : "wav-all";
+    const std::string usage = command + " LIST -o DIR";
+    NeedWords(args, 2, usage.c_str());
+    args.Allow(command, {"o"});
     const auto folderOption = args.Value("o");
-    if (!folderOption) throw UsageError{"usage: tunewright list wav-all LIST -o DIR"};
+    if (!folderOption) throw UsageError{"usage: tunewright list " + usage};
     const std::filesystem::path folder = *folderOption;
     RingtoneSession session(ProgramDirectory());
     session.OpenExistingList(args.words[1]);
-    UsableOutputFolder(folder);
+    UsableOutputFolder(folder, type);
 
     const ListSnapshot snapshot = session.ReadSnapshot();
     std::size_t written = 0, failed = 0;
@@ -292,19 +295,19 @@ int WavAll(const ListArgs& args, std::ostream& err) {
     for (const std::string& entry : snapshot.Entries()) {
         CNotes ringtone;
         std::string name = entry;
-        std::string path = WavFileFor(folder, entry).string();
+        std::string path = SoundFileFor(folder, entry, type).string();
         try {
             snapshot.Load(entry, ringtone);
             name = ringtone.Name();
-            path = WavFileFor(folder, name).string();
+            path = SoundFileFor(folder, name, type).string();
             if (const auto problem = FileNameProblem(name)) {
                 err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
                     << *problem << ")\n";
                 ++failed;
                 continue;
             }
-            err << "Generating '" << name << ".wav'...\n";
-            SaveWav(ringtone, path, noPlayer);
+            err << "Generating '" << name << SoundFileExtension(type) << "'...\n";
+            SaveSoundFile(ringtone, path, type, noPlayer);
             ++written;
         } catch (const std::exception& e) {
             err << "error: An error occurred trying to create " << path << ". [" << e.what() << "]\n";
@@ -327,7 +330,8 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
     if (command == "clear") return Clear(args);
     if (command == "delete") return Delete(args);
     if (command == "export") return Export(args, out, err);
-    if (command == "wav-all") return WavAll(args, err);
+    if (command == "wav-all") return SoundAll(args, err, SoundFileType::Wav);
+    if (command == "midi-all") return SoundAll(args, err, SoundFileType::Midi);
     throw UsageError{"unknown list command '" + command + "'"};
 }
 
@@ -336,8 +340,8 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
 int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty())
         throw UsageError{
-            "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export or "
-            "wav-all"};
+            "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
+            "wav-all or midi-all"};
     const ListArgs parsed{
         ParseCommandArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};

@@ -252,21 +252,20 @@ void RingtoneSession::CheckSavable() const {
         throw SessionError(SessionError::Reason::Unnamed, "Please type in a Ringtone name and Tempo.");
 }
 
-void RingtoneSession::SaveRingtone(std::optional<Notation> notation, const std::filesystem::path& file,
-                                   Player& player) const {
+void RingtoneSession::SaveRingtone(SaveForm form, const std::filesystem::path& file, Player& player) const {
     CheckSavable();
-    if (notation) SaveRingtoneText(file, ringtone_.Full(*notation));
-    else SaveWav(ringtone_, file, player);
+    if (const Notation* notation = std::get_if<Notation>(&form)) SaveRingtoneText(file, ringtone_.Full(*notation));
+    else SaveSoundFile(ringtone_, file, std::get<SoundFileType>(form), player);
 }
 
 std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path& folder, Player& player) const {
     const std::string& name = ringtone_.Name();
-    const std::filesystem::path file = WavFileFor(folder, name);
+    const std::filesystem::path file = SoundFileFor(folder, name, SoundFileType::Wav);
     if (const auto problem = FileNameProblem(name)) throw SessionError(SessionError::Reason::BadFileName, *problem);
     if (!shownStored_)
         throw SessionError(SessionError::Reason::EntryGone,
                            "the ringtone is no longer in the '" + ListName() + "' list");
-    SaveWav(ringtone_, file, player);
+    SaveSoundFile(ringtone_, file, SoundFileType::Wav, player);
     return file;
 }
 

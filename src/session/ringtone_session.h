@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "engine/cnotes.h"
@@ -17,7 +18,7 @@
 #include "session/collection_import.h"
 #include "session/list_snapshot.h"
 #include "session/session_error.h"
-#include "session/wav_file.h"
+#include "session/sound_file.h"
 
 namespace tw {
 
@@ -35,6 +36,9 @@ struct EntryLoad {
     // The engine's words for an unreadable entry.
     std::string problem;
 };
+
+// What a ringtone is saved as: its text in a notation, or a sound file.
+using SaveForm = std::variant<Notation, SoundFileType>;
 
 // How a new name for the current ringtone stands against the list.
 enum class RenameCheck {
@@ -152,14 +156,14 @@ public:
     // takes that name. False when there was no such entry.
     bool DeleteRingtone(std::string_view name);
 
-    // ---- Export, ringtone and WAV files.
+    // ---- Export, ringtone and sound files.
 
     // Unnamed ("Please type in a Ringtone name and Tempo.") while the current
     // ringtone lacks a name or a tempo: only a whole ringtone goes to a file.
     void CheckSavable() const;
-    // Saves the current ringtone as a text file in `notation`, or as a WAV
-    // file when there is none, after CheckSavable (FileIo, Sound).
-    void SaveRingtone(std::optional<Notation> notation, const std::filesystem::path& file, Player& player) const;
+    // Saves the current ringtone in `form`, as a text file in a notation
+    // (TooLong, FileIo) or as a sound file (Sound), after CheckSavable.
+    void SaveRingtone(SaveForm form, const std::filesystem::path& file, Player& player) const;
 
     // The list export of the current list, written with the current ringtone's
     // separator; each ringtone that did not read cleanly adds to `problems`.

@@ -286,8 +286,8 @@ void frmConverter::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* mnuFile = Menu(bar, "mnuFile", "&File");
     const char* const saveCaptions[] = {"Save As &RTTTL File...", "Save As &Composer File...",
-                                        "Save As &Keypress File...", "Save As &WAV file..."};
-    for (int i = 0; i < 4; ++i)
+                                        "Save As &Keypress File...", "Save As &WAV file...", "Save &As MIDI File..."};
+    for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
         mnuRingtoneSave[static_cast<std::size_t>(i)] = Entry(mnuFile, Named("mnuRingtoneSave", i), saveCaptions[i]);
     Separator(mnuFile, "mnuFileSep1");
     mnuFileNew = Entry(mnuFile, "mnuFileNew", "&New List...");
@@ -353,7 +353,7 @@ void frmConverter::ConnectControls() {
     on(mnuRingtoneExport, &QAction::triggered, &frmConverter::mnuRingtoneExport_Click);
     on(mnuFileBatchWAV, &QAction::triggered, &frmConverter::mnuFileBatchWAV_Click);
     on(mnuFileImport, &QAction::triggered, &frmConverter::mnuFileImport_Click);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
         connect(mnuRingtoneSave[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { Command([this, i] { mnuRingtoneSave_Click(i); }); });
     for (int i = 0; i < 3; ++i)

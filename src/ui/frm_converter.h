@@ -106,7 +106,7 @@ public:
     void lstRingtones_DblClick();
 
     // Saving the shown ringtone to a file (Index 0 to 2: RTTTL, Composer,
-    // keypress text; 3: WAV) and copying it to the clipboard (0 to 2).
+    // keypress text; 3: WAV; 4: MIDI) and copying it to the clipboard (0 to 2).
     void mnuRingtoneSave_Click(int Index);
     void cmdSave_Click();
     void mnuEditExportClip_Click(int Index);
@@ -259,7 +259,7 @@ private:
     ClickLabel* lblMyWeb = nullptr;
     QLabel* lblCopy = nullptr;
 
-    std::array<QAction*, 4> mnuRingtoneSave{};
+    std::array<QAction*, 5> mnuRingtoneSave{};
     std::array<QAction*, 3> mnuEditExportClip{};
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileDelete = nullptr;

@@ -42,8 +42,9 @@ void frmConverter::mnuFileBatchWAV_Click() {
                 const std::string reason = e.reason() == SessionError::Reason::BadFileName
                                                ? "the name cannot be a file name: " + std::string(e.what())
                                                : std::string(e.what());
-                services_.MsgBox("An error occurred trying to create " + Printable(WavFileFor(folder, name).string()) +
-                                 ". [" + reason + "]");
+                services_.MsgBox("An error occurred trying to create " +
+                                 Printable(SoundFileFor(folder, name, SoundFileType::Wav).string()) + ". [" + reason +
+                                 "]");
             }
         }
         repaint();

@@ -1,6 +1,7 @@
 // Saving the shown ringtone as a text file in one of the three notations or
-// as a WAV file, and copying it to the clipboard.
+// as a WAV or MIDI file, and copying it to the clipboard.
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -11,11 +12,18 @@ namespace {
 
 constexpr int WavIndex = 3;
 
-constexpr FileTypeDialog SaveSettings[] = {
-    {"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"},
-    {"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"},
-    {"Save As Keypress File", "|Keypress Files (*", ".key"},
-    {"Save As WAV File", "|WAV Files (*", ".wav"},
+// A save command's dialog and what it writes.
+struct SaveSetting {
+    FileTypeDialog dialog;
+    SaveForm form;
+};
+
+const SaveSetting SaveSettings[] = {
+    {{"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"}, Notation::RTTTL},
+    {{"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"}, Notation::Composer},
+    {{"Save As Keypress File", "|Keypress Files (*", ".key"}, Notation::Keypresses},
+    {{"Save As WAV File", "|WAV Files (*", ".wav"}, SoundFileType::Wav},
+    {{"Save As MIDI File", "|MIDI Files (*", ".mid", ".midi"}, SoundFileType::Midi},
 };
 
 struct CopySettings {
@@ -44,17 +52,16 @@ bool AnythingAt(const std::filesystem::path& path) {
 }  // namespace
 
 void frmConverter::mnuRingtoneSave_Click(int Index) {
-    if (Index < 0 || Index > WavIndex) return;
+    if (Index < 0 || Index >= static_cast<int>(std::size(SaveSettings))) return;
     try {
         session_.CheckSavable();
     } catch (const SessionError& e) {
         services_.MsgBox(e.what());
         return;
     }
-    FileDialogRequest request = FileTypeDialogRequest(SaveSettings[Index], ringToneDirectory_);
+    const SaveSetting& setting = SaveSettings[Index];
+    FileDialogRequest request = FileTypeDialogRequest(setting.dialog, ringToneDirectory_);
     request.FileName = ProposedFileName(session_.Ringtone().Name());
-    const std::optional<Notation> notation =
-        Index == WavIndex ? std::nullopt : std::optional<Notation>(static_cast<Notation>(Index));
 
     dialogAccepted_ = false;
     try {
@@ -74,10 +81,10 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
                                           MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
         return;
     try {
-        // Only the sound takes long enough for the busy pointer.
+        // Only the rendered sound takes long enough for the busy pointer.
         std::optional<BusyPointer> busy;
-        if (!notation) busy.emplace(services_);
-        session_.SaveRingtone(notation, P, player_);
+        if (setting.form == SaveForm(SoundFileType::Wav)) busy.emplace(services_);
+        session_.SaveRingtone(setting.form, P, player_);
     } catch (const std::exception& e) {
         services_.MsgBox("An error occurred trying to save " + P.string() + ". [" + e.what() + "]");
     }

@@ -14,7 +14,9 @@ MsgAnswer ToolkitServices::MsgBox(std::string_view text, MsgButtons buttons, Msg
 FileDialogRequest FileTypeDialogRequest(const FileTypeDialog& type, const std::string& startFolder) {
     FileDialogRequest request;
     request.DialogTitle = type.title;
-    request.Filter = std::string("All Files (*.*)|*.*") + type.description + type.extension + ")|*" + type.extension;
+    const std::string other = type.otherExtension != nullptr ? type.otherExtension : "";
+    request.Filter = std::string("All Files (*.*)|*.*") + type.description + type.extension +
+                     (other.empty() ? "" : " *" + other) + ")|*" + type.extension + (other.empty() ? "" : ";*" + other);
     request.FilterIndex = 2;
     request.InitDir = startFolder;
     return request;

@@ -49,10 +49,12 @@ struct FileTypeDialog {
     const char* title;
     const char* description;  // "|Composer Files (*", up to the extension
     const char* extension;    // ".321"
+    // Another extension the type's files may have (".midi"), or nothing.
+    const char* otherExtension = nullptr;
 };
 
 // The dialog request for a file type: "All Files (*.*)" first, the type's own
-// files second and selected, starting in `startFolder`.
+// files (of either extension) second and selected, starting in `startFolder`.
 FileDialogRequest FileTypeDialogRequest(const FileTypeDialog& type, const std::string& startFolder);
 
 // What a file dialog returns: the full path and the file name alone.

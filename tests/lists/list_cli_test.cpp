@@ -95,21 +95,27 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
     EXPECT_TRUE(List({"export", "Favtones", "-o", "-"}).out.ends_with("\r\ntest (Tempo 90)\r\n1, \r\n\r\n"));
 }
 
-TEST_F(ListCliTest, WavAllWritesOneFilePerRingtoneInsideTheFolder) {
+TEST_F(ListCliTest, WavAllAndMidiAllWriteOneFilePerRingtoneInsideTheFolder) {
     for (const char* tone : {"Test:d=4,o=5,b=125:c,8d", "up/out:d=4,o=5,b=125:c,d", "Silent:d=4,o=5,b=0:c,d"})
         List({"add", "Favtones", "--from", "rtttl"}, tone);
     // An entry edited by hand: the file is named after the ringtone, as the window names it.
     std::ofstream(home / "Favtones.dat", std::ios::app | std::ios::binary) << "[Hand]\r\nRTTTL=Own:d=4,o=5,b=125:c\r\n";
-    const CliRun run = List({"wav-all", "Favtones", "-o", At("new/wav")});  // a missing folder is made
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(FilesIn(home / "new" / "wav"), (Files{"Own.wav", "Test.wav"}));
-    EXPECT_EQ(ReadBytes(home / "new" / "wav" / "Test.wav").substr(0, 4), "RIFF");
-    for (const std::string& part : {std::string("Generating 'Test.wav'...\n"), std::string("'up/out' was skipped"),
-                                    "An error occurred trying to create " + At("new/wav/Silent.wav")})
-        EXPECT_NE(run.err.find(part), std::string::npos) << part;
+    const std::tuple<std::string, std::string, std::string> rows[] = {{"wav-all", ".wav", "RIFF"},
+                                                                      {"midi-all", ".mid", "MThd"}};
+    for (const auto& [command, extension, start] : rows) {
+        SCOPED_TRACE(command);
+        const std::string folder = At("new/" + command);
+        const CliRun run = List({command, "Favtones", "-o", folder});  // a missing folder is made
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(FilesIn(folder), (Files{"Own" + extension, "Test" + extension}));
+        EXPECT_EQ(ReadBytes(folder + "/Test" + extension).substr(0, 4), start);
+        for (const std::string& part : {"Generating 'Test" + extension + "'...\n", std::string("'up/out' was skipped"),
+                                        "An error occurred trying to create " + folder + "/Silent" + extension})
+            EXPECT_NE(run.err.find(part), std::string::npos) << part;
+        EXPECT_EQ(List({command, "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder
+    }
     EXPECT_EQ(FilesIn(home.path()), (Files{"Favtones.dat", "new"}));
-    EXPECT_EQ(List({"wav-all", "Favtones", "-o", At("Favtones.dat")}).code, 3);  // a file is no folder
 }
 
 TEST_F(ListCliTest, AListFileThatIsAFifoIsRefusedWithoutWaitingForAWriter) {

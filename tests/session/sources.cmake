@@ -4,6 +4,6 @@ set(TW_SESSION_TEST_SOURCES
   get_and_show_test.cpp
   import_test.cpp
   ringtone_edit_test.cpp
+  sound_file_test.cpp
   whole_list_test.cpp
-  wav_batch_test.cpp
 )

@@ -77,7 +77,8 @@ const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
 const char* const Titles[] = {
     "Save As RTTTL/Chimekit RingTone File|All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt",
     "Save As Nokia Composer RingTone File|All Files (*.*)|*.*|Composer Files (*.321)|*.321", "",
-    "Save As WAV File|All Files (*.*)|*.*|WAV Files (*.wav)|*.wav"};
+    "Save As WAV File|All Files (*.*)|*.*|WAV Files (*.wav)|*.wav",
+    "Save As MIDI File|All Files (*.*)|*.*|MIDI Files (*.mid *.midi)|*.mid;*.midi"};
 const char* const TuneTexts[] = {"Tune:d=4,o=5,b=125:c, 8d\r\n", "Tune:Tempo=125:4c1, 8d1\r\n"};
 
 void Save(Harness& h, int index) { h.Do("mnuRingtoneSave" + std::to_string(index)); }
@@ -291,16 +292,17 @@ class SaveTest : public QObject {
 private slots:
     // No extension added; a file there is replaced only on Yes; cancel keeps the folder.
     void saves_data() {
-        QTest::addColumn<int>("index");       // 0 RTTTL, 1 Composer, 3 WAV, 4 the Save .WAV button
+        QTest::addColumn<int>("index");       // 0 RTTTL, 1 Composer, 3 WAV, 4 MIDI, 5 the Save .WAV button
         QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"
         const std::pair<int, const char*> rows[] = {{0, "new file"}, {1, "new file"}, {3, "new file"}, {4, "new file"},
-                                                    {0, "Yes"},      {0, "No"},       {3, "Yes"},      {3, "cancel"}};
+                                                    {5, "new file"}, {0, "Yes"},      {0, "No"},       {3, "Yes"},
+                                                    {3, "cancel"},   {4, "Yes"},      {4, "No"}};
         for (const auto& [index, answer] : rows) QTest::addRow("%d, %s", index, answer) << index << answer;
     }
     void saves() {
         QFETCH(int, index);
         QFETCH(QString, answer);
-        const int type = std::min(index, 3);
+        const int type = index == 5 ? 3 : index;
         Harness h(Tune, "Tune");
         test::TempDir out;
         const std::string old(100000, 'x');  // longer than any new content: nothing of it may stay
@@ -308,7 +310,7 @@ private slots:
         h.toolkit.QueueFile(answer == "cancel" ? std::nullopt : std::optional((out / "Tune").string()));
         const bool asked = answer == "Yes" || answer == "No";
         if (asked) h.Answer(answer == "Yes");
-        h.Do(index == 4 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
+        h.Do(index == 5 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
         QCOMPARE(
@@ -316,7 +318,9 @@ private slots:
             std::string(Titles[type]) + "|" + h.home.path().string() + "|Tune|" +
                 (asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to overwrite it?" : ""));
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
-        const std::string made = type == 3 ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d") : TuneTexts[type];
+        const std::string made = type == 3   ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d")
+                                 : type == 4 ? test::MidiOf("Tune:d=4,o=5,b=125:c, 8d")
+                                             : TuneTexts[type];
         QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? made : old);
         QCOMPARE(std::to_string(h.window->DialogAccepted()) + h.window->RingToneDirectory(),
                  answer == "cancel" ? "0" + h.home.path().string() : "1" + out.path().string());
@@ -325,10 +329,13 @@ private slots:
     // With no tempo nothing is asked and nothing written; "/" cannot stand
     // in a file name: the dialog proposes "_" in its place.
     void tempoNeededAndProposedName() {
-        Harness none("[NoTempo]\r\nRTTTL=NoTempo:d=4,o=5,b=:c, d\r\n", "NoTempo");
-        Save(none, 3);
-        QCOMPARE(none.Boxes(), std::string("Tunewright|none|ok|Please type in a Ringtone name and Tempo."));
-        QVERIFY(none.toolkit.FileDialogs().empty());
+        for (const int index : {3, 4}) {
+            Harness none("[NoTempo]\r\nRTTTL=NoTempo:d=4,o=5,b=:c, d\r\n", "NoTempo");
+            Save(none, index);
+            QCOMPARE(none.Boxes(), std::string("Tunewright|none|ok|Please type in a Ringtone name and Tempo."));
+            QVERIFY(none.toolkit.FileDialogs().empty());
+            QCOMPARE(test::FilesIn(none.home.path()), std::set<std::string>{"Favtones.dat"});
+        }
         Harness h("[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, 8d\r\n", "AC/DC");
         h.toolkit.QueueFile((h.home / "AC_DC.txt").string());
         Save(h, 0);
@@ -336,18 +343,23 @@ private slots:
         QCOMPARE(test::ReadBytes(h.home / "AC_DC.txt"), std::string("AC/DC:d=4,o=5,b=125:c, 8d\r\n"));
     }
 
-    // A folder that is not there: a box with the reason, and nothing written.
+    // A folder that is not there, a tempo a MIDI file cannot hold: a box
+    // with the reason, and nothing written.
     void failureIsReported() {
-        Harness h(Tune, "Tune");
-        test::TempDir out;
-        const std::string path = (out / "gone/Tune").string();
-        h.toolkit.QueueFile(path);
-        Save(h, 0);
-        const std::string box = h.Boxes();
-        QVERIFY2(box.rfind("Tunewright|none|ok|An error occurred trying to save " + path + ". [", 0) == 0 &&
-                     box.find("could not") != std::string::npos && box.back() == ']',
-                 box.c_str());
-        QVERIFY(test::FilesIn(out.path()).empty());
+        const std::tuple<int, std::string, std::string, std::string> rows[] = {
+            {0, "125", "gone/Tune", "could not "}, {4, "3", "Tune.mid", "a MIDI file can hold tempos from 4 to 32767"}};
+        for (const auto& [index, tempo, file, reason] : rows) {
+            Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=" + tempo + ":c, 8d\r\n", "Tune");
+            test::TempDir out;
+            h.toolkit.QueueFile((out / file).string());
+            Save(h, index);
+            const std::string box = h.Boxes();
+            QVERIFY2(box.starts_with("Tunewright|none|ok|An error occurred trying to save " + (out / file).string() +
+                                     ". [" + reason) &&
+                         box.back() == ']',
+                     box.c_str());
+            QVERIFY(test::FilesIn(out.path()).empty());
+        }
     }
 };
 

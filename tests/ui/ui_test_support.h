@@ -5,6 +5,7 @@
 
 #include "shell/saved_settings.h"
 #include "shell/settings_store.h"
+#include "sound/midi_file.h"
 #include "sound/render.h"
 #include "support/fake_player.h"
 #include "support/temp_files.h"
@@ -43,13 +44,16 @@ const Row& TheRow(const Row (&rows)[N]) {
     return rows[row];
 }
 
-// The WAV file the synthesiser makes for an RTTTL text.
-inline std::string WaveOf(const std::string& rtttl) {
+// The WAV file the synthesiser makes, and the MIDI file written, for an RTTTL text.
+template <typename Render>
+std::string Rendered(const std::string& rtttl, Render render) {
     CNotes ringtone;
     ringtone.SetFull_RTTTL(rtttl);
-    const std::vector<std::uint8_t> image = RenderWave(ringtone);
+    const std::vector<std::uint8_t> image = render(ringtone);
     return std::string(image.begin(), image.end());
 }
+inline std::string WaveOf(const std::string& rtttl) { return Rendered(rtttl, RenderWave); }
+inline std::string MidiOf(const std::string& rtttl) { return Rendered(rtttl, WriteMidi); }
 
 inline std::string Join(const std::vector<std::string>& items) {
     std::string joined;

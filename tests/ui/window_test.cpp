@@ -58,7 +58,7 @@ private slots:
             for (const char* name : {"cmdExport", "mnuRingtoneExport", "mnuFileBatchWAV"})
                 QCOMPARE(h.Enabled(name), state >= 1);
             for (const char* name : {"cmdDelete", "cmdPlaySound", "cmdSave", "mnuEdit", "mnuRingtoneSave0",
-                                     "mnuRingtoneSave1", "mnuRingtoneSave2", "mnuRingtoneSave3"})
+                                     "mnuRingtoneSave1", "mnuRingtoneSave2", "mnuRingtoneSave3", "mnuRingtoneSave4"})
                 QCOMPARE(h.Enabled(name), state == 2);
             for (const char* name : {"cmdGet", "mnuFileNew", "mnuFileRename", "mnuFileClear"}) QVERIFY(h.Enabled(name));
         }

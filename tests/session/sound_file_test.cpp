@@ -1,4 +1,4 @@
-// WAV files of the shown ringtone and of a list read once.
+// Sound files of the shown ringtone, and a list read once.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "session/list_snapshot.h"
-#include "session/wav_file.h"
+#include "session/sound_file.h"
 #include "session_test_support.h"
 #include "sound/player.h"
 #include "sound/render.h"
@@ -82,15 +82,15 @@ TEST_F(WavTest, ASnapshotGivesTheEntriesInTheWindowsOrder) {
     EXPECT_FALSE(snapshot.Load("Gone", ringtone));
 }
 
-TEST(SaveWavTest, ReportsWhatTheSoundSaid) {
+TEST(SaveSoundFileTest, ReportsWhatTheSoundSaid) {
     tw::test::TempDir out;
     tw::NullPlayer player;
     tw::CNotes ringtone;
     ringtone.SetFull_RTTTL("Slow:d=4,o=5,b=0:c");
     const std::string text = tw::test::ExpectError<tw::SessionError>(
-        [&] { tw::SaveWav(ringtone, out / "Slow.wav", player); }, Reason::Sound);
+        [&] { tw::SaveSoundFile(ringtone, out / "Slow.wav", tw::SoundFileType::Wav, player); }, Reason::Sound);
     EXPECT_EQ(text, "the tempo must be above 0, not 0");
-    EXPECT_EQ(tw::WavFileFor(out.path(), "A b"), out / "A b.wav");
+    EXPECT_EQ(tw::SoundFileFor(out.path(), "A b", tw::SoundFileType::Midi), out / "A b.mid");
 }
 
 // A ringtone goes to a file only with a name and a tempo; a text file holds
@@ -100,7 +100,7 @@ TEST_F(WavTest, SaveRingtoneWritesTheChosenForm) {
     ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c,d");
     session.SaveRingtone(tw::Notation::Composer, out / "tune.321", player);
     EXPECT_EQ(tw::test::ReadBytes(out / "tune.321"), ringtone.Full(tw::Notation::Composer) + "\r\n");
-    session.SaveRingtone(std::nullopt, out / "tune.wav", player);
+    session.SaveRingtone(tw::SoundFileType::Wav, out / "tune.wav", player);
     EXPECT_EQ(tw::test::ReadBytes(out / "tune.wav"), WaveOf("Tune:d=4,o=5,b=125:c,d"));
     tw::test::ExpectError<tw::SessionError>(
         [&] { session.SaveRingtone(tw::Notation::RTTTL, out / "missing" / "tune.txt", player); }, Reason::FileIo);

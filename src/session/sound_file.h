@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "engine/cnotes.h"
+
+namespace tw {
+
+class Player;
+
+// The files a ringtone's sound is saved as: the rendered sound as a WAV file,
+// or the notes as a Standard MIDI File.
+enum class SoundFileType { Wav, Midi };
+
+// How the files of `type` are named in messages: "WAV", "MIDI".
+std::string_view SoundFileKind(SoundFileType type);
+// The extension of the files of `type`: ".wav", ".mid".
+std::string_view SoundFileExtension(SoundFileType type);
+
+// The sound file of `type` of the ringtone named `name` in `folder`.
+std::filesystem::path SoundFileFor(const std::filesystem::path& folder, std::string_view name, SoundFileType type);
+
+// Saves `ringtone` as the sound file `file` of `type`, replacing it whole
+// through a temporary file beside it, or SessionError (Sound) with the reason
+// it could not be made or written; the file is then as it was. A WAV save
+// silences `player` first.
+void SaveSoundFile(const CNotes& ringtone, const std::filesystem::path& file, SoundFileType type, Player& player);
+
+}  // namespace tw
