@@ -11,12 +11,12 @@ TEST(MidiRingtoneName, GivenThenTrackThenFileCutToAListName) {
     const struct {
         const char *given, *track, *file, *name;
     } rows[] = {
-        {"Mine", "Lead", "/music/song.mid", "Mine"},
-        {"  ", "Lead", "/music/song.mid", "Lead"},
-        {"", "\t ", "/music/My Song.MID", "My Song"},
-        {"", "", "-", "MIDI"},
-        {"", "Line\nBreak\x7F", "a.mid", "Line Break"},
-        {longName.c_str(), "", "a.mid", cut.c_str()},
+        {"Mine", "Lead", "/music/song.mid", "Mine"},     // given
+        {"  ", "Lead", "/music/song.mid", "Lead"},       // the track's
+        {"", "\t ", "/music/My Song.MID", "My Song"},    // the file's
+        {"", "", "-", "MIDI"},                           // standard input
+        {"", "Line\nBreak\x7F", "a.mid", "Line Break"},  // control characters
+        {longName.c_str(), "", "a.mid", cut.c_str()},    // cut before the é
     };
     for (const auto& row : rows) EXPECT_EQ(tw::MidiRingtoneName(row.given, row.track, row.file), row.name) << row.given;
 }
