@@ -7,6 +7,7 @@
 
 #include "app/checked_output.h"
 #include "app/cli_options.h"
+#include "app/file_format_output.h"
 #include "app/json_writer.h"
 #include "app/list_commands.h"
 #include "app/ringtone_input.h"
@@ -124,6 +125,8 @@ void SaveCollectionFile(const std::string& path, const std::string& text) {
 }
 
 int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    const Notation from = NeedNotation(*options.from, "convert --each --from");
+    const Notation to = NeedNotation(*options.to, "convert --each --to");
     const std::vector<CollectedRingtone> ringtones = SplitCollection(ReadInputBytes(options.input, in));
     std::string text;
     CNotes notes;
@@ -133,14 +136,14 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
     for (const CollectedRingtone& ringtone : ringtones) {
         const std::string line = std::to_string(ringtone.line) + ": ";
         try {
-            ReadGivenRingtone(notes, *options.from, ringtone.text);
+            ReadGivenRingtone(notes, from, ringtone.text);
         } catch (const EngineError& e) {
             err << line << e.what() << '\n';
             problems = true;
             continue;
         }
         ++read;
-        std::string written = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+        std::string written = options.notesOnly ? notes.Only(to) : notes.Full(to);
         CheckWritableOutput(written);
         text += written;
         text += '\n';
@@ -160,9 +163,16 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o", "each"});
     if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
     if (options.each) return ConvertEach(options, in, out, err);
+    const std::optional<Notation> to = NotationOf(*options.to);
+    if (!to && options.notesOnly) NeedNotation(*options.to, "--notes-only");
     CNotes notes;
     ReadRingtone(options, in, notes);
-    const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+    if (!to) {
+        // The read's problems first, then what the file format could not hold.
+        const int status = ReportProblems(notes, err);
+        return WriteFileFormat(notes, *options.to, options.output, out, err) ? ExitProblems : status;
+    }
+    const std::string text = options.notesOnly ? notes.Only(*to) : notes.Full(*to);
     CheckWritableOutput(text);
     if (options.output) SaveTextFile(*options.output, text, out);
     else out << text << '\n';
@@ -257,8 +267,9 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    CheckedOutput checked(out);
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           bool outputIsTerminal) {
+    CheckedOutput checked(out, outputIsTerminal);
     std::ostream checkedOut(&checked);
     const int code = RunCommand(args, in, checkedOut, err);
     checkedOut.flush();

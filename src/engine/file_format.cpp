@@ -43,7 +43,7 @@ std::optional<Notation> NotationOf(FileFormat format) {
 
 bool IsBinary(FileFormat format) { return format == FileFormat::Ott; }
 
-void ReadRingtoneFile(CNotes& ringtone, FileFormat format, std::string_view bytes) {
+void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes) {
     switch (format) {
     case FileFormat::IMelody: ReadIMelody(ringtone, bytes); return;
     case FileFormat::Ott: ReadOtt(ringtone, bytes); return;
@@ -51,7 +51,7 @@ void ReadRingtoneFile(CNotes& ringtone, FileFormat format, std::string_view byte
     }
 }
 
-WrittenRingtone WriteRingtoneFile(const CNotes& ringtone, FileFormat format) {
+WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format) {
     switch (format) {
     case FileFormat::IMelody: return WriteIMelody(ringtone);
     case FileFormat::Ott: return WriteOtt(ringtone);

@@ -35,12 +35,12 @@ bool IsBinary(FileFormat format);
 // Reads the bytes of a whole ringtone in `format` into `ringtone`: a
 // notation as given by a person (ReadGivenRingtone), or a file format's
 // reader. Throws EngineError as they do.
-void ReadRingtoneFile(CNotes& ringtone, FileFormat format, std::string_view bytes);
+void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes);
 
 // The whole ringtone in `format`: a notation's text with no problems (the
 // ringtone's own are in its ErrorLines), or a file format's bytes and what
 // it could not hold. Throws EngineError as the writers do.
-WrittenRingtone WriteRingtoneFile(const CNotes& ringtone, FileFormat format);
+WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format);
 
 // IMelody or Ott when the bytes look like one of these files; nothing for
 // anything else (a notation's text).

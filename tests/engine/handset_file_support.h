@@ -11,7 +11,7 @@ namespace twtest {
 // A ringtone read from `bytes` in `format`, its notes written ", "-separated.
 inline tw::CNotes ReadFile(tw::FileFormat format, std::string_view bytes) {
     auto notes = Ringtone(", ");
-    tw::ReadRingtoneFile(notes, format, bytes);
+    tw::ReadRingtoneAs(notes, format, bytes);
     return notes;
 }
 

@@ -44,7 +44,7 @@ TEST_P(PublishedThroughFiles, KeepEveryNote) {
         const tw::CNotes first = ReadRTTTL(text);
         tw::WrittenRingtone written;
         try {
-            written = tw::WriteRingtoneFile(first, GetParam().format);
+            written = tw::WriteRingtoneAs(first, GetParam().format);
         } catch (const tw::EngineError& e) {
             EXPECT_EQ(e.reason(), Reason::CannotWrite);
             continue;
