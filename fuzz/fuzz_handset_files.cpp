@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::CNotes notes;
     notes.SetOutputSeparator(",");
     try {
-        tw::ReadRingtoneFile(notes, Format, bytes);
+        tw::ReadRingtoneAs(notes, Format, bytes);
     } catch (const tw::EngineError& e) {
         if (!Expected(e)) __builtin_trap();
         return 0;
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)notes.Full_RTTTL();
     tw::WrittenRingtone written;
     try {
-        written = tw::WriteRingtoneFile(notes, Format);
+        written = tw::WriteRingtoneAs(notes, Format);
     } catch (const tw::EngineError& e) {
         // More than one pattern holds, or more than the program reads again.
         if (e.reason() != tw::EngineError::Reason::CannotWrite && e.reason() != tw::EngineError::Reason::TooLong)
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::CNotes again;
     again.SetOutputSeparator(",");
     try {
-        tw::ReadRingtoneFile(again, Format, written.bytes);
+        tw::ReadRingtoneAs(again, Format, written.bytes);
     } catch (const tw::EngineError&) {
         __builtin_trap();
     }
