@@ -25,7 +25,9 @@ const std::string Ott("\x02\x4A\x3A\x49\x21\xA4\x04\x00\x0E\xC8\xE4\x91\x62\x8D\
 // "B\xA9" "CA" in ISO-8859-1, tempo 63, c5: its bits make a line feed (byte
 // 5) and a carriage return (byte 7), which a text reader would drop.
 const std::string OttWithLineBreaks("\x02\x4A\x3A\x51\x0A\xA5\x0D\x04\x04\x00\x02\x45\x00\x00", 14);
-const std::string NameWithLineBreaks = "B\xC2\xA9" "CA";
+const std::string NameWithLineBreaks =
+    "B\xC2\xA9"
+    "CA";
 
 class HandsetFilesCli : public ::testing::Test {
 protected:
@@ -63,7 +65,10 @@ TEST_F(HandsetFilesCli, ConvertGivesExactOutputAndExitCode) {
          2,
          "",
          "error: The iMelody file cannot be read: a repeat opened with '(' is never closed.\n"},
-        {{"--from", "ott", "--to", "rtttl"}, Ott.substr(0, 12), 2, "",
+        {{"--from", "ott", "--to", "rtttl"},
+         Ott.substr(0, 12),
+         2,
+         "",
          "error: The Smart Messaging ringing tone cannot be read: the data ends inside instruction 4 of pattern 1.\n"},
         {{"--from", "ott", "--to", "rtttl"}, "", 2, "", "error: no ringtone file\n"},
     };
@@ -111,11 +116,11 @@ TEST_F(HandsetFilesCli, BinaryOutputIsNotWrittenToATerminal) {
 TEST_F(HandsetFilesCli, FilesReadFromAFileAndWrittenToOne) {
     tw::test::WriteBytes(home / "in.ott", OttWithLineBreaks);
     const std::string imy = (home / "out.imy").string();
-    EXPECT_EQ(RunTunewright({"convert", "--from", "ott", "--to", "imelody", (home / "in.ott").string(), "-o", imy}).code,
-              tw::ExitClean);
-    EXPECT_EQ(tw::test::ReadBytes(imy),
-              "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" + NameWithLineBreaks +
-                  "\r\nBEAT:63\r\nMELODY:c2\r\nEND:IMELODY\r\n");
+    EXPECT_EQ(
+        RunTunewright({"convert", "--from", "ott", "--to", "imelody", (home / "in.ott").string(), "-o", imy}).code,
+        tw::ExitClean);
+    EXPECT_EQ(tw::test::ReadBytes(imy), "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" +
+                                            NameWithLineBreaks + "\r\nBEAT:63\r\nMELODY:c2\r\nEND:IMELODY\r\n");
     const CliRun notes = RunTunewright({"notes", "--from", "imelody", imy});
     EXPECT_EQ(notes.code, tw::ExitClean);
     EXPECT_NE(notes.out.find("\"rtttl\": \"c\""), std::string::npos) << notes.out;
