@@ -113,19 +113,6 @@ TEST_F(HandsetFilesCli, BinaryOutputIsNotWrittenToATerminal) {
     EXPECT_EQ(tw::test::ReadBytes(home / "hi.ott"), Ott);
 }
 
-TEST_F(HandsetFilesCli, FilesReadFromAFileAndWrittenToOne) {
-    tw::test::WriteBytes(home / "in.ott", OttWithLineBreaks);
-    const std::string imy = (home / "out.imy").string();
-    EXPECT_EQ(
-        RunTunewright({"convert", "--from", "ott", "--to", "imelody", (home / "in.ott").string(), "-o", imy}).code,
-        tw::ExitClean);
-    EXPECT_EQ(tw::test::ReadBytes(imy), "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" +
-                                            NameWithLineBreaks + "\r\nBEAT:63\r\nMELODY:c2\r\nEND:IMELODY\r\n");
-    const CliRun notes = RunTunewright({"notes", "--from", "imelody", imy});
-    EXPECT_EQ(notes.code, tw::ExitClean);
-    EXPECT_NE(notes.out.find("\"rtttl\": \"c\""), std::string::npos) << notes.out;
-}
-
 // A list stores the RTTTL text, as for any ringtone; get writes either file.
 TEST_F(HandsetFilesCli, ListsStoreRtttlAndGiveTheFilesBack) {
     EXPECT_EQ(RunTunewright({"list", "add", "L", "--from", "ott", "--separator", ","}, Ott).out, "Hi\n");

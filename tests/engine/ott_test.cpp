@@ -222,10 +222,4 @@ TEST(OttReader, EveryCutOfAFileIsRefusedAndNeverCrashes) {
         ExpectEngineError([&] { ReadFile(FileFormat::Ott, Golden.substr(0, size)); }, Reason::BadFile);
 }
 
-TEST(OttReader, RecognisesItsFiles) {
-    EXPECT_TRUE(tw::LooksLikeOtt(Golden));
-    EXPECT_FALSE(tw::LooksLikeOtt("Tune:d=4,o=5,b=120:c"));
-    EXPECT_EQ(tw::RecogniseRingtoneFile(Golden), FileFormat::Ott);
-}
-
 }  // namespace

@@ -6,4 +6,5 @@ set(TW_SESSION_TEST_SOURCES
   ringtone_edit_test.cpp
   whole_list_test.cpp
   wav_batch_test.cpp
+  handset_files_test.cpp
 )
