@@ -29,8 +29,8 @@ class IMelodyWriterProblems : public ::testing::TestWithParam<WriterProblem> {};
 TEST_P(IMelodyWriterProblems, WritesTheNearestAndReportsIt) {
     const tw::WrittenRingtone written = tw::WriteIMelody(ReadRTTTL(GetParam().rtttl));
     EXPECT_NE(written.bytes.find("MELODY:" + GetParam().melody + "\r\n"), std::string::npos) << written.bytes;
-    ASSERT_EQ(written.problems.size(), 1u);
-    EXPECT_EQ(written.problems.front(), GetParam().problem);
+    ASSERT_EQ(written.problems.size(), GetParam().problem.empty() ? 0u : 1u);
+    if (!GetParam().problem.empty()) EXPECT_EQ(written.problems.front(), GetParam().problem);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -40,14 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriterProblem{"T:d=4,o=5,b=120:c0", "*0c2", "note 1, c0: below iMelody's octaves, written in *0"},
         WriterProblem{"T:d=4,o=5,b=120:5c", "c3.", "note 1, 5c: a length iMelody does not have, written as dotted 1/8"},
         WriterProblem{"T:d=4,o=5,b=20:c", "c2", "the tempo 20 is outside iMelody's 25 to 900, written as 25"},
-        WriterProblem{"T:d=4,o=5,b=120:c,x", "c2", "note 2, x: not a note, left out"}));
-
-// A triplet eighth (1/12) is exact: the table's one case without a problem.
-TEST(IMelodyWriter, TripletIsExact) {
-    const tw::WrittenRingtone written = tw::WriteIMelody(ReadRTTTL("T:d=4,o=5,b=120:12c"));
-    EXPECT_NE(written.bytes.find("MELODY:c3;\r\n"), std::string::npos);
-    EXPECT_TRUE(written.problems.empty());
-}
+        WriterProblem{"T:d=4,o=5,b=120:c,x", "c2", "note 2, x: not a note, left out"},
+        WriterProblem{"T:d=4,o=5,b=120:12c", "c3;", ""}));  // a triplet eighth is exact
 
 struct Variant {
     std::string what, file, notes;
