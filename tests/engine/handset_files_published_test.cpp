@@ -34,6 +34,7 @@ struct Format {
     tw::FileFormat format;
     std::size_t atLeast;  // how many of the published ringtones it holds
 };
+void PrintTo(const Format& f, std::ostream* out) { *out << tw::FileFormatName(f.format); }
 
 class PublishedThroughFiles : public ::testing::TestWithParam<Format> {};
 

@@ -23,6 +23,7 @@ TEST(IMelodyWriter, WritesTheHandCheckedFile) {
 struct WriterProblem {
     std::string rtttl, melody, problem;
 };
+void PrintTo(const WriterProblem& p, std::ostream* out) { *out << p.rtttl; }
 
 class IMelodyWriterProblems : public ::testing::TestWithParam<WriterProblem> {};
 
@@ -47,6 +48,7 @@ struct Variant {
     std::string what, file, notes;
     std::string tempo = "120";
 };
+void PrintTo(const Variant& v, std::ostream* out) { *out << v.what; }
 
 class IMelodyVariants : public ::testing::TestWithParam<Variant> {};
 
@@ -93,6 +95,7 @@ struct Bad {
     std::string what, file, message;
     Reason reason = Reason::BadFile;
 };
+void PrintTo(const Bad& b, std::ostream* out) { *out << b.what; }
 
 class IMelodyBadFiles : public ::testing::TestWithParam<Bad> {};
 

@@ -53,6 +53,7 @@ TEST(OttReader, ReadsTheHandCheckedBytes) {
 struct WriterProblem {
     std::string rtttl, problem;
 };
+void PrintTo(const WriterProblem& p, std::ostream* out) { *out << p.rtttl; }
 
 class OttWriterProblems : public ::testing::TestWithParam<WriterProblem> {};
 
@@ -122,6 +123,7 @@ struct Variant {
     std::string what, bytes, notes;
     std::string tempo = "63";
 };
+void PrintTo(const Variant& v, std::ostream* out) { *out << v.what; }
 
 class OttVariants : public ::testing::TestWithParam<Variant> {};
 
@@ -176,6 +178,7 @@ struct Bad {
     std::string what, bytes, message;
     Reason reason = Reason::BadFile;
 };
+void PrintTo(const Bad& b, std::ostream* out) { *out << b.what; }
 
 class OttBadFiles : public ::testing::TestWithParam<Bad> {};
 
