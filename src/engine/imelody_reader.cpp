@@ -1,4 +1,5 @@
 // Reading an iMelody object: its lines, then its melody note by note.
+#include <algorithm>
 #include <string>
 #include <vector>
 
