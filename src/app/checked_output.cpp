@@ -4,6 +4,11 @@
 
 namespace tw {
 
+bool WritesToTerminal(const std::ostream& out) {
+    const auto* checked = dynamic_cast<const CheckedOutput*>(out.rdbuf());
+    return checked != nullptr && checked->Terminal();
+}
+
 void CheckedOutput::Record(int error) {
     if (!failed_) error_ = error;
     failed_ = true;

@@ -10,9 +10,13 @@ namespace tw {
 // itself forgets: a full disk or a closed pipe behind standard output.
 class CheckedOutput : public std::streambuf {
 public:
-    explicit CheckedOutput(std::ostream& target) : target_(*target.rdbuf()) {}
+    // `terminal` tells whether the target is a terminal, which binary output
+    // must not go to.
+    explicit CheckedOutput(std::ostream& target, bool terminal = false)
+        : target_(*target.rdbuf()), terminal_(terminal) {}
 
     bool Failed() const { return failed_; }
+    bool Terminal() const { return terminal_; }
     // errno of the first failure; 0 when the failure gave none.
     int Error() const { return error_; }
 
@@ -25,8 +29,12 @@ private:
     void Record(int error);
 
     std::streambuf& target_;
+    bool terminal_ = false;
     bool failed_ = false;
     int error_ = 0;
 };
+
+// Whether `out` writes through a CheckedOutput to a terminal.
+bool WritesToTerminal(const std::ostream& out);
 
 }  // namespace tw

@@ -7,6 +7,7 @@
 
 #include "app/checked_output.h"
 #include "app/cli_options.h"
+#include "app/file_format_output.h"
 #include "app/json_writer.h"
 #include "app/list_commands.h"
 #include "app/ringtone_input.h"
@@ -35,7 +36,7 @@ const char* const Usage =
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [FILE|-]\n"
     "       tunewright list import LIST --from F [--separator S] [FILE|-]\n"
-    "       tunewright list get LIST NAME --to F [--separator S] [--notes-only]\n"
+    "       tunewright list get LIST NAME --to F [--separator S] [--notes-only] [-o OUT]\n"
     "       tunewright list remove LIST NAME\n"
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
     "       tunewright list wav-all LIST -o DIR\n"
@@ -46,7 +47,8 @@ const char* const Usage =
 
 const char* const Help =
     "Tunewright converts hand-entered phone ringtones between RTTTL, the handset\n"
-    "composer notation and the composer's keypress sequence.\n"
+    "composer notation and the composer's keypress sequence, and reads and writes\n"
+    "them as iMelody (.imy) and Smart Messaging (.ott) files.\n"
     "\n"
     "With no arguments (or the word 'local') it starts the desktop program.\n"
     "\n"
@@ -87,15 +89,23 @@ const char* const Help =
     "            reset forgets them all, so that the next start is a first start\n"
     "\n"
     "Options:\n"
-    "  --from F        notation of the input: rtttl, composer or keypresses\n"
-    "  --to F          notation of the output (convert, from-midi)\n"
+    "  --from F        notation of the input: rtttl, composer or keypresses, or a\n"
+    "                  handset file: imelody or ott (read byte for byte; not with\n"
+    "                  convert --each or list import, which read one ringtone a line)\n"
+    "  --to F          notation of the output (convert, list get, from-midi): the\n"
+    "                  same words; imelody and ott are written whole, not with\n"
+    "                  --notes-only or --each, and what the file cannot hold is\n"
+    "                  reported as a problem (exit 1). A list stores a ringtone\n"
+    "                  read from a file as its RTTTL text\n"
     "  --separator S   written between notes (default \", \"); must hold one of\n"
     "                  \",\" \"|\" \"/\" \"\\\" or a space\n"
     "  --notes-only    write the notes without the name and tempo header\n"
     "  -o, --output F  the WAV or MIDI file to write (wav, midi); \"-\" writes it to\n"
     "                  standard output; the folder to write into (wav-all, midi-all)\n"
-    "                  (convert) the file to write the text to, as one line ending\n"
-    "                  in CR LF, as the window saves it (\"-\": standard output).\n"
+    "                  (convert, list get, from-midi) the file to write the text to,\n"
+    "                  as one line ending in CR LF, as the window saves it (\"-\":\n"
+    "                  standard output); an imelody or ott file byte for byte. An\n"
+    "                  ott file goes to standard output only when it is no terminal.\n"
     "                  A regular file is replaced whole; a FIFO or a device (such\n"
     "                  as /dev/null) is written to and stays what it is\n"
     "  FILE            the ringtone file; \"-\" or nothing reads standard input.\n"
@@ -117,6 +127,8 @@ void SaveCollectionFile(const std::string& path, const std::string& text) {
 }
 
 int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    const Notation from = NeedNotation(*options.from, "convert --each --from");
+    const Notation to = NeedNotation(*options.to, "convert --each --to");
     const std::vector<CollectedRingtone> ringtones = SplitCollection(ReadInputBytes(options.input, in));
     std::string text;
     CNotes notes;
@@ -126,14 +138,14 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
     for (const CollectedRingtone& ringtone : ringtones) {
         const std::string line = std::to_string(ringtone.line) + ": ";
         try {
-            ReadGivenRingtone(notes, *options.from, ringtone.text);
+            ReadGivenRingtone(notes, from, ringtone.text);
         } catch (const EngineError& e) {
             err << line << e.what() << '\n';
             problems = true;
             continue;
         }
         ++read;
-        std::string written = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+        std::string written = options.notesOnly ? notes.Only(to) : notes.Full(to);
         CheckWritableOutput(written);
         text += written;
         text += '\n';
@@ -153,9 +165,16 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o", "each"});
     if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
     if (options.each) return ConvertEach(options, in, out, err);
+    const std::optional<Notation> to = NotationOf(*options.to);
+    if (!to && options.notesOnly) NeedNotation(*options.to, "--notes-only");
     CNotes notes;
     ReadRingtone(options, in, notes);
-    const std::string text = options.notesOnly ? notes.Only(*options.to) : notes.Full(*options.to);
+    if (!to) {
+        // The read's problems first, then what the file format could not hold.
+        const int status = ReportProblems(notes, err);
+        return WriteFileFormat(notes, *options.to, options.output, out, err) ? ExitProblems : status;
+    }
+    const std::string text = options.notesOnly ? notes.Only(*to) : notes.Full(*to);
     CheckWritableOutput(text);
     if (options.output) WriteConvertedText(*options.output, text, out);
     else out << text << '\n';
@@ -250,8 +269,9 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    CheckedOutput checked(out);
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           bool outputIsTerminal) {
+    CheckedOutput checked(out, outputIsTerminal);
     std::ostream checkedOut(&checked);
     const int code = RunCommand(args, in, checkedOut, err);
     checkedOut.flush();

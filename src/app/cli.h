@@ -18,6 +18,9 @@ enum ExitCode : int {
 };
 
 // Runs one headless command. `args` are the words after the program name.
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+// `outputIsTerminal` tells whether `out` is a terminal, to which binary
+// output (a Smart Messaging file) is not written.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           bool outputIsTerminal = false);
 
 }  // namespace tw

@@ -59,6 +59,18 @@ Notation NotationWord(std::string_view option, const std::string& word) {
     throw UsageError{"--" + std::string(option) + " takes rtttl, composer or keypresses, not '" + word + "'"};
 }
 
+FileFormat FormatWord(std::string_view option, const std::string& word) {
+    if (auto format = FileFormatFromWord(word)) return *format;
+    throw UsageError{"--" + std::string(option) + " takes rtttl, composer, keypresses, imelody or ott, not '" + word +
+                     "'"};
+}
+
+Notation NeedNotation(FileFormat format, const std::string& what) {
+    if (const std::optional<Notation> notation = NotationOf(format)) return *notation;
+    throw UsageError{what + " works with rtttl, composer or keypresses only: " + std::string(FileFormatName(format)) +
+                     " files are read and written whole"};
+}
+
 std::string UsableSeparatorOption(const std::string& separator) {
     if (!IsUsableSeparator(separator))
         throw UsageError{
@@ -74,8 +86,8 @@ RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
     if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
     RingtoneOptions options;
     if (!parsed.words.empty()) options.input = parsed.words.front();
-    if (const auto from = parsed.Value("from")) options.from = NotationWord("from", *from);
-    if (const auto to = parsed.Value("to")) options.to = NotationWord("to", *to);
+    if (const auto from = parsed.Value("from")) options.from = FormatWord("from", *from);
+    if (const auto to = parsed.Value("to")) options.to = FormatWord("to", *to);
     if (const auto separator = parsed.Value("separator")) options.separator = UsableSeparatorOption(*separator);
     options.output = parsed.Value("o");
     options.notesOnly = parsed.Flag("notes-only");

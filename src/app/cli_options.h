@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_format.h"
 #include "engine/notation.h"
 #include "engine/ringtone_text.h"
 
@@ -15,8 +16,8 @@ namespace tw {
 
 // The options shared by the subcommands that read a ringtone.
 struct RingtoneOptions {
-    std::optional<Notation> from;
-    std::optional<Notation> to;
+    std::optional<FileFormat> from;
+    std::optional<FileFormat> to;
     std::string separator = ", ";
     bool notesOnly = false;
     bool each = false;        // the input is a collection, one ringtone a line
@@ -49,6 +50,12 @@ CommandArgs ParseCommandArgs(const std::vector<std::string>& args, const std::ve
 
 // The notation a --from or --to word names; a UsageError for anything else.
 Notation NotationWord(std::string_view option, const std::string& word);
+// The notation or file format (imelody, ott) a --from or --to word names; a
+// UsageError for anything else.
+FileFormat FormatWord(std::string_view option, const std::string& word);
+// A UsageError unless `format` is a notation: for what is done with one
+// ringtone a line, or with the notes alone.
+Notation NeedNotation(FileFormat format, const std::string& what);
 
 // The note separator given, when the reader finds it again; a UsageError
 // otherwise.

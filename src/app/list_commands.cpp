@@ -14,11 +14,13 @@
 
 #include "app/cli.h"
 #include "app/cli_options.h"
+#include "app/file_format_output.h"
 #include "app/ringtone_input.h"
 #include "engine/ringtone_text.h"
 #include "files/safe_file.h"
 #include "lists/list_names.h"
 #include "lists/program_directory.h"
+#include "session/ringtone_file.h"
 #include "session/ringtone_session.h"
 #include "sound/player.h"
 
@@ -43,14 +45,24 @@ void NeedWords(const ListArgs& args, std::size_t count, const char* usage) {
     if (args.words.size() != count) throw UsageError{std::string("usage: tunewright list ") + usage};
 }
 
-Notation NotationOption(const ListArgs& args, std::string_view name, const char* usage) {
+FileFormat FormatOption(const ListArgs& args, std::string_view name, const char* usage) {
     const auto word = args.Value(name);
     if (!word) throw UsageError{std::string("usage: tunewright list ") + usage};
-    return NotationWord(name, *word);
+    return FormatWord(name, *word);
 }
 
 std::string SeparatorOption(const ListArgs& args) {
     return UsableSeparatorOption(args.Value("separator").value_or(", "));
+}
+
+// Writes `text` and CR LF to `path`, as convert -o writes it.
+void SaveTextOutput(const std::string& path, const std::string& text) {
+    if (path.empty()) throw UsageError{"-o needs a file name"};
+    try {
+        SaveRingtoneText(path, text);
+    } catch (const SessionError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
 }
 
 std::string NoRingtone(const RingtoneSession& session, const std::string& name) {
@@ -83,14 +95,14 @@ int Show(const ListArgs& args, std::ostream& out) {
 // What add and import read: `LIST --from F [--separator S] [FILE|-]`, the
 // session on that list with the separator set, and the input's bytes.
 struct StoreInput {
-    Notation from;
+    FileFormat from;
     std::string bytes;
 };
 StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSession& session, std::istream& in) {
     const std::string usage = std::string(command) + " LIST --from F [--separator S] [FILE|-]";
     if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{"usage: tunewright list " + usage};
     args.Allow(command, {"from", "separator"});
-    const Notation from = NotationOption(args, "from", usage.c_str());
+    const FileFormat from = FormatOption(args, "from", usage.c_str());
     const std::string separator = SeparatorOption(args);
     session.OpenList(args.words[1]);
     session.Ringtone().SetOutputSeparator(separator);
@@ -101,13 +113,15 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
     RingtoneSession session(ProgramDirectory());
     const StoreInput input = ReadStoreInput(args, "add", session, in);
     try {
-        session.Get(input.from, JoinLines(input.bytes));
+        session.GetAs(input.from, input.bytes);
     } catch (const SessionError& e) {
         switch (e.reason()) {
         case SessionError::Reason::NoText: throw CommandFailure{ExitNothingRead, "no ringtone text"};
         case SessionError::Reason::TooLong: throw CommandFailure{ExitNothingRead, "the ringtone text is too long"};
         case SessionError::Reason::Unreadable:
-            throw CommandFailure{ExitNothingRead, "the ringtone header could not be read"};
+            // A handset file's reader says what it could not read.
+            throw CommandFailure{ExitNothingRead,
+                                 NotationOf(input.from) ? "the ringtone header could not be read" : e.what()};
         default:
             throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(session.Ringtone().Name()) +
                                                       "' was not stored: " + e.what()};
@@ -121,6 +135,7 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
 int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     RingtoneSession session(ProgramDirectory());
     const StoreInput input = ReadStoreInput(args, "import", session, in);
+    const Notation from = NeedNotation(input.from, "list import --from");
     // A long import on a terminal says how far it is.
     const bool showProgress = ::isatty(STDERR_FILENO) == 1 && &err == &std::cerr;
     const auto progress = [&](std::size_t done, std::size_t total) {
@@ -129,7 +144,7 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
         return true;
     };
     const ImportResult result =
-        *session.Import(input.from, input.bytes, showProgress ? ImportProgress(progress) : ImportProgress());
+        *session.Import(from, input.bytes, showProgress ? ImportProgress(progress) : ImportProgress());
     for (const ImportSkip& skip : result.skipped) err << skip.line << ": " << skip.reason << '\n';
     out << "imported " << result.imported << ", skipped " << result.skipped.size() << '\n';
     if (result.imported == 0) return ExitNothingRead;
@@ -137,10 +152,11 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
 }
 
 int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
-    const char* usage = "get LIST NAME --to F [--separator S] [--notes-only]";
+    const char* usage = "get LIST NAME --to F [--separator S] [--notes-only] [-o OUT]";
     NeedWords(args, 3, usage);
-    args.Allow("get", {"to", "separator", "notes-only"});
-    const Notation to = NotationOption(args, "to", usage);
+    args.Allow("get", {"to", "separator", "notes-only", "o"});
+    const FileFormat format = FormatOption(args, "to", usage);
+    if (args.Flag("notes-only")) NeedNotation(format, "--notes-only");
     RingtoneSession session(ProgramDirectory());
     session.Ringtone().SetOutputSeparator(SeparatorOption(args));
     session.OpenExistingList(args.words[1]);
@@ -151,9 +167,16 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
         throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " + session.ListFileName() +
                                                   " could not be read: " + load.problem};
     const CNotes& ringtone = session.Ringtone();
-    const std::string text = args.Flag("notes-only") ? ringtone.Only(to) : ringtone.Full(to);
+    const std::optional<std::string> output = args.Value("o");
+    const std::optional<Notation> to = NotationOf(format);
+    if (!to) {
+        const int status = ReportProblems(ringtone, err);
+        return WriteFileFormat(ringtone, format, output, out, err) ? ExitProblems : status;
+    }
+    const std::string text = args.Flag("notes-only") ? ringtone.Only(*to) : ringtone.Full(*to);
     CheckWritableOutput(text);
-    out << text << '\n';
+    if (output && *output != "-") SaveTextOutput(*output, text);
+    else out << text << '\n';
     return ReportProblems(ringtone, err);
 }
 

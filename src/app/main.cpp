@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -40,5 +42,5 @@ int main(int argc, char** argv) {
         }
         Finish(tw::RunDesktop(argc, argv));
     }
-    Finish(tw::RunCli(args, std::cin, std::cout, std::cerr));
+    Finish(tw::RunCli(args, std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1));
 }

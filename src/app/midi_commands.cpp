@@ -5,6 +5,7 @@
 
 #include "app/cli.h"
 #include "app/cli_options.h"
+#include "app/file_format_output.h"
 #include "app/ringtone_input.h"
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
@@ -31,7 +32,7 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
     MidiMelodyOptions options;
     if (const auto track = parsed.Value("track")) options.track = TrackOption(*track);
     options.fit = parsed.Flag("fit");
-    const Notation to = parsed.Value("to") ? NotationWord("--to", *parsed.Value("to")) : Notation::RTTTL;
+    const FileFormat to = parsed.Value("to") ? FormatWord("--to", *parsed.Value("to")) : FileFormat::RTTTL;
 
     MidiRingtone ringtone;
     try {
@@ -47,12 +48,16 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
     } catch (const EngineError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
-    const std::string text = notes.Full(to);
-    CheckWritableOutput(text);
-    if (const auto output = parsed.Value("o")) WriteConvertedText(*output, text, out);
-    else out << text << '\n';
     for (const std::string& line : ReportLines(ringtone.report)) err << line << '\n';
-    return ReportProblems(notes, err);
+    const int status = ReportProblems(notes, err);
+    if (const std::optional<Notation> notation = NotationOf(to)) {
+        const std::string text = notes.Full(*notation);
+        CheckWritableOutput(text);
+        if (const auto output = parsed.Value("o")) WriteConvertedText(*output, text, out);
+        else out << text << '\n';
+        return status;
+    }
+    return WriteFileFormat(notes, to, parsed.Value("o"), out, err) ? ExitProblems : status;
 }
 
 }  // namespace tw

@@ -8,6 +8,7 @@
 
 #include "app/cli.h"
 #include "engine/engine_error.h"
+#include "engine/file_format.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
 #include "session/ringtone_file.h"
@@ -40,10 +41,23 @@ std::string ReadInputBytes(const std::string& path, std::istream& in) {
 }
 
 void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes) {
-    const Notation from = options.from.value_or(Notation::RTTTL);
+    const FileFormat format = options.from.value_or(FileFormat::RTTTL);
+    std::string text = ReadInputBytes(options.input, in);
+    const std::optional<Notation> notation = NotationOf(format);
+    if (!notation) {
+        // A handset file is read byte for byte: a Smart Messaging file is binary.
+        if (text.empty()) throw CommandFailure{ExitNothingRead, "no ringtone file"};
+        notes.SetOutputSeparator(options.separator);
+        try {
+            ReadRingtoneAs(notes, format, text);
+        } catch (const EngineError& e) {
+            throw CommandFailure{ExitNothingRead, e.what()};
+        }
+        return;
+    }
+    const Notation from = *notation;
     // The lines are joined in place, as JoinLines joins them: a text of up
     // to a mebibyte is not copied on its way in.
-    std::string text = ReadInputBytes(options.input, in);
     std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     if (TrimSpaces(text).empty()) throw CommandFailure{ExitNothingRead, "no ringtone text"};
     notes.SetOutputSeparator(options.separator);

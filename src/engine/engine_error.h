@@ -17,6 +17,8 @@ public:
         BadHeader,       // the ringtone header could not be taken apart
         TooLong,         // the ringtone text is over the size limit
         NoSuchNote,      // a note position that does not exist
+        BadFile,         // an iMelody or Smart Messaging file that cannot be read
+        CannotWrite,     // a ringtone that a file format cannot hold at all
     };
 
     EngineError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "engine/cnotes.h"
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
 #include "files/safe_file.h"
@@ -9,20 +10,41 @@
 
 namespace tw {
 
-std::optional<std::string> ReadRingtoneFileBytes(const std::filesystem::path& path) {
+std::optional<std::string> ReadRingtoneBytes(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     std::optional<std::string> bytes = ReadRingtoneText(file);
-    if (file.bad()) return std::nullopt;
+    if (file.bad() || !bytes) return std::nullopt;
     return bytes;
 }
 
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
-    const std::optional<std::string> bytes = ReadRingtoneFileBytes(path);
+    std::optional<std::string> bytes = ReadRingtoneBytes(path);
     if (!bytes) return std::nullopt;
     return JoinLines(*bytes);
+}
+
+std::vector<std::string> SaveRingtoneAs(const std::filesystem::path& path, const CNotes& ringtone, FileFormat format) {
+    if (const std::optional<Notation> notation = NotationOf(format)) {
+        SaveRingtoneText(path, ringtone.Full(*notation));
+        return {};
+    }
+    WrittenRingtone written;
+    try {
+        written = WriteRingtoneAs(ringtone, format);
+    } catch (const EngineError& e) {
+        throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong
+                                                                      : SessionError::Reason::CannotHold,
+                           e.what());
+    }
+    try {
+        WriteOutputFile(path, written.bytes);
+    } catch (const FileError& e) {
+        throw SessionError(SessionError::Reason::FileIo, e.what());
+    }
+    return std::move(written.problems);
 }
 
 void SaveRingtoneText(const std::filesystem::path& path, std::string_view text) {

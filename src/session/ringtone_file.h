@@ -4,21 +4,34 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/file_format.h"
 
 namespace tw {
 
-// The bytes of a ringtone file as they are (a text, or a MIDI file); nothing
-// when the file cannot be opened or read, is no ordinary file, or is longer
-// than a ringtone text can be.
-std::optional<std::string> ReadRingtoneFileBytes(const std::filesystem::path& path);
+class CNotes;
 
 // The text of a ringtone file with its lines joined, ready for
-// RingtoneSession::Get; nothing as ReadRingtoneFileBytes.
+// RingtoneSession::Get; nothing when the file cannot be opened or read, is
+// no ordinary file, or is longer than a ringtone can be.
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path);
 
 // Writes `text` to `path` as one line ending in CR LF, the form of a saved
 // ringtone file: a regular file is replaced whole, a FIFO or a device written
 // to (WriteOutputFile); SessionError (FileIo) with the reason when it cannot.
 void SaveRingtoneText(const std::filesystem::path& path, std::string_view text);
+
+// The bytes of a ringtone file as they are, for RingtoneSession::GetAs and
+// RecogniseRingtoneFile (an .imy or .ott file) or a MIDI file; nothing as
+// ReadRingtoneFile.
+std::optional<std::string> ReadRingtoneBytes(const std::filesystem::path& path);
+
+// Writes `ringtone` to `path` in `format`: a notation as SaveRingtoneText
+// writes it, an iMelody or Smart Messaging file byte for byte. Gives what
+// the format could not hold (WrittenRingtone::problems). SessionError:
+// NotStorable when the format cannot hold the ringtone at all, TooLong,
+// FileIo.
+std::vector<std::string> SaveRingtoneAs(const std::filesystem::path& path, const CNotes& ringtone, FileFormat format);
 
 }  // namespace tw

@@ -134,6 +134,24 @@ void RingtoneSession::Get(Notation from, std::string_view text) {
     Store();
 }
 
+void RingtoneSession::GetAs(FileFormat from, std::string_view bytes) {
+    if (const std::optional<Notation> notation = NotationOf(from)) {
+        Get(*notation, JoinLines(bytes));
+        return;
+    }
+    if (bytes.empty()) throw SessionError(SessionError::Reason::NoText, "no ringtone text");
+    Clear();
+    try {
+        ReadRingtoneAs(ringtone_, from, bytes);
+    } catch (const EngineError& e) {
+        ringtone_.Clear();
+        throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong
+                                                                      : SessionError::Reason::Unreadable,
+                           e.what());
+    }
+    Store();
+}
+
 void RingtoneSession::Store() {
     ListCall([&] { list_.SaveToFile(); });
     Saw();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/cnotes.h"
+#include "engine/file_format.h"
 #include "engine/notation.h"
 #include "files/file_stamp.h"
 #include "lists/ini_document.h"
@@ -112,6 +113,12 @@ public:
     // that fails (ListIo, NotStorable) keeps it as read. Nothing is shown
     // afterwards: the ringtone holds what was read, problems included.
     void Get(Notation from, std::string_view text);
+    // Reads the bytes of a whole ringtone in `from` as Get does and stores
+    // it: a notation's text with its lines joined first, an iMelody or Smart
+    // Messaging file as it is. The list keeps its RTTTL text, as for any
+    // ringtone, so older versions read the list. A file the reader refuses
+    // is Unreadable, with the reader's reason.
+    void GetAs(FileFormat from, std::string_view bytes);
     // Stores the current ringtone under its name.
     void Store();
     // Reads every ringtone of the collection `text` (see SplitCollection) in

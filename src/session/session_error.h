@@ -29,6 +29,7 @@ public:
         Sound,            // a WAV file could not be made
         Unnamed,          // a ringtone without a name or tempo cannot go to a file
         FileIo,           // a ringtone file could not be written
+        CannotHold,       // a file format cannot hold the ringtone at all (too many notes)
     };
 
     SessionError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}

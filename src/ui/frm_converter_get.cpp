@@ -63,7 +63,7 @@ void frmConverter::cmdGet_Click() {
                 dialogAccepted_ = true;
                 ringToneDirectory_ = std::filesystem::path(chosen.FileName).parent_path().string();
                 const std::string path = (std::filesystem::path(ringToneDirectory_) / chosenFileName_).string();
-                const std::optional<std::string> bytes = ReadRingtoneFileBytes(path);
+                const std::optional<std::string> bytes = ReadRingtoneBytes(path);
                 if (!bytes) {
                     services_.MsgBox("Could not open file " + path);
                 } else if (LooksLikeMidi(*bytes)) {

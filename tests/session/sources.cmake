@@ -7,4 +7,5 @@ set(TW_SESSION_TEST_SOURCES
   ringtone_edit_test.cpp
   sound_file_test.cpp
   whole_list_test.cpp
+  handset_files_test.cpp
 )

@@ -1,0 +1,101 @@
+// Writing a ringtone as an iMelody object that the oldest phones read.
+#include <algorithm>
+#include <string>
+
+#include "engine/cnotes.h"
+#include "engine/format_length.h"
+#include "engine/format_tempo.h"
+#include "engine/imelody.h"
+#include "engine/plain_note.h"
+#include "engine/ringtone_text.h"
+
+namespace tw {
+namespace {
+
+constexpr std::int32_t LowestBeat = 25, HighestBeat = 900;
+constexpr std::int32_t LowestOctave = 0, HighestOctave = 8;
+
+char SpecifierChar(LengthSpecifier specifier) {
+    switch (specifier) {
+    case LengthSpecifier::None: return '\0';
+    case LengthSpecifier::Dotted: return '.';
+    case LengthSpecifier::DoubleDotted: return ':';
+    case LengthSpecifier::TwoThirds: return ';';
+    }
+    return '\0';
+}
+
+std::string Beat(const CNotes& ringtone, std::vector<std::string>& problems) {
+    const std::optional<std::int32_t> tempo = TempoNumber(ringtone.Tempo());
+    if (!tempo) {
+        problems.push_back("the tempo " + ringtone.Tempo() + " is no number, written as BEAT:120");
+        return "120";
+    }
+    const std::int32_t beat = std::clamp(*tempo, LowestBeat, HighestBeat);
+    if (beat != *tempo)
+        problems.push_back("the tempo " + std::to_string(*tempo) + " is outside iMelody's 25 to 900, written as " +
+                           std::to_string(beat));
+    return std::to_string(beat);
+}
+
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text)
+        if (c != '\r' && c != '\n') line += c;
+    return line;
+}
+
+}  // namespace
+
+WrittenRingtone WriteIMelody(const CNotes& ringtone) {
+    WrittenRingtone written;
+    std::vector<std::string>& problems = written.problems;
+    const std::string beat = Beat(ringtone, problems);
+    std::string melody;
+    melody.reserve(ringtone.Notes().size() * 4);
+    std::int32_t octave = 4;  // until a prefix says otherwise
+    std::size_t position = 0;
+    for (const CNote& note : ringtone) {
+        ++position;
+        const auto report = [&](const std::string& reason) {
+            problems.push_back("note " + std::to_string(position) + ", " + note.RTTTLText() + ": " + reason);
+        };
+        const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
+        if (!plain) {
+            report("not a note, left out");
+            continue;
+        }
+        bool exact = true;
+        const FormatLength length = NearestFormatLength(plain->duration, plain->dotted, exact);
+        if (!exact) report("a length iMelody does not have, written as " + DescribeLength(length));
+        if (!plain->semitone) {
+            melody += 'r';
+        } else {
+            // RTTTL's octave numbers are one above iMelody's.
+            const std::int32_t wanted = OctaveOf(*plain->semitone) - 1;
+            const std::int32_t nearest = std::clamp(wanted, LowestOctave, HighestOctave);
+            if (nearest != wanted)
+                report(std::string(wanted < nearest ? "below" : "above") + " iMelody's octaves, written in *" +
+                       std::to_string(nearest));
+            if (nearest != octave) {
+                melody += '*';
+                melody += static_cast<char>('0' + nearest);
+                octave = nearest;
+            }
+            bool sharp = false;
+            melody += SemitoneLetter(StepOf(*plain->semitone), sharp);
+            if (sharp) melody += '#';
+        }
+        melody += static_cast<char>('0' + length.power);
+        if (const char specifier = SpecifierChar(length.specifier)) melody += specifier;
+    }
+    std::string& out = written.bytes;
+    out = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" + OneLine(ringtone.Name()) + "\r\nBEAT:" + beat +
+          "\r\nMELODY:";
+    out += melody;
+    out += "\r\nEND:IMELODY\r\n";
+    CheckWritable(out);
+    return written;
+}
+
+}  // namespace tw

@@ -1,0 +1,130 @@
+// The command line with iMelody and Smart Messaging files: read from a file
+// or standard input byte for byte, written to -o or standard output (never
+// a binary file to a terminal), stored in a list as RTTTL and got back.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+#include "cli_run.h"
+#include "support/temp_files.h"
+
+namespace {
+
+using tw::test::CliRun;
+using tw::test::RunTunewright;
+
+const std::string Rtttl = "Hi:d=4,o=5,b=125:8c5,4a#.6,16p";
+const std::string IMelody =
+    "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Hi\r\nBEAT:125\r\nMELODY:c3*5a#2.r4\r\nEND:IMELODY\r\n";
+// Rtttl as a ringing tone (the engine tests lay out its bits).
+const std::string Ott("\x02\x4A\x3A\x49\x21\xA4\x04\x00\x0E\xC8\xE4\x91\x62\x8D\xA4\x84\x00\x00", 18);
+// "B\xA9" "CA" in ISO-8859-1, tempo 63, c5: its bits make a line feed (byte
+// 5) and a carriage return (byte 7), which a text reader would drop.
+const std::string OttWithLineBreaks("\x02\x4A\x3A\x51\x0A\xA5\x0D\x04\x04\x00\x02\x45\x00\x00", 14);
+const std::string NameWithLineBreaks =
+    "B\xC2\xA9"
+    "CA";
+
+class HandsetFilesCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("TUNEWRIGHT_HOME", (home / "lists").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("TUNEWRIGHT_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    tw::test::TempDir home;
+};
+
+TEST_F(HandsetFilesCli, ConvertGivesExactOutputAndExitCode) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        int code;
+        std::string out, err;
+    } cases[] = {
+        {{"--from", "rtttl", "--to", "imelody"}, Rtttl, 0, IMelody, ""},
+        {{"--from", "rtttl", "--to", "ott"}, Rtttl, 0, Ott, ""},
+        {{"--from", "imelody", "--to", "rtttl", "--separator", ","}, IMelody, 0, "Hi:d=4,o=5,b=125:8c,a#.6,16p\n", ""},
+        {{"--from", "ott", "--to", "rtttl", "--separator", ","}, Ott, 0, "Hi:d=4,o=5,b=125:8c,a#.6,16p\n", ""},
+        {{"--from", "ott", "--to", "rtttl"}, OttWithLineBreaks, 0, NameWithLineBreaks + ":d=4,o=5,b=63:c\n", ""},
+        {{"--from", "IMELODY", "--to", "OTT"}, IMelody, 0, Ott, ""},
+        {{"--from", "rtttl", "--to", "ott"},
+         "T:d=4,o=5,b=120:c",
+         1,
+         std::string("\x02\x4A\x3A\x45\x50\x04\x00\x08\xC8\xE4\x91\x40\x00", 13),
+         "the tempo 120 is not one a ringing tone has, written as 125\n"},
+        {{"--from", "imelody", "--to", "rtttl"},
+         "BEGIN:IMELODY\nMELODY:c2(d2\nEND:IMELODY\n",
+         2,
+         "",
+         "error: The iMelody file cannot be read: a repeat opened with '(' is never closed.\n"},
+        {{"--from", "ott", "--to", "rtttl"},
+         Ott.substr(0, 12),
+         2,
+         "",
+         "error: The Smart Messaging ringing tone cannot be read: the data ends inside instruction 4 of pattern 1.\n"},
+        {{"--from", "ott", "--to", "rtttl"}, "", 2, "", "error: no ringtone file\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "convert");
+        const CliRun run = RunTunewright(args, c.input);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+TEST_F(HandsetFilesCli, RefusesWhatDoesNotFit) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"convert", "--from", "rtttl", "--to", "ott", "--notes-only"},
+        {"convert", "--from", "rtttl", "--to", "imelody", "--each"},
+        {"convert", "--from", "ott", "--to", "rtttl", "--each"},
+        {"list", "import", "L", "--from", "imelody"},
+        {"convert", "--from", "rtttl", "--to", "midi"},
+    };
+    for (const auto& args : refused) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        EXPECT_EQ(RunTunewright(args, Rtttl).code, tw::ExitUsage);
+    }
+}
+
+// Binary output goes to a terminal only never; to a file or pipe it goes as it is.
+TEST_F(HandsetFilesCli, BinaryOutputIsNotWrittenToATerminal) {
+    std::istringstream in(Rtttl);
+    std::ostringstream out, err;
+    const std::vector<std::string> args = {"convert", "--from", "rtttl", "--to", "ott"};
+    EXPECT_EQ(tw::RunCli(args, in, out, err, true), tw::ExitUsage);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("error: ott output is binary: give -o FILE"), std::string::npos) << err.str();
+
+    std::istringstream again(Rtttl);
+    std::vector<std::string> toFile = args;
+    toFile.insert(toFile.end(), {"-o", (home / "hi.ott").string()});
+    EXPECT_EQ(tw::RunCli(toFile, again, out, err, true), tw::ExitClean);
+    EXPECT_EQ(tw::test::ReadBytes(home / "hi.ott"), Ott);
+}
+
+// A list stores the RTTTL text, as for any ringtone; get writes either file.
+TEST_F(HandsetFilesCli, ListsStoreRtttlAndGiveTheFilesBack) {
+    EXPECT_EQ(RunTunewright({"list", "add", "L", "--from", "ott", "--separator", ","}, Ott).out, "Hi\n");
+    EXPECT_EQ(tw::test::ReadBytes(home / "lists" / "L.dat"), "[Hi]\r\nRTTTL=Hi:d=4,o=5,b=125:8c,a#.6,16p\r\n");
+    EXPECT_EQ(RunTunewright({"list", "add", "L", "--from", "imelody"}, "BEGIN:IMELODY\nEND:IMELODY\n").code,
+              tw::ExitNothingRead);
+    const CliRun imy = RunTunewright({"list", "get", "L", "Hi", "--to", "imelody"});
+    EXPECT_EQ(imy.code, tw::ExitClean);
+    EXPECT_EQ(imy.out, IMelody);
+    EXPECT_EQ(RunTunewright({"list", "get", "L", "Hi", "--to", "ott", "-o", (home / "hi.ott").string()}).code,
+              tw::ExitClean);
+    EXPECT_EQ(tw::test::ReadBytes(home / "hi.ott"), Ott);
+}
+
+}  // namespace
