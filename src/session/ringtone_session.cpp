@@ -270,10 +270,12 @@ void RingtoneSession::CheckSavable() const {
         throw SessionError(SessionError::Reason::Unnamed, "Please type in a Ringtone name and Tempo.");
 }
 
-void RingtoneSession::SaveRingtone(SaveForm form, const std::filesystem::path& file, Player& player) const {
+std::vector<std::string> RingtoneSession::SaveRingtone(SaveForm form, const std::filesystem::path& file,
+                                                       Player& player) const {
     CheckSavable();
-    if (const Notation* notation = std::get_if<Notation>(&form)) SaveRingtoneText(file, ringtone_.Full(*notation));
-    else SaveSoundFile(ringtone_, file, std::get<SoundFileType>(form), player);
+    if (const FileFormat* format = std::get_if<FileFormat>(&form)) return SaveRingtoneAs(file, ringtone_, *format);
+    SaveSoundFile(ringtone_, file, std::get<SoundFileType>(form), player);
+    return {};
 }
 
 std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path& folder, Player& player) const {

@@ -38,8 +38,9 @@ struct EntryLoad {
     std::string problem;
 };
 
-// What a ringtone is saved as: its text in a notation, or a sound file.
-using SaveForm = std::variant<Notation, SoundFileType>;
+// What a ringtone is saved as: its text in a notation or a handset file
+// (iMelody, Smart Messaging), or a sound file.
+using SaveForm = std::variant<FileFormat, SoundFileType>;
 
 // How a new name for the current ringtone stands against the list.
 enum class RenameCheck {
@@ -169,8 +170,10 @@ public:
     // ringtone lacks a name or a tempo: only a whole ringtone goes to a file.
     void CheckSavable() const;
     // Saves the current ringtone in `form`, as a text file in a notation
-    // (TooLong, FileIo) or as a sound file (Sound), after CheckSavable.
-    void SaveRingtone(SaveForm form, const std::filesystem::path& file, Player& player) const;
+    // (TooLong, FileIo), a handset file (also CannotHold) or a sound file
+    // (Sound), after CheckSavable. Gives what a handset file could not hold,
+    // one line a note.
+    std::vector<std::string> SaveRingtone(SaveForm form, const std::filesystem::path& file, Player& player) const;
 
     // The list export of the current list, written with the current ringtone's
     // separator; each ringtone that did not read cleanly adds to `problems`.

@@ -285,8 +285,9 @@ void frmConverter::BuildControls() {
 void frmConverter::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* mnuFile = Menu(bar, "mnuFile", "&File");
-    const char* const saveCaptions[] = {"Save As &RTTTL File...", "Save As &Composer File...",
-                                        "Save As &Keypress File...", "Save As &WAV file...", "Save &As MIDI File..."};
+    const char* const saveCaptions[] = {
+        "Save As &RTTTL File...", "Save As &Composer File...", "Save As &Keypress File...",    "Save As &WAV file...",
+        "Save &As MIDI File...",  "Save As iMelod&y File...",  "Save As &OTA Ringtone File..."};
     for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
         mnuRingtoneSave[static_cast<std::size_t>(i)] = Entry(mnuFile, Named("mnuRingtoneSave", i), saveCaptions[i]);
     Separator(mnuFile, "mnuFileSep1");

@@ -106,7 +106,8 @@ public:
     void lstRingtones_DblClick();
 
     // Saving the shown ringtone to a file (Index 0 to 2: RTTTL, Composer,
-    // keypress text; 3: WAV; 4: MIDI) and copying it to the clipboard (0 to 2).
+    // keypress text; 3: WAV; 4: MIDI; 5: iMelody; 6: Smart Messaging) and
+    // copying it to the clipboard (0 to 2).
     void mnuRingtoneSave_Click(int Index);
     void cmdSave_Click();
     void mnuEditExportClip_Click(int Index);
@@ -176,8 +177,9 @@ private:
     FileDialogRequest OpenDialog() const;
     // The open dialog of Get It..., which offers MIDI files too.
     FileDialogRequest GetDialog() const;
-    // Reads `text` in `from`, stores it and shows it, as Get It... does.
-    void GetRingtone(Notation from, const std::string& text);
+    // Reads `bytes` in `from` (a notation's text, or an iMelody or Smart
+    // Messaging file), stores the ringtone and shows it, as Get It... does.
+    void GetRingtone(FileFormat from, const std::string& bytes);
     int ShowAsIndex() const;
     std::string ShownNotes() const;
     void ShowMessageText(const std::string& text);
@@ -259,7 +261,7 @@ private:
     ClickLabel* lblMyWeb = nullptr;
     QLabel* lblCopy = nullptr;
 
-    std::array<QAction*, 5> mnuRingtoneSave{};
+    std::array<QAction*, 7> mnuRingtoneSave{};
     std::array<QAction*, 3> mnuEditExportClip{};
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileDelete = nullptr;

@@ -30,7 +30,7 @@ FileDialogRequest frmConverter::OpenDialog() const {
 // Get It... also reads MIDI files, whatever the notation chosen.
 FileDialogRequest frmConverter::GetDialog() const {
     FileDialogRequest request = OpenDialog();
-    request.Filter += "|MIDI Files (*.mid;*.midi)|*.mid;*.midi";
+    request.Filter += "|MIDI Files (*.mid *.midi)|*.mid;*.midi";
     return request;
 }
 
@@ -69,6 +69,9 @@ void frmConverter::cmdGet_Click() {
                 } else if (LooksLikeMidi(*bytes)) {
                     GetMidi(*bytes, path);
                     return;
+                } else if (const std::optional<FileFormat> format = RecogniseRingtoneFile(*bytes)) {
+                    GetRingtone(*format, *bytes);
+                    return;
                 } else {
                     sourceText_ = JoinLines(*bytes);
                 }
@@ -86,14 +89,14 @@ void frmConverter::cmdGet_Click() {
         return;
     }
 
-    GetRingtone(ChosenNotation(), sourceText_);
+    GetRingtone(FormatOf(ChosenNotation()), sourceText_);
 }
 
 // Reads and stores the ringtone, then shows it by selecting its row; says
 // why when it cannot be read or stored.
-void frmConverter::GetRingtone(Notation from, const std::string& text) {
+void frmConverter::GetRingtone(FileFormat from, const std::string& bytes) {
     try {
-        session_.Get(from, text);
+        session_.GetAs(from, bytes);
     } catch (const SessionError& e) {
         using Reason = SessionError::Reason;
         if (e.reason() == Reason::NoText) {

@@ -26,7 +26,7 @@ void frmConverter::GetMidi(const std::string& bytes, const std::string& path) {
         SetState();
         return;
     }
-    GetRingtone(Notation::RTTTL, ringtone.rtttl);
+    GetRingtone(FileFormat::RTTTL, ringtone.rtttl);
     std::string lost;
     for (const std::string& line : ReportLines(ringtone.report)) lost += (lost.empty() ? "" : "\r\n") + line;
     if (!lost.empty() && session_.Showing())

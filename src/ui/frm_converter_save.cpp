@@ -19,11 +19,13 @@ struct SaveSetting {
 };
 
 const SaveSetting SaveSettings[] = {
-    {{"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"}, Notation::RTTTL},
-    {{"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"}, Notation::Composer},
-    {{"Save As Keypress File", "|Keypress Files (*", ".key"}, Notation::Keypresses},
+    {{"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"}, FileFormat::RTTTL},
+    {{"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"}, FileFormat::Composer},
+    {{"Save As Keypress File", "|Keypress Files (*", ".key"}, FileFormat::Keypresses},
     {{"Save As WAV File", "|WAV Files (*", ".wav"}, SoundFileType::Wav},
     {{"Save As MIDI File", "|MIDI Files (*", ".mid", ".midi"}, SoundFileType::Midi},
+    {{"Save As iMelody File", "|iMelody Files (*", ".imy"}, FileFormat::IMelody},
+    {{"Save As OTA Ringtone File", "|OTA Ringtone Files (*", ".ott"}, FileFormat::Ott},
 };
 
 struct CopySettings {
@@ -80,13 +82,21 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
     if (AnythingAt(P) && services_.MsgBox("The file already exists.  Do you want to overwrite it?", MsgButtons::YesNo,
                                           MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
         return;
+    std::vector<std::string> notHeld;
     try {
         // Only the rendered sound takes long enough for the busy pointer.
         std::optional<BusyPointer> busy;
         if (setting.form == SaveForm(SoundFileType::Wav)) busy.emplace(services_);
-        session_.SaveRingtone(setting.form, P, player_);
+        notHeld = session_.SaveRingtone(setting.form, P, player_);
     } catch (const std::exception& e) {
         services_.MsgBox("An error occurred trying to save " + P.string() + ". [" + e.what() + "]");
+        return;
+    }
+    // A handset file holds the nearest it can of a tempo or note it cannot.
+    if (!notHeld.empty()) {
+        std::string text = "The file was saved with the nearest it can hold:";
+        for (const std::string& line : notHeld) text += "\r\n" + line;
+        services_.MsgBox(text, MsgButtons::OkOnly, MsgIcon::Exclamation, "Save Ringtone");
     }
 }
 

@@ -98,18 +98,18 @@ TEST(SaveSoundFileTest, ReportsWhatTheSoundSaid) {
 TEST_F(WavTest, SaveRingtoneWritesTheChosenForm) {
     tw::CNotes& ringtone = session.Ringtone();
     ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c,d");
-    session.SaveRingtone(tw::Notation::Composer, out / "tune.321", player);
+    session.SaveRingtone(tw::FileFormat::Composer, out / "tune.321", player);
     EXPECT_EQ(tw::test::ReadBytes(out / "tune.321"), ringtone.Full(tw::Notation::Composer) + "\r\n");
     session.SaveRingtone(tw::SoundFileType::Wav, out / "tune.wav", player);
     EXPECT_EQ(tw::test::ReadBytes(out / "tune.wav"), WaveOf("Tune:d=4,o=5,b=125:c,d"));
     tw::test::ExpectError<tw::SessionError>(
-        [&] { session.SaveRingtone(tw::Notation::RTTTL, out / "missing" / "tune.txt", player); }, Reason::FileIo);
+        [&] { session.SaveRingtone(tw::FileFormat::RTTTL, out / "missing" / "tune.txt", player); }, Reason::FileIo);
 
     for (const auto& [name, tempo] : {std::pair{"", "125"}, std::pair{"Tune", ""}}) {
         ringtone.SetName(name);
         ringtone.SetTempo(tempo);
         const std::string text = tw::test::ExpectError<tw::SessionError>(
-            [&] { session.SaveRingtone(tw::Notation::RTTTL, out / "none.txt", player); }, Reason::Unnamed);
+            [&] { session.SaveRingtone(tw::FileFormat::RTTTL, out / "none.txt", player); }, Reason::Unnamed);
         EXPECT_EQ(text, "Please type in a Ringtone name and Tempo.");
     }
     EXPECT_FALSE(std::filesystem::exists(out / "none.txt"));

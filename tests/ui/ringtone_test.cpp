@@ -76,12 +76,22 @@ const NameEdit NameEdits[] = {
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
 const char* const Titles[] = {
     "Save As RTTTL/Chimekit RingTone File|All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt",
-    "Save As Nokia Composer RingTone File|All Files (*.*)|*.*|Composer Files (*.321)|*.321", "",
+    "Save As Nokia Composer RingTone File|All Files (*.*)|*.*|Composer Files (*.321)|*.321",
+    "",
     "Save As WAV File|All Files (*.*)|*.*|WAV Files (*.wav)|*.wav",
-    "Save As MIDI File|All Files (*.*)|*.*|MIDI Files (*.mid *.midi)|*.mid;*.midi"};
+    "Save As MIDI File|All Files (*.*)|*.*|MIDI Files (*.mid *.midi)|*.mid;*.midi",
+    "Save As iMelody File|All Files (*.*)|*.*|iMelody Files (*.imy)|*.imy",
+    "Save As OTA Ringtone File|All Files (*.*)|*.*|OTA Ringtone Files (*.ott)|*.ott"};
 const char* const TuneTexts[] = {"Tune:d=4,o=5,b=125:c, 8d\r\n", "Tune:Tempo=125:4c1, 8d1\r\n"};
 
 void Save(Harness& h, int index) { h.Do("mnuRingtoneSave" + std::to_string(index)); }
+
+// The Tune ringtone as an iMelody or Smart Messaging file.
+std::string HandsetFile(FileFormat format) {
+    CNotes ringtone;
+    ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c, 8d");
+    return WriteRingtoneAs(ringtone, format).bytes;
+}
 
 // A song of three tracks: the tempo, a lead with a chord, a bass line.
 std::string ThreeTracks() {
@@ -167,7 +177,7 @@ private slots:
         QCOMPARE(offered, row.offered);
         QCOMPARE(h.ListFile(), row.stored);
         QCOMPARE(h.SelectedRow(), row.stored.empty() ? std::string("<none>") : row.stored.substr(1, 4));
-        QVERIFY(h.toolkit.FileDialogs().at(0).Filter.ends_with("|MIDI Files (*.mid;*.midi)|*.mid;*.midi"));
+        QVERIFY(h.toolkit.FileDialogs().at(0).Filter.ends_with("|MIDI Files (*.mid *.midi)|*.mid;*.midi"));
     }
 
     // The notes the handset cannot take are named under the ringtone got.
@@ -292,17 +302,18 @@ class SaveTest : public QObject {
 private slots:
     // No extension added; a file there is replaced only on Yes; cancel keeps the folder.
     void saves_data() {
-        QTest::addColumn<int>("index");       // 0 RTTTL, 1 Composer, 3 WAV, 4 MIDI, 5 the Save .WAV button
+        QTest::addColumn<int>("index");  // 0 RTTTL, 1 Composer, 3 WAV, 4 MIDI, 5 iMelody, 6 OTA, 7 the Save .WAV button
         QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"
         const std::pair<int, const char*> rows[] = {{0, "new file"}, {1, "new file"}, {3, "new file"}, {4, "new file"},
-                                                    {5, "new file"}, {0, "Yes"},      {0, "No"},       {3, "Yes"},
-                                                    {3, "cancel"},   {4, "Yes"},      {4, "No"}};
+                                                    {5, "new file"}, {6, "new file"}, {7, "new file"}, {0, "Yes"},
+                                                    {0, "No"},       {3, "Yes"},      {3, "cancel"},   {4, "Yes"},
+                                                    {4, "No"},       {6, "Yes"}};
         for (const auto& [index, answer] : rows) QTest::addRow("%d, %s", index, answer) << index << answer;
     }
     void saves() {
         QFETCH(int, index);
         QFETCH(QString, answer);
-        const int type = index == 5 ? 3 : index;
+        const int type = index == 7 ? 3 : index;
         Harness h(Tune, "Tune");
         test::TempDir out;
         const std::string old(100000, 'x');  // longer than any new content: nothing of it may stay
@@ -310,7 +321,7 @@ private slots:
         h.toolkit.QueueFile(answer == "cancel" ? std::nullopt : std::optional((out / "Tune").string()));
         const bool asked = answer == "Yes" || answer == "No";
         if (asked) h.Answer(answer == "Yes");
-        h.Do(index == 5 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
+        h.Do(index == 7 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
         QCOMPARE(
@@ -320,10 +331,40 @@ private slots:
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
         const std::string made = type == 3   ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d")
                                  : type == 4 ? test::MidiOf("Tune:d=4,o=5,b=125:c, 8d")
+                                 : type == 5 ? HandsetFile(FileFormat::IMelody)
+                                 : type == 6 ? HandsetFile(FileFormat::Ott)
                                              : TuneTexts[type];
         QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? made : old);
         QCOMPARE(std::to_string(h.window->DialogAccepted()) + h.window->RingToneDirectory(),
                  answer == "cancel" ? "0" + h.home.path().string() : "1" + out.path().string());
+    }
+
+    // Saved as an iMelody and a Smart Messaging file and got back from them
+    // (known by content, whatever box 1 says), the entry holds the same notes
+    // (the text may name other defaults); what a file cannot hold is said
+    // after the save.
+    void handsetFilesReadBack() {
+        const std::string song = "[Song]\r\nRTTTL=Song:d=8,o=6,b=125:c#, p, 4e., 16g, a5, 2p.\r\n";
+        const auto notes = [](const std::string& list) {
+            CNotes ringtone;
+            ringtone.SetFull_RTTTL(list.substr(list.find('=') + 1, list.find('\r', 8) - list.find('=') - 1));
+            return ringtone.Full_Composer();
+        };
+        for (int index : {5, 6}) {
+            Harness h(song, "Song");
+            test::TempDir out;
+            const std::string path = (out / "Song.file").string();
+            h.toolkit.QueueFile(path);
+            Save(h, index);
+            h.Get(2, "", path);
+            QCOMPARE(h.Boxes() + h.SelectedRow() + "|" + notes(h.ListFile()), "Song|" + notes(song));
+        }
+        Harness h("[Odd]\r\nRTTTL=Odd:d=4,o=5,b=130:c\r\n", "Odd");
+        test::TempDir out;
+        h.toolkit.QueueFile((out / "Odd.ott").string());
+        Save(h, 6);
+        QCOMPARE(h.Boxes(), std::string("Save Ringtone|exclamation|ok|The file was saved with the nearest it can "
+                                        "hold:\r\nthe tempo 130 is not one a ringing tone has, written as 125"));
     }
 
     // With no tempo nothing is asked and nothing written; "/" cannot stand

@@ -57,8 +57,9 @@ private slots:
             QVERIFY(h.Enabled("mnuFileDelete") == twoLists && h.Shown("fraResults") == (state >= 1));
             for (const char* name : {"cmdExport", "mnuRingtoneExport", "mnuFileBatchWAV"})
                 QCOMPARE(h.Enabled(name), state >= 1);
-            for (const char* name : {"cmdDelete", "cmdPlaySound", "cmdSave", "mnuEdit", "mnuRingtoneSave0",
-                                     "mnuRingtoneSave1", "mnuRingtoneSave2", "mnuRingtoneSave3", "mnuRingtoneSave4"})
+            for (const char* name :
+                 {"cmdDelete", "cmdPlaySound", "cmdSave", "mnuEdit", "mnuRingtoneSave0", "mnuRingtoneSave1",
+                  "mnuRingtoneSave2", "mnuRingtoneSave3", "mnuRingtoneSave4", "mnuRingtoneSave5", "mnuRingtoneSave6"})
                 QCOMPARE(h.Enabled(name), state == 2);
             for (const char* name : {"cmdGet", "mnuFileNew", "mnuFileRename", "mnuFileClear"}) QVERIFY(h.Enabled(name));
         }
