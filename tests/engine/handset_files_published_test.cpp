@@ -1,5 +1,7 @@
 // Every published ringtone (tests/data) that iMelody or a Smart Messaging
 // ringing tone can hold goes there and back unchanged in pitch, length and dot.
+// Of the 580, iMelody holds 572 and a ringing tone 555; the others have notes
+// outside their octaves or lengths, or tokens that are no note.
 #include <fstream>
 
 #include "engine/imelody.h"
@@ -10,14 +12,18 @@ namespace {
 
 using namespace twtest;
 
+// The ringtones of both samples: the hand-checked one and the larger one
+// gathered from public collections.
 std::vector<std::string> PublishedTexts() {
-    std::ifstream file(TW_TEST_DATA_DIR "/published-ringtones.tsv");
     std::vector<std::string> texts;
-    std::string line;
-    std::getline(file, line);  // the column names
-    while (std::getline(file, line)) {
-        const std::string text = line.substr(line.find('\t') + 1);
-        texts.push_back(tw::ReplaceAll(tw::ReplaceAll(text, "\\n", "\n"), "\\r", "\r"));
+    for (const char* name : {"/published-ringtones.tsv", "/realworld-sample.tsv"}) {
+        std::ifstream file(std::string(TW_TEST_DATA_DIR) + name);
+        std::string line;
+        std::getline(file, line);  // the column names
+        while (std::getline(file, line)) {
+            const std::string text = line.substr(line.find('\t') + 1);
+            texts.push_back(tw::ReplaceAll(tw::ReplaceAll(text, "\\n", "\n"), "\\r", "\r"));
+        }
     }
     return texts;
 }
@@ -64,6 +70,6 @@ TEST_P(PublishedThroughFiles, KeepEveryNote) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PublishedThroughFiles,
-                         ::testing::Values(Format{tw::FileFormat::IMelody, 59}, Format{tw::FileFormat::Ott, 53}));
+                         ::testing::Values(Format{tw::FileFormat::IMelody, 572}, Format{tw::FileFormat::Ott, 555}));
 
 }  // namespace
