@@ -4,6 +4,7 @@
 
 #include "engine/cnotes.h"
 #include "engine/format_length.h"
+#include "engine/format_notes.h"
 #include "engine/format_tempo.h"
 #include "engine/imelody.h"
 #include "engine/plain_note.h"
@@ -54,25 +55,12 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
     std::string melody;
     melody.reserve(ringtone.Notes().size() * 4);
     std::int32_t octave = 4;  // until a prefix says otherwise
-    std::size_t position = 0;
-    for (const CNote& note : ringtone) {
-        ++position;
-        const auto report = [&](const std::string& reason) {
-            problems.push_back("note " + std::to_string(position) + ", " + note.RTTTLText() + ": " + reason);
-        };
-        const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
-        if (!plain) {
-            report("not a note, left out");
-            continue;
-        }
-        bool exact = true;
-        const FormatLength length = NearestFormatLength(plain->duration, plain->dotted, exact);
-        if (!exact) report("a length iMelody does not have, written as " + DescribeLength(length));
-        if (!plain->semitone) {
+    WriteFormatNotes(ringtone, "iMelody", problems, [&](const PlainNote& plain, FormatLength length, auto&& report) {
+        if (!plain.semitone) {
             melody += 'r';
         } else {
             // RTTTL's octave numbers are one above iMelody's.
-            const std::int32_t wanted = OctaveOf(*plain->semitone) - 1;
+            const std::int32_t wanted = OctaveOf(*plain.semitone) - 1;
             const std::int32_t nearest = std::clamp(wanted, LowestOctave, HighestOctave);
             if (nearest != wanted)
                 report(std::string(wanted < nearest ? "below" : "above") + " iMelody's octaves, written in *" +
@@ -83,12 +71,12 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
                 octave = nearest;
             }
             bool sharp = false;
-            melody += SemitoneLetter(StepOf(*plain->semitone), sharp);
+            melody += SemitoneLetter(StepOf(*plain.semitone), sharp);
             if (sharp) melody += '#';
         }
         melody += static_cast<char>('0' + length.power);
         if (const char specifier = SpecifierChar(length.specifier)) melody += specifier;
-    }
+    });
     std::string& out = written.bytes;
     out = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" + OneLine(ringtone.Name()) + "\r\nBEAT:" + beat +
           "\r\nMELODY:";

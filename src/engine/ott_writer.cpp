@@ -8,6 +8,7 @@
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
 #include "engine/format_length.h"
+#include "engine/format_notes.h"
 #include "engine/format_tempo.h"
 #include "engine/ott.h"
 #include "engine/plain_note.h"
@@ -64,42 +65,30 @@ WrittenRingtone WriteOtt(const CNotes& ringtone) {
     instructions.Put(TempoIndex(ringtone, problems), 5);
     count += 2;
     std::optional<std::int32_t> scale;
-    std::size_t position = 0;
-    for (const CNote& note : ringtone) {
-        ++position;
-        const auto report = [&](const std::string& reason) {
-            problems.push_back("note " + std::to_string(position) + ", " + note.RTTTLText() + ": " + reason);
-        };
-        const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
-        if (!plain) {
-            report("not a note, left out");
-            continue;
-        }
-        bool exact = true;
-        const FormatLength length = NearestFormatLength(plain->duration, plain->dotted, exact);
-        if (!exact) report("a length a ringing tone does not have, written as " + DescribeLength(length));
-        std::uint32_t value = 0;
-        if (plain->semitone) {
-            const std::int32_t wanted = OctaveOf(*plain->semitone);
-            const std::int32_t octave = std::clamp(wanted, LowestScaleOctave, HighestScaleOctave);
-            if (octave != wanted)
-                report(std::string(wanted < octave ? "below" : "above") +
-                       " the four scales of a ringing tone, written in the " +
-                       (wanted < octave ? "lowest (a = 440 Hz)" : "highest (a = 3520 Hz)"));
-            if (scale != octave - LowestScaleOctave) {
-                scale = octave - LowestScaleOctave;
-                instructions.Put(2, 3);
-                instructions.Put(static_cast<std::uint32_t>(*scale), 2);
-                ++count;
-            }
-            value = static_cast<std::uint32_t>(StepOf(*plain->semitone)) + 1;
-        }
-        instructions.Put(1, 3);
-        instructions.Put(value, 4);
-        instructions.Put(length.power, 3);
-        instructions.Put(static_cast<std::uint32_t>(length.specifier), 2);
-        ++count;
-    }
+    WriteFormatNotes(ringtone, "a ringing tone", problems,
+                     [&](const PlainNote& plain, FormatLength length, auto&& report) {
+                         std::uint32_t value = 0;
+                         if (plain.semitone) {
+                             const std::int32_t wanted = OctaveOf(*plain.semitone);
+                             const std::int32_t octave = std::clamp(wanted, LowestScaleOctave, HighestScaleOctave);
+                             if (octave != wanted)
+                                 report(std::string(wanted < octave ? "below" : "above") +
+                                        " the four scales of a ringing tone, written in the " +
+                                        (wanted < octave ? "lowest (a = 440 Hz)" : "highest (a = 3520 Hz)"));
+                             if (scale != octave - LowestScaleOctave) {
+                                 scale = octave - LowestScaleOctave;
+                                 instructions.Put(2, 3);
+                                 instructions.Put(static_cast<std::uint32_t>(*scale), 2);
+                                 ++count;
+                             }
+                             value = static_cast<std::uint32_t>(StepOf(*plain.semitone)) + 1;
+                         }
+                         instructions.Put(1, 3);
+                         instructions.Put(value, 4);
+                         instructions.Put(length.power, 3);
+                         instructions.Put(static_cast<std::uint32_t>(length.specifier), 2);
+                         ++count;
+                     });
     if (count > MostInstructions)
         throw EngineError(EngineError::Reason::CannotWrite,
                           "The ringtone needs " + std::to_string(count) +

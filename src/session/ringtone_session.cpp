@@ -120,26 +120,16 @@ void RingtoneSession::Clear() {
     shown_.reset();
 }
 
-void RingtoneSession::Get(Notation from, std::string_view text) {
-    if (TrimSpaces(text).empty()) throw SessionError(SessionError::Reason::NoText, "no ringtone text");
-    Clear();
-    try {
-        ReadGivenRingtone(ringtone_, from, text);
-    } catch (const EngineError& e) {
-        ringtone_.Clear();
-        throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong
-                                                                      : SessionError::Reason::Unreadable,
-                           e.what());
-    }
-    Store();
-}
+void RingtoneSession::Get(Notation from, std::string_view text) { ReadAndStore(FormatOf(from), text); }
 
 void RingtoneSession::GetAs(FileFormat from, std::string_view bytes) {
-    if (const std::optional<Notation> notation = NotationOf(from)) {
-        Get(*notation, JoinLines(bytes));
-        return;
-    }
-    if (bytes.empty()) throw SessionError(SessionError::Reason::NoText, "no ringtone text");
+    if (NotationOf(from)) ReadAndStore(from, JoinLines(bytes));
+    else ReadAndStore(from, bytes);
+}
+
+void RingtoneSession::ReadAndStore(FileFormat from, std::string_view bytes) {
+    if (NotationOf(from) ? TrimSpaces(bytes).empty() : bytes.empty())
+        throw SessionError(SessionError::Reason::NoText, "no ringtone text");
     Clear();
     try {
         ReadRingtoneAs(ringtone_, from, bytes);

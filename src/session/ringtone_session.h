@@ -193,6 +193,9 @@ public:
     std::filesystem::path SaveShownWav(const std::filesystem::path& folder, Player& player) const;
 
 private:
+    // Get and GetAs once the text or file is ready: reads it whatever its
+    // problems and stores the ringtone.
+    void ReadAndStore(FileFormat from, std::string_view bytes);
     // Notes the list file as this session has just read or written it.
     void Saw() const { seen_ = StampOf(ListFileName()); }
     // Reads the shown entry again when another program changed the list file.
