@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "app/cli.h"
 
 namespace tw::test {
@@ -21,6 +23,27 @@ inline CliRun RunTunewright(const std::vector<std::string>& args, const std::str
     std::ostringstream out, err;
     const int code = RunCli(args, in, out, err);
     return {code, out.str(), err.str()};
+}
+
+// One `tunewright convert` run and all it should give.
+struct ConvertCase {
+    std::vector<std::string> args;  // after "convert"
+    std::string input;
+    int code;
+    std::string out, err;
+};
+
+// Runs each case and checks its exit code, output and errors.
+inline void ExpectConverts(const std::vector<ConvertCase>& cases) {
+    for (const ConvertCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args) + " " + c.input.substr(0, 40));
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "convert");
+        const CliRun run = RunTunewright(args, c.input);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
 }
 
 }  // namespace tw::test

@@ -10,18 +10,14 @@
 namespace {
 
 using tw::test::CliRun;
+using tw::test::ExpectConverts;
 using tw::test::RunTunewright;
 
 // What the convert command itself adds to the engine: the default separator,
 // joined file lines, prepared keypresses, problems on stderr and exit codes.
 TEST(CliConvert, GivesExactOutputAndExitCode) {
     const std::vector<std::string> rtttl = {"--from", "rtttl", "--to", "composer"};
-    const struct {
-        std::vector<std::string> args;
-        std::string input;
-        int code;
-        std::string out, err;
-    } cases[] = {
+    ExpectConverts({
         {{"--from=rtttl", "--to=keypresses"}, "Song:d=8,o=6,b=100:c,d,4e", 0, "Song:Tempo=100:18*, 2, 39\n", ""},
         {{"--from", "rtttl", "--to", "rtttl", "--separator", ","},
          "Tune:d=4,o=5,b=125:\r\nc,d,\re\n",
@@ -46,16 +42,7 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
          tw::ExitNothingRead,
          "",
          "error: could not open file -gone.txt: No such file or directory\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args) + " " + c.input.substr(0, 40));
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "convert");
-        const CliRun run = RunTunewright(args, c.input);
-        EXPECT_EQ(run.code, c.code);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
-    }
+    });
 }
 
 TEST(CliUsage, RefusesBadCommandLinesWithCode64AndNoOutput) {

@@ -15,6 +15,7 @@
 namespace {
 
 using tw::test::CliRun;
+using tw::test::ExpectConverts;
 using tw::test::RunTunewright;
 
 const std::string Rtttl = "Hi:d=4,o=5,b=125:8c5,4a#.6,16p";
@@ -43,12 +44,7 @@ protected:
 };
 
 TEST_F(HandsetFilesCli, ConvertGivesExactOutputAndExitCode) {
-    const struct {
-        std::vector<std::string> args;
-        std::string input;
-        int code;
-        std::string out, err;
-    } cases[] = {
+    ExpectConverts({
         {{"--from", "rtttl", "--to", "imelody"}, Rtttl, 0, IMelody, ""},
         {{"--from", "rtttl", "--to", "ott"}, Rtttl, 0, Ott, ""},
         {{"--from", "imelody", "--to", "rtttl", "--separator", ","}, IMelody, 0, "Hi:d=4,o=5,b=125:8c,a#.6,16p\n", ""},
@@ -71,16 +67,7 @@ TEST_F(HandsetFilesCli, ConvertGivesExactOutputAndExitCode) {
          "",
          "error: The Smart Messaging ringing tone cannot be read: the data ends inside instruction 4 of pattern 1.\n"},
         {{"--from", "ott", "--to", "rtttl"}, "", 2, "", "error: no ringtone file\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "convert");
-        const CliRun run = RunTunewright(args, c.input);
-        EXPECT_EQ(run.code, c.code);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
-    }
+    });
 }
 
 TEST_F(HandsetFilesCli, RefusesWhatDoesNotFit) {
