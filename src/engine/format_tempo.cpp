@@ -5,7 +5,7 @@
 
 namespace tw {
 
-std::optional<std::int32_t> TempoNumber(const std::string& tempo) {
+std::optional<std::int32_t> TempoNumber(std::string_view tempo) {
     if (!IsNumeric(tempo)) return std::nullopt;
     try {
         return ToInt32(tempo);

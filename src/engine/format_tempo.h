@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <string_view>
 
 namespace tw {
 
-// The ringtone's tempo text as a whole number of beats a minute, when it is one.
-std::optional<std::int32_t> TempoNumber(const std::string& tempo);
+// A tempo text as a whole number of beats a minute, when it is one.
+std::optional<std::int32_t> TempoNumber(std::string_view tempo);
 
 }  // namespace tw

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/engine_error.h"
+#include "engine/format_tempo.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
 #include "files/safe_file.h"
@@ -280,12 +281,8 @@ std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path&
 }
 
 std::optional<int> TempoValue(std::string_view text) {
-    if (!IsNumeric(text)) return std::nullopt;
-    try {
-        const std::int32_t value = ToInt32(text);
-        if (value >= 1 && value <= 32767) return value;
-    } catch (const EngineError&) {
-    }
+    const std::optional<std::int32_t> value = TempoNumber(text);
+    if (value && *value >= 1 && *value <= 32767) return *value;
     return std::nullopt;
 }
 
