@@ -20,7 +20,6 @@
 #include "files/safe_file.h"
 #include "lists/list_names.h"
 #include "lists/program_directory.h"
-#include "session/ringtone_file.h"
 #include "session/ringtone_session.h"
 #include "sound/player.h"
 
@@ -53,16 +52,6 @@ FileFormat FormatOption(const ListArgs& args, std::string_view name, const char*
 
 std::string SeparatorOption(const ListArgs& args) {
     return UsableSeparatorOption(args.Value("separator").value_or(", "));
-}
-
-// Writes `text` and CR LF to `path`, as convert -o writes it.
-void SaveTextOutput(const std::string& path, const std::string& text) {
-    if (path.empty()) throw UsageError{"-o needs a file name"};
-    try {
-        SaveRingtoneText(path, text);
-    } catch (const SessionError& e) {
-        throw CommandFailure{ExitNothingRead, e.what()};
-    }
 }
 
 std::string NoRingtone(const RingtoneSession& session, const std::string& name) {
@@ -175,7 +164,7 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
     }
     const std::string text = args.Flag("notes-only") ? ringtone.Only(*to) : ringtone.Full(*to);
     CheckWritableOutput(text);
-    if (output && *output != "-") SaveTextOutput(*output, text);
+    if (output && *output != "-") WriteConvertedText(*output, text, out);
     else out << text << '\n';
     return ReportProblems(ringtone, err);
 }
