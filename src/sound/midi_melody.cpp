@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 
+#include "engine/plain_note.h"
 #include "engine/ringtone_text.h"
 #include "sound/sound_error.h"
 
@@ -161,10 +162,11 @@ void RoundToOneLength(std::vector<Element>& line) {
 }
 
 void AppendNote(std::string& out, const Length& length, int key) {
-    static constexpr const char* Names[] = {"c", "c#", "d", "d#", "e", "f", "f#", "g", "g#", "a", "a#", "b"};
     if (!out.empty()) out += ',';
     out += length.duration;
-    out += key < 0 ? "p" : Names[key % 12];
+    bool sharp = false;
+    out += key < 0 ? 'p' : SemitoneLetter(key % 12, sharp);
+    if (sharp) out += '#';
     if (length.dotted) out += '.';
     if (key >= 0) out += std::to_string(key / 12 - 1);
 }
