@@ -6,6 +6,7 @@ set(TW_ENGINE_TEST_SOURCES
   cnote_test.cpp
   cnotes_test.cpp
   published_test.cpp
+  reading_rules_test.cpp
   imelody_test.cpp
   ott_test.cpp
   handset_files_published_test.cpp

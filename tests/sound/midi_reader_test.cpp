@@ -15,6 +15,7 @@ using namespace std::string_literals;
 #include "sound/midi_melody.h"
 #include "sound_test_support.h"
 #include "support/midi_bytes.h"
+#include "support/published_sample.h"
 
 namespace {
 
@@ -208,12 +209,10 @@ bool LengthsRtttlWrites(const tw::CNotes& ringtone) {
 // Every published ringtone whose lengths RTTTL writes comes back from MIDI
 // with the same pitches, lengths and tempo.
 TEST(MidiReader, PublishedRingtonesComeBackFromMidiUnchanged) {
-    std::ifstream file(TW_TEST_DATA_DIR "/realworld-sample.tsv");
-    std::string line;
-    std::getline(file, line);
+    const auto sample = tw::test::PublishedSample();
+    if (!sample) GTEST_SKIP() << tw::test::kNoPublishedSample;
     std::size_t compared = 0;
-    while (std::getline(file, line)) {
-        const std::string text = tw::ReplaceAll(line.substr(line.find('\t') + 1), "\\n", "\n");
+    for (const auto& [source, text] : *sample) {
         SCOPED_TRACE(text.substr(0, 70));
         tw::CNotes original;
         original.SetFull_RTTTL(tw::JoinLines(text));

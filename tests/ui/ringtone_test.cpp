@@ -180,10 +180,12 @@ private slots:
         QVERIFY(h.toolkit.FileDialogs().at(0).Filter.ends_with("|MIDI Files (*.mid *.midi)|*.mid;*.midi"));
     }
 
-    // The notes the handset cannot take are named under the ringtone got.
-    void publishedRingtonePasted() {
+    // The notes the handset cannot take are named under the ringtone got,
+    // pasted as collections print them: upper-case controls, a line break,
+    // a trailing comma.
+    void pastedRingtoneWithProblems() {
         Harness h("");
-        h.Get(0, "bluejay:b=570,O=4,d=32:\n4b,p,4e5,", "");
+        h.Get(0, "Low:b=400,O=4,d=32:\n4b,p,4e5,", "");
         QVERIFY(h.Shown("txtMessage"));
         QCOMPARE(h.Text("txtMessage"), QString("Some notes cannot be entered on the handset as written.\n"
                                                "note 1, 4b: below the composer's octaves\n"));
