@@ -11,6 +11,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,14 +33,19 @@ std::vector<std::string> Names(const std::string& list) {
     return names;
 }
 
-// Runs each job in a process of its own; the number of jobs that failed.
-int RunAtOnce(const std::vector<std::function<bool()>>& jobs) {
+// Starts each job in a process of its own.
+std::vector<pid_t> StartAll(const std::vector<std::function<bool()>>& jobs) {
     std::vector<pid_t> children;
     for (const auto& job : jobs) {
         const pid_t child = ::fork();
         if (child == 0) ::_exit(job() ? 0 : 1);
         children.push_back(child);
     }
+    return children;
+}
+
+// Waits for the jobs StartAll started; the number of them that failed.
+int WaitAll(const std::vector<pid_t>& children) {
     int failed = 0;
     for (const pid_t child : children) {
         int status = 0;
@@ -48,6 +54,8 @@ int RunAtOnce(const std::vector<std::function<bool()>>& jobs) {
     }
     return failed;
 }
+
+int RunAtOnce(const std::vector<std::function<bool()>>& jobs) { return WaitAll(StartAll(jobs)); }
 
 class ListStressTest : public ::testing::Test {
 protected:
@@ -92,6 +100,52 @@ TEST_F(ListStressTest, AddsRemovesAndRenamesLoseNothing) {
             EXPECT_NE(std::find(names.begin(), names.end(), prefix + std::to_string(i)), names.end());
     EXPECT_EQ(Names("Moving"), std::vector<std::string>{"Kept"});
     EXPECT_EQ(RunTunewright({"list", "lists"}).out, "Moving\nRace\n");
+}
+
+// A user cleaning hidden files, or a sync tool, removes the lock file while
+// writers hold it: each writer still waits for the others, and every add
+// that said it was done is in the list.
+TEST_F(ListStressTest, RemovingTheLockFileLetsNoWriterIn) {
+    constexpr int Writers = 4, Each = 100;
+    const tw::test::TempDir results;
+    std::vector<std::function<bool()>> writers;
+    for (int w = 0; w < Writers; ++w)
+        writers.push_back([&results, w] {
+            std::ofstream stored(results / std::to_string(w));
+            for (int i = 0; i < Each; ++i) {
+                const std::string name = "w" + std::to_string(w) + " " + std::to_string(i);
+                if (Add("Race", name)) stored << name << std::endl;
+            }
+            return true;
+        });
+    // Another process removes the lock file every 10 ms until the writers are done.
+    const std::filesystem::path lockFile = home / ".lists.lock", done = results / "done";
+    const std::vector<pid_t> remover = StartAll({[&] {
+        int removed = 0;
+        while (!std::filesystem::exists(done)) {
+            if (::unlink(lockFile.c_str()) == 0) ++removed;
+            ::usleep(10000);
+        }
+        return removed > 0;
+    }});
+    EXPECT_EQ(WaitAll(StartAll(writers)), 0);
+    tw::test::WriteBytes(done, "");
+    EXPECT_EQ(WaitAll(remover), 0) << "the lock file was never removed";
+
+    std::vector<std::string> names = Names("Race");
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> stored;
+    for (int w = 0; w < Writers; ++w) {
+        std::ifstream file(results / std::to_string(w));
+        for (std::string line; std::getline(file, line);) stored.push_back(line);
+    }
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored.size(), std::size_t{Writers * Each});
+    std::vector<std::string> lost;
+    std::set_difference(stored.begin(), stored.end(), names.begin(), names.end(), std::back_inserter(lost));
+    EXPECT_TRUE(lost.empty()) << lost.size() << " of " << stored.size() << " adds lost, such as '" << lost.front()
+                              << "'";
+    EXPECT_EQ(names.size(), stored.size());
 }
 
 // A lock held elsewhere is waited for, then given up with a reason.
