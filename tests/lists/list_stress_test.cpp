@@ -12,8 +12,11 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli_run.h"
@@ -146,6 +149,66 @@ TEST_F(ListStressTest, RemovingTheLockFileLetsNoWriterIn) {
     EXPECT_TRUE(lost.empty()) << lost.size() << " of " << stored.size() << " adds lost, such as '" << lost.front()
                               << "'";
     EXPECT_EQ(names.size(), stored.size());
+}
+
+// A command that changes the lists, and what it reads on standard input.
+struct ListChange {
+    std::vector<std::string> args;
+    std::string input;
+};
+
+// Every file of the program folder but the lock file, with its content.
+std::map<std::string, std::string> Contents(const tw::test::TempDir& home) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : tw::test::FilesIn(home.path())) files[name] = tw::test::ReadBytes(home / name);
+    return files;
+}
+
+// While another program holds the lists' lock, no command changes a list
+// file; each does once the lock is let go.
+TEST_F(ListStressTest, EveryListChangeWaitsForTheLock) {
+    for (const char* list : {"Old", "Gone", "Full", "Some"}) ASSERT_TRUE(Add(list, "Tune"));
+    const std::string tune = "New:d=4,o=5,b=125:c";
+    const std::vector<ListChange> changes = {
+        {{"new", "Made"}, ""},
+        {{"rename", "Old", "Renamed"}, ""},
+        {{"delete", "Gone"}, ""},
+        {{"clear", "Full"}, ""},
+        {{"remove", "Some", "Tune"}, ""},
+        {{"add", "Added", "--from", "rtttl"}, tune},
+        {{"import", "Many", "--from", "rtttl"}, tune},
+    };
+    std::map<std::string, std::string> expected = Contents(home);
+    const std::string stored = "[New]\r\nRTTTL=" + tune + "\r\n";
+    expected["Renamed.dat"] = expected["Old.dat"];
+    for (const char* gone : {"Old.dat", "Gone.dat"}) expected.erase(gone);
+    for (const char* empty : {"Made.dat", "Full.dat", "Some.dat"}) expected[empty] = "";
+    for (const char* added : {"Added.dat", "Many.dat"}) expected[added] = stored;
+
+    // Each command starts once the lock is held: when the pipe closes.
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<std::function<bool()>> jobs;
+    for (const ListChange& change : changes)
+        jobs.push_back([&start, change] {
+            ::close(start[1]);
+            char byte;
+            if (::read(start[0], &byte, 1) != 0) return false;
+            std::vector<std::string> args = change.args;
+            args.insert(args.begin(), "list");
+            return RunTunewright(args, change.input).code == 0;
+        });
+    const std::vector<pid_t> children = StartAll(jobs);
+    ::close(start[0]);
+    const std::map<std::string, std::string> before = Contents(home);
+    std::optional<tw::FileLock> held;
+    held.emplace(home / ".lists.lock");
+    ::close(start[1]);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // room to change a file wrongly
+    EXPECT_EQ(Contents(home), before);
+    held.reset();
+    EXPECT_EQ(WaitAll(children), 0);
+    EXPECT_EQ(Contents(home), expected);
 }
 
 // A lock held elsewhere is waited for, then given up with a reason.
