@@ -189,6 +189,20 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     if (!replaced) Splice(afterLastFilled, 0, line + "\n");
 }
 
+bool IniDocument::RenameSection(std::string_view section, std::string_view newName) {
+    RefuseLineBreaks(newName, "ringtone name");
+    const auto found = Find(section);
+    if (!found) return false;
+    const std::string_view name = NameOf(*found);
+    if (name == newName) return true;
+    // The name stands after the header's "[", so the header itself stays where it is.
+    Splice(static_cast<std::size_t>(name.data() - text_.data()), name.size(), newName);
+    indexed_ = false;
+    byName_.clear();
+    appended_.clear();
+    return true;
+}
+
 bool IniDocument::RemoveSection(std::string_view section) {
     const auto found = Find(section);
     if (!found) return false;

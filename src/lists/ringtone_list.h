@@ -46,8 +46,8 @@ public:
     bool LoadFromFile(std::string_view title);
 
     // Stores the ringtone object under its Name: the entry of that name
-    // (whatever its letter case) gets the new text in place, or a new entry
-    // is added at the end. Creates the file when missing. Throws ListError
+    // (whatever its letter case) gets the new text and the Name's letter
+    // case in place, or a new entry is added at the end. Creates the file when missing. Throws ListError
     // when the list cannot be read or written; the file is then unchanged.
     void SaveToFile();
 

@@ -87,7 +87,8 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         if (step.err.empty()) EXPECT_EQ(run.err, "");
         else EXPECT_NE(run.err.find(here(step.err)), std::string::npos) << run.err;
     }
-    EXPECT_EQ(ReadBytes(home / "Favtones.dat"), "[Test]\r\nRTTTL=test:d=4,o=5,b=90:c, z\r\n");
+    // Stored in place of "Test", under the name as it was given last.
+    EXPECT_EQ(ReadBytes(home / "Favtones.dat"), "[test]\r\nRTTTL=test:d=4,o=5,b=90:c, z\r\n");
     EXPECT_EQ(FilesIn(home.path()), (Files{"Dance.dat", "Favtones.dat", "Odd.dat", "raw.txt", "tonelist.txt"}));
     EXPECT_TRUE(ReadBytes(home / "raw.txt")
                     .ends_with("-\r\n\r\nRTTTL = Test:d=4,o=5,b=125:c, 8d\r\n"
@@ -185,6 +186,17 @@ TEST_F(ListCliTest, ImportAndExportRoundTrip) {
     for (const char* name : {"A", "A (2)", "B", "C"})
         EXPECT_EQ(List({"get", "Again", name, "--to", "rtttl"}).out, List({"get", "Mine", name, "--to", "rtttl"}).out);
     EXPECT_EQ(List({"import", "Mine", "--from", "rtttl"}, "# nothing\n").code, 2);
+}
+
+// Storing "song" into a list that holds "Song" replaces that entry where it
+// stands, and the list names it as the ringtone now does.
+TEST_F(ListCliTest, AStoredNameTakesTheNewLetterCaseWhereItStands) {
+    for (const char* tone : {"Song:d=4,o=5,b=90:c", "Tune:d=4,o=5,b=90:d", "song:d=4,o=5,b=90:e"})
+        ASSERT_EQ(List({"add", "Mine", "--from", "rtttl"}, tone).code, 0) << tone;
+    EXPECT_EQ(ReadBytes(home / "Mine.dat"),
+              "[song]\r\nRTTTL=song:d=4,o=5,b=90:e\r\n[Tune]\r\nRTTTL=Tune:d=4,o=5,b=90:d\r\n");
+    EXPECT_EQ(List({"show", "Mine"}).out, "song\nTune\n");
+    EXPECT_EQ(List({"get", "Mine", "SONG", "--to", "rtttl"}).out, "song:d=4,o=5,b=90:e\n");
 }
 
 }  // namespace
