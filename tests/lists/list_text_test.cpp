@@ -79,6 +79,11 @@ TEST(IniDocument, RenameSectionRenamesTheFirstMatchWhereItStands) {
     EXPECT_EQ(document.Value("c", "RTTTL"), "c");  // the sections after it moved with it
     document.SetValue("C", "RTTTL", "d");
     EXPECT_TRUE(document.Text().ends_with("[C]\r\nRTTTL=d\r\n"));
+    // A header that would read otherwise around the new name is written whole.
+    IniDocument open = IniDocument::Parse("[open\nRTTTL=o\n");
+    EXPECT_TRUE(open.RenameSection("OPEN", "x]y"));
+    EXPECT_EQ(open.Text(), "[x]y]\r\nRTTTL=o\r\n");
+    EXPECT_EQ(open.SectionNames(), Lines{"x]y"});
 }
 
 TEST(ListNames, RefusesWhatCannotBeAListFileAndFileNamesLeavingTheirFolder) {
