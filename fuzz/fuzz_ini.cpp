@@ -52,6 +52,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::IniDocument stored = tw::IniDocument::Parse(document.Text());
     Check(stored.Value(name, "RTTTL") == TrimBlanks(value));
 
+    // Renaming gives that one section the new name (here the value's text,
+    // brackets and all), where it stands, also after a round trip through text.
+    const std::string newName = value.substr(0, 64);
+    tw::IniDocument renamed = stored;
+    const auto namesBefore = renamed.SectionNames();
+    Check(renamed.RenameSection(name, newName));
+    const auto namesAfter = renamed.SectionNames();
+    Check(namesAfter.size() == namesBefore.size());
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < namesAfter.size(); ++i)
+        if (namesAfter[i] != namesBefore[i]) {
+            Check(namesAfter[i] == newName);
+            ++changed;
+        }
+    Check(changed <= 1);
+    Check(tw::IniDocument::Parse(renamed.Text()).SectionNames() == namesAfter);
+
     // Deleting removes exactly one section.
     const std::size_t before = stored.SectionNames().size();
     Check(stored.RemoveSection(name));

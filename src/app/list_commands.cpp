@@ -78,6 +78,10 @@ int Show(const ListArgs& args, std::ostream& out) {
     return ExitClean;
 }
 
+// Whether what was written to `out` could not be written: said before the
+// command ends when the command has changed a list all the same.
+bool OutputFailed(std::ostream& out) { return !out.flush(); }
+
 // Stores the ringtone as the window's get command does: read in the source
 // notation whatever its problems, then stored under its name, replacing a
 // ringtone of that name.
@@ -117,6 +121,9 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
         }
     }
     out << session.Ringtone().Name() << '\n';
+    if (OutputFailed(out))
+        err << "note: the ringtone '" << Printable(session.Ringtone().Name()) << "' is stored in the list '"
+            << session.ListName() << "' all the same; adding it again stores it in its place\n";
     return ReportProblems(session.Ringtone(), err);
 }
 
@@ -135,8 +142,14 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
     const ImportResult result =
         *session.Import(from, input.bytes, showProgress ? ImportProgress(progress) : ImportProgress());
     for (const ImportSkip& skip : result.skipped) err << skip.line << ": " << skip.reason << '\n';
-    out << "imported " << result.imported << ", skipped " << result.skipped.size() << '\n';
-    if (result.imported == 0) return ExitNothingRead;
+    std::string counts =
+        "imported " + std::to_string(result.imported) + ", skipped " + std::to_string(result.skipped.size());
+    if (result.alreadyThere > 0) counts += ", " + std::to_string(result.alreadyThere) + " already in the list";
+    out << counts << '\n';
+    if (result.imported > 0 && OutputFailed(out))
+        err << "note: the list '" << session.ListName() << "' was changed all the same (" << counts
+            << "); importing the same ringtones again leaves out those already in it\n";
+    if (result.imported == 0 && result.alreadyThere == 0) return ExitNothingRead;
     return result.skipped.empty() ? ExitClean : ExitProblems;
 }
 

@@ -37,14 +37,6 @@ std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
-// A renamed file is durable only once its folder is on disk too. A folder
-// that cannot be opened or synced (some file systems refuse) is left as it
-// is: the file itself was written and synced.
-void SyncFolderOf(const std::filesystem::path& path) {
-    FileDescriptor fd(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.IsOpen()) ::fsync(fd.get());
-}
-
 // The replacement keeps the owner, group and permissions of the file it
 // replaces. Only root may give a file to someone else; for anyone else the
 // replacement stays the writer's, as a new file would be.
@@ -60,6 +52,11 @@ void KeepOwnerAndMode(int fd, const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+void SyncFolderOf(const std::filesystem::path& path) {
+    FileDescriptor fd(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) ::fsync(fd.get());
+}
 
 std::string FileErrorText(std::string_view what, const std::filesystem::path& path, int error) {
     return "could not " + std::string(what) + " " + path.string() + ": " + std::strerror(error);
@@ -140,6 +137,7 @@ void ReplaceFile(const std::filesystem::path& given, std::string_view bytes) {
     if (::fsync(temporary.fd()) != 0) Fail("write", path, errno);
     if (!temporary.Close()) Fail("write", path, errno);
     if (!temporary.RenameOverTarget()) Fail("replace", path, errno);
+    // A renamed file is durable only once its folder is on disk too.
     SyncFolderOf(path);
 }
 

@@ -54,6 +54,11 @@ void WriteOutputFile(const std::filesystem::path& path, std::string_view bytes);
 // True when it was created. Throws FileError when it cannot be created.
 bool CreateEmptyFile(const std::filesystem::path& path);
 
+// Puts the folder holding `path` on disk, so that a file made, renamed or
+// removed there stays so after a crash. A folder that cannot be opened or
+// synced (some file systems refuse) is left as it is.
+void SyncFolderOf(const std::filesystem::path& path);
+
 // "could not <what> <path>: <reason of errno>"
 std::string FileErrorText(std::string_view what, const std::filesystem::path& path, int error);
 

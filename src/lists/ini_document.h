@@ -46,6 +46,11 @@ public:
     // ListError (BadText) for a line break in any of the three texts.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
 
+    // Gives the first matching section the name `newName` in its header, in
+    // place; the rest of the header line and the section stay. False when
+    // there is no such section. Throws ListError (BadText) for a line break.
+    bool RenameSection(std::string_view section, std::string_view newName);
+
     // Removes the first matching section: its header and every line up to the
     // next header. False when there is no such section.
     bool RemoveSection(std::string_view section);

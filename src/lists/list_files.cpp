@@ -64,7 +64,10 @@ void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirecto
 
 bool NewList(CRingtoneList& list, std::string_view name) {
     list.SetListName(name);
-    return ListFileIo([&] { return CreateEmptyFile(list.ListFileName()); });
+    const FileLock lock = LockLists(list.ProgramDirectory());
+    if (!ListFileIo([&] { return CreateEmptyFile(list.ListFileName()); })) return false;
+    SyncFolderOf(list.ListFileName());
+    return true;
 }
 
 void RenameList(CRingtoneList& list, std::string_view newName) {
@@ -89,6 +92,7 @@ void RenameList(CRingtoneList& list, std::string_view newName) {
             throw ListError(ListError::Reason::Exists, "there is a list named '" + name + "' already");
         }
     }
+    SyncFolderOf(to);
     list.SetListName(name);
 }
 
@@ -110,6 +114,7 @@ bool DeleteList(const CRingtoneList& list) {
         if (errno == ENOENT) return false;
         FailIo("delete the list file", path, errno);
     }
+    SyncFolderOf(path);
     return true;
 }
 

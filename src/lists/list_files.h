@@ -8,7 +8,9 @@
 
 // The file side of the commands that work on whole lists. Every list name
 // that enters here is checked (CheckListName); none of these commands ever
-// empties or replaces a list other than the one it is asked to change.
+// empties or replaces a list other than the one it is asked to change. Each
+// change holds the lists' lock (LockLists) and puts the folder on disk once
+// a file was made, renamed or removed there.
 namespace tw {
 
 // Fills `cboList` with the lists of the program directory: every ordinary,

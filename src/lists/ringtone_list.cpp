@@ -44,6 +44,9 @@ void CRingtoneList::SaveToFile() {
     RequireListName();
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
+    // An entry stored under the name in another letter case takes the new
+    // case where it stands, so that its header and its text name it alike.
+    list.RenameSection(ringtone_.Name(), ringtone_.Name());
     list.SetValue(ringtone_.Name(), RingtoneKey, StoredText(ringtone_));
     WriteListFile(listFileName_, list);
 }

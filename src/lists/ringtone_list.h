@@ -46,8 +46,8 @@ public:
     bool LoadFromFile(std::string_view title);
 
     // Stores the ringtone object under its Name: the entry of that name
-    // (whatever its letter case) gets the new text in place, or a new entry
-    // is added at the end. Creates the file when missing. Throws ListError
+    // (whatever its letter case) gets the new text and the Name's letter
+    // case in place, or a new entry is added at the end. Creates the file when missing. Throws ListError
     // when the list cannot be read or written; the file is then unchanged.
     void SaveToFile();
 
@@ -77,7 +77,10 @@ private:
 // The lock that every change of a list file in `programDirectory` holds for
 // its whole read-change-write cycle, so that programs and windows working on
 // the lists at once lose none of each other's changes; one lock for the
-// folder covers renames and deletes too. ListError (Io) when it cannot be had.
+// folder covers new lists, renames and deletes too. It is the lock of the
+// file ".lists.lock" there and of the folder itself (see FileLock), so that
+// removing that file lets no second writer in. ListError (Io) when it cannot
+// be had.
 FileLock LockLists(const std::filesystem::path& programDirectory);
 
 // The largest list file the program reads or writes: a list is refused

@@ -1,6 +1,9 @@
 // Importing a collection: every ringtone read and stored in one write.
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "engine/collection.h"
 #include "engine/engine_error.h"
@@ -27,6 +30,65 @@ std::string FreeName(const IniDocument& list, const std::string& name, std::unor
     return candidate;
 }
 
+// The ringtones a list held before an import, by name and text, so that an
+// import run again leaves out what the first run stored. A ringtone counts as
+// there when an entry of its very name holds its very text, or when an entry
+// that an import numbered ("Song (2)") holds its text under that name. Made
+// on first need: an import into a list that has none of its names reads no
+// entry.
+class StoredBefore {
+public:
+    explicit StoredBefore(const IniDocument& list) : list_(list), sections_(list.SectionCount()) {}
+
+    // Whether the list held `ringtone`, by its name and stored text, before
+    // the import.
+    bool Has(const CNotes& ringtone) {
+        const std::string& name = ringtone.Name();
+        if (!list_.HasSection(name)) return false;
+        if (!indexed_) Index();
+        const std::string text = StoredText(ringtone);  // which begins with the name
+        return keys_.contains(Key(name, std::string_view(text).substr(name.size())));
+    }
+
+private:
+    static std::string Key(std::string_view name, std::string_view afterName) {
+        std::string key(name);
+        key += '\n';
+        key += afterName;
+        return key;
+    }
+
+    // "Song" for "Song (2)"; nothing for a name that no import numbered.
+    static std::optional<std::string_view> Unnumbered(std::string_view name) {
+        if (!name.ends_with(')')) return std::nullopt;
+        const std::size_t open = name.rfind(" (");
+        if (open == std::string_view::npos || open == 0) return std::nullopt;
+        const std::string_view digits = name.substr(open + 2, name.size() - open - 3);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+        return name.substr(0, open);
+    }
+
+    // The entries the list had: those before the first one the import added,
+    // which all go at the end.
+    void Index() {
+        indexed_ = true;
+        const std::vector<std::string> names = list_.SectionNames();
+        for (std::size_t i = 0; i < sections_; ++i) {
+            const std::string& name = names[i];
+            const std::optional<std::string> text = list_.Value(name, RingtoneKey);
+            if (!text || !text->starts_with(name) || text->compare(name.size(), 1, ":") != 0) continue;
+            const std::string_view afterName = std::string_view(*text).substr(name.size());
+            keys_.insert(Key(name, afterName));
+            if (const auto unnumbered = Unnumbered(name)) keys_.insert(Key(*unnumbered, afterName));
+        }
+    }
+
+    const IniDocument& list_;
+    std::size_t sections_;
+    bool indexed_ = false;
+    std::unordered_set<std::string> keys_;
+};
+
 }  // namespace
 
 std::optional<ImportResult> RingtoneSession::Import(Notation from, std::string_view text,
@@ -40,11 +102,16 @@ std::optional<ImportResult> RingtoneSession::Import(Notation from, std::string_v
     CNotes notes;
     notes.SetOutputSeparator(ringtone_.OutputSeparator());
     std::unordered_map<std::string, int> next;
+    StoredBefore before(list);
     for (std::size_t i = 0; i < ringtones.size(); ++i) {
         if (progress && i % ProgressStep == 0 && !progress(i, ringtones.size())) return std::nullopt;
         const CollectedRingtone& ringtone = ringtones[i];
         try {
             ReadGivenRingtone(notes, from, ringtone.text);
+            if (before.Has(notes)) {
+                ++result.alreadyThere;
+                continue;
+            }
             notes.SetName(FreeName(list, notes.Name(), next));
             list.SetValue(notes.Name(), RingtoneKey, StoredText(notes));
             ++result.imported;

@@ -17,6 +17,9 @@ struct ImportSkip {
 struct ImportResult {
     std::size_t imported = 0;
     std::vector<ImportSkip> skipped;
+    // Left out because the list held them already, under the same name and
+    // with the same text (an import run again).
+    std::size_t alreadyThere = 0;
 };
 
 // Told how far an import is (ringtones done, of all); false cancels it.

@@ -124,9 +124,12 @@ public:
     void Store();
     // Reads every ringtone of the collection `text` (see SplitCollection) in
     // the `from` notation and stores them all in the current list, in one
-    // replacement of its file. A name the list or the collection has already
-    // gets " (2)", " (3)" ...; a ringtone that cannot be read or stored is
-    // skipped and named in the result. `progress` may cancel: nothing is
+    // replacement of its file. A ringtone that the list held before, with the
+    // same name and text (or under the number an earlier import gave it), is
+    // left out and counted as already there, so that importing a collection
+    // again adds nothing twice. Any other name the list or the collection has
+    // already gets " (2)", " (3)" ...; a ringtone that cannot be read or
+    // stored is skipped and named in the result. `progress` may cancel: nothing is
     // stored then, and the result is empty. The current ringtone stays.
     std::optional<ImportResult> Import(Notation from, std::string_view text, const ImportProgress& progress = {});
     // Loads the entry `row` of the current list (from the held snapshot while

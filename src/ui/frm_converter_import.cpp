@@ -22,6 +22,10 @@ constexpr std::size_t SkipsShown = 20;
 std::string ImportReport(const ImportResult& result, const std::string& list) {
     std::string text = "Imported " + std::to_string(result.imported) + " ringtone" + (result.imported == 1 ? "" : "s") +
                        " into the '" + list + "' list.";
+    if (result.alreadyThere > 0)
+        text += "\r\n\r\n" + std::to_string(result.alreadyThere) +
+                (result.alreadyThere == 1 ? " was in the list already and was" : " were in the list already and were") +
+                " left out.";
     if (result.skipped.empty()) return text;
     text += "\r\n\r\n" + std::to_string(result.skipped.size()) + " could not be read and were skipped:";
     for (std::size_t i = 0; i < result.skipped.size() && i < SkipsShown; ++i)

@@ -4,9 +4,11 @@
 #include <stdlib.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/cli.h"
 #include "cli_run.h"
 #include "engine/ringtone_text.h"
 #include "support/fifo.h"
@@ -87,7 +89,8 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         if (step.err.empty()) EXPECT_EQ(run.err, "");
         else EXPECT_NE(run.err.find(here(step.err)), std::string::npos) << run.err;
     }
-    EXPECT_EQ(ReadBytes(home / "Favtones.dat"), "[Test]\r\nRTTTL=test:d=4,o=5,b=90:c, z\r\n");
+    // Stored in place of "Test", under the name as it was given last.
+    EXPECT_EQ(ReadBytes(home / "Favtones.dat"), "[test]\r\nRTTTL=test:d=4,o=5,b=90:c, z\r\n");
     EXPECT_EQ(FilesIn(home.path()), (Files{"Dance.dat", "Favtones.dat", "Odd.dat", "raw.txt", "tonelist.txt"}));
     EXPECT_TRUE(ReadBytes(home / "raw.txt")
                     .ends_with("-\r\n\r\nRTTTL = Test:d=4,o=5,b=125:c, 8d\r\n"
@@ -185,6 +188,55 @@ TEST_F(ListCliTest, ImportAndExportRoundTrip) {
     for (const char* name : {"A", "A (2)", "B", "C"})
         EXPECT_EQ(List({"get", "Again", name, "--to", "rtttl"}).out, List({"get", "Mine", name, "--to", "rtttl"}).out);
     EXPECT_EQ(List({"import", "Mine", "--from", "rtttl"}, "# nothing\n").code, 2);
+}
+
+// Storing "song" into a list that holds "Song" replaces that entry where it
+// stands, and the list names it as the ringtone now does.
+TEST_F(ListCliTest, AStoredNameTakesTheNewLetterCaseWhereItStands) {
+    for (const char* tone : {"Song:d=4,o=5,b=90:c", "Tune:d=4,o=5,b=90:d", "song:d=4,o=5,b=90:e"})
+        ASSERT_EQ(List({"add", "Mine", "--from", "rtttl"}, tone).code, 0) << tone;
+    EXPECT_EQ(ReadBytes(home / "Mine.dat"),
+              "[song]\r\nRTTTL=song:d=4,o=5,b=90:e\r\n[Tune]\r\nRTTTL=Tune:d=4,o=5,b=90:d\r\n");
+    EXPECT_EQ(List({"show", "Mine"}).out, "song\nTune\n");
+    EXPECT_EQ(List({"get", "Mine", "SONG", "--to", "rtttl"}).out, "song:d=4,o=5,b=90:e\n");
+}
+
+// A store whose report cannot be written on standard output says on standard
+// error that the list changed all the same, and ends with exit 74; running it
+// again stores nothing twice.
+TEST_F(ListCliTest, AStoreWhoseReportIsLostSaysTheListChangedAndCanBeRunAgain) {
+    if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string note;   // on standard error, before the error
+        std::string again;  // the report of the same command run again
+    } rows[] = {
+        {{"list", "add", "Mine", "--from", "rtttl"},
+         "Song:d=4,o=5,b=90:c",
+         "note: the ringtone 'Song' is stored in the list 'Mine' all the same; adding it again stores it in its "
+         "place\n",
+         "Song\n"},
+        {{"list", "import", "Mine", "--from", "rtttl"},
+         "A:d=8,o=6,b=140:c,d\nA:b=63:g\nB:d=4,o=5,b=90:e\n",
+         "note: the list 'Mine' was changed all the same (imported 3, skipped 0); importing the same ringtones again "
+         "leaves out those already in it\n",
+         "imported 0, skipped 0, 3 already in the list\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args[1]);
+        std::ofstream full("/dev/full", std::ios::binary);
+        std::istringstream in(row.input);
+        std::ostringstream err;
+        EXPECT_EQ(tw::RunCli(row.args, in, full, err), tw::ExitOutput);
+        EXPECT_EQ(err.str(), row.note + "error: could not write to standard output: No space left on device\n");
+        const std::string stored = ReadBytes(home / "Mine.dat");
+        const CliRun again = tw::test::RunTunewright(row.args, row.input);
+        EXPECT_EQ(again.code, 0);
+        EXPECT_EQ(again.out, row.again);
+        EXPECT_EQ(ReadBytes(home / "Mine.dat"), stored);
+    }
+    EXPECT_EQ(List({"show", "Mine"}).out, "A\nA (2)\nB\nSong\n");
 }
 
 }  // namespace

@@ -11,8 +11,12 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli_run.h"
@@ -32,14 +36,19 @@ std::vector<std::string> Names(const std::string& list) {
     return names;
 }
 
-// Runs each job in a process of its own; the number of jobs that failed.
-int RunAtOnce(const std::vector<std::function<bool()>>& jobs) {
+// Starts each job in a process of its own.
+std::vector<pid_t> StartAll(const std::vector<std::function<bool()>>& jobs) {
     std::vector<pid_t> children;
     for (const auto& job : jobs) {
         const pid_t child = ::fork();
         if (child == 0) ::_exit(job() ? 0 : 1);
         children.push_back(child);
     }
+    return children;
+}
+
+// Waits for the jobs StartAll started; the number of them that failed.
+int WaitAll(const std::vector<pid_t>& children) {
     int failed = 0;
     for (const pid_t child : children) {
         int status = 0;
@@ -48,6 +57,8 @@ int RunAtOnce(const std::vector<std::function<bool()>>& jobs) {
     }
     return failed;
 }
+
+int RunAtOnce(const std::vector<std::function<bool()>>& jobs) { return WaitAll(StartAll(jobs)); }
 
 class ListStressTest : public ::testing::Test {
 protected:
@@ -92,6 +103,112 @@ TEST_F(ListStressTest, AddsRemovesAndRenamesLoseNothing) {
             EXPECT_NE(std::find(names.begin(), names.end(), prefix + std::to_string(i)), names.end());
     EXPECT_EQ(Names("Moving"), std::vector<std::string>{"Kept"});
     EXPECT_EQ(RunTunewright({"list", "lists"}).out, "Moving\nRace\n");
+}
+
+// A user cleaning hidden files, or a sync tool, removes the lock file while
+// writers hold it: each writer still waits for the others, and every add
+// that said it was done is in the list.
+TEST_F(ListStressTest, RemovingTheLockFileLetsNoWriterIn) {
+    constexpr int Writers = 4, Each = 100;
+    const tw::test::TempDir results;
+    std::vector<std::function<bool()>> writers;
+    for (int w = 0; w < Writers; ++w)
+        writers.push_back([&results, w] {
+            std::ofstream stored(results / std::to_string(w));
+            for (int i = 0; i < Each; ++i) {
+                const std::string name = "w" + std::to_string(w) + " " + std::to_string(i);
+                if (Add("Race", name)) stored << name << std::endl;
+            }
+            return true;
+        });
+    // Another process removes the lock file every 10 ms until the writers are done.
+    const std::filesystem::path lockFile = home / ".lists.lock", done = results / "done";
+    const std::vector<pid_t> remover = StartAll({[&] {
+        int removed = 0;
+        while (!std::filesystem::exists(done)) {
+            if (::unlink(lockFile.c_str()) == 0) ++removed;
+            ::usleep(10000);
+        }
+        return removed > 0;
+    }});
+    EXPECT_EQ(WaitAll(StartAll(writers)), 0);
+    tw::test::WriteBytes(done, "");
+    EXPECT_EQ(WaitAll(remover), 0) << "the lock file was never removed";
+
+    std::vector<std::string> names = Names("Race");
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> stored;
+    for (int w = 0; w < Writers; ++w) {
+        std::ifstream file(results / std::to_string(w));
+        for (std::string line; std::getline(file, line);) stored.push_back(line);
+    }
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored.size(), std::size_t{Writers * Each});
+    std::vector<std::string> lost;
+    std::set_difference(stored.begin(), stored.end(), names.begin(), names.end(), std::back_inserter(lost));
+    EXPECT_TRUE(lost.empty()) << lost.size() << " of " << stored.size() << " adds lost, such as '" << lost.front()
+                              << "'";
+    EXPECT_EQ(names.size(), stored.size());
+}
+
+// A command that changes the lists, and what it reads on standard input.
+struct ListChange {
+    std::vector<std::string> args;
+    std::string input;
+};
+
+// Every file of the program folder but the lock file, with its content.
+std::map<std::string, std::string> Contents(const tw::test::TempDir& home) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : tw::test::FilesIn(home.path())) files[name] = tw::test::ReadBytes(home / name);
+    return files;
+}
+
+// While another program holds the lists' lock, no command changes a list
+// file; each does once the lock is let go.
+TEST_F(ListStressTest, EveryListChangeWaitsForTheLock) {
+    for (const char* list : {"Old", "Gone", "Full", "Some"}) ASSERT_TRUE(Add(list, "Tune"));
+    const std::string tune = "New:d=4,o=5,b=125:c";
+    const std::vector<ListChange> changes = {
+        {{"new", "Made"}, ""},
+        {{"rename", "Old", "Renamed"}, ""},
+        {{"delete", "Gone"}, ""},
+        {{"clear", "Full"}, ""},
+        {{"remove", "Some", "Tune"}, ""},
+        {{"add", "Added", "--from", "rtttl"}, tune},
+        {{"import", "Many", "--from", "rtttl"}, tune},
+    };
+    std::map<std::string, std::string> expected = Contents(home);
+    const std::string stored = "[New]\r\nRTTTL=" + tune + "\r\n";
+    expected["Renamed.dat"] = expected["Old.dat"];
+    for (const char* gone : {"Old.dat", "Gone.dat"}) expected.erase(gone);
+    for (const char* empty : {"Made.dat", "Full.dat", "Some.dat"}) expected[empty] = "";
+    for (const char* added : {"Added.dat", "Many.dat"}) expected[added] = stored;
+
+    // Each command starts once the lock is held: when the pipe closes.
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<std::function<bool()>> jobs;
+    for (const ListChange& change : changes)
+        jobs.push_back([&start, change] {
+            ::close(start[1]);
+            char byte;
+            if (::read(start[0], &byte, 1) != 0) return false;
+            std::vector<std::string> args = change.args;
+            args.insert(args.begin(), "list");
+            return RunTunewright(args, change.input).code == 0;
+        });
+    const std::vector<pid_t> children = StartAll(jobs);
+    ::close(start[0]);
+    const std::map<std::string, std::string> before = Contents(home);
+    std::optional<tw::FileLock> held;
+    held.emplace(home / ".lists.lock");
+    ::close(start[1]);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // room to change a file wrongly
+    EXPECT_EQ(Contents(home), before);
+    held.reset();
+    EXPECT_EQ(WaitAll(children), 0);
+    EXPECT_EQ(Contents(home), expected);
 }
 
 // A lock held elsewhere is waited for, then given up with a reason.

@@ -65,6 +65,27 @@ TEST(IniDocument, RemoveSectionRemovesTheFirstMatchUpToTheNextHeader) {
     EXPECT_EQ(document.Text(), "top\r\n[A]\r\nRTTTL=a\r\n[FOO]\r\nRTTTL=F\r\n");
 }
 
+TEST(IniDocument, RenameSectionRenamesTheFirstMatchWhereItStands) {
+    IniDocument document = IniDocument::Parse("[A]\nRTTTL=a\n  [Foo] note\nRTTTL=f\n[FOO]\nRTTTL=F\n[C]\nRTTTL=c\n");
+    EXPECT_TRUE(document.RenameSection("foo", "fOO"));
+    EXPECT_TRUE(document.RenameSection("a", "Longer A"));
+    EXPECT_FALSE(document.RenameSection("B", "b"));
+    EXPECT_THROW(document.RenameSection("C", "C\nD"), tw::ListError);
+    EXPECT_EQ(document.Text(),
+              "[Longer A]\r\nRTTTL=a\r\n  [fOO] note\r\nRTTTL=f\r\n[FOO]\r\nRTTTL=F\r\n[C]\r\nRTTTL=c\r\n");
+    EXPECT_EQ(document.SectionNames(), (Lines{"Longer A", "fOO", "FOO", "C"}));
+    EXPECT_EQ(document.Value("longer a", "RTTTL"), "a");
+    EXPECT_EQ(document.Value("A", "RTTTL"), std::nullopt);
+    EXPECT_EQ(document.Value("c", "RTTTL"), "c");  // the sections after it moved with it
+    document.SetValue("C", "RTTTL", "d");
+    EXPECT_TRUE(document.Text().ends_with("[C]\r\nRTTTL=d\r\n"));
+    // A header that would read otherwise around the new name is written whole.
+    IniDocument open = IniDocument::Parse("[open\nRTTTL=o\n");
+    EXPECT_TRUE(open.RenameSection("OPEN", "x]y"));
+    EXPECT_EQ(open.Text(), "[x]y]\r\nRTTTL=o\r\n");
+    EXPECT_EQ(open.SectionNames(), Lines{"x]y"});
+}
+
 TEST(ListNames, RefusesWhatCannotBeAListFileAndFileNamesLeavingTheirFolder) {
     const std::string good[] = {"Favtones", "A[1]", "caf\xC3\xA9", "menus", "x.dat", std::string(100, 'x')};
     for (const std::string& name : good) EXPECT_EQ(tw::CheckListName(name), name);

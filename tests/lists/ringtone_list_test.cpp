@@ -72,11 +72,13 @@ TEST_F(RingtoneListTest, StoreDeleteAndLoadWorkOnTheListFile) {
     } cases[] = {
         {"-", 'S', "Test:d=4,o=5,b=125:c,8d", true, "[Test]\r\nRTTTL=Test:d=4,o=5,b=125:c, 8d\r\n", "Test;", ""},
         {ABC, 'D', "B", true, "[A]\r\nRTTTL=a\r\n[C]\r\nRTTTL=c\r\n", "A;C;", ""},
-        {"[Foo]\r\nRTTTL=x\r\n", 'S', "FOO:d=8,o=6,b=90:d,e", true, Foo, "Foo;", ""},
+        // Stored over an entry of its name in another case: the entry takes the new case.
+        {"[Foo]\r\nRTTTL=x\r\n", 'S', "FOO:d=8,o=6,b=90:d,e", true, "[FOO]\r\nRTTTL=FOO:d=8,o=6,b=90:d, e\r\n", "FOO;",
+         ""},
         {Foo, 'L', "foo", true, "=", "Foo;", "FOO:d=8,o=6,b=90:d, e"},
         {Foo, 'D', "FOO", true, "", "", ""},
         {Hand, 'S', "y:d=4,o=5,b=125:e,f", true,
-         "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[Y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n", "X;Y;",
+         "; kept by hand\r\n\r\n  [X]\r\nRTTTL=X:d=4,o=5,b=125:c\r\n\r\n[y]\r\nRTTTL=y:d=4,o=5,b=125:e, f\r\n", "X;y;",
          ""},
         {Foo, 'L', "B", false, "=", "Foo;", "No name:d=4,o=5,b=125:"},
         {"-", 'D', "A", false, "-", "", ""},

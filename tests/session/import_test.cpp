@@ -35,6 +35,39 @@ TEST_F(ImportTest, StoresEveryRingtoneUnderAFreeName) {
     EXPECT_FALSE(session.ListChangedOnDisk());
 }
 
+// An import run again stores nothing twice: a ringtone the list held before,
+// under its name or the number an import gave it and with the same text, is
+// left out and counted; one of the same name with another text or letter
+// case is numbered, and the same ringtone twice in one collection is stored
+// twice.
+TEST_F(ImportTest, WhatTheListHeldAlreadyIsLeftOut) {
+    ASSERT_TRUE(session.Import(tw::Notation::RTTTL, Collection));
+    const std::string once = ListFile();
+    const struct Row {
+        std::string collection;
+        std::size_t imported, alreadyThere, skipped;
+        std::string added;  // to the list file
+    } rows[] = {
+        {Collection, 0, 3, 1, ""},
+        {"Tune:d=4,o=5,b=125:c,d\nnew:d=8,o=5,b=125:d\nTUNE:d=4,o=5,b=125:c,d\n", 1, 2, 0,
+         "[TUNE (3)]\r\nRTTTL=TUNE (3):d=4,o=5,b=125:c, d\r\n"},
+        {"New:d=4,o=5,b=125:e\nTwice:d=4,o=5,b=125:c\nTwice:d=4,o=5,b=125:c\n", 3, 0, 0,
+         "[New (3)]\r\nRTTTL=New (3):d=4,o=5,b=125:e\r\n[Twice]\r\nRTTTL=Twice:d=4,o=5,b=125:c\r\n"
+         "[Twice (2)]\r\nRTTTL=Twice (2):d=4,o=5,b=125:c\r\n"},
+    };
+    std::string expected = once;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.collection.substr(0, 40));
+        const auto result = session.Import(tw::Notation::RTTTL, row.collection);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->imported, row.imported);
+        EXPECT_EQ(result->alreadyThere, row.alreadyThere);
+        EXPECT_EQ(result->skipped.size(), row.skipped);
+        expected += row.added;
+        EXPECT_EQ(ListFile(), expected);
+    }
+}
+
 // A cancelled import, or one whose list cannot be written, leaves the list as it was.
 TEST_F(ImportTest, CancelledOrFailedChangesNothing) {
     std::size_t told = 0;

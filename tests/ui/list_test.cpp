@@ -164,6 +164,16 @@ private slots:
         QCOMPARE(h.ListFile(), before);
         QCOMPARE(h.Boxes(), std::string());
         QVERIFY(h.window->isEnabled());
+        // Imported again: what the list holds already is left out, and said.
+        h.toolkit.OnDoEvents({});
+        h.toolkit.ForgetRecords();
+        h.toolkit.QueueFile((in / "tones.txt").string());
+        h.Do("mnuFileImport");
+        QCOMPARE(h.ListFile(), before);
+        QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 0 ringtones into the 'Favtones' "
+                                        "list.\r\n\r\n2 were in the list already and were left out.\r\n\r\n1 "
+                                        "could not be read and were skipped:\r\nline 5: The ringtone text is too "
+                                        "long."));
     }
 
     // The window and the command line store into one list at once: every
