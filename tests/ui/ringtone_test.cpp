@@ -125,6 +125,24 @@ const MidiGot MidiGets[] = {
      "declares 19 bytes where 18 are left"},
 };
 
+// An iMelody file whose prefixes read two ways: the reading saved before
+// (empty: none), the answer (-1 cancel, 0 or 1 the box left so); then the
+// box offered, the list file and the reading kept.
+const std::string TwoWays = "BEGIN:IMELODY\r\nNAME:Two\r\nBEAT:125\r\nMELODY:*5c3d3\r\nEND:IMELODY\r\n";
+struct PrefixGot {
+    const char* name;
+    std::string saved;
+    int answer;
+    bool offered;
+    std::string stored, kept;
+};
+const PrefixGot PrefixGets[] = {
+    {"first time, one note", "", 1, false, "[Two]\r\nRTTTL=Two:d=4,o=5,b=125:8c6, 8d\r\n", "one-note"},
+    {"first time, until the next", "", 0, false, "[Two]\r\nRTTTL=Two:d=4,o=5,b=125:8c6, 8d6\r\n", "until-next"},
+    {"offered as kept", "one-note", 1, true, "[Two]\r\nRTTTL=Two:d=4,o=5,b=125:8c6, 8d\r\n", "one-note"},
+    {"cancelled", "one-note", -1, true, "", "one-note"},
+};
+
 }  // namespace
 
 // "&Get It...".
@@ -178,6 +196,39 @@ private slots:
         QCOMPARE(h.ListFile(), row.stored);
         QCOMPARE(h.SelectedRow(), row.stored.empty() ? std::string("<none>") : row.stored.substr(1, 4));
         QVERIFY(h.toolkit.FileDialogs().at(0).Filter.ends_with("|MIDI Files (*.mid *.midi)|*.mid;*.midi"));
+    }
+
+    // An iMelody file that reads two ways asks how, offering the last answer,
+    // which it keeps; one that reads one way asks nothing.
+    void imelodyPrefixes_data() { test::AddRows(PrefixGets); }
+    void imelodyPrefixes() {
+        const PrefixGot& row = test::TheRow(PrefixGets);
+        Harness h;
+        if (!row.saved.empty()) h.settings.SaveSetting(SettingKey::IMelodyPrefix, row.saved);
+        h.Open();
+        test::TempDir tones;
+        const std::string path = (tones / "two.imy").string();
+        test::WriteBytes(path, TwoWays);
+        bool offered = false;
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            auto* oneNote = test::Child<QCheckBox>(form, "chkOneNote");
+            offered = oneNote->isChecked();
+            if (row.answer < 0) return form.reject();
+            oneNote->setChecked(row.answer == 1);
+            test::Click(form, "cmdOk");
+        });
+        h.Get(0, "", path);
+        QCOMPARE(test::Join(h.toolkit.FormsShown()) + "|" + h.Boxes(), std::string("iMelody File|"));
+        QCOMPARE(offered, row.offered);
+        QCOMPARE(h.ListFile(), row.stored);
+        QCOMPARE(h.settings.GetSetting(SettingKey::IMelodyPrefix, "until-next"), row.kept);
+
+        Harness same;
+        same.Open();
+        test::WriteBytes(path, HandsetFile(FileFormat::IMelody));
+        same.Get(0, "", path);
+        QVERIFY(same.toolkit.FormsShown().empty() && same.toolkit.Unexpected().empty());
+        QCOMPARE(same.SelectedRow(), std::string("Tune"));
     }
 
     // The notes the handset cannot take are named under the ringtone got.
