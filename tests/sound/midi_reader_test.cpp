@@ -120,6 +120,20 @@ TEST(MidiReader, SmallFilesBecomeOneLineOfRtttlNotes) {
     }
 }
 
+// The rule for short notes is on the grid of 64ths: a tenth of a beat
+// (1.6 64ths) from a grid line ends on the second and is kept as a 32nd;
+// 0.09 of a beat (1.44 64ths) ends on the first and is left out.
+TEST(MidiReader, ShortNotesAreJudgedOnTheGridOf64ths) {
+    const tw::MidiMelody kept =
+        tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(72, 480) + Note(74, 48) + Note(76, 480)})), {});
+    EXPECT_EQ(kept.notes, "4c5,32d5,4e5");
+    EXPECT_EQ(kept.report.shortNotesDropped, 0u);
+    const tw::MidiMelody dropped =
+        tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(72, 480) + Note(74, 43) + Note(76, 480)})), {});
+    EXPECT_EQ(dropped.notes, "4c5,4e5");
+    EXPECT_EQ(dropped.report.shortNotesDropped, 1u);
+}
+
 // A note 10 ticks off the grid of 64ths (15 ticks at 480 a quarter) is moved
 // by 10 ticks, 10/480 of a quarter at 120 a minute: 10.4 ms.
 TEST(MidiReader, ReportsTheLargestMoveAndWhatWasLost) {
