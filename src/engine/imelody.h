@@ -18,11 +18,11 @@
 // The melody: "*0" ... "*8" chooses an octave (the a of octave n is 55 Hz x
 // 2^n, so *3a is 440 Hz, RTTTL's a4; *4 before any prefix); notes c d e f g
 // a b with "#" before the letter for a sharp ("#c", as the grammar has it;
-// "c#" after it is read too) and "&" before it for a flat ("&b"); lengths 0 (whole) to 5
-// (1/32); "." dotted, ":" double dotted, ";" 2/3 of the length; "r" and a
-// length is a rest; "( ... @n)" plays the notes between n times; "ledon",
-// "ledoff", "vibeon", "vibeoff", "backon", "backoff", "V+", "V-" and "Vn"
-// are commands for the phone, which a ringtone does not keep.
+// "c#" after it is read too) and "&" before it for a flat ("&b"); lengths 0
+// (whole) to 5 (1/32); "." dotted, ":" double dotted, ";" 2/3 of the
+// length; "r" and a length is a rest; "( ... @n)" plays the notes between n
+// times; "ledon", "ledoff", "vibeon", "vibeoff", "backon", "backoff", "V+",
+// "V-" and "Vn" are commands for the phone, which a ringtone does not keep.
 //
 // Writers disagree on how long an octave prefix holds: until the next one
 // (as Android's player reads it), or for the one note it stands before, a

@@ -56,8 +56,9 @@ struct MidiMelody {
 // the song's first (120 without one), every start and end put on the grid of
 // 64ths of a whole note, a note then shorter than two 64ths (a 32nd) left
 // out, and each note and gap written in the lengths RTTTL writes (1 to 32,
-// dotted or not), with ties as several notes for other lengths. SoundError (BadMidiFile) when there are no notes, the
-// track has none, or the melody is too long for a ringtone text.
+// dotted or not), with ties as several notes for other lengths. SoundError
+// (BadMidiFile) when there are no notes, the track has none, or the melody
+// is too long for a ringtone text.
 MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options);
 
 // The report as sentences for a person, one a line; empty when nothing was

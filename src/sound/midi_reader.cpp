@@ -118,9 +118,10 @@ std::optional<std::string_view> EventData(ByteReader& in) {
 
 // After a meta or system-exclusive event with a broken length nothing in the
 // chunk can be found again. It is skipped with the rest of the chunk, which
-// ends the track, when that rest holds no status byte of a note event (such
-// an event cannot follow in running status); otherwise notes are at stake
-// and the file is refused.
+// ends the track, when that rest holds no byte that could be the status of a
+// note event (0x80 to 0x9F; after such an event a note cannot follow in
+// running status); otherwise notes may be at stake and the file is refused,
+// also when the byte was only part of a time.
 void SkipBrokenRest(ByteReader& in, const char* what, std::size_t& count) {
     const std::string_view rest = in.Rest();
     if (std::any_of(rest.begin(), rest.end(), [](char c) { return (static_cast<std::uint8_t>(c) >> 5) == 0x4; }))
