@@ -1,7 +1,8 @@
 // Reads arbitrary bytes as a handset file (iMelody or Smart Messaging, chosen
 // at build time): nothing may crash, the reader may refuse only as a file it
 // cannot read or one too long, and a ringtone read that its format writes
-// again without a problem reads back with the same notes.
+// again without a problem reads back with the same notes, whichever way
+// iMelody octave prefixes are read. Both readings of the input are tried.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -29,6 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tw::CNotes notes;
     notes.SetOutputSeparator(",");
     try {
+        tw::CNotes oneNote;
+        tw::ReadRingtoneAs(oneNote, Format, bytes, {tw::OctavePrefixes::OneNote});
+    } catch (const tw::EngineError& e) {
+        if (!Expected(e)) __builtin_trap();
+    }
+    try {
         tw::ReadRingtoneAs(notes, Format, bytes);
     } catch (const tw::EngineError& e) {
         if (!Expected(e)) __builtin_trap();
@@ -46,14 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!written.problems.empty()) return 0;
-    tw::CNotes again;
-    again.SetOutputSeparator(",");
-    try {
-        tw::ReadRingtoneAs(again, Format, written.bytes);
-    } catch (const tw::EngineError&) {
-        __builtin_trap();
+    for (tw::OctavePrefixes prefixes : {tw::OctavePrefixes::UntilNext, tw::OctavePrefixes::OneNote}) {
+        tw::CNotes again;
+        again.SetOutputSeparator(",");
+        try {
+            tw::ReadRingtoneAs(again, Format, written.bytes, {prefixes});
+        } catch (const tw::EngineError&) {
+            __builtin_trap();
+        }
+        if (again.Count() != notes.Count() || again.Only_RTTTL() != notes.Only_RTTTL() ||
+            again.Tempo() != notes.Tempo())
+            __builtin_trap();
     }
-    if (again.Count() != notes.Count() || again.Only_RTTTL() != notes.Only_RTTTL() || again.Tempo() != notes.Tempo())
-        __builtin_trap();
     return 0;
 }

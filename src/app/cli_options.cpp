@@ -78,10 +78,21 @@ std::string UsableSeparatorOption(const std::string& separator) {
     return separator;
 }
 
+FileReadOptions IMelodyPrefixOption(const std::optional<std::string>& word, std::optional<FileFormat> from) {
+    FileReadOptions options;
+    if (!word) return options;
+    if (from != FileFormat::IMelody) throw UsageError{"--imelody-prefix is for reading iMelody: give --from imelody"};
+    const std::optional<OctavePrefixes> prefixes = OctavePrefixesFromWord(*word);
+    if (!prefixes) throw UsageError{"--imelody-prefix takes until-next or one-note, not '" + *word + "'"};
+    options.octavePrefixes = *prefixes;
+    return options;
+}
+
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed) {
     std::vector<std::string_view> valued, flagged;
     for (std::string_view name : allowed) (name == "notes-only" || name == "each" ? flagged : valued).push_back(name);
+    if (Has(allowed, "from")) valued.push_back("imelody-prefix");
     const CommandArgs parsed = ParseCommandArgs(args, valued, flagged);
     if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
     RingtoneOptions options;
@@ -92,6 +103,7 @@ RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
     options.output = parsed.Value("o");
     options.notesOnly = parsed.Flag("notes-only");
     options.each = parsed.Flag("each");
+    options.read = IMelodyPrefixOption(parsed.Value("imelody-prefix"), options.from);
     return options;
 }
 

@@ -23,6 +23,7 @@ struct RingtoneOptions {
     bool each = false;        // the input is a collection, one ringtone a line
     std::string input = "-";  // a path, or "-" for standard input
     std::optional<std::string> output;
+    FileReadOptions read;  // how a handset file is read (--imelody-prefix)
 };
 
 // Thrown for a command line that cannot be followed; the text says why.
@@ -61,9 +62,15 @@ Notation NeedNotation(FileFormat format, const std::string& what);
 // otherwise.
 std::string UsableSeparatorOption(const std::string& separator);
 
+// How an iMelody file's octave prefixes are read: `word` is "until-next"
+// (the default) or "one-note", and only given with --from imelody; a
+// UsageError otherwise.
+FileReadOptions IMelodyPrefixOption(const std::optional<std::string>& word, std::optional<FileFormat> from);
+
 // The options of the subcommands that read one ringtone, from ParseCommandArgs
 // and at most one word, the input. `allowed` lists the options the subcommand
-// takes: from, to, separator, o, notes-only, each.
+// takes: from, to, separator, o, notes-only, each; with from comes
+// imelody-prefix.
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed);
 

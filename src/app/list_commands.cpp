@@ -90,23 +90,25 @@ bool OutputFailed(std::ostream& out) { return !out.flush(); }
 struct StoreInput {
     FileFormat from;
     std::string bytes;
+    FileReadOptions read;
 };
 StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSession& session, std::istream& in) {
     const std::string usage = std::string(command) + " LIST --from F [--separator S] [FILE|-]";
     if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{"usage: tunewright list " + usage};
-    args.Allow(command, {"from", "separator"});
+    args.Allow(command, {"from", "separator", "imelody-prefix"});
     const FileFormat from = FormatOption(args, "from", usage.c_str());
     const std::string separator = SeparatorOption(args);
+    const FileReadOptions read = IMelodyPrefixOption(args.Value("imelody-prefix"), from);
     session.OpenList(args.words[1]);
     session.Ringtone().SetOutputSeparator(separator);
-    return {from, ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in)};
+    return {from, ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in), read};
 }
 
 int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     RingtoneSession session(ProgramDirectory());
     const StoreInput input = ReadStoreInput(args, "add", session, in);
     try {
-        session.GetAs(input.from, input.bytes);
+        session.GetAs(input.from, input.bytes, input.read);
     } catch (const SessionError& e) {
         switch (e.reason()) {
         case SessionError::Reason::NoText: throw CommandFailure{ExitNothingRead, "no ringtone text"};
@@ -367,8 +369,8 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
         throw UsageError{
             "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
             "wav-all or midi-all"};
-    const ListArgs parsed{
-        ParseCommandArgs(args, {"from", "to", "separator", "types", "o"}, {"notes-only", "raw", "show-type"})};
+    const ListArgs parsed{ParseCommandArgs(args, {"from", "to", "separator", "types", "o", "imelody-prefix"},
+                                           {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);

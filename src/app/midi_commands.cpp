@@ -48,7 +48,7 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
     } catch (const EngineError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
-    for (const std::string& line : ReportLines(ringtone.report)) err << line << '\n';
+    for (const std::string& line : ReportLines(ringtone)) err << line << '\n';
     const int status = ReportProblems(notes, err);
     if (const std::optional<Notation> notation = NotationOf(to)) {
         const std::string text = notes.Full(*notation);

@@ -49,7 +49,7 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
         if (text.empty()) throw CommandFailure{ExitNothingRead, "no ringtone file"};
         notes.SetOutputSeparator(options.separator);
         try {
-            ReadRingtoneAs(notes, format, text);
+            ReadRingtoneAs(notes, format, text, options.read);
         } catch (const EngineError& e) {
             throw CommandFailure{ExitNothingRead, e.what()};
         }

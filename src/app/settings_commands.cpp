@@ -33,7 +33,8 @@ int Show(const SettingsStore& store, std::ostream& out, std::ostream& err) {
         << SettingKey::FromFile << '=' << (s.FromFile ? FormatFromFile(*s.FromFile) : "unchanged") << '\n'
         << SettingKey::ShowType << '=' << s.ShowType << '\n'
         << SettingKey::OutputSep << "=\"" << s.OutputSep << "\"\n"
-        << SettingKey::CurrentList << '=' << s.CurrentList << '\n';
+        << SettingKey::CurrentList << '=' << s.CurrentList << '\n'
+        << SettingKey::IMelodyPrefix << '=' << OctavePrefixesWord(s.IMelodyPrefix) << '\n';
     for (const SettingProblem& problem : reading.Problems) err << "error: " << problem.Reason << '\n';
     return reading.Problems.empty() ? ExitClean : ExitProblems;
 }

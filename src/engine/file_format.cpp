@@ -43,9 +43,9 @@ std::optional<Notation> NotationOf(FileFormat format) {
 
 bool IsBinary(FileFormat format) { return format == FileFormat::Ott; }
 
-void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes) {
+void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes, const FileReadOptions& options) {
     switch (format) {
-    case FileFormat::IMelody: ReadIMelody(ringtone, bytes); return;
+    case FileFormat::IMelody: ReadIMelody(ringtone, bytes, options.octavePrefixes); return;
     case FileFormat::Ott: ReadOtt(ringtone, bytes); return;
     default: ReadGivenRingtone(ringtone, *NotationOf(format), bytes); return;
     }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/imelody.h"
 #include "engine/notation.h"
 #include "engine/written_ringtone.h"
 
@@ -32,10 +33,15 @@ std::optional<Notation> NotationOf(FileFormat format);
 // for a terminal.
 bool IsBinary(FileFormat format);
 
+// How a handset file is read where its format leaves a choice.
+struct FileReadOptions {
+    OctavePrefixes octavePrefixes = OctavePrefixes::UntilNext;  // iMelody
+};
+
 // Reads the bytes of a whole ringtone in `format` into `ringtone`: a
 // notation as given by a person (ReadGivenRingtone), or a file format's
 // reader. Throws EngineError as they do.
-void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes);
+void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes, const FileReadOptions& options = {});
 
 // The whole ringtone in `format`: a notation's text with no problems (the
 // ringtone's own are in its ErrorLines), or a file format's bytes and what

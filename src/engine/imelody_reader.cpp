@@ -22,8 +22,23 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
     return text.size() >= start.size() && SameIgnoringCase(text.substr(0, start.size()), start);
 }
 
-// The lines of the text; a line starting with a space or tab continues the
-// one before, without that blank.
+// Whether a line, blanks before it skipped, starts with one of iMelody's
+// keys and the ':' or ';' after it: a line of its own even when indented.
+bool StartsWithKey(std::string_view line) {
+    line = TrimBlanks(line);
+    const std::size_t end = line.find_first_of(":;");
+    if (end == std::string_view::npos) return false;
+    const std::string_view key = line.substr(0, end);
+    if (StartsWithIgnoringCase(key, "X-")) return true;
+    for (std::string_view known :
+         {"BEGIN", "END", "VERSION", "FORMAT", "NAME", "COMPOSER", "BEAT", "STYLE", "VOLUME", "MELODY"})
+        if (SameIgnoringCase(key, known)) return true;
+    return false;
+}
+
+// The lines of the text. A line starting with a space or tab continues the
+// one before, without that blank, unless it holds a key: then it is a line
+// of its own that was indented.
 std::vector<std::string> LogicalLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t at = 0;
@@ -31,9 +46,10 @@ std::vector<std::string> LogicalLines(std::string_view text) {
         std::size_t end = text.find_first_of("\r\n", at);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = text.substr(at, end - at);
-        if (!lines.empty() && !line.empty() && (line.front() == ' ' || line.front() == '\t'))
-            lines.back().append(line.substr(1));
-        else if (!TrimBlanks(line).empty()) lines.emplace_back(line);
+        const bool folded = !line.empty() && (line.front() == ' ' || line.front() == '\t');
+        if (!lines.empty() && folded && !StartsWithKey(line)) lines.back().append(line.substr(1));
+        else if (const std::size_t first = line.find_first_not_of(" \t"); first != std::string_view::npos)
+            lines.emplace_back(line.substr(first));
         at = end + 1;
         if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++at;
     }
@@ -50,7 +66,8 @@ std::string PrintableName(std::string_view value) {
 // The melody, note by note, into `notes`.
 class MelodyReader {
 public:
-    MelodyReader(std::string_view melody, NoteSequence& notes) : melody_(melody), notes_(notes) {}
+    MelodyReader(std::string_view melody, OctavePrefixes prefixes, NoteSequence& notes)
+        : melody_(melody), prefixes_(prefixes), notes_(notes) {}
 
     void Read() {
         while (at_ < melody_.size()) {
@@ -98,8 +115,15 @@ private:
     void ReadOctave() {
         ++at_;
         if (Next() < '0' || Next() > '8') Fail("an octave prefix that is not *0 to *8");
-        octave_ = Next() - '0';
+        prefix_ = Next() - '0';
         ++at_;
+    }
+
+    // The octave of the next note: the last prefix, or for one note only.
+    std::int32_t NoteOctave() {
+        const std::int32_t octave = prefix_.value_or(DefaultOctave);
+        if (prefixes_ == OctavePrefixes::OneNote) prefix_.reset();
+        return octave;
     }
 
     // @n, an optional volume change, and ")".
@@ -152,17 +176,30 @@ private:
         const std::string_view token = melody_.substr(start, at_ - start);
         if (rest) notes_.Add(std::nullopt, length, token);
         // RTTTL's octave numbers are one above iMelody's.
-        else notes_.Add(12 * (octave_ + 1) + LetterSemitone(letter) + shift, length, token);
+        else notes_.Add(12 * (NoteOctave() + 1) + LetterSemitone(letter) + shift, length, token);
     }
 
+    static constexpr std::int32_t DefaultOctave = 4;  // before any prefix
+
     std::string_view melody_;
+    OctavePrefixes prefixes_;
     NoteSequence& notes_;
     std::size_t at_ = 0;
-    std::int32_t octave_ = 4;
+    std::optional<std::int32_t> prefix_;
     std::vector<std::size_t> open_;  // where each open repeat starts
 };
 
 }  // namespace
+
+std::string_view OctavePrefixesWord(OctavePrefixes prefixes) {
+    return prefixes == OctavePrefixes::OneNote ? "one-note" : "until-next";
+}
+
+std::optional<OctavePrefixes> OctavePrefixesFromWord(std::string_view word) {
+    for (OctavePrefixes prefixes : {OctavePrefixes::UntilNext, OctavePrefixes::OneNote})
+        if (word == OctavePrefixesWord(prefixes)) return prefixes;
+    return std::nullopt;
+}
 
 bool LooksLikeIMelody(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
@@ -170,7 +207,7 @@ bool LooksLikeIMelody(std::string_view bytes) {
     return first != std::string_view::npos && StartsWithIgnoringCase(bytes.substr(first), "BEGIN:IMELODY");
 }
 
-void ReadIMelody(CNotes& ringtone, std::string_view text) {
+void ReadIMelody(CNotes& ringtone, std::string_view text, OctavePrefixes prefixes) {
     if (text.size() > MaxRingtoneText)
         throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
@@ -202,8 +239,19 @@ void ReadIMelody(CNotes& ringtone, std::string_view text) {
     if (!ended) Unreadable("END:IMELODY is missing, so the file may be cut short");
     if (!melody) Unreadable("it has no MELODY line");
     NoteSequence notes;
-    MelodyReader(*melody, notes).Read();
+    MelodyReader(*melody, prefixes, notes).Read();
     notes.Finish(ringtone, name, beat);
+}
+
+bool OctavePrefixesMatter(std::string_view text) {
+    try {
+        CNotes untilNext, oneNote;
+        ReadIMelody(untilNext, text, OctavePrefixes::UntilNext);
+        ReadIMelody(oneNote, text, OctavePrefixes::OneNote);
+        return untilNext.Only(Notation::RTTTL) != oneNote.Only(Notation::RTTTL);
+    } catch (const EngineError&) {
+        return false;
+    }
 }
 
 }  // namespace tw

@@ -53,8 +53,7 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
     std::vector<std::string>& problems = written.problems;
     const std::string beat = Beat(ringtone, problems);
     std::string melody;
-    melody.reserve(ringtone.Notes().size() * 4);
-    std::int32_t octave = 4;  // until a prefix says otherwise
+    melody.reserve(ringtone.Notes().size() * 6);
     WriteFormatNotes(ringtone, "iMelody", problems, [&](const PlainNote& plain, FormatLength length, auto&& report) {
         if (!plain.semitone) {
             melody += 'r';
@@ -65,14 +64,15 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
             if (nearest != wanted)
                 report(std::string(wanted < nearest ? "below" : "above") + " iMelody's octaves, written in *" +
                        std::to_string(nearest));
-            if (nearest != octave) {
-                melody += '*';
-                melody += static_cast<char>('0' + nearest);
-                octave = nearest;
-            }
+            // A prefix on every note reads alike whether a reader holds it
+            // until the next one or for one note; the sharp stands before
+            // the letter, as the grammar has it.
+            melody += '*';
+            melody += static_cast<char>('0' + nearest);
             bool sharp = false;
-            melody += SemitoneLetter(StepOf(*plain.semitone), sharp);
+            const char letter = SemitoneLetter(StepOf(*plain.semitone), sharp);
             if (sharp) melody += '#';
+            melody += letter;
         }
         melody += static_cast<char>('0' + length.power);
         if (const char specifier = SpecifierChar(length.specifier)) melody += specifier;

@@ -123,17 +123,17 @@ void RingtoneSession::Clear() {
 
 void RingtoneSession::Get(Notation from, std::string_view text) { ReadAndStore(FormatOf(from), text); }
 
-void RingtoneSession::GetAs(FileFormat from, std::string_view bytes) {
+void RingtoneSession::GetAs(FileFormat from, std::string_view bytes, const FileReadOptions& options) {
     if (NotationOf(from)) ReadAndStore(from, JoinLines(bytes));
-    else ReadAndStore(from, bytes);
+    else ReadAndStore(from, bytes, options);
 }
 
-void RingtoneSession::ReadAndStore(FileFormat from, std::string_view bytes) {
+void RingtoneSession::ReadAndStore(FileFormat from, std::string_view bytes, const FileReadOptions& options) {
     if (NotationOf(from) ? TrimSpaces(bytes).empty() : bytes.empty())
         throw SessionError(SessionError::Reason::NoText, "no ringtone text");
     Clear();
     try {
-        ReadRingtoneAs(ringtone_, from, bytes);
+        ReadRingtoneAs(ringtone_, from, bytes, options);
     } catch (const EngineError& e) {
         ringtone_.Clear();
         throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong

@@ -118,8 +118,9 @@ public:
     // it: a notation's text with its lines joined first, an iMelody or Smart
     // Messaging file as it is. The list keeps its RTTTL text, as for any
     // ringtone, so older versions read the list. A file the reader refuses
-    // is Unreadable, with the reader's reason.
-    void GetAs(FileFormat from, std::string_view bytes);
+    // is Unreadable, with the reader's reason. `options` says how a handset
+    // file is read where its format leaves a choice.
+    void GetAs(FileFormat from, std::string_view bytes, const FileReadOptions& options = {});
     // Stores the current ringtone under its name.
     void Store();
     // Reads every ringtone of the collection `text` (see SplitCollection) in
@@ -198,7 +199,7 @@ public:
 private:
     // Get and GetAs once the text or file is ready: reads it whatever its
     // problems and stores the ringtone.
-    void ReadAndStore(FileFormat from, std::string_view bytes);
+    void ReadAndStore(FileFormat from, std::string_view bytes, const FileReadOptions& options = {});
     // Notes the list file as this session has just read or written it.
     void Saw() const { seen_ = StampOf(ListFileName()); }
     // Reads the shown entry again when another program changed the list file.

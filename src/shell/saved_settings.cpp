@@ -129,6 +129,12 @@ SettingsReading ReadSettings(const SettingsStore& store, TwipSize screen) {
         s.CurrentList = std::string(name);
         return std::nullopt;
     });
+    reader.Read(SettingKey::IMelodyPrefix, [&s](const std::string& text) -> std::optional<std::string> {
+        const std::optional<OctavePrefixes> prefixes = OctavePrefixesFromWord(text);
+        if (!prefixes) return "is neither until-next nor one-note";
+        s.IMelodyPrefix = *prefixes;
+        return std::nullopt;
+    });
     return reading;
 }
 
@@ -160,6 +166,10 @@ std::vector<std::string> WriteSettings(SettingsStore& store, const SavedSettings
 
 void SaveOutputSeparator(SettingsStore& store, std::string_view separator) {
     store.SaveSetting(SettingKey::OutputSep, separator);
+}
+
+void SaveIMelodyPrefix(SettingsStore& store, OctavePrefixes prefixes) {
+    store.SaveSetting(SettingKey::IMelodyPrefix, OctavePrefixesWord(prefixes));
 }
 
 bool IsFirstRun(const SavedSettings& settings) { return settings.RingToneDirectory.empty(); }

@@ -6,14 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/imelody.h"
 #include "lists/list_names.h"
 #include "shell/settings_store.h"
 #include "shell/twips.h"
 
 // The settings the program keeps between runs: the main window's place and
-// state, the ringtone folder, the chosen notations, the note separator and
-// the current list. Read once at start-up, written at shutdown (the note
-// separator by the separator dialog instead).
+// state, the ringtone folder, the chosen notations, the note separator, the
+// current list and how iMelody octave prefixes are read. Read once at
+// start-up, written at shutdown (the note separator by the separator dialog
+// instead, the iMelody reading when it is chosen).
 namespace tw {
 
 // The per-user store the settings live in: application and section.
@@ -33,6 +35,7 @@ inline constexpr std::string_view FromFile = "FromFile";
 inline constexpr std::string_view ShowType = "ShowType";
 inline constexpr std::string_view OutputSep = "OutputSep";
 inline constexpr std::string_view CurrentList = "CurrentList";
+inline constexpr std::string_view IMelodyPrefix = "IMelodyPrefix";
 }  // namespace SettingKey
 
 // Every key, in the order the settings are listed.
@@ -40,7 +43,7 @@ inline constexpr std::string_view AllSettingKeys[] = {
     SettingKey::Top,        SettingKey::Left,        SettingKey::Width,
     SettingKey::Height,     SettingKey::Maximized,   SettingKey::RingToneDirectory,
     SettingKey::SourceType, SettingKey::FromFile,    SettingKey::ShowType,
-    SettingKey::OutputSep,  SettingKey::CurrentList,
+    SettingKey::OutputSep,  SettingKey::CurrentList, SettingKey::IMelodyPrefix,
 };
 
 // Window states as the Maximized setting holds them.
@@ -68,6 +71,7 @@ struct SavedSettings {
     int ShowType = 2;  // optShowAs index
     std::string OutputSep{DefaultOutputSeparator};
     std::string CurrentList{DefaultListName};
+    OctavePrefixes IMelodyPrefix = OctavePrefixes::UntilNext;
 
     bool operator==(const SavedSettings&) const = default;
 };
@@ -99,19 +103,24 @@ SavedSettings DefaultSettings(TwipSize screen);
 //    leaves the options as they are (FromFile empty), reported as a problem;
 //  - OutputSep: a separator that the note reader finds again, else ", ";
 //  - CurrentList: a usable list name (trimmed), else "Favtones";
+//  - IMelodyPrefix: "until-next" or "one-note", else "until-next";
 //  - RingToneDirectory: kept without a final "/" ("/" for the root).
 SettingsReading ReadSettings(const SettingsStore& store, TwipSize screen);
 
 // Writes the settings at shutdown, in this order: RingToneDirectory,
 // CurrentList, SourceType, ShowType, FromFile, then either Maximized "2"
-// alone, or Maximized "0", Left, Top, Width and Height. OutputSep is not
-// written. A value that cannot be written is skipped and the rest go on;
+// alone, or Maximized "0", Left, Top, Width and Height. OutputSep and
+// IMelodyPrefix are not written. A value that cannot be written is skipped and the rest go on;
 // the result says which failed and why (empty when all were written).
 std::vector<std::string> WriteSettings(SettingsStore& store, const SavedSettings& settings);
 
 // Writes the note separator, as the separator dialog's OK does. Throws
 // SettingsError when it cannot be written.
 void SaveOutputSeparator(SettingsStore& store, std::string_view separator);
+
+// Writes how iMelody octave prefixes are read, when it is chosen in the
+// window. Throws SettingsError when it cannot be written.
+void SaveIMelodyPrefix(SettingsStore& store, OctavePrefixes prefixes);
 
 // The program has not run before (or its ringtone folder was never saved):
 // start-up shows the About box, then uses FirstRunRingToneDirectory.

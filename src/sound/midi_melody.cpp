@@ -225,6 +225,12 @@ std::vector<MidiTrackSummary> TracksWithNotes(const MidiSong& song) {
     return tracks;
 }
 
+std::string SongTitle(const MidiSong& song) {
+    if (song.tracks.empty()) return {};
+    const MidiTrack& first = song.tracks.front();
+    return song.format == 0 || first.notes.empty() ? first.name : std::string();
+}
+
 std::string MidiMelody::RTTTL(std::string_view name) const {
     return std::string(name) + ":d=4,o=5,b=" + std::to_string(tempo) + ":" + notes;
 }
@@ -235,6 +241,7 @@ MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options
     melody.trackName = track.name;
     melody.tempo = static_cast<int>(std::lround(std::clamp(song.tempo.value_or(120), 1.0, 1e6)));
     MidiMelodyReport& report = melody.report;
+    report.skipped = song.skipped;
 
     const std::vector<Segment> segments = HighestLine(track.notes, report.chordNotesDropped);
     const double unitsPerTick = QuarterUnits / song.ticksPerQuarter;
@@ -292,11 +299,26 @@ std::vector<std::string> ReportLines(const MidiMelodyReport& report) {
     const auto count = [](std::size_t n, const char* one, const char* many) {
         return std::to_string(n) + " " + (n == 1 ? one : many);
     };
+    std::vector<std::string> skipped;
+    for (const auto& [n, kind] : {std::pair{report.skipped.controller, "controller"},
+                                  {report.skipped.program, "program"},
+                                  {report.skipped.pressure, "pressure"},
+                                  {report.skipped.pitchBend, "pitch-bend"},
+                                  {report.skipped.meta, "meta"},
+                                  {report.skipped.systemExclusive, "system-exclusive"}})
+        if (n > 0) skipped.push_back(std::to_string(n) + " broken " + kind + (n == 1 ? " event" : " events"));
+    if (!skipped.empty()) {
+        std::string line = "Read leniently: skipped ";
+        for (std::size_t i = 0; i < skipped.size(); ++i)
+            line += (i == 0 ? "" : i + 1 == skipped.size() ? " and " : ", ") + skipped[i];
+        lines.push_back(line + "; no note was at stake.");
+    }
     if (report.chordNotesDropped > 0)
         lines.push_back("Chords were reduced to their highest note: " +
                         count(report.chordNotesDropped, "note was", "notes were") + " left out.");
     if (report.shortNotesDropped > 0)
-        lines.push_back(count(report.shortNotesDropped, "note", "notes") + " shorter than a 32nd " +
+        lines.push_back(count(report.shortNotesDropped, "note", "notes") +
+                        " shorter than a 32nd on the grid of 64ths " +
                         (report.shortNotesDropped == 1 ? "was" : "were") + " left out.");
     if (report.unplayableNotes > 0)
         lines.push_back(count(report.unplayableNotes, "note", "notes") + " outside c0 to g9 became pauses.");

@@ -20,6 +20,12 @@ struct MidiTrackSummary {
 // The tracks that hold notes, in file order.
 std::vector<MidiTrackSummary> TracksWithNotes(const MidiSong& song);
 
+// The song's title: in a format 1 file the name of the first track when it
+// holds no notes (the conductor track; the other tracks are mostly named
+// after their instruments), in a format 0 file the name of its one track;
+// empty when there is none.
+std::string SongTitle(const MidiSong& song);
+
 struct MidiMelodyOptions {
     std::optional<int> track;  // from 1; the first track with notes when not given
     bool fit = false;          // move by whole octaves into the composer's octaves
@@ -29,10 +35,11 @@ struct MidiMelodyOptions {
 struct MidiMelodyReport {
     int track = 0;                      // the track read, from 1
     std::size_t chordNotesDropped = 0;  // notes never the highest sounding
-    std::size_t shortNotesDropped = 0;  // notes shorter than a 32nd once quantised
+    std::size_t shortNotesDropped = 0;  // notes shorter than a 32nd once put on the grid of 64ths
     std::size_t unplayableNotes = 0;    // keys below c0, which RTTTL cannot name
     double largestShiftMs = 0;          // the largest move of a start or end
     int octavesMoved = 0;               // by fitting: up when above 0
+    MidiSkipped skipped;                // broken events outside the notes
 };
 
 struct MidiMelody {
@@ -46,10 +53,12 @@ struct MidiMelody {
 };
 
 // One line of a track: at each moment the highest sounding note, its tempo
-// the song's first (120 without one), each note and gap quantised to the
-// lengths RTTTL writes (1 to 32, dotted or not), with ties as several notes
-// for other lengths. SoundError (BadMidiFile) when there are no notes, the
-// track has none, or the melody is too long for a ringtone text.
+// the song's first (120 without one), every start and end put on the grid of
+// 64ths of a whole note, a note then shorter than two 64ths (a 32nd) left
+// out, and each note and gap written in the lengths RTTTL writes (1 to 32,
+// dotted or not), with ties as several notes for other lengths. SoundError
+// (BadMidiFile) when there are no notes, the track has none, or the melody
+// is too long for a ringtone text.
 MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options);
 
 // The report as sentences for a person, one a line; empty when nothing was

@@ -1,5 +1,6 @@
 #include "sound/midi_reader.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "engine/utf8.h"
@@ -41,6 +42,8 @@ public:
         }
         Broken(std::string("a number longer than four bytes in ") + what);
     }
+    // The bytes from here to the end, read.
+    std::string_view Rest() { return Take(Left(), "the rest"); }
     std::string_view Take(std::size_t count, const char* what) {
         if (count > Left())
             Broken(std::string(what) + " declares " + std::to_string(count) + " bytes where " + std::to_string(Left()) +
@@ -99,8 +102,45 @@ struct TempoEvent {
     std::uint32_t quarterMicroseconds = 0;
 };
 
+// The data of a meta or system-exclusive event, or nothing when its length
+// is broken: more than four bytes, or past the end of the chunk.
+std::optional<std::string_view> EventData(ByteReader& in) {
+    std::uint32_t length = 0;
+    for (int i = 0;; ++i) {
+        if (i == 4 || in.AtEnd()) return std::nullopt;
+        const std::uint8_t b = in.Byte("an event length");
+        length = (length << 7) | (b & 0x7F);
+        if ((b & 0x80) == 0) break;
+    }
+    if (length > in.Left()) return std::nullopt;
+    return in.Take(length, "an event");
+}
+
+// After a meta or system-exclusive event with a broken length nothing in the
+// chunk can be found again. It is skipped with the rest of the chunk, which
+// ends the track, when that rest holds no byte that could be the status of a
+// note event (0x80 to 0x9F; after such an event a note cannot follow in
+// running status); otherwise notes may be at stake and the file is refused,
+// also when the byte was only part of a time.
+void SkipBrokenRest(ByteReader& in, const char* what, std::size_t& count) {
+    const std::string_view rest = in.Rest();
+    if (std::any_of(rest.begin(), rest.end(), [](char c) { return (static_cast<std::uint8_t>(c) >> 5) == 0x4; }))
+        Broken(std::string(what) + " with a broken length before what may be notes");
+    ++count;
+}
+
+// The count of skipped events of a channel event's kind (A to E).
+std::size_t& SkippedOfKind(MidiSkipped& skipped, int kind) {
+    switch (kind) {
+    case 0xB: return skipped.controller;
+    case 0xC: return skipped.program;
+    case 0xE: return skipped.pitchBend;
+    default: return skipped.pressure;
+    }
+}
+
 // Reads the events of one track chunk into `track`.
-void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoEvent& tempo) {
+void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoEvent& tempo, MidiSkipped& skipped) {
     ByteReader in(chunk);
     std::int64_t tick = 0;
     std::uint8_t running = 0;
@@ -110,7 +150,12 @@ void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoE
         std::uint8_t status = in.Byte("an event");
         if (status == 0xFF) {
             const std::uint8_t type = in.Byte("a meta event");
-            const std::string_view data = in.Take(in.VariableLength("a meta event"), "a meta event");
+            const std::optional<std::string_view> read = EventData(in);
+            if (!read) {
+                SkipBrokenRest(in, "a meta event", skipped.meta);
+                break;
+            }
+            const std::string_view data = *read;
             if (type == 0x2F) break;  // end of track
             if (type == 0x03 && !named) {
                 track.name = TextAsUtf8(data);
@@ -125,7 +170,10 @@ void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoE
             continue;
         }
         if (status == 0xF0 || status == 0xF7) {
-            in.Take(in.VariableLength("a system exclusive event"), "a system exclusive event");
+            if (!EventData(in)) {
+                SkipBrokenRest(in, "a system exclusive event", skipped.systemExclusive);
+                break;
+            }
             continue;
         }
         if (status > 0xF0) Broken("an event of unknown kind (" + std::to_string(status) + ")");
@@ -142,8 +190,13 @@ void ReadTrack(std::string_view chunk, MidiTrack& track, OpenNotes& open, TempoE
         const int channel = status & 0x0F;
         const bool oneByte = kind == 0xC || kind == 0xD;
         const std::uint8_t second = oneByte ? 0 : in.Byte("an event");
-        if (first > 0x7F || second > 0x7F) Broken("an event value above 127");
-        if (channel == PercussionChannel || (kind != 0x8 && kind != 0x9)) continue;
+        const bool noteEvent = kind == 0x8 || kind == 0x9;
+        if (first > 0x7F || second > 0x7F) {
+            if (noteEvent) Broken("a note event value above 127");
+            ++SkippedOfKind(skipped, kind);
+            continue;
+        }
+        if (channel == PercussionChannel || !noteEvent) continue;
         if (kind == 0x9 && second > 0) {
             open.Open(channel, first, track.notes.size());
             track.notes.push_back({first, tick, tick});
@@ -216,7 +269,7 @@ MidiSong ReadMidi(std::string_view bytes) {
         const std::string_view chunk = in.Take(in.BigEndian(4, "a chunk"), "a chunk");
         if (type != "MTrk") continue;
         song.tracks.emplace_back();
-        ReadTrack(chunk, song.tracks.back(), open, tempo);
+        ReadTrack(chunk, song.tracks.back(), open, tempo, song.skipped);
     }
     if (song.tracks.size() < declared)
         Broken("it declares " + std::to_string(declared) + " tracks and holds " + std::to_string(song.tracks.size()));

@@ -179,7 +179,11 @@ private:
     FileDialogRequest GetDialog() const;
     // Reads `bytes` in `from` (a notation's text, or an iMelody or Smart
     // Messaging file), stores the ringtone and shows it, as Get It... does.
-    void GetRingtone(FileFormat from, const std::string& bytes);
+    void GetRingtone(FileFormat from, const std::string& bytes, const FileReadOptions& options = {});
+    // How a handset file is read: for an iMelody file whose octave prefixes
+    // read two ways, as the user answers (offered the last answer, which is
+    // kept); nothing when the question is cancelled.
+    std::optional<FileReadOptions> HandsetReading(FileFormat format, const std::string& bytes);
     int ShowAsIndex() const;
     std::string ShownNotes() const;
     void ShowMessageText(const std::string& text);
@@ -218,6 +222,7 @@ private:
     bool dialogAccepted_ = false;
     bool committing_ = false;
     bool batchRunning_ = false;
+    OctavePrefixes imelodyPrefixes_ = OctavePrefixes::UntilNext;
 
     SettingsStore& settings_;
     WebFetcher& fetcher_;

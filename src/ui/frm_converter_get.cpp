@@ -6,8 +6,10 @@
 
 #include "engine/ringtone_text.h"
 #include "session/ringtone_file.h"
+#include "shell/saved_settings.h"
 #include "sound/midi_reader.h"
 #include "ui/frm_converter.h"
+#include "ui/frm_imelody_prefix.h"
 #include "ui/frm_new_ringtone.h"
 #include "ui/sorted_controls.h"
 
@@ -70,7 +72,9 @@ void frmConverter::cmdGet_Click() {
                     GetMidi(*bytes, path);
                     return;
                 } else if (const std::optional<FileFormat> format = RecogniseRingtoneFile(*bytes)) {
-                    GetRingtone(*format, *bytes);
+                    if (const std::optional<FileReadOptions> reading = HandsetReading(*format, *bytes))
+                        GetRingtone(*format, *bytes, *reading);
+                    else SetState();
                     return;
                 } else {
                     sourceText_ = JoinLines(*bytes);
@@ -92,11 +96,29 @@ void frmConverter::cmdGet_Click() {
     GetRingtone(FormatOf(ChosenNotation()), sourceText_);
 }
 
+std::optional<FileReadOptions> frmConverter::HandsetReading(FileFormat format, const std::string& bytes) {
+    FileReadOptions reading{imelodyPrefixes_};
+    if (format != FileFormat::IMelody || !OctavePrefixesMatter(bytes)) return reading;
+    frmIMelodyPrefix ask(services_, this);
+    ask.SetOneNote(imelodyPrefixes_ == OctavePrefixes::OneNote);
+    if (!services_.ShowModal(ask)) return std::nullopt;
+    imelodyPrefixes_ = ask.OneNote() ? OctavePrefixes::OneNote : OctavePrefixes::UntilNext;
+    reading.octavePrefixes = imelodyPrefixes_;
+    try {
+        SaveIMelodyPrefix(settings_, imelodyPrefixes_);
+    } catch (const SettingsError& e) {
+        services_.MsgBox("The file is read as chosen, but the choice could not be kept for the next start.\r\n\r\n" +
+                             std::string(e.what()),
+                         MsgButtons::OkOnly, MsgIcon::Exclamation, "iMelody File");
+    }
+    return reading;
+}
+
 // Reads and stores the ringtone, then shows it by selecting its row; says
 // why when it cannot be read or stored.
-void frmConverter::GetRingtone(FileFormat from, const std::string& bytes) {
+void frmConverter::GetRingtone(FileFormat from, const std::string& bytes, const FileReadOptions& options) {
     try {
-        session_.GetAs(from, bytes);
+        session_.GetAs(from, bytes, options);
     } catch (const SessionError& e) {
         using Reason = SessionError::Reason;
         if (e.reason() == Reason::NoText) {

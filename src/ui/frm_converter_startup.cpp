@@ -97,8 +97,10 @@ void frmConverter::PlaceWindow(const SavedSettings& saved) {
     if (saved.Maximized == WindowStateMaximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-// The notations, the origin, the separator and the current list.
+// The notations, the origin, the separator, the current list and the
+// reading of iMelody octave prefixes.
 void frmConverter::ApplySettings(const SavedSettings& saved) {
+    imelodyPrefixes_ = saved.IMelodyPrefix;
     optSource[static_cast<std::size_t>(saved.SourceType)]->setChecked(true);
     if (saved.FromFile) optFile[*saved.FromFile ? 0 : 1]->setChecked(true);
     optShowAs[static_cast<std::size_t>(saved.ShowType)]->setChecked(true);

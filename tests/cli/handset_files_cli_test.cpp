@@ -20,7 +20,9 @@ using tw::test::RunTunewright;
 
 const std::string Rtttl = "Hi:d=4,o=5,b=125:8c5,4a#.6,16p";
 const std::string IMelody =
-    "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Hi\r\nBEAT:125\r\nMELODY:c3*5a#2.r4\r\nEND:IMELODY\r\n";
+    "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Hi\r\nBEAT:125\r\nMELODY:*4c3*5#a2.r4\r\nEND:IMELODY\r\n";
+// A prefix where the octave changes: *5 for every note, or for the c alone.
+const std::string Prefixed = "BEGIN:IMELODY\r\nBEAT:125\r\nMELODY:*5c3d3\r\nEND:IMELODY\r\n";
 // Rtttl as a ringing tone (the engine tests lay out its bits).
 const std::string Ott("\x02\x4A\x3A\x49\x21\xA4\x04\x00\x0E\xC8\xE4\x91\x62\x8D\xA4\x84\x00\x00", 18);
 // "B\xA9" "CA" in ISO-8859-1, tempo 63, c5: its bits make a line feed (byte
@@ -67,6 +69,17 @@ TEST_F(HandsetFilesCli, ConvertGivesExactOutputAndExitCode) {
          "",
          "error: The Smart Messaging ringing tone cannot be read: the data ends inside instruction 4 of pattern 1.\n"},
         {{"--from", "ott", "--to", "rtttl"}, "", 2, "", "error: no ringtone file\n"},
+        {{"--from", "imelody", "--to", "rtttl"}, Prefixed, 0, "No name:d=4,o=5,b=125:8c6, 8d6\n", ""},
+        {{"--from", "imelody", "--imelody-prefix", "until-next", "--to", "rtttl"},
+         Prefixed,
+         0,
+         "No name:d=4,o=5,b=125:8c6, 8d6\n",
+         ""},
+        {{"--from", "imelody", "--imelody-prefix=one-note", "--to", "rtttl"},
+         Prefixed,
+         0,
+         "No name:d=4,o=5,b=125:8c6, 8d\n",
+         ""},
     });
 }
 
@@ -77,6 +90,11 @@ TEST_F(HandsetFilesCli, RefusesWhatDoesNotFit) {
         {"convert", "--from", "ott", "--to", "rtttl", "--each"},
         {"list", "import", "L", "--from", "imelody"},
         {"convert", "--from", "rtttl", "--to", "midi"},
+        {"convert", "--from", "rtttl", "--imelody-prefix", "one-note", "--to", "composer"},
+        {"convert", "--from", "imelody", "--imelody-prefix", "one", "--to", "composer"},
+        {"list", "add", "L", "--from", "ott", "--imelody-prefix", "one-note"},
+        {"list", "get", "L", "Hi", "--to", "imelody", "--imelody-prefix", "one-note"},
+        {"from-midi", "-", "--imelody-prefix", "one-note"},
     };
     for (const auto& args : refused) {
         SCOPED_TRACE(testing::PrintToString(args));
@@ -106,6 +124,9 @@ TEST_F(HandsetFilesCli, ListsStoreRtttlAndGiveTheFilesBack) {
     EXPECT_EQ(tw::test::ReadBytes(home / "lists" / "L.dat"), "[Hi]\r\nRTTTL=Hi:d=4,o=5,b=125:8c,a#.6,16p\r\n");
     EXPECT_EQ(RunTunewright({"list", "add", "L", "--from", "imelody"}, "BEGIN:IMELODY\nEND:IMELODY\n").code,
               tw::ExitNothingRead);
+    EXPECT_EQ(RunTunewright({"list", "add", "L", "--from", "imelody", "--imelody-prefix", "one-note"}, Prefixed).out,
+              "No name\n");
+    EXPECT_EQ(RunTunewright({"list", "get", "L", "No name", "--to", "rtttl"}).out, "No name:d=4,o=5,b=125:8c6, 8d\n");
     const CliRun imy = RunTunewright({"list", "get", "L", "Hi", "--to", "imelody"});
     EXPECT_EQ(imy.code, tw::ExitClean);
     EXPECT_EQ(imy.out, IMelody);

@@ -11,13 +11,16 @@ using tw::FileFormat;
 std::string Object(const std::string& lines) { return "BEGIN:IMELODY\r\nVERSION:1.2\r\n" + lines + "END:IMELODY\r\n"; }
 
 TEST(IMelodyWriter, WritesTheHandCheckedFile) {
-    // c5 is *4, the octave without a prefix; e6 is *5, a4 (440 Hz) *3.
+    // c5 is *4, e6 *5, a4 (440 Hz) *3: every note has its prefix, so that
+    // readers that hold a prefix and readers that take it for one note hear
+    // the same; a sharp stands before its letter, as the grammar has it.
     const tw::WrittenRingtone written =
-        tw::WriteIMelody(ReadRTTTL("Tune:d=4,o=5,b=120:8c5,8d#5,4e.6,16p,2a4,16g#.4,32f4"));
+        tw::WriteIMelody(ReadRTTTL("Tune:d=4,o=5,b=120:8c5,8d#5,4e.6,16p,2a4,16g#.4,32f4,32e#4,32b#4"));
     EXPECT_EQ(written.bytes,
               "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Tune\r\nBEAT:120\r\n"
-              "MELODY:c3d#3*5e2.r4*3a1g#4.f5\r\nEND:IMELODY\r\n");
+              "MELODY:*4c3*4#d3*5e2.r4*3a1*3#g4.*3f5*3f5*4c5\r\nEND:IMELODY\r\n");
     EXPECT_TRUE(written.problems.empty());
+    EXPECT_FALSE(tw::OctavePrefixesMatter(written.bytes));
 }
 
 struct WriterProblem {
@@ -39,10 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WriterProblem{"T:d=4,o=5,b=120:c10", "*8c2", "note 1, c10: above iMelody's octaves, written in *8"},
         WriterProblem{"T:d=4,o=5,b=120:c0", "*0c2", "note 1, c0: below iMelody's octaves, written in *0"},
-        WriterProblem{"T:d=4,o=5,b=120:5c", "c3.", "note 1, 5c: a length iMelody does not have, written as dotted 1/8"},
-        WriterProblem{"T:d=4,o=5,b=20:c", "c2", "the tempo 20 is outside iMelody's 25 to 900, written as 25"},
-        WriterProblem{"T:d=4,o=5,b=120:c,x", "c2", "note 2, x: not a note, left out"},
-        WriterProblem{"T:d=4,o=5,b=120:12c", "c3;", ""}));  // a triplet eighth is exact
+        WriterProblem{"T:d=4,o=5,b=120:5c", "*4c3.",
+                      "note 1, 5c: a length iMelody does not have, written as dotted 1/8"},
+        WriterProblem{"T:d=4,o=5,b=20:c", "*4c2", "the tempo 20 is outside iMelody's 25 to 900, written as 25"},
+        WriterProblem{"T:d=4,o=5,b=120:c,x", "*4c2", "note 2, x: not a note, left out"},
+        WriterProblem{"T:d=4,o=5,b=120:12c", "*4c3;", ""}));  // a triplet eighth is exact
 
 struct Variant {
     std::string what, file, notes;
@@ -74,9 +78,45 @@ INSTANTIATE_TEST_SUITE_P(
         Variant{"commands", Object("MELODY:ledonc2vibeonbackonV+V-V12d2ledoffvibeoffbackoffe2\r\n"), "4c5, 4d5, 4e5"},
         Variant{"upper-case melody, blanks", Object("MELODY:C2 D2 *5E2\r\n"), "4c5, 4d5, 4e6"},
         Variant{"folded line", Object("MELODY:c2d2\r\n e2\r\n"), "4c5, 4d5, 4e5"},
+        Variant{"indented lines", "BEGIN:IMELODY\n\tVERSION:1.2\n\tBEAT:90\n\tMELODY:c2\n\t d2\n  END:IMELODY\n",
+                "4c5, 4d5", "90"},
         Variant{"extra lines",
                 Object("FORMAT:CLASS1.0\r\nCOMPOSER:Me\r\nSTYLE:S1\r\nVOLUME:V8\r\nX-FOO;BAR:1\r\nMELODY:c2\r\n"),
                 "4c5"}));
+
+// Melodies written by hand by the iMelody 1.2 grammar, read with octave
+// prefixes held until the next one and for one note only.
+struct GrammarRow {
+    std::string what, melody, untilNext, oneNote;
+};
+void PrintTo(const GrammarRow& row, std::ostream* out) { *out << row.what; }
+
+class IMelodyGrammar : public ::testing::TestWithParam<GrammarRow> {};
+
+TEST_P(IMelodyGrammar, ReadsAsWritten) {
+    const std::string file = Object("MELODY:" + GetParam().melody + "\r\n");
+    auto read = [&](tw::OctavePrefixes prefixes) {
+        auto notes = Ringtone(", ");
+        tw::ReadRingtoneAs(notes, FileFormat::IMelody, file, {prefixes});
+        return NotesOf(notes);
+    };
+    EXPECT_EQ(read(tw::OctavePrefixes::UntilNext), GetParam().untilNext);
+    EXPECT_EQ(read(tw::OctavePrefixes::OneNote), GetParam().oneNote);
+    EXPECT_EQ(tw::OctavePrefixesMatter(file), GetParam().untilNext != GetParam().oneNote);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IMelodyGrammar,
+    ::testing::Values(
+        GrammarRow{"sharps", "#c3#d3#f3#g3#a3", "8c#5, 8d#5, 8f#5, 8g#5, 8a#5", "8c#5, 8d#5, 8f#5, 8g#5, 8a#5"},
+        GrammarRow{"flats", "&d3&e3&g3&a3&b3", "8c#5, 8d#5, 8f#5, 8g#5, 8a#5", "8c#5, 8d#5, 8f#5, 8g#5, 8a#5"},
+        GrammarRow{"every length", "c0d1e2f3g4a5", "1c5, 2d5, 4e5, 8f5, 16g5, 32a5", "1c5, 2d5, 4e5, 8f5, 16g5, 32a5"},
+        GrammarRow{"dotted and triplets", "c2.r3.d3;r2;", "4c.5, 8p., 12d5, 6p", "4c.5, 8p., 12d5, 6p"},
+        GrammarRow{"a prefix on every note", "*3a2*5#c3*0c0*8b5", "4a4, 8c#6, 1c1, 32b9", "4a4, 8c#6, 1c1, 32b9"},
+        GrammarRow{"a prefix where the octave changes", "*5c3d3*3e2f2", "8c6, 8d6, 4e4, 4f4", "8c6, 8d5, 4e4, 4f5"},
+        GrammarRow{"rests keep the prefix for the note", "*6r3c3", "8p, 8c7", "8p, 8c7"},
+        GrammarRow{"repeats", "(*5c3r3@2)*2#f1", "8c6, 8p, 8c6, 8p, 2f#3", "8c6, 8p, 8c6, 8p, 2f#3"},
+        GrammarRow{"commands among notes", "ledon*5c3vibeonV+d3backoff", "8c6, 8d6", "8c6, 8d5"}));
 
 TEST(IMelodyReader, ReadsTheName) {
     EXPECT_EQ(ReadFile(FileFormat::IMelody, Object("NAME:My Tune\r\nMELODY:c2\r\n")).Name(), "My Tune");

@@ -106,7 +106,8 @@ TEST_F(QtSettingsTest, ASettingsFileThatIsAFifoIsRefusedWithoutWaitingForAWriter
 TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
     const std::string firstStart =
         "Top=centred on the screen\nLeft=centred on the screen\nWidth=10155\nHeight=6840\nMaximized=0\n"
-        "RingToneDirectory=\nSourceType=0\nFromFile=False\nShowType=2\nOutputSep=\", \"\nCurrentList=Favtones\n";
+        "RingToneDirectory=\nSourceType=0\nFromFile=False\nShowType=2\nOutputSep=\", \"\nCurrentList=Favtones\n"
+        "IMelodyPrefix=until-next\n";
     CliRun run = RunTunewright({"settings"});  // a first start finds nothing
     EXPECT_EQ(run.code + run.err.size(), 0U);
     EXPECT_EQ(run.out, firstStart);
@@ -116,13 +117,15 @@ TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
                                      {"FromFile", "true"},
                                      {"OutputSep", ";"},
                                      {"CurrentList", "Rock"},
+                                     {"IMelodyPrefix", "one-note"},
                                      {"RingToneDirectory", "/home/ann/"}})
         store.SaveSetting(key, value);
     run = RunTunewright({"settings", "show"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.out,
-              "Top=900\nLeft=-15.5\nWidth=10155\nHeight=6840\nMaximized=0\nRingToneDirectory=/home/ann\n"
-              "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\n");
+    EXPECT_EQ(
+        run.out,
+        "Top=900\nLeft=-15.5\nWidth=10155\nHeight=6840\nMaximized=0\nRingToneDirectory=/home/ann\n"
+        "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\nIMelodyPrefix=one-note\n");
     EXPECT_EQ(run.err,
               "error: FromFile: 'true' is neither True nor False; the source options stay as they are\n"
               "error: OutputSep: ';' cannot separate notes (it needs one of \",\" \"|\" \"/\" \"\\\" or a space, and "

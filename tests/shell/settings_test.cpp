@@ -85,11 +85,24 @@ TEST(SavedSettings, ShutdownWritesInItsOrderSkippingWhatFails) {
 }
 
 TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Top", ""},          {"Top", "abc"},        {"Left", "1,5"},        {"Width", "0"},
-        {"Height", "1e9"},    {"Maximized", "1"},    {"Maximized", "yes"},   {"SourceType", "3"},
-        {"ShowType", "2.6"},  {"OutputSep", ""},     {"OutputSep", ";"},     {"OutputSep", ", :"},
-        {"OutputSep", ",\r"}, {"CurrentList", "  "}, {"CurrentList", "a/b"}, {"CurrentList", "MENU"}};
+    const std::pair<const char*, const char*> cases[] = {{"Top", ""},
+                                                         {"Top", "abc"},
+                                                         {"Left", "1,5"},
+                                                         {"Width", "0"},
+                                                         {"Height", "1e9"},
+                                                         {"Maximized", "1"},
+                                                         {"Maximized", "yes"},
+                                                         {"SourceType", "3"},
+                                                         {"ShowType", "2.6"},
+                                                         {"OutputSep", ""},
+                                                         {"OutputSep", ";"},
+                                                         {"OutputSep", ", :"},
+                                                         {"OutputSep", ",\r"},
+                                                         {"CurrentList", "  "},
+                                                         {"CurrentList", "a/b"},
+                                                         {"CurrentList", "MENU"},
+                                                         {"IMelodyPrefix", "One-Note"},
+                                                         {"IMelodyPrefix", ""}};
     for (const auto& [key, text] : cases) {
         SCOPED_TRACE(std::string(key) + "='" + text + "'");
         const SettingsReading reading = ReadWith({{"SourceType", "1"}, {"RingToneDirectory", "/srv"}, {key, text}});
@@ -108,9 +121,11 @@ TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
     EXPECT_EQ(lower.Settings.FromFile, std::nullopt);
     EXPECT_EQ(lower.Problems.size(), 1U);
     // Usable values outside the dialogs' choices are kept: ShowType halves to even, a list that has gone stays.
-    const SettingsReading kept = ReadWith({{"OutputSep", " / "}, {"ShowType", "1.5"}, {"CurrentList", "  Deleted  "}});
+    const SettingsReading kept = ReadWith(
+        {{"OutputSep", " / "}, {"ShowType", "1.5"}, {"CurrentList", "  Deleted  "}, {"IMelodyPrefix", "one-note"}});
     EXPECT_EQ(kept.Settings.OutputSep + std::to_string(kept.Settings.ShowType) + kept.Settings.CurrentList,
               " / 2Deleted");
+    EXPECT_EQ(kept.Settings.IMelodyPrefix, tw::OctavePrefixes::OneNote);
     EXPECT_TRUE(kept.Problems.empty());
 }
 

@@ -121,6 +121,20 @@ TEST(MidiReader, SmallFilesBecomeOneLineOfRtttlNotes) {
     }
 }
 
+// The rule for short notes is on the grid of 64ths: a tenth of a beat
+// (1.6 64ths) from a grid line ends on the second and is kept as a 32nd;
+// 0.09 of a beat (1.44 64ths) ends on the first and is left out.
+TEST(MidiReader, ShortNotesAreJudgedOnTheGridOf64ths) {
+    const tw::MidiMelody kept =
+        tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(72, 480) + Note(74, 48) + Note(76, 480)})), {});
+    EXPECT_EQ(kept.notes, "4c5,32d5,4e5");
+    EXPECT_EQ(kept.report.shortNotesDropped, 0u);
+    const tw::MidiMelody dropped =
+        tw::MelodyFromMidi(tw::ReadMidi(File(0, {Note(72, 480) + Note(74, 43) + Note(76, 480)})), {});
+    EXPECT_EQ(dropped.notes, "4c5,4e5");
+    EXPECT_EQ(dropped.report.shortNotesDropped, 1u);
+}
+
 // A note 10 ticks off the grid of 64ths (15 ticks at 480 a quarter) is moved
 // by 10 ticks, 10/480 of a quarter at 120 a minute: 10.4 ms.
 TEST(MidiReader, ReportsTheLargestMoveAndWhatWasLost) {
@@ -136,7 +150,7 @@ TEST(MidiReader, ReportsTheLargestMoveAndWhatWasLost) {
     EXPECT_EQ(
         tw::ReportLines(report),
         (std::vector<std::string>{"Chords were reduced to their highest note: 3 notes were left out.",
-                                  "1 note shorter than a 32nd was left out.",
+                                  "1 note shorter than a 32nd on the grid of 64ths was left out.",
                                   "Notes and pauses were moved by up to 10 ms to the lengths a ringtone can hold.",
                                   "The melody was moved 2 octaves down to fit the composer's octaves."}));
     EXPECT_TRUE(tw::ReportLines({}).empty());
@@ -157,7 +171,12 @@ TEST(MidiReader, BrokenAndHostileFilesAreRefused) {
          "MThd" + Number(6, 4) + Number(1, 2) + Number(65535, 2) + Number(480, 2) + Track(Note(69, 480))},
         {"a running status with no event before it", File(0, {Event(0, {69, 100})})},
         {"a number longer than four bytes", File(0, {"\x81\x81\x81\x81\x01\x90\x45\x64"s})},
-        {"an event value above 127", File(0, {Event(0, {0x90, 0xC5, 100})})},
+        {"a note event value above 127", File(0, {Event(0, {0x90, 0xC5, 100})})},
+        {"a note event value above 127", File(0, {Note(69, 480) + Event(0, {0x80, 69, 0xFF})})},
+        {"a meta event with a broken length before what may be notes",
+         File(0, {Event(0, {0xFF, 0x01, 0x7F}) + Note(69, 480)})},
+        {"a system exclusive event with a broken length before what may be notes",
+         File(0, {Event(0, {0xF0, 0x81, 0x81, 0x81, 0x81, 0x01}) + Note(69, 480)})},
         {"an event of unknown kind", File(0, {Event(0, {0xF4})})},
         {"a quarter note of 0 ticks", File(0, {Note(69, 480)}, 0)},
         {"the MIDI file holds no notes", File(1, {Name("Empty"), Event(0, {0xC0, 80})})},
@@ -174,6 +193,65 @@ TEST(MidiReader, BrokenAndHostileFilesAreRefused) {
             Reason::BadMidiFile);
         EXPECT_NE(message.find(c.first), std::string::npos) << message;
     }
+}
+
+// Events broken where no note is at stake are skipped and counted; the
+// notes around them are read as ever.
+struct Lenient {
+    const char* name;
+    std::string events;
+    tw::MidiSkipped skipped;
+    std::string line;
+};
+void PrintTo(const Lenient& row, std::ostream* out) { *out << row.name; }
+
+class MidiLenientReading : public ::testing::TestWithParam<Lenient> {};
+
+TEST_P(MidiLenientReading, SkipsAndCountsBrokenEventsOutsideTheNotes) {
+    const Lenient& row = GetParam();
+    const tw::MidiSong song = tw::ReadMidi(File(0, {Note(69, 480) + row.events}));
+    EXPECT_EQ(song.skipped, row.skipped);
+    const tw::MidiMelody melody = tw::MelodyFromMidi(song, {});
+    EXPECT_EQ(melody.notes.substr(0, 5), "4a4,4");
+    EXPECT_EQ(tw::ReportLines(melody.report), std::vector<std::string>{row.line});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MidiLenientReading,
+    ::testing::Values(
+        Lenient{"controllers",
+                Event(0, {0xB0, 0x5D, 0xFF}) + Event(0, {0x5B, 0x80}) + Note(72, 480),
+                {.controller = 2},
+                "Read leniently: skipped 2 broken controller events; no note was at stake."},
+        Lenient{"program, pressures and bend",
+                Event(0, {0xC0, 0xC8}) + Event(0, {0xD0, 0x90}) + Event(0, {0xA0, 69, 0xFF}) +
+                    Event(0, {0xE0, 0, 0xFF}) + Note(72, 480),
+                {.program = 1, .pressure = 2, .pitchBend = 1},
+                "Read leniently: skipped 1 broken program event, 2 broken pressure events and 1 broken pitch-bend "
+                "event; no note was at stake."},
+        Lenient{"a meta length past the end",
+                Note(72, 480) + Event(0, {0xFF, 0x01, 0x7F, 'x'}),
+                {.meta = 1},
+                "Read leniently: skipped 1 broken meta event; no note was at stake."},
+        Lenient{"a system-exclusive length past the end",
+                Note(72, 480) + Event(0, {0xF0, 0x7F, 0x01, 0xF7}),
+                {.systemExclusive = 1},
+                "Read leniently: skipped 1 broken system-exclusive event; no note was at stake."},
+        Lenient{"a system-exclusive length of five bytes",
+                Note(72, 480) + Event(0, {0xF0, 0x81, 0x81, 0x81, 0x81, 0x01, 0x7F}),
+                {.systemExclusive = 1},
+                "Read leniently: skipped 1 broken system-exclusive event; no note was at stake."}));
+
+// The song's title: the conductor track's name in a format 1 file, the one
+// track's in a format 0 file; a track with notes names its instrument.
+TEST(MidiReader, TheSongsTitle) {
+    const std::pair<std::string, std::string> cases[] = {
+        {File(1, {Name("Song") + Tempo(0, 500'000), Name("Steel Guitar") + Note(69, 480)}), "Song"},
+        {File(1, {Tempo(0, 500'000), Name("Steel Guitar") + Note(69, 480)}), ""},
+        {File(1, {Name("Steel Guitar") + Note(69, 480), Name("Bass") + Note(45, 480)}), ""},
+        {File(0, {Name("Tune") + Note(69, 480)}), "Tune"},
+    };
+    for (const auto& [file, title] : cases) EXPECT_EQ(tw::SongTitle(tw::ReadMidi(file)), title) << title;
 }
 
 std::string Text(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }

@@ -5,6 +5,7 @@
 #include "sound/midi_file.h"
 #include "sound/render.h"
 #include "sound_test_support.h"
+#include "support/midi_bytes.h"
 
 namespace twtest {
 namespace {
@@ -65,7 +66,9 @@ TEST(FromMidiCommand, ReadsTheRingtoneBackAndReportsWhatItCannotHold) {
     EXPECT_EQ(run.out, "Low:Tempo=140:4c1, 8e1, 4.g1\n");
     run = RunTunewright({"from-midi", song, "--fit", "--name", "Fitted", "-o", folder / "out.txt"});
     EXPECT_EQ(run.code, tw::ExitClean);
-    EXPECT_EQ(run.err, "The melody was moved 1 octave up to fit the composer's octaves.\n");
+    EXPECT_EQ(run.err,
+              "The ringtone is named \"Fitted\" as given.\n"
+              "The melody was moved 1 octave up to fit the composer's octaves.\n");
     EXPECT_EQ(tw::test::ReadBytes(folder / "out.txt"), "Fitted:d=4,o=5,b=140:c, 8e, g.\r\n");
 
     // One track without a name: c5 for a quarter note.
@@ -79,6 +82,54 @@ TEST(FromMidiCommand, ReadsTheRingtoneBackAndReportsWhatItCannotHold) {
     EXPECT_EQ(RunTunewright({"from-midi", song, "--track", "0"}).code, tw::ExitUsage);
     EXPECT_EQ(RunTunewright({"from-midi", song, "--track", "2"}).code, tw::ExitNothingRead);
 }
+
+// The ringtone is named after the song, not the instrument of its track, and
+// says where its name came from; a file broken only outside its notes is
+// read with what was skipped on standard error, one broken in a note is not.
+struct FromMidiRow {
+    const char* name;
+    std::string file, path, given, out, err;
+    int code = tw::ExitClean;
+};
+void PrintTo(const FromMidiRow& row, std::ostream* out) { *out << row.name; }
+
+class FromMidiRows : public ::testing::TestWithParam<FromMidiRow> {};
+
+TEST_P(FromMidiRows, NamesAndReadsAsTheSong) {
+    const FromMidiRow& row = GetParam();
+    TempDir folder;
+    std::vector<std::string> args{"from-midi", row.path == "-" ? "-" : (folder / row.path).string()};
+    if (row.path != "-") tw::test::WriteBytes(folder / row.path, row.file);
+    if (!row.given.empty()) args.insert(args.end(), {"--name", row.given});
+    const CliRun run = RunTunewright(args, row.file);
+    EXPECT_EQ(run.out, row.out);
+    EXPECT_EQ(run.err, row.err);
+    EXPECT_EQ(run.code, row.code);
+}
+
+using namespace tw::test::midi;
+const std::string Conducted = File(1, {Name("Song") + Tempo(0, 500'000), Name("Steel Guitar") + Note(72, 480)});
+const std::string Untitled = File(1, {Tempo(0, 500'000), Name("Steel Guitar") + Note(72, 480)});
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FromMidiRows,
+    ::testing::Values(FromMidiRow{"the conductor's name", Conducted, "x.mid", "", "Song:d=4,o=5,b=120:c\n",
+                                  "The ringtone is named \"Song\" after the song's title.\n"},
+                      FromMidiRow{"given", Conducted, "x.mid", "Mine", "Mine:d=4,o=5,b=120:c\n",
+                                  "The ringtone is named \"Mine\" as given.\n"},
+                      FromMidiRow{"the file's name", Untitled, "Tune.mid", "", "Tune:d=4,o=5,b=120:c\n",
+                                  "The ringtone is named \"Tune\" after the file, as the song has no title.\n"},
+                      FromMidiRow{"the track's name, the only one", Untitled, "-", "", "Steel Guitar:d=4,o=5,b=120:c\n",
+                                  "The ringtone is named \"Steel Guitar\" after its track, the only name there is.\n"},
+                      FromMidiRow{"controller values above 127",
+                                  File(0, {Name("Arabic") + Event(0, {0xB0, 0x5D, 0xFF}) + Note(72, 480)}), "a.mid", "",
+                                  "Arabic:d=4,o=5,b=120:c\n",
+                                  "The ringtone is named \"Arabic\" after the song's title.\n"
+                                  "Read leniently: skipped 1 broken controller event; no note was at stake.\n"},
+                      FromMidiRow{"a note value above 127", File(0, {Name("Arabic") + Event(0, {0x90, 72, 0xFF})}),
+                                  "a.mid", "", "",
+                                  "error: not a MIDI file that can be read: a note event value above 127\n",
+                                  tw::ExitNothingRead}));
 
 TEST(SoundCommands, FailuresWriteNothingToStandardOutputOrDisk) {
     const std::tuple<std::string, int, std::string> cases[] = {

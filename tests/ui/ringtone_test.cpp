@@ -110,19 +110,47 @@ struct MidiGot {
     bool fit;
     std::string offered, stored, boxes;
 };
+const std::string NamedSong =
+    "Ringtone from a MIDI File|information|ok|The ringtone is named \"Song\" after the song's title.";
 const MidiGot MidiGets[] = {
     {"first track", ThreeTracks(), 0, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
-     "[Lead]\r\nRTTTL=Lead:d=4,o=5,b=100:g, 8d\r\n",
-     "Ringtone from a MIDI File|information|ok|Chords were reduced to their highest note: 1 note was left out."},
+     "[Song]\r\nRTTTL=Song:d=4,o=5,b=100:g, 8d\r\n",
+     NamedSong + "\r\nChords were reduced to their highest note: 1 note was left out."},
     {"bass fitted", ThreeTracks(), 1, true, "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
-     "[Bass]\r\nRTTTL=Bass:d=4,o=5,b=100:2c\r\n",
-     "Ringtone from a MIDI File|information|ok|The melody was moved 2 octaves up to fit the composer's octaves."},
+     "[Song]\r\nRTTTL=Song:d=4,o=5,b=100:2c\r\n",
+     NamedSong + "\r\nThe melody was moved 2 octaves up to fit the composer's octaves."},
     {"cancelled", ThreeTracks(), -1, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)", "", ""},
     {"one track, nothing lost", test::midi::File(0, {test::midi::Note(72, 480)}), 0, false,
-     "Track 1: (no name) (1 note)", "[song]\r\nRTTTL=song:d=4,o=5,b=120:c\r\n", ""},
+     "Track 1: (no name) (1 note)", "[song]\r\nRTTTL=song:d=4,o=5,b=120:c\r\n",
+     "Ringtone from a MIDI File|information|ok|The ringtone is named \"song\" after the file, as the song has no "
+     "title."},
+    {"controller values above 127",
+     test::midi::File(
+         0, {test::midi::Name("Arabic") + test::midi::Event(0, {0xB0, 0x5D, 0xFF}) + test::midi::Note(72, 480)}),
+     0, false, "Track 1: Arabic (1 note)", "[Arabic]\r\nRTTTL=Arabic:d=4,o=5,b=120:c\r\n",
+     "Ringtone from a MIDI File|information|ok|The ringtone is named \"Arabic\" after the song's title.\r\nRead "
+     "leniently: skipped 1 broken controller event; no note was at stake."},
     {"truncated", ThreeTracks().substr(0, 40), 0, false, "", "",
      "MIDI File|exclamation|ok|Could not make a ringtone of @:\r\n\r\nnot a MIDI file that can be read: a chunk "
      "declares 19 bytes where 18 are left"},
+};
+
+// An iMelody file whose prefixes read two ways: the reading saved before
+// (empty: none), the answer (-1 cancel, 0 or 1 the box left so); then the
+// box offered, the list file and the reading kept.
+const std::string TwoWays = "BEGIN:IMELODY\r\nNAME:Two\r\nBEAT:125\r\nMELODY:*5c3d3\r\nEND:IMELODY\r\n";
+struct PrefixGot {
+    const char* name;
+    std::string saved;
+    int answer;
+    bool offered;
+    std::string stored, kept;
+};
+const PrefixGot PrefixGets[] = {
+    {"first time, one note", "", 1, false, "[Two]\r\nRTTTL=Two:d=4,o=5,b=125:8c6, 8d\r\n", "one-note"},
+    {"first time, until the next", "", 0, false, "[Two]\r\nRTTTL=Two:d=4,o=5,b=125:8c6, 8d6\r\n", "until-next"},
+    {"offered as kept", "one-note", 1, true, "[Two]\r\nRTTTL=Two:d=4,o=5,b=125:8c6, 8d\r\n", "one-note"},
+    {"cancelled", "one-note", -1, true, "", "one-note"},
 };
 
 }  // namespace
@@ -176,8 +204,42 @@ private slots:
         QCOMPARE(h.Boxes(), boxes);
         QCOMPARE(offered, row.offered);
         QCOMPARE(h.ListFile(), row.stored);
-        QCOMPARE(h.SelectedRow(), row.stored.empty() ? std::string("<none>") : row.stored.substr(1, 4));
+        QCOMPARE(h.SelectedRow(),
+                 row.stored.empty() ? std::string("<none>") : row.stored.substr(1, row.stored.find(']') - 1));
         QVERIFY(h.toolkit.FileDialogs().at(0).Filter.ends_with("|MIDI Files (*.mid *.midi)|*.mid;*.midi"));
+    }
+
+    // An iMelody file that reads two ways asks how, offering the last answer,
+    // which it keeps; one that reads one way asks nothing.
+    void imelodyPrefixes_data() { test::AddRows(PrefixGets); }
+    void imelodyPrefixes() {
+        const PrefixGot& row = test::TheRow(PrefixGets);
+        Harness h;
+        if (!row.saved.empty()) h.settings.SaveSetting(SettingKey::IMelodyPrefix, row.saved);
+        h.Open();
+        test::TempDir tones;
+        const std::string path = (tones / "two.imy").string();
+        test::WriteBytes(path, TwoWays);
+        bool offered = false;
+        h.toolkit.QueueForm([&](ModalForm& form) {
+            auto* oneNote = test::Child<QCheckBox>(form, "chkOneNote");
+            offered = oneNote->isChecked();
+            if (row.answer < 0) return form.reject();
+            oneNote->setChecked(row.answer == 1);
+            test::Click(form, "cmdOk");
+        });
+        h.Get(0, "", path);
+        QCOMPARE(test::Join(h.toolkit.FormsShown()) + "|" + h.Boxes(), std::string("iMelody File|"));
+        QCOMPARE(offered, row.offered);
+        QCOMPARE(h.ListFile(), row.stored);
+        QCOMPARE(h.settings.GetSetting(SettingKey::IMelodyPrefix, "until-next"), row.kept);
+
+        Harness same;
+        same.Open();
+        test::WriteBytes(path, HandsetFile(FileFormat::IMelody));
+        same.Get(0, "", path);
+        QVERIFY(same.toolkit.FormsShown().empty() && same.toolkit.Unexpected().empty());
+        QCOMPARE(same.SelectedRow(), std::string("Tune"));
     }
 
     // The notes the handset cannot take are named under the ringtone got,
