@@ -56,7 +56,11 @@ const Rule kRules[] = {
     {"dotted pauses", "T:d=4,o=5,b=90:p.,8p.,c", "90", {Pause(4, true), Pause(8, true), Note("c5", 4)}, ""},
     {"the dot before or after the octave", "T:d=4,o=5,b=90:c.6,8d6.", "90", {Dotted("c6", 4), Dotted("d6", 8)}, ""},
     {"e# and b# are the next notes up", "T:d=4,o=5,b=90:e#,b#", "90", {Note("f5", 4), Note("c6", 4)}, ""},
-    {"octave 4", "T:d=4,o=4,b=90:a,c5", "90", {Note("a4", 4), Note("c5", 4)}, "note 1, a: below the composer's octaves"},
+    {"octave 4",
+     "T:d=4,o=4,b=90:a,c5",
+     "90",
+     {Note("a4", 4), Note("c5", 4)},
+     "note 1, a: below the composer's octaves"},
     {"lengths the composer lacks",
      "T:d=4,o=5,b=90:64c,3d",
      "90",
@@ -87,8 +91,8 @@ TEST_P(ReadingRules, EveryNoteAtItsPitchAndLength) {
             EXPECT_LT(std::abs(cents), 3) << "note " << i + 1 << " sounds at " << note.SoundFrequency() << " Hz";
         }
     }
-    if (*rule.problem) EXPECT_NE(ringtone.ErrorMessage().find(rule.problem), std::string::npos)
-        << ringtone.ErrorMessage();
+    if (*rule.problem)
+        EXPECT_NE(ringtone.ErrorMessage().find(rule.problem), std::string::npos) << ringtone.ErrorMessage();
     else EXPECT_EQ(ringtone.ErrorMessage(), "");
 }
 
