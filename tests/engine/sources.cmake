@@ -8,5 +8,6 @@ set(TW_ENGINE_TEST_SOURCES
   published_test.cpp
   imelody_test.cpp
   ott_test.cpp
+  ringtone_name_test.cpp
   handset_files_published_test.cpp
 )
