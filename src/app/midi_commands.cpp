@@ -48,8 +48,11 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
     } catch (const EngineError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
+    for (const std::string& line : ringtone.nameChanges) err << line << '\n';
     for (const std::string& line : ReportLines(ringtone.report)) err << line << '\n';
-    const int status = ReportProblems(notes, err);
+    // A name that had to change is a problem of the ringtone, as when it is read from a text.
+    int status = ReportProblems(notes, err);
+    if (!ringtone.nameChanges.empty()) status = ExitProblems;
     if (const std::optional<Notation> notation = NotationOf(to)) {
         const std::string text = notes.Full(*notation);
         CheckWritableOutput(text);

@@ -28,6 +28,7 @@ void frmConverter::GetMidi(const std::string& bytes, const std::string& path) {
     }
     GetRingtone(FileFormat::RTTTL, ringtone.rtttl);
     std::string lost;
+    for (const std::string& line : ringtone.nameChanges) lost += (lost.empty() ? "" : "\r\n") + line;
     for (const std::string& line : ReportLines(ringtone.report)) lost += (lost.empty() ? "" : "\r\n") + line;
     if (!lost.empty() && session_.Showing())
         services_.MsgBox(lost, MsgButtons::OkOnly, MsgIcon::Information, "Ringtone from a MIDI File");
