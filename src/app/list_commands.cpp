@@ -135,6 +135,7 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
     const ImportResult result =
         *session.Import(from, input.bytes, showProgress ? ImportProgress(progress) : ImportProgress());
     for (const ImportSkip& skip : result.skipped) err << skip.line << ": " << skip.reason << '\n';
+    for (const ImportSkip& renamed : result.renamed) err << renamed.line << ": " << renamed.reason << '\n';
     out << "imported " << result.imported << ", skipped " << result.skipped.size() << '\n';
     if (result.imported == 0) return ExitNothingRead;
     return result.skipped.empty() ? ExitClean : ExitProblems;

@@ -7,7 +7,8 @@
 
 namespace tw {
 
-// A ringtone of a collection that was not imported, and why.
+// A ringtone of a collection that was not imported, and why; or one that
+// was, and what became of its name.
 struct ImportSkip {
     std::size_t line = 0;  // where it starts in the collection, from 1
     std::string reason;
@@ -17,6 +18,9 @@ struct ImportSkip {
 struct ImportResult {
     std::size_t imported = 0;
     std::vector<ImportSkip> skipped;
+    // Imported under a name made fit for a ringtone: one line for each kind
+    // of character replaced (FitRingtoneName).
+    std::vector<ImportSkip> renamed;
 };
 
 // Told how far an import is (ringtones done, of all); false cancels it.
