@@ -1,8 +1,9 @@
 // Reads arbitrary bytes as a handset file (iMelody or Smart Messaging, chosen
 // at build time): nothing may crash, the reader may refuse only as a file it
-// cannot read or one too long, and a ringtone read that its format writes
-// again without a problem reads back with the same notes, whichever way
-// iMelody octave prefixes are read. Both readings of the input are tried.
+// cannot read or one too long, the name read is fit for every notation, and
+// a ringtone read that its format writes again without a problem reads back
+// with the same name and notes, whichever way iMelody octave prefixes are
+// read. Both readings of the input are tried.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
 #include "engine/file_format.h"
+#include "engine/ringtone_name.h"
 
 #ifndef TW_FUZZ_FILE_FORMAT
 #error "TW_FUZZ_FILE_FORMAT must name the file format to read"
@@ -41,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!Expected(e)) __builtin_trap();
         return 0;
     }
+    if (!tw::FitRingtoneName(notes.Name()).changes.empty()) __builtin_trap();
     (void)notes.ErrorMessage();
     (void)notes.Full_RTTTL();
     tw::WrittenRingtone written;
@@ -61,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const tw::EngineError&) {
             __builtin_trap();
         }
-        if (again.Count() != notes.Count() || again.Only_RTTTL() != notes.Only_RTTTL() ||
-            again.Tempo() != notes.Tempo())
+        if (again.Name() != notes.Name() || again.Count() != notes.Count() ||
+            again.Only_RTTTL() != notes.Only_RTTTL() || again.Tempo() != notes.Tempo())
             __builtin_trap();
     }
     return 0;

@@ -1,6 +1,7 @@
 // Reads arbitrary bytes as a whole ringtone in one notation (chosen at build
 // time) and writes it back in every notation: nothing may crash, writing what
-// was read must never throw, no pitch may be negative or not a number, and a
+// was read must never throw, no pitch may be negative or not a number, the
+// name read comes back as it is from every notation it is written in, and a
 // ringtone written as RTTTL that reads cleanly is written the same again.
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
+#include "engine/ringtone_name.h"
 #include "engine/ringtone_text.h"
 
 #ifndef TW_FUZZ_NOTATION
@@ -37,11 +39,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     tw::CNotes notes;
     notes.SetOutputSeparator(", ");
+    bool read = false;
     try {
         notes.SetFull(tw::Notation::TW_FUZZ_NOTATION, text);
+        read = true;
     } catch (const tw::EngineError& e) {
         if (e.reason() != tw::EngineError::Reason::BadHeader && e.reason() != tw::EngineError::Reason::TooLong)
             __builtin_trap();
+    }
+    if (read && !tw::FitRingtoneName(notes.Name()).changes.empty()) __builtin_trap();
+    // No name can end early or read as something else in any notation (a
+    // text that does not read again for its notes says nothing of its name).
+    for (tw::Notation to : {tw::Notation::RTTTL, tw::Notation::Composer, tw::Notation::Keypresses}) {
+        if (!read) break;
+        const std::string written = notes.Full(to);
+        if (written.size() > tw::MaxRingtoneText) continue;
+        tw::CNotes back;
+        back.SetOutputSeparator(", ");
+        try {
+            tw::ReadGivenRingtone(back, to, written);
+        } catch (const tw::EngineError&) {
+            continue;
+        }
+        if (back.Name() != notes.Name() || !back.NameChanges().empty()) __builtin_trap();
     }
     const std::string rtttl = notes.Full_RTTTL();
     (void)notes.Full_Composer();

@@ -144,6 +144,7 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
     const ImportResult result =
         *session.Import(from, input.bytes, showProgress ? ImportProgress(progress) : ImportProgress());
     for (const ImportSkip& skip : result.skipped) err << skip.line << ": " << skip.reason << '\n';
+    for (const ImportSkip& renamed : result.renamed) err << renamed.line << ": " << renamed.reason << '\n';
     std::string counts =
         "imported " + std::to_string(result.imported) + ", skipped " + std::to_string(result.skipped.size());
     if (result.alreadyThere > 0) counts += ", " + std::to_string(result.alreadyThere) + " already in the list";

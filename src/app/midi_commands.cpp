@@ -49,7 +49,9 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
         throw CommandFailure{ExitNothingRead, e.what()};
     }
     for (const std::string& line : ReportLines(ringtone)) err << line << '\n';
-    const int status = ReportProblems(notes, err);
+    // A name that had to change is a problem of the ringtone, as when it is read from a text.
+    int status = ReportProblems(notes, err);
+    if (!ringtone.name.changes.empty()) status = ExitProblems;
     if (const std::optional<Notation> notation = NotationOf(to)) {
         const std::string text = notes.Full(*notation);
         CheckWritableOutput(text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/engine_error.h"
+#include "engine/ringtone_name.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
 
@@ -33,6 +34,7 @@ void CNotes::Clear() {
     state.KeyNoteDuration = "4";
     state.KeyOctave = "1";
     name_.clear();
+    nameChanges_.clear();
     tempo_ = "125";
     nameFound_ = durationFound_ = octaveFound_ = tempoFound_ = separatorFound_ = notesValid_ = false;
     // Room for a ringtone of the usual size stays for the next read; the
@@ -40,6 +42,12 @@ void CNotes::Clear() {
     constexpr std::size_t keptRoom = 4096;
     if (noteList_.capacity() > keptRoom) noteList_ = {};
     else noteList_.clear();
+}
+
+void CNotes::SetGivenName(std::string_view name) {
+    FittedName fitted = FitRingtoneName(name);
+    name_ = fitted.name.empty() ? std::string("No name") : std::move(fitted.name);
+    nameChanges_ = std::move(fitted.changes);
 }
 
 std::string CNotes::Full_RTTTL() const {
@@ -86,7 +94,7 @@ void CNotes::ReadWhole(std::string_view text, Notation notation) {
         ReadNotes(std::move(rest), notation);
         return;
     }
-    name_ = ParseName(rest);
+    SetGivenName(ParseName(rest));
     if (notation == Notation::RTTTL) {
         state_->DefaultDuration = ParseDefaultDuration(rest);
         state_->DefaultOctave = ParseDefaultOctave(rest);
@@ -151,7 +159,12 @@ void CNotes::ReadNotes(std::string text, Notation notation) {
         separatorFound_ = notesValid_ = false;
         return;
     }
-    if (notation == Notation::Keypresses) ReadWhole(Full_Composer(), Notation::Composer);
+    if (notation == Notation::Keypresses) {
+        // The name is fit already; what made it so stays reported.
+        std::vector<std::string> nameChanges = std::move(nameChanges_);
+        ReadWhole(Full_Composer(), Notation::Composer);
+        nameChanges_ = std::move(nameChanges);
+    }
 }
 
 // RTTTL notes as published: blanks and line breaks anywhere (between notes

@@ -32,7 +32,15 @@ public:
     const std::string& OutputSeparator() const { return outputSeparator_; }
     void SetOutputSeparator(std::string v) { outputSeparator_ = std::move(v); }
     const std::string& Name() const { return name_; }
+    // Sets the name as it is: a name the program holds already (a list row,
+    // a name put back), not one that enters from outside.
     void SetName(std::string name) { name_ = std::move(name); }
+    // Names the ringtone with a name that enters from outside (a reader, a
+    // person, a MIDI track), made fit for every notation by FitRingtoneName;
+    // an empty one becomes "No name". What had to be replaced is reported
+    // in NameChanges and ErrorLines until the next read.
+    void SetGivenName(std::string_view name);
+    const std::vector<std::string>& NameChanges() const { return nameChanges_; }
     const std::string& Tempo() const { return tempo_; }
     void SetTempo(std::string value) { tempo_ = std::move(value); }
     const std::string& DefaultDuration() const { return state_->DefaultDuration; }
@@ -108,6 +116,7 @@ private:
     std::string inputSeparator_;
     std::string outputSeparator_;
     std::string name_;
+    std::vector<std::string> nameChanges_;
     std::string tempo_;
     bool nameFound_ = false;
     bool durationFound_ = false;

@@ -20,6 +20,7 @@ std::vector<std::string> CNotes::ErrorLines() const {
     const auto add = [&lines](std::string_view message) { lines.emplace_back(message); };
     if (!durationFound_) add("RTTTL default duration invalid");
     if (!nameFound_) add("Ringtone name is invalid.");
+    for (const std::string& change : nameChanges_) add(change);
     if (!tempoFound_) add("The tempo is invalid.");
     if (!octaveFound_) add("RTTTL default octave is invalid.");
     if (!separatorFound_) {

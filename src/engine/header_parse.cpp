@@ -117,7 +117,8 @@ std::vector<ControlItem> ReadControlItems(std::string_view section) {
 // usable number keeps the default, a tempo stays as written; both are
 // reported. The control section is the first part between two colons that
 // holds d, o or b; failing that, the first that is empty or holds controls
-// alone. So a name may hold colons ("Star Wars: Theme:d=4:..."). Without
+// alone. So a published name may hold colons ("Star Wars: Theme:d=4:..."),
+// which the ringtone's name has as FitRingtoneName replaces them. Without
 // such a part the text has no control section, and text is left as it was.
 bool CNotes::ReadControlSection(std::string& text) {
     std::size_t nameEnd = npos, controlsEnd = npos;
@@ -139,8 +140,7 @@ bool CNotes::ReadControlSection(std::string& text) {
     }
     if (nameEnd == npos) return false;
 
-    const std::string_view name = TrimBlanks(std::string_view(text).substr(0, nameEnd));
-    name_ = name.empty() ? std::string("No name") : std::string(name);
+    SetGivenName(std::string_view(text).substr(0, nameEnd));
     state_->DefaultDuration = "4";
     state_->DefaultOctave = "6";
     tempo_ = "63";
@@ -165,7 +165,8 @@ bool CNotes::ReadControlSection(std::string& text) {
 }
 
 // Accepts "Name:...", "Name (Tempo 120) ..." and "Name Tempo=120: ...", and
-// drops the "(hold " and "(" of pasted keypress texts.
+// drops the "(hold " and "(" of pasted keypress texts after the name, so that
+// a name keeps its brackets ("Song (live)").
 std::string CNotes::ParseName(std::string& text) {
     if (text.find("Tempo") != npos && text.find(":Tempo") == npos) {
         if (text.find("(Tempo ") != npos) {
@@ -177,8 +178,6 @@ std::string CNotes::ParseName(std::string& text) {
             text = ReplaceAll(text, "Tempo", ":Tempo");
         }
     }
-    if (text.find('(') != npos) text = ReplaceAll(ReplaceAll(ReplaceAll(text, "(hold ", ""), "( ", ""), "(", "");
-
     std::string name;
     const std::size_t colon = text.find(':');
     if (colon != npos) {
@@ -190,6 +189,7 @@ std::string CNotes::ParseName(std::string& text) {
             nameFound_ = false;
         }
     }
+    if (text.find('(') != npos) text = ReplaceAll(ReplaceAll(ReplaceAll(text, "(hold ", ""), "( ", ""), "(", "");
     const std::string_view trimmed = TrimSpaces(name);
     return trimmed.empty() ? std::string("No name") : std::string(trimmed);
 }

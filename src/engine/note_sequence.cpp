@@ -92,7 +92,7 @@ void NoteSequence::Finish(CNotes& ringtone, std::string_view name, std::string_v
     }
     text.pop_back();
     ringtone.SetFull_RTTTL(text);
-    ringtone.SetName(name.empty() ? std::string("No name") : std::string(name));
+    ringtone.SetGivenName(name);
     for (std::size_t i = 0; i < notes_.size(); ++i) {
         if (notes_[i].problem == 0) continue;
         const Problem& problem = problems_[notes_[i].problem - 1];

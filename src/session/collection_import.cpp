@@ -115,6 +115,7 @@ std::optional<ImportResult> RingtoneSession::Import(Notation from, std::string_v
             notes.SetName(FreeName(list, notes.Name(), next));
             list.SetValue(notes.Name(), RingtoneKey, StoredText(notes));
             ++result.imported;
+            for (const std::string& change : notes.NameChanges()) result.renamed.push_back({ringtone.line, change});
         } catch (const EngineError& e) {
             result.skipped.push_back({ringtone.line, e.what()});
         } catch (const ListError& e) {

@@ -7,7 +7,8 @@
 
 namespace tw {
 
-// A ringtone of a collection that was not imported, and why.
+// A ringtone of a collection that was not imported, and why; or one that
+// was, and what became of its name.
 struct ImportSkip {
     std::size_t line = 0;  // where it starts in the collection, from 1
     std::string reason;
@@ -20,6 +21,9 @@ struct ImportResult {
     // Left out because the list held them already, under the same name and
     // with the same text (an import run again).
     std::size_t alreadyThere = 0;
+    // Imported under a name made fit for a ringtone: one line for each kind
+    // of character replaced (FitRingtoneName).
+    std::vector<ImportSkip> renamed;
 };
 
 // Told how far an import is (ringtones done, of all); false cancels it.

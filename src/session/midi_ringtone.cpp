@@ -6,17 +6,12 @@
 namespace tw {
 namespace {
 
-std::string CleanName(std::string_view name) {
-    std::string clean(name);
-    for (char& c : clean)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    clean = std::string(TrimSpaces(clean));
-    if (clean.size() > MaxListNameBytes) {
-        std::size_t end = MaxListNameBytes;
-        while (end > 0 && (static_cast<unsigned char>(clean[end]) & 0xC0) == 0x80) --end;  // not inside a character
-        clean = std::string(TrimSpaces(clean.substr(0, end)));
-    }
-    return clean;
+// The name cut to MaxListNameBytes, never inside a UTF-8 character.
+std::string_view CutToListName(std::string_view name) {
+    if (name.size() <= MaxListNameBytes) return name;
+    std::size_t end = MaxListNameBytes;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+    return name.substr(0, end);
 }
 
 }  // namespace
@@ -27,12 +22,15 @@ MidiName MidiRingtoneName(std::string_view given, std::string_view songTitle, st
     const std::pair<std::string_view, MidiNameSource> candidates[] = {
         {given, MidiNameSource::Given},
         {songTitle, MidiNameSource::SongTitle},
-        {fileName, MidiNameSource::FileName},  // "-" for standard input
+        {fileName, MidiNameSource::FileName},
         {trackName, MidiNameSource::TrackName},
     };
-    for (const auto& [candidate, source] : candidates)
-        if (std::string name = CleanName(candidate); !name.empty() && name != "-") return {std::move(name), source};
-    return {"MIDI", MidiNameSource::None};
+    for (const auto& [candidate, source] : candidates) {
+        if (TrimBlanks(candidate) == "-") continue;  // standard input, no name
+        FittedName fitted = FitRingtoneName(CutToListName(candidate));
+        if (!fitted.name.empty()) return {std::move(fitted.name), source, std::move(fitted.changes)};
+    }
+    return {"MIDI", MidiNameSource::None, {}};
 }
 
 MidiRingtone RingtoneFromMidi(const MidiSong& song, const MidiMelodyOptions& options, std::string_view givenName,
@@ -57,6 +55,7 @@ std::vector<std::string> ReportLines(const MidiRingtone& ringtone) {
     case MidiNameSource::None: named = "The ringtone is named " + quoted + ": the song has no name."; break;
     }
     std::vector<std::string> lines{named};
+    lines.insert(lines.end(), ringtone.name.changes.begin(), ringtone.name.changes.end());
     for (std::string& line : ReportLines(ringtone.report)) lines.push_back(std::move(line));
     return lines;
 }

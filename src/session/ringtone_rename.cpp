@@ -21,4 +21,16 @@ void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
     WriteListFile(list.ListFileName(), file);
 }
 
+std::string StoreInPlace(const CRingtoneList& list, std::string_view entry) {
+    const CNotes& ringtone = list.Ringtone();
+    const FileLock lock = LockLists(list.ProgramDirectory());
+    IniDocument file = list.ReadListFile();
+    std::string stored = ringtone.Name();
+    if (!SameIgnoringCase(entry, stored) && file.HasSection(stored)) stored = entry;
+    else file.RemoveSection(entry);
+    file.SetValue(stored, RingtoneKey, StoredText(ringtone));
+    WriteListFile(list.ListFileName(), file);
+    return stored;
+}
+
 }  // namespace tw

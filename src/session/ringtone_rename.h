@@ -17,4 +17,10 @@ bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::str
 // unchanged.
 void StoreRenamed(const CRingtoneList& list, std::string_view oldName);
 
+// Stores the list's ringtone in place of the entry `entry`, under its Name,
+// in one replacement of the list file; under `entry` still when another
+// entry has that Name already, so that nothing else is replaced. Gives the
+// name it is stored under. ListError as StoreRenamed.
+std::string StoreInPlace(const CRingtoneList& list, std::string_view entry);
+
 }  // namespace tw

@@ -4,6 +4,7 @@
 
 #include "engine/engine_error.h"
 #include "engine/format_tempo.h"
+#include "engine/ringtone_name.h"
 #include "engine/ringtone_text.h"
 #include "engine/text_rules.h"
 #include "files/safe_file.h"
@@ -185,13 +186,16 @@ void RingtoneSession::ReloadShown() {
 }
 
 RenameCheck RingtoneSession::CheckRename(std::string_view newName) const {
-    const std::string name(TrimSpaces(newName));
+    const std::string name = FitRingtoneName(newName).name;
     if (name == ringtone_.Name()) return RenameCheck::Unchanged;
     if (name.empty()) throw SessionError(SessionError::Reason::BadRingtoneName, "A ringtone needs a name.");
-    if (name.find(':') != std::string::npos)
-        throw SessionError(SessionError::Reason::BadRingtoneName, "A ringtone name cannot hold \":\".");
-    const bool other = ListCall([&] { return HasOtherEntry(list_, ringtone_.Name(), name); });
+    const bool other = ListCall([&] { return HasOtherEntry(list_, StoredEntry(), name); });
     return other ? RenameCheck::ReplacesOther : RenameCheck::Free;
+}
+
+std::string RingtoneSession::StoredEntry() const {
+    if (shown_ && *shown_ != ringtone_.Name() && FitRingtoneName(*shown_).name == ringtone_.Name()) return *shown_;
+    return ringtone_.Name();
 }
 
 void RingtoneSession::CatchUpShown() {
@@ -206,24 +210,31 @@ void RingtoneSession::CatchUpShown() {
 void RingtoneSession::Rename(std::string_view newName) {
     CatchUpShown();
     const std::string oldName = ringtone_.Name();
-    const std::string name(TrimSpaces(newName));
-    ringtone_.SetName(name);
+    const std::string entry = StoredEntry();
+    ringtone_.SetGivenName(newName);
     try {
-        ListCall([&] { StoreRenamed(list_, oldName); });
+        ListCall([&] { StoreRenamed(list_, entry); });
         Saw();
     } catch (const SessionError&) {
         ringtone_.SetName(oldName);
         throw;
     }
-    if (shown_) shown_ = name;
+    if (shown_) shown_ = ringtone_.Name();
 }
 
 void RingtoneSession::SetTempo(std::string_view tempo) {
     CatchUpShown();
     const std::string oldTempo = ringtone_.Tempo();
+    const std::string entry = StoredEntry();
     ringtone_.SetTempo(std::string(tempo));
     try {
-        Store();
+        if (entry == ringtone_.Name()) {
+            Store();
+        } else {
+            const std::string stored = ListCall([&] { return StoreInPlace(list_, entry); });
+            Saw();
+            shown_ = stored;
+        }
     } catch (const SessionError&) {
         ringtone_.SetTempo(oldTempo);
         throw;

@@ -150,20 +150,30 @@ public:
     // renamed or deleted it) since this session last read or wrote it.
     bool ListChangedOnDisk() const { return StampOf(ListFileName()) != seen_; }
 
-    // How `newName` (trimmed) stands as the current ringtone's new name:
-    // BadRingtoneName when empty or holding ":", ListIo when the list cannot
-    // be read to tell.
+    // How `newName`, made fit for a ringtone (FitRingtoneName), stands as
+    // the current ringtone's new name: BadRingtoneName when that is empty,
+    // ListIo when the list cannot be read to tell.
     RenameCheck CheckRename(std::string_view newName) const;
-    // Stores the current ringtone under `newName` in place of its entry, and
-    // removes any other entry of that name, in one replacement of the file;
-    // the shown row takes the new name. On failure the name is put back.
+    // Stores the current ringtone under `newName`, made fit for a ringtone
+    // (the ringtone reports what was replaced), in place of its entry
+    // (StoredEntry), and removes any other entry of that name, in one
+    // replacement of the file; the shown row takes the new name. On failure
+    // the name is put back.
     // When the list file changed since the entry was shown, the entry is read
     // again first, so that what another program stored is kept; EntryGone
     // when another program removed it meanwhile.
     void Rename(std::string_view newName);
-    // Stores the current ringtone with `tempo`; on failure the tempo is put
-    // back. A changed list file is read first, as for Rename.
+    // Stores the current ringtone with `tempo` in place of its entry
+    // (StoredEntry); on failure the tempo is put back. An entry stored under
+    // a name that was made fit on loading is stored under the fit name now,
+    // and the shown row takes it, unless another entry has that name. A
+    // changed list file is read first, as for Rename.
     void SetTempo(std::string_view tempo);
+    // The entry the current ringtone is stored under: the row shown when the
+    // ringtone's name is that row made fit for a ringtone (a list written
+    // before names were made fit, holding "[A:b]", shows it as "A-b"), else
+    // the ringtone's name.
+    std::string StoredEntry() const;
     // Deletes the entry `name` from the current list; the current ringtone
     // takes that name. False when there was no such entry.
     bool DeleteRingtone(std::string_view name);

@@ -23,7 +23,7 @@ public:
         NoText,           // the source text is empty
         TooLong,          // the source text is longer than a ringtone can be
         Unreadable,       // the engine could not read the text
-        BadRingtoneName,  // a ringtone name that is empty or holds ":"
+        BadRingtoneName,  // a ringtone name that is empty
         BadFileName,      // a ringtone name that cannot be a file name
         EntryGone,        // the entry shown is no longer in the list
         Sound,            // a WAV file could not be made

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "engine/plain_note.h"
+#include "engine/ringtone_name.h"
 #include "engine/ringtone_text.h"
 #include "sound/sound_error.h"
 
@@ -232,7 +233,7 @@ std::string SongTitle(const MidiSong& song) {
 }
 
 std::string MidiMelody::RTTTL(std::string_view name) const {
-    return std::string(name) + ":d=4,o=5,b=" + std::to_string(tempo) + ":" + notes;
+    return FitRingtoneName(name).name + ":d=4,o=5,b=" + std::to_string(tempo) + ":" + notes;
 }
 
 MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options) {

@@ -48,7 +48,9 @@ struct MidiMelody {
     std::string notes;  // RTTTL notes, each with its length and octave
     MidiMelodyReport report;
 
-    // The RTTTL ringtone of the melody under `name`.
+    // The RTTTL ringtone of the melody under `name`, made fit for a ringtone
+    // (FitRingtoneName), so that no track name can end the name early and
+    // be read as the header ("Synth: B3 Lead" as tempo 3).
     std::string RTTTL(std::string_view name) const;
 };
 

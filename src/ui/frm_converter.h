@@ -192,6 +192,9 @@ private:
     // Leaves no row selected, without running the row handler.
     void Deselect();
     void SelectStoredRow(const std::string& name);
+    // The row `oldRow` (the selected one, else the row of that text) shows
+    // `newName`; a row of another entry of that name goes.
+    void RenameRow(const std::string& oldRow, const std::string& newName);
     void ReportListError(std::string_view title, std::string_view what, const SessionError& error);
     void ReloadShownRow();
     // Watches the program directory and the current list file, and follows

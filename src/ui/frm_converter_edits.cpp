@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/ringtone_name.h"
 #include "engine/text_rules.h"
 #include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
@@ -34,7 +35,10 @@ void frmConverter::txtName_LostFocus() {
     const std::string oldName = session_.Ringtone().Name();
     if (typed == ShownText(oldName)) return;
 
-    const std::string newName(TrimSpaces(TextBytes(typed)));
+    // The name is stored as it is made fit for every notation, and a box
+    // says what had to be replaced.
+    const FittedName fitted = FitRingtoneName(TextBytes(typed));
+    const std::string& newName = fitted.name;
     const std::string shownRow = session_.ShownRow();
     try {
         const RenameCheck check = session_.CheckRename(newName);
@@ -58,14 +62,21 @@ void frmConverter::txtName_LostFocus() {
         return;
     }
     txtName->setText(ShownText(newName));
+    RenameRow(shownRow, newName);
+    if (!fitted.changes.empty()) {
+        std::string text = "The ringtone is stored as '" + newName + "':";
+        for (const std::string& change : fitted.changes) text += "\r\n" + change;
+        services_.MsgBox(text, MsgButtons::OkOnly, MsgIcon::Information, NameTitle);
+    }
+}
 
-    // The row shows the new name; a row of the ringtone it replaced goes.
-    // The row is found by its text: a click on another row may have moved
-    // the selection already when the edit is stored.
+// The row is found by its text: a click on another row may have moved the
+// selection already when the edit is stored.
+void frmConverter::RenameRow(const std::string& oldRow, const std::string& newName) {
     int row = lstRingtones->ListIndex();
     const std::vector<std::string>& rows = lstRingtones->Items();
-    if (rows.at(static_cast<std::size_t>(row)) != shownRow) {
-        const auto shown = std::find(rows.begin(), rows.end(), shownRow);
+    if (rows.at(static_cast<std::size_t>(row)) != oldRow) {
+        const auto shown = std::find(rows.begin(), rows.end(), oldRow);
         if (shown != rows.end()) row = static_cast<int>(shown - rows.begin());
     }
     row = lstRingtones->SetItemText(row, newName);
@@ -86,8 +97,12 @@ void frmConverter::txtTempo_LostFocus() {
     const std::string newTempo = value ? std::to_string(*value) : oldTempo;
     txtTempo->setEditText(ShownText(newTempo));
     if (newTempo == oldTempo) return;
+    const std::string shownRow = session_.ShownRow();
     try {
         session_.SetTempo(newTempo);
+        // An entry stored under a name from before names were made fit
+        // takes its fit name.
+        if (session_.ShownRow() != shownRow) RenameRow(shownRow, session_.ShownRow());
     } catch (const SessionError& e) {
         txtTempo->setEditText(ShownText(oldTempo));
         services_.MsgBox("Could not store the new tempo!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,

@@ -19,6 +19,15 @@ constexpr std::string_view ImportTitle = "Import Ringtones";
 // The skipped ringtones named in the closing box; the rest are counted.
 constexpr std::size_t SkipsShown = 20;
 
+// The first SkipsShown lines, each after its line number.
+std::string NumberedLines(const std::vector<ImportSkip>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size() && i < SkipsShown; ++i)
+        text += "\r\nline " + std::to_string(lines[i].line) + ": " + lines[i].reason;
+    if (lines.size() > SkipsShown) text += "\r\n... and " + std::to_string(lines.size() - SkipsShown) + " more";
+    return text;
+}
+
 std::string ImportReport(const ImportResult& result, const std::string& list) {
     std::string text = "Imported " + std::to_string(result.imported) + " ringtone" + (result.imported == 1 ? "" : "s") +
                        " into the '" + list + "' list.";
@@ -26,12 +35,11 @@ std::string ImportReport(const ImportResult& result, const std::string& list) {
         text += "\r\n\r\n" + std::to_string(result.alreadyThere) +
                 (result.alreadyThere == 1 ? " was in the list already and was" : " were in the list already and were") +
                 " left out.";
-    if (result.skipped.empty()) return text;
-    text += "\r\n\r\n" + std::to_string(result.skipped.size()) + " could not be read and were skipped:";
-    for (std::size_t i = 0; i < result.skipped.size() && i < SkipsShown; ++i)
-        text += "\r\nline " + std::to_string(result.skipped[i].line) + ": " + result.skipped[i].reason;
-    if (result.skipped.size() > SkipsShown)
-        text += "\r\n... and " + std::to_string(result.skipped.size() - SkipsShown) + " more";
+    if (!result.skipped.empty())
+        text += "\r\n\r\n" + std::to_string(result.skipped.size()) +
+                " could not be read and were skipped:" + NumberedLines(result.skipped);
+    if (!result.renamed.empty())
+        text += "\r\n\r\nNames were stored with characters replaced:" + NumberedLines(result.renamed);
     return text;
 }
 

@@ -65,7 +65,7 @@ void frmConverter::cmdDelete_Click() {
             "Do you want to delete '" + session_.Ringtone().Name() + "' from the '" + session_.ListName() + "' list?",
             MsgButtons::YesNo, MsgIcon::Question, "Delete Ringtone") == MsgAnswer::Yes) {
         try {
-            session_.DeleteRingtone(session_.Ringtone().Name());
+            session_.DeleteRingtone(session_.StoredEntry());
         } catch (const SessionError& e) {
             services_.MsgBox(DeleteRingtoneErrorText(session_.ListFileName()) + "\r\n\r\n" + e.what(),
                              MsgButtons::OkOnly, MsgIcon::Critical, DeleteRingtoneErrorTitle);

@@ -20,6 +20,11 @@ const std::string kDuration = "RTTTL default duration invalid\r\n", kName = "Rin
                       "comma is used to separate the actual notes in a ringtone.\r\n",
                   kBeyond = "Some notes cannot be entered on the handset as written.\r\n";
 
+// The report of a name whose colons became "-".
+std::string ColonsReplaced(const std::string& name) {
+    return "name \"" + name + "\": \":\" replaced by \"-\" (a colon ends the name in a ringtone text)\r\n";
+}
+
 // A whole ringtone's header as read: name, tempo, the RTTTL defaults and
 // the four found flags (name, tempo, duration, octave as "1" or "0").
 struct Header {
@@ -61,9 +66,12 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {R, "T::c,d", Header{"T", "63", "4", "6", "1111"}, 2, ""},
         {R, "T:B=200 , o7,D=08,s=5,l=15:c", Header{"T", "200", "8", "7", "1111"}, 1, ""},
         {R, "T:d=x,o=,b=0:c", Header{"T", "0", "4", "6", "1000"}, 1, kDuration + kTempo + kOctave},
-        {R, "Star Wars: Theme:d=8,b=90:c", Header{"Star Wars: Theme", "90", "8", "6", "1111"}, 1, ""},
-        {R, "Mozart: K525:d=4,o=5,b=100,loop:c", Header{"Mozart: K525", "100", "4", "5", "1111"}, 1, ""},
-        {R, "Artist::Title:d 8 O=7;b = 90:c", Header{"Artist::Title", "90", "8", "7", "1111"}, 1, ""},
+        {R, "Star Wars: Theme:d=8,b=90:c", Header{"Star Wars- Theme", "90", "8", "6", "1111"}, 1,
+         ColonsReplaced("Star Wars- Theme")},
+        {R, "Mozart: K525:d=4,o=5,b=100,loop:c", Header{"Mozart- K525", "100", "4", "5", "1111"}, 1,
+         ColonsReplaced("Mozart- K525")},
+        {R, "Artist::Title:d 8 O=7;b = 90:c", Header{"Artist--Title", "90", "8", "7", "1111"}, 1,
+         ColonsReplaced("Artist--Title")},
         {R, "T:s=5:c", Header{"T", "63", "4", "6", "1111"}, 1, ""},
         {R, "blue:b=570,o=4,d=32:4b,p", Header{"blue", "570", "32", "4", "1111"}, 2,
          kBeyond + "note 1, 4b: below the composer's octaves\r\n"},
@@ -247,8 +255,9 @@ TEST(Conversion, ChangedNameAndTempoAreWrittenBack) {
     notes.SetName("a:b");
     notes.SetTempo("200");
     EXPECT_EQ(notes.Full_Composer(), "a:b:Tempo=200:4c1,8d2");
+    // Read back, the name holds no colon.
     notes.SetFull_RTTTL(notes.Full_RTTTL());
-    EXPECT_EQ(notes.Full_RTTTL(), "a:b:d=4,o=5,b=200:c,8d6");
+    EXPECT_EQ(notes.Full_RTTTL(), "a-b:d=4,o=5,b=200:c,8d6");
 }
 
 // Each ringtone's notes are cut by "|", replaced by the separator.

@@ -9,5 +9,6 @@ set(TW_ENGINE_TEST_SOURCES
   reading_rules_test.cpp
   imelody_test.cpp
   ott_test.cpp
+  ringtone_name_test.cpp
   handset_files_published_test.cpp
 )

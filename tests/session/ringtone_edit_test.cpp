@@ -34,7 +34,9 @@ TEST_F(EditTest, CheckRenameJudgesTheNewName) {
         {"OTHER", RenameCheck::ReplacesOther},
         {"", std::nullopt},
         {"  ", std::nullopt},
-        {"a:b", std::nullopt},
+        {"\x01\t", std::nullopt},
+        {"a:b", RenameCheck::Free},
+        {"Other\t", RenameCheck::ReplacesOther},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

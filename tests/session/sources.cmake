@@ -3,6 +3,7 @@
 set(TW_SESSION_TEST_SOURCES
   get_and_show_test.cpp
   import_test.cpp
+  old_names_test.cpp
   midi_ringtone_test.cpp
   ringtone_edit_test.cpp
   sound_file_test.cpp

@@ -143,7 +143,7 @@ private slots:
     void importFromAFile() {
         Harness h(Two, "Tune");
         test::TempDir in;
-        std::string collection = "# tones\nRiff:d=4,o=5,b=125:c,\n d\nTune:d=8,o=6,b=90:e\nHuge:d=4:";
+        std::string collection = "# tones\nRiff: B:d=4,o=5,b=125:c,\n d\nTune:d=8,o=6,b=90:e\nHuge:d=4:";
         collection += std::string(MaxRingtoneText, 'c') + "\n";
         test::WriteBytes(in / "tones.txt", collection);
         h.toolkit.QueueFile((in / "tones.txt").string());
@@ -151,8 +151,10 @@ private slots:
         QCOMPARE(h.toolkit.FileDialogs().at(0).DialogTitle, std::string("Import Ringtones"));
         QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 2 ringtones into the 'Favtones' "
                                         "list.\r\n\r\n1 could not be read and were skipped:\r\nline 5: The "
-                                        "ringtone text is too long."));
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Other,Riff,Tune,Tune (2)|Tune"));
+                                        "ringtone text is too long.\r\n\r\nNames were stored with characters "
+                                        "replaced:\r\nline 2: name \"Riff- B\": \":\" replaced by \"-\" (a colon "
+                                        "ends the name in a ringtone text)"));
+        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Other,Riff- B,Tune,Tune (2)|Tune"));
         QVERIFY(h.window->isEnabled() && BusyWindow() == nullptr);
         const std::string before = h.ListFile();
         h.toolkit.ForgetRecords();

@@ -71,7 +71,16 @@ const NameEdit NameEdits[] = {
      "Ringtone Name|exclamation|ok|A ringtone needs a name.  The name has been put back."},
     {"replace another, Yes", "b", 1, "[b]\r\nRTTTL=b:d=4,o=5,b=125:c, d\r\n", "b|b", ReplaceB},
     {"replace another, No", "b", 2, AB, "A|A,B", ReplaceB},
+    {"a colon replaced and said", "C:d", 0, B + "[C-d]\r\nRTTTL=C-d:d=4,o=5,b=125:c, d\r\n", "C-d|B,C-d",
+     "Ringtone Name|information|ok|The ringtone is stored as 'C-d':\r\nname \"C-d\": \":\" replaced by \"-\" (a colon "
+     "ends the name in a ringtone text)"},
+    {"a comment marker guarded", " ;x", 0, B + "[_;x]\r\nRTTTL=_;x:d=4,o=5,b=125:c, d\r\n", "_;x|_;x,B",
+     "Ringtone Name|information|ok|The ringtone is stored as '_;x':\r\nname \"_;x\": \"_\" put before the leading "
+     "\";\" (a collection takes a line starting with \";\" for a comment)"},
 };
+
+// An entry of an older list stored under a name with a colon.
+const std::string OldAB = "[A:b]\r\nRTTTL=A:b:d=4,o=5,b=125:c, d\r\n" + B;
 
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
 const char* const Titles[] = {
@@ -130,6 +139,11 @@ const MidiGot MidiGets[] = {
      0, false, "Track 1: Arabic (1 note)", "[Arabic]\r\nRTTTL=Arabic:d=4,o=5,b=120:c\r\n",
      "Ringtone from a MIDI File|information|ok|The ringtone is named \"Arabic\" after the song's title.\r\nRead "
      "leniently: skipped 1 broken controller event; no note was at stake."},
+    {"a colon in the track's name",
+     test::midi::File(0, {test::midi::Name("Synth: B3 Lead") + test::midi::Note(72, 480)}), 0, false,
+     "Track 1: Synth: B3 Lead (1 note)", "[Synth- B3 Lead]\r\nRTTTL=Synth- B3 Lead:d=4,o=5,b=120:c\r\n",
+     "Ringtone from a MIDI File|information|ok|The ringtone is named \"Synth- B3 Lead\" after the song's title.\r\n"
+     "name \"Synth- B3 Lead\": \":\" replaced by \"-\" (a colon ends the name in a ringtone text)"},
     {"truncated", ThreeTracks().substr(0, 40), 0, false, "", "",
      "MIDI File|exclamation|ok|Could not make a ringtone of @:\r\n\r\nnot a MIDI file that can be read: a chunk "
      "declares 19 bytes where 18 are left"},
@@ -325,6 +339,24 @@ private slots:
             QCOMPARE(h.TempoField()->currentText().toStdString() + "|" + h.Boxes(),
                      (value.empty() ? "125" : value) + "|");
         }
+    }
+
+    // An entry stored under a name the program no longer writes shows under
+    // its look-alike with the report; a tempo change stores it under that
+    // name and the row follows; a delete removes the entry as stored.
+    void oldEntry() {
+        Harness h(OldAB, "A:b");
+        QCOMPARE(h.Name() + "|" + h.Text("txtMessage").trimmed().toStdString(),
+                 std::string("A-b|name \"A-b\": \":\" replaced by \"-\" (a colon ends the name in a ringtone text)"));
+        h.TempoField()->setEditText(QStringLiteral("140"));
+        h.window->txtTempo_LostFocus();
+        QCOMPARE(h.ListFile(), B + "[A-b]\r\nRTTTL=A-b:d=4,o=5,b=140:c, d\r\n");
+        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.Boxes(), std::string("A-b,B|A-b|"));
+
+        Harness gone(OldAB, "A:b");
+        gone.Answer(true);
+        gone.Do("cmdDelete");
+        QCOMPARE(gone.ListFile() + "|" + gone.RowTexts(), B + "|B");
     }
 
     // A pending edit is stored before a command runs, and when the field is
