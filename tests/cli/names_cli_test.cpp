@@ -84,11 +84,11 @@ TEST_F(NamesCli, FromMidiNamesTheRingtoneWithTheLookAlike) {
     CliRun run = RunTunewright({"from-midi", "-"}, song);
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "Synth- B3 Lead:d=4,o=5,b=100:c, d\n");
-    EXPECT_EQ(run.err, Colons("Synth- B3 Lead"));
+    EXPECT_EQ(run.err, "The ringtone is named \"Synth- B3 Lead\" after the song's title.\n" + Colons("Synth- B3 Lead"));
     run = RunTunewright({"from-midi", "-", "--name", "A:b", "--to", "composer"}, song);
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "A-b:Tempo=100:4c1, 4d1\n");
-    EXPECT_EQ(run.err, Colons("A-b"));
+    EXPECT_EQ(run.err, "The ringtone is named \"A-b\" as given.\n" + Colons("A-b"));
 }
 
 // Entries of an older list stored under such names load, convert and export

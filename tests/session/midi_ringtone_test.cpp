@@ -31,7 +31,7 @@ TEST(MidiRingtoneName, GivenThenTitleThenFileThenTrackCutToAListNameAndMadeFit) 
         {"", "", "", "-", "MIDI", Source::None},
         {"", "Line\nBreak\x7F", "", "a.mid", "Line Break", Source::SongTitle, 1},  // control characters
         {longName, "", "", "a.mid", cut, Source::Given},                           // cut before the é
-        {"", "", "Synth: B3 Lead", "-", "Synth- B3 Lead", Source::TrackName, 1},  // a colon in the track's name
+        {"", "", "Synth: B3 Lead", "-", "Synth- B3 Lead", Source::TrackName, 1},   // a colon in the track's name
         {"", "Bass: O2", "Lead", "a.mid", "Bass- O2", Source::SongTitle, 1},       // and in the title
         {"A:b", "", "Lead", "a.mid", "A-b", Source::Given, 1},                     // and in the name given
         {"", "", "", "/music/#1 Hit.mid", "_#1 Hit", Source::FileName, 1},         // a comment marker in the file's
