@@ -40,7 +40,8 @@ bool LooksLikeMidi(std::string_view bytes);
 // Reads a Standard MIDI File of format 0 or 1. Every count and length in
 // the file is checked against the bytes that are there, so the work and
 // memory stay in proportion to the file. SoundError (BadMidiFile) saying
-// what is wrong: not a MIDI file, format 2, truncated, broken events.
+// what is wrong: not a MIDI file, format 2, truncated, broken events, or
+// larger than MaxMidiFile.
 MidiSong ReadMidi(std::string_view bytes);
 
 }  // namespace tw

@@ -151,7 +151,8 @@ private slots:
         QCOMPARE(h.toolkit.FileDialogs().at(0).DialogTitle, std::string("Import Ringtones"));
         QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 2 ringtones into the 'Favtones' "
                                         "list.\r\n\r\n1 could not be read and were skipped:\r\nline 5: The "
-                                        "ringtone text is too long."));
+                                        "ringtone text is 4194313 bytes, more than the 4 MiB (4194304 bytes) "
+                                        "a ringtone text may be."));
         QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Other,Riff,Tune,Tune (2)|Tune"));
         QVERIFY(h.window->isEnabled() && BusyWindow() == nullptr);
         const std::string before = h.ListFile();
