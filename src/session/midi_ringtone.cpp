@@ -6,6 +6,9 @@
 namespace tw {
 namespace {
 
+// The melody's notes leave room for a name this long.
+static_assert(MaxListNameBytes <= MaxMelodyNameBytes);
+
 std::string CleanName(std::string_view name) {
     std::string clean(name);
     for (char& c : clean)
