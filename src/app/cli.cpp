@@ -124,9 +124,14 @@ const char* const Help =
     "  FILE            the ringtone file; \"-\" or nothing reads standard input.\n"
     "                  Its lines are joined with nothing between them.\n"
     "\n"
+    "Sizes: a ringtone's text up to 4 MiB once its lines are joined (a file of\n"
+    "it 8 MiB with its line breaks), an iMelody or ott file 16 MiB, a MIDI file,\n"
+    "a collection and a list export 64 MiB. What is written keeps to what is\n"
+    "read: a longer output is refused before it is written, with its size.\n"
+    "\n"
     "Exit status: 0 clean; 1 converted, with the ringtone's problems on standard\n"
     "error; 2 nothing converted; 3 the sound could not be made; 64 usage error;\n"
-    "74 standard output could not be written.\n";
+    "74 standard output could not be written (a full disk, a closed pipe).\n";
 
 // convert --each: every ringtone of a collection, one output line each, its
 // problems on standard error after its line number.
@@ -142,8 +147,10 @@ void SaveCollectionFile(const std::string& path, const std::string& text) {
 int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
     const Notation from = NeedNotation(*options.from, "convert --each --from");
     const Notation to = NeedNotation(*options.to, "convert --each --to");
-    const std::vector<CollectedRingtone> ringtones = SplitCollection(ReadInputBytes(options.input, in));
+    const std::vector<CollectedRingtone> ringtones =
+        SplitCollection(ReadInputBytes(options.input, in, CollectionInput));
     std::string text;
+    std::uint64_t size = 0;
     CNotes notes;
     notes.SetOutputSeparator(options.separator);
     std::size_t read = 0;
@@ -160,8 +167,12 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
         ++read;
         std::string written = options.notesOnly ? notes.Only(to) : notes.Full(to);
         CheckWritableOutput(written);
-        text += written;
-        text += '\n';
+        // Past the limit only the size is counted, for the message.
+        size += written.size() + 1;
+        if (size <= MaxCollectionText) {
+            text += written;
+            text += '\n';
+        }
         for (const std::string& problem : notes.ErrorLines()) {
             err << line << problem << '\n';
             problems = true;
@@ -169,6 +180,10 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
     }
     if (read == 0)
         throw CommandFailure{ExitNothingRead, ringtones.empty() ? "no ringtone text" : "no ringtone could be read"};
+    // What is written is read again as a collection.
+    if (size > MaxCollectionText)
+        throw CommandFailure{ExitNothingRead, TooLargeText("the converted collection would be", size, MaxCollectionText,
+                                                           "a collection")};
     if (options.output && *options.output != "-") SaveCollectionFile(*options.output, text);
     else out << text;
     return problems ? ExitProblems : ExitClean;

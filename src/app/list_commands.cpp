@@ -92,7 +92,9 @@ struct StoreInput {
     std::string bytes;
     FileReadOptions read;
 };
-StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSession& session, std::istream& in) {
+// A collection may hold as much as a list, one ringtone as its format may.
+StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSession& session, std::istream& in,
+                          bool collection) {
     const std::string usage = std::string(command) + " LIST --from F [--separator S] [FILE|-]";
     if (args.words.size() != 2 && args.words.size() != 3) throw UsageError{"usage: tunewright list " + usage};
     args.Allow(command, {"from", "separator", "imelody-prefix"});
@@ -101,18 +103,19 @@ StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSes
     const FileReadOptions read = IMelodyPrefixOption(args.Value("imelody-prefix"), from);
     session.OpenList(args.words[1]);
     session.Ringtone().SetOutputSeparator(separator);
-    return {from, ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in), read};
+    const InputLimit limit = collection ? CollectionInput : InputLimitOf(from);
+    return {from, ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in, limit), read};
 }
 
 int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     RingtoneSession session(ProgramDirectory());
-    const StoreInput input = ReadStoreInput(args, "add", session, in);
+    const StoreInput input = ReadStoreInput(args, "add", session, in, false);
     try {
         session.GetAs(input.from, input.bytes, input.read);
     } catch (const SessionError& e) {
         switch (e.reason()) {
         case SessionError::Reason::NoText: throw CommandFailure{ExitNothingRead, "no ringtone text"};
-        case SessionError::Reason::TooLong: throw CommandFailure{ExitNothingRead, "the ringtone text is too long"};
+        case SessionError::Reason::TooLong: throw CommandFailure{ExitNothingRead, e.what()};
         case SessionError::Reason::Unreadable:
             // A handset file's reader says what it could not read.
             throw CommandFailure{ExitNothingRead,
@@ -132,7 +135,7 @@ int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream&
 // Stores every ringtone of a collection in one rewrite of the list file.
 int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     RingtoneSession session(ProgramDirectory());
-    const StoreInput input = ReadStoreInput(args, "import", session, in);
+    const StoreInput input = ReadStoreInput(args, "import", session, in, true);
     const Notation from = NeedNotation(input.from, "list import --from");
     // A long import on a terminal says how far it is.
     const bool showProgress = ::isatty(STDERR_FILENO) == 1 && &err == &std::cerr;

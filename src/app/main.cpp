@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -42,5 +43,9 @@ int main(int argc, char** argv) {
         }
         Finish(tw::RunDesktop(argc, argv));
     }
+    // A reader that goes away (a pipe to head, a FIFO) makes a write fail
+    // with EPIPE, which the command reports as it reports any write error,
+    // instead of ending the program silently.
+    ::signal(SIGPIPE, SIG_IGN);
     Finish(tw::RunCli(args, std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1));
 }

@@ -36,8 +36,8 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
 
     MidiRingtone ringtone;
     try {
-        ringtone =
-            RingtoneFromMidi(ReadMidi(ReadInputBytes(input, in)), options, parsed.Value("name").value_or(""), input);
+        ringtone = RingtoneFromMidi(ReadMidi(ReadInputBytes(input, in, MidiInput)), options,
+                                    parsed.Value("name").value_or(""), input);
     } catch (const SoundError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -15,34 +16,36 @@
 #include "session/session_error.h"
 
 namespace tw {
-namespace {
 
-const char* const TooLong = "the ringtone text is too long";
-
-std::string ReadCapped(std::istream& stream) {
-    std::optional<std::string> bytes = ReadRingtoneText(stream);
-    if (!bytes) throw CommandFailure{ExitNothingRead, TooLong};
-    return std::move(*bytes);
+InputLimit InputLimitOf(FileFormat format) {
+    if (NotationOf(format)) return {MaxRingtoneTextFile, "a ringtone text with its line breaks"};
+    return {MaxHandsetFile, "a handset file"};
 }
 
-}  // namespace
-
-std::string ReadInputBytes(const std::string& path, std::istream& in) {
+std::string ReadInputBytes(const std::string& path, std::istream& in, InputLimit limit) {
+    const auto refuse = [&](const std::string& subject, std::optional<std::uint64_t> size) {
+        throw CommandFailure{ExitNothingRead, TooLargeText(subject, size, limit.bytes, limit.kind)};
+    };
     if (path == "-") {
-        std::string bytes = ReadCapped(in);
+        std::optional<std::string> bytes = ReadUpTo(in, limit.bytes);
+        if (!bytes) refuse("standard input holds", std::nullopt);
         if (in.bad()) throw CommandFailure{ExitNothingRead, "could not read standard input"};
-        return bytes;
+        return std::move(*bytes);
     }
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > limit.bytes) refuse("the file " + path + " is", size);
     std::ifstream file(path, std::ios::binary);
     if (!file) throw CommandFailure{ExitNothingRead, "could not open file " + path + ": " + std::strerror(errno)};
-    std::string bytes = ReadCapped(file);
+    std::optional<std::string> bytes = ReadUpTo(file, limit.bytes);
+    if (!bytes) refuse("the file " + path + " holds", std::nullopt);
     if (file.bad()) throw CommandFailure{ExitNothingRead, "could not read file " + path};
-    return bytes;
+    return std::move(*bytes);
 }
 
 void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& notes) {
     const FileFormat format = options.from.value_or(FileFormat::RTTTL);
-    std::string text = ReadInputBytes(options.input, in);
+    std::string text = ReadInputBytes(options.input, in, InputLimitOf(format));
     const std::optional<Notation> notation = NotationOf(format);
     if (!notation) {
         // A handset file is read byte for byte: a Smart Messaging file is binary.
@@ -64,7 +67,7 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
     try {
         ReadGivenRingtone(notes, from, text);
     } catch (const EngineError& e) {
-        if (e.reason() == EngineError::Reason::TooLong) throw CommandFailure{ExitNothingRead, TooLong};
+        if (e.reason() == EngineError::Reason::TooLong) throw CommandFailure{ExitNothingRead, e.what()};
         throw CommandFailure{ExitNothingRead, "the ringtone header could not be read"};
     }
 }

@@ -6,6 +6,8 @@
 
 #include "app/cli_options.h"
 #include "engine/cnotes.h"
+#include "engine/file_format.h"
+#include "engine/size_limits.h"
 
 namespace tw {
 
@@ -16,9 +18,22 @@ public:
     int exitCode;
 };
 
-// Reads the raw bytes of a file, or of `in` for "-". Refuses more than the
-// engine reads, and a file that cannot be opened or read.
-std::string ReadInputBytes(const std::string& path, std::istream& in);
+// The most an input may hold, and what such an input is called in the
+// message that refuses more.
+struct InputLimit {
+    std::size_t bytes;
+    const char* kind;
+};
+inline constexpr InputLimit CollectionInput{MaxCollectionText, "a collection"};
+inline constexpr InputLimit MidiInput{MaxMidiFile, "a MIDI file"};
+// A ringtone in `format`: its text with the line breaks dropped when its
+// lines are joined, or a handset file.
+InputLimit InputLimitOf(FileFormat format);
+
+// Reads the raw bytes of a file, or of `in` for "-". Refuses (ExitNothingRead,
+// with the size and the limit) more than `limit`, a file by its size before
+// reading it, and a file that cannot be opened or read.
+std::string ReadInputBytes(const std::string& path, std::istream& in, InputLimit limit);
 
 // Reads the input as the window's get command does (lines joined, keypress
 // texts prepared) into `notes` in the `from` notation. Throws CommandFailure

@@ -37,19 +37,20 @@ int MakeSound(const CNotes& notes, std::ostream& err, Make&& make) {
     return status;
 }
 
-// Writes a rendered file to -o: a file, or standard output for "-".
+// Writes a rendered file to -o: a file, or standard output for "-", whose
+// failure the command line reports as for every command (exit 74, with the
+// reason).
 void WriteRendered(const std::string& output, const std::vector<std::uint8_t>& image, std::ostream& out) {
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-    if (output != "-") {
-        try {
-            WriteOutputFile(output, bytes);
-        } catch (const FileError& e) {
-            throw SoundError(SoundError::Reason::WriteFailed, e.what());
-        }
+    if (output == "-") {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) throw SoundError(SoundError::Reason::WriteFailed, "could not write to standard output");
+    try {
+        WriteOutputFile(output, bytes);
+    } catch (const FileError& e) {
+        throw SoundError(SoundError::Reason::WriteFailed, e.what());
+    }
 }
 
 // wav and midi: the ringtone read, rendered by `render` and written to -o.

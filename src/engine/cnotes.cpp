@@ -15,8 +15,13 @@ const char* const NoSeparator = "no separator";
 // A keypress text is read as prepared, with a comma before each key
 // (PrepareKeypresses): up to twice the length of the text as given.
 void CheckLength(std::string_view text, Notation notation = Notation::RTTTL) {
-    if (text.size() > (notation == Notation::Keypresses ? 2 * MaxRingtoneText : MaxRingtoneText))
-        throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
+    if (notation != Notation::Keypresses) return CheckReadable(text);
+    constexpr std::size_t limit = 2 * MaxRingtoneText;
+    if (text.size() > limit)
+        throw EngineError(EngineError::Reason::TooLong,
+                          TooLargeText("The keypress text, with a comma before every key, is", text.size(), limit,
+                                       "a keypress text as it is read") +
+                              ".");
 }
 
 }  // namespace

@@ -208,8 +208,9 @@ bool LooksLikeIMelody(std::string_view bytes) {
 }
 
 void ReadIMelody(CNotes& ringtone, std::string_view text, OctavePrefixes prefixes) {
-    if (text.size() > MaxRingtoneText)
-        throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
+    if (text.size() > MaxHandsetFile)
+        throw EngineError(EngineError::Reason::TooLong,
+                          TooLargeText("The iMelody file is", text.size(), MaxHandsetFile, "a handset file") + ".");
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const std::vector<std::string> lines = LogicalLines(text);
     if (lines.empty() || !SameIgnoringCase(TrimBlanks(lines.front()), "BEGIN:IMELODY"))

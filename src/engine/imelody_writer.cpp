@@ -3,10 +3,12 @@
 #include <string>
 
 #include "engine/cnotes.h"
+#include "engine/engine_error.h"
 #include "engine/format_length.h"
 #include "engine/format_notes.h"
 #include "engine/format_tempo.h"
 #include "engine/imelody.h"
+#include "engine/note_sequence.h"
 #include "engine/plain_note.h"
 #include "engine/ringtone_text.h"
 
@@ -39,6 +41,20 @@ std::string Beat(const CNotes& ringtone, std::vector<std::string>& problems) {
     return std::to_string(beat);
 }
 
+// Refuses a file that its reader would refuse: one larger than a handset
+// file may be, or one whose notes would read back as a longer ringtone text
+// than the program reads.
+void CheckReadsBack(std::size_t readBack, std::size_t fileSize) {
+    if (readBack > MaxRingtoneText)
+        throw EngineError(EngineError::Reason::TooLong,
+                          TooLargeText("The iMelody file would read back as a ringtone text of", readBack,
+                                       MaxRingtoneText, "a ringtone text") +
+                              ".");
+    if (fileSize > MaxHandsetFile)
+        throw EngineError(EngineError::Reason::TooLong,
+                          TooLargeText("The iMelody file would be", fileSize, MaxHandsetFile, "a handset file") + ".");
+}
+
 std::string OneLine(const std::string& text) {
     std::string line;
     for (char c : text)
@@ -54,9 +70,11 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
     const std::string beat = Beat(ringtone, problems);
     std::string melody;
     melody.reserve(ringtone.Notes().size() * 6);
+    std::size_t readBack = MelodyHeaderBytes;  // the ringtone text the file reads back as
     WriteFormatNotes(ringtone, "iMelody", problems, [&](const PlainNote& plain, FormatLength length, auto&& report) {
         if (!plain.semitone) {
             melody += 'r';
+            readBack += MelodyNoteBytes(std::nullopt, length);
         } else {
             // RTTTL's octave numbers are one above iMelody's.
             const std::int32_t wanted = OctaveOf(*plain.semitone) - 1;
@@ -73,6 +91,7 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
             const char letter = SemitoneLetter(StepOf(*plain.semitone), sharp);
             if (sharp) melody += '#';
             melody += letter;
+            readBack += MelodyNoteBytes(12 * (nearest + 1) + StepOf(*plain.semitone), length);
         }
         melody += static_cast<char>('0' + length.power);
         if (const char specifier = SpecifierChar(length.specifier)) melody += specifier;
@@ -82,7 +101,7 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
           "\r\nMELODY:";
     out += melody;
     out += "\r\nEND:IMELODY\r\n";
-    CheckWritable(out);
+    CheckReadsBack(readBack, out.size());
     return written;
 }
 

@@ -10,23 +10,34 @@
 namespace tw {
 namespace {
 
-// Room kept for the header of the ringtone text the notes are read from.
-constexpr std::size_t HeaderRoom = 64;
-
 [[noreturn]] void TooManyNotes() {
-    throw EngineError(EngineError::Reason::TooLong, "The melody, with its repeats, would be longer than the " +
-                                                        std::to_string(MaxRingtoneText >> 20) +
-                                                        " MiB of ringtone text the program reads.");
+    throw EngineError(EngineError::Reason::TooLong,
+                      TooLargeText("The melody, with its repeats, would become a ringtone text of", std::nullopt,
+                                   MaxRingtoneText, "a ringtone text") +
+                          ".");
 }
 
-std::size_t Digits(std::uint32_t n) { return n >= 10 ? 2 : 1; }
+std::size_t Digits(std::int32_t n) {
+    std::size_t digits = 1;
+    for (; n >= 10; n /= 10) ++digits;
+    return digits;
+}
+
+// Duration, letter, sharp, dot, octave and the comma after it, as Finish
+// writes them; a pause (semitone -1) has "p" for letter and no octave.
+std::size_t TextSize(std::int32_t semitone, std::int32_t duration, bool dotted) {
+    const std::size_t common = Digits(duration) + 1 + (dotted ? 1 : 0) + 1;
+    if (semitone < 0) return common;
+    bool sharp = false;
+    SemitoneLetter(semitone % 12, sharp);
+    return common + (sharp ? 1 : 0) + Digits(semitone / 12);
+}
 
 }  // namespace
 
-// Duration, letter, sharp, dot, octave and the comma after it.
-std::size_t NoteSequence::TextSize(const Note& note) {
-    if (note.semitone < 0) return Digits(note.duration) + 1 + (note.dotted ? 1 : 0) + 1;
-    return Digits(note.duration) + 2 + 1 + Digits(static_cast<std::uint32_t>(note.semitone / 12)) + 1;
+std::size_t MelodyNoteBytes(std::optional<std::int32_t> semitone, FormatLength length) {
+    const EngineLength engine = EngineLengthOf(length);
+    return TextSize(semitone.value_or(-1), engine.duration, engine.dotted);
 }
 
 void NoteSequence::AddProblem(std::uint32_t& index, std::string_view token, std::string_view reason) {
@@ -52,8 +63,8 @@ void NoteSequence::Add(std::optional<std::int32_t> semitone, FormatLength length
         const std::string read = std::string(engine.dotted ? "dotted " : "") + "1/" + std::to_string(engine.duration);
         AddProblem(note.problem, token, DescribeLength(length) + ", read as " + read);
     }
-    textSize_ += TextSize(note);
-    if (textSize_ > MaxRingtoneText - HeaderRoom) TooManyNotes();
+    textSize_ += TextSize(note.semitone, note.duration, note.dotted);
+    if (textSize_ > MaxRingtoneText) TooManyNotes();
     notes_.push_back(note);
 }
 
@@ -61,8 +72,9 @@ void NoteSequence::AppendCopies(std::size_t from, std::size_t to, std::uint64_t 
     to = std::min(to, notes_.size());
     if (from >= to || times == 0) return;
     std::size_t blockSize = 0;
-    for (std::size_t i = from; i < to; ++i) blockSize += TextSize(notes_[i]);
-    const std::size_t room = MaxRingtoneText - HeaderRoom - textSize_;
+    for (std::size_t i = from; i < to; ++i)
+        blockSize += TextSize(notes_[i].semitone, notes_[i].duration, notes_[i].dotted);
+    const std::size_t room = MaxRingtoneText - textSize_;
     if (times > room / blockSize) TooManyNotes();
     notes_.reserve(notes_.size() + (to - from) * static_cast<std::size_t>(times));
     for (std::uint64_t t = 0; t < times; ++t)

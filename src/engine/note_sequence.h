@@ -12,6 +12,16 @@ namespace tw {
 
 class CNotes;
 
+// How the readers of handset files measure the ringtone text a melody
+// becomes, which they hold to MaxRingtoneText: the longest header that text
+// has ("x:d=4,o=5,b=32767:") and every note as it is written there, with a
+// comma after it. The writers of those files measure what they write the
+// same way, so that every file written reads back.
+inline constexpr std::size_t MelodyHeaderBytes = 18;
+// A note at `semitone` (12 x RTTTL octave + 0 ... 11; none for a pause) of
+// `length`, as "16c#.6," or "8p,".
+std::size_t MelodyNoteBytes(std::optional<std::int32_t> semitone, FormatLength length);
+
 // The notes a handset file reader has found so far, with repeats unrolled,
 // kept small until they become a ringtone. Every note counts against the
 // program's limit on a ringtone text, so a repeat that would blow the
@@ -49,13 +59,12 @@ private:
     struct Problem {
         std::string token, reason;
     };
-    static std::size_t TextSize(const Note& note);
     void AddProblem(std::uint32_t& index, std::string_view token, std::string_view reason);
 
     std::vector<Note> notes_;
     std::vector<Problem> problems_;
     std::uint32_t pending_ = 0;
-    std::size_t textSize_ = 0;
+    std::size_t textSize_ = MelodyHeaderBytes;
 };
 
 }  // namespace tw

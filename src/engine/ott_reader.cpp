@@ -175,8 +175,10 @@ bool LooksLikeOtt(std::string_view bytes) {
 }
 
 void ReadOtt(CNotes& ringtone, std::string_view bytes) {
-    if (bytes.size() > MaxRingtoneText)
-        throw EngineError(EngineError::Reason::TooLong, "The ringtone file is too long.");
+    if (bytes.size() > MaxHandsetFile)
+        throw EngineError(
+            EngineError::Reason::TooLong,
+            TooLargeText("The ringing tone file is", bytes.size(), MaxHandsetFile, "a handset file") + ".");
     OttReader(bytes).Read(ringtone);
 }
 

@@ -6,12 +6,12 @@
 
 namespace tw {
 
-std::optional<std::string> ReadRingtoneText(std::istream& stream) {
+std::optional<std::string> ReadUpTo(std::istream& stream, std::size_t limit) {
     std::string bytes;
     char buffer[65536];
     while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
         bytes.append(buffer, static_cast<std::size_t>(stream.gcount()));
-        if (bytes.size() > MaxRingtoneText) return std::nullopt;
+        if (bytes.size() > limit) return std::nullopt;
     }
     return bytes;
 }
@@ -46,13 +46,18 @@ std::string JoinLines(std::string_view fileText) {
 void CheckWritable(std::string_view text) {
     if (text.size() > MaxRingtoneText)
         throw EngineError(EngineError::Reason::TooLong,
-                          "The ringtone text would be " + std::to_string(text.size()) + " bytes, more than the " +
-                              std::to_string(MaxRingtoneText >> 20) + " MiB that can be read again.");
+                          TooLargeText("The ringtone text would be", text.size(), MaxRingtoneText, "a ringtone text") +
+                              ", so it could not be read again.");
+}
+
+void CheckReadable(std::string_view text) {
+    if (text.size() > MaxRingtoneText)
+        throw EngineError(EngineError::Reason::TooLong,
+                          TooLargeText("The ringtone text is", text.size(), MaxRingtoneText, "a ringtone text") + ".");
 }
 
 void ReadGivenRingtone(CNotes& ringtone, Notation from, std::string_view text) {
-    if (text.size() > MaxRingtoneText)
-        throw EngineError(EngineError::Reason::TooLong, "The ringtone text is too long.");
+    CheckReadable(text);
     if (from == Notation::Keypresses) ringtone.SetFull(from, PrepareKeypresses(text));
     else ringtone.SetFull(from, text);
 }

@@ -7,26 +7,27 @@
 #include <string_view>
 
 #include "engine/notation.h"
+#include "engine/size_limits.h"
 
 // Preparing ringtone text as it arrives from files and pasted text.
 namespace tw {
 
 class CNotes;
 
-// The longest ringtone text the program reads or writes, in bytes: a text
-// given (a file, a paste, standard input), a list entry, a converted text.
-// One limit for both, so that whatever the program writes, it reads again; a
-// text that would be written longer is refused.
-inline constexpr std::size_t MaxRingtoneText = std::size_t{4} << 20;
-
-// Throws EngineError (TooLong) for a text longer than MaxRingtoneText, that
-// the program would write but could not read again.
+// Throws EngineError (TooLong, with the size and the limit) for a text
+// longer than MaxRingtoneText, that the program would write but could not
+// read again. The line end written after it is within what the readers of a
+// ringtone file take (MaxRingtoneTextFile).
 void CheckWritable(std::string_view text);
 
-// Reads `stream` to its end; nothing once more than MaxRingtoneText bytes
-// have come, so a text the engine would refuse is never held whole. Whether
-// the stream failed is left to the caller (stream.bad()).
-std::optional<std::string> ReadRingtoneText(std::istream& stream);
+// Throws EngineError (TooLong, with the size and the limit) for a text
+// given to be read that is longer than MaxRingtoneText.
+void CheckReadable(std::string_view text);
+
+// Reads `stream` to its end; nothing once more than `limit` bytes have come,
+// so an input that would be refused is never held whole. Whether the stream
+// failed is left to the caller (stream.bad()).
+std::optional<std::string> ReadUpTo(std::istream& stream, std::size_t limit);
 
 // A note separator that the note reader finds again: not empty, holding one
 // of "," "|" "/" "\" or a space, and no ":" (it would end the header) and no
@@ -43,7 +44,8 @@ std::string JoinLines(std::string_view fileText);
 
 // Reads a whole ringtone as a person gives it, in a file or pasted: a
 // keypress text is first split into one token per note (PrepareKeypresses).
-// Throws as CNotes::SetFull does; the limit applies to the text as given.
+// Throws as CNotes::SetFull does; the limit applies to the text as given
+// (CheckReadable).
 void ReadGivenRingtone(CNotes& ringtone, Notation from, std::string_view text);
 
 // Splits a keypress text into one token per note: keeps the header up to the

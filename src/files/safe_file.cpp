@@ -86,11 +86,12 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, st
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) Fail("read", path, errno);
     if (!S_ISREG(info.st_mode)) FailNotRegular(path, info.st_mode);
-    const auto tooLarge = [&] {
-        throw FileError("could not read " + path.string() + ": it is larger than " + std::to_string(limit >> 20) +
-                        " MiB, the most this program reads of it");
+    const auto tooLarge = [&](const std::string& size) {
+        throw FileError("could not read " + path.string() + ": it " + size + " the " + std::to_string(limit) +
+                        " bytes this program reads of it");
     };
-    if (static_cast<std::size_t>(info.st_size) > limit && !cut) tooLarge();
+    if (static_cast<std::size_t>(info.st_size) > limit && !cut)
+        tooLarge("is " + std::to_string(info.st_size) + " bytes, more than");
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) Fail("read", path, errno);
 
@@ -105,7 +106,7 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, st
         }
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > limit && !cut) tooLarge();
+        if (bytes.size() > limit && !cut) tooLarge("grew while it was read, past");
     }
     if (bytes.size() > limit) bytes.resize(limit);
     return bytes;

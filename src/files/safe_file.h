@@ -19,14 +19,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The largest file ReadWholeFile reads.
-inline constexpr std::size_t MaxFileSize = std::size_t{256} << 20;
-
 // The whole content of a regular file; nothing when there is no file at
 // `path`. Throws FileError when the file exists but cannot be read, is
 // larger than `limit` bytes, or is not a regular file (a FIFO or a device is
 // refused without waiting on it).
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit = MaxFileSize);
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit);
 
 // As ReadWholeFile, but a file longer than `limit` bytes gives its first
 // `limit` bytes: for files of which no more is ever used.

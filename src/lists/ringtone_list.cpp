@@ -73,9 +73,8 @@ std::string StoredText(const CNotes& ringtone) {
 void WriteListFile(const std::filesystem::path& path, const IniDocument& list) {
     const std::string text = list.Text();
     if (text.size() > MaxListFileSize)
-        throw ListError(ListError::Reason::BadText, "the list " + path.string() + " would be larger than " +
-                                                        std::to_string(MaxListFileSize >> 20) +
-                                                        " MiB, the most a list may hold");
+        throw ListError(ListError::Reason::BadText, TooLargeText("the list " + path.string() + " would be", text.size(),
+                                                                 MaxListFileSize, "a list"));
     ListFileIo([&] { ReplaceFile(path, text); });
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/cnotes.h"
+#include "engine/size_limits.h"
 #include "files/file_lock.h"
 #include "lists/ini_document.h"
 #include "lists/list_box.h"
@@ -82,10 +83,6 @@ private:
 // removing that file lets no second writer in. ListError (Io) when it cannot
 // be had.
 FileLock LockLists(const std::filesystem::path& programDirectory);
-
-// The largest list file the program reads or writes: a list is refused
-// beyond it (about 500,000 ringtones of an ordinary length).
-inline constexpr std::size_t MaxListFileSize = std::size_t{64} << 20;
 
 // Replaces the list file `path` with `list`, refused (BadText) when it would
 // be larger than MaxListFileSize so that every list written can be read.

@@ -2,7 +2,9 @@
 
 #include "engine/engine_error.h"
 #include "engine/notation.h"
+#include "engine/size_limits.h"
 #include "lists/list_box.h"
+#include "lists/list_error.h"
 
 namespace tw {
 namespace {
@@ -16,12 +18,21 @@ void AddLine(std::string& text, std::string_view line) {
     text += "\r\n";
 }
 
+// Every ringtone line is one ringtone's text, which is read again as one:
+// refused (BadText, with the size and the limit) when it is longer than a
+// ringtone text may be.
 void AddBlock(std::string& text, const CNotes& ringtone, const ExportChoices& choices) {
     if (!choices.RawCodeList) AddLine(text, ringtone.Name() + " (Tempo " + ringtone.Tempo() + ")");
     for (std::size_t i = 0; i < 3; ++i) {
         if (!choices.Export[i]) continue;
         const std::string prefix = choices.ShowRingtoneType ? TypePrefixes[i] : "";
-        AddLine(text, prefix + (choices.RawCodeList ? ringtone.Full(Notations[i]) : ringtone.Only(Notations[i])));
+        const std::string line =
+            prefix + (choices.RawCodeList ? ringtone.Full(Notations[i]) : ringtone.Only(Notations[i]));
+        if (line.size() > MaxRingtoneText)
+            throw ListError(ListError::Reason::BadText, TooLargeText("the " + std::string(NotationName(Notations[i])) +
+                                                                         " line of '" + ringtone.Name() + "' would be",
+                                                                     line.size(), MaxRingtoneText, "a ringtone text"));
+        AddLine(text, line);
     }
     if (!choices.RawCodeList) AddLine(text, "");
 }
@@ -54,6 +65,10 @@ std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices
     SortedNameList entries;
     for (std::string& name : file.SectionNames()) entries.AddItem(std::move(name));
 
+    // The export is read again as a collection: past MaxCollectionText only
+    // its size is counted, for the message that refuses it.
+    std::uint64_t size = text.size();
+    std::string block;
     CNotes ringtone;
     ringtone.SetOutputSeparator(list.Ringtone().OutputSeparator());
     for (const std::string& name : entries.Items()) {
@@ -65,8 +80,14 @@ std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices
         } catch (const EngineError& e) {
             problems.push_back(name + ": " + e.what());
         }
-        AddBlock(text, ringtone, choices);
+        block.clear();
+        AddBlock(block, ringtone, choices);
+        size += block.size();
+        if (size <= MaxCollectionText) text += block;
     }
+    if (size > MaxCollectionText)
+        throw ListError(ListError::Reason::BadText,
+                        TooLargeText("the export would be", size, MaxCollectionText, "a collection"));
     return text;
 }
 

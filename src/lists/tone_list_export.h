@@ -35,7 +35,10 @@ std::string GeneralDateTime(const std::tm& when);
 // which is read once, and written with the note separator of the list's
 // ringtone object; that object itself is not changed. Each problem of a
 // ringtone that did not read cleanly is added to `problems` as
-// "Name: message"; the ringtone is written as far as it was read.
+// "Name: message"; the ringtone is written as far as it was read. The export
+// is read again as a collection, its lines as ringtone texts: ListError
+// (BadText, with the size and the limit) when a line would be longer than
+// MaxRingtoneText or the whole longer than MaxCollectionText.
 std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices, const std::tm& when,
                          std::vector<std::string>& problems);
 

@@ -8,6 +8,7 @@
 #include "engine/collection.h"
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
+#include "engine/size_limits.h"
 #include "engine/text_rules.h"
 #include "lists/list_error.h"
 #include "session/ringtone_session.h"
@@ -93,6 +94,9 @@ private:
 
 std::optional<ImportResult> RingtoneSession::Import(Notation from, std::string_view text,
                                                     const ImportProgress& progress) {
+    if (text.size() > MaxCollectionText)
+        throw SessionError(SessionError::Reason::TooLong,
+                           TooLargeText("the collection is", text.size(), MaxCollectionText, "a collection"));
     const std::vector<CollectedRingtone> ringtones = SplitCollection(text);
     if (ringtones.empty()) throw SessionError(SessionError::Reason::NoText, "no ringtone text");
     const FileLock lock = ListCall([&] { return LockLists(ProgramDirectory()); });

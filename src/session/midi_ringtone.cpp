@@ -6,6 +6,9 @@
 namespace tw {
 namespace {
 
+// The melody's notes leave room for a name this long.
+static_assert(MaxListNameBytes <= MaxMelodyNameBytes);
+
 // The name cut to MaxListNameBytes, never inside a UTF-8 character.
 std::string_view CutToListName(std::string_view name) {
     if (name.size() <= MaxListNameBytes) return name;

@@ -10,18 +10,35 @@
 
 namespace tw {
 
-std::optional<std::string> ReadRingtoneBytes(const std::filesystem::path& path) {
+namespace {
+
+// The bytes of a regular file at `path`, refused by its size before they
+// are read when it is larger than `limit`.
+std::optional<std::string> ReadUpToLimit(const std::filesystem::path& path, std::size_t limit, std::string_view kind) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const auto refuse = [&](std::optional<std::uint64_t> known) {
+        throw SessionError(SessionError::Reason::TooLong,
+                           TooLargeText("the file " + path.string() + (known ? " is" : " holds"), known, limit, kind));
+    };
+    if (!error && size > limit) refuse(size);
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
-    std::optional<std::string> bytes = ReadRingtoneText(file);
-    if (file.bad() || !bytes) return std::nullopt;
+    std::optional<std::string> bytes = ReadUpTo(file, limit);
+    if (file.bad()) return std::nullopt;
+    if (!bytes) refuse(std::nullopt);  // it grew while it was read
     return bytes;
 }
 
+}  // namespace
+
+std::optional<std::string> ReadRingtoneBytes(const std::filesystem::path& path) {
+    return ReadUpToLimit(path, MaxRingtoneFile, "a ringtone or MIDI file");
+}
+
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path) {
-    std::optional<std::string> bytes = ReadRingtoneBytes(path);
+    std::optional<std::string> bytes = ReadUpToLimit(path, MaxRingtoneTextFile, "a ringtone text file");
     if (!bytes) return std::nullopt;
     return JoinLines(*bytes);
 }

@@ -13,8 +13,10 @@ namespace tw {
 class CNotes;
 
 // The text of a ringtone file with its lines joined, ready for
-// RingtoneSession::Get; nothing when the file cannot be opened or read, is
-// no ordinary file, or is longer than a ringtone can be.
+// RingtoneSession::Get; nothing when the file cannot be opened or read or is
+// no ordinary file. SessionError (TooLong, with the size and the limit) when
+// it is larger than a ringtone text file may be (MaxRingtoneTextFile); the
+// text itself is held to MaxRingtoneText as it is read.
 std::optional<std::string> ReadRingtoneFile(const std::filesystem::path& path);
 
 // Writes `text` to `path` as one line ending in CR LF, the form of a saved
@@ -24,7 +26,9 @@ void SaveRingtoneText(const std::filesystem::path& path, std::string_view text);
 
 // The bytes of a ringtone file as they are, for RingtoneSession::GetAs and
 // RecogniseRingtoneFile (an .imy or .ott file) or a MIDI file; nothing as
-// ReadRingtoneFile.
+// ReadRingtoneFile, SessionError (TooLong) when it is larger than a file of
+// any kind may be (MaxRingtoneFile). The limit of its kind holds once it is
+// known by its content.
 std::optional<std::string> ReadRingtoneBytes(const std::filesystem::path& path);
 
 // Writes `ringtone` to `path` in `format`: a notation as SaveRingtoneText

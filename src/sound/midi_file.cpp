@@ -4,6 +4,9 @@
 #include <string>
 
 #include "engine/engine_error.h"
+#include "engine/size_limits.h"
+#include "sound/midi_melody.h"
+#include "sound/midi_reader.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
 
@@ -40,6 +43,24 @@ std::uint32_t QuarterMicroseconds(const std::string& tempo) {
     if (bpm < 4)
         throw SoundError(SoundError::Reason::BadTempo, "a MIDI file can hold tempos from 4 to 32767, not " + tempo);
     return static_cast<std::uint32_t>(std::lround(60'000'000.0 / bpm));
+}
+
+// Refuses a file that from-midi would refuse as too large: one larger than
+// a MIDI file may be, or one whose melody would be a longer ringtone text
+// than the program reads. Read back as from-midi reads it, which costs about
+// as much as writing it. Whether every note survives is the writing's own
+// matter: any other failure of the read is left to it.
+void CheckReadsBack(const Bytes& file) {
+    if (file.size() > MaxMidiFile)
+        throw SoundError(SoundError::Reason::TooLong,
+                         TooLargeText("the MIDI file would be", file.size(), MaxMidiFile, "a MIDI file"));
+    try {
+        (void)MelodyFromMidi(ReadMidi({reinterpret_cast<const char*>(file.data()), file.size()}), {});
+    } catch (const SoundError& e) {
+        if (e.reason() == SoundError::Reason::TextTooLong)
+            throw SoundError(SoundError::Reason::TextTooLong,
+                             std::string("the MIDI file would not read back as a ringtone: ") + e.what());
+    }
 }
 
 }  // namespace
@@ -93,6 +114,7 @@ std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone) {
     PutBigEndian(header, MidiTicksPerQuarter, 2);
     PutChunk(file, "MThd", header);
     PutChunk(file, "MTrk", track);
+    CheckReadsBack(file);
     return file;
 }
 

@@ -20,7 +20,8 @@ int MidiKey(double frequency);
 // ringtone, its tempo as the tempo event (a quarter note a beat), the square
 // lead, and each note at its pitch for its exact length in ticks (dotted
 // notes and pauses included). SoundError (BadTempo, BadNote) when the tempo
-// or a note cannot be written.
+// or a note cannot be written; (TooLong, TextTooLong, with the size and the
+// limit) when from-midi would refuse the file as too large.
 std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone);
 
 }  // namespace tw

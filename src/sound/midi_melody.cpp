@@ -8,6 +8,7 @@
 #include "engine/plain_note.h"
 #include "engine/ringtone_name.h"
 #include "engine/ringtone_text.h"
+#include "engine/size_limits.h"
 #include "sound/sound_error.h"
 
 namespace tw {
@@ -162,6 +163,15 @@ void RoundToOneLength(std::vector<Element>& line) {
     }
 }
 
+// The bytes of one note as AppendNote writes it, without the comma.
+std::size_t NoteBytes(const Length& length, int key) {
+    std::size_t bytes = std::char_traits<char>::length(length.duration) + 1 + (length.dotted ? 1 : 0);
+    if (key < 0) return bytes;
+    bool sharp = false;
+    SemitoneLetter(key % 12, sharp);
+    return bytes + (sharp ? 1 : 0) + std::to_string(key / 12 - 1).size();
+}
+
 void AppendNote(std::string& out, const Length& length, int key) {
     if (!out.empty()) out += ',';
     out += length.duration;
@@ -172,26 +182,40 @@ void AppendNote(std::string& out, const Length& length, int key) {
     if (key >= 0) out += std::to_string(key / 12 - 1);
 }
 
-// Writes `units` (2 or more) as one length when one fits, otherwise as tied
-// lengths: wholes while more than a dotted whole is left, then the longest
-// that does not leave a single unit.
-void AppendTied(std::string& out, std::int64_t units, int key) {
+// How `units` (2 or more) is written: one length when one fits, otherwise
+// tied lengths: the wholes written while more than a dotted whole is left,
+// then for the rest, given to `each` one by one, the longest length that
+// does not leave a single unit.
+std::int64_t LeadingWholes(std::int64_t units) {
+    return units > LongestUnits ? (units - LongestUnits + Lengths[1].units - 1) / Lengths[1].units : 0;
+}
+template <class Each>
+void EachLengthOfTheRest(std::int64_t units, Each&& each) {
+    units -= LeadingWholes(units) * Lengths[1].units;
     while (units > 0) {
         const Length* chosen = &Lengths[1];
-        if (units <= LongestUnits) {
-            for (const Length& length : Lengths) {
-                if (length.units <= units && units - length.units != 1) {
-                    chosen = &length;
-                    break;
-                }
+        for (const Length& length : Lengths) {
+            if (length.units <= units && units - length.units != 1) {
+                chosen = &length;
+                break;
             }
         }
-        AppendNote(out, *chosen, key);
+        each(*chosen);
         units -= chosen->units;
-        if (out.size() > MaxRingtoneText)
-            Unreadable("the melody is too long for a ringtone text of " + std::to_string(MaxRingtoneText >> 20) +
-                       " MiB");
     }
+}
+
+// The bytes of the notes AppendTied writes for `units`, with a comma after
+// each; counted, not written, so that a very long note costs nothing.
+std::uint64_t TiedBytes(std::int64_t units, int key) {
+    std::uint64_t bytes = static_cast<std::uint64_t>(LeadingWholes(units)) * (NoteBytes(Lengths[1], key) + 1);
+    EachLengthOfTheRest(units, [&](const Length& length) { bytes += NoteBytes(length, key) + 1; });
+    return bytes;
+}
+
+void AppendTied(std::string& out, std::int64_t units, int key) {
+    for (std::int64_t i = LeadingWholes(units); i > 0; --i) AppendNote(out, Lengths[1], key);
+    EachLengthOfTheRest(units, [&](const Length& length) { AppendNote(out, length, key); });
 }
 
 const MidiTrack& ChosenTrack(const MidiSong& song, const MidiMelodyOptions& options, int& number) {
@@ -283,14 +307,24 @@ MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options
     report.largestShiftMs = shift * msPerUnit;
 
     if (options.fit) report.octavesMoved = FittingOctaves(line);
-    for (const Element& element : line) {
-        int key = element.key < 0 ? -1 : element.key + 12 * report.octavesMoved;
-        if (element.key >= 0 && (key < LowestNamedKey || key > 127)) {
+    std::uint64_t bytes = 0;
+    for (Element& element : line) {
+        if (element.key >= 0) element.key += 12 * report.octavesMoved;
+        if (element.key >= 0 && (element.key < LowestNamedKey || element.key > 127)) {
             ++report.unplayableNotes;
-            key = -1;
+            element.key = -1;
         }
-        AppendTied(melody.notes, element.units, key);
+        bytes += TiedBytes(element.units, element.key);
     }
+    // The text's size is known before it is made: a melody too long for a
+    // ringtone is refused without writing any of it.
+    const std::uint64_t size = bytes == 0 ? 0 : bytes - 1;  // no comma after the last note
+    if (size > MaxMelodyNotesText)
+        throw SoundError(SoundError::Reason::TextTooLong,
+                         TooLargeText("the melody's notes would be a ringtone text of", size, MaxMelodyNotesText,
+                                      "the notes of a ringtone text"));
+    melody.notes.reserve(size);
+    for (const Element& element : line) AppendTied(melody.notes, element.units, element.key);
     if (melody.notes.empty()) Unreadable("the MIDI file holds no notes long enough for a ringtone");
     return melody;
 }

@@ -6,9 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/size_limits.h"
 #include "sound/midi_reader.h"
 
 namespace tw {
+
+// The longest name a melody's ringtone is given room for, and the room its
+// notes have: a ringtone text of at most MaxRingtoneText with a header of
+// such a name, the controls and the highest tempo ("NAME:d=4,o=5,b=1000000:").
+inline constexpr std::size_t MaxMelodyNameBytes = 100;
+inline constexpr std::size_t MaxMelodyNotesText =
+    MaxRingtoneText - MaxMelodyNameBytes - std::string_view(":d=4,o=5,b=1000000:").size();
 
 // A track as offered for choosing: its number (from 1), name and notes.
 struct MidiTrackSummary {
@@ -59,8 +67,9 @@ struct MidiMelody {
 // 64ths of a whole note, a note then shorter than two 64ths (a 32nd) left
 // out, and each note and gap written in the lengths RTTTL writes (1 to 32,
 // dotted or not), with ties as several notes for other lengths. SoundError
-// (BadMidiFile) when there are no notes, the track has none, or the melody
-// is too long for a ringtone text.
+// (BadMidiFile) when there are no notes or the track has none; (TextTooLong,
+// with the size and the limit) when the notes would be longer than
+// MaxMelodyNotesText, which is known before they are written.
 MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options);
 
 // The report as sentences for a person, one a line; empty when nothing was

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/size_limits.h"
 #include "engine/utf8.h"
 #include "sound/sound_error.h"
 
@@ -249,6 +250,9 @@ double TicksPerQuarter(std::uint16_t division, double tempo) {
 bool LooksLikeMidi(std::string_view bytes) { return bytes.substr(0, 4) == "MThd" || IsRiffMidi(bytes); }
 
 MidiSong ReadMidi(std::string_view bytes) {
+    if (bytes.size() > MaxMidiFile)
+        throw SoundError(SoundError::Reason::BadMidiFile,
+                         TooLargeText("the MIDI file is", bytes.size(), MaxMidiFile, "a MIDI file"));
     const std::string_view smf = Unwrapped(bytes);
     ByteReader in(smf);
     if (smf.substr(0, 4) != "MThd") Broken("it does not begin with a MIDI header");

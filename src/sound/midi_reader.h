@@ -60,7 +60,7 @@ bool LooksLikeMidi(std::string_view bytes);
 // itself sound), which ends its track when nothing after it in the chunk
 // could start a note event. SoundError (BadMidiFile) saying what is wrong
 // with anything else: not a MIDI file, format 2, a broken header or chunk
-// length, truncated, a broken note event.
+// length, truncated, a broken note event, or larger than MaxMidiFile.
 MidiSong ReadMidi(std::string_view bytes);
 
 }  // namespace tw

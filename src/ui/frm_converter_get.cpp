@@ -5,7 +5,9 @@
 #include <filesystem>
 
 #include "engine/ringtone_text.h"
+#include "engine/size_limits.h"
 #include "session/ringtone_file.h"
+#include "session/session_error.h"
 #include "shell/saved_settings.h"
 #include "sound/midi_reader.h"
 #include "ui/frm_converter.h"
@@ -65,7 +67,17 @@ void frmConverter::cmdGet_Click() {
                 dialogAccepted_ = true;
                 ringToneDirectory_ = std::filesystem::path(chosen.FileName).parent_path().string();
                 const std::string path = (std::filesystem::path(ringToneDirectory_) / chosenFileName_).string();
-                const std::optional<std::string> bytes = ReadRingtoneBytes(path);
+                const auto refuse = [&](const std::string& reason) {
+                    services_.MsgBox("Could not read the ringtone file:\r\n\r\n" + reason, MsgButtons::OkOnly,
+                                     MsgIcon::Exclamation);
+                    SetState();
+                };
+                std::optional<std::string> bytes;
+                try {
+                    bytes = ReadRingtoneBytes(path);
+                } catch (const SessionError& e) {
+                    return refuse(e.what());
+                }
                 if (!bytes) {
                     services_.MsgBox("Could not open file " + path);
                 } else if (LooksLikeMidi(*bytes)) {
@@ -76,6 +88,9 @@ void frmConverter::cmdGet_Click() {
                         GetRingtone(*format, *bytes, *reading);
                     else SetState();
                     return;
+                } else if (bytes->size() > MaxRingtoneTextFile) {
+                    return refuse(TooLargeText("the file " + path + " is", bytes->size(), MaxRingtoneTextFile,
+                                               "a ringtone text file"));
                 } else {
                     sourceText_ = JoinLines(*bytes);
                 }

@@ -60,7 +60,7 @@ void frmConverter::mnuFileImport_Click() {
     }
     std::optional<std::string> text;
     try {
-        text = ReadWholeFile(path, MaxListFileSize);
+        text = ReadWholeFile(path, MaxCollectionText);
     } catch (const FileError& e) {
         services_.MsgBox("Could not open file " + path.string() + "\r\n\r\n" + e.what(), MsgButtons::OkOnly,
                          MsgIcon::Exclamation, ImportTitle);

@@ -30,7 +30,8 @@ TEST(CliConvert, GivesExactOutputAndExitCode) {
          "note 2, 8d8f: not a note\n"},
         {rtttl, "Song:d=4,o=5,b=125 c,d", 2, "", "error: the ringtone header could not be read\n"},
         {{"--from", "rtttl", "--to", "composer", "-"}, "  \r\n ", 2, "", "error: no ringtone text\n"},
-        {rtttl, std::string(tw::MaxRingtoneText + 1, 'c'), 2, "", "error: the ringtone text is too long\n"},
+        {rtttl, std::string(tw::MaxRingtoneText + 1, 'c'), 2, "",
+         "error: The ringtone text is 4194305 bytes, more than the 4 MiB (4194304 bytes) a ringtone text may be.\n"},
         {{"--from", "rtttl", "--to", "rtttl", "/nonexistent/tw/x.txt"},
          "",
          tw::ExitNothingRead,
@@ -131,7 +132,9 @@ TEST(CliConvert, KeypressesUpToTheLimitAreRead) {
     const std::string keys = "Long:Tempo=125:" + std::string(tw::MaxRingtoneText * 3 / 4, '1');
     const CliRun run = RunTunewright({"convert", "--from", "keypresses", "--to", "rtttl"}, keys);
     EXPECT_EQ(run.code, 2);
-    EXPECT_NE(run.err.find("more than the 4 MiB that can be read again"), std::string::npos) << run.err.substr(0, 200);
+    EXPECT_NE(run.err.find("more than the 4 MiB (4194304 bytes) a ringtone text may be, so it could not be read again"),
+              std::string::npos)
+        << run.err.substr(0, 200);
 }
 
 }  // namespace

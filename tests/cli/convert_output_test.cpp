@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "engine/size_limits.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -54,6 +55,42 @@ TEST(ConvertOutput, WritesOneLineEndingInCrLfReplacingTheFile) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder / "folder" / "inside"));
     EXPECT_EQ(RunTunewright({"convert", "--from", "rtttl", "--to", "rtttl", "-o", ""}, "T:d=4,o=5,b=125:c,d").code, 64);
+}
+
+// "NAME:d=4,o=5,b=125:c, c, ... c" of exactly `size` bytes, which convert
+// writes as it is given.
+std::string WrittenAsGiven(std::size_t size) {
+    std::string text = "Long";
+    while ((size - text.size() - 16) % 3 != 0) text += 'g';
+    text += ":d=4,o=5,b=125:";
+    while (text.size() + 1 < size) text += "c, ";
+    return text + 'c';
+}
+
+// The longest text that can be written, a ringtone text of exactly 4 MiB
+// (from a shorter one, its notes given with "," between them), is written
+// with its CR LF and reads back as it was; one note more is refused before
+// anything is written, with the size and the limit.
+TEST(ConvertOutput, TheLongestTextWrittenReadsBack) {
+    const tw::test::TempDir folder;
+    const std::string target = folder / "long.txt";
+    const std::string longest = WrittenAsGiven(tw::MaxRingtoneText);
+    std::string given = longest;
+    std::erase(given, ' ');
+    CliRun run = RunTunewright({"convert", "--from", "rtttl", "--to", "rtttl", "-o", target}, given);
+    ASSERT_EQ(run.code, 1) << run.err;  // more than 50 notes
+    EXPECT_TRUE(tw::test::ReadBytes(target) == longest + "\r\n");
+    run = RunTunewright({"convert", "--from", "rtttl", "--to", "rtttl", target});
+    EXPECT_EQ(run.code, 1) << run.err.substr(0, 300);
+    EXPECT_TRUE(run.out == longest + "\n");
+
+    std::filesystem::remove(target);
+    run = RunTunewright({"convert", "--from", "rtttl", "--to", "rtttl", "-o", target}, given + ",c");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err,
+              "error: The ringtone text would be 4194307 bytes, more than the 4 MiB (4194304 bytes) a ringtone text "
+              "may be, so it could not be read again.\n");
+    EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 }  // namespace

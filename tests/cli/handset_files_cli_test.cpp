@@ -135,4 +135,37 @@ TEST_F(HandsetFilesCli, ListsStoreRtttlAndGiveTheFilesBack) {
     EXPECT_EQ(tw::test::ReadBytes(home / "hi.ott"), Ott);
 }
 
+// An iMelody file of 700,000 notes, larger than most ringtone texts, reads
+// back note for note. The writer holds the notes to what the reader takes,
+// measured as the reader measures them: one note more than that is refused
+// before anything is written, with the size and the limit.
+TEST_F(HandsetFilesCli, WhatIsWrittenReadsBack) {
+    const auto notes = [](int count) {
+        std::string text = "Big:d=4,o=5,b=125:";
+        for (int i = 0; i < count; ++i) text += i % 2 == 0 ? "c," : "d,";
+        text.back() = '\n';
+        return text;
+    };
+    const std::string file = home / "big.imy";
+    const std::string given = notes(700000);
+    CliRun run = RunTunewright({"convert", "--from", "rtttl", "--to", "imelody", "-o", file}, given);
+    ASSERT_EQ(run.code, 1) << run.err;  // more than 50 notes
+    run = RunTunewright({"convert", "--from", "imelody", "--to", "rtttl", "--separator", ",", file});
+    EXPECT_EQ(run.code, 1) << run.err;
+    EXPECT_TRUE(run.out == given);
+
+    // The longest: 18 bytes of header and 1,048,571 notes of four ("4c5,").
+    run = RunTunewright({"convert", "--from", "rtttl", "--to", "imelody", "-o", file}, notes(1048571));
+    ASSERT_EQ(run.code, 1) << run.err;
+    EXPECT_EQ(RunTunewright({"convert", "--from", "imelody", "--to", "rtttl", file}).code, 1);
+    std::filesystem::remove(file);
+    run = RunTunewright({"convert", "--from", "rtttl", "--to", "imelody", "-o", file}, notes(1048572));
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("error: The iMelody file would read back as a ringtone text of 4194306 bytes, more than "
+                           "the 4 MiB (4194304 bytes) a ringtone text may be.\n"),
+              std::string::npos)
+        << run.err.substr(0, 300);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // standard output or folder that cannot be written is an error.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include "app/cli.h"
 #include "cli_run.h"
 #include "support/fifo.h"
+#include "support/program_run.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -57,6 +59,8 @@ TEST_F(OutputTargetTest, AStandardOutputThatCannotBeWrittenEndsWithExit74) {
     if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "no /dev/full";
     for (const std::vector<std::string>& args : {std::vector<std::string>{"convert", "--from=rtttl", "--to=rtttl"},
                                                  {"notes", "--from=rtttl"},
+                                                 {"wav", "--from=rtttl", "-o", "-"},
+                                                 {"midi", "--from=rtttl", "-o", "-"},
                                                  {"list", "show", "Rock"},
                                                  {"list", "export", "Rock", "-o", "-"},
                                                  {"--help"}}) {
@@ -72,6 +76,45 @@ TEST_F(OutputTargetTest, WavAllSaysWhyTheFolderCannotTakeTheFiles) {
     tw::test::WriteBytes(folder / "file", "");
     EXPECT_EQ(RunTunewright({"list", "wav-all", "Rock", "-o", folder / "file"}).err,
               "error: could not write the WAV files in " + (folder / "file").string() + ": Not a directory\n");
+}
+
+// A reader that goes away is a write error like any other, never a silent
+// end by SIGPIPE: standard output whose reader has gone ends with exit 74
+// and the reason, as a full disk does; -o into a FIFO whose reader goes away
+// midway ends as a file that cannot be written (exit 3 for a sound).
+TEST_F(OutputTargetTest, AReaderThatGoesAwayIsAWriteErrorWithItsReason) {
+    const auto fifo = folder / "pipe";
+    tw::test::MakeFifo(fifo);
+    const auto input = folder / "tune.txt";
+    const auto errors = folder / "err.txt";
+
+    tw::test::WriteBytes(input, Tune);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_CLOEXEC);
+    ::close(reader);
+    const pid_t convert =
+        tw::test::StartProgram(TW_TUNEWRIGHT, {"convert", "--from=rtttl", "--to=rtttl"}, input, writer, errors);
+    ::close(writer);
+    const tw::test::ProgramRun gone = tw::test::FinishProgram(convert, errors);
+    EXPECT_EQ(gone.status, tw::ExitOutput);
+    EXPECT_EQ(gone.err, "error: could not write to standard output: Broken pipe\n");
+
+    // Four whole notes of four seconds: more sound than the FIFO holds.
+    tw::test::WriteBytes(input, "Long:d=1,o=5,b=60:c,d,e,f");
+    const int partReader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const pid_t wav =
+        tw::test::StartProgram(TW_TUNEWRIGHT, {"wav", "--from=rtttl", "-o", fifo}, input, nowhere, errors);
+    ::close(nowhere);
+    pollfd ready{partReader, POLLIN, 0};
+    ASSERT_EQ(::poll(&ready, 1, 20000), 1);
+    char some[4096];
+    EXPECT_GT(::read(partReader, some, sizeof some), 0);
+    ::close(partReader);
+    const tw::test::ProgramRun midway = tw::test::FinishProgram(wav, errors);
+    EXPECT_EQ(midway.status, tw::ExitSound);
+    EXPECT_EQ(midway.err, "error: could not write " + fifo.string() + ": Broken pipe\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

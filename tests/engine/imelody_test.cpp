@@ -162,8 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{"close alone", Object("MELODY:c2)\r\n"), "a ')' without '@'"},
                       Bad{"count not closed", Object("MELODY:(c2@2\r\n"), "not followed by ')'"},
                       Bad{"empty melody", Object("MELODY:\r\n"), "no notes"},
-                      Bad{"blow-up", Object("MELODY:((((c5@999)@999)@999)@999)\r\n"), "longer than", Reason::TooLong},
-                      Bad{"too long", std::string(tw::MaxRingtoneText + 1, ' '), "too long", Reason::TooLong}));
+                      Bad{"blow-up", Object("MELODY:((((c5@999)@999)@999)@999)\r\n"),
+                          "would become a ringtone text of more than the 4 MiB", Reason::TooLong},
+                      Bad{"too large", std::string(tw::MaxHandsetFile + 1, ' '),
+                          "is 16777217 bytes, more than the 16 MiB", Reason::TooLong}));
 
 TEST(IMelodyReader, RecognisesItsFiles) { EXPECT_TRUE(tw::LooksLikeIMelody("\xEF\xBB\xBF\r\n begin:imelody\r\n")); }
 

@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
                 for (int i = 1; i < 255; ++i) song.Pattern(0, 14, 0);
                 return song.Bytes();
             }(),
-            "longer than", Reason::TooLong}));
+            "would become a ringtone text of more than the 4 MiB", Reason::TooLong}));
 
 TEST(OttReader, EveryCutOfAFileIsRefusedAndNeverCrashes) {
     for (std::size_t size = 0; size + 1 < Golden.size(); ++size)

@@ -11,6 +11,7 @@
 #include "app/cli.h"
 #include "cli_run.h"
 #include "engine/ringtone_text.h"
+#include "engine/size_limits.h"
 #include "support/fifo.h"
 #include "support/temp_files.h"
 
@@ -166,7 +167,7 @@ TEST_F(ListCliTest, WhatIsWrittenReadsBack) {
         if (*command == 'a') args = {"list", "add", "Long", "--from", "rtttl", "--separator", wide};
         const CliRun run = tw::test::RunTunewright(args, rows[0].text);
         EXPECT_EQ(run.code, 2);
-        EXPECT_NE(run.err.find("more than the 4 MiB that can be read again"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("a ringtone text may be, so it could not be read again"), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(ReadBytes(home / "Long.dat"), before);
@@ -237,6 +238,52 @@ TEST_F(ListCliTest, AStoreWhoseReportIsLostSaysTheListChangedAndCanBeRunAgain) {
         EXPECT_EQ(ReadBytes(home / "Mine.dat"), stored);
     }
     EXPECT_EQ(List({"show", "Mine"}).out, "A\nA (2)\nB\nSong\n");
+}
+
+// A list may hold far more than one ringtone's text, and so may its export:
+// 200,000 ringtones export to about 6 MB, which imports back whole. A
+// collection larger than a list may hold is refused by its size, unread.
+TEST_F(ListCliTest, AnExportOfABigListImportsBackWhole) {
+    std::string collection;
+    for (int i = 0; i < 200000; ++i) collection += "T" + std::to_string(i) + ":d=4,o=5,b=125:c,d,e\n";
+    tw::test::WriteBytes(home / "tones.txt", collection);
+    EXPECT_EQ(List({"import", "Big", "--from", "rtttl", At("tones.txt")}).out, "imported 200000, skipped 0\n");
+    ASSERT_EQ(List({"export", "Big", "--raw", "--types", "rtttl", "-o", At("raw.txt")}).code, 0);
+    ASSERT_GT(std::filesystem::file_size(home / "raw.txt"), tw::MaxRingtoneText);
+    const CliRun again = List({"import", "Again", "--from", "rtttl", At("raw.txt")});
+    EXPECT_EQ(again.out, "imported 200000, skipped 0\n") << again.err.substr(0, 300);
+    EXPECT_EQ(List({"export", "Again", "--raw", "--types", "rtttl", "-o", At("again.txt")}).code, 0);
+    const auto ringtones = [&](const char* file) {
+        const std::string text = ReadBytes(home / file);
+        return text.substr(text.find("\r\nT0:"));  // after the dated header
+    };
+    EXPECT_TRUE(ringtones("again.txt") == ringtones("raw.txt"));
+
+    std::filesystem::resize_file(home / "tones.txt", tw::MaxCollectionText + 1);
+    const CliRun big = List({"import", "Big", "--from", "rtttl", At("tones.txt")});
+    EXPECT_EQ(big.code, 2);
+    EXPECT_EQ(big.err, "error: the file " + At("tones.txt") +
+                           " is 67108865 bytes, more than the 64 MiB (67108864 bytes) a collection may be\n");
+}
+
+// A ringtone whose line in the export would be longer than a ringtone text
+// may be refuses the whole export before anything is written, as list get
+// refuses to write that text; the other notations still export.
+TEST_F(ListCliTest, AnExportLineLongerThanARingtoneTextIsRefused) {
+    std::string notes;
+    for (int i = 0; i < 1000000; ++i) notes += "c,";
+    ASSERT_EQ(List({"add", "Long", "--from", "rtttl"}, "Big:d=4,o=5,b=125:" + notes).code, 1);
+    const std::string tooLong = "more than the 4 MiB (4194304 bytes) a ringtone text may be";
+    const CliRun run = List({"export", "Long", "--raw", "--types", "rtttl,composer", "-o", At("out.txt")});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err, "error: the Composer line of 'Big' would be 5000012 bytes, " + tooLong + "\n");
+    EXPECT_FALSE(std::filesystem::exists(home / "out.txt"));
+    const CliRun get = List({"get", "Long", "Big", "--to", "composer"});
+    EXPECT_EQ(get.code, 2);
+    EXPECT_NE(get.err.find(tooLong), std::string::npos) << get.err;
+    EXPECT_EQ(List({"export", "Long", "--raw", "--types", "rtttl", "-o", At("out.txt")}).code, 1);
+    const CliRun back = List({"import", "Again", "--from", "rtttl", At("out.txt")});
+    EXPECT_EQ(back.out, "imported 1, skipped 0\n");
 }
 
 }  // namespace

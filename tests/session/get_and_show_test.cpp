@@ -128,17 +128,32 @@ TEST_F(ShowTest, ReloadReadsTheShownEntryAgain) {
     EXPECT_EQ(session.Ringtone().Name(), "Tune");
 }
 
-// A ringtone file reads with its lines joined; anything else reads as nothing.
+// A ringtone file reads with its lines joined; anything else reads as nothing, and a
+// file larger than a ringtone file of its kind may be is refused by its size.
 TEST(RingtoneFileTest, ReadsAFileWithItsLinesJoined) {
     tw::test::TempDir dir;
     tw::test::WriteBytes(dir / "tune.txt", "Tune:d=4,o=5,\r\nb=125:c,\nd\r\n");
-    tw::test::WriteBytes(dir / "long.txt", std::string(tw::MaxRingtoneText + 1, 'c'));
     std::filesystem::create_directory(dir / "folder.txt");
     EXPECT_EQ(tw::ReadRingtoneFile(dir / "tune.txt"), std::optional<std::string>("Tune:d=4,o=5,b=125:c,d"));
-    for (const char* name : {"missing.txt", "long.txt", "folder.txt"}) {
+    for (const char* name : {"missing.txt", "folder.txt"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(tw::ReadRingtoneFile(dir / name), std::nullopt);
+        EXPECT_EQ(tw::ReadRingtoneBytes(dir / name), std::nullopt);
     }
+    // Sparse files: their size is what counts.
+    const auto sized = [&](const char* name, std::size_t size) {
+        tw::test::WriteBytes(dir / name, "");
+        std::filesystem::resize_file(dir / name, size);
+        return dir / name;
+    };
+    const std::filesystem::path text = sized("text.txt", tw::MaxRingtoneTextFile + 1);
+    const std::string message =
+        tw::test::ExpectError<tw::SessionError>([&] { tw::ReadRingtoneFile(text); }, Reason::TooLong);
+    EXPECT_EQ(message, "the file " + text.string() +
+                           " is 8388609 bytes, more than the 8 MiB (8388608 bytes) a ringtone text file may be");
+    EXPECT_EQ(tw::ReadRingtoneBytes(text)->size(), tw::MaxRingtoneTextFile + 1);
+    const std::filesystem::path any = sized("any.mid", tw::MaxRingtoneFile + 1);
+    tw::test::ExpectError<tw::SessionError>([&] { tw::ReadRingtoneBytes(any); }, Reason::TooLong);
 }
 
 }  // namespace

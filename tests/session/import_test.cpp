@@ -27,7 +27,8 @@ TEST_F(ImportTest, StoresEveryRingtoneUnderAFreeName) {
     EXPECT_EQ(result->imported, 3u);
     ASSERT_EQ(result->skipped.size(), 1u);
     EXPECT_EQ(result->skipped[0].line, 5u);
-    EXPECT_EQ(result->skipped[0].reason, "The ringtone text is too long.");
+    EXPECT_EQ(result->skipped[0].reason,
+              "The ringtone text is 4194312 bytes, more than the 4 MiB (4194304 bytes) a ringtone text may be.");
     EXPECT_EQ(ListFile(), Tune +
                               "[Tune (2)]\r\nRTTTL=Tune (2):d=4,o=5,b=125:e\r\n"
                               "[New]\r\nRTTTL=New:d=4,o=5,b=125:c, d\r\n"

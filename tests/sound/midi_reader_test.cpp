@@ -254,6 +254,19 @@ TEST(MidiReader, TheSongsTitle) {
     for (const auto& [file, title] : cases) EXPECT_EQ(tw::SongTitle(tw::ReadMidi(file)), title) << title;
 }
 
+// A note held for days (the longest delta a file holds, 40 times over) is
+// refused at once with the size its tied wholes would take, counted without
+// writing them: 5,592,405 wholes "1a4", a quarter and a sixteenth.
+TEST(MidiReader, AMelodyTooLongForARingtoneIsRefusedWithItsSize) {
+    std::string held = On(0, 69);
+    for (int i = 0; i < 40; ++i) held += Event(0x0FFFFFFF, {0xB0, 7, 100});
+    const std::string message = tw::test::ExpectError<tw::SoundError>(
+        [&] { tw::MelodyFromMidi(tw::ReadMidi(File(0, {held + Off(0, 69)})), {}); }, Reason::TextTooLong);
+    EXPECT_EQ(message,
+              "the melody's notes would be a ringtone text of 22369628 bytes, more than the 4194185 bytes the notes "
+              "of a ringtone text may be");
+}
+
 std::string Text(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 struct Sound {

@@ -2,6 +2,7 @@
 
 #include "app/cli.h"
 #include "cli_run.h"
+#include "engine/size_limits.h"
 #include "sound/midi_file.h"
 #include "sound/render.h"
 #include "sound_test_support.h"
@@ -149,6 +150,47 @@ TEST(SoundCommands, FailuresWriteNothingToStandardOutputOrDisk) {
     const CliRun run = RunTunewright({"wav", "--from", "rtttl"}, Song);
     EXPECT_EQ(run.code, tw::ExitUsage);
     EXPECT_EQ(run.err.rfind("error: wav needs --from and -o\n", 0), 0u);
+}
+
+// `count` quarter notes c and d in turn, given with "," between them, which
+// midi and from-midi give back as they are.
+std::string Notes(const char* name, int count) {
+    std::string text = std::string(name) + ":d=4,o=5,b=125:";
+    for (int i = 0; i < count; ++i) text += i % 2 == 0 ? "c," : "d,";
+    text.back() = '\n';
+    return text;
+}
+
+// What midi writes, from-midi reads: 500,000 notes make a MIDI file larger
+// than one ringtone's text, which reads back note for note. A ringtone that
+// would come back as a longer text than a ringtone may be is refused before
+// anything is written, with the size and the limit; so is a MIDI file larger
+// than one may be, by its size.
+TEST(MidiCommand, WhatItWritesReadsBack) {
+    TempDir folder;
+    const std::string big = folder / "big.mid";
+    const std::string given = Notes("Big", 500000);
+    ASSERT_EQ(RunTunewright({"midi", "--from", "rtttl", "-o", big}, given).code, tw::ExitProblems);
+    ASSERT_GT(std::filesystem::file_size(big), tw::MaxRingtoneText);
+    CliRun run = RunTunewright({"from-midi", big, "--separator", ","});
+    EXPECT_EQ(run.code, tw::ExitProblems) << run.err;  // more than 50 notes
+    EXPECT_TRUE(run.out == given);
+
+    const std::string longer = folder / "longer.mid";
+    run = RunTunewright({"midi", "--from", "rtttl", "-o", longer}, Notes("Longer", 1100000));
+    EXPECT_EQ(run.code, tw::ExitSound);
+    EXPECT_NE(run.err.find("error: the MIDI file would not read back as a ringtone: the melody's notes would be a "
+                           "ringtone text of 4399999 bytes, more than the 4194185 bytes the notes of a ringtone "
+                           "text may be\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(longer));
+
+    std::filesystem::resize_file(big, tw::MaxMidiFile + 1);
+    run = RunTunewright({"from-midi", big});
+    EXPECT_EQ(run.code, tw::ExitNothingRead);
+    EXPECT_EQ(run.err, "error: the file " + big +
+                           " is 67108865 bytes, more than the 64 MiB (67108864 bytes) a MIDI file may be\n");
 }
 
 }  // namespace

@@ -151,7 +151,8 @@ private slots:
         QCOMPARE(h.toolkit.FileDialogs().at(0).DialogTitle, std::string("Import Ringtones"));
         QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 2 ringtones into the 'Favtones' "
                                         "list.\r\n\r\n1 could not be read and were skipped:\r\nline 5: The "
-                                        "ringtone text is too long.\r\n\r\nNames were stored with characters "
+                                        "ringtone text is 4194313 bytes, more than the 4 MiB (4194304 bytes) "
+                                        "a ringtone text may be.\r\n\r\nNames were stored with characters "
                                         "replaced:\r\nline 2: name \"Riff- B\": \":\" replaced by \"-\" (a colon "
                                         "ends the name in a ringtone text)"));
         QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Other,Riff- B,Tune,Tune (2)|Tune"));

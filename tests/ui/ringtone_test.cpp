@@ -1,4 +1,5 @@
 // The ringtone shown: got, edited in place, saved and copied.
+#include "engine/size_limits.h"
 #include "support/midi_bytes.h"
 #include "ui_test_support.h"
 
@@ -45,6 +46,9 @@ const Nothing Nothings[] = {
     {"pasted spaces", "cmdOk", "", "   ", NoRingtone},
     {"missing file", "file", "gone.txt", "", "Tunewright|none|ok|Could not open file @\n" + NoRingtone},
     {"header unreadable", "cmdOk", "", "Tune:d=4", Unreadable},
+    {"file too large", "file", "big.txt", std::string(MaxRingtoneTextFile + 1, ' '),
+     "Tunewright|exclamation|ok|Could not read the ringtone file:\r\n\r\nthe file @ is 8388609 bytes, more than "
+     "the 8 MiB (8388608 bytes) a ringtone text file may be"},
 };
 
 // Entry A is not written as the program writes it, so any rewrite shows.
