@@ -175,8 +175,9 @@ private slots:
         QCOMPARE(h.ListFile(), before);
         QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 0 ringtones into the 'Favtones' "
                                         "list.\r\n\r\n2 were in the list already and were left out.\r\n\r\n1 "
-                                        "could not be read and were skipped:\r\nline 5: The ringtone text is too "
-                                        "long."));
+                                        "could not be read and were skipped:\r\nline 5: The ringtone text is "
+                                        "4194313 bytes, more than the 4 MiB (4194304 bytes) a ringtone text may "
+                                        "be."));
     }
 
     // The window and the command line store into one list at once: every
