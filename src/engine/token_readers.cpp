@@ -15,6 +15,13 @@ bool IsHandsetDuration(unsigned d) { return d == 1 || d == 2 || d == 4 || d == 8
 
 bool IsHandsetOctave(unsigned o) { return o >= 1 && o <= 3; }
 
+bool IsNoteLetter(char letter) {
+    const char lower = LowerAscii(letter);
+    return lower >= 'a' && lower <= 'g';
+}
+
+const char* const NoLength = "a note without a length";
+
 // Takes up to n characters from the front of the token.
 std::string_view Take(std::string_view& token, std::size_t n) {
     const std::string_view taken = token.substr(0, n);
@@ -125,7 +132,7 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     const bool plainDuration = HeldIn(Field::ComposerDuration) == Held::Number;
     const std::string duration = plainDuration ? std::string{} : ComposerDuration();
     if (plainDuration ? Value(Field::ComposerDuration) == 0 : IsNumeric(duration) && ToInt32(duration) == 0)
-        problem("a duration of 0, which has no length", true);
+        problem(NoLength, true);
     else if (!plainDuration || !IsHandsetDuration(Value(Field::ComposerDuration)))
         problem("a duration the composer does not have", false);
     const std::optional<std::int32_t> pitchOctave = PitchOctave();
@@ -176,15 +183,21 @@ void CNote::SetComposerBatch(std::string_view token) {
     if (sharp) SetSharp("#");
     SetComposerNote(taken.empty() ? std::string_view{} : std::string_view(&letter, 1));
     SetComposerOctave(octave);
-    const auto handset = [this](Field field, bool (*usable)(unsigned)) {
-        return HeldIn(field) == Held::Number && usable(Value(field));
-    };
-    if (!handset(Field::ComposerDuration, IsHandsetDuration))
-        AddProblem(token, "a duration the composer does not have", true);
+    // A duration or octave written as a whole number has a length and a
+    // pitch, which every notation keeps or writes as the nearest it has: the
+    // note is read and reported. Any other text is no note.
     const bool pause = IsChar(Field::ComposerNote, '-');
-    const bool octaveUsable = handset(Field::ComposerOctave, IsHandsetOctave);
-    if (pause ? !(HeldIn(Field::ComposerOctave) == Held::Empty || octaveUsable) : !octaveUsable)
+    if (!pause && !(HeldIn(Field::ComposerNote) == Held::Char && IsNoteLetter(letter)))
+        AddProblem(token, "not a note", true);
+    const bool wholeDuration = HeldIn(Field::ComposerDuration) == Held::Number;
+    if (wholeDuration && Value(Field::ComposerDuration) == 0) AddProblem(token, NoLength, true);
+    else if (!wholeDuration || !IsHandsetDuration(Value(Field::ComposerDuration)))
+        AddProblem(token, "a duration the composer does not have", !wholeDuration);
+    const bool wholeOctave = HeldIn(Field::ComposerOctave) == Held::Number;
+    if (pause ? !(HeldIn(Field::ComposerOctave) == Held::Empty || wholeOctave) : !wholeOctave)
         AddProblem(token, "an octave the composer does not have", true);
+    else if (wholeOctave && !IsHandsetOctave(Value(Field::ComposerOctave)))
+        AddProblem(token, "an octave the composer does not have", false);
     if (!misread_ && SoundFrequency() > HighestSoundFrequency)
         AddProblem(token, "too high for the sound, plays as silence", false);
 }

@@ -76,9 +76,8 @@ TEST(WholeRead, FindsTheHeaderAndReportsTheProblems) {
         {C, "4c1", Header{"No name", "125", "4", "5", "0011"}, 1, kName + kTempo},
         {C, "S:Tempo=90:", Header{"S", "90", "4", "5", "1111"}, 0, kSeparator},
         {C, "S:Tempo=90:8c4,4#b3", std::nullopt, 2,
-         kInvalid + kBeyond +
-             "note 1, 8c4: an octave the composer does not have\r\n"
-             "note 2, 4#b3: too high for the sound, plays as silence\r\n"},
+         kBeyond + "note 1, 8c4: an octave the composer does not have; too high for the sound, plays as silence\r\n"
+                   "note 2, 4#b3: too high for the sound, plays as silence\r\n"},
         {C, "S:Tempo=90:8c28d2", std::nullopt, 0, kSeparator},
         {K, "Tune:Tempo=140:1,2", Header{"Tune", "140", "4", "5", "1111"}, 2, ""}};
     for (const ReadCase& c : cases) {
