@@ -17,6 +17,7 @@ public:
         TooLong,      // the sound would last more than one hour
         WriteFailed,  // the WAV or MIDI file could not be written
         BadMidiFile,  // a MIDI file is broken or holds no melody to read
+        NoMelody,     // a ringtone without a note to write as a MIDI file
         PlayFailed,   // the sound could not be played
     };
 
