@@ -340,8 +340,11 @@ std::string CNote::ComposerText() const {
     return text;
 }
 
+// A note without a letter (a token that was no note) is written with its
+// duration even when it is the default one, so that it is never an empty
+// token, which would be lost between two spaces.
 void CNote::AppendRTTTLText(std::string& out) const {
-    Append(out, Field::RTTTLDuration);
+    Append(out, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
     const std::size_t letter = out.size();
     Append(out, Field::RTTTLNote);
     for (std::size_t i = letter; i < out.size(); ++i) out[i] = LowerAscii(out[i]);

@@ -1,5 +1,6 @@
 // The three token readers of CNote: one note token of RTTTL, composer or
 // keypress text read into the note's fields.
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <string>
@@ -164,13 +165,17 @@ void CNote::ReadRTTTLLeniently(std::string_view token) {
     SetRTTTLOctave(octave);
 }
 
-// duration [.] [#] letter octave; "-" is a pause.
+// duration [.] [#] letter octave; "-" is a pause. The duration is one or two
+// characters that make a number, or every digit of three or more.
 void CNote::SetComposerBatch(std::string_view token) {
     std::string_view rest = token;
     ClearProblems();
     std::size_t durationLength = 0;
     const bool twoDigits = rest.size() < 2 || (rest[1] != '.' && rest[1] != '-');
-    if (twoDigits && IsNumeric(rest.substr(0, 2))) durationLength = 2;
+    const auto digits = static_cast<std::size_t>(
+        std::find_if(rest.begin(), rest.end(), [](char c) { return c < '0' || c > '9'; }) - rest.begin());
+    if (digits > 2) durationLength = digits;  // 128, which RTTTL writes too
+    else if (twoDigits && IsNumeric(rest.substr(0, 2))) durationLength = 2;
     else if (IsNumeric(rest.substr(0, 1))) durationLength = 1;
     SetComposerDuration(Take(rest, durationLength));
     if (TakeIf(rest, '.')) SetComposerDotted(".");

@@ -160,7 +160,7 @@ TEST(Separators, TheFirstOfCommaBarSlashBackslashSpaceCutsTheNotes) {
     } cases[] = {{C, "4c1|4d1", "|", true, "c,d"},           {C, "4c1\\4d1", "\\", true, "c,d"},
                  {C, "4c1, 4d1", ",", true, "c,d"},          {C, "4c1|4d1/4e1", "|", false, "c,d"},
                  {C, "4c1/4d1\\4e1 4f1", "/", false, "c,d"}, {R, "8c, 8d 8f", ",", false, "8c,8d"},
-                 {R, "8c ,8d", ",", true, "8c,8d"},          {R, "8c,,8d", ",", false, "8c,,8d"},
+                 {R, "8c ,8d", ",", true, "8c,8d"},          {R, "8c,,8d", ",", false, "8c,4,8d"},
                  {R, "8c   8d", " ", true, "8c,8d"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
