@@ -78,6 +78,9 @@ int KeyWithin(double frequency, const CNote& note, std::size_t position, std::ve
     return static_cast<int>(key - 12 * above + 12 * below);
 }
 
+// A melody read from a MIDI file leaves out notes shorter than a 32nd.
+constexpr double ShortestMelodyNote = MidiTicksPerQuarter / 8.0;
+
 }  // namespace
 
 int MidiKey(double frequency) { return static_cast<int>(std::lround(69 + 12 * std::log2(frequency / 440.0))); }
@@ -99,7 +102,7 @@ std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone, std::vector<std::str
 
     std::uint32_t waiting = 0;  // ticks since the last event: pauses
     std::size_t position = 0;
-    bool anyKey = false;
+    bool melody = false;
     for (const CNote& note : ringtone) {
         ++position;
         double frequency = 0;
@@ -118,16 +121,17 @@ std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone, std::vector<std::str
             continue;
         }
         const int key = KeyWithin(frequency, note, position, problems);
-        anyKey = true;
+        melody = melody || ticks >= ShortestMelodyNote;
         PutVariableLength(track, waiting);
         track.insert(track.end(), {0x90, static_cast<std::uint8_t>(key), 100});
         PutVariableLength(track, static_cast<std::uint32_t>(ticks));
         track.insert(track.end(), {0x80, static_cast<std::uint8_t>(key), 0});
         waiting = 0;
     }
-    if (!anyKey)
+    if (!melody)
         throw SoundError(SoundError::Reason::NoMelody,
-                         "The ringtone holds no note with a pitch, so a MIDI file of it would hold no melody.");
+                         "The ringtone holds no note with a pitch lasting a 32nd or "
+                         "more, so a MIDI file of it would hold no melody to read.");
     // The end of the track comes after a last pause.
     PutVariableLength(track, waiting);
     track.insert(track.end(), {0xFF, 0x2F, 0x00});

@@ -25,8 +25,8 @@ int MidiKey(double frequency);
 // that it reads back the same is written as the nearest that does; each is
 // added to `problems` ("note 9, b9: above the keys of a MIDI file, written an
 // octave lower"). SoundError (BadTempo, BadNote) when the tempo or a note
-// cannot be written, NoMelody when no note has a pitch: a MIDI file without
-// a note holds no melody to read.
+// cannot be written, NoMelody when no note with a pitch lasts a 32nd or
+// more: a MIDI file without one holds no melody to read.
 std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone, std::vector<std::string>& problems);
 // The same, for callers that want the bytes alone.
 std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone);
