@@ -83,7 +83,8 @@ std::string RingtoneText(Bytes& in, tw::Notation& notation) {
     const char* separator = in.Pick({", ", ",", " "});
     std::string text = "Fuzz:";
     if (notation == tw::Notation::RTTTL)
-        text += std::string("d=") + in.Pick({"4", "8", "16", "1", "32"}) + ",o=" + std::to_string(in.Next() % 10) + ",b=";
+        text +=
+            std::string("d=") + in.Pick({"4", "8", "16", "1", "32"}) + ",o=" + std::to_string(in.Next() % 10) + ",b=";
     else text += "Tempo=";
     text += in.Pick(Tempos);
     text += ':';
