@@ -322,6 +322,7 @@ int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
 
     const ListSnapshot snapshot = session.ReadSnapshot();
     std::size_t written = 0, failed = 0;
+    bool nearest = false;  // a file holds only the nearest of something
     NullPlayer noPlayer;
     for (const std::string& entry : snapshot.Entries()) {
         CNotes ringtone;
@@ -338,14 +339,17 @@ int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
                 continue;
             }
             err << "Generating '" << name << SoundFileExtension(type) << "'...\n";
-            SaveSoundFile(ringtone, path, type, noPlayer);
+            for (const std::string& problem : SaveSoundFile(ringtone, path, type, noPlayer)) {
+                err << problem << '\n';
+                nearest = true;
+            }
             ++written;
         } catch (const std::exception& e) {
             err << "error: An error occurred trying to create " << path << ". [" << e.what() << "]\n";
             ++failed;
         }
     }
-    if (failed == 0) return ExitClean;
+    if (failed == 0) return nearest ? ExitProblems : ExitClean;
     return written > 0 ? ExitProblems : ExitSound;
 }
 

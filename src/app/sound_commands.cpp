@@ -25,16 +25,20 @@ CNotes ReadForSound(const RingtoneOptions& options, std::istream& in) {
 }
 
 // The problems of the read go to standard error whether or not the sound
-// is made; a sound failure then ends the command with exit code 3.
+// is made; a sound failure then ends the command with exit code 3, and a
+// ringtone without a note to write as nothing converted. What the file could
+// hold only as the nearest it has follows the read's problems.
 template <class Make>
 int MakeSound(const CNotes& notes, std::ostream& err, Make&& make) {
     const int status = ReportProblems(notes, err);
+    std::vector<std::string> nearest;
     try {
-        make();
+        make(nearest);
     } catch (const SoundError& e) {
-        throw CommandFailure{ExitSound, e.what()};
+        throw CommandFailure{e.reason() == SoundError::Reason::NoMelody ? ExitNothingRead : ExitSound, e.what()};
     }
-    return status;
+    for (const std::string& problem : nearest) err << problem << '\n';
+    return nearest.empty() ? status : ExitProblems;
 }
 
 // Writes a rendered file to -o: a file, or standard output for "-", whose
@@ -60,17 +64,22 @@ int RenderCommand(const char* command, const std::vector<std::string>& args, std
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "separator", "o"});
     if (!options.from || !options.output) throw UsageError{std::string(command) + " needs --from and -o"};
     const CNotes notes = ReadForSound(options, in);
-    return MakeSound(notes, err, [&] { WriteRendered(*options.output, render(notes), out); });
+    return MakeSound(notes, err, [&](std::vector<std::string>& nearest) {
+        WriteRendered(*options.output, render(notes, nearest), out);
+    });
 }
 
 }  // namespace
 
 int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    return RenderCommand("wav", args, in, out, err, [](const CNotes& notes) { return RenderWave(notes); });
+    return RenderCommand("wav", args, in, out, err,
+                         [](const CNotes& notes, std::vector<std::string>&) { return RenderWave(notes); });
 }
 
 int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    return RenderCommand("midi", args, in, out, err, [](const CNotes& notes) { return WriteMidi(notes); });
+    return RenderCommand("midi", args, in, out, err, [](const CNotes& notes, std::vector<std::string>& nearest) {
+        return WriteMidi(notes, nearest);
+    });
 }
 
 int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player) {
@@ -82,7 +91,7 @@ int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ost
         systemPlayer = MakeSystemPlayer();
         player = systemPlayer.get();
     }
-    return MakeSound(notes, err, [&] { PlayWave(notes, *player); });
+    return MakeSound(notes, err, [&](std::vector<std::string>&) { PlayWave(notes, *player); });
 }
 
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,

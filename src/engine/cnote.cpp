@@ -89,6 +89,8 @@ unsigned NoteKeyCode(char letter) {
     }
 }
 
+const char* const NoLength = "a note without a length";
+
 const std::string& NoText() {
     static const std::string empty;
     return empty;
@@ -285,15 +287,13 @@ void CNote::SetRTTTLOctave(std::string_view octave) {
     BuildKeypresses();
 }
 
+// The RTTTL octave is the one the composer octave sounds in, whichever it is:
+// RTTTL names every octave.
 void CNote::SetComposerOctave(std::string_view octave) {
     Store(Field::ComposerOctave, octave);
     SetPitchOctave(std::nullopt);
-    if (IsNumeric(octave)) {
-        const std::string rtttl = ConvertOctave(octave);
-        Store(Field::RTTTLOctave, rtttl == state_->DefaultOctave ? std::string_view{} : std::string_view(rtttl));
-    } else {
-        Store(Field::RTTTLOctave, {});
-    }
+    const std::string rtttl = RTTTLOctaveOf(octave);
+    Store(Field::RTTTLOctave, rtttl == state_->DefaultOctave ? std::string_view{} : std::string_view(rtttl));
     BuildKeypresses();
 }
 
@@ -314,13 +314,17 @@ double CNote::SoundFrequency() const {
     }
     // Composer octave 1 is RTTTL octave 5.
     const std::optional<std::int32_t> pitchOctave = PitchOctave();
+    if (!pitchOctave && HeldIn(Field::ComposerOctave) != Held::Number && !IsNumeric(ComposerOctave()))
+        throw EngineError(EngineError::Reason::NotANumber, "a note without a pitch");
     const double octave = pitchOctave ? *pitchOctave - 4.0 : Int32In(Field::ComposerOctave);
     return base * std::pow(2.0, octave - 1.0);
 }
 
 double CNote::SoundDuration() const {
+    if (HeldIn(Field::ComposerDuration) != Held::Number && !IsNumeric(ComposerDuration()))
+        throw EngineError(EngineError::Reason::NotANumber, NoLength);
     const std::int32_t divisor = Int32In(Field::ComposerDuration);
-    if (divisor == 0) throw EngineError(EngineError::Reason::DivisionByZero, "Division by zero");
+    if (divisor == 0) throw EngineError(EngineError::Reason::DivisionByZero, NoLength);
     return (composerDotted_ ? 1.5 : 1.0) / divisor;
 }
 
@@ -336,8 +340,11 @@ std::string CNote::ComposerText() const {
     return text;
 }
 
+// A note without a letter (a token that was no note) is written with its
+// duration even when it is the default one, so that it is never an empty
+// token, which would be lost between two spaces.
 void CNote::AppendRTTTLText(std::string& out) const {
-    Append(out, Field::RTTTLDuration);
+    Append(out, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
     const std::size_t letter = out.size();
     Append(out, Field::RTTTLNote);
     for (std::size_t i = letter; i < out.size(); ++i) out[i] = LowerAscii(out[i]);
@@ -358,34 +365,36 @@ void CNote::AppendComposerText(std::string& out) const {
 
 // The keys that enter this note on the handset, given the composer's state
 // after the note before: note key (held for a dot), duration change, octave
-// change, sharp. A pause changes no state. The keys are kept coded; a failure
-// leaves the keys made so far.
+// change, sharp. The composer has six durations and three octaves: a note
+// outside them is entered in the nearest, and the state follows what was
+// entered, so the notes after it keep theirs. A pause, and a note whose
+// letter has no key, is entered as a pause of its length (the pause key and
+// duration keys, no dot) and changes no state. The keys are kept coded; a
+// failure leaves the keys and the state of what was made so far, never an
+// empty text.
 void CNote::BuildKeypresses() {
     NoteState& state = *state_;
-    StoreKeys(0);
-    if (IsChar(Field::ComposerNote, '-')) {
-        unsigned code = NoteKeyCode('-');
-        StoreKeys(code);
-        if (!Holds(Field::ComposerDuration, state.LastKeyDuration))
-            code |= DurationCode(DurationKeys(state, Int16In(Field::ComposerDuration)));
-        StoreKeys(code);
-        return;
-    }
-    unsigned code =
+    const unsigned letter =
         HeldIn(Field::ComposerNote) == Held::Char ? NoteKeyCode(static_cast<char>(Value(Field::ComposerNote))) : 0;
-    if (composerDotted_) code |= keys::Hold;
-    if (!Holds(Field::ComposerDuration, state.LastKeyDuration))
-        code |= DurationCode(DurationKeys(state, Int16In(Field::ComposerDuration)));
+    const bool pause = letter == 0 || letter == NoteKeyCode('-');
+    unsigned code = pause ? NoteKeyCode('-') : letter | (composerDotted_ ? keys::Hold : 0);
+    StoreKeys(code);
+    if (!Holds(Field::ComposerDuration, state.LastKeyDuration)) {
+        if (const std::optional<std::int16_t> duration = NearestHandsetDuration(Int16In(Field::ComposerDuration))) {
+            code |= DurationCode(DurationKeys(state, *duration));
+            StoreKeys(code);
+            if (!pause) state.LastKeyDuration = std::to_string(*duration);
+        }
+    }
+    if (pause) return;
     if (!Holds(Field::ComposerOctave, state.LastKeyOctave)) {
-        const std::size_t presses = OctaveKeys(state, Int16In(Field::ComposerOctave)).size();
-        code |= static_cast<unsigned>(presses) << keys::OctaveShift;
+        const std::int16_t octave = NearestHandsetOctave(Int16In(Field::ComposerOctave));
+        code |= static_cast<unsigned>(OctaveKeys(state, octave).size()) << keys::OctaveShift;
+        StoreKeys(code);
+        state.LastKeyOctave = std::to_string(octave);
     }
     if (sharp_) code |= keys::Sharp;
     StoreKeys(code);
-    state.LastKeyDuration.clear();
-    Append(state.LastKeyDuration, Field::ComposerDuration);
-    state.LastKeyOctave.clear();
-    Append(state.LastKeyOctave, Field::ComposerOctave);
 }
 
 void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {
@@ -397,6 +406,15 @@ void CNote::AddProblem(std::string_view token, std::string_view reason, bool mis
     else aside.problem += "; ";
     aside.problem += reason;
     misread_ = misread_ || misread;
+}
+
+std::string CNote::ProblemLine(std::size_t position, std::string_view reason) const {
+    std::string line = "note " + std::to_string(position);
+    const std::string text = ProblemToken().empty() ? RTTTLText() : ProblemToken();
+    if (!text.empty()) line += ", " + text;
+    line += ": ";
+    line += reason;
+    return line;
 }
 
 const std::string& CNote::Problem() const { return aside_ ? aside_->problem : NoText(); }

@@ -68,9 +68,12 @@ public:
     // handset sounds in whole hertz and the others within a cent or two of
     // equal temperament. A sharp e sounds as f, a sharp b as the c above.
     // 0 for a pause or an unknown letter. An RTTTL note sounds in the octave
-    // it was written in, a composer note in its composer octave.
+    // it was written in, a composer note in its composer octave. A note
+    // without an octave throws EngineError ("a note without a pitch").
     double SoundFrequency() const;
     // Length as a fraction of a whole note; a dot adds half the note's length.
+    // A duration that is no number or 0 throws EngineError (NotANumber,
+    // DivisionByZero: "a note without a length").
     double SoundDuration() const;
 
     // The note as each writer writes it.
@@ -94,6 +97,10 @@ public:
     // Adds a problem of the note read from `token`; a misread also makes the
     // ringtone's notes invalid.
     void AddProblem(std::string_view token, std::string_view reason, bool misread);
+    // A problem of the note at `position` (from 1) as the ringtone's reports
+    // word it: "note 12, 16b4: below the composer's octaves", naming the token
+    // read when the note has a problem, else the note's RTTTL text.
+    std::string ProblemLine(std::size_t position, std::string_view reason) const;
 
     // What only a CNotes has: its notes use the ringtone's note state, which
     // outlives them, without owning it.

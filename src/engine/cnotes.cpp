@@ -219,13 +219,8 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
             case Notation::Keypresses: note.SetKeypressBatch(token); break;
             }
             if (note.Misread()) notesValid_ = false;
-        } catch (const EngineError& e) {
-            if (!note.Misread())
-                note.AddProblem(token,
-                                e.reason() == EngineError::Reason::InvalidOctave
-                                    ? "an octave the composer does not have"
-                                    : "not a note",
-                                true);
+        } catch (const EngineError&) {
+            if (!note.Misread()) note.AddProblem(token, "not a note", true);
             notesValid_ = false;
         }
         if (cut == std::string_view::npos) break;

@@ -10,10 +10,9 @@ namespace tw {
 class EngineError : public std::runtime_error {
 public:
     enum class Reason {
-        InvalidOctave,   // an RTTTL octave 4 or 8, which the handset cannot enter
         NotANumber,      // a text that had to be a number was not
         OutOfRange,      // a number outside the range of its target integer
-        DivisionByZero,  // a duration of 0
+        DivisionByZero,  // a note of duration 0, which has no length
         BadHeader,       // the ringtone header could not be taken apart
         TooLong,         // the ringtone text is over the size limit
         NoSuchNote,      // a note position that does not exist

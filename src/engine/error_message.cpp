@@ -37,10 +37,7 @@ std::vector<std::string> CNotes::ErrorLines() const {
     if (beyondHandset) add("Some notes cannot be entered on the handset as written.");
     for (std::size_t i = 0; i < noteList_.size(); ++i) {
         const CNote& note = noteList_[i];
-        if (note.Problem().empty()) continue;
-        std::string line = "note " + std::to_string(i + 1);
-        if (!note.ProblemToken().empty()) line += ", " + note.ProblemToken();
-        lines.push_back(line + ": " + note.Problem());
+        if (!note.Problem().empty()) lines.push_back(note.ProblemLine(i + 1, note.Problem()));
     }
     return lines;
 }

@@ -1,8 +1,9 @@
 #include "engine/note_keys.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
-#include "engine/engine_error.h"
 #include "engine/text_rules.h"
 
 namespace tw {
@@ -18,16 +19,19 @@ int DurationStep(int duration) {
 
 }  // namespace
 
-std::string ConvertOctave(std::string_view octave) {
-    if (octave == "1") return "5";
-    if (octave == "2") return "6";
-    if (octave == "3") return "7";
-    if (octave == "5") return "1";
-    if (octave == "6") return "2";
-    if (octave == "7") return "3";
-    if (octave == "4" || octave == "8") throw EngineError(EngineError::Reason::InvalidOctave, "Invalid Octave");
-    return {};
+std::string RTTTLOctaveOf(std::string_view composerOctave) {
+    if (!IsNumeric(composerOctave)) return {};
+    return std::to_string(std::int64_t{ToInt32(composerOctave)} + 4);
 }
+
+std::optional<std::int16_t> NearestHandsetDuration(std::int32_t duration) {
+    if (duration < 1) return std::nullopt;
+    // log2 of a whole number is never halfway between two whole numbers.
+    const long step = std::clamp(std::lround(std::log2(static_cast<double>(duration))), 0L, 5L);
+    return static_cast<std::int16_t>(1 << step);
+}
+
+std::int16_t NearestHandsetOctave(std::int32_t octave) { return static_cast<std::int16_t>(std::clamp(octave, 1, 3)); }
 
 std::string NearestComposerOctave(std::string_view rtttlOctave) {
     if (!IsNumeric(rtttlOctave)) return {};

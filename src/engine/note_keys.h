@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,10 +11,10 @@
 // 8 shorter, 9 longer, * next octave, # sharp, and a held key for a dot.
 namespace tw {
 
-// Maps an octave between the RTTTL numbering (5, 6, 7) and the composer's
-// (1, 2, 3), both ways. "4" and "8" throw "Invalid Octave"; any other text
-// gives the empty text.
-std::string ConvertOctave(std::string_view octave);
+// The RTTTL octave of a composer octave: composer octave n is RTTTL's n + 4
+// (1 is 5, 0 is 4, 5 is 9), so that a note keeps its pitch whatever its
+// octave. A text that is not numeric gives the empty text; throws as ToInt32.
+std::string RTTTLOctaveOf(std::string_view composerOctave);
 
 // The composer octave nearest to an RTTTL octave text: "5", "6", "7" give
 // "1", "2", "3"; lower octaves give "1" and higher ones "3". A text that is not
@@ -22,6 +23,13 @@ std::string NearestComposerOctave(std::string_view rtttlOctave);
 
 // The key of a note letter (any case) or "-" for a pause; "" for anything else.
 std::string NoteKey(std::string_view letter);
+
+// The handset duration (1, 2, 4, 8, 16, 32) nearest to 1/`duration` of a
+// whole note, by ratio (3 is 4, 64 is 32); none for a duration below 1.
+std::optional<std::int16_t> NearestHandsetDuration(std::int32_t duration);
+
+// The composer octave (1, 2, 3) nearest to `octave`.
+std::int16_t NearestHandsetOctave(std::int32_t octave);
 
 // Presses of 8 or 9 that take the composer from LastKeyDuration to `target`;
 // none unless both are one of 1, 2, 4, 8, 16, 32. Never wraps around.

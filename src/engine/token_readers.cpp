@@ -1,5 +1,6 @@
 // The three token readers of CNote: one note token of RTTTL, composer or
 // keypress text read into the note's fields.
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <string>
@@ -14,6 +15,13 @@ namespace {
 bool IsHandsetDuration(unsigned d) { return d == 1 || d == 2 || d == 4 || d == 8 || d == 16 || d == 32; }
 
 bool IsHandsetOctave(unsigned o) { return o >= 1 && o <= 3; }
+
+bool IsNoteLetter(char letter) {
+    const char lower = LowerAscii(letter);
+    return lower >= 'a' && lower <= 'g';
+}
+
+const char* const NoLength = "a note without a length";
 
 // Takes up to n characters from the front of the token.
 std::string_view Take(std::string_view& token, std::size_t n) {
@@ -125,7 +133,7 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     const bool plainDuration = HeldIn(Field::ComposerDuration) == Held::Number;
     const std::string duration = plainDuration ? std::string{} : ComposerDuration();
     if (plainDuration ? Value(Field::ComposerDuration) == 0 : IsNumeric(duration) && ToInt32(duration) == 0)
-        problem("a duration of 0, which has no length", true);
+        problem(NoLength, true);
     else if (!plainDuration || !IsHandsetDuration(Value(Field::ComposerDuration)))
         problem("a duration the composer does not have", false);
     const std::optional<std::int32_t> pitchOctave = PitchOctave();
@@ -157,13 +165,17 @@ void CNote::ReadRTTTLLeniently(std::string_view token) {
     SetRTTTLOctave(octave);
 }
 
-// duration [.] [#] letter octave; "-" is a pause.
+// duration [.] [#] letter octave; "-" is a pause. The duration is one or two
+// characters that make a number, or every digit of three or more.
 void CNote::SetComposerBatch(std::string_view token) {
     std::string_view rest = token;
     ClearProblems();
     std::size_t durationLength = 0;
     const bool twoDigits = rest.size() < 2 || (rest[1] != '.' && rest[1] != '-');
-    if (twoDigits && IsNumeric(rest.substr(0, 2))) durationLength = 2;
+    const auto digits = static_cast<std::size_t>(
+        std::find_if(rest.begin(), rest.end(), [](char c) { return c < '0' || c > '9'; }) - rest.begin());
+    if (digits > 2) durationLength = digits;  // 128, which RTTTL writes too
+    else if (twoDigits && IsNumeric(rest.substr(0, 2))) durationLength = 2;
     else if (IsNumeric(rest.substr(0, 1))) durationLength = 1;
     SetComposerDuration(Take(rest, durationLength));
     if (TakeIf(rest, '.')) SetComposerDotted(".");
@@ -176,15 +188,21 @@ void CNote::SetComposerBatch(std::string_view token) {
     if (sharp) SetSharp("#");
     SetComposerNote(taken.empty() ? std::string_view{} : std::string_view(&letter, 1));
     SetComposerOctave(octave);
-    const auto handset = [this](Field field, bool (*usable)(unsigned)) {
-        return HeldIn(field) == Held::Number && usable(Value(field));
-    };
-    if (!handset(Field::ComposerDuration, IsHandsetDuration))
-        AddProblem(token, "a duration the composer does not have", true);
+    // A duration or octave written as a whole number has a length and a
+    // pitch, which every notation keeps or writes as the nearest it has: the
+    // note is read and reported. Any other text is no note.
     const bool pause = IsChar(Field::ComposerNote, '-');
-    const bool octaveUsable = handset(Field::ComposerOctave, IsHandsetOctave);
-    if (pause ? !(HeldIn(Field::ComposerOctave) == Held::Empty || octaveUsable) : !octaveUsable)
+    if (!pause && !(HeldIn(Field::ComposerNote) == Held::Char && IsNoteLetter(letter)))
+        AddProblem(token, "not a note", true);
+    const bool wholeDuration = HeldIn(Field::ComposerDuration) == Held::Number;
+    if (wholeDuration && Value(Field::ComposerDuration) == 0) AddProblem(token, NoLength, true);
+    else if (!wholeDuration || !IsHandsetDuration(Value(Field::ComposerDuration)))
+        AddProblem(token, "a duration the composer does not have", !wholeDuration);
+    const bool wholeOctave = HeldIn(Field::ComposerOctave) == Held::Number;
+    if (pause ? !(HeldIn(Field::ComposerOctave) == Held::Empty || wholeOctave) : !wholeOctave)
         AddProblem(token, "an octave the composer does not have", true);
+    else if (wholeOctave && !IsHandsetOctave(Value(Field::ComposerOctave)))
+        AddProblem(token, "an octave the composer does not have", false);
     if (!misread_ && SoundFrequency() > HighestSoundFrequency)
         AddProblem(token, "too high for the sound, plays as silence", false);
 }

@@ -276,8 +276,7 @@ std::vector<std::string> RingtoneSession::SaveRingtone(SaveForm form, const std:
                                                        Player& player) const {
     CheckSavable();
     if (const FileFormat* format = std::get_if<FileFormat>(&form)) return SaveRingtoneAs(file, ringtone_, *format);
-    SaveSoundFile(ringtone_, file, std::get<SoundFileType>(form), player);
-    return {};
+    return SaveSoundFile(ringtone_, file, std::get<SoundFileType>(form), player);
 }
 
 std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path& folder, Player& player) const {

@@ -184,9 +184,10 @@ public:
     // ringtone lacks a name or a tempo: only a whole ringtone goes to a file.
     void CheckSavable() const;
     // Saves the current ringtone in `form`, as a text file in a notation
-    // (TooLong, FileIo), a handset file (also CannotHold) or a sound file
-    // (Sound), after CheckSavable. Gives what a handset file could not hold,
-    // one line a note.
+    // (TooLong, FileIo), a handset file or a MIDI file (also CannotHold,
+    // nothing written: a ringtone without a note to write) or a sound file
+    // (Sound), after CheckSavable. Gives what a handset or MIDI file could
+    // hold only as the nearest it has, one line each.
     std::vector<std::string> SaveRingtone(SaveForm form, const std::filesystem::path& file, Player& player) const;
 
     // The list export of the current list, written with the current ringtone's

@@ -6,13 +6,16 @@
 #include "session/session_error.h"
 #include "sound/midi_file.h"
 #include "sound/render.h"
+#include "sound/sound_error.h"
 
 namespace tw {
 namespace {
 
-void SaveMidi(const CNotes& ringtone, const std::filesystem::path& file) {
-    const std::vector<std::uint8_t> bytes = WriteMidi(ringtone);
+std::vector<std::string> SaveMidi(const CNotes& ringtone, const std::filesystem::path& file) {
+    std::vector<std::string> problems;
+    const std::vector<std::uint8_t> bytes = WriteMidi(ringtone, problems);
     ReplaceFile(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return problems;
 }
 
 }  // namespace
@@ -25,10 +28,15 @@ std::filesystem::path SoundFileFor(const std::filesystem::path& folder, std::str
     return folder / (std::string(name) + std::string(SoundFileExtension(type)));
 }
 
-void SaveSoundFile(const CNotes& ringtone, const std::filesystem::path& file, SoundFileType type, Player& player) {
+std::vector<std::string> SaveSoundFile(const CNotes& ringtone, const std::filesystem::path& file, SoundFileType type,
+                                       Player& player) {
     try {
-        if (type == SoundFileType::Midi) SaveMidi(ringtone, file);
-        else SaveWave(ringtone, file.string(), player);
+        if (type == SoundFileType::Midi) return SaveMidi(ringtone, file);
+        SaveWave(ringtone, file.string(), player);
+        return {};
+    } catch (const SoundError& e) {
+        if (e.reason() == SoundError::Reason::NoMelody) throw SessionError(SessionError::Reason::CannotHold, e.what());
+        throw SessionError(SessionError::Reason::Sound, e.what());
     } catch (const std::exception& e) {
         throw SessionError(SessionError::Reason::Sound, e.what());
     }

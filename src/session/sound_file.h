@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/cnotes.h"
 
@@ -23,8 +25,11 @@ std::filesystem::path SoundFileFor(const std::filesystem::path& folder, std::str
 
 // Saves `ringtone` as the sound file `file` of `type`, replacing it whole
 // through a temporary file beside it, or SessionError (Sound) with the reason
-// it could not be made or written; the file is then as it was. A WAV save
-// silences `player` first.
-void SaveSoundFile(const CNotes& ringtone, const std::filesystem::path& file, SoundFileType type, Player& player);
+// it could not be made or written; the file is then as it was. A ringtone
+// without a note to write as MIDI is refused (CannotHold) and nothing is
+// written. A WAV save silences `player` first. Gives what a MIDI file could
+// hold only as the nearest it has, one line each.
+std::vector<std::string> SaveSoundFile(const CNotes& ringtone, const std::filesystem::path& file, SoundFileType type,
+                                       Player& player);
 
 }  // namespace tw

@@ -1,6 +1,9 @@
 #include "sound/midi_file.h"
 
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "engine/engine_error.h"
@@ -36,13 +39,31 @@ void PutChunk(Bytes& out, const char* type, const Bytes& body) {
     out.insert(out.end(), body.begin(), body.end());
 }
 
+// The tempo a reader gives a quarter note of `microseconds`, in whole beats
+// a minute.
+long TempoOfQuarter(long microseconds) { return std::lround(60'000'000.0 / static_cast<double>(microseconds)); }
+
 // Microseconds of a quarter note at the ringtone's tempo; the tempo event
-// holds 24 bits, which a tempo below 4 exceeds.
-std::uint32_t QuarterMicroseconds(const std::string& tempo) {
+// holds 24 bits, which a tempo below 4 exceeds. A tempo event holds whole
+// microseconds, which above about 7700 beats a minute read back as another
+// tempo: then the one of the neighbouring lengths that reads back nearest
+// (and at most 32767) is written and reported.
+std::uint32_t QuarterMicroseconds(const std::string& tempo, std::vector<std::string>& problems) {
     const std::int16_t bpm = SoundTempo(tempo);
     if (bpm < 4)
         throw SoundError(SoundError::Reason::BadTempo, "a MIDI file can hold tempos from 4 to 32767, not " + tempo);
-    return static_cast<std::uint32_t>(std::lround(60'000'000.0 / bpm));
+    const long nearest = std::lround(60'000'000.0 / bpm);
+    const auto off = [bpm](long microseconds) {
+        const long back = TempoOfQuarter(microseconds);
+        return back > INT16_MAX ? LONG_MAX : std::labs(back - bpm);
+    };
+    long best = nearest + 1;  // reads back slower: never beyond 32767
+    if (off(nearest) <= off(best)) best = nearest;
+    if (off(nearest - 1) < off(best)) best = nearest - 1;
+    if (TempoOfQuarter(best) != bpm)
+        problems.push_back("the tempo " + std::to_string(bpm) + " is not one a MIDI file holds, written as " +
+                           std::to_string(TempoOfQuarter(best)));
+    return static_cast<std::uint32_t>(best);
 }
 
 // Refuses a file that from-midi would refuse as too large: one larger than
@@ -63,22 +84,46 @@ void CheckReadsBack(const Bytes& file) {
     }
 }
 
+// The key of a note, moved by whole octaves into the keys a MIDI file has
+// (0 to 127) and reported when it had to be.
+int KeyWithin(double frequency, const CNote& note, std::size_t position, std::vector<std::string>& problems) {
+    long key = std::lround(69 + 12 * std::log2(frequency / 440.0));
+    const long above = key > 127 ? (key - 127 + 11) / 12 : 0;
+    const long below = key < 0 ? (-key + 11) / 12 : 0;
+    if (above == 0 && below == 0) return static_cast<int>(key);
+    const long octaves = above + below;
+    problems.push_back(note.ProblemLine(
+        position, std::string(above ? "above" : "below") + " the keys of a MIDI file, written " +
+                      (octaves == 1 ? std::string("an octave") : std::to_string(octaves) + " octaves") +
+                      (above ? " lower" : " higher")));
+    return static_cast<int>(key - 12 * above + 12 * below);
+}
+
+// A melody read from a MIDI file leaves out notes shorter than a 32nd.
+constexpr double ShortestMelodyNote = MidiTicksPerQuarter / 8.0;
+
 }  // namespace
 
 int MidiKey(double frequency) { return static_cast<int>(std::lround(69 + 12 * std::log2(frequency / 440.0))); }
 
 std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone) {
+    std::vector<std::string> problems;
+    return WriteMidi(ringtone, problems);
+}
+
+std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone, std::vector<std::string>& problems) {
     Bytes track;
     const std::string& name = ringtone.Name();
     track.insert(track.end(), {0x00, 0xFF, 0x03});
     PutVariableLength(track, static_cast<std::uint32_t>(name.size()));
     track.insert(track.end(), name.begin(), name.end());
     track.insert(track.end(), {0x00, 0xFF, 0x51, 0x03});
-    PutBigEndian(track, QuarterMicroseconds(ringtone.Tempo()), 3);
+    PutBigEndian(track, QuarterMicroseconds(ringtone.Tempo(), problems), 3);
     track.insert(track.end(), {0x00, 0xC0, MidiSquareLead});
 
-    std::uint32_t waiting = 0;  // ticks since the last event: pauses and keys out of range
+    std::uint32_t waiting = 0;  // ticks since the last event: pauses
     std::size_t position = 0;
+    bool melody = false;
     for (const CNote& note : ringtone) {
         ++position;
         double frequency = 0;
@@ -87,22 +132,27 @@ std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone) {
             frequency = note.SoundFrequency();
             length = note.SoundDuration();
         } catch (const EngineError& e) {
-            throw SoundError(SoundError::Reason::BadNote, "note " + std::to_string(position) + ": " + e.what());
+            throw SoundError(SoundError::Reason::BadNote, note.ProblemLine(position, e.what()));
         }
         const double ticks = std::round(length * 4 * MidiTicksPerQuarter);
         if (!(ticks >= 0 && ticks < 1e9))
-            throw SoundError(SoundError::Reason::BadNote, "note " + std::to_string(position) + ": no length");
-        const int key = frequency > 0 ? MidiKey(frequency) : -1;
-        if (key < 0 || key > 127) {
+            throw SoundError(SoundError::Reason::BadNote, note.ProblemLine(position, "a note without a length"));
+        if (!(frequency > 0 && std::isfinite(frequency))) {
             waiting += static_cast<std::uint32_t>(ticks);
             continue;
         }
+        const int key = KeyWithin(frequency, note, position, problems);
+        melody = melody || ticks >= ShortestMelodyNote;
         PutVariableLength(track, waiting);
         track.insert(track.end(), {0x90, static_cast<std::uint8_t>(key), 100});
         PutVariableLength(track, static_cast<std::uint32_t>(ticks));
         track.insert(track.end(), {0x80, static_cast<std::uint8_t>(key), 0});
         waiting = 0;
     }
+    if (!melody)
+        throw SoundError(SoundError::Reason::NoMelody,
+                         "The ringtone holds no note with a pitch lasting a 32nd or "
+                         "more, so a MIDI file of it would hold no melody to read.");
     // The end of the track comes after a last pause.
     PutVariableLength(track, waiting);
     track.insert(track.end(), {0xFF, 0x2F, 0x00});

@@ -62,7 +62,7 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
             // lower one; it is silence of its length instead.
             if (part.frequency > sampleRate / 2.0) part.frequency = 0.0;
         } catch (const EngineError& e) {
-            throw SoundError(Reason::BadNote, "note " + std::to_string(position) + ": " + e.what());
+            throw SoundError(Reason::BadNote, note.ProblemLine(position, e.what()));
         }
         plan.totalSamples += NoteSamples(part, sampleRate, position);
         if (plan.totalSamples > MaxSoundSamples) throw SoundError(Reason::TooLong, "the sound is too long");

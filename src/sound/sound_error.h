@@ -18,6 +18,7 @@ public:
         WriteFailed,  // the WAV or MIDI file could not be written
         BadMidiFile,  // a MIDI file is broken or holds no melody to read
         TextTooLong,  // a MIDI melody would be a longer ringtone text than the program reads
+        NoMelody,     // a ringtone without a note to write as a MIDI file
         PlayFailed,   // the sound could not be played
     };
 

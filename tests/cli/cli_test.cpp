@@ -92,7 +92,7 @@ TEST(CliNotes, DescribesEachNote) {
 TEST(CliNotes, FailingMembersAreNullAndProblemsListed) {
     CliRun run = RunTunewright({"notes", "--from", "composer"}, "4c 0c1");
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.out.find("\"composer\": \"4c\", \"keypresses\": \"\", \"frequency_hz\": null, \"length\": 0.25"),
+    EXPECT_NE(run.out.find("\"composer\": \"4c\", \"keypresses\": \"1\", \"frequency_hz\": null, \"length\": 0.25"),
               std::string::npos);
     EXPECT_NE(run.out.find("\"frequency_hz\": 523, \"length\": null"), std::string::npos);
     EXPECT_NE(run.out.find("\"errors\": [\"Ringtone name is invalid.\", \"The tempo is invalid.\", "

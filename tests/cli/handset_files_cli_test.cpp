@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -99,6 +100,32 @@ TEST_F(HandsetFilesCli, RefusesWhatDoesNotFit) {
     for (const auto& args : refused) {
         SCOPED_TRACE(testing::PrintToString(args));
         EXPECT_EQ(RunTunewright(args, Rtttl).code, tw::ExitUsage);
+    }
+}
+
+// A ringtone with no note to write is refused as nothing converted, and no
+// file is made: a file of it would not read again.
+TEST_F(HandsetFilesCli, NothingToWriteIsRefusedBeforeWriting) {
+    const std::string noNote = "None:d=4,o=5,b=125:x,y";
+    const std::string pausesAlone = "Quiet:d=4,o=5,b=125:p,8p";
+    const struct {
+        std::vector<std::string> args;
+        std::string input, message;
+    } cases[] = {
+        {{"convert", "--from", "rtttl", "--to", "imelody"}, noNote, "no note that could be read"},
+        {{"convert", "--from", "rtttl", "--to", "ott"}, noNote, "no note that could be read"},
+        {{"midi", "--from", "rtttl"}, noNote, "no note with a pitch"},
+        {{"midi", "--from", "rtttl"}, pausesAlone, "no note with a pitch"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args) + " " + c.input);
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"-o", (home / "out").string()});
+        const CliRun run = RunTunewright(args, c.input);
+        EXPECT_EQ(run.code, tw::ExitNothingRead);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("error: The ringtone holds " + c.message), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(home / "out"));
     }
 }
 

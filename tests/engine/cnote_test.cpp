@@ -54,7 +54,8 @@ TEST(TokenRead, FillsEveryField) {
     const char* const tooHigh = "above the composer's octaves; too high for the sound, plays as silence";
     const char* const duration = "a duration the composer does not have";
     const char* const octave = "an octave the composer does not have";
-    const char* const zero = "a duration of 0, which has no length";
+    const char* const octaveTooHigh = "an octave the composer does not have; too high for the sound, plays as silence";
+    const char* const zero = "a note without a length";
     const struct {
         Notation notation;
         const char* token;
@@ -76,8 +77,8 @@ TEST(TokenRead, FillsEveryField) {
         {R, "b#6", {"", "4", "c", "c", "", "", "", "7", "3", "1**"}, "", false, "c7", "4c3"},
         {R, "c8", {"", "4", "c", "c", "", "", "", "8", "3", "1**"}, tooHigh, false, "c8", "4c3"},
         {R, "3c", {"3", "3", "c", "c", "", "", "", "", "1", "1"}, duration, false, "3c", "3c1"},
-        {R, "64c", {"64", "64", "c", "c", "", "", "", "", "1", "1"}, duration, false, "64c", "64c1"},
-        {R, "", {"", "4", "", "", "", "", "", "", "1", ""}, "not a note", true, "", "41"},
+        {R, "64c", {"64", "64", "c", "c", "", "", "", "", "1", "1888"}, duration, false, "64c", "64c1"},
+        {R, "", {"", "4", "", "", "", "", "", "", "1", "0"}, "not a note", true, "4", "41"},
         {R, "8c.#5", {"8", "8", "c", "c", "", ".", ".", "", "1", "(hold 1)8"}, "not a note", true, "8c.", "8.c1"},
         {R, "8d 8f", {"8", "8", "d", "d", "", "", "", "", "1", "28"}, "not a note", true, "8d", "8d1"},
         {R, "0c", {"0", "0", "c", "c", "", "", "", "", "1", "1"}, zero, true, "0c", "0c1"},
@@ -87,10 +88,15 @@ TEST(TokenRead, FillsEveryField) {
         {C, "32c1", {"32", "32", "c", "c", "", "", "", "", "1", "1888"}, "", false, "32c", "32c1"},
         {C, "4.#c2", {"", "4", "c", "c", "#", ".", ".", "6", "2", "(hold 1)*#"}, "", false, "c#.6", "4.#c2"},
         {C, "4-2", {"", "4", "p", "-", "", "", "", "6", "2", "0"}, "", false, "p6", "4-2"},
-        {C, "4c9", {"", "4", "c", "c", "", "", "", "", "9", "1"}, octave, true, "c", "4c9"},
+        {C, "4c9", {"", "4", "c", "c", "", "", "", "13", "9", "1**"}, octaveTooHigh, false, "c13", "4c9"},
+        {C, "4c0", {"", "4", "c", "c", "", "", "", "4", "0", "1"}, octave, false, "c4", "4c0"},
+        {C, "8.g4", {"8", "8", "g", "g", "", ".", ".", "8", "4", "(hold 5)8**"}, octaveTooHigh, false, "8g.8", "8.g4"},
+        {C, "4h1", {"", "4", "h", "h", "", "", "", "", "1", "0"}, "not a note", true, "h", "4h1"},
+        {C, "0c1", {"0", "0", "c", "c", "", "", "", "", "1", "1"}, zero, true, "0c", "0c1"},
         {C, "4c01", {"", "4", "c", "c", "", "", "", "", "01", "1"}, octave, true, "c", "4c01"},
-        {C, "4-5", {"", "4", "p", "-", "", "", "", "1", "5", "0"}, octave, true, "p1", "4-5"},
-        {C, "3c1", {"3", "3", "c", "c", "", "", "", "", "1", "1"}, duration, true, "3c", "3c1"},
+        {C, "4-5", {"", "4", "p", "-", "", "", "", "9", "5", "0"}, octave, false, "p9", "4-5"},
+        {C, "3c1", {"3", "3", "c", "c", "", "", "", "", "1", "1"}, duration, false, "3c", "3c1"},
+        {C, "128c1", {"128", "128", "c", "c", "", "", "", "", "1", "1888"}, duration, false, "128c", "128c1"},
         {C, "4#e2", {"", "4", "f", "f", "", "", "", "6", "2", "4*"}, "", false, "f6", "4f2"},
         {C, "8#b2", {"8", "8", "c", "c", "", "", "", "7", "3", "18**"}, "", false, "8c7", "8c3"},
     };
@@ -121,14 +127,15 @@ TEST(TokenRead, OctavesOutsideTheComposersAreKeptAndReported) {
     EXPECT_EQ(written.RTTTLText() + " " + written.Problem(), "a5 ");
 }
 
+// A failing token keeps what was read, its note key among it: the
+// keypresses never write an empty token.
 TEST(TokenRead, FailingTokensKeepWhatWasRead) {
     auto state = std::make_shared<tw::NoteState>();
-    tw::CNote composer(state), noDuration(state);
-    ExpectEngineError([&] { composer.SetComposerBatch("8c4"); }, Reason::InvalidOctave);
-    EXPECT_EQ(Fields(composer), (NoteFields{"8", "8", "c", "c", "", "", "", "", "4", ""}));
-    ExpectEngineError([&] { Composer("4c", state); }, Reason::NotANumber);
+    tw::CNote noOctave(state), noDuration(state);
+    ExpectEngineError([&] { noOctave.SetComposerBatch("8c"); }, Reason::NotANumber);
+    EXPECT_EQ(Fields(noOctave), (NoteFields{"8", "8", "c", "c", "", "", "", "", "", "18"}));
     ExpectEngineError([&] { noDuration.SetComposerBatch("c1"); }, Reason::NotANumber);
-    EXPECT_EQ(Fields(noDuration), (NoteFields{"", "", "c", "c", "", "", "", "", "1", ""}));
+    EXPECT_EQ(Fields(noDuration), (NoteFields{"", "", "c", "c", "", "", "", "", "1", "1"}));
 }
 
 TEST(KeypressToken, ReplaysKeysOnTheComposersState) {

@@ -1,6 +1,7 @@
 // The shared text rules, the handset key helpers and the preparation of
 // ringtone text.
 #include <limits>
+#include <optional>
 #include <tuple>
 
 #include "test_support.h"
@@ -48,12 +49,17 @@ TEST(TextRules, NotationWordsMatchWithoutCase) {
     EXPECT_FALSE(tw::NotationFromWord("wav").has_value());
 }
 
-TEST(NoteKeys, OctavesMapBothWaysAndLettersToKeys) {
-    const TextPair octaves[] = {{"1", "5"}, {"3", "7"}, {"5", "1"}, {"7", "3"}, {"0", ""},
-                                {"9", ""},  {" 5", ""}, {"05", ""}, {"", ""}};
-    for (const auto& [in, out] : octaves) EXPECT_EQ(tw::ConvertOctave(in), out) << "octave " << in;
-    for (const char* octave : {"4", "8"})
-        EXPECT_EQ(ExpectEngineError([&] { tw::ConvertOctave(octave); }, Reason::InvalidOctave), "Invalid Octave");
+// Every composer octave has an RTTTL octave, four above it; the handset's
+// nearest duration and octave are what keypresses enter for the others.
+TEST(NoteKeys, OctavesMapToRTTTLAndLettersToKeys) {
+    const TextPair octaves[] = {{"1", "5"},  {"3", "7"},  {"0", "4"},  {"4", "8"}, {"5", "9"},
+                                {"9", "13"}, {"-1", "3"}, {"05", "9"}, {"", ""},   {"x", ""}};
+    for (const auto& [in, out] : octaves) EXPECT_EQ(tw::RTTTLOctaveOf(in), out) << "octave " << in;
+    const std::pair<std::int32_t, std::optional<std::int16_t>> durations[] = {
+        {1, 1}, {3, 4}, {5, 4}, {6, 8}, {12, 16}, {24, 32}, {32, 32}, {64, 32}, {128, 32}, {0, std::nullopt}};
+    for (const auto& [in, out] : durations) EXPECT_EQ(tw::NearestHandsetDuration(in), out) << "duration " << in;
+    EXPECT_EQ(tw::NearestHandsetOctave(0), 1);
+    EXPECT_EQ(tw::NearestHandsetOctave(9), 3);
     const TextPair keys[] = {{"c", "1"}, {"d", "2"}, {"e", "3"}, {"f", "4"}, {"g", "5"}, {"a", "6"}, {"b", "7"},
                              {"B", "7"}, {"-", "0"}, {"p", ""},  {"h", ""},  {"", ""},   {"cc", ""}};
     for (const auto& [letter, key] : keys) EXPECT_EQ(tw::NoteKey(letter), key) << "letter " << letter;

@@ -96,7 +96,7 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
     EXPECT_TRUE(ReadBytes(home / "raw.txt")
                     .ends_with("-\r\n\r\nRTTTL = Test:d=4,o=5,b=125:c, 8d\r\n"
                                "Composer = Test:Tempo=125:4c1, 8d1\r\n"));  // no keypresses
-    EXPECT_TRUE(List({"export", "Favtones", "-o", "-"}).out.ends_with("\r\ntest (Tempo 90)\r\n1, \r\n\r\n"));
+    EXPECT_TRUE(List({"export", "Favtones", "-o", "-"}).out.ends_with("\r\ntest (Tempo 90)\r\n1, 0\r\n\r\n"));
 }
 
 TEST_F(ListCliTest, WavAllAndMidiAllWriteOneFilePerRingtoneInsideTheFolder) {

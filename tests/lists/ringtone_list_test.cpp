@@ -197,7 +197,7 @@ TEST_F(RingtoneListTest, ExportWritesTheChosenNotationsInListOrderWithTheCurrent
 TEST_F(RingtoneListTest, ExportWritesDamagedEntriesAsReadAndReportsThem) {
     WriteBytes(list.ListFileName(), "[Empty]\r\n[Odd]\r\nRTTTL=Odd:d=4,o=5,b=125:c,zz\r\n");
     EXPECT_EQ(Export({}),
-              Header("- Nokia Keypresses\r\n") + "No name (Tempo 125)\r\n\r\n\r\nOdd (Tempo 125)\r\n1, \r\n\r\n");
+              Header("- Nokia Keypresses\r\n") + "No name (Tempo 125)\r\n\r\n\r\nOdd (Tempo 125)\r\n1, 0\r\n\r\n");
     ASSERT_GE(problems.size(), 2u);
     EXPECT_EQ(problems.front(), "Empty: no ringtone text is stored");
     EXPECT_EQ(problems.back().rfind("Odd: ", 0), 0u);

@@ -9,4 +9,6 @@ set(TW_SESSION_TEST_SOURCES
   sound_file_test.cpp
   whole_list_test.cpp
   handset_files_test.cpp
+  written_reads_back_test.cpp
+  ../support/written_reads_back.cpp
 )

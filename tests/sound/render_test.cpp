@@ -96,7 +96,7 @@ TEST(RenderRefusal, FailsBeforeAnySoundOrFile) {
         {"T:Tempo=-60:4- 4-", Reason::BadTempo, "the tempo must be above 0, not -60"},
         {"T:Tempo=fast:4c1 4c1", Reason::BadTempo, "the tempo 'fast' is not a number"},
         {"T:Tempo=40000:4c1 4c1", Reason::BadTempo, "the tempo 40000 is out of range"},
-        {"T:Tempo=120:4c1 0c1", Reason::BadNote, "note 2: Division by zero"},
+        {"T:Tempo=120:4c1 0c1", Reason::BadNote, "note 2, 0c1: a note without a length"},
         // At tempo 32767 a quarter c still makes one cycle, a 32nd none.
         {"T:Tempo=32767:4c1 32c1", Reason::TooShort,
          "note 2: a tone of 523 Hz lasting 0.000228889 s is too short to sound"},

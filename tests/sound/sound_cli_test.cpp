@@ -137,7 +137,7 @@ TEST(SoundCommands, FailuresWriteNothingToStandardOutputOrDisk) {
         // input, exit code, how the error output begins
         {"T:d=4,o=5,b=90:c,0c", tw::ExitSound,
          "The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.\n"
-         "note 2, 0c: a duration of 0, which has no length\nerror: note 2: "},
+         "note 2, 0c: a note without a length\nerror: note 2, 0c: a note without a length\n"},
         {"  ", tw::ExitNothingRead, "error: no ringtone text\n"}};
     for (const auto& [input, code, err] : cases) {
         TempDir folder;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,8 +16,10 @@ namespace tw::test {
 // holds when the object goes.
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tw-test-XXXXXX").string();
+    TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+    // A fresh folder in `parent`.
+    explicit TempDir(const std::filesystem::path& parent) {
+        std::string pattern = (parent / "tw-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
@@ -32,6 +35,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A temporary folder in memory (/dev/shm) where the system has one, else
+// the usual one: for tests that write many small files, each of which is
+// synced to the disk before it replaces another.
+inline std::filesystem::path MemoryTemporaryFolder() {
+    std::error_code error;
+    const std::filesystem::path memory = "/dev/shm";
+    if (std::filesystem::is_directory(memory, error) && ::access(memory.c_str(), W_OK | X_OK) == 0) return memory;
+    return std::filesystem::temp_directory_path();
+}
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

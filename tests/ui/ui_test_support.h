@@ -53,7 +53,9 @@ std::string Rendered(const std::string& rtttl, Render render) {
     return std::string(image.begin(), image.end());
 }
 inline std::string WaveOf(const std::string& rtttl) { return Rendered(rtttl, RenderWave); }
-inline std::string MidiOf(const std::string& rtttl) { return Rendered(rtttl, WriteMidi); }
+inline std::string MidiOf(const std::string& rtttl) {
+    return Rendered(rtttl, [](const CNotes& ringtone) { return WriteMidi(ringtone); });
+}
 
 inline std::string Join(const std::vector<std::string>& items) {
     std::string joined;
