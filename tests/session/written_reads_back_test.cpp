@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/text_rules.h"
+#include "support/published_sample.h"
 #include "support/temp_files.h"
 #include "support/written_reads_back.h"
 
@@ -57,6 +58,12 @@ const Row Rows[] = {
     {"a name longer than a ringing tone's", Notation::RTTTL, "A rather long ringtone name:d=4,o=5,b=125:c,d"},
     {"no note that reads", Notation::RTTTL, "None:d=4,o=5,b=125:x,y"},
     {"pauses alone", Notation::RTTTL, "Quiet:d=4,o=5,b=125:p,8p"},
+    {"a colon in the name", Notation::RTTTL, "Synth: B3 Lead:d=4,o=5,b=90:c,8e6"},
+    {"comment markers leading names", Notation::RTTTL, "#1 Hit:d=4,o=5,b=90:c,d"},
+    {"a semicolon leading the name", Notation::Composer, ";Intro:Tempo=90:4c1, 4d1"},
+    {"slashes leading the name", Notation::RTTTL, "//Outro:d=4,o=5,b=90:c"},
+    {"a tab in the name", Notation::RTTTL, "Tab\tName:d=4,o=5,b=90:c"},
+    {"UTF-8 and brackets in the name", Notation::Composer, "Ch\xC3\xA2teau (live) [2]:Tempo=90:4c1, 8d2"},
     {"51 notes", Notation::Composer, "Long:Tempo=160:" + Repeated("8c2, 16.#d3, 8-", 17)},
     {"300 notes in many octaves", Notation::RTTTL, "Longer:d=16,o=5,b=200:" + Repeated("c,e6,g7,p,8b4", 60)},
 };
@@ -83,17 +90,10 @@ TEST_P(WrittenReadsBack, HardRingtonesOfOurOwn) {
     }
 }
 
-// Names holding ":" or "(", which the header reading takes apart, and texts
-// at the size limit are left to their own tests.
 TEST_P(WrittenReadsBack, ThePublicSample) {
-    std::ifstream file(TW_SHARED_DIR "/realworld-sample.tsv");
-    if (!file) GTEST_SKIP() << TW_SHARED_DIR "/realworld-sample.tsv is not present";
-    std::string line;
-    std::getline(file, line);  // the column names
-    while (std::getline(file, line)) {
-        const std::string text =
-            tw::ReplaceAll(tw::ReplaceAll(line.substr(line.find('\t') + 1), "\\n", "\n"), "\\r", "\r");
-        if (std::count(text.begin(), text.end(), ':') != 2 || text.find('(') < text.find(':')) continue;
+    const auto sample = tw::test::PublishedSample();
+    if (!sample) GTEST_SKIP() << tw::test::kNoPublishedSample;
+    for (const auto& [source, text] : *sample) {
         SCOPED_TRACE(text.substr(0, 70));
         Check(Notation::RTTTL, text);
     }
