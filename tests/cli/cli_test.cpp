@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "cli_run.h"
 #include "engine/ringtone_text.h"
+#include "support/cli_run.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
 #include "engine/size_limits.h"
+#include "support/cli_run.h"
 #include "support/temp_files.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "cli_run.h"
+#include "support/cli_run.h"
 #include "support/temp_files.h"
 
 namespace {

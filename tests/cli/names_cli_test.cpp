@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
 #include "engine/cnotes.h"
 #include "engine/file_format.h"
+#include "support/cli_run.h"
 #include "support/midi_bytes.h"
 #include "support/temp_files.h"
 

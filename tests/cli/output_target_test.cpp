@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "cli_run.h"
+#include "support/cli_run.h"
 #include "support/fifo.h"
 #include "support/program_run.h"
 #include "support/temp_files.h"

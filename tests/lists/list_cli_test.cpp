@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "cli_run.h"
 #include "engine/ringtone_text.h"
 #include "engine/size_limits.h"
+#include "support/cli_run.h"
 #include "support/fifo.h"
 #include "support/temp_files.h"
 

@@ -19,10 +19,10 @@
 #include <thread>
 #include <vector>
 
-#include "cli_run.h"
 #include "files/file_lock.h"
 #include "files/safe_file.h"
 #include "lists/ringtone_list.h"
+#include "support/cli_run.h"
 #include "support/temp_files.h"
 
 namespace {

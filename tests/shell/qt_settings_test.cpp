@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/saved_settings.h"
+#include "support/cli_run.h"
 #include "support/fifo.h"
 #include "support/temp_files.h"
 

@@ -1,11 +1,11 @@
 #include <tuple>
 
 #include "app/cli.h"
-#include "cli_run.h"
 #include "engine/size_limits.h"
 #include "sound/midi_file.h"
 #include "sound/render.h"
 #include "sound_test_support.h"
+#include "support/cli_run.h"
 #include "support/midi_bytes.h"
 
 namespace twtest {

@@ -10,7 +10,7 @@
 #include "shell/saved_settings.h"
 #include "shell/settings_store.h"
 #include "sound/player.h"
-#include "test_http_server.h"
+#include "support/test_http_server.h"
 #include "ui/frm_converter.h"
 #include "ui/qt_toolkit.h"
 #include "web/qt/qt_web_fetcher.h"

@@ -9,7 +9,7 @@
 #include "sound/render.h"
 #include "support/fake_player.h"
 #include "support/temp_files.h"
-#include "test_http_server.h"
+#include "support/test_http_server.h"
 #include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
 #include "ui/testing/scripted_toolkit.h"

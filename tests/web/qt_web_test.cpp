@@ -11,7 +11,7 @@
 
 #include <QCoreApplication>
 
-#include "test_http_server.h"
+#include "support/test_http_server.h"
 #include "web/qt/qt_browser.h"
 #include "web/qt/qt_web_fetcher.h"
 #include "web_test_support.h"

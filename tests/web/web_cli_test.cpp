@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
-#include "test_http_server.h"
+#include "support/cli_run.h"
+#include "support/test_http_server.h"
 #include "web_test_support.h"
 
 namespace {
