@@ -19,40 +19,106 @@ const std::string Riff = "[Riff]\r\nRTTTL=Riff:d=4,o=5,b=125:c, d\r\n";
 // list's file, the lists and rows.
 struct Command {
     const char *name, *command, *input;
-    std::string box;
+    test::BoxList boxes;
     const char* files;
-    std::string file, after;
+    std::string file;
+    test::ListsShown lists;
+    test::RowsShown rows;
 };
-const std::string DeleteTune = "Delete Ringtone|question|yesno|Do you want to delete 'Tune' from the 'Rock' list?";
-const std::string ClearRock =
-    "Clear Rock List|question|yesno|All ringtones in this list will be lost!\r\n\r\nAre you "
-    "sure you want to clear the 'Rock' list?";
-const std::string DeleteRock =
-    "Delete Rock List|question|yesno|All ringtones in the 'Rock' list will be lost if you continue!\r\n\r\nAre "
-    "you sure you want to delete the 'Rock' list?";
+const test::Box DeleteTune{"Delete Ringtone", "question", "yesno",
+                           "Do you want to delete 'Tune' from the 'Rock' list?"};
+const test::Box ClearRock{"Clear Rock List", "question", "yesno",
+                          "All ringtones in this list will be lost!\r\n\r\nAre you sure you want to clear the 'Rock' "
+                          "list?"};
+const test::Box DeleteRock{"Delete Rock List", "question", "yesno",
+                           "All ringtones in the 'Rock' list will be lost if you continue!\r\n\r\nAre you sure you "
+                           "want to delete the 'Rock' list?"};
 const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
-const char* const Same = "Jazz,Rock,Zoo|Rock|Rock|Other,Tune|Tune";
+const test::ListsShown OnRock{"Jazz,Rock,Zoo", "Rock", "Rock"};
+const test::RowsShown TuneShown{"Other,Tune", "Tune"};
 const Command Commands[] = {
-    {"delete ringtone, Yes", "cmdDelete", "Yes", DeleteTune, All, Other, "Jazz,Rock,Zoo|Rock|Rock|Other|<none>"},
-    {"delete ringtone, No", "cmdDelete", "No", DeleteTune, All, Two, Same},
-    {"clear list, Yes", "mnuFileClear", "Yes", ClearRock, All, "", "Jazz,Rock,Zoo|Rock|Rock||<none>"},
-    {"clear list, No", "mnuFileClear", "No", ClearRock, All, Two, Same},
-    {"delete list, Yes", "mnuFileDelete", "Yes", DeleteRock, "Jazz.dat Zoo.dat ", Riff,
-     "Jazz,Zoo|Jazz|Jazz|Riff|<none>"},
-    {"delete list, No", "mnuFileDelete", "No", DeleteRock, All, Two, Same},
-    {"new list", "mnuFileNew", "Pop", "", "Jazz.dat Pop.dat Rock.dat Zoo.dat ", "",
-     "Jazz,Pop,Rock,Zoo|Pop|Pop||<none>"},
-    {"rename list", "mnuFileRename", "Pop", "", "Jazz.dat Pop.dat Zoo.dat ", Two,
-     "Jazz,Pop,Zoo|Pop|Pop|Other,Tune|Tune"},
-    {"new: a list already", "mnuFileNew", "Jazz",
-     "New Ringtone List|exclamation|ok|The new list was not made.\r\n\r\nthere is a list named 'Jazz' already.", All,
-     Two, Same},
-    {"new: blank name, the dialog stays", "mnuFileNew", "   ", "", All, Two, Same},
-    {"rename onto a list", "mnuFileRename", "Jazz",
-     "Rename Ringtone List|exclamation|ok|The list 'Rock' was not renamed.\r\n\r\nthere is a list named 'Jazz' "
-     "already.",
-     All, Two, Same},
+    {"delete ringtone, Yes", "cmdDelete", "Yes", {DeleteTune}, All, Other, OnRock, {"Other", "<none>"}},
+    {"delete ringtone, No", "cmdDelete", "No", {DeleteTune}, All, Two, OnRock, TuneShown},
+    {"clear list, Yes", "mnuFileClear", "Yes", {ClearRock}, All, "", OnRock, {"", "<none>"}},
+    {"clear list, No", "mnuFileClear", "No", {ClearRock}, All, Two, OnRock, TuneShown},
+    {"delete list, Yes",
+     "mnuFileDelete",
+     "Yes",
+     {DeleteRock},
+     "Jazz.dat Zoo.dat ",
+     Riff,
+     {"Jazz,Zoo", "Jazz", "Jazz"},
+     {"Riff", "<none>"}},
+    {"delete list, No", "mnuFileDelete", "No", {DeleteRock}, All, Two, OnRock, TuneShown},
+    {"new list",
+     "mnuFileNew",
+     "Pop",
+     {},
+     "Jazz.dat Pop.dat Rock.dat Zoo.dat ",
+     "",
+     {"Jazz,Pop,Rock,Zoo", "Pop", "Pop"},
+     {"", "<none>"}},
+    {"rename list",
+     "mnuFileRename",
+     "Pop",
+     {},
+     "Jazz.dat Pop.dat Zoo.dat ",
+     Two,
+     {"Jazz,Pop,Zoo", "Pop", "Pop"},
+     TuneShown},
+    {"new: a list already",
+     "mnuFileNew",
+     "Jazz",
+     {{"New Ringtone List", "exclamation", "ok",
+       "The new list was not made.\r\n\r\nthere is a list named 'Jazz' already."}},
+     All,
+     Two,
+     OnRock,
+     TuneShown},
+    {"new: blank name, the dialog stays", "mnuFileNew", "   ", {}, All, Two, OnRock, TuneShown},
+    {"rename onto a list",
+     "mnuFileRename",
+     "Jazz",
+     {{"Rename Ringtone List", "exclamation", "ok",
+       "The list 'Rock' was not renamed.\r\n\r\nthere is a list named 'Jazz' already."}},
+     All,
+     Two,
+     OnRock,
+     TuneShown},
 };
+
+// What the busy window and the main window show at a repaint.
+struct Repaint {
+    std::string title, message, progress, window, selected;
+    bool operator==(const Repaint&) const = default;
+    friend char* toString(const Repaint& r) {
+        return test::Described({{"title", r.title},
+                                {"message", r.message},
+                                {"progress", r.progress},
+                                {"window", r.window},
+                                {"selected", r.selected}});
+    }
+};
+
+// The ringtone shown: its row, its name in the session and in the name field.
+struct RingtoneShown {
+    std::string selected, ringtone, name;
+    bool operator==(const RingtoneShown&) const = default;
+    friend char* toString(const RingtoneShown& r) {
+        return test::Described({{"selected", r.selected}, {"ringtone", r.ringtone}, {"name", r.name}});
+    }
+};
+RingtoneShown ShownOf(const Harness& h) { return {h.SelectedRow(), h.window->Ringtone().Name(), h.Name()}; }
+
+// The name field and the ringtone text shown.
+struct Fields {
+    QString name, ringtone;
+    bool operator==(const Fields&) const = default;
+    friend char* toString(const Fields& f) {
+        return test::Described({{"name", f.name.toStdString()}, {"ringtone", f.ringtone.toStdString()}});
+    }
+};
+Fields FieldsOf(const Harness& h) { return {h.NameField()->text(), h.Text("txtRingtone")}; }
 
 frmBusy* BusyWindow() {
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -65,18 +131,18 @@ struct Batch {
     Harness h;
     test::TempDir out;
     std::filesystem::path tones = out / "tones";
-    std::vector<std::string> seen;
+    std::vector<Repaint> seen;
 
     explicit Batch(const std::string& list) : h(list) {
         h.window->SetRingToneDirectory(tones.string());
         std::filesystem::create_directories(tones);
         h.toolkit.OnDoEvents([this] {
             frmBusy* busy = BusyWindow();
-            if (busy == nullptr || !busy->isVisible()) return seen.push_back("<no busy window>");
-            seen.push_back(busy->windowTitle().toStdString() + "|" +
-                           test::Child<QLabel>(*busy, "lblMessage")->text().toStdString() + "|" +
-                           test::Child<QProgressBar>(*busy, "prgProgress")->text().toStdString() + "|" +
-                           (h.window->isEnabled() ? "enabled" : "disabled") + "|" + h.SelectedRow());
+            if (busy == nullptr || !busy->isVisible()) return seen.push_back({"<no busy window>", "", "", "", ""});
+            seen.push_back({busy->windowTitle().toStdString(),
+                            test::Child<QLabel>(*busy, "lblMessage")->text().toStdString(),
+                            test::Child<QProgressBar>(*busy, "prgProgress")->text().toStdString(),
+                            h.window->isEnabled() ? "enabled" : "disabled", h.SelectedRow()});
         });
     }
 };
@@ -108,15 +174,15 @@ private slots:
         if (input == "Yes" || input == "No") h.Answer(input == "Yes");
         else h.QueueForm("txtListName", input, "cmdOk");
         h.Do(row.command);
-        QCOMPARE(h.Boxes(), row.box);
+        QCOMPARE(h.Boxes(), row.boxes);
         std::string files;
         for (const std::string& file : test::FilesIn(h.home.path())) files += file + " ";
-        QCOMPARE(files + "|" + h.ListFile(h.window->RingtoneList().ListName()), row.files + ("|" + row.file));
+        QCOMPARE(files, std::string(row.files));
+        QCOMPARE(h.ListFile(h.window->RingtoneList().ListName()), row.file);
         QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
-        const std::string selected = row.after.substr(row.after.rfind('|') + 1);
-        QCOMPARE(
-            h.ListState() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + (h.Shown("fraResults") ? h.Name() : ""),
-            row.after + "|" + (selected == "<none>" ? "" : selected));
+        QCOMPARE(h.ListState(), row.lists);
+        QCOMPARE(h.ListRows(), row.rows);
+        QCOMPARE(h.Shown("fraResults") ? h.Name() : "", row.rows.selected == "<none>" ? "" : row.rows.selected);
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
@@ -126,15 +192,17 @@ private slots:
         Harness h(Two, "Tune");
         const std::string changed = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, a\r\n" + Riff;
         h.WriteList("Favtones", changed);
-        QTRY_COMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Riff,Tune|Tune"));
+        QTRY_COMPARE(h.ListRows(), (test::RowsShown{"Riff,Tune", "Tune"}));
         QTRY_COMPARE(h.Text("txtRingtone"), QStringLiteral("5, 6"));
         h.NameField()->setText(QStringLiteral("Typed"));
         h.WriteList("Favtones", changed + Other);
         QTRY_COMPARE(h.RowTexts(), std::string("Other,Riff,Tune"));
-        QCOMPARE(h.Name() + "|" + h.SelectedRow(), std::string("Typed|Tune"));
+        QCOMPARE(h.Name(), std::string("Typed"));
+        QCOMPARE(h.SelectedRow(), std::string("Tune"));
         h.NameField()->setText(QStringLiteral("Tune"));
         h.WriteList("Favtones", Riff);
-        QTRY_COMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.Name(), std::string("Riff|<none>|"));
+        QTRY_COMPARE(h.ListRows(), (test::RowsShown{"Riff", "<none>"}));
+        QCOMPARE(h.Name(), std::string());
         QVERIFY(h.toolkit.Boxes().empty());
     }
 
@@ -149,13 +217,14 @@ private slots:
         h.toolkit.QueueFile((in / "tones.txt").string());
         h.Do("mnuFileImport");
         QCOMPARE(h.toolkit.FileDialogs().at(0).DialogTitle, std::string("Import Ringtones"));
-        QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 2 ringtones into the 'Favtones' "
-                                        "list.\r\n\r\n1 could not be read and were skipped:\r\nline 5: The "
-                                        "ringtone text is 4194313 bytes, more than the 4 MiB (4194304 bytes) "
-                                        "a ringtone text may be.\r\n\r\nNames were stored with characters "
-                                        "replaced:\r\nline 2: name \"Riff- B\": \":\" replaced by \"-\" (a colon "
-                                        "ends the name in a ringtone text)"));
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("Other,Riff- B,Tune,Tune (2)|Tune"));
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Import Ringtones", "exclamation", "ok",
+                                            "Imported 2 ringtones into the 'Favtones' list.\r\n\r\n1 could not be read "
+                                            "and were skipped:\r\nline 5: The "
+                                            "ringtone text is 4194313 bytes, more than the 4 MiB (4194304 bytes) "
+                                            "a ringtone text may be.\r\n\r\nNames were stored with characters "
+                                            "replaced:\r\nline 2: name \"Riff- B\": \":\" replaced by \"-\" (a colon "
+                                            "ends the name in a ringtone text)"}}));
+        QCOMPARE(h.ListRows(), (test::RowsShown{"Other,Riff- B,Tune,Tune (2)", "Tune"}));
         QVERIFY(h.window->isEnabled() && BusyWindow() == nullptr);
         const std::string before = h.ListFile();
         h.toolkit.ForgetRecords();
@@ -165,7 +234,7 @@ private slots:
         h.toolkit.QueueFile((in / "tones.txt").string());
         h.Do("mnuFileImport");
         QCOMPARE(h.ListFile(), before);
-        QCOMPARE(h.Boxes(), std::string());
+        QCOMPARE(h.Boxes(), test::BoxList{});
         QVERIFY(h.window->isEnabled());
         // Imported again: what the list holds already is left out, and said.
         h.toolkit.OnDoEvents({});
@@ -173,11 +242,12 @@ private slots:
         h.toolkit.QueueFile((in / "tones.txt").string());
         h.Do("mnuFileImport");
         QCOMPARE(h.ListFile(), before);
-        QCOMPARE(h.Boxes(), std::string("Import Ringtones|exclamation|ok|Imported 0 ringtones into the 'Favtones' "
-                                        "list.\r\n\r\n2 were in the list already and were left out.\r\n\r\n1 "
-                                        "could not be read and were skipped:\r\nline 5: The ringtone text is "
-                                        "4194313 bytes, more than the 4 MiB (4194304 bytes) a ringtone text may "
-                                        "be."));
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Import Ringtones", "exclamation", "ok",
+                                            "Imported 0 ringtones into the 'Favtones' list.\r\n\r\n2 were in the list "
+                                            "already and were left out.\r\n\r\n1 "
+                                            "could not be read and were skipped:\r\nline 5: The ringtone text is "
+                                            "4194313 bytes, more than the 4 MiB (4194304 bytes) a ringtone text may "
+                                            "be."}}));
     }
 
     // The window and the command line store into one list at once: every
@@ -214,7 +284,7 @@ private slots:
         Harness h(Two);
         QVERIFY(h.ShowActive());
         h.ClickRow(0);
-        QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Other|3, 4"));
+        QCOMPARE(FieldsOf(h), (Fields{QStringLiteral("Other"), QStringLiteral("3, 4")}));
         h.Do("cmdPlaySound");
         QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {},
                            h.Rows()->visualItemRect(h.Rows()->item(1)).center());
@@ -243,25 +313,26 @@ private slots:
         b.h.WriteList("Favtones", kept);
         test::WriteBytes(b.tones / "Alpha.wav", std::string(200000, 'x'));
         b.h.Do("mnuFileBatchWAV");
-        const std::string box = "\nTunewright|none|ok|An error occurred trying to create " + b.tones.string() + "/";
-        QCOMPARE(b.h.Boxes(),
-                 "Generate WAV Files|information|ok|This will generate a whole set of WAV files from the "
-                 "'Favtones' list and could take a while." +
-                     box + "AC/DC.wav. [the name cannot be a file name: it holds \"/\"]" + box +
-                     "Beta.wav. [the tempo must be above 0, not 0]" + box +
-                     "Echo.wav. [the ringtone is no longer in the 'Favtones' list]");
+        const auto failed = [&b](const std::string& rest) {
+            return test::Box{"Tunewright", "none", "ok",
+                             "An error occurred trying to create " + b.tones.string() + "/" + rest};
+        };
+        QCOMPARE(b.h.Boxes(), (test::BoxList{{"Generate WAV Files", "information", "ok",
+                                              "This will generate a whole set of WAV files from the 'Favtones' list "
+                                              "and could take a while."},
+                                             failed("AC/DC.wav. [the name cannot be a file name: it holds \"/\"]"),
+                                             failed("Beta.wav. [the tempo must be above 0, not 0]"),
+                                             failed("Echo.wav. [the ringtone is no longer in the 'Favtones' list]")}));
         QCOMPARE(test::FilesIn(b.tones), (std::set<std::string>{"Alpha.wav", "Gamma.wav"}));
         QCOMPARE(test::FilesIn(b.out.path()), std::set<std::string>{"tones"});
         QCOMPARE(test::ReadBytes(b.tones / "Alpha.wav") + test::ReadBytes(b.tones / "Gamma.wav"),
                  test::WaveOf("Alpha:d=4,o=5,b=125:c, d") + test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
         QCOMPARE(b.seen.size(), std::size_t{10});
-        QCOMPARE(b.seen[3] + " " + b.seen[9],
-                 std::string("Please Wait...|Generating 'Alpha.wav'...|2 of 5|disabled|Alpha "
-                             "Please Wait...|Generating 'Gamma.wav'...|5 of 5|disabled|Gamma"));
+        QCOMPARE(b.seen[3], (Repaint{"Please Wait...", "Generating 'Alpha.wav'...", "2 of 5", "disabled", "Alpha"}));
+        QCOMPARE(b.seen[9], (Repaint{"Please Wait...", "Generating 'Gamma.wav'...", "5 of 5", "disabled", "Gamma"}));
         QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled() && b.h.toolkit.BusyDepth() == 0);
-        QCOMPARE(b.h.SelectedRow() + "|" + b.h.window->Ringtone().Name() + "|" + b.h.Name(),
-                 std::string("Gamma|Gamma|Gamma"));
+        QCOMPARE(ShownOf(b.h), (RingtoneShown{"Gamma", "Gamma", "Gamma"}));
         QCOMPARE(b.h.ListFile(), kept);
     }
 
@@ -296,13 +367,14 @@ private slots:
         Harness h(TestOther);
         h.WriteList("Rock", Riff);  // not exported
         test::WriteBytes(h.home / "tonelist.txt", std::string(100000, 'x'));
-        std::string checked;
+        std::vector<std::string> checked;  // at each opening
         for (const char* how : {"cmdCancel", "", "cmdOk"})
             h.toolkit.QueueForm([&, how](ModalForm& form) {
+                checked.emplace_back();
                 for (const char* name :
                      {"chkExport0", "chkExport1", "chkExport2", "optFormat0", "optFormat1", "chkShowType"})
-                    if (test::Child<QAbstractButton>(form, name)->isChecked()) checked += std::string(name) + " ";
-                checked += "| ";
+                    if (test::Child<QAbstractButton>(form, name)->isChecked())
+                        checked.back() += std::string(name) + " ";
                 for (const char* name : {"chkExport1", "optFormat0", "chkShowType", "chkExport2"})
                     test::Child<QAbstractButton>(form, name)->setChecked(std::string_view(name) != "chkExport2");
                 if (*how) test::Click(form, how);
@@ -313,13 +385,14 @@ private slots:
         QVERIFY(test::ReadBytes(h.home / "tonelist.txt") == std::string(100000, 'x') && !h.window->DialogAccepted());
         QVERIFY(h.toolkit.EditorFiles().empty() && h.toolkit.Boxes().empty() && h.toolkit.Unexpected().empty());
         h.Do("cmdExport");
-        QCOMPARE(checked, std::string("chkExport2 optFormat1 | chkExport2 optFormat1 | chkExport2 optFormat1 | "));
+        QCOMPARE(checked, std::vector<std::string>(3, "chkExport2 optFormat1 "));
         const std::string written = test::ReadBytes(h.home / "tonelist.txt");  // the layout is tested with the export
         QVERIFY2(written.find("order:\r\n- Nokia Composer Tones\r\n---") != std::string::npos &&
                      written.ends_with(
                          "\r\n\r\nComposer = Other:Tempo=200:8e2, 4f2\r\nComposer = Test:Tempo=125:4c1, 8d1\r\n"),
                  written.c_str());
-        QCOMPARE(test::Join(h.toolkit.EditorFiles()) + h.Boxes(), (h.home / "tonelist.txt").string());
+        QCOMPARE(test::Join(h.toolkit.EditorFiles()), (h.home / "tonelist.txt").string());
+        QCOMPARE(h.Boxes(), test::BoxList{});
         QVERIFY(h.window->DialogAccepted());
         // A folder in the file's place: a box, and nothing written or opened.
         std::filesystem::remove(h.home / "tonelist.txt");
@@ -327,7 +400,9 @@ private slots:
         h.toolkit.ForgetRecords();
         h.QueueForm("", "", "cmdOk");
         h.Do("cmdExport");
-        QCOMPARE(h.Boxes(), std::string("tonelist.txt not found|exclamation|ok|There was an error creating the file."));
+        QCOMPARE(
+            h.Boxes(),
+            (test::BoxList{{"tonelist.txt not found", "exclamation", "ok", "There was an error creating the file."}}));
         QVERIFY(h.toolkit.EditorFiles().empty() && !h.window->DialogAccepted());
         QCOMPARE(test::FilesIn(h.home.path()), (std::set<std::string>{"Favtones.dat", "Rock.dat", "tonelist.txt"}));
         QVERIFY(std::filesystem::is_directory(h.home / "tonelist.txt" / "inside"));
@@ -342,8 +417,9 @@ private slots:
             test::Click(form, "cmdOk");
         });
         h.Do("mnuRingtoneExport");
-        QCOMPARE(h.window->Ringtone().Name() + "|" + h.SelectedRow(), std::string("Test|Test"));
-        QCOMPARE(h.NameField()->text() + '|' + h.Text("txtRingtone"), QStringLiteral("Test|1, 28"));
+        QCOMPARE(h.window->Ringtone().Name(), std::string("Test"));
+        QCOMPARE(h.SelectedRow(), std::string("Test"));
+        QCOMPARE(FieldsOf(h), (Fields{QStringLiteral("Test"), QStringLiteral("1, 28")}));
     }
 };
 

@@ -10,21 +10,46 @@ namespace {
 
 const std::string OneTune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n";
 
-// A get in each notation, pasted or from a file; then the list file and
-// row selected|name|tempo|note count|keypresses shown.
+// The ringtone shown: the row selected, the name, tempo and note count, the keypresses.
+struct GotShown {
+    std::string selected, name, tempo, notes, keypresses;
+    bool operator==(const GotShown&) const = default;
+    friend char* toString(const GotShown& g) {
+        return test::Described({{"selected", g.selected},
+                                {"name", g.name},
+                                {"tempo", g.tempo},
+                                {"notes", g.notes},
+                                {"keypresses", g.keypresses}});
+    }
+};
+
+// A get in each notation, pasted or from a file; then the list file and what is shown.
 struct Got {
     const char* name;
     int source;
     bool fromFile;
-    std::string text, stored, shown;
+    std::string text, stored;
+    GotShown shown;
 };
 const Got Gets[] = {
-    {"RTTTL from a file", 0, true, "Tune:d=4,o=5,b=125:8c,8d,8e", "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n",
-     "Tune|Tune|125|3|18, 2, 3"},
-    {"Composer pasted", 1, false, "Song (Tempo 120) 4c1 8d1 4.#f3",
-     "[Song]\r\nRTTTL=Song:d=4,o=5,b=120:c, 8d, f#.7\r\n", "Song|Song|120|3|1, 28, (hold 4)9**#"},
-    {"keypresses from a file", 2, true, "Tune:Tempo=125:55 8, 6(hold 0)",
-     "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n", "Tune|Tune|125|4|5, 58, 6, 0"},
+    {"RTTTL from a file",
+     0,
+     true,
+     "Tune:d=4,o=5,b=125:8c,8d,8e",
+     "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n",
+     {"Tune", "Tune", "125", "3", "18, 2, 3"}},
+    {"Composer pasted",
+     1,
+     false,
+     "Song (Tempo 120) 4c1 8d1 4.#f3",
+     "[Song]\r\nRTTTL=Song:d=4,o=5,b=120:c, 8d, f#.7\r\n",
+     {"Song", "Song", "120", "3", "1, 28, (hold 4)9**#"}},
+    {"keypresses from a file",
+     2,
+     true,
+     "Tune:Tempo=125:55 8, 6(hold 0)",
+     "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, 8g, 8a, 8p\r\n",
+     {"Tune", "Tune", "125", "4", "5, 58, 6, 0"}},
 };
 
 // How a get ends early: "file" (no file named: none chosen; no content: missing) or the
@@ -33,68 +58,115 @@ struct Nothing {
     const char* name;
     const char* how;
     const char* file;
-    std::string content, box;
+    std::string content;
+    test::BoxList boxes;
 };
-const std::string NoRingtone =
-    "No RingTone Available|information|ok|No source ringtone has been selected.  Please add a new ringtone from a "
-    "webpage or file.";
-const std::string Unreadable = "Tunewright|exclamation|ok|The ringtone header could not be read.";
+const test::Box NoRingtone{"No RingTone Available", "information", "ok",
+                           "No source ringtone has been selected.  Please add a new ringtone from a webpage or file."};
+const test::Box Unreadable{"Tunewright", "exclamation", "ok", "The ringtone header could not be read."};
 const Nothing Nothings[] = {
-    {"file dialog cancelled", "file", "", "", ""},
-    {"paste cancelled", "cmdCancel", "", "Tune:d=4,o=5,b=125:c", ""},
-    {"paste box closed", "close", "", "Tune:d=4,o=5,b=125:c", ""},
-    {"pasted spaces", "cmdOk", "", "   ", NoRingtone},
-    {"missing file", "file", "gone.txt", "", "Tunewright|none|ok|Could not open file @\n" + NoRingtone},
-    {"header unreadable", "cmdOk", "", "Tune:d=4", Unreadable},
-    {"file too large", "file", "big.txt", std::string(MaxRingtoneTextFile + 1, ' '),
-     "Tunewright|exclamation|ok|Could not read the ringtone file:\r\n\r\nthe file @ is 8388609 bytes, more than "
-     "the 8 MiB (8388608 bytes) a ringtone text file may be"},
+    {"file dialog cancelled", "file", "", "", {}},
+    {"paste cancelled", "cmdCancel", "", "Tune:d=4,o=5,b=125:c", {}},
+    {"paste box closed", "close", "", "Tune:d=4,o=5,b=125:c", {}},
+    {"pasted spaces", "cmdOk", "", "   ", {NoRingtone}},
+    {"missing file", "file", "gone.txt", "", {{"Tunewright", "none", "ok", "Could not open file @"}, NoRingtone}},
+    {"header unreadable", "cmdOk", "", "Tune:d=4", {Unreadable}},
+    {"file too large",
+     "file",
+     "big.txt",
+     std::string(MaxRingtoneTextFile + 1, ' '),
+     {{"Tunewright", "exclamation", "ok",
+       "Could not read the ringtone file:\r\n\r\nthe file @ is 8388609 bytes, more than the 8 MiB (8388608 bytes) a "
+       "ringtone text file may be"}}},
 };
+
+// The boxes with "@" in their texts replaced by `path`.
+test::BoxList At(test::BoxList boxes, const std::string& path) {
+    for (test::Box& box : boxes)
+        if (const std::size_t at = box.text.find('@'); at != std::string::npos) box.text.replace(at, 1, path);
+    return boxes;
+}
 
 // Entry A is not written as the program writes it, so any rewrite shows.
 const std::string AB = "[A]\r\nRTTTL=A:d=4,o=5,b=125:c,d\r\n[B]\r\nRTTTL=B:d=4,o=5,b=125:e\r\n";
 const std::string B = "[B]\r\nRTTTL=B:d=4,o=5,b=125:e\r\n";
-const std::string ReplaceB =
-    "Ringtone Name|question|yesno|There is already a ringtone named 'b' in the 'Favtones' list.\r\n\r\nDo you want "
-    "to replace it?";
+const test::Box ReplaceB{
+    "Ringtone Name", "question", "yesno",
+    "There is already a ringtone named 'b' in the 'Favtones' list.\r\n\r\nDo you want to replace it?"};
+
+// The name field, the rows, the row selected and the ringtone's name.
+struct NameShown {
+    std::string name, rows, selected, ringtone;
+    bool operator==(const NameShown&) const = default;
+    friend char* toString(const NameShown& n) {
+        return test::Described(
+            {{"name", n.name}, {"rows", n.rows}, {"selected", n.selected}, {"ringtone", n.ringtone}});
+    }
+};
 
 // A name typed over A's, the replace question's answer (0 none, 1 Yes, 2 No); then
-// the list file, the name shown and the rows.
+// the list file, the name shown (also the row selected and the ringtone's) and the rows.
 struct NameEdit {
     const char* name;
     const char* typed;
     int answer;
     std::string file;
-    const char* rows;
-    std::string box;
+    const char *shown, *rows;
+    test::BoxList boxes;
 };
 const NameEdit NameEdits[] = {
-    {"only spaces added", " A ", 0, AB, "A|A,B", ""},
-    {"renamed and trimmed", "  C  ", 0, B + "[C]\r\nRTTTL=C:d=4,o=5,b=125:c, d\r\n", "C|B,C", ""},
-    {"empty", "   ", 0, AB, "A|A,B",
-     "Ringtone Name|exclamation|ok|A ringtone needs a name.  The name has been put back."},
-    {"replace another, Yes", "b", 1, "[b]\r\nRTTTL=b:d=4,o=5,b=125:c, d\r\n", "b|b", ReplaceB},
-    {"replace another, No", "b", 2, AB, "A|A,B", ReplaceB},
-    {"a colon replaced and said", "C:d", 0, B + "[C-d]\r\nRTTTL=C-d:d=4,o=5,b=125:c, d\r\n", "C-d|B,C-d",
-     "Ringtone Name|information|ok|The ringtone is stored as 'C-d':\r\nname \"C-d\": \":\" replaced by \"-\" (a colon "
-     "ends the name in a ringtone text)"},
-    {"a comment marker guarded", " ;x", 0, B + "[_;x]\r\nRTTTL=_;x:d=4,o=5,b=125:c, d\r\n", "_;x|_;x,B",
-     "Ringtone Name|information|ok|The ringtone is stored as '_;x':\r\nname \"_;x\": \"_\" put before the leading "
-     "\";\" (a collection takes a line starting with \";\" for a comment)"},
+    {"only spaces added", " A ", 0, AB, "A", "A,B", {}},
+    {"renamed and trimmed", "  C  ", 0, B + "[C]\r\nRTTTL=C:d=4,o=5,b=125:c, d\r\n", "C", "B,C", {}},
+    {"empty",
+     "   ",
+     0,
+     AB,
+     "A",
+     "A,B",
+     {{"Ringtone Name", "exclamation", "ok", "A ringtone needs a name.  The name has been put back."}}},
+    {"replace another, Yes", "b", 1, "[b]\r\nRTTTL=b:d=4,o=5,b=125:c, d\r\n", "b", "b", {ReplaceB}},
+    {"replace another, No", "b", 2, AB, "A", "A,B", {ReplaceB}},
+    {"a colon replaced and said",
+     "C:d",
+     0,
+     B + "[C-d]\r\nRTTTL=C-d:d=4,o=5,b=125:c, d\r\n",
+     "C-d",
+     "B,C-d",
+     {{"Ringtone Name", "information", "ok",
+       "The ringtone is stored as 'C-d':\r\nname \"C-d\": \":\" replaced by \"-\" (a colon ends the name in a "
+       "ringtone text)"}}},
+    {"a comment marker guarded",
+     " ;x",
+     0,
+     B + "[_;x]\r\nRTTTL=_;x:d=4,o=5,b=125:c, d\r\n",
+     "_;x",
+     "_;x,B",
+     {{"Ringtone Name", "information", "ok",
+       "The ringtone is stored as '_;x':\r\nname \"_;x\": \"_\" put before the leading \";\" (a collection takes a "
+       "line starting with \";\" for a comment)"}}},
 };
 
 // An entry of an older list stored under a name with a colon.
 const std::string OldAB = "[A:b]\r\nRTTTL=A:b:d=4,o=5,b=125:c, d\r\n" + B;
 
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
-const char* const Titles[] = {
-    "Save As RTTTL/Chimekit RingTone File|All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt",
-    "Save As Nokia Composer RingTone File|All Files (*.*)|*.*|Composer Files (*.321)|*.321",
-    "",
-    "Save As WAV File|All Files (*.*)|*.*|WAV Files (*.wav)|*.wav",
-    "Save As MIDI File|All Files (*.*)|*.*|MIDI Files (*.mid *.midi)|*.mid;*.midi",
-    "Save As iMelody File|All Files (*.*)|*.*|iMelody Files (*.imy)|*.imy",
-    "Save As OTA Ringtone File|All Files (*.*)|*.*|OTA Ringtone Files (*.ott)|*.ott"};
+// The save dialog of each save command: its title and filter (pairs of a
+// description and its patterns, "|" between all), the folder and the file proposed.
+struct SaveDialog {
+    std::string title, filter, folder, file;
+    bool operator==(const SaveDialog&) const = default;
+    friend char* toString(const SaveDialog& d) {
+        return test::Described({{"title", d.title}, {"filter", d.filter}, {"folder", d.folder}, {"file", d.file}});
+    }
+};
+const std::pair<const char*, const char*> Dialogs[] = {
+    {"Save As RTTTL/Chimekit RingTone File", "All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt"},
+    {"Save As Nokia Composer RingTone File", "All Files (*.*)|*.*|Composer Files (*.321)|*.321"},
+    {"", ""},
+    {"Save As WAV File", "All Files (*.*)|*.*|WAV Files (*.wav)|*.wav"},
+    {"Save As MIDI File", "All Files (*.*)|*.*|MIDI Files (*.mid *.midi)|*.mid;*.midi"},
+    {"Save As iMelody File", "All Files (*.*)|*.*|iMelody Files (*.imy)|*.imy"},
+    {"Save As OTA Ringtone File", "All Files (*.*)|*.*|OTA Ringtone Files (*.ott)|*.ott"}};
 const char* const TuneTexts[] = {"Tune:d=4,o=5,b=125:c, 8d\r\n", "Tune:Tempo=125:4c1, 8d1\r\n"};
 
 void Save(Harness& h, int index) { h.Do("mnuRingtoneSave" + std::to_string(index)); }
@@ -121,36 +193,60 @@ struct MidiGot {
     std::string file;
     int row;
     bool fit;
-    std::string offered, stored, boxes;
+    std::string offered, stored;
+    test::BoxList boxes;
 };
-const std::string NamedSong =
-    "Ringtone from a MIDI File|information|ok|The ringtone is named \"Song\" after the song's title.";
+test::Box FromMidi(const std::string& text) { return {"Ringtone from a MIDI File", "information", "ok", text}; }
+const std::string NamedSong = "The ringtone is named \"Song\" after the song's title.";
 const MidiGot MidiGets[] = {
-    {"first track", ThreeTracks(), 0, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
+    {"first track",
+     ThreeTracks(),
+     0,
+     false,
+     "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
      "[Song]\r\nRTTTL=Song:d=4,o=5,b=100:g, 8d\r\n",
-     NamedSong + "\r\nChords were reduced to their highest note: 1 note was left out."},
-    {"bass fitted", ThreeTracks(), 1, true, "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
+     {FromMidi(NamedSong + "\r\nChords were reduced to their highest note: 1 note was left out.")}},
+    {"bass fitted",
+     ThreeTracks(),
+     1,
+     true,
+     "Track 2: Lead (3 notes),Track 3: Bass (1 note)",
      "[Song]\r\nRTTTL=Song:d=4,o=5,b=100:2c\r\n",
-     NamedSong + "\r\nThe melody was moved 2 octaves up to fit the composer's octaves."},
-    {"cancelled", ThreeTracks(), -1, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)", "", ""},
-    {"one track, nothing lost", test::midi::File(0, {test::midi::Note(72, 480)}), 0, false,
-     "Track 1: (no name) (1 note)", "[song]\r\nRTTTL=song:d=4,o=5,b=120:c\r\n",
-     "Ringtone from a MIDI File|information|ok|The ringtone is named \"song\" after the file, as the song has no "
-     "title."},
+     {FromMidi(NamedSong + "\r\nThe melody was moved 2 octaves up to fit the composer's octaves.")}},
+    {"cancelled", ThreeTracks(), -1, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)", "", {}},
+    {"one track, nothing lost",
+     test::midi::File(0, {test::midi::Note(72, 480)}),
+     0,
+     false,
+     "Track 1: (no name) (1 note)",
+     "[song]\r\nRTTTL=song:d=4,o=5,b=120:c\r\n",
+     {FromMidi("The ringtone is named \"song\" after the file, as the song has no title.")}},
     {"controller values above 127",
      test::midi::File(
          0, {test::midi::Name("Arabic") + test::midi::Event(0, {0xB0, 0x5D, 0xFF}) + test::midi::Note(72, 480)}),
-     0, false, "Track 1: Arabic (1 note)", "[Arabic]\r\nRTTTL=Arabic:d=4,o=5,b=120:c\r\n",
-     "Ringtone from a MIDI File|information|ok|The ringtone is named \"Arabic\" after the song's title.\r\nRead "
-     "leniently: skipped 1 broken controller event; no note was at stake."},
+     0,
+     false,
+     "Track 1: Arabic (1 note)",
+     "[Arabic]\r\nRTTTL=Arabic:d=4,o=5,b=120:c\r\n",
+     {FromMidi("The ringtone is named \"Arabic\" after the song's title.\r\nRead leniently: skipped 1 broken "
+               "controller event; no note was at stake.")}},
     {"a colon in the track's name",
-     test::midi::File(0, {test::midi::Name("Synth: B3 Lead") + test::midi::Note(72, 480)}), 0, false,
-     "Track 1: Synth: B3 Lead (1 note)", "[Synth- B3 Lead]\r\nRTTTL=Synth- B3 Lead:d=4,o=5,b=120:c\r\n",
-     "Ringtone from a MIDI File|information|ok|The ringtone is named \"Synth- B3 Lead\" after the song's title.\r\n"
-     "name \"Synth- B3 Lead\": \":\" replaced by \"-\" (a colon ends the name in a ringtone text)"},
-    {"truncated", ThreeTracks().substr(0, 40), 0, false, "", "",
-     "MIDI File|exclamation|ok|Could not make a ringtone of @:\r\n\r\nnot a MIDI file that can be read: a chunk "
-     "declares 19 bytes where 18 are left"},
+     test::midi::File(0, {test::midi::Name("Synth: B3 Lead") + test::midi::Note(72, 480)}),
+     0,
+     false,
+     "Track 1: Synth: B3 Lead (1 note)",
+     "[Synth- B3 Lead]\r\nRTTTL=Synth- B3 Lead:d=4,o=5,b=120:c\r\n",
+     {FromMidi("The ringtone is named \"Synth- B3 Lead\" after the song's title.\r\nname \"Synth- B3 Lead\": \":\" "
+               "replaced by \"-\" (a colon ends the name in a ringtone text)")}},
+    {"truncated",
+     ThreeTracks().substr(0, 40),
+     0,
+     false,
+     "",
+     "",
+     {{"MIDI File", "exclamation", "ok",
+       "Could not make a ringtone of @:\r\n\r\nnot a MIDI file that can be read: a chunk declares 19 bytes where 18 "
+       "are left"}}},
 };
 
 // An iMelody file whose prefixes read two ways: the reading saved before
@@ -188,14 +284,17 @@ private slots:
         test::WriteBytes(tones / "tone.x", row.text.substr(0, third) + "\r\n" + row.text.substr(third, third) + "\n" +
                                                row.text.substr(2 * third) + "\r");
         h.Get(row.source, row.text, row.fromFile ? (tones / "tone.x").string() : std::string());
-        QCOMPARE(h.Boxes() + "|" + h.window->SourceText() + "|" + h.ListFile(), "|" + row.text + "|" + row.stored);
-        QCOMPARE(QString::fromStdString(h.SelectedRow() + '|' + h.Name()) + '|' + h.TempoField()->currentText() + '|' +
-                     h.Find<QLabel>("lblNoteCount")->text() + '|' + h.Text("txtRingtone"),
-                 QString::fromStdString(row.shown));
+        QCOMPARE(h.Boxes(), test::BoxList{});
+        QCOMPARE(h.window->SourceText(), row.text);
+        QCOMPARE(h.ListFile(), row.stored);
+        QCOMPARE((GotShown{h.SelectedRow(), h.Name(), h.TempoField()->currentText().toStdString(),
+                           h.Find<QLabel>("lblNoteCount")->text().toStdString(), h.Text("txtRingtone").toStdString()}),
+                 row.shown);
         QVERIFY(!h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
-        if (row.fromFile)
-            QCOMPARE(h.window->RingToneDirectory() + "|" + h.window->ChosenFileName(),
-                     tones.path().string() + "|tone.x");
+        if (row.fromFile) {
+            QCOMPARE(h.window->RingToneDirectory(), tones.path().string());
+            QCOMPARE(h.window->ChosenFileName(), std::string("tone.x"));
+        }
     }
 
     // A MIDI file is known by its content: the track and fit are asked, the
@@ -217,9 +316,7 @@ private slots:
             test::Click(form, "cmdOk");
         });
         h.Get(1, "", path);
-        std::string boxes = row.boxes;
-        if (boxes.find('@') != std::string::npos) boxes.replace(boxes.find('@'), 1, path);
-        QCOMPARE(h.Boxes(), boxes);
+        QCOMPARE(h.Boxes(), At(row.boxes, path));
         QCOMPARE(offered, row.offered);
         QCOMPARE(h.ListFile(), row.stored);
         QCOMPARE(h.SelectedRow(),
@@ -247,7 +344,8 @@ private slots:
             test::Click(form, "cmdOk");
         });
         h.Get(0, "", path);
-        QCOMPARE(test::Join(h.toolkit.FormsShown()) + "|" + h.Boxes(), std::string("iMelody File|"));
+        QCOMPARE(test::Join(h.toolkit.FormsShown()), std::string("iMelody File"));
+        QCOMPARE(h.Boxes(), test::BoxList{});
         QCOMPARE(offered, row.offered);
         QCOMPARE(h.ListFile(), row.stored);
         QCOMPARE(h.settings.GetSetting(SettingKey::IMelodyPrefix, "until-next"), row.kept);
@@ -283,12 +381,13 @@ private slots:
         } else h.QueueForm("txtSource", row.content, how == "close" ? "" : how);
         h.Option(how == "file" ? "optFile0" : "optFile1")->setChecked(true);
         h.Do("cmdGet");
-        std::string box = row.box;
-        if (box.find('@') != std::string::npos) box.replace(box.find('@'), 1, path);
-        QCOMPARE(h.Boxes(), box);
-        QVERIFY(h.window->DialogAccepted() == !box.empty() && h.toolkit.ScriptUsed());
-        const bool emptied = box == Unreadable;
-        QCOMPARE(h.ListFile() + h.Name() + "|" + h.SelectedRow(), OneTune + (emptied ? "|<none>" : "Tune|Tune"));
+        const test::BoxList boxes = At(row.boxes, path);
+        QCOMPARE(h.Boxes(), boxes);
+        QVERIFY(h.window->DialogAccepted() == !boxes.empty() && h.toolkit.ScriptUsed());
+        const bool emptied = boxes == test::BoxList{Unreadable};
+        QCOMPARE(h.ListFile(), OneTune);
+        QCOMPARE(h.Name(), std::string(emptied ? "" : "Tune"));
+        QCOMPARE(h.SelectedRow(), std::string(emptied ? "<none>" : "Tune"));
         QCOMPARE(h.Enabled("cmdDelete"), !emptied);
     }
 
@@ -297,18 +396,18 @@ private slots:
     void rowsOfTheList() {
         Harness h("[alpha]\r\nRTTTL=alpha:d=4,o=5,b=125:c, d\r\n[Charlie]\r\nRTTTL=Charlie:d=4,o=5,b=125:c, d\r\n");
         h.Get(0, "bravo:d=4,o=5,b=125:c,d");
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow(), std::string("alpha,bravo,Charlie|bravo"));
+        QCOMPARE(h.ListRows(), (test::RowsShown{"alpha,bravo,Charlie", "bravo"}));
         h.Rows()->SelectText("alpha");
         h.Get(0, "bravo:d=4,o=5,b=90:e,f");
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.TempoField()->currentText().toStdString(),
-                 std::string("alpha,bravo,Charlie|bravo|90"));
+        QCOMPARE(h.ListRows(), (test::RowsShown{"alpha,bravo,Charlie", "bravo"}));
+        QCOMPARE(h.TempoField()->currentText(), QStringLiteral("90"));
         QVERIFY(h.ListFile().find("[bravo]\r\nRTTTL=bravo:d=4,o=5,b=90:e, f\r\n") != std::string::npos);
         std::filesystem::remove(h.ListPath("Favtones"));
         std::filesystem::create_directory(h.ListPath("Favtones"));  // the list file cannot be read
         h.Get(0, "Tune:d=4,o=5,b=125:c,d");
-        QVERIFY(h.Boxes().rfind("Store Ringtone Error|critical|ok|Could not store the ringtone 'Tune' in the "
-                                "'Favtones' list!\r\n\r\n",
-                                0) == 0);
+        const test::BoxList boxes = h.Boxes();
+        QCOMPARE(boxes.at(0).Head(), (test::Box{"Store Ringtone Error", "critical", "ok", ""}));
+        QVERIFY(boxes[0].text.starts_with("Could not store the ringtone 'Tune' in the 'Favtones' list!\r\n\r\n"));
         QVERIFY(h.RowTexts() == "alpha,bravo,Charlie" && h.Name().empty());
     }
 };
@@ -325,9 +424,10 @@ private slots:
         if (row.answer != 0) h.Answer(row.answer == 1);
         h.NameField()->setText(QString::fromLatin1(row.typed));
         h.window->txtName_LostFocus();
-        QCOMPARE(h.ListFile() + h.Boxes(), row.file + row.box);
-        QCOMPARE(h.Name() + "|" + h.RowTexts() + "|" + h.SelectedRow() + "|" + h.window->Ringtone().Name(),
-                 row.rows + ("|" + h.Name() + "|" + h.Name()));
+        QCOMPARE(h.ListFile(), row.file);
+        QCOMPARE(h.Boxes(), row.boxes);
+        QCOMPARE((NameShown{h.Name(), h.RowTexts(), h.SelectedRow(), h.window->Ringtone().Name()}),
+                 (NameShown{row.shown, row.rows, row.shown, row.shown}));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
@@ -340,8 +440,8 @@ private slots:
             h.window->txtTempo_LostFocus();
             const std::string value = *stored ? stored : "";
             QCOMPARE(h.ListFile(), value.empty() ? AB : "[A]\r\nRTTTL=A:d=4,o=5,b=" + value + ":c, d\r\n" + B);
-            QCOMPARE(h.TempoField()->currentText().toStdString() + "|" + h.Boxes(),
-                     (value.empty() ? "125" : value) + "|");
+            QCOMPARE(h.TempoField()->currentText().toStdString(), value.empty() ? "125" : value);
+            QCOMPARE(h.Boxes(), test::BoxList{});
         }
     }
 
@@ -350,17 +450,20 @@ private slots:
     // name and the row follows; a delete removes the entry as stored.
     void oldEntry() {
         Harness h(OldAB, "A:b");
-        QCOMPARE(h.Name() + "|" + h.Text("txtMessage").trimmed().toStdString(),
-                 std::string("A-b|name \"A-b\": \":\" replaced by \"-\" (a colon ends the name in a ringtone text)"));
+        QCOMPARE(h.Name(), std::string("A-b"));
+        QCOMPARE(h.Text("txtMessage").trimmed(),
+                 QStringLiteral("name \"A-b\": \":\" replaced by \"-\" (a colon ends the name in a ringtone text)"));
         h.TempoField()->setEditText(QStringLiteral("140"));
         h.window->txtTempo_LostFocus();
         QCOMPARE(h.ListFile(), B + "[A-b]\r\nRTTTL=A-b:d=4,o=5,b=140:c, d\r\n");
-        QCOMPARE(h.RowTexts() + "|" + h.SelectedRow() + "|" + h.Boxes(), std::string("A-b,B|A-b|"));
+        QCOMPARE(h.ListRows(), (test::RowsShown{"A-b,B", "A-b"}));
+        QCOMPARE(h.Boxes(), test::BoxList{});
 
         Harness gone(OldAB, "A:b");
         gone.Answer(true);
         gone.Do("cmdDelete");
-        QCOMPARE(gone.ListFile() + "|" + gone.RowTexts(), B + "|B");
+        QCOMPARE(gone.ListFile(), B);
+        QCOMPARE(gone.RowTexts(), std::string("B"));
     }
 
     // A pending edit is stored before a command runs, and when the field is
@@ -371,8 +474,8 @@ private slots:
         h.TempoField()->setEditText(QStringLiteral("80"));
         h.Answer(false);
         h.Do("cmdDelete");
-        QCOMPARE(h.Boxes(),
-                 std::string("Delete Ringtone|question|yesno|Do you want to delete 'Z' from the 'Favtones' list?"));
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Delete Ringtone", "question", "yesno",
+                                            "Do you want to delete 'Z' from the 'Favtones' list?"}}));
         QCOMPARE(h.ListFile(), B + "[Z]\r\nRTTTL=Z:d=4,o=5,b=80:c, d\r\n");
         Harness left(AB, "A");
         QVERIFY(left.ShowActive());
@@ -383,7 +486,8 @@ private slots:
         left.NameField()->setText(QStringLiteral("Alpha"));
         left.ClickRow(1);
         QCOMPARE(left.ListFile(), B + "[Alpha]\r\nRTTTL=Alpha:d=4,o=5,b=63:c, d\r\n");
-        QCOMPARE(left.RowTexts() + "|" + left.Name(), std::string("Alpha,B|B"));
+        QCOMPARE(left.RowTexts(), std::string("Alpha,B"));
+        QCOMPARE(left.Name(), std::string("B"));
         Harness none(AB);
         none.NameField()->setText(QStringLiteral("New"));  // no row selected
         none.window->CommitEdits();
@@ -424,10 +528,11 @@ private slots:
         h.Do(index == 7 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
-        QCOMPARE(
-            dialog.DialogTitle + "|" + dialog.Filter + "|" + dialog.InitDir + "|" + dialog.FileName + "|" + h.Boxes(),
-            std::string(Titles[type]) + "|" + h.home.path().string() + "|Tune|" +
-                (asked ? "Overwrite File?|none|yesno|The file already exists.  Do you want to overwrite it?" : ""));
+        QCOMPARE((SaveDialog{dialog.DialogTitle, dialog.Filter, dialog.InitDir, dialog.FileName}),
+                 (SaveDialog{Dialogs[type].first, Dialogs[type].second, h.home.path().string(), "Tune"}));
+        QCOMPARE(h.Boxes(), (asked ? test::BoxList{{"Overwrite File?", "none", "yesno",
+                                                    "The file already exists.  Do you want to overwrite it?"}}
+                                   : test::BoxList{}));
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
         const std::string made = type == 3   ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d")
                                  : type == 4 ? test::MidiOf("Tune:d=4,o=5,b=125:c, 8d")
@@ -435,8 +540,8 @@ private slots:
                                  : type == 6 ? HandsetFile(FileFormat::Ott)
                                              : TuneTexts[type];
         QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? made : old);
-        QCOMPARE(std::to_string(h.window->DialogAccepted()) + h.window->RingToneDirectory(),
-                 answer == "cancel" ? "0" + h.home.path().string() : "1" + out.path().string());
+        QCOMPARE(h.window->DialogAccepted(), answer != "cancel");
+        QCOMPARE(h.window->RingToneDirectory(), (answer == "cancel" ? h.home.path() : out.path()).string());
     }
 
     // Saved as an iMelody and a Smart Messaging file and got back from them
@@ -457,14 +562,17 @@ private slots:
             h.toolkit.QueueFile(path);
             Save(h, index);
             h.Get(2, "", path);
-            QCOMPARE(h.Boxes() + h.SelectedRow() + "|" + notes(h.ListFile()), "Song|" + notes(song));
+            QCOMPARE(h.Boxes(), test::BoxList{});
+            QCOMPARE(h.SelectedRow(), std::string("Song"));
+            QCOMPARE(notes(h.ListFile()), notes(song));
         }
         Harness h("[Odd]\r\nRTTTL=Odd:d=4,o=5,b=130:c\r\n", "Odd");
         test::TempDir out;
         h.toolkit.QueueFile((out / "Odd.ott").string());
         Save(h, 6);
-        QCOMPARE(h.Boxes(), std::string("Save Ringtone|exclamation|ok|The file was saved with the nearest it can "
-                                        "hold:\r\nthe tempo 130 is not one a ringing tone has, written as 125"));
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Save Ringtone", "exclamation", "ok",
+                                            "The file was saved with the nearest it can hold:\r\nthe tempo 130 is "
+                                            "not one a ringing tone has, written as 125"}}));
     }
 
     // With no tempo nothing is asked and nothing written; "/" cannot stand
@@ -473,7 +581,8 @@ private slots:
         for (const int index : {3, 4}) {
             Harness none("[NoTempo]\r\nRTTTL=NoTempo:d=4,o=5,b=:c, d\r\n", "NoTempo");
             Save(none, index);
-            QCOMPARE(none.Boxes(), std::string("Tunewright|none|ok|Please type in a Ringtone name and Tempo."));
+            QCOMPARE(none.Boxes(),
+                     (test::BoxList{{"Tunewright", "none", "ok", "Please type in a Ringtone name and Tempo."}}));
             QVERIFY(none.toolkit.FileDialogs().empty());
             QCOMPARE(test::FilesIn(none.home.path()), std::set<std::string>{"Favtones.dat"});
         }
@@ -494,11 +603,12 @@ private slots:
             test::TempDir out;
             h.toolkit.QueueFile((out / file).string());
             Save(h, index);
-            const std::string box = h.Boxes();
-            QVERIFY2(box.starts_with("Tunewright|none|ok|An error occurred trying to save " + (out / file).string() +
-                                     ". [" + reason) &&
-                         box.back() == ']',
-                     box.c_str());
+            const test::BoxList boxes = h.Boxes();
+            QCOMPARE(boxes.at(0).Head(), (test::Box{"Tunewright", "none", "ok", ""}));
+            QVERIFY2(boxes[0].text.starts_with("An error occurred trying to save " + (out / file).string() + ". [" +
+                                               reason) &&
+                         boxes.back().text.ends_with(']'),
+                     test::BoxLines(boxes).c_str());
             QVERIFY(test::FilesIn(out.path()).empty());
         }
     }

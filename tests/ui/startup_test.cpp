@@ -15,6 +15,41 @@ std::string Checked(Harness& h) {
     return checked;
 }
 
+// What the first start shows and keeps besides the lists.
+struct FirstStart {
+    std::string forms, pages, folder, choices, separator;
+    bool operator==(const FirstStart&) const = default;
+    friend char* toString(const FirstStart& f) {
+        return test::Described({{"forms", f.forms},
+                                {"pages", f.pages},
+                                {"folder", f.folder},
+                                {"choices", f.choices},
+                                {"separator", f.separator}});
+    }
+};
+
+// What a restart restores: the choices, the list, the ringtone text shown and the folder.
+struct Restored {
+    std::string choices, list, ringtone, folder;
+    bool operator==(const Restored&) const = default;
+    friend char* toString(const Restored& r) {
+        return test::Described(
+            {{"choices", r.choices}, {"list", r.list}, {"ringtone", r.ringtone}, {"folder", r.folder}});
+    }
+};
+
+// A web menu entry: its caption ("-" for a separator line) and the page it opens.
+struct WebMenuEntry {
+    std::string caption, page;
+    bool operator==(const WebMenuEntry&) const = default;
+    friend char* toString(const std::vector<WebMenuEntry>& entries) {
+        std::string text;
+        for (const WebMenuEntry& entry : entries)
+            text += test::FieldLines({{"caption", entry.caption}, {"page", entry.page}}) + "\n";
+        return qstrdup(text.c_str());
+    }
+};
+
 // The window opened against a test server answering `menu` (empty: never) at TUNEWRIGHT_BASE_URL.
 struct Served {
     const std::string old = std::getenv("TUNEWRIGHT_BASE_URL");
@@ -65,11 +100,11 @@ private slots:
         });
         frmConverter& window = h.Open(&store);
         QVERIFY(!shownMeanwhile && window.isVisible());
-        QCOMPARE(test::Join(h.toolkit.FormsShown()) + "|" + test::Join(h.toolkit.WebPages()) + "|" +
-                     window.RingToneDirectory() + "|" + Checked(h) + "|" + window.Ringtone().OutputSeparator() + "|" +
-                     h.ListState(),
-                 "About...|https://tunewright.example/|" + std::string(std::getenv("HOME")) +
-                     "|optSource0 optFile1 optShowAs2|, |Alpha,Rock|Alpha|Alpha");
+        QCOMPARE((FirstStart{test::Join(h.toolkit.FormsShown()), test::Join(h.toolkit.WebPages()),
+                             window.RingToneDirectory(), Checked(h), window.Ringtone().OutputSeparator()}),
+                 (FirstStart{"About...", "https://tunewright.example/", std::getenv("HOME"),
+                             "optSource0 optFile1 optShowAs2", ", "}));
+        QCOMPARE(h.ListState(), (test::ListsShown{"Alpha,Rock", "Alpha", "Alpha"}));
         window.setGeometry(40, 30, 720, 500);
         for (const char* name : {"optSource1", "optFile0", "optShowAs0"}) h.Option(name)->click();
         h.Lists()->SelectText("Rock");
@@ -82,13 +117,14 @@ private slots:
         QVERIFY(h.toolkit.FormsShown().empty() && h.toolkit.Unexpected().empty());
         QCOMPARE(restored.geometry(), QRect(40, 30, 720, 500));
         h.Rows()->SelectText("Tune");
-        QCOMPARE(Checked(h) + "|" + h.Lists()->currentText().toStdString() + "|" + h.Text("txtRingtone").toStdString() +
-                     "|" + restored.RingToneDirectory(),
-                 std::string("optSource1 optFile0 optShowAs0|Rock|8c 8d 8e|/tmp/tones"));
+        QCOMPARE((Restored{Checked(h), h.Lists()->currentText().toStdString(), h.Text("txtRingtone").toStdString(),
+                           restored.RingToneDirectory()}),
+                 (Restored{"optSource1 optFile0 optShowAs0", "Rock", "8c 8d 8e", "/tmp/tones"}));
         restored.showMaximized();
         QVERIFY(restored.close());
         // Width: 720 pixels and the borders, in twips.
-        QCOMPARE(store.GetSetting("Maximized", "") + " " + store.GetSetting("Width", ""), std::string("2 10920"));
+        QCOMPARE(store.GetSetting("Maximized", ""), std::string("2"));
+        QCOMPARE(store.GetSetting("Width", ""), std::string("10920"));
         QTRY_VERIFY(h.Open(&store).isMaximized());
         QCOMPARE(h.window->normalGeometry().size(), QSize(720, 500));
         QVERIFY((h.window->normalGeometry().topLeft() - QPoint(40, 30)).manhattanLength() <= 4);  // the frame
@@ -108,27 +144,29 @@ private slots:
         h.Answer(true);
         QVERIFY(h.window->isVisible() && Loading(h));
         QTRY_VERIFY(!Loading(h));
-        QVERIFY(h.Boxes().rfind("New Version Available!|question|yesno|", 0) == 0);
+        QCOMPARE(h.Boxes().at(0).Head(), (test::Box{"New Version Available!", "question", "yesno", ""}));
         QCOMPARE(h.toolkit.WebPages(), std::vector<std::string>{s.server.BaseUrl() + "download.html"});
-        std::string entries;  // both menus' entries as "caption>page it opens", "-" for a separator line
+        std::vector<WebMenuEntry> entries;  // both menus'
         for (const char* menu : {"mnuMoreRingtonesH", "mnuMoreLinksH"})
             for (QAction* entry : h.Find<QMenu>(menu)->actions()) {
                 h.toolkit.ForgetRecords();
                 entry->trigger();
-                entries += (entries.empty() ? "" : "|") + (entry->isSeparator() ? "-" : entry->text().toStdString()) +
-                           (h.toolkit.WebPages().empty() ? "" : ">" + h.toolkit.WebPages().front());
+                entries.push_back({entry->isSeparator() ? "-" : entry->text().toStdString(),
+                                   h.toolkit.WebPages().empty() ? "" : h.toolkit.WebPages().front()});
             }
-        QCOMPARE(entries,
-                 "Top 40>http://rings.test/top40.html|Oldies>http://rings.test/old.html?id=5|"
-                 "Phones>https://links.test/|-|Advertise with us>" +
-                     s.server.BaseUrl() + "advertise.html");
+        QCOMPARE(entries, (std::vector<WebMenuEntry>{{"Top 40", "http://rings.test/top40.html"},
+                                                     {"Oldies", "http://rings.test/old.html?id=5"},
+                                                     {"Phones", "https://links.test/"},
+                                                     {"-", ""},
+                                                     {"Advertise with us", s.server.BaseUrl() + "advertise.html"}}));
         QCOMPARE(test::ReadBytes(h.home / "menu.dat"), MenuText("3.4") + "\r\n");
         h.toolkit.ForgetRecords();
         h.Answer(false);
         h.Do("mnuHelpCheckLatest");  // asked for: the busy pointer, then the answer said
         QCOMPARE(h.toolkit.BusyDepth(), 1);
         QTRY_COMPARE(h.toolkit.BusyDepth(), 0);
-        QVERIFY(h.Boxes().rfind("New Version Available!|question|yesno|", 0) == 0 && h.toolkit.WebPages().empty());
+        QCOMPARE(h.Boxes().at(0).Head(), (test::Box{"New Version Available!", "question", "yesno", ""}));
+        QVERIFY(h.toolkit.WebPages().empty());
     }
 
     // One check at a time; closing the window ends it unseen.
@@ -147,8 +185,9 @@ private slots:
         QTRY_VERIFY(!Loading(h));
         QVERIFY(h.toolkit.Boxes().empty());
         h.Do("mnuHelpCheckLatest");
-        QTRY_COMPARE(h.Boxes(), std::string("Not Connected|information|ok|You need to be connected to the internet to "
-                                            "check for a newer version of the Tunewright."));
+        QTRY_COMPARE(h.Boxes(), (test::BoxList{{"Not Connected", "information", "ok",
+                                                "You need to be connected to the internet to check for a newer "
+                                                "version of the Tunewright."}}));
         QCOMPARE(h.toolkit.BusyDepth(), 0);
     }
 };

@@ -63,6 +63,56 @@ inline std::string Join(const std::vector<std::string>& items) {
     return joined;
 }
 
+// What a failed comparison of a struct prints: its fields by name, one a line.
+using NamedFields = std::initializer_list<std::pair<const char*, std::string>>;
+inline std::string FieldLines(NamedFields fields) {
+    std::string text;
+    for (const auto& [name, value] : fields) text += std::string("\n    ") + name + ": \"" + value + "\"";
+    return text;
+}
+inline char* Described(NamedFields fields) { return qstrdup(FieldLines(fields).c_str()); }
+
+// A message box shown: its title, icon, buttons ("ok", "yesno") and text.
+struct Box {
+    std::string title, icon, buttons, text;
+    bool operator==(const Box&) const = default;
+    // The box without its text, for a text checked only in part.
+    Box Head() const { return {title, icon, buttons, ""}; }
+    friend char* toString(const Box& box) {
+        return Described({{"title", box.title}, {"icon", box.icon}, {"buttons", box.buttons}, {"text", box.text}});
+    }
+};
+using BoxList = std::vector<Box>;
+inline std::string BoxLines(const BoxList& boxes) {
+    std::string text = boxes.empty() ? "\n    (no box)" : "";
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        text += "\n  box " + std::to_string(i + 1) + ":" +
+                FieldLines({{"title", boxes[i].title},
+                            {"icon", boxes[i].icon},
+                            {"buttons", boxes[i].buttons},
+                            {"text", boxes[i].text}});
+    return text;
+}
+inline char* toString(const BoxList& boxes) { return qstrdup(BoxLines(boxes).c_str()); }
+
+// The lists offered, the current list by name and as chosen in the list box.
+struct ListsShown {
+    std::string lists, current, chosen;
+    bool operator==(const ListsShown&) const = default;
+    friend char* toString(const ListsShown& shown) {
+        return Described({{"lists", shown.lists}, {"current", shown.current}, {"chosen", shown.chosen}});
+    }
+};
+
+// The rows of the list and the one selected ("<none>").
+struct RowsShown {
+    std::string rows, selected;
+    bool operator==(const RowsShown&) const = default;
+    friend char* toString(const RowsShown& shown) {
+        return Described({{"rows", shown.rows}, {"selected", shown.selected}});
+    }
+};
+
 // The main window on its own program directory and scripted toolkit, as run before.
 struct Harness {
     TempDir home;
@@ -115,11 +165,10 @@ struct Harness {
     QString Text(const std::string& name) const { return Find<QPlainTextEdit>(name)->toPlainText(); }
     bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
     std::string RowTexts() const { return Join(Rows()->Items()); }
-    // The lists, the current list by name and as chosen.
-    std::string ListState() const {
-        return Join(Lists()->Items()) + "|" + window->RingtoneList().ListName() + "|" +
-               Lists()->currentText().toStdString();
+    ListsShown ListState() const {
+        return {Join(Lists()->Items()), window->RingtoneList().ListName(), Lists()->currentText().toStdString()};
     }
+    RowsShown ListRows() const { return {RowTexts(), SelectedRow()}; }
     std::string SelectedRow() const {
         const int index = Rows()->ListIndex();
         return index < 0 ? std::string("<none>") : Rows()->List(index);
@@ -149,13 +198,13 @@ struct Harness {
     }
     void Answer(bool yes) { toolkit.QueueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No); }
 
-    // Every message box shown, as "title|icon|buttons|text", one a line.
-    std::string Boxes() const {
+    // Every message box shown, in order.
+    BoxList Boxes() const {
         static const char* const icons[] = {"none", "information", "question", "exclamation", "critical"};
-        std::string all;
+        BoxList all;
         for (const MessageBoxRequest& box : toolkit.Boxes())
-            all += (all.empty() ? "" : "\n") + box.Title + "|" + icons[static_cast<int>(box.Icon)] + "|" +
-                   (box.Buttons == MsgButtons::YesNo ? "yesno" : "ok") + "|" + box.Text;
+            all.push_back({box.Title, icons[static_cast<int>(box.Icon)],
+                           box.Buttons == MsgButtons::YesNo ? "yesno" : "ok", box.Text});
         return all;
     }
 };

@@ -8,6 +8,22 @@ using test::Harness;
 
 namespace {
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n";
+
+// The separators dialog's entries and the one selected, then the text shown and the setting.
+struct SeparatorsSeen {
+    std::vector<std::string> entries;
+    int selected = -1;
+    std::string text, setting;
+    bool operator==(const SeparatorsSeen&) const = default;
+    friend char* toString(const SeparatorsSeen& seen) {
+        std::string entries;
+        for (const std::string& entry : seen.entries) entries += "[" + entry + "]";
+        return test::Described({{"entries", entries},
+                                {"selected", std::to_string(seen.selected)},
+                                {"text", seen.text},
+                                {"setting", seen.setting}});
+    }
+};
 }  // namespace
 
 // The text shown for stored bytes: UTF-8, else Windows-1252; any line end.
@@ -30,16 +46,16 @@ class StateTest : public QObject {
 
 private slots:
     void startsOnFavtonesOrTheFirstList() {
-        const std::pair<std::vector<std::string>, std::string> rows[] = {
-            {{}, "Favtones|Favtones|Favtones"},
-            {{"a.dat", "B.dat"}, "a,B|a|a"},
-            {{"Rock.dat", "favtones.dat"}, "favtones,Rock|favtones|favtones"}};
+        const std::pair<std::vector<std::string>, test::ListsShown> rows[] = {
+            {{}, {"Favtones", "Favtones", "Favtones"}},
+            {{"a.dat", "B.dat"}, {"a,B", "a", "a"}},
+            {{"Rock.dat", "favtones.dat"}, {"favtones,Rock", "favtones", "favtones"}}};
         for (const auto& [files, lists] : rows) {
             Harness h;
             for (const std::string& file : files) test::WriteBytes(h.home / file, "");
             h.Open();
-            QCOMPARE(h.ListState() + "|" + std::to_string(test::FilesIn(h.home.path()).size()),  // no file made
-                     lists + "|" + std::to_string(files.size()));
+            QCOMPARE(h.ListState(), lists);
+            QCOMPARE(test::FilesIn(h.home.path()).size(), files.size());  // no file made
             QVERIFY(h.toolkit.Boxes().empty() && h.toolkit.BusyDepth() == 0);
         }
     }
@@ -120,13 +136,16 @@ private slots:
         QVERIFY(std::filesystem::is_regular_file(path));
         h.toolkit.SetHelpViewerFails(true);
         h.Do("mnuHelpContents");
-        QCOMPARE(h.Boxes(), std::string("Cannot open Help|exclamation|ok|Errors loading the help file.  Please visit "
-                                        "https://tunewright.example/ for help."));
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Cannot open Help", "exclamation", "ok",
+                                            "Errors loading the help file.  Please visit "
+                                            "https://tunewright.example/ for help."}}));
         h.toolkit.ForgetRecords();
         std::filesystem::remove(path);
         std::filesystem::create_symlink(h.home / "nowhere" / "gone.html", path);  // cannot be written
         h.Do("mnuHelpContents");
-        QCOMPARE(h.Boxes(), std::string("Help not found|exclamation|ok|The help file tunehelp.html does not exist."));
+        QCOMPARE(
+            h.Boxes(),
+            (test::BoxList{{"Help not found", "exclamation", "ok", "The help file tunehelp.html does not exist."}}));
         QVERIFY(h.toolkit.HelpFiles().empty());
     }
 
@@ -155,26 +174,26 @@ private slots:
     void everyTextUsesTheSeparator() {
         Harness h(Tune, "Tune");
         h.Option("optShowAs0")->click();
-        // The dialog's entries and the one selected, then the text shown and the setting.
         const auto choose = [&h](int index, const char* button) {
-            std::string seen;
+            SeparatorsSeen seen;
             h.toolkit.QueueForm([=, &seen](ModalForm& form) {
                 auto* list = test::Child<QComboBox>(form, "cboSep");
-                for (int i = 0; i < list->count(); ++i) seen += list->itemText(i).toStdString() + "|";
-                seen += std::to_string(list->currentIndex());
+                for (int i = 0; i < list->count(); ++i) seen.entries.push_back(list->itemText(i).toStdString());
+                seen.selected = list->currentIndex();
                 list->setCurrentIndex(index);
                 test::Click(form, button);
             });
             h.Do("mnuRingtonePreferences");
-            return seen + "|" + h.Text("txtRingtone").toStdString() + "|" +
-                   h.settings.GetSetting(SettingKey::OutputSep, "?");
+            seen.text = h.Text("txtRingtone").toStdString();
+            seen.setting = h.settings.GetSetting(SettingKey::OutputSep, "?");
+            return seen;
         };
-        QCOMPARE(choose(2, "cmdOk"), std::string("{space}|,{space}|,|1|8c,8d,8e|,"));
+        QCOMPARE(choose(2, "cmdOk"), (SeparatorsSeen{{"{space}", ",{space}", ","}, 1, "8c,8d,8e", ","}));
         h.Do("mnuEditExportClip0");
         QCOMPARE(h.toolkit.ClipboardText(), std::string("Tune:d=4,o=5,b=125:8c,8d,8e"));
         // Cancel changes and writes nothing, but the display is drawn again.
         h.Find<QPlainTextEdit>("txtRingtone")->setPlainText(QStringLiteral("typed over"));
-        QCOMPARE(choose(0, "cmdCancel"), std::string("{space}|,{space}|,|2|8c,8d,8e|,"));
+        QCOMPARE(choose(0, "cmdCancel"), (SeparatorsSeen{{"{space}", ",{space}", ","}, 2, "8c,8d,8e", ","}));
     }
 };
 
