@@ -1,0 +1,156 @@
+// Saving the ringtone shown in each format, and what a save cannot do.
+#include "ui_test_support.h"
+
+using namespace tw;
+using test::Harness;
+
+namespace {
+
+const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
+// The save dialog of each save command: its title and filter (pairs of a
+// description and its patterns, "|" between all), the folder and the file proposed.
+struct SaveDialog {
+    std::string title, filter, folder, file;
+    bool operator==(const SaveDialog&) const = default;
+    friend char* toString(const SaveDialog& d) {
+        return test::Described({{"title", d.title}, {"filter", d.filter}, {"folder", d.folder}, {"file", d.file}});
+    }
+};
+const std::pair<const char*, const char*> Dialogs[] = {
+    {"Save As RTTTL/Chimekit RingTone File", "All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt"},
+    {"Save As Nokia Composer RingTone File", "All Files (*.*)|*.*|Composer Files (*.321)|*.321"},
+    {"", ""},
+    {"Save As WAV File", "All Files (*.*)|*.*|WAV Files (*.wav)|*.wav"},
+    {"Save As MIDI File", "All Files (*.*)|*.*|MIDI Files (*.mid *.midi)|*.mid;*.midi"},
+    {"Save As iMelody File", "All Files (*.*)|*.*|iMelody Files (*.imy)|*.imy"},
+    {"Save As OTA Ringtone File", "All Files (*.*)|*.*|OTA Ringtone Files (*.ott)|*.ott"}};
+const char* const TuneTexts[] = {"Tune:d=4,o=5,b=125:c, 8d\r\n", "Tune:Tempo=125:4c1, 8d1\r\n"};
+
+void Save(Harness& h, int index) { h.Do("mnuRingtoneSave" + std::to_string(index)); }
+
+// The Tune ringtone as an iMelody or Smart Messaging file.
+std::string HandsetFile(FileFormat format) {
+    CNotes ringtone;
+    ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c, 8d");
+    return WriteRingtoneAs(ringtone, format).bytes;
+}
+
+}  // namespace
+
+// Saving the shown ringtone.
+class SaveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // No extension added; a file there is replaced only on Yes; cancel keeps the folder.
+    void saves_data() {
+        QTest::addColumn<int>("index");  // 0 RTTTL, 1 Composer, 3 WAV, 4 MIDI, 5 iMelody, 6 OTA, 7 the Save .WAV button
+        QTest::addColumn<QString>("answer");  // "new file", "Yes" or "No" to replacing one, "cancel"
+        const std::pair<int, const char*> rows[] = {{0, "new file"}, {1, "new file"}, {3, "new file"}, {4, "new file"},
+                                                    {5, "new file"}, {6, "new file"}, {7, "new file"}, {0, "Yes"},
+                                                    {0, "No"},       {3, "Yes"},      {3, "cancel"},   {4, "Yes"},
+                                                    {4, "No"},       {6, "Yes"}};
+        for (const auto& [index, answer] : rows) QTest::addRow("%d, %s", index, answer) << index << answer;
+    }
+    void saves() {
+        QFETCH(int, index);
+        QFETCH(QString, answer);
+        const int type = index == 7 ? 3 : index;
+        Harness h(Tune, "Tune");
+        test::TempDir out;
+        const std::string old(100000, 'x');  // longer than any new content: nothing of it may stay
+        if (answer != "new file") test::WriteBytes(out / "Tune", old);
+        h.toolkit.QueueFile(answer == "cancel" ? std::nullopt : std::optional((out / "Tune").string()));
+        const bool asked = answer == "Yes" || answer == "No";
+        if (asked) h.Answer(answer == "Yes");
+        h.Do(index == 7 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
+        const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
+        QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
+        QCOMPARE((SaveDialog{dialog.DialogTitle, dialog.Filter, dialog.InitDir, dialog.FileName}),
+                 (SaveDialog{Dialogs[type].first, Dialogs[type].second, h.home.path().string(), "Tune"}));
+        QCOMPARE(h.Boxes(), (asked ? test::BoxList{{"Overwrite File?", "none", "yesno",
+                                                    "The file already exists.  Do you want to overwrite it?"}}
+                                   : test::BoxList{}));
+        QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{"Tune"});
+        const std::string made = type == 3   ? test::WaveOf("Tune:d=4,o=5,b=125:c, 8d")
+                                 : type == 4 ? test::MidiOf("Tune:d=4,o=5,b=125:c, 8d")
+                                 : type == 5 ? HandsetFile(FileFormat::IMelody)
+                                 : type == 6 ? HandsetFile(FileFormat::Ott)
+                                             : TuneTexts[type];
+        QCOMPARE(test::ReadBytes(out / "Tune"), answer == "new file" || answer == "Yes" ? made : old);
+        QCOMPARE(h.window->DialogAccepted(), answer != "cancel");
+        QCOMPARE(h.window->RingToneDirectory(), (answer == "cancel" ? h.home.path() : out.path()).string());
+    }
+
+    // Saved as an iMelody and a Smart Messaging file and got back from them
+    // (known by content, whatever box 1 says), the entry holds the same notes
+    // (the text may name other defaults); what a file cannot hold is said
+    // after the save.
+    void handsetFilesReadBack() {
+        const std::string song = "[Song]\r\nRTTTL=Song:d=8,o=6,b=125:c#, p, 4e., 16g, a5, 2p.\r\n";
+        const auto notes = [](const std::string& list) {
+            CNotes ringtone;
+            ringtone.SetFull_RTTTL(list.substr(list.find('=') + 1, list.find('\r', 8) - list.find('=') - 1));
+            return ringtone.Full_Composer();
+        };
+        for (int index : {5, 6}) {
+            Harness h(song, "Song");
+            test::TempDir out;
+            const std::string path = (out / "Song.file").string();
+            h.toolkit.QueueFile(path);
+            Save(h, index);
+            h.Get(2, "", path);
+            QCOMPARE(h.Boxes(), test::BoxList{});
+            QCOMPARE(h.SelectedRow(), std::string("Song"));
+            QCOMPARE(notes(h.ListFile()), notes(song));
+        }
+        Harness h("[Odd]\r\nRTTTL=Odd:d=4,o=5,b=130:c\r\n", "Odd");
+        test::TempDir out;
+        h.toolkit.QueueFile((out / "Odd.ott").string());
+        Save(h, 6);
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Save Ringtone", "exclamation", "ok",
+                                            "The file was saved with the nearest it can hold:\r\nthe tempo 130 is "
+                                            "not one a ringing tone has, written as 125"}}));
+    }
+
+    // With no tempo nothing is asked and nothing written; "/" cannot stand
+    // in a file name: the dialog proposes "_" in its place.
+    void tempoNeededAndProposedName() {
+        for (const int index : {3, 4}) {
+            Harness none("[NoTempo]\r\nRTTTL=NoTempo:d=4,o=5,b=:c, d\r\n", "NoTempo");
+            Save(none, index);
+            QCOMPARE(none.Boxes(),
+                     (test::BoxList{{"Tunewright", "none", "ok", "Please type in a Ringtone name and Tempo."}}));
+            QVERIFY(none.toolkit.FileDialogs().empty());
+            QCOMPARE(test::FilesIn(none.home.path()), std::set<std::string>{"Favtones.dat"});
+        }
+        Harness h("[AC/DC]\r\nRTTTL=AC/DC:d=4,o=5,b=125:c, 8d\r\n", "AC/DC");
+        h.toolkit.QueueFile((h.home / "AC_DC.txt").string());
+        Save(h, 0);
+        QCOMPARE(h.toolkit.FileDialogs().at(0).FileName, std::string("AC_DC"));
+        QCOMPARE(test::ReadBytes(h.home / "AC_DC.txt"), std::string("AC/DC:d=4,o=5,b=125:c, 8d\r\n"));
+    }
+
+    // A folder that is not there, a tempo a MIDI file cannot hold: a box
+    // with the reason, and nothing written.
+    void failureIsReported() {
+        const std::tuple<int, std::string, std::string, std::string> rows[] = {
+            {0, "125", "gone/Tune", "could not "}, {4, "3", "Tune.mid", "a MIDI file can hold tempos from 4 to 32767"}};
+        for (const auto& [index, tempo, file, reason] : rows) {
+            Harness h("[Tune]\r\nRTTTL=Tune:d=4,o=5,b=" + tempo + ":c, 8d\r\n", "Tune");
+            test::TempDir out;
+            h.toolkit.QueueFile((out / file).string());
+            Save(h, index);
+            const test::BoxList boxes = h.Boxes();
+            QCOMPARE(boxes.at(0).Head(), (test::Box{"Tunewright", "none", "ok", ""}));
+            QVERIFY2(boxes[0].text.starts_with("An error occurred trying to save " + (out / file).string() + ". [" +
+                                               reason) &&
+                         boxes.back().text.ends_with(']'),
+                     test::BoxLines(boxes).c_str());
+            QVERIFY(test::FilesIn(out.path()).empty());
+        }
+    }
+};
+
+TW_UI_TEST_MAIN(SaveTest)
+#include "save_test.moc"
