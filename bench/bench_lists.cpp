@@ -47,7 +47,7 @@ const BigList& TheList() {
 void BM_StoreIn10000List(benchmark::State& state) {
     tw::CNotes ringtone;
     ringtone.SetOutputSeparator(", ");
-    tw::CRingtoneList list(ringtone, TheList().directory());
+    tw::RingtoneListFile list(ringtone, TheList().directory());
     list.SetListName("Big");
     int next = 0;
     for (auto _ : state) {
@@ -64,7 +64,7 @@ BENCHMARK(BM_StoreIn10000List)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFrom10000List(benchmark::State& state) {
     tw::CNotes ringtone;
-    tw::CRingtoneList list(ringtone, TheList().directory());
+    tw::RingtoneListFile list(ringtone, TheList().directory());
     list.SetListName("Big");
     int next = 0;
     for (auto _ : state) {
@@ -78,7 +78,7 @@ BENCHMARK(BM_LoadFrom10000List)->Unit(benchmark::kMillisecond);
 
 void BM_LoadListOf10000(benchmark::State& state) {
     tw::CNotes ringtone;
-    tw::CRingtoneList list(ringtone, TheList().directory());
+    tw::RingtoneListFile list(ringtone, TheList().directory());
     list.SetListName("Big");
     for (auto _ : state) {
         tw::SortedNameList names;
@@ -93,7 +93,7 @@ BENCHMARK(BM_LoadListOf10000)->Unit(benchmark::kMillisecond);
 void BM_Export10000(benchmark::State& state) {
     tw::CNotes ringtone;
     ringtone.SetOutputSeparator(", ");
-    tw::CRingtoneList list(ringtone, TheList().directory());
+    tw::RingtoneListFile list(ringtone, TheList().directory());
     list.SetListName("Big");
     tw::ExportChoices choices;
     choices.Export = {true, true, true};

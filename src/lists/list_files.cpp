@@ -62,7 +62,7 @@ void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirecto
     if (!any) cboList.AddItem(std::string(DefaultListName));
 }
 
-bool NewList(CRingtoneList& list, std::string_view name) {
+bool NewList(RingtoneListFile& list, std::string_view name) {
     list.SetListName(name);
     const FileLock lock = LockLists(list.ProgramDirectory());
     if (!ListFileIo([&] { return CreateEmptyFile(list.ListFileName()); })) return false;
@@ -70,7 +70,7 @@ bool NewList(CRingtoneList& list, std::string_view name) {
     return true;
 }
 
-void RenameList(CRingtoneList& list, std::string_view newName) {
+void RenameList(RingtoneListFile& list, std::string_view newName) {
     const std::string name = CheckListName(newName);
     if (name == list.ListName()) return;
     const FileLock lock = LockLists(list.ProgramDirectory());
@@ -96,13 +96,13 @@ void RenameList(CRingtoneList& list, std::string_view newName) {
     list.SetListName(name);
 }
 
-void ClearList(CRingtoneList& list) {
+void ClearList(RingtoneListFile& list) {
     if (list.ListFileName().empty()) throw ListError(ListError::Reason::BadName, "no ringtone list has been chosen");
     const FileLock lock = LockLists(list.ProgramDirectory());
     ListFileIo([&] { ReplaceFile(list.ListFileName(), {}); });
 }
 
-bool DeleteList(const CRingtoneList& list) {
+bool DeleteList(const RingtoneListFile& list) {
     const std::filesystem::path path = list.ListFileName();
     std::error_code error;
     if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found) return false;

@@ -22,20 +22,20 @@ void ScanListFiles(ListBox& cboList, const std::filesystem::path& programDirecto
 // New list: makes `name` the current list and creates its file empty. A list
 // of that name that exists already just becomes the current list and keeps
 // its ringtones. True when the file was created.
-bool NewList(CRingtoneList& list, std::string_view name);
+bool NewList(RingtoneListFile& list, std::string_view name);
 
 // Renames the current list to `newName`, moving its file in one step; a list
 // without a file gets an empty file of the new name. Renaming to its own name
 // does nothing; renaming onto another existing list is refused (ListError,
 // Exists) and changes nothing.
-void RenameList(CRingtoneList& list, std::string_view newName);
+void RenameList(RingtoneListFile& list, std::string_view newName);
 
 // Empties the current list: its file becomes an empty file (created when
 // missing).
-void ClearList(CRingtoneList& list);
+void ClearList(RingtoneListFile& list);
 
 // Deletes the file of the current list. False when it had no file; ListError
 // (Io) when the file is there but cannot be removed.
-bool DeleteList(const CRingtoneList& list);
+bool DeleteList(const RingtoneListFile& list);
 
 }  // namespace tw

@@ -8,39 +8,39 @@
 
 namespace tw {
 
-CRingtoneList::CRingtoneList(CNotes& ringtone, std::filesystem::path programDirectory)
+RingtoneListFile::RingtoneListFile(CNotes& ringtone, std::filesystem::path programDirectory)
     : ringtone_(ringtone), directory_(std::move(programDirectory)) {}
 
-void CRingtoneList::SetListName(std::string_view newName) {
+void RingtoneListFile::SetListName(std::string_view newName) {
     std::string name = CheckListName(newName);
     listFileName_ = (directory_ / (name + ".dat")).string();
     listName_ = std::move(name);
 }
 
-void CRingtoneList::RequireListName() const {
+void RingtoneListFile::RequireListName() const {
     if (listName_.empty()) throw ListError(ListError::Reason::BadName, "no ringtone list has been chosen");
 }
 
-IniDocument CRingtoneList::ReadListFile() const {
+IniDocument RingtoneListFile::ReadListFile() const {
     RequireListName();
     const auto bytes = ListFileIo([&] { return ReadWholeFile(listFileName_, MaxListFileSize); });
     return bytes ? IniDocument::Parse(std::move(*bytes)) : IniDocument{};
 }
 
-void CRingtoneList::LoadList(ListBox& box) const {
+void RingtoneListFile::LoadList(ListBox& box) const {
     box.Clear();
     for (std::string& name : ReadListFile().SectionNames()) box.AddItem(std::move(name));
 }
 
-bool CRingtoneList::LoadEntry(const IniDocument& list, std::string_view title, CNotes& ringtone) {
+bool RingtoneListFile::LoadEntry(const IniDocument& list, std::string_view title, CNotes& ringtone) {
     const auto text = list.Value(title, RingtoneKey);
     ringtone.SetFull_RTTTL(text.value_or(std::string{}));
     return text.has_value();
 }
 
-bool CRingtoneList::LoadFromFile(std::string_view title) { return LoadEntry(ReadListFile(), title, ringtone_); }
+bool RingtoneListFile::LoadFromFile(std::string_view title) { return LoadEntry(ReadListFile(), title, ringtone_); }
 
-void CRingtoneList::SaveToFile() {
+void RingtoneListFile::SaveToFile() {
     RequireListName();
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
@@ -51,7 +51,7 @@ void CRingtoneList::SaveToFile() {
     WriteListFile(listFileName_, list);
 }
 
-bool CRingtoneList::DeleteFromFile() {
+bool RingtoneListFile::DeleteFromFile() {
     RequireListName();
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();

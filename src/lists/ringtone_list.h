@@ -21,11 +21,11 @@ namespace tw {
 // Every member opens what it needs and is done with it before returning;
 // every write replaces the whole file through a temporary file, so the list
 // file always holds either its old or its new content.
-class CRingtoneList {
+class RingtoneListFile {
 public:
     // Works on `ringtone`, which must outlive this object, with its list files
     // in `programDirectory`.
-    CRingtoneList(CNotes& ringtone, std::filesystem::path programDirectory);
+    RingtoneListFile(CNotes& ringtone, std::filesystem::path programDirectory);
 
     const std::string& ListName() const { return listName_; }
     // Checks and trims the name (ListError, BadName, when it cannot be used),

@@ -49,7 +49,7 @@ std::filesystem::path ToneListPath(const std::filesystem::path& programDirectory
     return programDirectory / "tonelist.txt";
 }
 
-std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices, const std::tm& when,
+std::string ToneListText(const RingtoneListFile& list, const ExportChoices& choices, const std::tm& when,
                          std::vector<std::string>& problems) {
     const std::string hyphens(59, '-');
     std::string text;
@@ -74,7 +74,7 @@ std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices
     for (const std::string& name : entries.Items()) {
         ringtone.Clear();
         try {
-            if (!CRingtoneList::LoadEntry(file, name, ringtone))
+            if (!RingtoneListFile::LoadEntry(file, name, ringtone))
                 problems.push_back(name + ": no ringtone text is stored");
             for (const std::string& line : ringtone.ErrorLines()) problems.push_back(name + ": " + line);
         } catch (const EngineError& e) {

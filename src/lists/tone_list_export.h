@@ -39,7 +39,7 @@ std::string GeneralDateTime(const std::tm& when);
 // is read again as a collection, its lines as ringtone texts: ListError
 // (BadText, with the size and the limit) when a line would be longer than
 // MaxRingtoneText or the whole longer than MaxCollectionText.
-std::string ToneListText(const CRingtoneList& list, const ExportChoices& choices, const std::tm& when,
+std::string ToneListText(const RingtoneListFile& list, const ExportChoices& choices, const std::tm& when,
                          std::vector<std::string>& problems);
 
 // The export file of the program directory: tonelist.txt.

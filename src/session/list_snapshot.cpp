@@ -12,7 +12,7 @@ std::vector<std::string> ListSnapshot::Entries() const {
 }
 
 bool ListSnapshot::Load(std::string_view entry, CNotes& ringtone) const {
-    return CRingtoneList::LoadEntry(file_, entry, ringtone);
+    return RingtoneListFile::LoadEntry(file_, entry, ringtone);
 }
 
 }  // namespace tw

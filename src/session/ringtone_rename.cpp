@@ -6,12 +6,12 @@
 
 namespace tw {
 
-bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::string_view newName) {
+bool HasOtherEntry(const RingtoneListFile& list, std::string_view oldName, std::string_view newName) {
     if (SameIgnoringCase(oldName, newName)) return false;
     return list.ReadListFile().HasSection(newName);
 }
 
-void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
+void StoreRenamed(const RingtoneListFile& list, std::string_view oldName) {
     const CNotes& ringtone = list.Ringtone();
     const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();
@@ -21,7 +21,7 @@ void StoreRenamed(const CRingtoneList& list, std::string_view oldName) {
     WriteListFile(list.ListFileName(), file);
 }
 
-std::string StoreInPlace(const CRingtoneList& list, std::string_view entry) {
+std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry) {
     const CNotes& ringtone = list.Ringtone();
     const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();

@@ -8,19 +8,19 @@ namespace tw {
 
 // Whether the list file holds an entry named `newName` (without regard to
 // ASCII case, as entries are found) that is not the entry `oldName` itself.
-bool HasOtherEntry(const CRingtoneList& list, std::string_view oldName, std::string_view newName);
+bool HasOtherEntry(const RingtoneListFile& list, std::string_view oldName, std::string_view newName);
 
 // Stores the list's ringtone under its Name and removes the entries `oldName`
 // and any other entry of the new name, all in one replacement of the list
 // file, so the file holds either the old list or the renamed one. Throws
 // ListError when the list cannot be read or written; the file is then
 // unchanged.
-void StoreRenamed(const CRingtoneList& list, std::string_view oldName);
+void StoreRenamed(const RingtoneListFile& list, std::string_view oldName);
 
 // Stores the list's ringtone in place of the entry `entry`, under its Name,
 // in one replacement of the list file; under `entry` still when another
 // entry has that Name already, so that nothing else is replaced. Gives the
 // name it is stored under. ListError as StoreRenamed.
-std::string StoreInPlace(const CRingtoneList& list, std::string_view entry);
+std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry);
 
 }  // namespace tw

@@ -66,8 +66,8 @@ public:
 
     CNotes& Ringtone() { return ringtone_; }
     const CNotes& Ringtone() const { return ringtone_; }
-    CRingtoneList& List() { return list_; }
-    const CRingtoneList& List() const { return list_; }
+    RingtoneListFile& List() { return list_; }
+    const RingtoneListFile& List() const { return list_; }
     const std::string& ListName() const { return list_.ListName(); }
     const std::string& ListFileName() const { return list_.ListFileName(); }
     const std::filesystem::path& ProgramDirectory() const { return list_.ProgramDirectory(); }
@@ -217,7 +217,7 @@ private:
     void CatchUpShown();
 
     CNotes ringtone_;
-    CRingtoneList list_;
+    RingtoneListFile list_;
     // The row whose entry the current ringtone is, while it is shown.
     std::optional<std::string> shown_;
     bool shownStored_ = false;

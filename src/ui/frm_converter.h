@@ -142,7 +142,7 @@ public:
     void lblMyWeb_Click();
 
     CNotes& Ringtone() { return session_.Ringtone(); }
-    CRingtoneList& RingtoneList() { return session_.List(); }
+    RingtoneListFile& RingtoneList() { return session_.List(); }
     const std::string& RingToneDirectory() const { return ringToneDirectory_; }
     void SetRingToneDirectory(std::string folder) { ringToneDirectory_ = std::move(folder); }
     const std::string& ChosenFileName() const { return chosenFileName_; }

@@ -21,7 +21,7 @@ using tw::test::ReadBytes;
 void Change(const std::filesystem::path& folder, int tone, int version) {
     tw::CNotes ringtone;
     ringtone.SetOutputSeparator(",");
-    tw::CRingtoneList list(ringtone, folder);
+    tw::RingtoneListFile list(ringtone, folder);
     list.SetListName("Favtones");
     if (version < 0) {
         ringtone.SetName("TONE" + std::to_string(tone));

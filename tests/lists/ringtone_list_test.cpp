@@ -53,7 +53,7 @@ protected:
 
     tw::test::TempDir dir;
     tw::CNotes ringtone;
-    tw::CRingtoneList list{ringtone, dir.path()};
+    tw::RingtoneListFile list{ringtone, dir.path()};
     std::vector<std::string> problems;
 };
 
@@ -109,13 +109,13 @@ TEST_F(RingtoneListTest, FailuresChangeNothingAndOtherLetterCasesAreOtherLists) 
     ExpectListError(Reason::Io, [&] { list.SaveToFile(); });
     ExpectListError(Reason::Io, [&] { Listed(); });
     EXPECT_TRUE(std::filesystem::is_directory(list.ListFileName()));
-    tw::CRingtoneList gone(ringtone, dir / "gone");  // a program directory that has gone away
+    tw::RingtoneListFile gone(ringtone, dir / "gone");  // a program directory that has gone away
     gone.SetListName("Favtones");
     ExpectListError(Reason::Io, [&] { gone.SaveToFile(); });
     EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
     for (const char* bad : {"../Rock", "menu"}) ExpectListError(Reason::BadName, [&] { list.SetListName(bad); });
     EXPECT_EQ(list.ListFileName(), (dir / "Favtones.dat").string());
-    tw::CRingtoneList unnamed(ringtone, dir.path());
+    tw::RingtoneListFile unnamed(ringtone, dir.path());
     ExpectListError(Reason::BadName, [&] { unnamed.SaveToFile(); });
 }
 

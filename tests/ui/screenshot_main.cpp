@@ -27,7 +27,7 @@ namespace {
 void FillLists(const std::filesystem::path& directory) {
     tw::CNotes ringtone;
     ringtone.SetOutputSeparator(", ");
-    tw::CRingtoneList list(ringtone, directory);
+    tw::RingtoneListFile list(ringtone, directory);
     list.SetListName("Favtones");
     for (const char* text : {"Tune:d=4,o=5,b=125:8c,8d,8e",
                              "Little Lamb:d=4,o=6,b=140:e,d,c,d,e,e,2e,d,d,2d,e,g,2g,e,d,c,d,e,e,e,e,d,d,e,d,1c",
@@ -35,7 +35,7 @@ void FillLists(const std::filesystem::path& directory) {
         ringtone.SetFull_RTTTL(text);
         list.SaveToFile();
     }
-    tw::CRingtoneList other(ringtone, directory);
+    tw::RingtoneListFile other(ringtone, directory);
     other.SetListName("Party");
     other.SaveToFile();
 }
