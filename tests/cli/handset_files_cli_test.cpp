@@ -33,18 +33,7 @@ const std::string NameWithLineBreaks =
     "B\xC2\xA9"
     "CA";
 
-class HandsetFilesCli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ::setenv("TUNEWRIGHT_HOME", (home / "lists").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("TUNEWRIGHT_HOME");
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-    tw::test::TempDir home;
-};
+using HandsetFilesCli = tw::test::FreshHomeTest;
 
 TEST_F(HandsetFilesCli, ConvertGivesExactOutputAndExitCode) {
     ExpectConverts({

@@ -38,21 +38,12 @@ std::string TitledOtt() {
     return tw::WriteRingtoneAs(notes, tw::FileFormat::Ott).bytes;
 }
 
-class NamesCli : public ::testing::Test {
+class NamesCli : public tw::test::FreshHomeTest {
 protected:
-    void SetUp() override {
-        ::setenv("TUNEWRIGHT_HOME", (home / "lists").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("TUNEWRIGHT_HOME");
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
     CliRun List(std::vector<std::string> args, const std::string& input = {}) {
         args.insert(args.begin(), "list");
         return RunTunewright(args, input);
     }
-    tw::test::TempDir home;
 };
 
 // Read with a name that cannot stay: the look-alike, the report on standard

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli.h"
+#include "support/temp_files.h"
 
 namespace tw::test {
 
@@ -24,6 +25,21 @@ inline CliRun RunTunewright(const std::vector<std::string>& args, const std::str
     const int code = RunCli(args, in, out, err);
     return {code, out.str(), err.str()};
 }
+
+// A test whose runs keep their lists and settings in a fresh temporary
+// folder: `home`/lists and `home`/config.
+class FreshHomeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("TUNEWRIGHT_HOME", (home / "lists").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("TUNEWRIGHT_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    TempDir home;
+};
 
 // One `tunewright convert` run and all it should give.
 struct ConvertCase {
