@@ -52,12 +52,12 @@ std::optional<TwipSize> MinimumSizeSnap(TwipSize outer) {
 
 MainWindowLayout LayoutForClient(TwipSize client) {
     MainWindowLayout layout = DesignLayout();
-    const int W = client.Width;
-    const int H = client.Height;
+    const int clientWidth = client.Width;
+    const int clientHeight = client.Height;
 
-    layout.fraRingtones.Height = AtLeastZero(H - ListColumnGap);
-    layout.fraResults.Width = AtLeastZero(W - ResultsLeft - Margin);
-    layout.fraResults.Height = AtLeastZero(H - ResultsTop - BottomRowHeight);
+    layout.fraRingtones.Height = AtLeastZero(clientHeight - ListColumnGap);
+    layout.fraResults.Width = AtLeastZero(clientWidth - ResultsLeft - Margin);
+    layout.fraResults.Height = AtLeastZero(clientHeight - ResultsTop - BottomRowHeight);
 
     const int list = layout.fraRingtones.Height;
     layout.cmdDelete.Top = list - ButtonRowOffset;
@@ -78,8 +78,8 @@ MainWindowLayout LayoutForClient(TwipSize client) {
     layout.txtMessage.Top = height - ButtonRowOffset;
     layout.fraClickHelp.Top = height - 615;
 
-    layout.lblMyWeb.Top = H - FooterOffset;
-    layout.lblCopy.Top = H - FooterOffset;
+    layout.lblMyWeb.Top = clientHeight - FooterOffset;
+    layout.lblCopy.Top = clientHeight - FooterOffset;
     return layout;
 }
 

@@ -132,10 +132,10 @@ void frmConverter::mnuFileRename_Click() {
 }
 
 void frmConverter::mnuFileClear_Click() {
-    const std::string T = SelectedListText();
+    const std::string list = SelectedListText();
     if (services_.MsgBox(
-            "All ringtones in this list will be lost!\r\n\r\nAre you sure you want to clear the '" + T + "' list?",
-            MsgButtons::YesNo, MsgIcon::Question, "Clear " + T + " List") != MsgAnswer::Yes)
+            "All ringtones in this list will be lost!\r\n\r\nAre you sure you want to clear the '" + list + "' list?",
+            MsgButtons::YesNo, MsgIcon::Question, "Clear " + list + " List") != MsgAnswer::Yes)
         return;
     try {
         session_.ClearList();
@@ -149,12 +149,12 @@ void frmConverter::mnuFileClear_Click() {
 }
 
 void frmConverter::mnuFileDelete_Click() {
-    const std::string T = SelectedListText();
-    if (services_.MsgBox("All ringtones in the '" + T +
+    const std::string list = SelectedListText();
+    if (services_.MsgBox("All ringtones in the '" + list +
                              "' list will be lost if you continue!\r\n\r\nAre you sure "
                              "you want to delete the '" +
-                             T + "' list?",
-                         MsgButtons::YesNo, MsgIcon::Question, "Delete " + T + " List") != MsgAnswer::Yes)
+                             list + "' list?",
+                         MsgButtons::YesNo, MsgIcon::Question, "Delete " + list + " List") != MsgAnswer::Yes)
         return;
     try {
         session_.DeleteListAndOpenNeighbour();
