@@ -126,7 +126,7 @@ public:
 
     // Help: the green step boxes open the quick help of their step; the help
     // file; the About box.
-    void lblNum_Click(int Index);
+    void lblNum_Click(int helpIndex);
     void LoadHelp(int helpNumber);
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
@@ -135,8 +135,8 @@ public:
     // the fixed pages of the home site.
     void CheckForUpdates(bool silent);
     void mnuHelpCheckLatest_Click();
-    void mnuMoreRingtones_Click(int Index);
-    void mnuMoreLinks_Click(int Index);
+    void mnuMoreRingtones_Click(int entry);
+    void mnuMoreLinks_Click(int entry);
     void mnuHelpWeb_Click();
     void mnuHelpComposer_Click();
     void lblMyWeb_Click();
@@ -214,7 +214,7 @@ private:
     void CheckDone(const FetchResult& fetch, bool silent);
     void EndCheck();
     void FillWebMenu(QMenu& menu, const char* base, const std::vector<MenuEntry>& entries);
-    void OpenMenuTarget(QMenu& menu, int Index);
+    void OpenMenuTarget(QMenu& menu, int entry);
 
     ToolkitServices& services_;
     Player& player_;

@@ -13,7 +13,7 @@
 
 namespace tw {
 
-void frmConverter::lblNum_Click(int Index) { LoadHelp(Index + 1); }
+void frmConverter::lblNum_Click(int helpIndex) { LoadHelp(helpIndex + 1); }
 
 void frmConverter::LoadHelp(int helpNumber) {
     if (help_ == nullptr) {

@@ -87,16 +87,16 @@ void frmConverter::FillWebMenu(QMenu& menu, const char* base, const std::vector<
     }
 }
 
-void frmConverter::OpenMenuTarget(QMenu& menu, int Index) {
+void frmConverter::OpenMenuTarget(QMenu& menu, int entry) {
     const QList<QAction*> entries = menu.actions();
-    if (Index < 0 || Index >= entries.size()) return;
-    const QVariant target = entries[Index]->data();
+    if (entry < 0 || entry >= entries.size()) return;
+    const QVariant target = entries[entry]->data();
     if (target.isValid()) services_.OpenWebPage(target.toByteArray().toStdString());
 }
 
 void frmConverter::mnuHelpCheckLatest_Click() { CheckForUpdates(false); }
-void frmConverter::mnuMoreRingtones_Click(int Index) { OpenMenuTarget(*mnuMoreRingtonesH, Index); }
-void frmConverter::mnuMoreLinks_Click(int Index) { OpenMenuTarget(*mnuMoreLinksH, Index); }
+void frmConverter::mnuMoreRingtones_Click(int entry) { OpenMenuTarget(*mnuMoreRingtonesH, entry); }
+void frmConverter::mnuMoreLinks_Click(int entry) { OpenMenuTarget(*mnuMoreLinksH, entry); }
 void frmConverter::mnuHelpWeb_Click() { services_.OpenWebPage(baseURL_); }
 void frmConverter::mnuHelpComposer_Click() { services_.OpenWebPage(DocumentAddress(baseURL_, "composer.html")); }
 // The address the label shows is the address opened.
