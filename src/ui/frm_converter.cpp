@@ -135,7 +135,7 @@ frmConverter::frmConverter(ToolkitServices& services, Player& player, SettingsSt
       player_(player),
       session_(std::move(programDirectory)),
       settings_(settings),
-      fetcher_(fetcher) {
+      web_(services, fetcher, session_.ProgramDirectory()) {
     setObjectName(QStringLiteral("frmConverter"));
     setWindowTitle(ShownText(AppTitle));
     QFont font = this->font();
@@ -152,10 +152,7 @@ frmConverter::frmConverter(ToolkitServices& services, Player& player, SettingsSt
 }
 
 // A check under way must not call back into a window that is gone.
-frmConverter::~frmConverter() {
-    fetcher_.Abort();
-    EndCheck();
-}
+frmConverter::~frmConverter() { web_.Stop(); }
 
 void frmConverter::BuildControls() {
     const MainWindowLayout design = DesignLayout();
@@ -314,6 +311,7 @@ void frmConverter::BuildMenus() {
     Entry(mnuMoreRingtonesH, Named("mnuMoreRingtones", 0), LoadingCaption.data());
     mnuMoreLinksH = Menu(bar, "mnuMoreLinksH", "Top Mobile &Sites");
     Entry(mnuMoreLinksH, Named("mnuMoreLinks", 0), LoadingCaption.data());
+    web_.SetMenus(*mnuMoreRingtonesH, *mnuMoreLinksH);
 
     QMenu* mnuHelp = Menu(bar, "mnuHelp", "&Help");
     Entry(mnuHelp, "mnuHelpContents", "&Contents...");

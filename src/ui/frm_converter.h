@@ -12,8 +12,8 @@
 #include "session/ringtone_session.h"
 #include "shell/twips.h"
 #include "ui/toolkit.h"
+#include "ui/web_menus_check.h"
 #include "web/web_fetch.h"
-#include "web/web_menus.h"
 
 class QAction;
 class QCloseEvent;
@@ -148,7 +148,7 @@ public:
     const std::string& ChosenFileName() const { return chosenFileName_; }
     bool DialogAccepted() const { return dialogAccepted_; }
     const std::string& SourceText() const { return sourceText_; }
-    const std::string& BaseURL() const { return baseURL_; }
+    const std::string& BaseURL() const { return web_.BaseURL(); }
     // The quick-help window, once it has been opened.
     frmHelp* QuickHelp() const { return help_.get(); }
 
@@ -211,10 +211,6 @@ private:
     TwipSize NonClientTwips() const;
     TwipSize OuterTwips() const;
     void SetOuterTwips(TwipSize outer);
-    void CheckDone(const FetchResult& fetch, bool silent);
-    void EndCheck();
-    void FillWebMenu(QMenu& menu, const char* base, const std::vector<MenuEntry>& entries);
-    void OpenMenuTarget(QMenu& menu, int entry);
 
     ToolkitServices& services_;
     Player& player_;
@@ -228,11 +224,8 @@ private:
     OctavePrefixes imelodyPrefixes_ = OctavePrefixes::UntilNext;
 
     SettingsStore& settings_;
-    WebFetcher& fetcher_;
+    WebMenusCheck web_;
     std::vector<std::string> commandLine_;
-    std::string baseURL_;
-    // A check run from the menu shows the busy pointer until it ends.
-    bool checkShowsBusy_ = false;
     // The window's place as read at start-up, written back where the desktop
     // does not let programs place their windows (Wayland).
     float readLeft_ = 0;

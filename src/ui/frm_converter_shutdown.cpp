@@ -29,8 +29,7 @@ void frmConverter::closeEvent(QCloseEvent* event) {
 // Shutdown: a check under way ends unseen, the quick help closes, and the
 // settings are written; a setting that cannot be written is passed over.
 void frmConverter::Form_Unload() {
-    fetcher_.Abort();
-    EndCheck();
+    web_.Stop();
     if (help_ != nullptr) help_->close();
     try {
         WriteSettings(settings_, CurrentSettings());

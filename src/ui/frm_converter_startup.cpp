@@ -46,7 +46,7 @@ int WholeTwips(float twips) { return static_cast<int>(std::lround(twips)); }
 void frmConverter::Form_Load() {
     services_.SetBusyPointer(true);
     try {
-        baseURL_ = ChooseBaseUrl(IsLocalCommandLine(commandLine_), EnvironmentValue(BaseUrlVariable));
+        web_.SetBaseURL(ChooseBaseUrl(IsLocalCommandLine(commandLine_), EnvironmentValue(BaseUrlVariable)));
 
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);

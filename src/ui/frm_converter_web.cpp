@@ -1,104 +1,17 @@
-// The web: the version check that fetches menu.dat in the background and
-// fills the two web menus from it (or from the cached copy, or the
-// defaults), the entries of those menus, and the fixed pages of the site.
-#include <QAction>
-#include <QMenu>
-
+// The web menus and the fixed pages of the site, through the window's
+// WebMenusCheck.
 #include "ui/click_label.h"
 #include "ui/frm_converter.h"
 #include "ui/text_codec.h"
-#include "web/menu_file.h"
-#include "web/update_check.h"
-#include "web/web_address.h"
 
 namespace tw {
-namespace {
 
-MsgIcon IconOf(BoxIcon icon) { return icon == BoxIcon::Question ? MsgIcon::Question : MsgIcon::Information; }
-MsgButtons ButtonsOf(BoxButtons buttons) {
-    return buttons == BoxButtons::YesNo ? MsgButtons::YesNo : MsgButtons::OkOnly;
-}
-
-QString Named(const char* base, std::size_t index) { return QString::fromLatin1(base) + QString::number(index); }
-
-// An entry keeps its target as its data; a separator line has none.
-void SetEntry(QAction& action, const MenuEntry& entry) {
-    action.setSeparator(entry.IsSeparator());
-    action.setText(entry.IsSeparator() ? QString() : ShownText(entry.Caption));
-    action.setData(entry.IsSeparator() ? QVariant() : QVariant(QByteArray::fromStdString(entry.Target)));
-}
-
-}  // namespace
-
-// One check at a time: a check asked for while one runs is ignored. A check
-// from the menu shows the busy pointer until it ends.
-void frmConverter::CheckForUpdates(bool silent) {
-    if (fetcher_.Busy()) return;
-    if (!silent) {
-        services_.SetBusyPointer(true);
-        checkShowsBusy_ = true;
-    }
-    const bool started = fetcher_.Fetch(DocumentAddress(baseURL_, MenuFileName),
-                                        [this, silent](FetchResult fetch) { CheckDone(fetch, silent); });
-    if (!started) EndCheck();
-}
-
-void frmConverter::EndCheck() {
-    if (!checkShowsBusy_) return;
-    checkShowsBusy_ = false;
-    services_.SetBusyPointer(false);
-}
-
-// The fetch has ended: the cache is brought up to date, the one message box
-// of the check shown (the pointer is back to normal for it), then the menus
-// filled.
-void frmConverter::CheckDone(const FetchResult& fetch, bool silent) {
-    try {
-        const UpdateCheck check =
-            tw::CheckForUpdates(fetch, session_.ProgramDirectory() / MenuFileName, silent, baseURL_);
-        EndCheck();
-        if (check.Box) {
-            const MsgAnswer answer = services_.MsgBox(check.Box->Text, ButtonsOf(check.Box->Buttons),
-                                                      IconOf(check.Box->Icon), check.Box->Title);
-            if (check.Box->Buttons == BoxButtons::YesNo && answer == MsgAnswer::Yes)
-                services_.OpenWebPage(check.DownloadAddress);
-        }
-        FillWebMenu(*mnuMoreRingtonesH, "mnuMoreRingtones", check.Menus.Ringtones);
-        FillWebMenu(*mnuMoreLinksH, "mnuMoreLinks", check.Menus.Links);
-    } catch (const std::exception&) {
-        // The menus keep what they had.
-    }
-    EndCheck();
-}
-
-// Entry 0 always stays; the others are made anew.
-void frmConverter::FillWebMenu(QMenu& menu, const char* base, const std::vector<MenuEntry>& entries) {
-    if (entries.empty()) return;
-    const QList<QAction*> old = menu.actions();
-    for (qsizetype i = 1; i < old.size(); ++i) {
-        menu.removeAction(old[i]);
-        old[i]->deleteLater();
-    }
-    SetEntry(*old.front(), entries.front());
-    for (std::size_t i = 1; i < entries.size(); ++i) {
-        QAction* action = menu.addAction(QString());
-        action->setObjectName(Named(base, i));
-        SetEntry(*action, entries[i]);
-    }
-}
-
-void frmConverter::OpenMenuTarget(QMenu& menu, int entry) {
-    const QList<QAction*> entries = menu.actions();
-    if (entry < 0 || entry >= entries.size()) return;
-    const QVariant target = entries[entry]->data();
-    if (target.isValid()) services_.OpenWebPage(target.toByteArray().toStdString());
-}
-
-void frmConverter::mnuHelpCheckLatest_Click() { CheckForUpdates(false); }
-void frmConverter::mnuMoreRingtones_Click(int entry) { OpenMenuTarget(*mnuMoreRingtonesH, entry); }
-void frmConverter::mnuMoreLinks_Click(int entry) { OpenMenuTarget(*mnuMoreLinksH, entry); }
-void frmConverter::mnuHelpWeb_Click() { services_.OpenWebPage(baseURL_); }
-void frmConverter::mnuHelpComposer_Click() { services_.OpenWebPage(DocumentAddress(baseURL_, "composer.html")); }
+void frmConverter::CheckForUpdates(bool silent) { web_.CheckForUpdates(silent); }
+void frmConverter::mnuHelpCheckLatest_Click() { web_.CheckForUpdates(false); }
+void frmConverter::mnuMoreRingtones_Click(int entry) { web_.OpenEntry(*mnuMoreRingtonesH, entry); }
+void frmConverter::mnuMoreLinks_Click(int entry) { web_.OpenEntry(*mnuMoreLinksH, entry); }
+void frmConverter::mnuHelpWeb_Click() { web_.OpenPage(""); }
+void frmConverter::mnuHelpComposer_Click() { web_.OpenPage("composer.html"); }
 // The address the label shows is the address opened.
 void frmConverter::lblMyWeb_Click() { services_.OpenWebPage(TextBytes(lblMyWeb->text())); }
 
