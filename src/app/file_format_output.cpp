@@ -15,7 +15,8 @@ bool WriteFileFormat(const CNotes& ringtone, FileFormat format, const std::optio
                      std::ostream& out, std::ostream& err) {
     const bool toOut = !output || *output == "-";
     if (toOut && IsBinary(format) && WritesToTerminal(out))
-        throw UsageError{"ott output is binary: give -o FILE, or send standard output to a file or a pipe"};
+        throw UsageError{std::string(FormatSpec(format).word) +
+                         " output is binary: give -o FILE, or send standard output to a file or a pipe"};
     if (output && output->empty()) throw UsageError{"-o needs a file name"};
     WrittenRingtone written;
     try {
