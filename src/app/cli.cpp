@@ -193,20 +193,10 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o", "each"});
     if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
     if (options.each) return ConvertEach(options, in, out, err);
-    const std::optional<Notation> to = NotationOf(*options.to);
-    if (!to && options.notesOnly) NeedNotation(*options.to, "--notes-only");
+    if (options.notesOnly) NeedNotation(*options.to, "--notes-only");
     CNotes notes;
     ReadRingtone(options, in, notes);
-    if (!to) {
-        // The read's problems first, then what the file format could not hold.
-        const int status = ReportProblems(notes, err);
-        return WriteFileFormat(notes, *options.to, options.output, out, err) ? ExitProblems : status;
-    }
-    const std::string text = options.notesOnly ? notes.Only(*to) : notes.Full(*to);
-    CheckWritableOutput(text);
-    if (options.output) WriteConvertedText(*options.output, text, out);
-    else out << text << '\n';
-    return ReportProblems(notes, err);
+    return WriteRingtoneOutput(notes, {*options.to, options.notesOnly, options.output}, out, err);
 }
 
 std::string NoteJson(const CNote& note) {
