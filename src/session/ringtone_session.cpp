@@ -291,8 +291,8 @@ std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path&
 }
 
 std::optional<int> TempoValue(std::string_view text) {
-    const std::optional<std::int32_t> value = TempoNumber(text);
-    if (value && *value >= 1 && *value <= 32767) return *value;
+    const std::optional<std::int64_t> value = ReadTempo(text);
+    if (value && *value >= 1 && *value <= 32767) return static_cast<int>(*value);
     return std::nullopt;
 }
 
