@@ -6,20 +6,21 @@
 #include <string>
 
 #include "ui/frm_converter.h"
+#include "ui/notation_choice.h"
 #include "ui/save_entries.h"
 
 namespace tw {
 namespace {
 
+// The message of each clipboard entry, in the order of the notations.
 struct CopySettings {
-    Notation notation;
     const char* message;
 };
 
 constexpr CopySettings Copies[] = {
-    {Notation::RTTTL, "Chimekit RTTTL notes have been copied to clipboard."},
-    {Notation::Composer, "Composer notes have been copied to clipboard."},
-    {Notation::Keypresses, "Keypresses have been copied to clipboard."},
+    {"Chimekit RTTTL notes have been copied to clipboard."},
+    {"Composer notes have been copied to clipboard."},
+    {"Keypresses have been copied to clipboard."},
 };
 
 // "/" cannot stand in a file name; the dialog offers "_" in its place.
@@ -88,9 +89,10 @@ void frmConverter::cmdSave_Click() { mnuRingtoneSave_Click(SaveEntryIndex(SaveEn
 
 // The message shows before the clipboard takes the text.
 void frmConverter::mnuEditExportClip_Click(int Index) {
-    if (Index < 0 || Index > 2) return;
+    const std::optional<Notation> notation = NotationAt(Index);
+    if (!notation) return;
     const CopySettings& copy = Copies[Index];
-    const std::string text = session_.Ringtone().Full(copy.notation);
+    const std::string text = session_.Ringtone().Full(*notation);
     services_.MsgBox(copy.message, MsgButtons::OkOnly, MsgIcon::Information, "Copy Ringtone to Clipboard");
     services_.ClearClipboard();
     services_.SetClipboardText(text);
