@@ -322,14 +322,19 @@ int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
             snapshot.Load(entry, ringtone);
             name = ringtone.Name();
             path = SoundFileFor(folder, name, type).string();
-            if (const auto problem = FileNameProblem(name)) {
+            std::vector<std::string> nearestLines;
+            try {
+                nearestLines = SaveSoundFileNamed(folder, ringtone, type, noPlayer, [&] {
+                    err << "Generating '" << name << SoundFileExtension(type) << "'...\n";
+                });
+            } catch (const SessionError& e) {
+                if (e.reason() != SessionError::Reason::BadFileName) throw;
                 err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                    << *problem << ")\n";
+                    << e.what() << ")\n";
                 ++failed;
                 continue;
             }
-            err << "Generating '" << name << SoundFileExtension(type) << "'...\n";
-            for (const std::string& problem : SaveSoundFile(ringtone, path, type, noPlayer)) {
+            for (const std::string& problem : nearestLines) {
                 err << problem << '\n';
                 nearest = true;
             }
