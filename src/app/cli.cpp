@@ -46,7 +46,7 @@ const char* const Usage =
     "       tunewright settings [show|reset]\n"
     "       tunewright --help | --version\n";
 
-const char* const Help =
+constexpr std::string_view HelpCommands =
     "Tunewright converts hand-entered phone ringtones between RTTTL, the handset\n"
     "composer notation and the composer's keypress sequence, and reads and writes\n"
     "them as iMelody (.imy) and Smart Messaging (.ott) files.\n"
@@ -94,9 +94,9 @@ const char* const Help =
     "            KEY=VALUE a line (exit 1 when a saved value cannot be used);\n"
     "            reset forgets them all, so that the next start is a first start\n"
     "\n"
-    "Options:\n"
-    "  --from F        notation of the input: rtttl, composer or keypresses, or a\n"
-    "                  handset file: imelody or ott (read byte for byte; not with\n"
+    "Options:\n";
+
+constexpr std::string_view HelpOptions =
     "                  convert --each or list import, which read one ringtone a line)\n"
     "  --to F          notation of the output (convert, list get, from-midi): the\n"
     "                  same words; imelody and ott are written whole, not with\n"
@@ -193,20 +193,10 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "to", "separator", "notes-only", "o", "each"});
     if (!options.from || !options.to) throw UsageError{"convert needs --from and --to"};
     if (options.each) return ConvertEach(options, in, out, err);
-    const std::optional<Notation> to = NotationOf(*options.to);
-    if (!to && options.notesOnly) NeedNotation(*options.to, "--notes-only");
+    if (options.notesOnly) NeedNotation(*options.to, "--notes-only");
     CNotes notes;
     ReadRingtone(options, in, notes);
-    if (!to) {
-        // The read's problems first, then what the file format could not hold.
-        const int status = ReportProblems(notes, err);
-        return WriteFileFormat(notes, *options.to, options.output, out, err) ? ExitProblems : status;
-    }
-    const std::string text = options.notesOnly ? notes.Only(*to) : notes.Full(*to);
-    CheckWritableOutput(text);
-    if (options.output) WriteConvertedText(*options.output, text, out);
-    else out << text << '\n';
-    return ReportProblems(notes, err);
+    return WriteRingtoneOutput(notes, {*options.to, options.notesOnly, options.output}, out, err);
 }
 
 std::string NoteJson(const CNote& note) {
@@ -250,6 +240,17 @@ int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& 
     return ReportProblems(notes, err);
 }
 
+}  // namespace
+
+std::string HelpText(FileFormatTable formats) {
+    return std::string(HelpCommands) +
+           "  --from F        notation of the input: " + FileFormatWords(FormatKinds::Notations, formats) +
+           ", or a\n                  handset file: " + FileFormatWords(FormatKinds::Files, formats) +
+           " (read byte for byte; not with\n" + std::string(HelpOptions);
+}
+
+namespace {
+
 int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         out << Usage;
@@ -257,7 +258,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
     const std::string& command = args.front();
     if (command == "--help" || command == "-h" || command == "help") {
-        out << Usage << '\n' << Help;
+        out << Usage << '\n' << HelpText();
         return ExitClean;
     }
     if (command == "--version") {
@@ -268,7 +269,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     for (const std::string& arg : rest)
         if (arg == "--help" || arg == "-h") {
-            out << Usage << '\n' << Help;
+            out << Usage << '\n' << HelpText();
             return ExitClean;
         }
     try {

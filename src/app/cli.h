@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_format.h"
+
 namespace tw {
 
 // Exit codes of the command line.
@@ -16,6 +18,10 @@ enum ExitCode : int {
     ExitOutput = 74,      // standard output could not be written
     ExitSoftware = 70,    // an error inside the program
 };
+
+// What --help prints after the usage; the formats' words come from
+// `formats`.
+std::string HelpText(FileFormatTable formats = FileFormats());
 
 // Runs one headless command. `args` are the words after the program name.
 // `outputIsTerminal` tells whether `out` is a terminal, to which binary

@@ -56,19 +56,20 @@ CommandArgs ParseCommandArgs(const std::vector<std::string>& args, const std::ve
 
 Notation NotationWord(std::string_view option, const std::string& word) {
     if (auto notation = NotationFromWord(word)) return *notation;
-    throw UsageError{"--" + std::string(option) + " takes rtttl, composer or keypresses, not '" + word + "'"};
+    throw UsageError{"--" + std::string(option) + " takes " + FileFormatWords(FormatKinds::Notations) + ", not '" +
+                     word + "'"};
 }
 
-FileFormat FormatWord(std::string_view option, const std::string& word) {
-    if (auto format = FileFormatFromWord(word)) return *format;
-    throw UsageError{"--" + std::string(option) + " takes rtttl, composer, keypresses, imelody or ott, not '" + word +
-                     "'"};
+FileFormat FormatWord(std::string_view option, const std::string& word, FileFormatTable formats) {
+    if (auto format = FileFormatFromWord(word, formats)) return *format;
+    throw UsageError{"--" + std::string(option) + " takes " + FileFormatWords(FormatKinds::All, formats) + ", not '" +
+                     word + "'"};
 }
 
 Notation NeedNotation(FileFormat format, const std::string& what) {
     if (const std::optional<Notation> notation = NotationOf(format)) return *notation;
-    throw UsageError{what + " works with rtttl, composer or keypresses only: " + std::string(FileFormatName(format)) +
-                     " files are read and written whole"};
+    throw UsageError{what + " works with " + FileFormatWords(FormatKinds::Notations) +
+                     " only: " + std::string(FileFormatName(format)) + " files are read and written whole"};
 }
 
 std::string UsableSeparatorOption(const std::string& separator) {

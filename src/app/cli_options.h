@@ -53,7 +53,8 @@ CommandArgs ParseCommandArgs(const std::vector<std::string>& args, const std::ve
 Notation NotationWord(std::string_view option, const std::string& word);
 // The notation or file format (imelody, ott) a --from or --to word names; a
 // UsageError for anything else.
-FileFormat FormatWord(std::string_view option, const std::string& word);
+// `formats` are the formats known (all of them but in a test).
+FileFormat FormatWord(std::string_view option, const std::string& word, FileFormatTable formats = FileFormats());
 // A UsageError unless `format` is a notation: for what is done with one
 // ringtone a line, or with the notes alone.
 Notation NeedNotation(FileFormat format, const std::string& what);

@@ -10,12 +10,15 @@
 #include "files/safe_file.h"
 
 namespace tw {
+namespace {
 
+// Gives whether the format could not hold all of the ringtone.
 bool WriteFileFormat(const CNotes& ringtone, FileFormat format, const std::optional<std::string>& output,
                      std::ostream& out, std::ostream& err) {
     const bool toOut = !output || *output == "-";
     if (toOut && IsBinary(format) && WritesToTerminal(out))
-        throw UsageError{"ott output is binary: give -o FILE, or send standard output to a file or a pipe"};
+        throw UsageError{std::string(FormatSpec(format).word) +
+                         " output is binary: give -o FILE, or send standard output to a file or a pipe"};
     if (output && output->empty()) throw UsageError{"-o needs a file name"};
     WrittenRingtone written;
     try {
@@ -34,6 +37,26 @@ bool WriteFileFormat(const CNotes& ringtone, FileFormat format, const std::optio
     }
     for (const std::string& problem : written.problems) err << problem << '\n';
     return !written.problems.empty();
+}
+
+void WriteNotationText(const CNotes& ringtone, Notation notation, const RingtoneOutput& how, std::ostream& out) {
+    const std::string text = how.notesOnly ? ringtone.Only(notation) : ringtone.Full(notation);
+    CheckWritableOutput(text);
+    const bool asLine = !how.output || (how.dashWritesLine && *how.output == "-");
+    if (asLine) out << text << '\n';
+    else WriteConvertedText(*how.output, text, out);
+}
+
+}  // namespace
+
+int WriteRingtoneOutput(const CNotes& ringtone, const RingtoneOutput& how, std::ostream& out, std::ostream& err,
+                        std::optional<int> reported) {
+    if (const std::optional<Notation> notation = NotationOf(how.format)) {
+        WriteNotationText(ringtone, *notation, how, out);
+        return reported ? *reported : ReportProblems(ringtone, err);
+    }
+    const int status = reported ? *reported : ReportProblems(ringtone, err);
+    return WriteFileFormat(ringtone, how.format, how.output, out, err) ? ExitProblems : status;
 }
 
 }  // namespace tw

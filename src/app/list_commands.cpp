@@ -175,17 +175,7 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
         throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " + session.ListFileName() +
                                                   " could not be read: " + load.problem};
     const CNotes& ringtone = session.Ringtone();
-    const std::optional<std::string> output = args.Value("o");
-    const std::optional<Notation> to = NotationOf(format);
-    if (!to) {
-        const int status = ReportProblems(ringtone, err);
-        return WriteFileFormat(ringtone, format, output, out, err) ? ExitProblems : status;
-    }
-    const std::string text = args.Flag("notes-only") ? ringtone.Only(*to) : ringtone.Full(*to);
-    CheckWritableOutput(text);
-    if (output && *output != "-") WriteConvertedText(*output, text, out);
-    else out << text << '\n';
-    return ReportProblems(ringtone, err);
+    return WriteRingtoneOutput(ringtone, {format, args.Flag("notes-only"), args.Value("o"), true}, out, err);
 }
 
 int Remove(const ListArgs& args) {
@@ -332,14 +322,19 @@ int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
             snapshot.Load(entry, ringtone);
             name = ringtone.Name();
             path = SoundFileFor(folder, name, type).string();
-            if (const auto problem = FileNameProblem(name)) {
+            std::vector<std::string> nearestLines;
+            try {
+                nearestLines = SaveSoundFileNamed(folder, ringtone, type, noPlayer, [&] {
+                    err << "Generating '" << name << SoundFileExtension(type) << "'...\n";
+                });
+            } catch (const SessionError& e) {
+                if (e.reason() != SessionError::Reason::BadFileName) throw;
                 err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                    << *problem << ")\n";
+                    << e.what() << ")\n";
                 ++failed;
                 continue;
             }
-            err << "Generating '" << name << SoundFileExtension(type) << "'...\n";
-            for (const std::string& problem : SaveSoundFile(ringtone, path, type, noPlayer)) {
+            for (const std::string& problem : nearestLines) {
                 err << problem << '\n';
                 nearest = true;
             }

@@ -52,14 +52,7 @@ int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std:
     // A name that had to change is a problem of the ringtone, as when it is read from a text.
     int status = ReportProblems(notes, err);
     if (!ringtone.name.changes.empty()) status = ExitProblems;
-    if (const std::optional<Notation> notation = NotationOf(to)) {
-        const std::string text = notes.Full(*notation);
-        CheckWritableOutput(text);
-        if (const auto output = parsed.Value("o")) WriteConvertedText(*output, text, out);
-        else out << text << '\n';
-        return status;
-    }
-    return WriteFileFormat(notes, to, parsed.Value("o"), out, err) ? ExitProblems : status;
+    return WriteRingtoneOutput(notes, {to, false, parsed.Value("o")}, out, err, status);
 }
 
 }  // namespace tw

@@ -1,5 +1,9 @@
 #include "engine/file_format.h"
 
+#include <array>
+#include <cstddef>
+#include <vector>
+
 #include "engine/cnotes.h"
 #include "engine/imelody.h"
 #include "engine/ott.h"
@@ -7,19 +11,99 @@
 #include "engine/text_rules.h"
 
 namespace tw {
+namespace {
 
-std::optional<FileFormat> FileFormatFromWord(std::string_view word) {
-    if (const std::optional<Notation> notation = NotationFromWord(word)) return FormatOf(*notation);
+template <Notation N>
+void ReadNotation(CNotes& ringtone, std::string_view bytes, const FileReadOptions&) {
+    ReadGivenRingtone(ringtone, N, bytes);
+}
+
+template <Notation N>
+WrittenRingtone WriteNotation(const CNotes& ringtone) {
+    return {ringtone.Full(N), {}};
+}
+
+void ReadIMelodyFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions& options) {
+    ReadIMelody(ringtone, bytes, options.octavePrefixes);
+}
+
+void ReadOttFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions&) { ReadOtt(ringtone, bytes); }
+
+constexpr std::array Formats = {
+    FileFormatSpec{FileFormat::RTTTL, "rtttl", "RTTTL", "Save As &RTTTL File...",
+                   "Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt",
+                   "Select RTTTL/Chimekit RingTone File", Notation::RTTTL, false, ReadNotation<Notation::RTTTL>,
+                   WriteNotation<Notation::RTTTL>, nullptr},
+    FileFormatSpec{FileFormat::Composer, "composer", "Composer", "Save As &Composer File...",
+                   "Save As Nokia Composer RingTone File", "|Composer Files (*", ".321",
+                   "Select Nokia Composer RingTone File", Notation::Composer, false, ReadNotation<Notation::Composer>,
+                   WriteNotation<Notation::Composer>, nullptr},
+    FileFormatSpec{FileFormat::Keypresses, "keypresses", "Keypresses", "Save As &Keypress File...",
+                   "Save As Keypress File", "|Keypress Files (*", ".key", "Select Keypress File", Notation::Keypresses,
+                   false, ReadNotation<Notation::Keypresses>, WriteNotation<Notation::Keypresses>, nullptr},
+    FileFormatSpec{FileFormat::IMelody, "imelody", "iMelody", "Save As iMelod&y File...", "Save As iMelody File",
+                   "|iMelody Files (*", ".imy", "", std::nullopt, false, ReadIMelodyFile, WriteIMelody,
+                   LooksLikeIMelody},
+    FileFormatSpec{FileFormat::Ott, "ott", "Smart Messaging", "Save As &OTA Ringtone File...",
+                   "Save As OTA Ringtone File", "|OTA Ringtone Files (*", ".ott", "", std::nullopt, true, ReadOttFile,
+                   WriteOtt, LooksLikeOtt},
+};
+
+// How many enumerators FileFormat has. No default: a new enumerator fails to
+// compile here until it is counted, and then until it has its row.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wswitch"
+constexpr std::size_t EnumeratorCount(FileFormat any) {
+    switch (any) {
+    case FileFormat::RTTTL:
+    case FileFormat::Composer:
+    case FileFormat::Keypresses:
+    case FileFormat::IMelody:
+    case FileFormat::Ott: return 5;
+    }
+    return 0;
+}
+#pragma GCC diagnostic pop
+
+constexpr bool OneRowPerEnumeratorInOrder() {
+    if (Formats.size() != EnumeratorCount(FileFormat::RTTTL)) return false;
+    for (std::size_t i = 0; i < Formats.size(); ++i) {
+        const FileFormatSpec& row = Formats[i];
+        if (static_cast<std::size_t>(row.format) != i || row.read == nullptr || row.write == nullptr) return false;
+        // A notation is recognised by being chosen; a file by its contents.
+        if (row.notation.has_value() == (row.looksLike != nullptr)) return false;
+    }
+    return true;
+}
+static_assert(OneRowPerEnumeratorInOrder(), "FileFormats needs one row per FileFormat, in its order");
+
+}  // namespace
+
+FileFormatTable FileFormats() { return Formats; }
+
+const FileFormatSpec& FormatSpec(FileFormat format) { return Formats[static_cast<std::size_t>(format)]; }
+
+std::optional<FileFormat> FileFormatFromWord(std::string_view word, FileFormatTable formats) {
     const std::string lower = ToLowerAscii(word);
-    if (lower == "imelody") return FileFormat::IMelody;
-    if (lower == "ott") return FileFormat::Ott;
+    for (const FileFormatSpec& row : formats)
+        if (row.word == lower) return row.format;
     return std::nullopt;
 }
 
-std::string_view FileFormatName(FileFormat format) {
-    if (const std::optional<Notation> notation = NotationOf(format)) return NotationName(*notation);
-    return format == FileFormat::IMelody ? "iMelody" : "Smart Messaging";
+std::string FileFormatWords(FormatKinds kinds, FileFormatTable formats) {
+    std::vector<std::string_view> words;
+    for (const FileFormatSpec& row : formats)
+        if (kinds == FormatKinds::All || (kinds == FormatKinds::Notations) == row.notation.has_value())
+            words.push_back(row.word);
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) text += i + 1 == words.size() ? " or " : ", ";
+        text += words[i];
+    }
+    return text;
 }
+
+std::string_view FileFormatName(FileFormat format) { return FormatSpec(format).name; }
 
 FileFormat FormatOf(Notation notation) {
     switch (notation) {
@@ -30,38 +114,21 @@ FileFormat FormatOf(Notation notation) {
     return FileFormat::RTTTL;
 }
 
-std::optional<Notation> NotationOf(FileFormat format) {
-    switch (format) {
-    case FileFormat::RTTTL: return Notation::RTTTL;
-    case FileFormat::Composer: return Notation::Composer;
-    case FileFormat::Keypresses: return Notation::Keypresses;
-    case FileFormat::IMelody:
-    case FileFormat::Ott: return std::nullopt;
-    }
-    return std::nullopt;
-}
+std::optional<Notation> NotationOf(FileFormat format) { return FormatSpec(format).notation; }
 
-bool IsBinary(FileFormat format) { return format == FileFormat::Ott; }
+bool IsBinary(FileFormat format) { return FormatSpec(format).binary; }
 
 void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes, const FileReadOptions& options) {
-    switch (format) {
-    case FileFormat::IMelody: ReadIMelody(ringtone, bytes, options.octavePrefixes); return;
-    case FileFormat::Ott: ReadOtt(ringtone, bytes); return;
-    default: ReadGivenRingtone(ringtone, *NotationOf(format), bytes); return;
-    }
+    FormatSpec(format).read(ringtone, bytes, options);
 }
 
 WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format) {
-    switch (format) {
-    case FileFormat::IMelody: return WriteIMelody(ringtone);
-    case FileFormat::Ott: return WriteOtt(ringtone);
-    default: return {ringtone.Full(*NotationOf(format)), {}};
-    }
+    return FormatSpec(format).write(ringtone);
 }
 
-std::optional<FileFormat> RecogniseRingtoneFile(std::string_view bytes) {
-    if (LooksLikeIMelody(bytes)) return FileFormat::IMelody;
-    if (LooksLikeOtt(bytes)) return FileFormat::Ott;
+std::optional<FileFormat> RecogniseRingtoneFile(std::string_view bytes, FileFormatTable formats) {
+    for (const FileFormatSpec& row : formats)
+        if (row.looksLike != nullptr && row.looksLike(bytes)) return row.format;
     return std::nullopt;
 }
 

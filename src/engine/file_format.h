@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "engine/imelody.h"
@@ -12,15 +14,66 @@
 // formats, iMelody and Smart Messaging, which are only read and written
 // whole. Notation stays the three notations; a file format is either one of
 // them or a file of its own.
+//
+// One table describes them all (FileFormats()); the command line's words,
+// its help and errors, the window's save entries and dialogs and the
+// recognition of a handset file are all read from it. A new format is a new
+// enumerator and its row.
 namespace tw {
 
 class CNotes;
 
 enum class FileFormat { RTTTL, Composer, Keypresses, IMelody, Ott };
 
+// How a handset file is read where its format leaves a choice.
+struct FileReadOptions {
+    OctavePrefixes octavePrefixes = OctavePrefixes::UntilNext;  // iMelody
+};
+
+// One format's row.
+struct FileFormatSpec {
+    FileFormat format;
+    std::string_view word;  // on the command line, any case: "rtttl"
+    std::string_view name;  // as shown: "RTTTL", "Smart Messaging"
+    // The window's save entry and its dialog: the entry's caption, the
+    // dialog's title and the description of the format's files up to the
+    // extension ("|Composer Files (*"), and the extension (".321").
+    std::string_view saveCaption;
+    std::string_view saveTitle;
+    std::string_view filterDescription;
+    std::string_view extension;
+    // The title of the dialog that opens a file of it to read (Get It...),
+    // for the notations; empty for a file read only as what it is.
+    std::string_view openTitle;
+    // The notation it is, for the three notations: these are text a list
+    // stores and the window shows. Nothing for a file of its own.
+    std::optional<Notation> notation;
+    bool binary;  // not text, not for a terminal (Smart Messaging)
+    // Reads a whole ringtone's bytes (throws EngineError as the readers do).
+    void (*read)(CNotes& ringtone, std::string_view bytes, const FileReadOptions& options);
+    // Writes a whole ringtone (throws EngineError as the writers do).
+    WrittenRingtone (*write)(const CNotes& ringtone);
+    // Whether bytes look like a file of this format; nothing for the
+    // notations, whose text is read as the notation chosen.
+    bool (*looksLike)(std::string_view bytes);
+};
+
+using FileFormatTable = std::span<const FileFormatSpec>;
+
+// The formats, one row per enumerator in its order.
+FileFormatTable FileFormats();
+
+// The row of `format`.
+const FileFormatSpec& FormatSpec(FileFormat format);
+
 // Command-line words: "rtttl", "composer", "keypresses", "imelody", "ott"
 // (any case).
-std::optional<FileFormat> FileFormatFromWord(std::string_view word);
+std::optional<FileFormat> FileFormatFromWord(std::string_view word, FileFormatTable formats = FileFormats());
+
+// The words of the formats that are notations ("rtttl, composer or
+// keypresses"), or of those that are not ("imelody or ott"), or of all.
+enum class FormatKinds { Notations, Files, All };
+std::string FileFormatWords(FormatKinds kinds, FileFormatTable formats = FileFormats());
 
 // "RTTTL", "Composer", "Keypresses", "iMelody", "Smart Messaging".
 std::string_view FileFormatName(FileFormat format);
@@ -33,11 +86,6 @@ std::optional<Notation> NotationOf(FileFormat format);
 // for a terminal.
 bool IsBinary(FileFormat format);
 
-// How a handset file is read where its format leaves a choice.
-struct FileReadOptions {
-    OctavePrefixes octavePrefixes = OctavePrefixes::UntilNext;  // iMelody
-};
-
 // Reads the bytes of a whole ringtone in `format` into `ringtone`: a
 // notation as given by a person (ReadGivenRingtone), or a file format's
 // reader. Throws EngineError as they do.
@@ -48,8 +96,8 @@ void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes,
 // it could not hold. Throws EngineError as the writers do.
 WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format);
 
-// IMelody or Ott when the bytes look like one of these files; nothing for
-// anything else (a notation's text).
-std::optional<FileFormat> RecogniseRingtoneFile(std::string_view bytes);
+// The first format of `formats` whose files the bytes look like (IMelody,
+// Ott); nothing for anything else (a notation's text).
+std::optional<FileFormat> RecogniseRingtoneFile(std::string_view bytes, FileFormatTable formats = FileFormats());
 
 }  // namespace tw

@@ -1,24 +1,15 @@
 #include "engine/notation.h"
 
-#include "engine/text_rules.h"
+#include "engine/file_format.h"
 
 namespace tw {
 
-std::string_view NotationName(Notation notation) {
-    switch (notation) {
-    case Notation::RTTTL: return "RTTTL";
-    case Notation::Composer: return "Composer";
-    case Notation::Keypresses: return "Keypresses";
-    }
-    return "RTTTL";
-}
+// The notations' names and words are their rows of the table of formats.
+std::string_view NotationName(Notation notation) { return FileFormatName(FormatOf(notation)); }
 
 std::optional<Notation> NotationFromWord(std::string_view word) {
-    const std::string lower = ToLowerAscii(word);
-    if (lower == "rtttl") return Notation::RTTTL;
-    if (lower == "composer") return Notation::Composer;
-    if (lower == "keypresses") return Notation::Keypresses;
-    return std::nullopt;
+    const std::optional<FileFormat> format = FileFormatFromWord(word);
+    return format ? NotationOf(*format) : std::nullopt;
 }
 
 }  // namespace tw

@@ -100,6 +100,11 @@ std::int16_t ToInt16(std::string_view text) { return ToInteger<std::int16_t>(tex
 
 std::int32_t ToInt32(std::string_view text) { return ToInteger<std::int32_t>(text); }
 
+std::optional<std::int64_t> RoundedNumber(std::string_view text) {
+    if (!IsNumeric(text)) return std::nullopt;
+    return RoundedValue(text);
+}
+
 std::int32_t RoundToInt32(double value) {
     if (!std::isfinite(value)) throw EngineError(EngineError::Reason::OutOfRange, "Number out of range");
     const double rounded = std::nearbyint(value);  // default rounding: halves to even

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,9 @@ bool IsNumeric(std::string_view text);
 // numeric or the value does not fit the target type.
 std::int16_t ToInt16(std::string_view text);
 std::int32_t ToInt32(std::string_view text);
+// The same rounded value, nothing when the text is not numeric; a value far
+// past every range any caller takes stays at 2^40 (or -2^40).
+std::optional<std::int64_t> RoundedNumber(std::string_view text);
 
 // Converts a finite double to the nearest 32-bit integer, halves to even.
 // Throws EngineError for a value that is not finite or out of range.

@@ -280,19 +280,17 @@ std::vector<std::string> RingtoneSession::SaveRingtone(SaveForm form, const std:
 }
 
 std::filesystem::path RingtoneSession::SaveShownWav(const std::filesystem::path& folder, Player& player) const {
-    const std::string& name = ringtone_.Name();
-    const std::filesystem::path file = SoundFileFor(folder, name, SoundFileType::Wav);
-    if (const auto problem = FileNameProblem(name)) throw SessionError(SessionError::Reason::BadFileName, *problem);
-    if (!shownStored_)
-        throw SessionError(SessionError::Reason::EntryGone,
-                           "the ringtone is no longer in the '" + ListName() + "' list");
-    SaveSoundFile(ringtone_, file, SoundFileType::Wav, player);
-    return file;
+    SaveSoundFileNamed(folder, ringtone_, SoundFileType::Wav, player, [this] {
+        if (!shownStored_)
+            throw SessionError(SessionError::Reason::EntryGone,
+                               "the ringtone is no longer in the '" + ListName() + "' list");
+    });
+    return SoundFileFor(folder, ringtone_.Name(), SoundFileType::Wav);
 }
 
 std::optional<int> TempoValue(std::string_view text) {
-    const std::optional<std::int32_t> value = TempoNumber(text);
-    if (value && *value >= 1 && *value <= 32767) return *value;
+    const std::optional<std::int64_t> value = ReadTempo(text);
+    if (value && *value >= 1 && *value <= 32767) return static_cast<int>(*value);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/safe_file.h"
+#include "lists/list_names.h"
 #include "session/session_error.h"
 #include "sound/midi_file.h"
 #include "sound/render.h"
@@ -40,6 +41,15 @@ std::vector<std::string> SaveSoundFile(const CNotes& ringtone, const std::filesy
     } catch (const std::exception& e) {
         throw SessionError(SessionError::Reason::Sound, e.what());
     }
+}
+
+std::vector<std::string> SaveSoundFileNamed(const std::filesystem::path& folder, const CNotes& ringtone,
+                                            SoundFileType type, Player& player,
+                                            const std::function<void()>& beforeWriting) {
+    if (const auto problem = FileNameProblem(ringtone.Name()))
+        throw SessionError(SessionError::Reason::BadFileName, *problem);
+    if (beforeWriting) beforeWriting();
+    return SaveSoundFile(ringtone, SoundFileFor(folder, ringtone.Name(), type), type, player);
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +32,14 @@ std::filesystem::path SoundFileFor(const std::filesystem::path& folder, std::str
 // hold only as the nearest it has, one line each.
 std::vector<std::string> SaveSoundFile(const CNotes& ringtone, const std::filesystem::path& file, SoundFileType type,
                                        Player& player);
+
+// Saves `ringtone` in `folder` as the sound file of `type` named after the
+// ringtone (SoundFileFor), as the batch commands write one for each entry of
+// a list: SessionError (BadFileName, the reason as its text) when the name
+// cannot be a file name; `beforeWriting` runs after that check and before the
+// file is made. Otherwise as SaveSoundFile.
+std::vector<std::string> SaveSoundFileNamed(const std::filesystem::path& folder, const CNotes& ringtone,
+                                            SoundFileType type, Player& player,
+                                            const std::function<void()>& beforeWriting = {});
 
 }  // namespace tw

@@ -1,6 +1,10 @@
 #include "sound/render.h"
 
+#include <limits>
+#include <optional>
+
 #include "engine/engine_error.h"
+#include "engine/format_tempo.h"
 #include "engine/text_rules.h"
 #include "sound/cwave.h"
 #include "sound/sound_error.h"
@@ -35,16 +39,12 @@ void Synthesise(const CNotes& ringtone, CWave& wave) {
 }  // namespace
 
 std::int16_t SoundTempo(const std::string& text) {
-    std::int16_t tempo = 0;
-    try {
-        tempo = ToInt16(text);
-    } catch (const EngineError& e) {
-        if (e.reason() == EngineError::Reason::OutOfRange)
-            throw SoundError(Reason::BadTempo, "the tempo " + text + " is out of range");
-        throw SoundError(Reason::BadTempo, "the tempo '" + text + "' is not a number");
-    }
-    if (tempo <= 0) throw SoundError(Reason::BadTempo, "the tempo must be above 0, not " + text);
-    return tempo;
+    const std::optional<std::int64_t> tempo = ReadTempo(text);
+    if (!tempo) throw SoundError(Reason::BadTempo, "the tempo '" + text + "' is not a number");
+    if (*tempo < std::numeric_limits<std::int16_t>::min() || *tempo > std::numeric_limits<std::int16_t>::max())
+        throw SoundError(Reason::BadTempo, "the tempo " + text + " is out of range");
+    if (*tempo <= 0) throw SoundError(Reason::BadTempo, "the tempo must be above 0, not " + text);
+    return static_cast<std::int16_t>(*tempo);
 }
 
 SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {

@@ -26,6 +26,7 @@
 #include "shell/window_layout.h"
 #include "ui/click_label.h"
 #include "ui/frm_help.h"
+#include "ui/save_entries.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
 #include "web/web_address.h"
@@ -282,11 +283,10 @@ void frmConverter::BuildControls() {
 void frmConverter::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* mnuFile = Menu(bar, "mnuFile", "&File");
-    const char* const saveCaptions[] = {
-        "Save As &RTTTL File...", "Save As &Composer File...", "Save As &Keypress File...",    "Save As &WAV file...",
-        "Save &As MIDI File...",  "Save As iMelod&y File...",  "Save As &OTA Ringtone File..."};
-    for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
-        mnuRingtoneSave[static_cast<std::size_t>(i)] = Entry(mnuFile, Named("mnuRingtoneSave", i), saveCaptions[i]);
+    const std::vector<SaveEntry> saves = SaveEntries();
+    for (int i = 0; i < static_cast<int>(saves.size()); ++i)
+        mnuRingtoneSave.push_back(Entry(mnuFile, Named("mnuRingtoneSave", i),
+                                        std::string(saves[static_cast<std::size_t>(i)].caption).c_str()));
     Separator(mnuFile, "mnuFileSep1");
     mnuFileNew = Entry(mnuFile, "mnuFileNew", "&New List...");
     mnuFileDelete = Entry(mnuFile, "mnuFileDelete", "&Delete List");

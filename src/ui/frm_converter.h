@@ -262,7 +262,7 @@ private:
     ClickLabel* lblMyWeb = nullptr;
     QLabel* lblCopy = nullptr;
 
-    std::array<QAction*, 7> mnuRingtoneSave{};
+    std::vector<QAction*> mnuRingtoneSave;  // one per SaveEntries()
     std::array<QAction*, 3> mnuEditExportClip{};
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileDelete = nullptr;

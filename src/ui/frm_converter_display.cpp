@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "ui/frm_converter.h"
+#include "ui/notation_choice.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
 
@@ -62,14 +63,7 @@ int frmConverter::ShowAsIndex() const {
 }
 
 // With no display notation chosen, the keypresses show.
-std::string frmConverter::ShownNotes() const {
-    const CNotes& ringtone = session_.Ringtone();
-    switch (ShowAsIndex()) {
-    case 0: return ringtone.Only_RTTTL();
-    case 1: return ringtone.Only_Composer();
-    default: return ringtone.Only_Keypresses();
-    }
-}
+std::string frmConverter::ShownNotes() const { return session_.Ringtone().Only(NotationOrKeypresses(ShowAsIndex())); }
 
 void frmConverter::ShowMessageText(const std::string& text) {
     txtMessage->setPlainText(ShownLines(text));
@@ -92,11 +86,11 @@ void frmConverter::ShowRingtone() {
 }
 
 void frmConverter::optShowAs_Click(int Index) {
-    if (Index < 0 || Index > 2) return;
+    const std::optional<Notation> notation = NotationAt(Index);
+    if (!notation) return;
     fraResults->setTitle(QString::fromLatin1(ResultsCaptions[Index]));
     try {
-        const Notation notation = static_cast<Notation>(Index);
-        txtRingtone->setPlainText(ShownLines(session_.Ringtone().Only(notation)));
+        txtRingtone->setPlainText(ShownLines(session_.Ringtone().Only(*notation)));
     } catch (const std::exception&) {
         // The text stays as it was; showing the ringtone again reports the problem.
     }

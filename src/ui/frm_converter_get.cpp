@@ -13,22 +13,14 @@
 #include "ui/frm_converter.h"
 #include "ui/frm_imelody_prefix.h"
 #include "ui/frm_new_ringtone.h"
+#include "ui/notation_choice.h"
+#include "ui/save_entries.h"
 #include "ui/sorted_controls.h"
 
 namespace tw {
-namespace {
-
-constexpr FileTypeDialog OpenSettings[] = {
-    {"Select RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"},
-    {"Select Nokia Composer RingTone File", "|Composer Files (*", ".321"},
-    {"Select Keypress File", "|Keypress Files (*", ".key"},
-};
-
-}  // namespace
 
 FileDialogRequest frmConverter::OpenDialog() const {
-    const int source = SourceIndex();
-    return FileTypeDialogRequest(OpenSettings[source < 0 || source > 2 ? 2 : source], ringToneDirectory_);
+    return FileTypeDialogRequest(OpenDialogOf(ChosenNotation()), ringToneDirectory_);
 }
 
 // Get It... also reads MIDI files, whatever the notation chosen.
@@ -39,13 +31,7 @@ FileDialogRequest frmConverter::GetDialog() const {
 }
 
 // With no source notation chosen, the text is read as keypresses.
-Notation frmConverter::ChosenNotation() const {
-    switch (SourceIndex()) {
-    case 0: return Notation::RTTTL;
-    case 1: return Notation::Composer;
-    default: return Notation::Keypresses;
-    }
-}
+Notation frmConverter::ChosenNotation() const { return NotationOrKeypresses(SourceIndex()); }
 
 int frmConverter::SourceIndex() const {
     for (std::size_t i = 0; i < optSource.size(); ++i)

@@ -6,37 +6,21 @@
 #include <string>
 
 #include "ui/frm_converter.h"
+#include "ui/notation_choice.h"
+#include "ui/save_entries.h"
 
 namespace tw {
 namespace {
 
-constexpr int WavIndex = 3;
-
-// A save command's dialog and what it writes.
-struct SaveSetting {
-    FileTypeDialog dialog;
-    SaveForm form;
-};
-
-const SaveSetting SaveSettings[] = {
-    {{"Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt"}, FileFormat::RTTTL},
-    {{"Save As Nokia Composer RingTone File", "|Composer Files (*", ".321"}, FileFormat::Composer},
-    {{"Save As Keypress File", "|Keypress Files (*", ".key"}, FileFormat::Keypresses},
-    {{"Save As WAV File", "|WAV Files (*", ".wav"}, SoundFileType::Wav},
-    {{"Save As MIDI File", "|MIDI Files (*", ".mid", ".midi"}, SoundFileType::Midi},
-    {{"Save As iMelody File", "|iMelody Files (*", ".imy"}, FileFormat::IMelody},
-    {{"Save As OTA Ringtone File", "|OTA Ringtone Files (*", ".ott"}, FileFormat::Ott},
-};
-
+// The message of each clipboard entry, in the order of the notations.
 struct CopySettings {
-    Notation notation;
     const char* message;
 };
 
 constexpr CopySettings Copies[] = {
-    {Notation::RTTTL, "Chimekit RTTTL notes have been copied to clipboard."},
-    {Notation::Composer, "Composer notes have been copied to clipboard."},
-    {Notation::Keypresses, "Keypresses have been copied to clipboard."},
+    {"Chimekit RTTTL notes have been copied to clipboard."},
+    {"Composer notes have been copied to clipboard."},
+    {"Keypresses have been copied to clipboard."},
 };
 
 // "/" cannot stand in a file name; the dialog offers "_" in its place.
@@ -54,14 +38,15 @@ bool AnythingAt(const std::filesystem::path& path) {
 }  // namespace
 
 void frmConverter::mnuRingtoneSave_Click(int Index) {
-    if (Index < 0 || Index >= static_cast<int>(std::size(SaveSettings))) return;
+    const std::vector<SaveEntry> saves = SaveEntries();
+    if (Index < 0 || Index >= static_cast<int>(saves.size())) return;
     try {
         session_.CheckSavable();
     } catch (const SessionError& e) {
         services_.MsgBox(e.what());
         return;
     }
-    const SaveSetting& setting = SaveSettings[Index];
+    const SaveEntry& setting = saves[static_cast<std::size_t>(Index)];
     FileDialogRequest request = FileTypeDialogRequest(setting.dialog, ringToneDirectory_);
     request.FileName = ProposedFileName(session_.Ringtone().Name());
 
@@ -100,13 +85,14 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
     }
 }
 
-void frmConverter::cmdSave_Click() { mnuRingtoneSave_Click(WavIndex); }
+void frmConverter::cmdSave_Click() { mnuRingtoneSave_Click(SaveEntryIndex(SaveEntries(), SoundFileType::Wav)); }
 
 // The message shows before the clipboard takes the text.
 void frmConverter::mnuEditExportClip_Click(int Index) {
-    if (Index < 0 || Index > 2) return;
+    const std::optional<Notation> notation = NotationAt(Index);
+    if (!notation) return;
     const CopySettings& copy = Copies[Index];
-    const std::string text = session_.Ringtone().Full(copy.notation);
+    const std::string text = session_.Ringtone().Full(*notation);
     services_.MsgBox(copy.message, MsgButtons::OkOnly, MsgIcon::Information, "Copy Ringtone to Clipboard");
     services_.ClearClipboard();
     services_.SetClipboardText(text);

@@ -13,10 +13,11 @@ MsgAnswer ToolkitServices::MsgBox(std::string_view text, MsgButtons buttons, Msg
 
 FileDialogRequest FileTypeDialogRequest(const FileTypeDialog& type, const std::string& startFolder) {
     FileDialogRequest request;
-    request.DialogTitle = type.title;
-    const std::string other = type.otherExtension != nullptr ? type.otherExtension : "";
-    request.Filter = std::string("All Files (*.*)|*.*") + type.description + type.extension +
-                     (other.empty() ? "" : " *" + other) + ")|*" + type.extension + (other.empty() ? "" : ";*" + other);
+    request.DialogTitle = std::string(type.title);
+    const std::string other(type.otherExtension);
+    const std::string extension(type.extension);
+    request.Filter = std::string("All Files (*.*)|*.*") + std::string(type.description) + extension +
+                     (other.empty() ? "" : " *" + other) + ")|*" + extension + (other.empty() ? "" : ";*" + other);
     request.FilterIndex = 2;
     request.InitDir = startFolder;
     return request;

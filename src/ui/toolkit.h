@@ -46,11 +46,11 @@ struct FileDialogRequest {
 
 // A file dialog for one type of file: its title and that type's own filter.
 struct FileTypeDialog {
-    const char* title;
-    const char* description;  // "|Composer Files (*", up to the extension
-    const char* extension;    // ".321"
+    std::string_view title;
+    std::string_view description;  // "|Composer Files (*", up to the extension
+    std::string_view extension;    // ".321"
     // Another extension the type's files may have (".midi"), or nothing.
-    const char* otherExtension = nullptr;
+    std::string_view otherExtension = {};
 };
 
 // The dialog request for a file type: "All Files (*.*)" first, the type's own

@@ -4,6 +4,7 @@
 #include <optional>
 #include <tuple>
 
+#include "engine/format_tempo.h"
 #include "test_support.h"
 
 namespace {
@@ -41,6 +42,35 @@ TEST(TextRules, RoundToInt32) {
     for (double bad : {2147483647.5, -2147483649.0, std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity()})
         ExpectEngineError([&] { tw::RoundToInt32(bad); }, Reason::OutOfRange);
+}
+
+struct TempoRow {
+    const char* text;
+    std::optional<std::int64_t> read;      // ReadTempo
+    std::optional<std::int32_t> asNumber;  // TempoNumber: what 32 bits hold
+};
+
+void PrintTo(const TempoRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
+
+TEST(TempoRules, ReadAsEveryNumberAndKeptToTheRangeOfItsUse) {
+    constexpr std::int64_t far = std::int64_t{1} << 40;
+    const TempoRow rows[] = {
+        {"120", 120, 120},
+        {" 62.5 ", 62, 62},
+        {"63.5", 64, 64},
+        {"4-", -4, -4},
+        {"fast", std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt},
+        {"2147483647", 2147483647, 2147483647},
+        {"2147483648", 2147483648, std::nullopt},
+        {"99999999999999999999", far, std::nullopt},
+        {"-99999999999999999999", -far, std::nullopt},
+    };
+    for (const TempoRow& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row));
+        EXPECT_EQ(tw::ReadTempo(row.text), row.read);
+        EXPECT_EQ(tw::TempoNumber(row.text), row.asNumber);
+    }
 }
 
 TEST(TextRules, NotationWordsMatchWithoutCase) {
