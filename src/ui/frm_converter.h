@@ -79,7 +79,7 @@ public:
     void SetState();
     void Clear();
     void ShowRingtone();
-    void optShowAs_Click(int Index);
+    void optShowAs_Click(int notationIndex);
     // The name and tempo edits, stored when the field is left.
     void txtName_LostFocus();
     void txtTempo_LostFocus();
@@ -105,12 +105,12 @@ public:
     void cmdPlaySound_Click();
     void lstRingtones_DblClick();
 
-    // Saving the shown ringtone to a file (Index 0 to 2: RTTTL, Composer,
-    // keypress text; 3: WAV; 4: MIDI; 5: iMelody; 6: Smart Messaging) and
-    // copying it to the clipboard (0 to 2).
-    void mnuRingtoneSave_Click(int Index);
+    // Saving the shown ringtone to a file (`entry` of SaveEntries: 0 to 2
+    // RTTTL, Composer, keypress text; 3 WAV; 4 MIDI; 5 iMelody; 6 Smart
+    // Messaging) and copying it to the clipboard (0 to 2).
+    void mnuRingtoneSave_Click(int entry);
     void cmdSave_Click();
-    void mnuEditExportClip_Click(int Index);
+    void mnuEditExportClip_Click(int notationIndex);
 
     // The list export dialog, and one WAV file per ringtone of the list.
     void cmdExport_Click();

@@ -85,10 +85,10 @@ void frmConverter::ShowRingtone() {
     SetState();
 }
 
-void frmConverter::optShowAs_Click(int Index) {
-    const std::optional<Notation> notation = NotationAt(Index);
+void frmConverter::optShowAs_Click(int notationIndex) {
+    const std::optional<Notation> notation = NotationAt(notationIndex);
     if (!notation) return;
-    fraResults->setTitle(QString::fromLatin1(ResultsCaptions[Index]));
+    fraResults->setTitle(QString::fromLatin1(ResultsCaptions[notationIndex]));
     try {
         txtRingtone->setPlainText(ShownLines(session_.Ringtone().Only(*notation)));
     } catch (const std::exception&) {

@@ -37,16 +37,16 @@ bool AnythingAt(const std::filesystem::path& path) {
 
 }  // namespace
 
-void frmConverter::mnuRingtoneSave_Click(int Index) {
+void frmConverter::mnuRingtoneSave_Click(int entry) {
     const std::vector<SaveEntry> saves = SaveEntries();
-    if (Index < 0 || Index >= static_cast<int>(saves.size())) return;
+    if (entry < 0 || entry >= static_cast<int>(saves.size())) return;
     try {
         session_.CheckSavable();
     } catch (const SessionError& e) {
         services_.MsgBox(e.what());
         return;
     }
-    const SaveEntry& setting = saves[static_cast<std::size_t>(Index)];
+    const SaveEntry& setting = saves[static_cast<std::size_t>(entry)];
     FileDialogRequest request = FileTypeDialogRequest(setting.dialog, ringToneDirectory_);
     request.FileName = ProposedFileName(session_.Ringtone().Name());
 
@@ -63,18 +63,18 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
     }
     if (!dialogAccepted_) return;
 
-    const std::filesystem::path P = std::filesystem::path(ringToneDirectory_) / chosenFileName_;
-    if (AnythingAt(P) && services_.MsgBox("The file already exists.  Do you want to overwrite it?", MsgButtons::YesNo,
-                                          MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
+    const std::filesystem::path path = std::filesystem::path(ringToneDirectory_) / chosenFileName_;
+    if (AnythingAt(path) && services_.MsgBox("The file already exists.  Do you want to overwrite it?",
+                                             MsgButtons::YesNo, MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
         return;
     std::vector<std::string> notHeld;
     try {
         // Only the rendered sound takes long enough for the busy pointer.
         std::optional<BusyPointer> busy;
         if (setting.form == SaveForm(SoundFileType::Wav)) busy.emplace(services_);
-        notHeld = session_.SaveRingtone(setting.form, P, player_);
+        notHeld = session_.SaveRingtone(setting.form, path, player_);
     } catch (const std::exception& e) {
-        services_.MsgBox("An error occurred trying to save " + P.string() + ". [" + e.what() + "]");
+        services_.MsgBox("An error occurred trying to save " + path.string() + ". [" + e.what() + "]");
         return;
     }
     // A handset file holds the nearest it can of a tempo or note it cannot.
@@ -88,10 +88,10 @@ void frmConverter::mnuRingtoneSave_Click(int Index) {
 void frmConverter::cmdSave_Click() { mnuRingtoneSave_Click(SaveEntryIndex(SaveEntries(), SoundFileType::Wav)); }
 
 // The message shows before the clipboard takes the text.
-void frmConverter::mnuEditExportClip_Click(int Index) {
-    const std::optional<Notation> notation = NotationAt(Index);
+void frmConverter::mnuEditExportClip_Click(int notationIndex) {
+    const std::optional<Notation> notation = NotationAt(notationIndex);
     if (!notation) return;
-    const CopySettings& copy = Copies[Index];
+    const CopySettings& copy = Copies[notationIndex];
     const std::string text = session_.Ringtone().Full(*notation);
     services_.MsgBox(copy.message, MsgButtons::OkOnly, MsgIcon::Information, "Copy Ringtone to Clipboard");
     services_.ClearClipboard();
