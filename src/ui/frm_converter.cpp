@@ -147,9 +147,9 @@ frmConverter::frmConverter(ToolkitServices& services, Player& player, SettingsSt
     ConnectControls();
     // The resize rule keeps the window at its minimum size or larger; the
     // desktop is told the same, so that it does not offer smaller sizes.
-    SetOuterTwips(MinimumOuterSize);
+    placement_.SetOuterTwips(MinimumOuterSize);
     setMinimumSize(size());
-    SetOuterTwips(DesignOuterSize);
+    placement_.SetOuterTwips(DesignOuterSize);
 }
 
 // A check under way must not call back into a window that is gone.

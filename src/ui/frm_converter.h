@@ -11,6 +11,7 @@
 #include "engine/cnotes.h"
 #include "session/ringtone_session.h"
 #include "shell/twips.h"
+#include "ui/main_window_placement.h"
 #include "ui/toolkit.h"
 #include "ui/web_menus_check.h"
 #include "web/web_fetch.h"
@@ -205,12 +206,8 @@ private:
     void ScanListFiles(SortedComboBox& cbo);
     std::string SelectedListText();
     void ApplySettings(const SavedSettings& settings);
-    void PlaceWindow(const SavedSettings& settings);
     SavedSettings CurrentSettings() const;
     void ApplyLayout(const MainWindowLayout& layout);
-    TwipSize NonClientTwips() const;
-    TwipSize OuterTwips() const;
-    void SetOuterTwips(TwipSize outer);
 
     ToolkitServices& services_;
     Player& player_;
@@ -226,10 +223,7 @@ private:
     SettingsStore& settings_;
     WebMenusCheck web_;
     std::vector<std::string> commandLine_;
-    // The window's place as read at start-up, written back where the desktop
-    // does not let programs place their windows (Wayland).
-    float readLeft_ = 0;
-    float readTop_ = 0;
+    MainWindowPlacement placement_{*this};
     std::unique_ptr<frmHelp> help_;
     std::unique_ptr<QFileSystemWatcher> listWatcher_;
 

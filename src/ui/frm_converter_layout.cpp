@@ -27,28 +27,6 @@ TwipSize TwipsOf(const QSize& size) { return TwipsFromPixels(size.width(), size.
 
 }  // namespace
 
-// The window's outer size counts its borders and title bar as the design
-// has them (the design's outer size less its client area), whatever the
-// desktop draws: the window's own size holds the menu bar and the client
-// area. So the design's outer size gives the design's client area, and a
-// saved size comes back unchanged.
-TwipSize frmConverter::NonClientTwips() const {
-    const int menuBar = menuWidget() != nullptr ? TwipsFromPixels(menuWidget()->sizeHint().height()) : 0;
-    return {DesignOuterSize.Width - DesignClientSize.Width, DesignOuterSize.Height - DesignClientSize.Height - menuBar};
-}
-
-TwipSize frmConverter::OuterTwips() const {
-    const TwipSize own = TwipsOf(size());
-    const TwipSize frame = NonClientTwips();
-    return {own.Width + frame.Width, own.Height + frame.Height};
-}
-
-void frmConverter::SetOuterTwips(TwipSize outer) {
-    const TwipSize frame = NonClientTwips();
-    const PixelRect own = PixelsFromTwips(TwipRect{0, 0, outer.Width - frame.Width, outer.Height - frame.Height});
-    resize(own.Width, own.Height);
-}
-
 void frmConverter::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
@@ -56,9 +34,9 @@ void frmConverter::resizeEvent(QResizeEvent* event) {
 
 void frmConverter::Form_Resize() {
     if (centralWidget() == nullptr) return;
-    const ResizeOutcome outcome = OnResize(isMinimized(), OuterTwips(), TwipsOf(centralWidget()->size()));
+    const ResizeOutcome outcome = OnResize(isMinimized(), placement_.OuterTwips(), TwipsOf(centralWidget()->size()));
     if (outcome.SnapOuterTo) {
-        SetOuterTwips(*outcome.SnapOuterTo);
+        placement_.SetOuterTwips(*outcome.SnapOuterTo);
         return;
     }
     if (outcome.Layout) ApplyLayout(*outcome.Layout);

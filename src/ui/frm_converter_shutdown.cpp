@@ -1,7 +1,6 @@
 // Shutdown of the main window: closing it by any means writes the settings
 // back, except while the batch runs, when it stays open.
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QRadioButton>
 
 #include "shell/saved_settings.h"
@@ -10,13 +9,6 @@
 #include "ui/frm_help.h"
 
 namespace tw {
-namespace {
-
-// Where the desktop places the windows and tells no program where they are.
-bool DesktopPlacesWindows() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
-
-}  // namespace
-
 void frmConverter::closeEvent(QCloseEvent* event) {
     if (batchRunning_) {
         event->ignore();
@@ -45,20 +37,7 @@ SavedSettings frmConverter::CurrentSettings() const {
     current.SourceType = SourceIndex();
     current.ShowType = ShowAsIndex();
     current.FromFile = optFile[0]->isChecked();
-    if (isMaximized()) {
-        current.Maximized = WindowStateMaximized;
-        return current;
-    }
-    current.Maximized = WindowStateNormal;
-    current.Left = static_cast<float>(TwipsFromPixels(x()));
-    current.Top = static_cast<float>(TwipsFromPixels(y()));
-    if (DesktopPlacesWindows()) {
-        current.Left = readLeft_;
-        current.Top = readTop_;
-    }
-    const TwipSize outer = OuterTwips();
-    current.Width = static_cast<float>(outer.Width);
-    current.Height = static_cast<float>(outer.Height);
+    placement_.Keep(current);
     return current;
 }
 

@@ -10,13 +10,10 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include <cmath>
-
 #include "lists/program_directory.h"
 #include "shell/about_box.h"
 #include "shell/saved_settings.h"
 #include "shell/twips.h"
-#include "shell/window_placement.h"
 #include "ui/frm_converter.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
@@ -33,14 +30,6 @@ constexpr int BannerBoxLine = 2;
 
 std::string HomeFolder() { return QFile::encodeName(QDir::homePath()).toStdString(); }
 
-TwipRect TwipsOf(const QRect& rect) {
-    return TwipsFromPixels(PixelRect{rect.left(), rect.top(), rect.width(), rect.height()});
-}
-
-// A saved measure as a whole number of twips; the reader keeps them well
-// within the int range.
-int WholeTwips(float twips) { return static_cast<int>(std::lround(twips)); }
-
 }  // namespace
 
 void frmConverter::Form_Load() {
@@ -52,7 +41,7 @@ void frmConverter::Form_Load() {
         const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
         const SettingsReading reading = ReadSettings(settings_, TwipsFromPixels(area.width(), area.height()));
         const SavedSettings& saved = reading.Settings;
-        PlaceWindow(saved);
+        placement_.Place(saved);
 
         ringToneDirectory_ = saved.RingToneDirectory;
         if (IsFirstRun(saved)) {
@@ -78,23 +67,6 @@ void frmConverter::Form_Load() {
     services_.SetBusyPointer(false);
     if (!isVisible()) show();
     WatchLists();
-}
-
-// Top, Left, Width, Height, then the window state. A place off every screen
-// attached now is moved onto the primary screen.
-void frmConverter::PlaceWindow(const SavedSettings& saved) {
-    readLeft_ = saved.Left;
-    readTop_ = saved.Top;
-    TwipRect wanted{WholeTwips(saved.Left), WholeTwips(saved.Top), WholeTwips(saved.Width), WholeTwips(saved.Height)};
-    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        std::vector<TwipRect> screens;
-        for (const QScreen* each : QGuiApplication::screens()) screens.push_back(TwipsOf(each->availableGeometry()));
-        wanted = KeepOnScreen(wanted, screens, TwipsOf(primary->availableGeometry()));
-    }
-    const PixelRect pixels = PixelsFromTwips(wanted);
-    move(pixels.Left, pixels.Top);
-    SetOuterTwips({wanted.Width, wanted.Height});
-    if (saved.Maximized == WindowStateMaximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 // The notations, the origin, the separator, the current list and the
