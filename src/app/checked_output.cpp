@@ -2,11 +2,18 @@
 
 #include <cerrno>
 
+#include "files/safe_file.h"
+
 namespace tw {
 
 bool WritesToTerminal(const std::ostream& out) {
     const auto* checked = dynamic_cast<const CheckedOutput*>(out.rdbuf());
     return checked != nullptr && checked->Terminal();
+}
+
+void WriteToTarget(const std::string& target, std::string_view bytes, std::ostream& out) {
+    if (target == "-") out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    else WriteOutputFile(target, bytes);
 }
 
 void CheckedOutput::Record(int error) {

@@ -2,6 +2,8 @@
 
 #include <ostream>
 #include <streambuf>
+#include <string>
+#include <string_view>
 
 namespace tw {
 
@@ -36,5 +38,12 @@ private:
 
 // Whether `out` writes through a CheckedOutput to a terminal.
 bool WritesToTerminal(const std::ostream& out);
+
+// Where every command's -o goes: `bytes` as they are to `out` when `target`
+// is "-", else to the file `target` (WriteOutputFile: a regular file replaced
+// whole, a FIFO or device written to). FileError when the file cannot be
+// written, for the caller to report as its command does; a failure of `out`
+// is found when the command line checks it at the end.
+void WriteToTarget(const std::string& target, std::string_view bytes, std::ostream& out);
 
 }  // namespace tw

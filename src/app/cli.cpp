@@ -135,10 +135,10 @@ constexpr std::string_view HelpOptions =
 
 // convert --each: every ringtone of a collection, one output line each, its
 // problems on standard error after its line number.
-// Writes a converted collection to `path` as it is, through a temporary file.
-void SaveCollectionFile(const std::string& path, const std::string& text) {
+// Writes a converted collection to -o as it is.
+void SaveCollection(const std::string& target, const std::string& text, std::ostream& out) {
     try {
-        WriteOutputFile(path, text);
+        WriteToTarget(target, text, out);
     } catch (const FileError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
@@ -184,8 +184,7 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
     if (size > MaxCollectionText)
         throw CommandFailure{ExitNothingRead, TooLargeText("the converted collection would be", size, MaxCollectionText,
                                                            "a collection")};
-    if (options.output && *options.output != "-") SaveCollectionFile(*options.output, text);
-    else out << text;
+    SaveCollection(options.output.value_or("-"), text, out);
     return problems ? ExitProblems : ExitClean;
 }
 

@@ -26,14 +26,10 @@ bool WriteFileFormat(const CNotes& ringtone, FileFormat format, const std::optio
     } catch (const EngineError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
-    if (toOut) {
-        out.write(written.bytes.data(), static_cast<std::streamsize>(written.bytes.size()));
-    } else {
-        try {
-            WriteOutputFile(*output, written.bytes);
-        } catch (const FileError& e) {
-            throw CommandFailure{ExitNothingRead, e.what()};
-        }
+    try {
+        WriteToTarget(toOut ? "-" : *output, written.bytes, out);
+    } catch (const FileError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
     }
     for (const std::string& problem : written.problems) err << problem << '\n';
     return !written.problems.empty();

@@ -12,6 +12,7 @@
 #include <set>
 #include <string_view>
 
+#include "app/checked_output.h"
 #include "app/cli.h"
 #include "app/cli_options.h"
 #include "app/file_format_output.h"
@@ -269,12 +270,8 @@ int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> problems;
     const std::string text = session.ExportText(choices, Now(), problems);
     const std::string target = args.Value("o").value_or(session.ExportPath().string());
-    if (target == "-") {
-        out << text;
-    } else {
-        WriteOutputFile(target, text);
-        out << target << '\n';
-    }
+    WriteToTarget(target, text, out);
+    if (target != "-") out << target << '\n';
     for (const std::string& problem : problems) err << problem << '\n';
     return problems.empty() ? ExitClean : ExitProblems;
 }

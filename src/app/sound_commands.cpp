@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "app/checked_output.h"
 #include "app/cli.h"
 #include "app/cli_options.h"
 #include "app/midi_commands.h"
@@ -46,12 +47,8 @@ int MakeSound(const CNotes& notes, std::ostream& err, Make&& make) {
 // reason).
 void WriteRendered(const std::string& output, const std::vector<std::uint8_t>& image, std::ostream& out) {
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-    if (output == "-") {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return;
-    }
     try {
-        WriteOutputFile(output, bytes);
+        WriteToTarget(output, bytes, out);
     } catch (const FileError& e) {
         throw SoundError(SoundError::Reason::WriteFailed, e.what());
     }
