@@ -1,6 +1,7 @@
 #include "app/cli_options.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tw {
 namespace {
@@ -87,6 +88,11 @@ FileReadOptions IMelodyPrefixOption(const std::optional<std::string>& word, std:
     if (!prefixes) throw UsageError{"--imelody-prefix takes until-next or one-note, not '" + *word + "'"};
     options.octavePrefixes = *prefixes;
     return options;
+}
+
+FileReadOptions WithFileName(FileReadOptions read, const std::string& input) {
+    if (!input.empty() && input != "-") read.fileName = std::filesystem::path(input).stem().string();
+    return read;
 }
 
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,

@@ -67,6 +67,9 @@ std::string UsableSeparatorOption(const std::string& separator);
 // (the default) or "one-note", and only given with --from imelody; a
 // UsageError otherwise.
 FileReadOptions IMelodyPrefixOption(const std::optional<std::string>& word, std::optional<FileFormat> from);
+// `read` naming a ringtone whose file holds no name after `input`, the
+// file's name without its extension ("-", standard input, names none).
+FileReadOptions WithFileName(FileReadOptions read, const std::string& input);
 
 // The options of the subcommands that read one ringtone, from ParseCommandArgs
 // and at most one word, the input. `allowed` lists the options the subcommand

@@ -101,11 +101,12 @@ StoreInput ReadStoreInput(const ListArgs& args, const char* command, RingtoneSes
     args.Allow(command, {"from", "separator", "imelody-prefix"});
     const FileFormat from = FormatOption(args, "from", usage.c_str());
     const std::string separator = SeparatorOption(args);
-    const FileReadOptions read = IMelodyPrefixOption(args.Value("imelody-prefix"), from);
+    const std::string input = args.words.size() == 3 ? args.words[2] : "-";
+    const FileReadOptions read = WithFileName(IMelodyPrefixOption(args.Value("imelody-prefix"), from), input);
     session.OpenList(args.words[1]);
     session.Ringtone().SetOutputSeparator(separator);
     const InputLimit limit = collection ? CollectionInput : InputLimitOf(from);
-    return {from, ReadInputBytes(args.words.size() == 3 ? args.words[2] : "-", in, limit), read};
+    return {from, ReadInputBytes(input, in, limit), read};
 }
 
 int Add(const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {

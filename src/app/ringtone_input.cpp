@@ -52,7 +52,7 @@ void ReadRingtone(const RingtoneOptions& options, std::istream& in, CNotes& note
         if (text.empty()) throw CommandFailure{ExitNothingRead, "no ringtone file"};
         notes.SetOutputSeparator(options.separator);
         try {
-            ReadRingtoneAs(notes, format, text, options.read);
+            ReadRingtoneAs(notes, format, text, WithFileName(options.read, options.input));
         } catch (const EngineError& e) {
             throw CommandFailure{ExitNothingRead, e.what()};
         }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/cnotes.h"
+#include "engine/fmf.h"
 #include "engine/imelody.h"
 #include "engine/ott.h"
 #include "engine/ringtone_text.h"
@@ -29,6 +30,10 @@ void ReadIMelodyFile(CNotes& ringtone, std::string_view bytes, const FileReadOpt
 
 void ReadOttFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions&) { ReadOtt(ringtone, bytes); }
 
+void ReadFmfFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions& options) {
+    ReadFmf(ringtone, bytes, options.fileName);
+}
+
 constexpr std::array Formats = {
     FileFormatSpec{FileFormat::RTTTL, "rtttl", "RTTTL", "Save As &RTTTL File...",
                    "Save As RTTTL/Chimekit RingTone File", "|Chimekit/RTTTL Files (*", ".txt",
@@ -47,6 +52,9 @@ constexpr std::array Formats = {
     FileFormatSpec{FileFormat::Ott, "ott", "Smart Messaging", "Save As &OTA Ringtone File...",
                    "Save As OTA Ringtone File", "|OTA Ringtone Files (*", ".ott", "", std::nullopt, true, ReadOttFile,
                    WriteOtt, LooksLikeOtt},
+    FileFormatSpec{FileFormat::Fmf, "fmf", "Flipper Music Format", "Save As &Flipper Music File...",
+                   "Save As Flipper Music File", "|Flipper Music Files (*", ".fmf", "", std::nullopt, false,
+                   ReadFmfFile, WriteFmf, LooksLikeFmf},
 };
 
 // How many enumerators FileFormat has. No default: a new enumerator fails to
@@ -59,7 +67,8 @@ constexpr std::size_t EnumeratorCount(FileFormat any) {
     case FileFormat::Composer:
     case FileFormat::Keypresses:
     case FileFormat::IMelody:
-    case FileFormat::Ott: return 5;
+    case FileFormat::Ott:
+    case FileFormat::Fmf: return 6;
     }
     return 0;
 }

@@ -23,11 +23,14 @@ namespace tw {
 
 class CNotes;
 
-enum class FileFormat { RTTTL, Composer, Keypresses, IMelody, Ott };
+enum class FileFormat { RTTTL, Composer, Keypresses, IMelody, Ott, Fmf };
 
 // How a handset file is read where its format leaves a choice.
 struct FileReadOptions {
     OctavePrefixes octavePrefixes = OctavePrefixes::UntilNext;  // iMelody
+    // The name of a ringtone whose file holds none (Flipper Music Format):
+    // the file's name without its extension; empty for "No name".
+    std::string fileName;
 };
 
 // One format's row.

@@ -40,6 +40,10 @@ std::size_t MelodyNoteBytes(std::optional<std::int32_t> semitone, FormatLength l
     return TextSize(semitone.value_or(-1), engine.duration, engine.dotted);
 }
 
+std::size_t MelodyNoteBytes(std::optional<std::int32_t> semitone, std::int32_t duration, bool dotted) {
+    return TextSize(semitone.value_or(-1), duration, dotted);
+}
+
 void NoteSequence::AddProblem(std::uint32_t& index, std::string_view token, std::string_view reason) {
     if (index == 0) {
         problems_.push_back({std::string(token), std::string(reason)});
@@ -63,6 +67,17 @@ void NoteSequence::Add(std::optional<std::int32_t> semitone, FormatLength length
         const std::string read = std::string(engine.dotted ? "dotted " : "") + "1/" + std::to_string(engine.duration);
         AddProblem(note.problem, token, DescribeLength(length) + ", read as " + read);
     }
+    textSize_ += TextSize(note.semitone, note.duration, note.dotted);
+    if (textSize_ > MaxRingtoneText) TooManyNotes();
+    notes_.push_back(note);
+}
+
+void NoteSequence::Add(std::optional<std::int32_t> semitone, std::int32_t duration, bool dotted, std::string_view token,
+                       std::string_view problem) {
+    Note note{static_cast<std::int16_t>(semitone ? *semitone : -1),
+              static_cast<std::uint8_t>(std::clamp(duration, 1, 255)), dotted, pending_};
+    pending_ = 0;
+    if (!problem.empty()) AddProblem(note.problem, token, problem);
     textSize_ += TextSize(note.semitone, note.duration, note.dotted);
     if (textSize_ > MaxRingtoneText) TooManyNotes();
     notes_.push_back(note);

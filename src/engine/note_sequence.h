@@ -21,6 +21,8 @@ inline constexpr std::size_t MelodyHeaderBytes = 18;
 // A note at `semitone` (12 x RTTTL octave + 0 ... 11; none for a pause) of
 // `length`, as "16c#.6," or "8p,".
 std::size_t MelodyNoteBytes(std::optional<std::int32_t> semitone, FormatLength length);
+// The same for a note of 1/`duration` of a whole note, dotted or not.
+std::size_t MelodyNoteBytes(std::optional<std::int32_t> semitone, std::int32_t duration, bool dotted);
 
 // The notes a handset file reader has found so far, with repeats unrolled,
 // kept small until they become a ringtone. Every note counts against the
@@ -34,6 +36,10 @@ public:
     // nearly and reported with the token. Throws EngineError (TooLong) past
     // the limit.
     void Add(std::optional<std::int32_t> semitone, FormatLength length, std::string_view token);
+    // A note of 1/`duration` (1 to 255) of a whole note, dotted or not, read
+    // from `token`; `problem`, when not empty, is reported with the token.
+    void Add(std::optional<std::int32_t> semitone, std::int32_t duration, bool dotted, std::string_view token,
+             std::string_view problem = {});
     // A problem for the next note added (as a tempo change, which the
     // ringtone cannot follow).
     void ProblemForNextNote(std::string_view token, std::string_view reason);

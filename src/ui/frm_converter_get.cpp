@@ -70,9 +70,10 @@ void frmConverter::cmdGet_Click() {
                     GetMidi(*bytes, path);
                     return;
                 } else if (const std::optional<FileFormat> format = RecogniseRingtoneFile(*bytes)) {
-                    if (const std::optional<FileReadOptions> reading = HandsetReading(*format, *bytes))
+                    if (std::optional<FileReadOptions> reading = HandsetReading(*format, *bytes)) {
+                        reading->fileName = std::filesystem::path(chosenFileName_).stem().string();
                         GetRingtone(*format, *bytes, *reading);
-                    else SetState();
+                    } else SetState();
                     return;
                 } else if (bytes->size() > MaxRingtoneTextFile) {
                     return refuse(TooLargeText("the file " + path + " is", bytes->size(), MaxRingtoneTextFile,
@@ -98,7 +99,8 @@ void frmConverter::cmdGet_Click() {
 }
 
 std::optional<FileReadOptions> frmConverter::HandsetReading(FileFormat format, const std::string& bytes) {
-    FileReadOptions reading{imelodyPrefixes_};
+    FileReadOptions reading;
+    reading.octavePrefixes = imelodyPrefixes_;
     if (format != FileFormat::IMelody || !OctavePrefixesMatter(bytes)) return reading;
     frmIMelodyPrefix ask(services_, this);
     ask.SetOneNote(imelodyPrefixes_ == OctavePrefixes::OneNote);

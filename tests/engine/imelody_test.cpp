@@ -97,7 +97,7 @@ TEST_P(IMelodyGrammar, ReadsAsWritten) {
     const std::string file = Object("MELODY:" + GetParam().melody + "\r\n");
     auto read = [&](tw::OctavePrefixes prefixes) {
         auto notes = Ringtone(", ");
-        tw::ReadRingtoneAs(notes, FileFormat::IMelody, file, {prefixes});
+        tw::ReadRingtoneAs(notes, FileFormat::IMelody, file, {prefixes, ""});
         return NotesOf(notes);
     };
     EXPECT_EQ(read(tw::OctavePrefixes::UntilNext), GetParam().untilNext);
