@@ -25,7 +25,8 @@ namespace tw {
 
 class CNotes;
 
-// Reads a file as the Flipper's music player reads it: the header's keys in
+// Reads a file as the Flipper's music player reads it (a UTF-8 byte order
+// mark before it passed over): the header's keys in
 // that order, each the first of its name after the one before, matched in
 // their case, lines before, between and after them skipped; "Filetype"
 // exactly "Flipper Music Format", "Version" 0, and numbers after them as the
@@ -51,7 +52,8 @@ void ReadFmf(CNotes& ringtone, std::string_view text, std::string_view name = {}
 // note, TooLong for a file its reader would refuse as too large.
 WrittenRingtone WriteFmf(const CNotes& ringtone);
 
-// Whether the first line is "Filetype: Flipper Music Format".
+// Whether the first line (after a byte order mark) is "Filetype: Flipper
+// Music Format".
 bool LooksLikeFmf(std::string_view bytes);
 
 }  // namespace tw

@@ -17,6 +17,8 @@ namespace tw {
 namespace {
 
 constexpr std::string_view FileType = "Flipper Music Format";
+// Editors on other systems put it before the first key; it is passed over.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::uint64_t LongestDuration = 128, HighestOctave = 16, MostDots = 16;
 
 [[noreturn]] void Unreadable(const std::string& why) {
@@ -150,7 +152,8 @@ void ReadNotes(std::string_view notes, std::uint32_t defaultDuration, std::uint3
             if (dots > MostDots) Unreadable("more than 16 dots" + where);
             std::optional<std::int32_t> semitone;
             if (letter != 'P')
-                semitone = static_cast<std::int32_t>(12 * octave) + LetterSemitone(LowerAscii(letter)) + (sharp ? 1 : 0);
+                semitone =
+                    static_cast<std::int32_t>(12 * octave) + LetterSemitone(LowerAscii(letter)) + (sharp ? 1 : 0);
             const auto length = static_cast<std::int32_t>(duration);
             if (dots > 1) ReadManyDots(semitone, length, dots, token, sequence);
             else sequence.Add(semitone, length, dots == 1, token);
@@ -164,6 +167,7 @@ void ReadNotes(std::string_view notes, std::uint32_t defaultDuration, std::uint3
 }  // namespace
 
 bool LooksLikeFmf(std::string_view bytes) {
+    if (bytes.starts_with(ByteOrderMark)) bytes.remove_prefix(ByteOrderMark.size());
     std::string_view first = bytes.substr(0, bytes.find('\n'));
     if (first.ends_with('\r')) first.remove_suffix(1);
     return first == "Filetype: Flipper Music Format";
@@ -171,9 +175,10 @@ bool LooksLikeFmf(std::string_view bytes) {
 
 void ReadFmf(CNotes& ringtone, std::string_view text, std::string_view name) {
     if (text.size() > MaxHandsetFile)
-        throw EngineError(EngineError::Reason::TooLong, TooLargeText("The Flipper Music Format file is", text.size(),
-                                                                     MaxHandsetFile, "a handset file") +
-                                                            ".");
+        throw EngineError(
+            EngineError::Reason::TooLong,
+            TooLargeText("The Flipper Music Format file is", text.size(), MaxHandsetFile, "a handset file") + ".");
+    if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
     Header header(text);
     const std::optional<std::string_view> type = header.Text("Filetype");
     if (!type) Unreadable("it has no Filetype line");

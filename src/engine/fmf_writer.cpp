@@ -38,13 +38,13 @@ std::string Bpm(const CNotes& ringtone, std::vector<std::string>& problems) {
 void CheckReadsBack(std::size_t readBack, std::size_t fileSize) {
     if (readBack > MaxRingtoneText)
         throw EngineError(EngineError::Reason::TooLong,
-                          TooLargeText("The Flipper Music Format file would read back as a ringtone text of",
-                                       readBack, MaxRingtoneText, "a ringtone text") +
+                          TooLargeText("The Flipper Music Format file would read back as a ringtone text of", readBack,
+                                       MaxRingtoneText, "a ringtone text") +
                               ".");
     if (fileSize > MaxHandsetFile)
-        throw EngineError(EngineError::Reason::TooLong, TooLargeText("The Flipper Music Format file would be",
-                                                                     fileSize, MaxHandsetFile, "a handset file") +
-                                                            ".");
+        throw EngineError(
+            EngineError::Reason::TooLong,
+            TooLargeText("The Flipper Music Format file would be", fileSize, MaxHandsetFile, "a handset file") + ".");
 }
 
 // A plain note as the file holds it: the nearest duration and octave, and
@@ -88,7 +88,8 @@ WrittenRingtone WriteFmf(const CNotes& ringtone) {
         const auto report = [&](const std::string& reason) {
             problems.push_back("note " + std::to_string(position) + ", " + note.RTTTLText() + ": " + reason);
         };
-        if (const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone)) notes.push_back(Nearest(*plain, report));
+        if (const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone))
+            notes.push_back(Nearest(*plain, report));
         else report("not a note, left out");
     }
     const bool octaveZero = std::any_of(notes.begin(), notes.end(),
@@ -112,8 +113,8 @@ WrittenRingtone WriteFmf(const CNotes& ringtone) {
         readBack += MelodyNoteBytes(note.semitone, note.duration, note.dotted);
     }
     std::string& out = written.bytes;
-    out = "Filetype: Flipper Music Format\nVersion: 0\nBPM: " + bpm + "\nDuration: 4\nOctave: " +
-          std::to_string(headerOctave) + "\nNotes: ";
+    out = "Filetype: Flipper Music Format\nVersion: 0\nBPM: " + bpm +
+          "\nDuration: 4\nOctave: " + std::to_string(headerOctave) + "\nNotes: ";
     out += text;
     out += '\n';
     CheckReadsBack(readBack, out.size());

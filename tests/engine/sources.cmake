@@ -8,6 +8,7 @@ set(TW_ENGINE_TEST_SOURCES
   published_test.cpp
   reading_rules_test.cpp
   imelody_test.cpp
+  fmf_test.cpp
   ott_test.cpp
   ringtone_name_test.cpp
   handset_files_published_test.cpp
