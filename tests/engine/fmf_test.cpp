@@ -55,8 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
              "4c5", "90"},
         Rule{"numbers as the player reads them", File("BPM: +090 beats\nDuration: 0x8\nOctave: 05\n", "C"), "8c5",
              "90"},
-        Rule{"the character after ':' is taken for its space", File("BPM:120\nDuration: 4\nOctave: 5\n", "C"),
-             "4c5", "20"},
+        Rule{"the character after ':' is taken for its space", File("BPM:120\nDuration: 4\nOctave: 5\n", "C"), "4c5",
+             "20"},
         Rule{"a byte order mark", "\xEF\xBB\xBF" + File(Usual, "4C"), "4c5"}));
 
 struct Refusal {
@@ -121,10 +121,10 @@ TEST(FmfName, IsTheFilesNameOrNone) {
 }
 
 TEST(FmfWriter, WritesTheHandCheckedFile) {
-    const tw::WrittenRingtone written =
-        tw::WriteFmf(ReadRTTTL("Tune:d=4,o=5,b=100:8c,d#6.,p,32a3,64b,128c#16,16p."));
-    EXPECT_EQ(written.bytes, "Filetype: Flipper Music Format\nVersion: 0\nBPM: 100\nDuration: 4\nOctave: 5\n"
-                             "Notes: 8C, 4D#6., 4P, 32A3, 64B, 128C#16, 16P.\n");
+    const tw::WrittenRingtone written = tw::WriteFmf(ReadRTTTL("Tune:d=4,o=5,b=100:8c,d#6.,p,32a3,64b,128c#16,16p."));
+    EXPECT_EQ(written.bytes,
+              "Filetype: Flipper Music Format\nVersion: 0\nBPM: 100\nDuration: 4\nOctave: 5\n"
+              "Notes: 8C, 4D#6., 4P, 32A3, 64B, 128C#16, 16P.\n");
     EXPECT_TRUE(written.problems.empty());
     EXPECT_TRUE(tw::LooksLikeFmf(written.bytes));
 }
@@ -146,15 +146,14 @@ TEST_P(FmfWriterProblems, WritesTheNearestAndReportsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FmfWriterProblems,
-    ::testing::Values(
-        WriterProblem{"T:d=4,o=5,b=120:c0,c", "Octave: 0\n", "4C, 4C5", ""},
-        WriterProblem{"T:d=4,o=5,b=120:c17", "Octave: 5\n", "4C16",
-                      "note 1, c17: above the Flipper Music Format's octaves, written in octave 16"},
-        WriterProblem{"T:d=4,o=5,b=120:256c", "BPM: 120\n", "128C",
-                      "note 1, 256c: a length the Flipper Music Format does not have, written as 1/128"},
-        WriterProblem{"T:d=4,o=5,b=40000:c", "BPM: 32767\n", "4C",
-                      "the tempo 40000 is outside 1 to 32767, written as 32767"},
-        WriterProblem{"T:d=4,o=5,b=120:c,x", "BPM: 120\n", "4C", "note 2, x: not a note, left out"}));
+    ::testing::Values(WriterProblem{"T:d=4,o=5,b=120:c0,c", "Octave: 0\n", "4C, 4C5", ""},
+                      WriterProblem{"T:d=4,o=5,b=120:c17", "Octave: 5\n", "4C16",
+                                    "note 1, c17: above the Flipper Music Format's octaves, written in octave 16"},
+                      WriterProblem{"T:d=4,o=5,b=120:256c", "BPM: 120\n", "128C",
+                                    "note 1, 256c: a length the Flipper Music Format does not have, written as 1/128"},
+                      WriterProblem{"T:d=4,o=5,b=40000:c", "BPM: 32767\n", "4C",
+                                    "the tempo 40000 is outside 1 to 32767, written as 32767"},
+                      WriterProblem{"T:d=4,o=5,b=120:c,x", "BPM: 120\n", "4C", "note 2, x: not a note, left out"}));
 
 TEST(FmfPublished, EveryFileReads) {
     const std::filesystem::path folder = tw::test::PublishedFolder() / "external-sample" / "fmf";

@@ -142,6 +142,33 @@ void ExpectHandsetFile(const CNotes& source, int lowestRTTTLOctave, int highestR
     if (lowestRTTTLOctave == 4) trip.mustRefuse = trip.mustRefuse || instructions > 255;
 }
 
+// A Flipper Music Format file: each note that was read as one, at the
+// nearest of its octaves (RTTTL's 0 to 16) and durations (1 to 128), dot and
+// all; a note read as no note is left out.
+void ExpectFmf(const CNotes& source, RoundTrip& trip) {
+    const Heard heard = HeardOf(source);
+    for (std::size_t i = 0; i < heard.notes.size(); ++i) {
+        const CNote& note = source.Notes()[i];
+        HeardNote expected = heard.notes[i];
+        if (note.Misread()) {
+            trip.changed = true;
+            continue;
+        }
+        const std::int32_t duration = ToInt32(note.ComposerDuration());
+        const std::int32_t nearest = std::clamp(duration, 1, 128);
+        if (nearest != duration) {
+            expected.length = LengthOf(nearest, !note.RTTTLDotted().empty());
+            trip.changed = true;
+        }
+        if (expected.frequency > 0) {
+            const int octave = PitchOctave(expected.frequency) + 4;
+            expected.frequency = Within(expected.frequency, octave, 0, 16, trip.changed);
+        }
+        trip.expected.notes.push_back(expected);
+    }
+    trip.mustRefuse = trip.expected.notes.empty();
+}
+
 // The tempo a MIDI file of `tempo` reads back with: whole microseconds a
 // quarter note, read back to the nearest whole beat, never beyond 32767.
 std::int32_t MidiTempo(std::int32_t tempo) {
@@ -221,6 +248,10 @@ RoundTrip Expect(const CNotes& source, Notation readFrom, const Writer& writer) 
         trip.expected.name = source.Name().substr(0, 15);
         break;
     }
+    case Kind::Fmf:
+        ExpectFmf(source, trip);
+        trip.expected.tempo = tempo ? std::to_string(std::clamp(*tempo, 1, 32767)) : "120";
+        break;
     case Kind::Midi: ExpectMidi(source, trip); break;
     }
     trip.changed = trip.changed || trip.expected.tempo != source.Tempo() || trip.expected.name != source.Name();
@@ -260,6 +291,14 @@ void WriteAndRead(RingtoneSession& session, const Writer& writer, const std::fil
                                                                  : FileFormat::Ott;
         if (const std::optional<std::string> bytes = Save(session, format, file, trip))
             ReadRingtoneAs(back, format, NotationOf(format) ? JoinLines(*bytes) : *bytes);
+        return;
+    }
+    case Kind::Fmf: {
+        // The window offers the ringtone's name as the file's.
+        FileReadOptions named;
+        named.fileName = session.Ringtone().Name();
+        if (const std::optional<std::string> bytes = Save(session, FileFormat::Fmf, file, trip))
+            ReadRingtoneAs(back, FileFormat::Fmf, *bytes, named);
         return;
     }
     case Kind::Midi:
@@ -302,6 +341,7 @@ void PrintTo(const Writer& writer, std::ostream* out) {
     case Kind::Text: *out << NotationName(writer.notation) << " text"; break;
     case Kind::IMelody: *out << "iMelody"; break;
     case Kind::Ott: *out << "Smart Messaging"; break;
+    case Kind::Fmf: *out << "Flipper Music Format"; break;
     case Kind::Midi: *out << "MIDI"; break;
     case Kind::ListEntry: *out << "list entry"; break;
     case Kind::ListExport: *out << NotationName(writer.notation) << " list export"; break;
@@ -311,7 +351,7 @@ void PrintTo(const Writer& writer, std::ostream* out) {
 }
 
 std::vector<Writer> EveryWriter() {
-    std::vector<Writer> writers{{Kind::IMelody}, {Kind::Ott}, {Kind::Midi}};
+    std::vector<Writer> writers{{Kind::IMelody}, {Kind::Ott}, {Kind::Fmf}, {Kind::Midi}};
     for (const char* separator : {" ", ", ", ","}) {
         for (const Notation notation : {Notation::RTTTL, Notation::Composer, Notation::Keypresses}) {
             writers.push_back({Kind::Text, notation, separator});

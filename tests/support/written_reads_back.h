@@ -22,6 +22,7 @@ struct Writer {
         Text,        // a ringtone file in a notation, as the window saves it
         IMelody,     // an iMelody file
         Ott,         // a Smart Messaging ringing tone
+        Fmf,         // a Flipper Music Format file, read back under the ringtone's name
         Midi,        // a Standard MIDI File, read back as from-midi reads it
         ListEntry,   // the ringtone stored in a list file
         ListExport,  // a raw list export in a notation, read back as a collection
