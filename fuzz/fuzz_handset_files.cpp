@@ -1,9 +1,9 @@
-// Reads arbitrary bytes as a handset file (iMelody or Smart Messaging, chosen
-// at build time): nothing may crash, the reader may refuse only as a file it
-// cannot read or one too long, the name read is fit for every notation, and
-// a ringtone read that its format writes again without a problem reads back
-// with the same name and notes, whichever way iMelody octave prefixes are
-// read. Both readings of the input are tried.
+// Reads arbitrary bytes as a handset file (iMelody, Smart Messaging or the
+// Flipper Music Format, chosen at build time): nothing may crash, the reader
+// may refuse only as a file it cannot read or one too long, the name read is
+// fit for every notation, and a ringtone read that its format writes again
+// without a problem reads back with the same name and notes, whichever way
+// iMelody octave prefixes are read. Both readings of the input are tried.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     notes.SetOutputSeparator(",");
     try {
         tw::CNotes oneNote;
-        tw::ReadRingtoneAs(oneNote, Format, bytes, {tw::OctavePrefixes::OneNote});
+        tw::ReadRingtoneAs(oneNote, Format, bytes, {tw::OctavePrefixes::OneNote, ""});
     } catch (const tw::EngineError& e) {
         if (!Expected(e)) __builtin_trap();
     }
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tw::CNotes again;
         again.SetOutputSeparator(",");
         try {
-            tw::ReadRingtoneAs(again, Format, written.bytes, {prefixes});
+            tw::ReadRingtoneAs(again, Format, written.bytes, {prefixes, ""});
         } catch (const tw::EngineError&) {
             __builtin_trap();
         }
