@@ -24,7 +24,10 @@ using FmfCli = tw::test::FreshHomeTest;
 TEST_F(FmfCli, ConvertGivesExactOutputAndExitCode) {
     ExpectConverts({
         {{"--from", "rtttl", "--to", "fmf"}, Rtttl, 0, Fmf, ""},
-        {{"--from", "fmf", "--to", "rtttl", "--separator", ","}, Fmf, 0, "No name:d=4,o=5,b=125:8c,a#.6,16p,32e6\n",
+        {{"--from", "fmf", "--to", "rtttl", "--separator", ","},
+         Fmf,
+         0,
+         "No name:d=4,o=5,b=125:8c,a#.6,16p,32e6\n",
          ""},
         {{"--from", "FMF", "--to", "imelody"},
          Fmf,

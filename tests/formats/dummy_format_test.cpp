@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
     Places, DummyFormatTest,
     ::testing::Values(Place{"help",
                             [](FileFormatTable formats) {
-                                return tw::HelpText(formats).find("handset file: imelody, ott or dummy (") !=
+                                return tw::HelpText(formats).find("handset file: imelody, ott, fmf or dummy (") !=
                                        std::string::npos;
                             }},
                       Place{"option parser",
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                             [](FileFormatTable formats) {
                                 return Refused(
                                     [&] { tw::FormatWord("to", "nope", formats); },
-                                    "--to takes rtttl, composer, keypresses, imelody, ott or dummy, not 'nope'");
+                                    "--to takes rtttl, composer, keypresses, imelody, ott, fmf or dummy, not 'nope'");
                             }},
                       Place{"Save As entries",
                             [](FileFormatTable formats) {
@@ -95,10 +95,10 @@ TEST(SaveEntriesTest, SoundFilesStandBetweenTheNotationsAndTheHandsetFiles) {
     const std::vector<tw::SaveEntry> entries = tw::SaveEntries();
     std::vector<std::string> captions;
     for (const tw::SaveEntry& entry : entries) captions.emplace_back(entry.caption);
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{"Save As &RTTTL File...", "Save As &Composer File...",
-                                        "Save As &Keypress File...", "Save As &WAV file...", "Save &As MIDI File...",
-                                        "Save As iMelod&y File...", "Save As &OTA Ringtone File..."}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Save As &RTTTL File...", "Save As &Composer File...",
+                                                  "Save As &Keypress File...", "Save As &WAV file...",
+                                                  "Save &As MIDI File...", "Save As iMelod&y File...",
+                                                  "Save As &OTA Ringtone File...", "Save As &Flipper Music File..."}));
     EXPECT_EQ(tw::SaveEntryIndex(entries, tw::SoundFileType::Wav), 3);
 }
 

@@ -275,6 +275,22 @@ private slots:
         QCOMPARE(same.SelectedRow(), std::string("Tune"));
     }
 
+    // A Flipper Music Format file is known by its first line whatever the
+    // notation chosen, and named after its file.
+    void flipperMusicFile() {
+        Harness h;
+        h.Open();
+        test::TempDir tones;
+        const std::string path = (tones / "Airwolf.fmf").string();
+        test::WriteBytes(path,
+                         "Filetype: Flipper Music Format\nVersion: 0\nBPM: 125\nDuration: 8\nOctave: "
+                         "6\nNotes: C, 4D#5.\n");
+        h.Get(1, "", path);
+        QCOMPARE(h.Boxes(), test::BoxList{});
+        QCOMPARE(h.SelectedRow(), std::string("Airwolf"));
+        QCOMPARE(h.ListFile(), std::string("[Airwolf]\r\nRTTTL=Airwolf:d=4,o=5,b=125:8c6, d#.\r\n"));
+    }
+
     // The notes the handset cannot take are named under the ringtone got,
     // pasted as collections print them: upper-case controls, a line break,
     // a trailing comma.
