@@ -280,10 +280,10 @@ int Export(const ListArgs& args, std::ostream& out, std::ostream& err) {
 // Makes the folder the sound files go to when it is missing; a folder that
 // cannot be made, is no folder or cannot be written ends the command with
 // the reason.
-void UsableOutputFolder(const std::filesystem::path& folder, SoundFileType type) {
+void UsableOutputFolder(const std::filesystem::path& folder, std::string_view kind) {
     const auto fail = [&](const std::string& reason) {
-        throw CommandFailure{ExitSound, "could not write the " + std::string(SoundFileKind(type)) + " files in " +
-                                            folder.string() + ": " + reason};
+        throw CommandFailure{
+            ExitSound, "could not write the " + std::string(kind) + " files in " + folder.string() + ": " + reason};
     };
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -306,7 +306,7 @@ int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
     const std::filesystem::path folder = *folderOption;
     RingtoneSession session(ProgramDirectory());
     session.OpenExistingList(args.words[1]);
-    UsableOutputFolder(folder, type);
+    UsableOutputFolder(folder, SoundFileKind(type));
 
     const ListSnapshot snapshot = session.ReadSnapshot();
     std::size_t written = 0, failed = 0;
@@ -346,6 +346,54 @@ int SoundAll(const ListArgs& args, std::ostream& err, SoundFileType type) {
     return written > 0 ? ExitProblems : ExitSound;
 }
 
+// fmf-all: one Flipper Music Format file per ringtone, NAME.fmf, named as
+// wav-all names its files; what a file cannot hold is reported under the
+// ringtone's name, and a ringtone it cannot hold at all is skipped.
+int FmfAll(const ListArgs& args, std::ostream& err) {
+    const std::string usage = "fmf-all LIST -o DIR";
+    NeedWords(args, 2, usage.c_str());
+    args.Allow("fmf-all", {"o"});
+    const auto folderOption = args.Value("o");
+    if (!folderOption) throw UsageError{"usage: tunewright list " + usage};
+    const std::filesystem::path folder = *folderOption;
+    RingtoneSession session(ProgramDirectory());
+    session.OpenExistingList(args.words[1]);
+    UsableOutputFolder(folder, FileFormatName(FileFormat::Fmf));
+
+    const ListSnapshot snapshot = session.ReadSnapshot();
+    const std::string extension(FormatSpec(FileFormat::Fmf).extension);
+    std::size_t written = 0, failed = 0;
+    bool nearest = false;
+    for (const std::string& entry : snapshot.Entries()) {
+        CNotes ringtone;
+        std::string name = entry;
+        try {
+            snapshot.Load(entry, ringtone);
+            name = ringtone.Name();
+            if (const auto problem = FileNameProblem(name)) {
+                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
+                    << *problem << ")\n";
+                ++failed;
+                continue;
+            }
+            const WrittenRingtone file = WriteRingtoneAs(ringtone, FileFormat::Fmf);
+            err << "Generating '" << name << extension << "'...\n";
+            ReplaceFile(folder / (name + extension), file.bytes);
+            for (const std::string& problem : file.problems) {
+                err << name << ": " << problem << '\n';
+                nearest = true;
+            }
+            ++written;
+        } catch (const std::exception& e) {
+            err << "error: An error occurred trying to create " << (folder / (name + extension)).string() << ". ["
+                << e.what() << "]\n";
+            ++failed;
+        }
+    }
+    if (failed == 0) return nearest ? ExitProblems : ExitClean;
+    return written > 0 ? ExitProblems : ExitSound;
+}
+
 int Dispatch(const std::string& command, const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (command == "lists") return Lists(args, out);
     if (command == "show") return Show(args, out);
@@ -360,6 +408,7 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
     if (command == "export") return Export(args, out, err);
     if (command == "wav-all") return SoundAll(args, err, SoundFileType::Wav);
     if (command == "midi-all") return SoundAll(args, err, SoundFileType::Midi);
+    if (command == "fmf-all") return FmfAll(args, err);
     throw UsageError{"unknown list command '" + command + "'"};
 }
 
@@ -369,7 +418,7 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
     if (args.empty())
         throw UsageError{
             "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
-            "wav-all or midi-all"};
+            "wav-all, midi-all or fmf-all"};
     const ListArgs parsed{ParseCommandArgs(args, {"from", "to", "separator", "types", "o", "imelody-prefix"},
                                            {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};

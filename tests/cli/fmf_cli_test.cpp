@@ -3,6 +3,7 @@
 // one.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "app/cli.h"
@@ -60,6 +61,24 @@ TEST_F(FmfCli, AFileIsNamedAfterItsFileAndListsGiveItBack) {
     const CliRun back = RunTunewright({"list", "get", "L", "Airwolf", "--to", "fmf"});
     EXPECT_EQ(back.code, tw::ExitClean);
     EXPECT_EQ(back.out, Fmf);
+}
+
+// fmf-all writes one NAME.fmf per ringtone, reports under the ringtone's
+// name what a file cannot hold, and skips what it cannot write.
+TEST_F(FmfCli, FmfAllWritesOneFilePerRingtone) {
+    ASSERT_EQ(RunTunewright({"list", "add", "L", "--from", "rtttl"}, Rtttl).code, tw::ExitClean);
+    RunTunewright({"list", "add", "L", "--from", "rtttl"}, "High:d=4,o=5,b=120:c17");
+    RunTunewright({"list", "add", "L", "--from", "rtttl"}, "Empty:d=4,o=5,b=120:x");
+    const CliRun run = RunTunewright({"list", "fmf-all", "L", "-o", (home / "out").string()});
+    EXPECT_EQ(run.code, tw::ExitProblems);
+    EXPECT_EQ(tw::test::ReadBytes(home / "out" / "Hi.fmf"), Fmf);
+    EXPECT_EQ(tw::test::ReadBytes(home / "out" / "High.fmf"),
+              "Filetype: Flipper Music Format\nVersion: 0\nBPM: 120\nDuration: 4\nOctave: 5\nNotes: 4C16\n");
+    EXPECT_FALSE(std::filesystem::exists(home / "out" / "Empty.fmf"));
+    EXPECT_NE(run.err.find("High: note 1, c17: above the Flipper Music Format's octaves, written in octave 16\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("Empty.fmf. [The ringtone holds no note that could be read"), std::string::npos) << run.err;
 }
 
 }  // namespace
