@@ -9,6 +9,7 @@ set(TW_ENGINE_TEST_SOURCES
   reading_rules_test.cpp
   imelody_test.cpp
   ott_test.cpp
+  arduino_sketch_test.cpp
   ringtone_name_test.cpp
   handset_files_published_test.cpp
 )
