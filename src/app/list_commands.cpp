@@ -166,6 +166,7 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
     args.Allow("get", {"to", "separator", "notes-only", "o", "pin"});
     const FileFormat format = FormatOption(args, "to", usage);
     if (args.Flag("notes-only")) NeedNotation(format, "--notes-only");
+    const FileWriteOptions writing = PinOption(args.Value("pin"), format);
     RingtoneSession session(ProgramDirectory());
     session.Ringtone().SetOutputSeparator(SeparatorOption(args));
     session.OpenExistingList(args.words[1]);
@@ -176,9 +177,7 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
         throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " + session.ListFileName() +
                                                   " could not be read: " + load.problem};
     const CNotes& ringtone = session.Ringtone();
-    return WriteRingtoneOutput(
-        ringtone, {format, args.Flag("notes-only"), args.Value("o"), true, PinOption(args.Value("pin"), format)}, out,
-        err);
+    return WriteRingtoneOutput(ringtone, {format, args.Flag("notes-only"), args.Value("o"), true, writing}, out, err);
 }
 
 int Remove(const ListArgs& args) {

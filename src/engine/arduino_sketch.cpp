@@ -20,13 +20,9 @@ struct SketchNote {
     std::uint32_t ms = 0;
 };
 
-[[noreturn]] void CannotWrite(const std::string& text) {
-    throw EngineError(EngineError::Reason::CannotWrite, text);
-}
+[[noreturn]] void CannotWrite(const std::string& text) { throw EngineError(EngineError::Reason::CannotWrite, text); }
 
-bool IsAsciiAlnum(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
+bool IsAsciiAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
 std::int64_t SketchTempo(const CNotes& ringtone) {
     const std::optional<std::int64_t> tempo = ReadTempo(ringtone.Tempo());
@@ -90,9 +86,8 @@ std::vector<SketchNote> SketchNotes(const CNotes& ringtone, std::vector<std::str
     const std::size_t bytes = notes.size() * SketchBytesPerNote;
     if (bytes > SketchMelodyBytesLimit)
         CannotWrite("The sketch would hold " + std::to_string(notes.size()) + " notes, " + std::to_string(bytes) +
-                    " bytes of melody in flash; an Arduino Uno has room for " +
-                    std::to_string(SketchMelodyBytesLimit) + " (" +
-                    std::to_string(SketchMelodyBytesLimit / SketchBytesPerNote) + " notes).");
+                    " bytes of melody in flash; an Arduino Uno has room for " + std::to_string(SketchMelodyBytesLimit) +
+                    " (" + std::to_string(SketchMelodyBytesLimit / SketchBytesPerNote) + " notes).");
     return notes;
 }
 

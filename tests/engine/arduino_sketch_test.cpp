@@ -38,13 +38,13 @@ TEST_P(SketchIdentifiers, AreValidCppIdentifiers) {
     EXPECT_TRUE(std::regex_match(id, std::regex("[A-Za-z][A-Za-z0-9]*(_[A-Za-z0-9]+)*"))) << id;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, SketchIdentifiers,
-    ::testing::Values(IdentifierCase{"Happy Birthday", "Happy_Birthday"}, IdentifierCase{"", "melody"},
-                      IdentifierCase{"007", "tune_007"}, IdentifierCase{"class", "class"},
-                      IdentifierCase{"__Init__", "Init"}, IdentifierCase{"\xC3\xA9t\xC3\xA9 d'or", "t_d_or"},
-                      IdentifierCase{"*/ \n", "melody"}, IdentifierCase{"a  --  b", "a_b"},
-                      IdentifierCase{std::string(40, 'x'), std::string(32, 'x')}));
+INSTANTIATE_TEST_SUITE_P(Names, SketchIdentifiers,
+                         ::testing::Values(IdentifierCase{"Happy Birthday", "Happy_Birthday"},
+                                           IdentifierCase{"", "melody"}, IdentifierCase{"007", "tune_007"},
+                                           IdentifierCase{"class", "class"}, IdentifierCase{"__Init__", "Init"},
+                                           IdentifierCase{"\xC3\xA9t\xC3\xA9 d'or", "t_d_or"},
+                                           IdentifierCase{"*/ \n", "melody"}, IdentifierCase{"a  --  b", "a_b"},
+                                           IdentifierCase{std::string(40, 'x'), std::string(32, 'x')}));
 
 // A keyword is no problem: every identifier ends in _hz, _ms or _notes.
 TEST(SketchIdentifiers, KeywordNamesStillCompileAsTheirArrays) {
@@ -70,7 +70,8 @@ TEST_P(CommentSafety, NothingEndsTheComment) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, CommentSafety,
                          ::testing::Values(CommentCase{"plain", "plain"}, CommentCase{"a*/b", "a* /b"},
-                                           CommentCase{"**//", "** //"}, CommentCase{"*/*/", "* / * /"}, CommentCase{"/*/", "/ * /"}, CommentCase{"what?\?/", "what? ?/"},
+                                           CommentCase{"**//", "** //"}, CommentCase{"*/*/", "* / * /"},
+                                           CommentCase{"/*/", "/ * /"}, CommentCase{"what?\?/", "what? ?/"},
                                            CommentCase{"one\r\ntwo", "one  two"}, CommentCase{"tab\there", "tab here"},
                                            CommentCase{"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"}));
 
