@@ -47,7 +47,8 @@ TEST_F(ArduinoCli, RefusesUsagesThatMeanNothing) {
 }
 
 TEST_F(ArduinoCli, ConvertAndListGetWriteTheSketchForThePin) {
-    const tw::test::CliRun converted = RunTunewright({"convert", "--from", "rtttl", "--to", "arduino", "--pin=3"}, Rtttl);
+    const tw::test::CliRun converted =
+        RunTunewright({"convert", "--from", "rtttl", "--to", "arduino", "--pin=3"}, Rtttl);
     EXPECT_EQ(converted.code, 0);
     EXPECT_NE(converted.out.find("const uint8_t buzzerPin = 3;\n"), std::string::npos);
     EXPECT_NE(converted.out.find("const uint16_t Hi_hz[] PROGMEM = {\n  523, 1864, 0\n};"), std::string::npos);
