@@ -28,7 +28,7 @@ namespace {
 const char* const Usage =
     "Usage: tunewright [local]\n"
     "       tunewright convert --from F --to F [--separator S] [--notes-only] [--each] [--imelody-prefix P] [FILE|-]\n"
-    "                          [-o OUT]\n"
+    "                          [--pin N] [-o OUT]\n"
     "       tunewright notes   --from F [--separator S] [--imelody-prefix P] [FILE|-]\n"
     "       tunewright wav     --from F [--separator S] [--imelody-prefix P] [FILE|-] -o OUT.wav\n"
     "       tunewright midi    --from F [--separator S] [--imelody-prefix P] [FILE|-] -o OUT.mid\n"
@@ -37,7 +37,7 @@ const char* const Usage =
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [--imelody-prefix P] [FILE|-]\n"
     "       tunewright list import LIST --from F [--separator S] [FILE|-]\n"
-    "       tunewright list get LIST NAME --to F [--separator S] [--notes-only] [-o OUT]\n"
+    "       tunewright list get LIST NAME --to F [--separator S] [--notes-only] [--pin N] [-o OUT]\n"
     "       tunewright list remove LIST NAME\n"
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
     "       tunewright list wav-all LIST -o DIR\n"
@@ -105,7 +105,15 @@ constexpr std::string_view HelpOptions =
     "                  same words; the handset files are written whole, not with\n"
     "                  --notes-only or --each, and what the file cannot hold is\n"
     "                  reported as a problem (exit 1). A list stores a ringtone\n"
-    "                  read from a file as its RTTTL text\n"
+    "                  read from a file as its RTTTL text. arduino writes an\n"
+    "                  Arduino sketch (.ino) that plays the ringtone once on a\n"
+    "                  buzzer with tone(): the melody in program memory as\n"
+    "                  whole hertz (0 a pause) and whole milliseconds, each\n"
+    "                  note sounding for nine tenths of its length; it is only\n"
+    "                  written, never read, and refused over 28 KB of melody\n"
+    "                  (7168 notes), what an Uno's flash has room for\n"
+    "  --pin N         the buzzer's pin of an Arduino sketch (--to arduino),\n"
+    "                  0 to 255, default 8\n"
     "  --imelody-prefix P\n"
     "                  how long an octave prefix of an iMelody file (--from\n"
     "                  imelody) holds: until-next (default; as Android reads it)\n"
@@ -199,7 +207,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     if (options.notesOnly) NeedNotation(*options.to, "--notes-only");
     CNotes notes;
     ReadRingtone(options, in, notes);
-    return WriteRingtoneOutput(notes, {*options.to, options.notesOnly, options.output}, out, err);
+    return WriteRingtoneOutput(notes, {*options.to, options.notesOnly, options.output, false, options.write}, out, err);
 }
 
 std::string NoteJson(const CNote& note) {

@@ -67,6 +67,13 @@ FileFormat FormatWord(std::string_view option, const std::string& word, FileForm
                      word + "'"};
 }
 
+FileFormat ReadFormatWord(std::string_view option, const std::string& word, FileFormatTable formats) {
+    const FileFormat format = FormatWord(option, word, formats);
+    if (CanRead(format)) return format;
+    throw UsageError{"--" + std::string(option) + " takes " + FileFormatWords(FormatKinds::Read, formats) + ", not '" +
+                     word + "': " + std::string(FileFormatName(format)) + " files are written, not read"};
+}
+
 Notation NeedNotation(FileFormat format, const std::string& what) {
     if (const std::optional<Notation> notation = NotationOf(format)) return *notation;
     throw UsageError{what + " works with " + FileFormatWords(FormatKinds::Notations) +
@@ -95,22 +102,37 @@ FileReadOptions WithFileName(FileReadOptions read, const std::string& input) {
     return read;
 }
 
+FileWriteOptions PinOption(const std::optional<std::string>& word, std::optional<FileFormat> to) {
+    FileWriteOptions options;
+    if (!word) return options;
+    if (to != FileFormat::Arduino)
+        throw UsageError{"--pin is the buzzer's pin of an Arduino sketch: give --to arduino"};
+    const bool digits = !word->empty() && word->size() <= 3 &&
+                        std::all_of(word->begin(), word->end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits || std::stoi(*word) > HighestBuzzerPin)
+        throw UsageError{"--pin takes a pin number 0 to " + std::to_string(HighestBuzzerPin) + ", not '" + *word + "'"};
+    options.sketch.pin = std::stoi(*word);
+    return options;
+}
+
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed) {
     std::vector<std::string_view> valued, flagged;
     for (std::string_view name : allowed) (name == "notes-only" || name == "each" ? flagged : valued).push_back(name);
     if (Has(allowed, "from")) valued.push_back("imelody-prefix");
+    if (Has(allowed, "to")) valued.push_back("pin");
     const CommandArgs parsed = ParseCommandArgs(args, valued, flagged);
     if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
     RingtoneOptions options;
     if (!parsed.words.empty()) options.input = parsed.words.front();
-    if (const auto from = parsed.Value("from")) options.from = FormatWord("from", *from);
+    if (const auto from = parsed.Value("from")) options.from = ReadFormatWord("from", *from);
     if (const auto to = parsed.Value("to")) options.to = FormatWord("to", *to);
     if (const auto separator = parsed.Value("separator")) options.separator = UsableSeparatorOption(*separator);
     options.output = parsed.Value("o");
     options.notesOnly = parsed.Flag("notes-only");
     options.each = parsed.Flag("each");
     options.read = IMelodyPrefixOption(parsed.Value("imelody-prefix"), options.from);
+    options.write = PinOption(parsed.Value("pin"), options.to);
     return options;
 }
 

@@ -23,7 +23,8 @@ struct RingtoneOptions {
     bool each = false;        // the input is a collection, one ringtone a line
     std::string input = "-";  // a path, or "-" for standard input
     std::optional<std::string> output;
-    FileReadOptions read;  // how a handset file is read (--imelody-prefix)
+    FileReadOptions read;      // how a handset file is read (--imelody-prefix)
+    FileWriteOptions write{};  // how a file is written (--pin)
 };
 
 // Thrown for a command line that cannot be followed; the text says why.
@@ -55,6 +56,9 @@ Notation NotationWord(std::string_view option, const std::string& word);
 // UsageError for anything else.
 // `formats` are the formats known (all of them but in a test).
 FileFormat FormatWord(std::string_view option, const std::string& word, FileFormatTable formats = FileFormats());
+// The same for a format to read from (--from): a UsageError also for one
+// that is only written (arduino).
+FileFormat ReadFormatWord(std::string_view option, const std::string& word, FileFormatTable formats = FileFormats());
 // A UsageError unless `format` is a notation: for what is done with one
 // ringtone a line, or with the notes alone.
 Notation NeedNotation(FileFormat format, const std::string& what);
@@ -71,10 +75,15 @@ FileReadOptions IMelodyPrefixOption(const std::optional<std::string>& word, std:
 // file's name without its extension ("-", standard input, names none).
 FileReadOptions WithFileName(FileReadOptions read, const std::string& input);
 
+// The buzzer's pin of an Arduino sketch: `word` is a whole number 0 to 255,
+// only given with --to arduino; the default pin without it; a UsageError
+// otherwise.
+FileWriteOptions PinOption(const std::optional<std::string>& word, std::optional<FileFormat> to);
+
 // The options of the subcommands that read one ringtone, from ParseCommandArgs
 // and at most one word, the input. `allowed` lists the options the subcommand
 // takes: from, to, separator, o, notes-only, each; with from comes
-// imelody-prefix.
+// imelody-prefix, with to comes pin.
 RingtoneOptions ParseRingtoneOptions(const std::vector<std::string>& args,
                                      const std::vector<std::string_view>& allowed);
 

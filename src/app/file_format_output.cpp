@@ -14,7 +14,7 @@ namespace {
 
 // Gives whether the format could not hold all of the ringtone.
 bool WriteFileFormat(const CNotes& ringtone, FileFormat format, const std::optional<std::string>& output,
-                     std::ostream& out, std::ostream& err) {
+                     const FileWriteOptions& options, std::ostream& out, std::ostream& err) {
     const bool toOut = !output || *output == "-";
     if (toOut && IsBinary(format) && WritesToTerminal(out))
         throw UsageError{std::string(FormatSpec(format).word) +
@@ -22,7 +22,7 @@ bool WriteFileFormat(const CNotes& ringtone, FileFormat format, const std::optio
     if (output && output->empty()) throw UsageError{"-o needs a file name"};
     WrittenRingtone written;
     try {
-        written = WriteRingtoneAs(ringtone, format);
+        written = WriteRingtoneAs(ringtone, format, options);
     } catch (const EngineError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
@@ -52,7 +52,7 @@ int WriteRingtoneOutput(const CNotes& ringtone, const RingtoneOutput& how, std::
         return reported ? *reported : ReportProblems(ringtone, err);
     }
     const int status = reported ? *reported : ReportProblems(ringtone, err);
-    return WriteFileFormat(ringtone, how.format, how.output, out, err) ? ExitProblems : status;
+    return WriteFileFormat(ringtone, how.format, how.output, how.write, out, err) ? ExitProblems : status;
 }
 
 }  // namespace tw

@@ -17,6 +17,7 @@ struct RingtoneOutput {
     // Whether "-o -" writes a notation's text as a line ending in LF, as with
     // no -o (list get), rather than as the file would hold it, with CR LF.
     bool dashWritesLine = false;
+    FileWriteOptions write{};  // how a file format is written (--pin)
 };
 
 // Writes `ringtone` as `how` says and gives the command's exit status.

@@ -48,7 +48,7 @@ void NeedWords(const ListArgs& args, std::size_t count, const char* usage) {
 FileFormat FormatOption(const ListArgs& args, std::string_view name, const char* usage) {
     const auto word = args.Value(name);
     if (!word) throw UsageError{std::string("usage: tunewright list ") + usage};
-    return FormatWord(name, *word);
+    return name == "from" ? ReadFormatWord(name, *word) : FormatWord(name, *word);
 }
 
 std::string SeparatorOption(const ListArgs& args) {
@@ -162,11 +162,12 @@ int Import(const ListArgs& args, std::istream& in, std::ostream& out, std::ostre
 }
 
 int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
-    const char* usage = "get LIST NAME --to F [--separator S] [--notes-only] [-o OUT]";
+    const char* usage = "get LIST NAME --to F [--separator S] [--notes-only] [--pin N] [-o OUT]";
     NeedWords(args, 3, usage);
-    args.Allow("get", {"to", "separator", "notes-only", "o"});
+    args.Allow("get", {"to", "separator", "notes-only", "o", "pin"});
     const FileFormat format = FormatOption(args, "to", usage);
     if (args.Flag("notes-only")) NeedNotation(format, "--notes-only");
+    const FileWriteOptions writing = PinOption(args.Value("pin"), format);
     RingtoneSession session(ProgramDirectory());
     session.Ringtone().SetOutputSeparator(SeparatorOption(args));
     session.OpenExistingList(args.words[1]);
@@ -177,7 +178,7 @@ int Get(const ListArgs& args, std::ostream& out, std::ostream& err) {
         throw CommandFailure{ExitNothingRead, "the ringtone '" + Printable(name) + "' in " + session.ListFileName() +
                                                   " could not be read: " + load.problem};
     const CNotes& ringtone = session.Ringtone();
-    return WriteRingtoneOutput(ringtone, {format, args.Flag("notes-only"), args.Value("o"), true}, out, err);
+    return WriteRingtoneOutput(ringtone, {format, args.Flag("notes-only"), args.Value("o"), true, writing}, out, err);
 }
 
 int Remove(const ListArgs& args) {
@@ -419,7 +420,7 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
         throw UsageError{
             "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
             "wav-all, midi-all or fmf-all"};
-    const ListArgs parsed{ParseCommandArgs(args, {"from", "to", "separator", "types", "o", "imelody-prefix"},
+    const ListArgs parsed{ParseCommandArgs(args, {"from", "to", "separator", "types", "o", "imelody-prefix", "pin"},
                                            {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {

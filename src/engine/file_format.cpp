@@ -6,6 +6,7 @@
 
 #include "engine/cnotes.h"
 #include "engine/fmf.h"
+#include "engine/engine_error.h"
 #include "engine/imelody.h"
 #include "engine/ott.h"
 #include "engine/ringtone_text.h"
@@ -27,6 +28,8 @@ WrittenRingtone WriteNotation(const CNotes& ringtone) {
 void ReadIMelodyFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions& options) {
     ReadIMelody(ringtone, bytes, options.octavePrefixes);
 }
+
+WrittenRingtone WriteArduinoFile(const CNotes& ringtone) { return WriteArduinoSketch(ringtone); }
 
 void ReadOttFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions&) { ReadOtt(ringtone, bytes); }
 
@@ -55,6 +58,9 @@ constexpr std::array Formats = {
     FileFormatSpec{FileFormat::Fmf, "fmf", "Flipper Music Format", "Save As &Flipper Music File...",
                    "Save As Flipper Music File", "|Flipper Music Files (*", ".fmf", "", std::nullopt, false,
                    ReadFmfFile, WriteFmf, LooksLikeFmf},
+    FileFormatSpec{FileFormat::Arduino, "arduino", "Arduino Sketch", "Save As Arduino &Sketch...",
+                   "Save As Arduino Sketch", "|Arduino Sketches (*", ".ino", "", std::nullopt, false, nullptr,
+                   WriteArduinoFile, nullptr},
 };
 
 // How many enumerators FileFormat has. No default: a new enumerator fails to
@@ -68,7 +74,8 @@ constexpr std::size_t EnumeratorCount(FileFormat any) {
     case FileFormat::Keypresses:
     case FileFormat::IMelody:
     case FileFormat::Ott:
-    case FileFormat::Fmf: return 6;
+    case FileFormat::Fmf:
+    case FileFormat::Arduino: return 7;
     }
     return 0;
 }
@@ -78,9 +85,11 @@ constexpr bool OneRowPerEnumeratorInOrder() {
     if (Formats.size() != EnumeratorCount(FileFormat::RTTTL)) return false;
     for (std::size_t i = 0; i < Formats.size(); ++i) {
         const FileFormatSpec& row = Formats[i];
-        if (static_cast<std::size_t>(row.format) != i || row.read == nullptr || row.write == nullptr) return false;
-        // A notation is recognised by being chosen; a file by its contents.
-        if (row.notation.has_value() == (row.looksLike != nullptr)) return false;
+        if (static_cast<std::size_t>(row.format) != i || row.write == nullptr) return false;
+        // A notation is recognised by being chosen; a file read by its
+        // contents; a file only written not at all.
+        if (row.read == nullptr && (row.notation || row.looksLike != nullptr)) return false;
+        if (row.read != nullptr && row.notation.has_value() == (row.looksLike != nullptr)) return false;
     }
     return true;
 }
@@ -102,7 +111,9 @@ std::optional<FileFormat> FileFormatFromWord(std::string_view word, FileFormatTa
 std::string FileFormatWords(FormatKinds kinds, FileFormatTable formats) {
     std::vector<std::string_view> words;
     for (const FileFormatSpec& row : formats)
-        if (kinds == FormatKinds::All || (kinds == FormatKinds::Notations) == row.notation.has_value())
+        if (kinds == FormatKinds::All ||
+            (row.read != nullptr &&
+             (kinds == FormatKinds::Read || (kinds == FormatKinds::Notations) == row.notation.has_value())))
             words.push_back(row.word);
     std::string text;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -125,13 +136,20 @@ FileFormat FormatOf(Notation notation) {
 
 std::optional<Notation> NotationOf(FileFormat format) { return FormatSpec(format).notation; }
 
+bool CanRead(FileFormat format) { return FormatSpec(format).read != nullptr; }
+
 bool IsBinary(FileFormat format) { return FormatSpec(format).binary; }
 
 void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes, const FileReadOptions& options) {
-    FormatSpec(format).read(ringtone, bytes, options);
+    const FileFormatSpec& row = FormatSpec(format);
+    if (row.read == nullptr)
+        throw EngineError(EngineError::Reason::BadFile, std::string(row.name) + " files are written, not read");
+    row.read(ringtone, bytes, options);
 }
 
-WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format) {
+WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format, const FileWriteOptions& options) {
+    // The one format with a choice when written; its row writes the default.
+    if (format == FileFormat::Arduino) return WriteArduinoSketch(ringtone, options.sketch);
     return FormatSpec(format).write(ringtone);
 }
 

@@ -10,6 +10,7 @@ set(TW_ENGINE_TEST_SOURCES
   imelody_test.cpp
   fmf_test.cpp
   ott_test.cpp
+  arduino_sketch_test.cpp
   ringtone_name_test.cpp
   handset_files_published_test.cpp
 )

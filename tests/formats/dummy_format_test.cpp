@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                             [](FileFormatTable formats) {
                                 return Refused(
                                     [&] { tw::FormatWord("to", "nope", formats); },
-                                    "--to takes rtttl, composer, keypresses, imelody, ott, fmf or dummy, not 'nope'");
+                                    "--to takes rtttl, composer, keypresses, imelody, ott, fmf, arduino or dummy, not 'nope'");
                             }},
                       Place{"Save As entries",
                             [](FileFormatTable formats) {
@@ -98,7 +98,8 @@ TEST(SaveEntriesTest, SoundFilesStandBetweenTheNotationsAndTheHandsetFiles) {
     EXPECT_EQ(captions, (std::vector<std::string>{"Save As &RTTTL File...", "Save As &Composer File...",
                                                   "Save As &Keypress File...", "Save As &WAV file...",
                                                   "Save &As MIDI File...", "Save As iMelod&y File...",
-                                                  "Save As &OTA Ringtone File...", "Save As &Flipper Music File..."}));
+                                                  "Save As &OTA Ringtone File...", "Save As &Flipper Music File...",
+                                                  "Save As Arduino &Sketch..."}));
     EXPECT_EQ(tw::SaveEntryIndex(entries, tw::SoundFileType::Wav), 3);
 }
 
