@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "engine/cnotes.h"
-#include "engine/fmf.h"
 #include "engine/engine_error.h"
+#include "engine/fmf.h"
 #include "engine/imelody.h"
 #include "engine/ott.h"
 #include "engine/ringtone_text.h"

@@ -81,7 +81,7 @@ const FileFormatSpec& FormatSpec(FileFormat format);
 std::optional<FileFormat> FileFormatFromWord(std::string_view word, FileFormatTable formats = FileFormats());
 
 // The words of the formats that are notations ("rtttl, composer or
-// keypresses"), or of the files read that are not ("imelody or ott"), or of
+// keypresses"), or of the files read that are not ("imelody, ott or fmf"), or of
 // all that are read, or of all.
 enum class FormatKinds { Notations, Files, Read, All };
 std::string FileFormatWords(FormatKinds kinds, FileFormatTable formats = FileFormats());

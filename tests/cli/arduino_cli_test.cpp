@@ -26,7 +26,8 @@ void PrintTo(const Refused& r, std::ostream* out) { *out << testing::PrintToStri
 TEST_F(ArduinoCli, RefusesUsagesThatMeanNothing) {
     const std::vector<Refused> refused = {
         {{"convert", "--from", "arduino", "--to", "rtttl"},
-         "error: --from takes rtttl, composer, keypresses, imelody or ott, not 'arduino': Arduino Sketch files are "
+         "error: --from takes rtttl, composer, keypresses, imelody, ott or fmf, not 'arduino': Arduino Sketch files "
+         "are "
          "written, not read\n"},
         {{"notes", "--from", "ARDUINO"}, "Arduino Sketch files are written, not read"},
         {{"list", "add", "L", "--from", "arduino"}, "Arduino Sketch files are written, not read"},

@@ -58,36 +58,35 @@ TEST_P(DummyFormatTest, AppearsWhenInTheTableOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, DummyFormatTest,
-    ::testing::Values(Place{"help",
-                            [](FileFormatTable formats) {
-                                return tw::HelpText(formats).find("handset file: imelody, ott, fmf or dummy (") !=
-                                       std::string::npos;
-                            }},
-                      Place{"option parser",
-                            [](FileFormatTable formats) {
-                                try {
-                                    return tw::FormatWord("to", "Dummy", formats) == Dummy;
-                                } catch (const tw::UsageError&) {
-                                    return false;
-                                }
-                            }},
-                      Place{"option error",
-                            [](FileFormatTable formats) {
-                                return Refused(
-                                    [&] { tw::FormatWord("to", "nope", formats); },
-                                    "--to takes rtttl, composer, keypresses, imelody, ott, fmf, arduino or dummy, not 'nope'");
-                            }},
-                      Place{"Save As entries",
-                            [](FileFormatTable formats) {
-                                const std::vector<tw::SaveEntry> entries = tw::SaveEntries(formats);
-                                return std::any_of(entries.begin(), entries.end(), [](const tw::SaveEntry& entry) {
-                                    return entry.caption == "Save As &Dummy File..." &&
-                                           entry.dialog.extension == ".dum" && entry.form == tw::SaveForm(Dummy);
-                                });
-                            }},
-                      Place{"Get It recognition", [](FileFormatTable formats) {
-                                return tw::RecogniseRingtoneFile("DUMMY:1", formats) == Dummy;
-                            }}));
+    ::testing::Values(
+        Place{"help",
+              [](FileFormatTable formats) {
+                  return tw::HelpText(formats).find("handset file: imelody, ott, fmf or dummy (") != std::string::npos;
+              }},
+        Place{"option parser",
+              [](FileFormatTable formats) {
+                  try {
+                      return tw::FormatWord("to", "Dummy", formats) == Dummy;
+                  } catch (const tw::UsageError&) {
+                      return false;
+                  }
+              }},
+        Place{"option error",
+              [](FileFormatTable formats) {
+                  return Refused(
+                      [&] { tw::FormatWord("to", "nope", formats); },
+                      "--to takes rtttl, composer, keypresses, imelody, ott, fmf, arduino or dummy, not 'nope'");
+              }},
+        Place{"Save As entries",
+              [](FileFormatTable formats) {
+                  const std::vector<tw::SaveEntry> entries = tw::SaveEntries(formats);
+                  return std::any_of(entries.begin(), entries.end(), [](const tw::SaveEntry& entry) {
+                      return entry.caption == "Save As &Dummy File..." && entry.dialog.extension == ".dum" &&
+                             entry.form == tw::SaveForm(Dummy);
+                  });
+              }},
+        Place{"Get It recognition",
+              [](FileFormatTable formats) { return tw::RecogniseRingtoneFile("DUMMY:1", formats) == Dummy; }}));
 
 // The real entries keep the File menu's order: the notations, the sound
 // files, the handset files.
@@ -95,11 +94,11 @@ TEST(SaveEntriesTest, SoundFilesStandBetweenTheNotationsAndTheHandsetFiles) {
     const std::vector<tw::SaveEntry> entries = tw::SaveEntries();
     std::vector<std::string> captions;
     for (const tw::SaveEntry& entry : entries) captions.emplace_back(entry.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Save As &RTTTL File...", "Save As &Composer File...",
-                                                  "Save As &Keypress File...", "Save As &WAV file...",
-                                                  "Save &As MIDI File...", "Save As iMelod&y File...",
-                                                  "Save As &OTA Ringtone File...", "Save As &Flipper Music File...",
-                                                  "Save As Arduino &Sketch..."}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"Save As &RTTTL File...", "Save As &Composer File...",
+                                        "Save As &Keypress File...", "Save As &WAV file...", "Save &As MIDI File...",
+                                        "Save As iMelod&y File...", "Save As &OTA Ringtone File...",
+                                        "Save As &Flipper Music File...", "Save As Arduino &Sketch..."}));
     EXPECT_EQ(tw::SaveEntryIndex(entries, tw::SoundFileType::Wav), 3);
 }
 
