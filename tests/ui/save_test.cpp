@@ -82,6 +82,19 @@ private slots:
         QCOMPARE(h.window->RingToneDirectory(), (answer == "cancel" ? h.home.path() : out.path()).string());
     }
 
+    // Save As Flipper Music File... and Arduino Sketch... write what the
+    // command line writes for the shown ringtone, the sketch for pin 8.
+    void boardFiles() {
+        for (const auto& [index, format] : {std::pair{7, FileFormat::Fmf}, std::pair{8, FileFormat::Arduino}}) {
+            Harness h(Tune, "Tune");
+            test::TempDir out;
+            h.toolkit.QueueFile((out / "Tune").string());
+            Save(h, index);
+            QCOMPARE(h.Boxes(), test::BoxList{});
+            QCOMPARE(test::ReadBytes(out / "Tune"), HandsetFile(format));
+        }
+    }
+
     // Saved as an iMelody and a Smart Messaging file and got back from them
     // (known by content, whatever box 1 says), the entry holds the same notes
     // (the text may name other defaults); what a file cannot hold is said
