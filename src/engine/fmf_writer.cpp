@@ -12,6 +12,7 @@
 #include "engine/note_sequence.h"
 #include "engine/plain_note.h"
 #include "engine/ringtone_text.h"
+#include "engine/size_limits.h"
 
 namespace tw {
 namespace {
@@ -21,31 +22,6 @@ constexpr std::int32_t LongestDuration = 128, HighestOctave = 16;
 // A note without an octave is in the header's; octave 0 is written that way,
 // as a note written with "0" takes the header's octave too.
 constexpr std::int32_t UsualOctave = 5;
-
-std::string Bpm(const CNotes& ringtone, std::vector<std::string>& problems) {
-    const std::optional<std::int32_t> tempo = TempoNumber(ringtone.Tempo());
-    if (!tempo) {
-        problems.push_back("the tempo " + ringtone.Tempo() + " is no number, written as BPM: 120");
-        return "120";
-    }
-    const std::int32_t bpm = std::clamp(*tempo, LowestBpm, HighestBpm);
-    if (bpm != *tempo)
-        problems.push_back("the tempo " + std::to_string(*tempo) + " is outside 1 to 32767, written as " +
-                           std::to_string(bpm));
-    return std::to_string(bpm);
-}
-
-void CheckReadsBack(std::size_t readBack, std::size_t fileSize) {
-    if (readBack > MaxRingtoneText)
-        throw EngineError(EngineError::Reason::TooLong,
-                          TooLargeText("The Flipper Music Format file would read back as a ringtone text of", readBack,
-                                       MaxRingtoneText, "a ringtone text") +
-                              ".");
-    if (fileSize > MaxHandsetFile)
-        throw EngineError(
-            EngineError::Reason::TooLong,
-            TooLargeText("The Flipper Music Format file would be", fileSize, MaxHandsetFile, "a handset file") + ".");
-}
 
 // A plain note as the file holds it: the nearest duration and octave, and
 // what had to change.
@@ -80,7 +56,8 @@ WrittenRingtone WriteFmf(const CNotes& ringtone) {
                      [&](const CNote& note) { return PlainNoteOf(note, ringtone).has_value(); }))
         throw EngineError(EngineError::Reason::CannotWrite,
                           "The ringtone holds no note that could be read, so there is nothing to write.");
-    const std::string bpm = Bpm(ringtone, problems);
+    const std::string bpm =
+        std::to_string(FormatTempo(ringtone.Tempo(), LowestBpm, HighestBpm, "1 to 32767", "BPM: 120", problems));
     std::vector<WrittenNote> notes;
     std::size_t position = 0;
     for (const CNote& note : ringtone) {
@@ -117,7 +94,7 @@ WrittenRingtone WriteFmf(const CNotes& ringtone) {
           "\nDuration: 4\nOctave: " + std::to_string(headerOctave) + "\nNotes: ";
     out += text;
     out += '\n';
-    CheckReadsBack(readBack, out.size());
+    CheckHandsetFileReadsBack("The Flipper Music Format file", readBack, out.size());
     return written;
 }
 

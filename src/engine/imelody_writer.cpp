@@ -11,6 +11,7 @@
 #include "engine/note_sequence.h"
 #include "engine/plain_note.h"
 #include "engine/ringtone_text.h"
+#include "engine/size_limits.h"
 
 namespace tw {
 namespace {
@@ -28,33 +29,6 @@ char SpecifierChar(LengthSpecifier specifier) {
     return '\0';
 }
 
-std::string Beat(const CNotes& ringtone, std::vector<std::string>& problems) {
-    const std::optional<std::int32_t> tempo = TempoNumber(ringtone.Tempo());
-    if (!tempo) {
-        problems.push_back("the tempo " + ringtone.Tempo() + " is no number, written as BEAT:120");
-        return "120";
-    }
-    const std::int32_t beat = std::clamp(*tempo, LowestBeat, HighestBeat);
-    if (beat != *tempo)
-        problems.push_back("the tempo " + std::to_string(*tempo) + " is outside iMelody's 25 to 900, written as " +
-                           std::to_string(beat));
-    return std::to_string(beat);
-}
-
-// Refuses a file that its reader would refuse: one larger than a handset
-// file may be, or one whose notes would read back as a longer ringtone text
-// than the program reads.
-void CheckReadsBack(std::size_t readBack, std::size_t fileSize) {
-    if (readBack > MaxRingtoneText)
-        throw EngineError(EngineError::Reason::TooLong,
-                          TooLargeText("The iMelody file would read back as a ringtone text of", readBack,
-                                       MaxRingtoneText, "a ringtone text") +
-                              ".");
-    if (fileSize > MaxHandsetFile)
-        throw EngineError(EngineError::Reason::TooLong,
-                          TooLargeText("The iMelody file would be", fileSize, MaxHandsetFile, "a handset file") + ".");
-}
-
 std::string OneLine(const std::string& text) {
     std::string line;
     for (char c : text)
@@ -67,7 +41,8 @@ std::string OneLine(const std::string& text) {
 WrittenRingtone WriteIMelody(const CNotes& ringtone) {
     WrittenRingtone written;
     std::vector<std::string>& problems = written.problems;
-    const std::string beat = Beat(ringtone, problems);
+    const std::string beat = std::to_string(
+        FormatTempo(ringtone.Tempo(), LowestBeat, HighestBeat, "iMelody's 25 to 900", "BEAT:120", problems));
     std::string melody;
     melody.reserve(ringtone.Notes().size() * 6);
     std::size_t readBack = MelodyHeaderBytes;  // the ringtone text the file reads back as
@@ -101,7 +76,7 @@ WrittenRingtone WriteIMelody(const CNotes& ringtone) {
           "\r\nMELODY:";
     out += melody;
     out += "\r\nEND:IMELODY\r\n";
-    CheckReadsBack(readBack, out.size());
+    CheckHandsetFileReadsBack("The iMelody file", readBack, out.size());
     return written;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/size_limits.h"
 
+#include "engine/engine_error.h"
+
 namespace tw {
 
 std::string LimitText(std::size_t limit) {
@@ -17,6 +19,18 @@ std::string TooLargeText(std::string_view subject, std::optional<std::uint64_t> 
     text += kind;
     text += " may be";
     return text;
+}
+
+void CheckHandsetFileReadsBack(std::string_view file, std::size_t readBack, std::size_t fileSize) {
+    if (readBack > MaxRingtoneText)
+        throw EngineError(EngineError::Reason::TooLong,
+                          TooLargeText(std::string(file) + " would read back as a ringtone text of", readBack,
+                                       MaxRingtoneText, "a ringtone text") +
+                              ".");
+    if (fileSize > MaxHandsetFile)
+        throw EngineError(
+            EngineError::Reason::TooLong,
+            TooLargeText(std::string(file) + " would be", fileSize, MaxHandsetFile, "a handset file") + ".");
 }
 
 }  // namespace tw

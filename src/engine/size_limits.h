@@ -51,6 +51,12 @@ std::string LimitText(std::size_t limit);
 // than the 4 MiB (4194304 bytes) a ringtone text may be" for `subject` "the
 // ringtone text is" and `kind` "a ringtone text"; without `size` (standard
 // input, of which no more was read) "standard input holds more than the ...".
+// Refuses (EngineError, TooLong) a handset file that its reader would refuse:
+// `fileSize` larger than a handset file may be, or notes that would read back
+// as a longer ringtone text (`readBack`) than the program reads. `file` names
+// it in the message ("The iMelody file").
+void CheckHandsetFileReadsBack(std::string_view file, std::size_t readBack, std::size_t fileSize);
+
 std::string TooLargeText(std::string_view subject, std::optional<std::uint64_t> size, std::size_t limit,
                          std::string_view kind);
 
