@@ -21,7 +21,7 @@ void ReadNotation(CNotes& ringtone, std::string_view bytes, const FileReadOption
 }
 
 template <Notation N>
-WrittenRingtone WriteNotation(const CNotes& ringtone) {
+WrittenRingtone WriteNotation(const CNotes& ringtone, const FileWriteOptions&) {
     return {ringtone.Full(N), {}};
 }
 
@@ -29,9 +29,17 @@ void ReadIMelodyFile(CNotes& ringtone, std::string_view bytes, const FileReadOpt
     ReadIMelody(ringtone, bytes, options.octavePrefixes);
 }
 
-WrittenRingtone WriteArduinoFile(const CNotes& ringtone) { return WriteArduinoSketch(ringtone); }
+WrittenRingtone WriteIMelodyFile(const CNotes& ringtone, const FileWriteOptions&) { return WriteIMelody(ringtone); }
+
+WrittenRingtone WriteArduinoFile(const CNotes& ringtone, const FileWriteOptions& options) {
+    return WriteArduinoSketch(ringtone, options.sketch);
+}
 
 void ReadOttFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions&) { ReadOtt(ringtone, bytes); }
+
+WrittenRingtone WriteOttFile(const CNotes& ringtone, const FileWriteOptions&) { return WriteOtt(ringtone); }
+
+WrittenRingtone WriteFmfFile(const CNotes& ringtone, const FileWriteOptions&) { return WriteFmf(ringtone); }
 
 void ReadFmfFile(CNotes& ringtone, std::string_view bytes, const FileReadOptions& options) {
     ReadFmf(ringtone, bytes, options.fileName);
@@ -50,14 +58,14 @@ constexpr std::array Formats = {
                    "Save As Keypress File", "|Keypress Files (*", ".key", "Select Keypress File", Notation::Keypresses,
                    false, ReadNotation<Notation::Keypresses>, WriteNotation<Notation::Keypresses>, nullptr},
     FileFormatSpec{FileFormat::IMelody, "imelody", "iMelody", "Save As iMelod&y File...", "Save As iMelody File",
-                   "|iMelody Files (*", ".imy", "", std::nullopt, false, ReadIMelodyFile, WriteIMelody,
+                   "|iMelody Files (*", ".imy", "", std::nullopt, false, ReadIMelodyFile, WriteIMelodyFile,
                    LooksLikeIMelody},
     FileFormatSpec{FileFormat::Ott, "ott", "Smart Messaging", "Save As &OTA Ringtone File...",
                    "Save As OTA Ringtone File", "|OTA Ringtone Files (*", ".ott", "", std::nullopt, true, ReadOttFile,
-                   WriteOtt, LooksLikeOtt},
+                   WriteOttFile, LooksLikeOtt},
     FileFormatSpec{FileFormat::Fmf, "fmf", "Flipper Music Format", "Save As &Flipper Music File...",
                    "Save As Flipper Music File", "|Flipper Music Files (*", ".fmf", "", std::nullopt, false,
-                   ReadFmfFile, WriteFmf, LooksLikeFmf},
+                   ReadFmfFile, WriteFmfFile, LooksLikeFmf},
     FileFormatSpec{FileFormat::Arduino, "arduino", "Arduino Sketch", "Save As Arduino &Sketch...",
                    "Save As Arduino Sketch", "|Arduino Sketches (*", ".ino", "", std::nullopt, false, nullptr,
                    WriteArduinoFile, nullptr},
@@ -148,9 +156,7 @@ void ReadRingtoneAs(CNotes& ringtone, FileFormat format, std::string_view bytes,
 }
 
 WrittenRingtone WriteRingtoneAs(const CNotes& ringtone, FileFormat format, const FileWriteOptions& options) {
-    // The one format with a choice when written; its row writes the default.
-    if (format == FileFormat::Arduino) return WriteArduinoSketch(ringtone, options.sketch);
-    return FormatSpec(format).write(ringtone);
+    return FormatSpec(format).write(ringtone, options);
 }
 
 std::optional<FileFormat> RecogniseRingtoneFile(std::string_view bytes, FileFormatTable formats) {

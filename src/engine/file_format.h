@@ -62,7 +62,7 @@ struct FileFormatSpec {
     // nothing for a format that is only written (Arduino).
     void (*read)(CNotes& ringtone, std::string_view bytes, const FileReadOptions& options);
     // Writes a whole ringtone (throws EngineError as the writers do).
-    WrittenRingtone (*write)(const CNotes& ringtone);
+    WrittenRingtone (*write)(const CNotes& ringtone, const FileWriteOptions& options);
     // Whether bytes look like a file of this format; nothing for the
     // notations, whose text is read as the notation chosen.
     bool (*looksLike)(std::string_view bytes);

@@ -25,7 +25,7 @@ std::vector<tw::FileFormatSpec> WithDummy() {
     std::vector<tw::FileFormatSpec> rows(tw::FileFormats().begin(), tw::FileFormats().end());
     rows.push_back({Dummy, "dummy", "Dummy", "Save As &Dummy File...", "Save As Dummy File", "|Dummy Files (*", ".dum",
                     "", std::nullopt, true, [](tw::CNotes&, std::string_view, const tw::FileReadOptions&) {},
-                    [](const tw::CNotes&) {
+                    [](const tw::CNotes&, const tw::FileWriteOptions&) {
                         return tw::WrittenRingtone{"DUMMY:", {}};
                     },
                     [](std::string_view bytes) { return bytes.starts_with("DUMMY:"); }});
