@@ -7,13 +7,12 @@
 
 #include "app/checked_output.h"
 #include "app/cli_options.h"
+#include "app/command_split.h"
 #include "app/file_format_output.h"
 #include "app/json_writer.h"
 #include "app/list_commands.h"
 #include "app/ringtone_input.h"
-#include "app/settings_commands.h"
 #include "app/sound_commands.h"
-#include "app/web_commands.h"
 #include "engine/collection.h"
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
@@ -262,7 +261,8 @@ std::string HelpText(FileFormatTable formats) {
 
 namespace {
 
-int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+               QtCommandRunner qtCommands) {
     if (args.empty()) {
         out << Usage;
         return ExitClean;
@@ -287,8 +287,11 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (command == "convert") return Convert(rest, in, out, err);
         if (command == "notes") return Notes(rest, in, out, err);
         if (command == "list") return RunListCommand(rest, in, out, err);
-        if (command == "web") return RunWebCommand(rest, out, err);
-        if (command == "settings") return RunSettingsCommand(rest, out, err);
+        if (NeedsQt(command)) {
+            if (qtCommands == nullptr)
+                throw CommandFailure{ExitSoftware, "'" + command + "' runs in the desktop program only"};
+            return qtCommands(command, rest, in, out, err);
+        }
         if (const auto code = RunSoundCommand(command, rest, in, out, err)) return *code;
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
@@ -310,10 +313,10 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-           bool outputIsTerminal) {
+           bool outputIsTerminal, QtCommandRunner qtCommands) {
     CheckedOutput checked(out, outputIsTerminal);
     std::ostream checkedOut(&checked);
-    const int code = RunCommand(args, in, checkedOut, err);
+    const int code = RunCommand(args, in, checkedOut, err, qtCommands);
     checkedOut.flush();
     // A command that did its work has done it only once its output is out; a
     // command that failed has said why already.

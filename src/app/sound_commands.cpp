@@ -11,7 +11,6 @@
 #include "app/ringtone_input.h"
 #include "files/safe_file.h"
 #include "sound/midi_file.h"
-#include "sound/qt/qt_player.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
 
@@ -79,22 +78,18 @@ int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ost
     });
 }
 
-int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player) {
+int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err,
+                const PlayerMaker& makePlayer) {
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from"});
     if (!options.from) throw UsageError{"play needs --from"};
     const CNotes notes = ReadForSound(options, in);
-    std::unique_ptr<Player> systemPlayer;
-    if (player == nullptr) {
-        systemPlayer = MakeSystemPlayer();
-        player = systemPlayer.get();
-    }
+    const std::unique_ptr<Player> player = makePlayer();
     return MakeSound(notes, err, [&](std::vector<std::string>&) { PlayWave(notes, *player); });
 }
 
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,
                                    std::ostream& out, std::ostream& err) {
     if (command == "wav") return WavCommand(args, in, out, err);
-    if (command == "play") return PlayCommand(args, in, err, nullptr);
     if (command == "midi") return MidiCommand(args, in, out, err);
     if (command == "from-midi") return FromMidiCommand(args, in, out, err);
     return std::nullopt;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +11,9 @@
 
 namespace tw {
 
-// Runs `command` when it is one of the sound subcommands, "wav", "midi",
-// "from-midi" or "play", and gives its exit code; gives nothing for any other command. Throws
+// Runs `command` when it is one of the sound subcommands that need no Qt,
+// "wav", "midi" or "from-midi", and gives its exit code; gives nothing for any
+// other command ("play" is run by RunQtCommand). Throws
 // UsageError and CommandFailure as the other subcommands do.
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,
                                    std::ostream& out, std::ostream& err);
@@ -23,9 +26,13 @@ int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 // ringtone as a Standard MIDI File to OUT.mid, or to standard output for "-".
 int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
+// Makes the player that `play` plays on, once the ringtone has been read.
+using PlayerMaker = std::function<std::unique_ptr<Player>()>;
+
 // `tunewright play --from F [FILE|-]`: renders the ringtone and plays it on
-// `player`, or on the desktop's sound server when it is null, returning when
-// the sound has ended.
-int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player);
+// the player `makePlayer` makes (the desktop's sound server in the program),
+// returning when the sound has ended.
+int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err,
+                const PlayerMaker& makePlayer);
 
 }  // namespace tw

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary DESTDIR and checks what a desktop gets:
-# exactly the program, the help file, the menu entry, the icon and the manual
-# page, each sound (the entry validates when desktop-file-validate is there,
-# the page renders without warnings when man is there, the page describes
-# every subcommand and option of --help and names the program's version).
+# exactly the program, the desktop program it hands the window to, the help
+# file, the menu entry, the icon and the manual page, each sound (the entry
+# validates when desktop-file-validate is there, the page renders without
+# warnings when man is there, the page describes every subcommand and option
+# of --help and names the program's version).
 # Usage: install_tree.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -23,6 +24,7 @@ DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.log"
 root="$work/root"
 
 expected="usr/bin/tunewright
+usr/libexec/tunewright/tunewright-desktop
 usr/share/applications/tunewright.desktop
 usr/share/doc/tunewright/changelog.gz
 usr/share/doc/tunewright/copyright
@@ -37,6 +39,13 @@ program="$root/usr/bin/tunewright"
 [ -x "$program" ] || fail "usr/bin/tunewright is not executable"
 version=$(env -i PATH=/usr/bin:/bin "$program" --version) || fail "tunewright --version failed"
 help=$(env -i PATH=/usr/bin:/bin "$program" --help) || fail "tunewright --help failed"
+
+# The installed program finds the installed desktop program: a command that
+# needs Qt runs there.
+mkdir "$work/config"
+settings=$(env -i PATH=/usr/bin:/bin XDG_CONFIG_HOME="$work/config" "$program" settings show) ||
+    fail "tunewright settings show failed"
+grep -qx 'CurrentList=Favtones' <<<"$settings" || fail "tunewright settings show printed: $settings"
 
 cmp -s "$root/usr/share/doc/tunewright/tunehelp.html" "$source/src/shell/help/tunehelp.html" ||
     fail "the installed help file is not src/shell/help/tunehelp.html"

@@ -1,0 +1,265 @@
+// The two programs: `tunewright`, the front without Qt, and
+// `tunewright-desktop`, which it hands the window and the commands that need
+// Qt. Both run as processes here, in a fresh folder for lists and settings.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli.h"
+#include "app/command_split.h"
+#include "app/qt_commands.h"
+#include "support/cli_run.h"
+#include "support/temp_files.h"
+
+extern char** environ;
+
+namespace {
+
+const std::string Front = TW_TUNEWRIGHT;
+const std::string Desktop = TW_TUNEWRIGHT_DESKTOP;
+
+// How one process ended and what it wrote.
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+// Changes to this process's environment for a run: a value, or nothing to
+// leave the variable out.
+using Environment = std::map<std::string, std::optional<std::string>>;
+
+// Runs `program` with `args` (argv[0] is `name`), `input` on standard input
+// and `changes` made to the environment, and waits for it.
+Outcome RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input = {},
+                   const Environment& changes = {}, const std::string& name = "tunewright") {
+    const tw::test::TempDir files;
+    tw::test::WriteBytes(files / "in", input);
+    std::vector<std::string> words{name};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<std::string> variables;
+    for (char** v = environ; *v != nullptr; ++v) {
+        const std::string variable = *v;
+        if (!changes.contains(variable.substr(0, variable.find('=')))) variables.push_back(variable);
+    }
+    for (const auto& [key, value] : changes)
+        if (value) variables.push_back(key + "=" + *value);
+    std::vector<char*> argv, envp;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    for (std::string& variable : variables) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, (files / "in").c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, (files / "out").c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, (files / "err").c_str(), O_WRONLY | O_CREAT, 0600);
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) return {-1, "", "posix_spawn: " + std::to_string(error)};
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return {-1, "", "waitpid failed"};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), tw::test::ReadBytes(files / "out"),
+            tw::test::ReadBytes(files / "err")};
+}
+
+// Lists and settings of every run in a fresh folder.
+class FrontTest : public ::testing::Test {
+protected:
+    Environment Home() const {
+        return {{"TUNEWRIGHT_HOME", (home / "lists").string()}, {"XDG_CONFIG_HOME", (home / "config").string()}};
+    }
+    tw::test::TempDir home;
+};
+
+// A command line handed to the desktop program: the front gives what the
+// desktop program gives run directly, and that is `status` with `expected`
+// in its output or errors.
+struct HandedCase {
+    const char* what;
+    std::vector<std::string> args;
+    std::string input;
+    Environment changes;
+    int status;
+    std::string expected;
+};
+
+void PrintTo(const HandedCase& c, std::ostream* os) { *os << c.what; }
+
+const Environment NoDisplay{
+    {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", std::nullopt}};
+
+const std::vector<HandedCase> HandedCases = {
+    {"the window without a display",
+     {},
+     "",
+     NoDisplay,
+     tw::ExitUsage,
+     "error: the desktop window needs a display (DISPLAY or WAYLAND_DISPLAY is not set); the subcommands work without "
+     "one\nUsage: tunewright [local]\n"},
+    {"the window, 'local', without a display",
+     {"local"},
+     "",
+     NoDisplay,
+     tw::ExitUsage,
+     "error: the desktop window needs a display"},
+    {"settings printed on standard output", {"settings", "show"}, "", {}, tw::ExitClean, "CurrentList=Favtones\n"},
+    {"an argument's bytes as they are",
+     {"settings", " a\tb\xff "},
+     "",
+     {},
+     tw::ExitUsage,
+     "error: unknown settings command ' a\tb\xff '\n"},
+    {"an empty argument",
+     {"web", "open", ""},
+     "",
+     {},
+     tw::ExitNothingRead,
+     "error: not an absolute http or https address with a host: \n"},
+    {"play reads standard input",
+     {"play", "--from", "composer"},
+     "Tune 9",
+     {},
+     tw::ExitSound,
+     "error: note 1, Tune: a note without a length\n"},
+    {"the environment",
+     {"web", "menus"},
+     "",
+     {{"TUNEWRIGHT_BASE_URL", "ftp://nowhere"}},
+     tw::ExitNothingRead,
+     "TUNEWRIGHT_BASE_URL is not an http or https address with a host and without query or fragment: "
+     "ftp://nowhere\n"},
+    {"a usage error", {"web", "--no-such-option"}, "", {}, tw::ExitUsage, "error: unknown web command"},
+};
+
+class HandedTest : public FrontTest, public ::testing::WithParamInterface<HandedCase> {};
+
+TEST_P(HandedTest, TheFrontGivesWhatTheDesktopProgramGives) {
+    const HandedCase& c = GetParam();
+    Environment changes = Home();
+    changes.insert(c.changes.begin(), c.changes.end());
+    const Outcome front = RunProgram(Front, c.args, c.input, changes);
+    const Outcome desktop = RunProgram(Desktop, c.args, c.input, changes);
+    EXPECT_EQ(front.status, c.status);
+    EXPECT_NE((front.out + front.err).find(c.expected), std::string::npos) << front.out << front.err;
+    EXPECT_EQ(front.status, desktop.status);
+    EXPECT_EQ(front.out, desktop.out);
+    EXPECT_EQ(front.err, desktop.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HandedTest, ::testing::ValuesIn(HandedCases));
+
+// Every command of the usage, given an option no command has, says the same
+// in both programs: each runs where it belongs.
+TEST_F(FrontTest, EveryCommandAnswersAsInTheDesktopProgram) {
+    std::istringstream usage(RunProgram(Front, {"--help"}).out);
+    std::set<std::string> commands;
+    for (std::string line; std::getline(usage, line);) {
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word && word != "tunewright") {
+        }
+        if (!(words >> word) || word.starts_with("-") || word.starts_with("[") || !commands.insert(word).second)
+            continue;
+        SCOPED_TRACE(word);
+        const std::vector<std::string> args{word, "--no-such-option"};
+        const Outcome front = RunProgram(Front, args, {}, Home());
+        const Outcome desktop = RunProgram(Desktop, args, {}, Home());
+        EXPECT_EQ(front.status, tw::ExitUsage);
+        EXPECT_EQ(front.status, desktop.status);
+        EXPECT_EQ(front.out, desktop.out);
+        EXPECT_EQ(front.err, desktop.err);
+    }
+    EXPECT_GE(commands.size(), 9u);
+}
+
+// What the dynamic loader loads for a command line run by the front: no Qt
+// library for the commands without a window that need none of it, and Qt for
+// one it hands on (which shows that the loader's report names them).
+struct LibraryCase {
+    const char* what;
+    std::vector<std::string> args;
+    std::string input;
+    bool qt;
+};
+
+void PrintTo(const LibraryCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<LibraryCase> LibraryCases = {
+    {"--version", {"--version"}, "", false},
+    {"convert", {"convert", "--from", "rtttl", "--to", "composer"}, "Tune:d=4,o=5,b=125:8c,8d,4e", false},
+    {"notes", {"notes", "--from", "rtttl"}, "Tune:d=4,o=5,b=125:8c", false},
+    {"midi", {"midi", "--from", "rtttl", "-o", "-"}, "Tune:d=4,o=5,b=125:8c", false},
+    {"list lists", {"list", "lists"}, "", false},
+    {"settings, handed on", {"settings", "show"}, "", true},
+};
+
+class LibraryTest : public FrontTest, public ::testing::WithParamInterface<LibraryCase> {};
+
+TEST_P(LibraryTest, QtIsLoadedOnlyWhereItIsNeeded) {
+    const LibraryCase& c = GetParam();
+    Environment changes = Home();
+    changes["LD_DEBUG"] = "libs";
+    const Outcome run = RunProgram(Front, c.args, c.input, changes);
+    EXPECT_EQ(run.status, tw::ExitClean) << run.err.substr(run.err.rfind('\n', run.err.size() - 2));
+    EXPECT_NE(run.err.find("calling init: "), std::string::npos) << "the loader said nothing";
+    if (c.qt) EXPECT_NE(run.err.find("libQt6Core.so"), std::string::npos);
+    else EXPECT_EQ(run.err.find("libQt6"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LibraryTest, ::testing::ValuesIn(LibraryCases));
+
+// The front finds the desktop program from where it lies itself, through a
+// symbolic link to it; a copy with nothing beside it runs what needs no Qt
+// and says which program it could not start for the rest.
+TEST_F(FrontTest, FindsTheDesktopProgramBesideItself) {
+    std::filesystem::create_directories(home / "bin");
+    std::filesystem::create_symlink(Front, home / "bin" / "linked");
+    std::filesystem::copy_file(Front, home / "bin" / "alone");
+    const Outcome linked = RunProgram((home / "bin" / "linked").string(), {"settings", "show"}, {}, Home());
+    EXPECT_EQ(linked.status, tw::ExitClean) << linked.err;
+    EXPECT_NE(linked.out.find("CurrentList=Favtones\n"), std::string::npos);
+
+    const std::string alone = (home / "bin" / "alone").string();
+    EXPECT_EQ(RunProgram(alone, {"--version"}, {}, Home()).out, RunProgram(Desktop, {"--version"}).out);
+    const Outcome handed = RunProgram(alone, {"settings", "show"}, {}, Home());
+    EXPECT_EQ(handed.status, tw::ExitSoftware);
+    EXPECT_EQ(handed.out, "");
+    EXPECT_EQ(handed.err, "error: the desktop program " +
+                              (home / "bin" / TW_DESKTOP_PROGRAM).lexically_normal().string() +
+                              " could not be started: No such file or directory\n");
+}
+
+// Every command that needs Qt is one the Qt side runs, and without it the
+// command line refuses it as a fault rather than running it.
+using QtCommandsTest = tw::test::FreshHomeTest;
+
+TEST_F(QtCommandsTest, EveryQtCommandIsRunByTheQtSide) {
+    for (const std::string_view word : tw::QtCommandWords) {
+        SCOPED_TRACE(word);
+        std::istringstream in;
+        std::ostringstream out, err;
+        try {
+            tw::RunQtCommand(std::string(word), {"--no-such-option"}, in, out, err);
+            ADD_FAILURE() << "an unknown option was taken";
+        } catch (const std::exception& e) {
+            EXPECT_EQ(std::string(e.what()).find("unknown command"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(tw::RunCli({std::string(word), "show"}, in, out, err, false, nullptr), tw::ExitSoftware);
+        EXPECT_EQ(err.str(), "error: '" + std::string(word) + "' runs in the desktop program only\n");
+    }
+}
+
+}  // namespace
