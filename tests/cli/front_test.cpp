@@ -221,6 +221,58 @@ TEST_P(LibraryTest, QtIsLoadedOnlyWhereItIsNeeded) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, LibraryTest, ::testing::ValuesIn(LibraryCases));
 
+// The front beside a stand-in for the desktop program that shows what it was
+// given: the command lines for the desktop program reach it with every word,
+// argv[0] first, and the bytes of standard input as they are, and its output,
+// errors and exit status are the command's; the others never reach it.
+struct StandInCase {
+    const char* what;
+    std::vector<std::string> args;
+    std::string input;
+    bool handed;
+};
+
+void PrintTo(const StandInCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<StandInCase> StandInCases = {
+    {"the window", {}, "", true},
+    {"the window, 'local'", {"local"}, "", true},
+    {"settings with odd words", {"settings", "a b", "", "\xff", "--help"}, "", true},
+    {"play with binary input", {"play", "--from", "ott"}, std::string("\0\x01\xff\r\n", 5), true},
+    {"web", {"web", "menus", "local"}, "", true},
+    {"'local' with more words", {"local", "more"}, "", false},
+    {"convert", {"convert", "--from", "rtttl", "--to", "composer"}, "Tune:d=4,o=5,b=125:c", false},
+    {"--version", {"--version"}, "", false},
+};
+
+class StandInTest : public FrontTest, public ::testing::WithParamInterface<StandInCase> {
+protected:
+    void SetUp() override {
+        const std::filesystem::path standIn = (home / "bin" / TW_DESKTOP_PROGRAM).lexically_normal();
+        std::filesystem::create_directories(standIn.parent_path());
+        std::filesystem::create_directories(home / "bin");
+        std::filesystem::copy_file(Front, home / "bin" / "tunewright");
+        std::filesystem::copy_file(TW_STAND_IN_DESKTOP, standIn);
+    }
+};
+
+TEST_P(StandInTest, HandsTheCommandLineOnUnchanged) {
+    const StandInCase& c = GetParam();
+    const Outcome run = RunProgram((home / "bin" / "tunewright").string(), c.args, c.input, Home(), "tw-name");
+    if (!c.handed) {
+        EXPECT_NE(run.status, 42);
+        EXPECT_EQ(run.err.find("stand-in"), std::string::npos);
+        return;
+    }
+    std::string words = "[tw-name]\n";
+    for (const std::string& arg : c.args) words += "[" + arg + "]\n";
+    EXPECT_EQ(run.status, 42);
+    EXPECT_EQ(run.out, words + c.input);
+    EXPECT_EQ(run.err, "stand-in\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StandInTest, ::testing::ValuesIn(StandInCases));
+
 // The front finds the desktop program from where it lies itself, through a
 // symbolic link to it; a copy with nothing beside it runs what needs no Qt
 // and says which program it could not start for the rest.
