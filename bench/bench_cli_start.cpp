@@ -1,8 +1,10 @@
 // Starting the tunewright program as a shell does: each iteration spawns the
 // built program with posix_spawn and waits for it to end. A bare start
-// (--version) shows what loading the program and its Qt libraries costs;
-// converting a 50-note ringtone file in each direction shows a whole
-// command. Wall-clock time per process.
+// (--version) shows what loading the program costs; converting a 50-note
+// ringtone file in each direction shows a whole command. Both are measured
+// for `tunewright`, the front without Qt, and for `tunewright-desktop`, the
+// program with Qt that runs the window (Desktop*), to show what loading Qt
+// costs. Wall-clock time per process.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -17,6 +19,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/bench_support.h"
@@ -26,6 +29,7 @@ extern char** environ;
 namespace {
 
 const char* const Program = TW_PROGRAM;
+const char* const DesktopProgram = TW_DESKTOP_PROGRAM;
 
 // A private folder for the program's data, settings and the ringtone files,
 // removed at exit.
@@ -95,9 +99,10 @@ struct Run {
     std::string failure;
 };
 
-Run RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+Run RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& environment,
+               const char* program = Program) {
     std::vector<char*> argv;
-    std::string name = Program;
+    std::string name = program;
     argv.push_back(name.data());
     std::vector<std::string> words = args;
     for (std::string& word : words) argv.push_back(word.data());
@@ -113,25 +118,25 @@ Run RunProgram(const std::vector<std::string>& args, const std::vector<std::stri
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, Program, &actions, nullptr, argv.data(), envp.data());
+    const int error = ::posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) return {-1, std::string("could not start ") + Program + ": " + std::strerror(error)};
+    if (error != 0) return {-1, std::string("could not start ") + program + ": " + std::strerror(error)};
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0)
         if (errno != EINTR) return {-1, std::string("waitpid: ") + std::strerror(errno)};
-    if (!WIFEXITED(status)) return {-1, std::string(Program) + " did not exit normally"};
+    if (!WIFEXITED(status)) return {-1, std::string(program) + " did not exit normally"};
     return {WEXITSTATUS(status), {}};
 }
 
-// Runs the program with `args` until the timing is done; an argument "@NAME"
+// Runs `program` with `args` until the timing is done; an argument "@NAME"
 // stands for the file NAME in the scratch folder.
-void StartProgram(benchmark::State& state, std::vector<std::string> args) {
+void Start(benchmark::State& state, const char* program, std::vector<std::string> args) {
     const Scratch& scratch = TheScratch();
     for (std::string& arg : args)
         if (arg.rfind("@", 0) == 0) arg = scratch.Path(arg.c_str() + 1);
     const std::vector<std::string> environment = scratch.Environment();
     for (auto _ : state) {
-        const Run run = RunProgram(args, environment);
+        const Run run = RunProgram(args, environment, program);
         // Exit 1: done, with problems to report (a ringtone over 50 notes).
         if (!run.failure.empty() || run.status > 1) {
             state.SkipWithError(run.failure.empty() ? ("exit status " + std::to_string(run.status)).c_str()
@@ -141,6 +146,12 @@ void StartProgram(benchmark::State& state, std::vector<std::string> args) {
     }
     state.SetItemsProcessed(state.iterations());
     state.SetLabel("processes");
+}
+
+void StartProgram(benchmark::State& state, std::vector<std::string> args) { Start(state, Program, std::move(args)); }
+
+void StartDesktopProgram(benchmark::State& state, std::vector<std::string> args) {
+    Start(state, DesktopProgram, std::move(args));
 }
 
 }  // namespace
@@ -188,6 +199,13 @@ BENCHMARK_CAPTURE(StartProgram, Version, std::vector<std::string>{"--version"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(StartProgram, ConvertRtttlToComposer50,
+                  std::vector<std::string>{"convert", "--from", "rtttl", "--to", "composer", "@song.rtttl"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(StartDesktopProgram, DesktopVersion, std::vector<std::string>{"--version"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(StartDesktopProgram, DesktopConvertRtttlToComposer50,
                   std::vector<std::string>{"convert", "--from", "rtttl", "--to", "composer", "@song.rtttl"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
