@@ -16,9 +16,6 @@
 #include <vector>
 
 #include "app/cli.h"
-#include "app/command_split.h"
-#include "app/qt_commands.h"
-#include "support/cli_run.h"
 #include "support/temp_files.h"
 
 extern char** environ;
@@ -102,13 +99,7 @@ const Environment NoDisplay{
     {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", std::nullopt}};
 
 const std::vector<HandedCase> HandedCases = {
-    {"the window without a display",
-     {},
-     "",
-     NoDisplay,
-     tw::ExitUsage,
-     "error: the desktop window needs a display (DISPLAY or WAYLAND_DISPLAY is not set); the subcommands work without "
-     "one\nUsage: tunewright [local]\n"},
+    {"the window without a display", {}, "", NoDisplay, tw::ExitUsage, "work without one\nUsage: tunewright [local]\n"},
     {"the window, 'local', without a display",
      {"local"},
      "",
@@ -141,7 +132,6 @@ const std::vector<HandedCase> HandedCases = {
      tw::ExitNothingRead,
      "TUNEWRIGHT_BASE_URL is not an http or https address with a host and without query or fragment: "
      "ftp://nowhere\n"},
-    {"a usage error", {"web", "--no-such-option"}, "", {}, tw::ExitUsage, "error: unknown web command"},
 };
 
 class HandedTest : public FrontTest, public ::testing::WithParamInterface<HandedCase> {};
@@ -292,26 +282,6 @@ TEST_F(FrontTest, FindsTheDesktopProgramBesideItself) {
     EXPECT_EQ(handed.err, "error: the desktop program " +
                               (home / "bin" / TW_DESKTOP_PROGRAM).lexically_normal().string() +
                               " could not be started: No such file or directory\n");
-}
-
-// Every command that needs Qt is one the Qt side runs, and without it the
-// command line refuses it as a fault rather than running it.
-using QtCommandsTest = tw::test::FreshHomeTest;
-
-TEST_F(QtCommandsTest, EveryQtCommandIsRunByTheQtSide) {
-    for (const std::string_view word : tw::QtCommandWords) {
-        SCOPED_TRACE(word);
-        std::istringstream in;
-        std::ostringstream out, err;
-        try {
-            tw::RunQtCommand(std::string(word), {"--no-such-option"}, in, out, err);
-            ADD_FAILURE() << "an unknown option was taken";
-        } catch (const std::exception& e) {
-            EXPECT_EQ(std::string(e.what()).find("unknown command"), std::string::npos) << e.what();
-        }
-        EXPECT_EQ(tw::RunCli({std::string(word), "show"}, in, out, err, false, nullptr), tw::ExitSoftware);
-        EXPECT_EQ(err.str(), "error: '" + std::string(word) + "' runs in the desktop program only\n");
-    }
 }
 
 }  // namespace
