@@ -110,9 +110,9 @@ std::vector<std::uint8_t> AudioEncoder::Encode(std::span<const float> samples, i
     const std::string encoderName(spec.encoder), muxerName(spec.muxer);
     const AVCodec* encoder = av.avcodec_find_encoder_by_name(encoderName.c_str());
     if (encoder == nullptr)
-        throw SoundError(SoundError::Reason::MissingLibrary,
-                         "the FFmpeg installed has no " + encoderName + " encoder, which an " + std::string(spec.name) +
-                             " needs");
+        throw SoundError(
+            SoundError::Reason::MissingLibrary,
+            "the FFmpeg installed has no " + encoderName + " encoder, which an " + std::string(spec.name) + " needs");
 
     Encoding e(av);
     MemoryFile file;

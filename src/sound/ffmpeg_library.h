@@ -20,35 +20,35 @@ extern "C" {
 namespace tw {
 
 // The X-macro list of the functions used, with the library of each.
-#define TW_FFMPEG_FUNCTIONS(F)                                                                                      \
-    F(util, av_log_set_level)                                                                                       \
-    F(util, av_strerror)                                                                                            \
-    F(util, av_malloc)                                                                                              \
-    F(util, av_free)                                                                                                \
-    F(util, av_dict_set)                                                                                            \
-    F(util, av_channel_layout_default)                                                                              \
-    F(util, av_channel_layout_copy)                                                                                 \
-    F(util, av_frame_alloc)                                                                                         \
-    F(util, av_frame_free)                                                                                          \
-    F(util, av_frame_get_buffer)                                                                                    \
-    F(util, av_frame_make_writable)                                                                                 \
-    F(codec, avcodec_find_encoder_by_name)                                                                          \
-    F(codec, avcodec_alloc_context3)                                                                                \
-    F(codec, avcodec_free_context)                                                                                  \
-    F(codec, avcodec_open2)                                                                                         \
-    F(codec, avcodec_send_frame)                                                                                    \
-    F(codec, avcodec_receive_packet)                                                                                \
-    F(codec, avcodec_parameters_from_context)                                                                       \
-    F(codec, av_packet_alloc)                                                                                       \
-    F(codec, av_packet_free)                                                                                        \
-    F(codec, av_packet_rescale_ts)                                                                                  \
-    F(format, avformat_alloc_output_context2)                                                                       \
-    F(format, avformat_free_context)                                                                                \
-    F(format, avformat_new_stream)                                                                                  \
-    F(format, avformat_write_header)                                                                                \
-    F(format, av_interleaved_write_frame)                                                                           \
-    F(format, av_write_trailer)                                                                                     \
-    F(format, avio_alloc_context)                                                                                   \
+#define TW_FFMPEG_FUNCTIONS(F)                \
+    F(util, av_log_set_level)                 \
+    F(util, av_strerror)                      \
+    F(util, av_malloc)                        \
+    F(util, av_free)                          \
+    F(util, av_dict_set)                      \
+    F(util, av_channel_layout_default)        \
+    F(util, av_channel_layout_copy)           \
+    F(util, av_frame_alloc)                   \
+    F(util, av_frame_free)                    \
+    F(util, av_frame_get_buffer)              \
+    F(util, av_frame_make_writable)           \
+    F(codec, avcodec_find_encoder_by_name)    \
+    F(codec, avcodec_alloc_context3)          \
+    F(codec, avcodec_free_context)            \
+    F(codec, avcodec_open2)                   \
+    F(codec, avcodec_send_frame)              \
+    F(codec, avcodec_receive_packet)          \
+    F(codec, avcodec_parameters_from_context) \
+    F(codec, av_packet_alloc)                 \
+    F(codec, av_packet_free)                  \
+    F(codec, av_packet_rescale_ts)            \
+    F(format, avformat_alloc_output_context2) \
+    F(format, avformat_free_context)          \
+    F(format, avformat_new_stream)            \
+    F(format, avformat_write_header)          \
+    F(format, av_interleaved_write_frame)     \
+    F(format, av_write_trailer)               \
+    F(format, avio_alloc_context)             \
     F(format, avio_context_free)
 
 // FFmpeg's libavutil, libavcodec and libavformat of the major versions this

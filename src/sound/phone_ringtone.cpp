@@ -67,8 +67,8 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
     const PhoneFileSpec& spec = PhoneFileSpecOf(options.kind);
     const std::vector<float> melody = RenderVoice(ringtone, options.voice, PhoneSampleRate);
     const double melodySeconds = Seconds(melody.size(), PhoneSampleRate);
-    const auto gapSamples = static_cast<std::size_t>(
-        std::llround(static_cast<double>(options.gapMilliseconds) * PhoneSampleRate / 1000.0));
+    const auto gapSamples =
+        static_cast<std::size_t>(std::llround(static_cast<double>(options.gapMilliseconds) * PhoneSampleRate / 1000.0));
     const double gapSeconds = Seconds(gapSamples, PhoneSampleRate);
 
     PhoneRingtone file;
@@ -82,8 +82,8 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
                                                           length);
     if (file.seconds > LongestPhoneSeconds)
         throw SoundError(SoundError::Reason::TooLong, "a phone ringtone lasts at most " +
-                                                          NumberText(LongestPhoneSeconds) + " s here; this one would last " +
-                                                          length);
+                                                          NumberText(LongestPhoneSeconds) +
+                                                          " s here; this one would last " + length);
     const std::vector<float> samples = ArrangePlays(melody, file.plays, gapSamples, PhoneSampleRate);
     file.bytes = encoder.Encode(samples, PhoneSampleRate, options.kind, ringtone.Name());
     return file;
