@@ -21,7 +21,7 @@ std::string PlaysText(int plays, double melodySeconds, double gapSeconds) {
 }
 
 double TotalSeconds(int plays, double melodySeconds, double gapSeconds) {
-    return plays * melodySeconds + (plays - 1) * gapSeconds;
+    return LeadInSeconds + plays * melodySeconds + (plays - 1) * gapSeconds;
 }
 
 }  // namespace
@@ -38,8 +38,9 @@ int PhonePlays(double melodySeconds, double gapSeconds, std::optional<int> plays
 
 std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t gapSamples, int sampleRate) {
     const std::size_t length = melody.size();
-    std::vector<float> samples;
-    samples.reserve(plays * length + (plays - 1) * gapSamples);
+    const auto lead = static_cast<std::size_t>(std::lround(LeadInSeconds * sampleRate));
+    std::vector<float> samples(lead, 0.0f);
+    samples.reserve(lead + plays * length + (plays - 1) * gapSamples);
     const auto fadeIn = static_cast<std::size_t>(std::lround(FadeInSeconds * sampleRate));
     const auto fadeOut = static_cast<std::size_t>(std::lround(FadeOutSeconds * sampleRate));
     for (int play = 0; play < plays; ++play) {

@@ -18,6 +18,9 @@ inline constexpr int PhoneSampleRate = 44'100;
 inline constexpr double AimedPhoneSeconds = 25.0;
 // The longest phone file written at all, whatever the phone takes.
 inline constexpr double LongestPhoneSeconds = 600.0;
+// The silence every file starts with: AAC's first frame rings far past the
+// peak when the sound starts in it.
+inline constexpr double LeadInSeconds = 0.025;
 // Each play of the melody fades in and out over these, so that nothing clicks.
 inline constexpr double FadeInSeconds = 0.010;
 inline constexpr double FadeOutSeconds = 0.050;
@@ -43,8 +46,8 @@ struct PhoneRingtoneOptions {
 // limit).
 int PhonePlays(double melodySeconds, double gapSeconds, std::optional<int> plays, double longestSeconds);
 
-// The file's samples: `melody` played `plays` times with `gapSamples` of
-// silence between, each play faded in and out, the whole scaled so that its
+// The file's samples: LeadInSeconds of silence, then `melody` played
+// `plays` times with `gapSamples` of silence between, each play faded in and out, the whole scaled so that its
 // loudest sample is at PeakDbfs (a silent melody stays silent).
 std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t gapSamples, int sampleRate);
 
