@@ -20,6 +20,7 @@ public:
         TextTooLong,  // a MIDI melody would be a longer ringtone text than the program reads
         NoMelody,     // a ringtone without a note to write as a MIDI file
         PlayFailed,   // the sound could not be played
+        NoVoice,      // no instrument voice: no such program, no synthesiser library or SoundFont
     };
 
     SoundError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}
