@@ -8,8 +8,8 @@ namespace tw {
 namespace {
 
 [[noreturn]] void Unusable(const std::string& soname, const std::string& why) {
-    throw SoundError(SoundError::Reason::NoVoice, "the instrument voices need the FluidSynth library " + soname +
-                                                           " (Debian package libfluidsynth3): " + why);
+    throw SoundError(SoundError::Reason::MissingLibrary, "the instrument voices need the FluidSynth library " + soname +
+                                                             " (Debian package libfluidsynth3): " + why);
 }
 
 template <class Function>

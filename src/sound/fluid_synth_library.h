@@ -31,7 +31,7 @@ struct FluidSynthApi {
 // are silenced: its failures reach the user as SoundError texts instead.
 class FluidSynthLibrary {
 public:
-    // Loads `soname`. Throws SoundError (NoVoice) naming the library and
+    // Loads `soname`. Throws SoundError (MissingLibrary) naming the library and
     // its package when it cannot be loaded or lacks a function.
     explicit FluidSynthLibrary(const std::string& soname);
 

@@ -39,9 +39,9 @@ struct InstrumentSource {
 // pause included. No reverb or chorus; a fixed gain that leaves a single
 // voice well below full scale, so that the caller normalises; every sample
 // lies within [-1, 1]. Throws SoundError: as PlanInstrumentNotes does, and
+// MissingLibrary when the library or the SoundFont is not installed, and
 // NoVoice for a program outside 0 to 127, a sample rate outside the
-// synthesiser's, a library or SoundFont that is missing or cannot be read,
-// or a SoundFont without that program.
+// synthesiser's, a SoundFont that cannot be read or has no such program.
 std::vector<float> RenderInstrument(const CNotes& ringtone, int program, int sampleRate);
 std::vector<float> RenderInstrument(const CNotes& ringtone, int program, int sampleRate,
                                     const InstrumentSource& source);

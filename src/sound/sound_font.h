@@ -23,7 +23,7 @@ inline constexpr std::string_view InstalledSoundFonts[] = {
 
 // The SoundFont file the instrument voices are played from: `chosen` when it
 // is given and not empty (it must then exist), else the first of
-// `installed` that exists. Throws SoundError (NoVoice) naming where it
+// `installed` that exists. Throws SoundError (MissingLibrary) naming where it
 // looked and the package that installs one.
 std::string FindSoundFont(const std::optional<std::string>& chosen, std::span<const std::string_view> installed);
 
