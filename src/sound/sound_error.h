@@ -21,6 +21,7 @@ public:
         NoMelody,        // a ringtone without a note to write as a MIDI file
         PlayFailed,      // the sound could not be played
         MissingLibrary,  // a library or encoder the sound needs is not installed
+        NoVoice,         // no such instrument voice, or its SoundFont cannot be read
     };
 
     SoundError(Reason reason, const std::string& text) : std::runtime_error(text), reason_(reason) {}

@@ -1,13 +1,13 @@
 #include "sound/voice_render.h"
 
 #include "sound/beep_voice.h"
-#include "sound/sound_error.h"
+#include "sound/instrument_voice.h"
 
 namespace tw {
 
 std::vector<float> RenderVoice(const CNotes& ringtone, const Voice& voice, int sampleRate) {
     if (!voice.program) return RenderBeep(ringtone, sampleRate);
-    throw SoundError(SoundError::Reason::MissingLibrary, "instrument voices are not built yet");
+    return RenderInstrument(ringtone, *voice.program, sampleRate);
 }
 
 }  // namespace tw
