@@ -229,6 +229,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "Slow:d=1,o=5,b=5:c,e",
                     tw::ExitSound,
                     "lasts at most 40 s; this one would last 96 s (one play of 96 s)"},
+        // Ten minutes for any phone file, refused before a sample is made.
+        RefusalCase{{"--to", "ogg", "--from", "rtttl"},
+                    "Slow:d=1,o=5,b=1:c,c,c",
+                    tw::ExitSound,
+                    "a phone ringtone lasts at most 600 s here; this one would last 720 s (one play of 720 s)"},
         RefusalCase{{"--to", "ogg", "--from", "rtttl"}, "", tw::ExitNothingRead, "error: "}));
 
 TEST(PhoneCommand, WritesToStandardOutputButNotToATerminal) {

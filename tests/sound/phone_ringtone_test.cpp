@@ -37,19 +37,18 @@ TEST_P(PhonePlaysTest, AsManyAsComeNearestTwentyFiveSecondsWithinTheLimit) {
     EXPECT_EQ(tw::PhonePlays(c.period, c.sound, c.given, c.longest), c.plays);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Phone, PhonePlaysTest,
-    ::testing::Values(
-        // 0.025 + 9 * 2.5 + 1.5 = 24.025 s; ten plays would be 26.525 s.
-        PlaysCase{2.5, 1.5, std::nullopt, 0.0, 10}, PlaysCase{2.5, 1.5, std::nullopt, 40.0, 10},
-        // A melody longer than the aim plays once, even past the limit (then refused).
-        PlaysCase{61.0, 60.0, std::nullopt, 40.0, 1}, PlaysCase{13.0, 12.0, std::nullopt, 0.0, 2},
-        // Two plays 35 s apart are past the iPhone's 40 s: one; for Android two.
-        PlaysCase{35.0, 5.0, std::nullopt, 40.0, 1}, PlaysCase{35.0, 5.0, std::nullopt, 0.0, 2},
-        // A given count is kept, whatever the length.
-        PlaysCase{2.5, 1.5, 3, 40.0, 3}, PlaysCase{2.5, 1.5, 30, 40.0, 30},
-        // Nothing between plays and no sound: at most a hundred.
-        PlaysCase{0.0001, 0.0001, std::nullopt, 0.0, 100}));
+INSTANTIATE_TEST_SUITE_P(Phone, PhonePlaysTest,
+                         ::testing::Values(
+                             // 0.025 + 9 * 2.5 + 1.5 = 24.025 s; ten plays would be 26.525 s.
+                             PlaysCase{2.5, 1.5, std::nullopt, 0.0, 10}, PlaysCase{2.5, 1.5, std::nullopt, 40.0, 10},
+                             // A melody longer than the aim plays once, even past the limit (then refused).
+                             PlaysCase{61.0, 60.0, std::nullopt, 40.0, 1}, PlaysCase{13.0, 12.0, std::nullopt, 0.0, 2},
+                             // Two plays 35 s apart are past the iPhone's 40 s: one; for Android two.
+                             PlaysCase{35.0, 5.0, std::nullopt, 40.0, 1}, PlaysCase{35.0, 5.0, std::nullopt, 0.0, 2},
+                             // A given count is kept, whatever the length.
+                             PlaysCase{2.5, 1.5, 3, 40.0, 3}, PlaysCase{2.5, 1.5, 30, 40.0, 30},
+                             // Nothing between plays and no sound: at most a hundred.
+                             PlaysCase{0.0001, 0.0001, std::nullopt, 0.0, 100}));
 
 // A full-scale melody of 0.2 s played twice 0.3 s apart: the lead-in, each
 // play's ramps, the silence between, the peak.
@@ -67,13 +66,13 @@ TEST(ArrangePlays, LeadsInFadesEachPlayAndPeaksAtMinusOneDbfs) {
         const std::size_t start = lead + play * period, end = start + melody.size() - 1;
         SCOPED_TRACE("play " + std::to_string(play + 1));
         for (const Point point : {
-                 Point{start - 1, 0.0f},                // silence before
-                 Point{start, 0.0f},                    // the ramp in starts at nothing
-                 Point{start + fadeIn / 2, Peak / 2},   // half way in
-                 Point{start + fadeIn, Peak},           // full
-                 Point{end - fadeOut, Peak},            // full until the ramp out
-                 Point{end - fadeOut / 2, Peak / 2},    // half way out
-                 Point{end, 0.0f},                      // and ends at nothing
+                 Point{start - 1, 0.0f},               // silence before
+                 Point{start, 0.0f},                   // the ramp in starts at nothing
+                 Point{start + fadeIn / 2, Peak / 2},  // half way in
+                 Point{start + fadeIn, Peak},          // full
+                 Point{end - fadeOut, Peak},           // full until the ramp out
+                 Point{end - fadeOut / 2, Peak / 2},   // half way out
+                 Point{end, 0.0f},                     // and ends at nothing
              })
             EXPECT_NEAR(samples[point.at], point.value, 2e-3) << "sample " << point.at - start << " of the play";
     }
@@ -102,9 +101,7 @@ TEST(RenderBeep, SoundsEachToneAtItsTruePitchFromItsStart) {
     tw::ReadGivenRingtone(notes, tw::Notation::RTTTL, "High:d=8,o=7,b=120:a,p,e,c#6,b");
     const std::vector<float> samples = tw::RenderBeep(notes, Rate);
     ASSERT_EQ(samples.size(), static_cast<std::size_t>(std::ceil(1.25 * Rate)) + 1);
-    const struct {
-        double start, hertz;
-    } tones[] = {{0.0, 3520.0}, {0.5, 2637.02}, {0.75, 1108.73}, {1.0, 3951.07}};
+    const struct { double start, hertz; } tones[] = {{0.0, 3520.0}, {0.5, 2637.02}, {0.75, 1108.73}, {1.0, 3951.07}};
     for (const auto& tone : tones) {
         SCOPED_TRACE(tone.hertz);
         const auto first = static_cast<std::size_t>(tone.start * Rate);
