@@ -11,6 +11,7 @@
 #include "app/file_format_output.h"
 #include "app/json_writer.h"
 #include "app/list_commands.h"
+#include "app/phone_commands.h"
 #include "app/ringtone_input.h"
 #include "app/sound_commands.h"
 #include "engine/collection.h"
@@ -32,6 +33,8 @@ const char* const Usage =
     "       tunewright wav     --from F [--separator S] [--imelody-prefix P] [FILE|-] -o OUT.wav\n"
     "       tunewright midi    --from F [--separator S] [--imelody-prefix P] [FILE|-] -o OUT.mid\n"
     "       tunewright from-midi FILE.mid [--track N] [--name NAME] [--fit] [--to F] [-o OUT]\n"
+    "       tunewright phone   --to ogg|m4r --from F [--voice V] [--repeat N] [--gap MS] [--separator S]\n"
+    "                          [--imelody-prefix P] [FILE|-] -o OUT\n"
     "       tunewright play    --from F [--imelody-prefix P] [FILE|-]\n"
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [--imelody-prefix P] [FILE|-]\n"
@@ -42,6 +45,7 @@ const char* const Usage =
     "       tunewright list wav-all LIST -o DIR\n"
     "       tunewright list midi-all LIST -o DIR\n"
     "       tunewright list fmf-all LIST -o DIR\n"
+    "       tunewright list phone-all LIST --to ogg|m4r [--voice V] [--repeat N] [--gap MS] -o DIR\n"
     "       tunewright web menus [local] | check [local] | open ADDRESS\n"
     "       tunewright settings [show|reset]\n"
     "       tunewright --help | --version\n";
@@ -71,7 +75,8 @@ constexpr std::string_view HelpCommands =
     "            tonelist.txt there unless -o is given; --types picks among rtttl,\n"
     "            composer and keypresses, default keypresses), wav-all (one\n"
     "            NAME.wav per ringtone in DIR), midi-all (one NAME.mid) and fmf-all\n"
-    "            (one NAME.fmf, a Flipper Music Format file)\n"
+    "            (one NAME.fmf, a Flipper Music Format file), phone-all (one\n"
+    "            NAME.ogg or NAME.m4r, with phone's options)\n"
     "  wav       read a ringtone and write its sound as a WAV file\n"
     "  midi      read a ringtone and write it as a Standard MIDI File (format 0,\n"
     "            480 ticks a quarter note, a square-wave lead at the true pitch)\n"
@@ -84,6 +89,23 @@ constexpr std::string_view HelpCommands =
     "            composer's), --to F (default rtttl), -o as convert; where the\n"
     "            name came from, what was lost and the broken events skipped\n"
     "            outside the notes go to standard error\n"
+    "  phone     read a ringtone and write it as a phone's ringtone file:\n"
+    "            --to ogg, Ogg Vorbis for Android, or --to m4r, AAC in MPEG-4 for\n"
+    "            the iPhone (at most 40 s: a longer one is refused with its\n"
+    "            length; without --repeat the plays are fewer to fit; any\n"
+    "            phone file at most 10 minutes). Mono, 44.1 kHz, 96 kb/s, the\n"
+    "            name in the title tag; 25 ms of silence, then each play fades\n"
+    "            in over 10 ms and out over 50 ms; the loudest sample at -1 dBFS.\n"
+    "            --voice beep (default: the WAV's beep at the true pitch),\n"
+    "            piano, music-box, vibraphone, marimba, guitar (FluidSynth with\n"
+    "            a General MIDI SoundFont), or a General MIDI program numbered\n"
+    "            1 to 128 as the General MIDI list numbers them (1 is the grand\n"
+    "            piano, 13 the marimba);\n"
+    "            --repeat N plays the melody N times (1 to 100; default: as\n"
+    "            many as come nearest 25 s); --gap MS of silence between plays\n"
+    "            (0 to 60000, default 1000). The plays and the length go to\n"
+    "            standard error. FFmpeg's libraries (libavcodec, libavformat)\n"
+    "            are loaded only then; without them it ends with exit code 3\n"
     "  play      read a ringtone and play it on the desktop's sound server\n"
     "  web       the home site ($TUNEWRIGHT_BASE_URL, default https://tunewright.example/;\n"
     "            'local' is http://127.0.0.1:8077/): menus fetches menu.dat as the\n"
@@ -287,6 +309,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (command == "convert") return Convert(rest, in, out, err);
         if (command == "notes") return Notes(rest, in, out, err);
         if (command == "list") return RunListCommand(rest, in, out, err);
+        if (command == "phone") return PhoneCommand(rest, in, out, err);
         if (NeedsQt(command)) {
             if (qtCommands == nullptr)
                 throw CommandFailure{ExitSoftware, "'" + command + "' runs in the desktop program only"};

@@ -16,6 +16,7 @@
 #include "app/cli.h"
 #include "app/cli_options.h"
 #include "app/file_format_output.h"
+#include "app/phone_commands.h"
 #include "app/ringtone_input.h"
 #include "engine/ringtone_text.h"
 #include "files/safe_file.h"
@@ -395,6 +396,19 @@ int FmfAll(const ListArgs& args, std::ostream& err) {
     return written > 0 ? ExitProblems : ExitSound;
 }
 
+// phone-all: one phone file per ringtone, named as wav-all names its files.
+int PhoneAll(const ListArgs& args, std::ostream& err) {
+    const std::string usage = "phone-all LIST --to ogg|m4r [--voice V] [--repeat N] [--gap MS] -o DIR";
+    NeedWords(args, 2, usage.c_str());
+    args.Allow("phone-all", {"to", "voice", "repeat", "gap", "o"});
+    const auto folderOption = args.Value("o");
+    if (!folderOption) throw UsageError{"usage: tunewright list " + usage};
+    RingtoneSession session(ProgramDirectory());
+    session.OpenExistingList(args.words[1]);
+    UsableOutputFolder(*folderOption, "phone ringtone");
+    return PhoneAllCommand(args, session, *folderOption, err);
+}
+
 int Dispatch(const std::string& command, const ListArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (command == "lists") return Lists(args, out);
     if (command == "show") return Show(args, out);
@@ -410,6 +424,7 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
     if (command == "wav-all") return SoundAll(args, err, SoundFileType::Wav);
     if (command == "midi-all") return SoundAll(args, err, SoundFileType::Midi);
     if (command == "fmf-all") return FmfAll(args, err);
+    if (command == "phone-all") return PhoneAll(args, err);
     throw UsageError{"unknown list command '" + command + "'"};
 }
 
@@ -419,9 +434,10 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
     if (args.empty())
         throw UsageError{
             "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
-            "wav-all, midi-all or fmf-all"};
-    const ListArgs parsed{ParseCommandArgs(args, {"from", "to", "separator", "types", "o", "imelody-prefix", "pin"},
-                                           {"notes-only", "raw", "show-type"})};
+            "wav-all, midi-all, fmf-all or phone-all"};
+    const ListArgs parsed{ParseCommandArgs(
+        args, {"from", "to", "separator", "types", "o", "imelody-prefix", "pin", "voice", "repeat", "gap"},
+        {"notes-only", "raw", "show-type"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);

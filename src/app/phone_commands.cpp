@@ -1,0 +1,156 @@
+#include "app/phone_commands.h"
+
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+#include "app/checked_output.h"
+#include "app/cli.h"
+#include "app/ringtone_input.h"
+#include "files/safe_file.h"
+#include "lists/list_names.h"
+#include "session/phone_ringtone_file.h"
+#include "session/ringtone_session.h"
+#include "session/session_error.h"
+#include "sound/phone_ringtone.h"
+#include "sound/sound_error.h"
+#include "sound/sound_numbers.h"
+#include "sound/voice_names.h"
+
+namespace tw {
+namespace {
+
+std::string PhoneFileWords() {
+    std::string words;
+    for (const PhoneFileSpec& spec : PhoneFiles()) words += (words.empty() ? "" : " or ") + std::string(spec.word);
+    return words;
+}
+
+PhoneFile PhoneFileOption(const CommandArgs& args) {
+    const auto word = args.Value("to");
+    if (!word) throw UsageError{"phone ringtones need --to " + PhoneFileWords()};
+    for (const PhoneFileSpec& spec : PhoneFiles())
+        if (*word == spec.word) return spec.kind;
+    throw UsageError{"--to takes " + PhoneFileWords() + " for a phone ringtone, not '" + *word + "'"};
+}
+
+Voice VoiceOption(const CommandArgs& args) {
+    const auto word = args.Value("voice");
+    if (!word) return Voice{};
+    if (const auto voice = VoiceFromWord(*word)) return *voice;
+    std::string names;
+    for (const auto& [name, voice] : NamedVoices()) names += name + ", ";
+    throw UsageError{"--voice takes " + names + "or a General MIDI program 1 to 128, not '" + *word + "'"};
+}
+
+int NumberOption(const CommandArgs& args, std::string_view name, int lowest, int highest, int otherwise) {
+    const auto word = args.Value(name);
+    if (!word) return otherwise;
+    int number = 0;
+    const auto [end, error] = std::from_chars(word->data(), word->data() + word->size(), number);
+    if (word->empty() || error != std::errc() || end != word->data() + word->size() || number < lowest ||
+        number > highest)
+        throw UsageError{"--" + std::string(name) + " takes a whole number from " + std::to_string(lowest) + " to " +
+                         std::to_string(highest) + ", not '" + *word + "'"};
+    return number;
+}
+
+PhoneRingtoneOptions PhoneOptions(const CommandArgs& args) {
+    PhoneRingtoneOptions options;
+    options.kind = PhoneFileOption(args);
+    options.voice = VoiceOption(args);
+    if (args.Value("repeat")) options.plays = NumberOption(args, "repeat", 1, MostPlays, 1);
+    options.gapMilliseconds = NumberOption(args, "gap", 0, LongestGapMilliseconds, DefaultGapMilliseconds);
+    return options;
+}
+
+// "3 plays, 25.3 s"
+std::string MadeText(const PhoneRingtone& made) {
+    return (made.plays == 1 ? std::string("1 play") : std::to_string(made.plays) + " plays") + ", " +
+           NumberText(std::round(made.seconds * 10) / 10) + " s";
+}
+
+// FFmpeg loaded, or the command ended with the reason.
+AudioEncoder LoadEncoder() {
+    try {
+        return AudioEncoder();
+    } catch (const SoundError& e) {
+        throw CommandFailure{ExitSound, e.what()};
+    }
+}
+
+}  // namespace
+
+int PhoneCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::vector<std::string_view> names{"from", "separator", "imelody-prefix", "o"};
+    names.insert(names.end(), PhoneOptionNames.begin(), PhoneOptionNames.end());
+    const CommandArgs parsed = ParseCommandArgs(args, names, {});
+    if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
+    const PhoneRingtoneOptions phone = PhoneOptions(parsed);
+    RingtoneOptions reading;
+    if (const auto from = parsed.Value("from")) reading.from = ReadFormatWord("from", *from);
+    const auto output = parsed.Value("o");
+    if (!reading.from || !output) throw UsageError{"phone needs --to, --from and -o"};
+    if (output->empty()) throw UsageError{"-o needs a file name"};
+    if (*output == "-" && WritesToTerminal(out))
+        throw UsageError{std::string(PhoneFileSpecOf(phone.kind).word) +
+                         " output is binary: give -o FILE, or send standard output to a file or a pipe"};
+    if (!parsed.words.empty()) reading.input = parsed.words.front();
+    if (const auto separator = parsed.Value("separator")) reading.separator = UsableSeparatorOption(*separator);
+    reading.read = IMelodyPrefixOption(parsed.Value("imelody-prefix"), reading.from);
+
+    CNotes notes;
+    ReadRingtone(reading, in, notes);
+    const int status = ReportProblems(notes, err);
+    const AudioEncoder encoder = LoadEncoder();
+    PhoneRingtone made;
+    try {
+        made = MakePhoneRingtone(notes, phone, encoder);
+    } catch (const SoundError& e) {
+        throw CommandFailure{ExitSound, e.what()};
+    }
+    try {
+        WriteToTarget(*output, std::string_view(reinterpret_cast<const char*>(made.bytes.data()), made.bytes.size()),
+                      out);
+    } catch (const FileError& e) {
+        throw CommandFailure{ExitSound, e.what()};
+    }
+    err << (*output == "-" ? std::string("standard output") : *output) << ": " << MadeText(made) << '\n';
+    return status;
+}
+
+int PhoneAllCommand(const CommandArgs& args, RingtoneSession& session, const std::filesystem::path& folder,
+                    std::ostream& err) {
+    const PhoneRingtoneOptions phone = PhoneOptions(args);
+    const std::string_view extension = PhoneFileSpecOf(phone.kind).extension;
+    const AudioEncoder encoder = LoadEncoder();
+    const ListSnapshot snapshot = session.ReadSnapshot();
+    const std::vector<std::string> entries = snapshot.Entries();
+    std::size_t done = 0, written = 0, failed = 0;
+    for (const std::string& entry : entries) {
+        ++done;
+        CNotes ringtone;
+        std::string name = entry;
+        try {
+            snapshot.Load(entry, ringtone);
+            name = ringtone.Name();
+            if (const auto problem = FileNameProblem(name)) {
+                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
+                    << *problem << ")\n";
+                ++failed;
+                continue;
+            }
+            err << "Generating '" << name << extension << "' (" << done << " of " << entries.size() << ")...\n";
+            SavePhoneRingtone(ringtone, PhoneRingtoneFor(folder, name, phone.kind), phone, encoder);
+            ++written;
+        } catch (const std::exception& e) {
+            err << "error: An error occurred trying to create " << PhoneRingtoneFor(folder, name, phone.kind).string()
+                << ". [" << e.what() << "]\n";
+            ++failed;
+        }
+    }
+    if (failed == 0) return ExitClean;
+    return written > 0 ? ExitProblems : ExitSound;
+}
+
+}  // namespace tw
