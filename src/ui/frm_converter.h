@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "session/ringtone_session.h"
 #include "shell/twips.h"
 #include "ui/main_window_placement.h"
+#include "ui/note_spans.h"
 #include "ui/toolkit.h"
 #include "ui/web_menus_check.h"
 #include "web/web_fetch.h"
@@ -24,6 +26,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,6 +37,7 @@ namespace tw {
 
 class ClickLabel;
 class frmHelp;
+class NoteView;
 class Player;
 class SettingsStore;
 class SortedComboBox;
@@ -102,9 +106,20 @@ public:
     void mnuFileClear_Click();
     void mnuFileDelete_Click();
 
-    // Playing.
+    // Playing. While the ringtone plays, the note view follows the
+    // position the player reports.
     void cmdPlaySound_Click();
     void lstRingtones_DblClick();
+
+    // The note selected in the note view (from 0), none when no note is.
+    // Setting it marks the note in the view and selects its token in the
+    // tone text; an index past the last note selects none.
+    std::optional<std::size_t> SelectedNote() const;
+    void SetSelectedNote(std::optional<std::size_t> index);
+    // A click on a note of the view selects it and plays it briefly.
+    void noteView_Click(std::size_t index);
+    // A click on a line of the problem list selects the note it is about.
+    void txtMessage_Click(int row);
 
     // Saving the shown ringtone to a file (`entry` of SaveEntries: 0 to 2
     // RTTTL, Composer, keypress text; 3 WAV; 4 MIDI; 5 iMelody; 6 Smart
@@ -208,6 +223,13 @@ private:
     void ApplySettings(const SavedSettings& settings);
     SavedSettings CurrentSettings() const;
     void ApplyLayout(const MainWindowLayout& layout);
+    // The tone text shown, its note tokens found again, and the note view
+    // drawn from the shown ringtone.
+    void ShowToneText(const QString& text, Notation notation);
+    void SelectNote(std::optional<std::size_t> index, bool selectToken);
+    void txtRingtone_CaretMoved();
+    bool noteView_Key(int key, Qt::KeyboardModifiers modifiers);
+    void PlayNote(std::size_t index);
 
     ToolkitServices& services_;
     Player& player_;
@@ -219,6 +241,9 @@ private:
     bool committing_ = false;
     bool batchRunning_ = false;
     OctavePrefixes imelodyPrefixes_ = OctavePrefixes::UntilNext;
+    std::optional<std::size_t> selectedNote_;
+    std::vector<TextSpan> noteSpans_;  // the tokens of the tone text shown
+    bool settingToneText_ = false;     // the caret moves because the program moves it
 
     SettingsStore& settings_;
     WebMenusCheck web_;
@@ -239,7 +264,8 @@ private:
     QLineEdit* txtName = nullptr;
     QComboBox* txtTempo = nullptr;
     QLabel* lblNoteCount = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
+    NoteView* noteView = nullptr;
+    QListWidget* txtMessage = nullptr;
     QPushButton* cmdPlaySound = nullptr;
     QPushButton* cmdSave = nullptr;
     QGroupBox* fraRingtones = nullptr;
