@@ -17,6 +17,7 @@ constexpr int FooterOffset = 255;     // lblMyWeb and lblCopy: their top above t
 constexpr int ToneTextLeast = 810;  // three lines of the tone text
 constexpr int NoteViewLeast = 600;
 constexpr int ToneAreaGap = 60;
+constexpr int ProblemListGap = 30;  // between the problem list and the Save button
 
 int AtLeastZero(int value) { return std::max(value, 0); }
 
@@ -90,6 +91,8 @@ MainWindowLayout LayoutForClient(TwipSize client) {
     layout.cmdSave.Top = height - ButtonRowOffset;
     layout.cmdSave.Left = width - 2130;
     layout.txtMessage.Top = height - ButtonRowOffset;
+    // The problem list reaches to the buttons, as at the design size.
+    layout.txtMessage.Width = AtLeastZero(layout.cmdSave.Left - ProblemListGap - layout.txtMessage.Left);
     layout.fraClickHelp.Top = height - 615;
 
     layout.lblMyWeb.Top = clientHeight - FooterOffset;

@@ -28,9 +28,7 @@ QColor LitColour(const QPalette& palette) { return IsDark(palette) ? QColor(255,
 
 }  // namespace
 
-QColor ProblemColour(const QPalette& palette) {
-    return IsDark(palette) ? QColor(255, 120, 110) : QColor(190, 0, 0);
-}
+QColor ProblemColour(const QPalette& palette) { return IsDark(palette) ? QColor(255, 120, 110) : QColor(190, 0, 0); }
 
 NoteView::NoteView(QWidget* parent) : QWidget(parent), poll_(new QTimer(this)) {
     setFocusPolicy(Qt::StrongFocus);

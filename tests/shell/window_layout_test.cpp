@@ -43,6 +43,7 @@ TEST(WindowLayout, ResizingMovesOnlyTheGrowingPartsAndTheirBottomRows) {
     EXPECT_EQ(big.fraRingtones, (TwipRect{60, 60, 2775, 11640}));
     EXPECT_EQ(big.cmdPlaySound, (TwipRect{17000 - 1095, 10245 - 675, 975, 615}));
     EXPECT_EQ(big.cmdSave, (TwipRect{17000 - 2130, 10245 - 675, 975, 615}));
+    EXPECT_EQ(big.txtMessage, (TwipRect{960, 10245 - 675, 17000 - 2130 - 30 - 960, 615}));
     // The tone text takes a quarter of the room that grows, the note view the rest.
     EXPECT_EQ(big.txtRingtone, (TwipRect{960, 1140, 17000 - 1200, 2066}));
     EXPECT_EQ(big.noteView, (TwipRect{960, 1140 + 2066 + 60, 17000 - 1200, 8265 - 2066 - 60}));
