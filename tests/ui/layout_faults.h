@@ -95,8 +95,7 @@ inline std::vector<std::string> LayoutFaults(const QWidget& window) {
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!Named(*widget) || !widget->isVisibleTo(&window) || widget->isWindow()) continue;
         const QWidget* parent = widget->parentWidget();
-        if (!parent->rect().contains(widget->geometry()))
-            add(NameOf(*widget) + " reaches outside " + NameOf(*parent));
+        if (!parent->rect().contains(widget->geometry())) add(NameOf(*widget) + " reaches outside " + NameOf(*parent));
         if (!DrawnUnderneath(*widget)) add(CaptionFault(*widget));
         if (const auto* list = qobject_cast<const QListWidget*>(widget)) add(RowsFault(*list));
         if (DrawnUnderneath(*widget)) continue;
@@ -106,8 +105,7 @@ inline std::vector<std::string> LayoutFaults(const QWidget& window) {
             if (sibling == nullptr || sibling <= widget || !Named(*sibling) || !sibling->isVisibleTo(&window) ||
                 sibling->isWindow() || DrawnUnderneath(*sibling))
                 continue;
-            if (ink.intersects(InkRect(*sibling)))
-                add(NameOf(*widget) + " overlaps " + NameOf(*sibling));
+            if (ink.intersects(InkRect(*sibling))) add(NameOf(*widget) + " overlaps " + NameOf(*sibling));
         }
     }
     return faults;

@@ -30,8 +30,7 @@ namespace {
 
 // A tune of our own: a climb, a dotted turn, a run down and a note below the
 // handset's octaves.
-constexpr const char* OwnTune =
-    "Lantern Walk:d=8,o=5,b=140:c,e,g,4c6,p,b,a,4g.,f,e,d,16e,16f,4g,p,4a4,g,e,2c";
+constexpr const char* OwnTune = "Lantern Walk:d=8,o=5,b=140:c,e,g,4c6,p,b,a,4g.,f,e,d,16e,16f,4g,p,4a4,g,e,2c";
 
 void FillList(const std::filesystem::path& directory) {
     tw::CNotes ringtone;
