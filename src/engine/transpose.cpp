@@ -65,30 +65,28 @@ bool Chosen(NoteChoice notes, std::size_t position) { return !notes || *notes + 
 ShapedRingtone Transposed(const CNotes& ringtone, int semitones, NoteChoice notes) {
     CheckChoice(ringtone, notes);
     ShapedRingtone shaped;
-    shaped.rtttl =
-        RewrittenText(ringtone, [&](std::size_t position, const CNote& note) -> std::optional<std::string> {
-            if (!Chosen(notes, position) || semitones == 0) return std::nullopt;
-            const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
-            if (!plain) {
-                shaped.problems.push_back(ProblemLine(position, note, "not a note, left as it is"));
-                return std::nullopt;
-            }
-            if (!plain->semitone) return std::nullopt;
-            std::int32_t moved = *plain->semitone + semitones;
-            if (moved < LowestShapedSemitone || moved > HighestShapedSemitone) {
-                const bool below = moved < LowestShapedSemitone;
-                const int octave = below ? LowestShapedOctave : HighestShapedOctave;
-                moved = 12 * octave + StepOf(moved);
-                shaped.problems.push_back(ProblemLine(position, note,
-                                                      std::string(below ? "below" : "above") +
-                                                          " RTTTL's octaves " + std::to_string(LowestShapedOctave) +
-                                                          " to " + std::to_string(HighestShapedOctave) +
-                                                          ", written in octave " + std::to_string(octave)));
-            }
-            if (moved == *plain->semitone) return std::nullopt;
-            shaped.changed = true;
-            return NoteToken(note.RTTTLDuration(), plain->dotted, moved);
-        });
+    shaped.rtttl = RewrittenText(ringtone, [&](std::size_t position, const CNote& note) -> std::optional<std::string> {
+        if (!Chosen(notes, position) || semitones == 0) return std::nullopt;
+        const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
+        if (!plain) {
+            shaped.problems.push_back(ProblemLine(position, note, "not a note, left as it is"));
+            return std::nullopt;
+        }
+        if (!plain->semitone) return std::nullopt;
+        std::int32_t moved = *plain->semitone + semitones;
+        if (moved < LowestShapedSemitone || moved > HighestShapedSemitone) {
+            const bool below = moved < LowestShapedSemitone;
+            const int octave = below ? LowestShapedOctave : HighestShapedOctave;
+            moved = 12 * octave + StepOf(moved);
+            shaped.problems.push_back(ProblemLine(
+                position, note,
+                std::string(below ? "below" : "above") + " RTTTL's octaves " + std::to_string(LowestShapedOctave) +
+                    " to " + std::to_string(HighestShapedOctave) + ", written in octave " + std::to_string(octave)));
+        }
+        if (moved == *plain->semitone) return std::nullopt;
+        shaped.changed = true;
+        return NoteToken(note.RTTTLDuration(), plain->dotted, moved);
+    });
     return shaped;
 }
 
@@ -137,9 +135,9 @@ std::optional<RTTTLLength> SteppedLength(std::int32_t duration, bool dotted, int
     while (index < count && CompareLengths(lengths[static_cast<std::size_t>(index)].duration,
                                            lengths[static_cast<std::size_t>(index)].dotted, duration, dotted) < 0)
         ++index;
-    const bool exact = index < count && CompareLengths(lengths[static_cast<std::size_t>(index)].duration,
-                                                       lengths[static_cast<std::size_t>(index)].dotted, duration,
-                                                       dotted) == 0;
+    const bool exact =
+        index < count && CompareLengths(lengths[static_cast<std::size_t>(index)].duration,
+                                        lengths[static_cast<std::size_t>(index)].dotted, duration, dotted) == 0;
     // Between two lengths, the first step longer lands on the next longer
     // one (at `index`), the first step shorter on the next shorter one.
     int target = 0;
@@ -154,24 +152,22 @@ std::optional<RTTTLLength> SteppedLength(std::int32_t duration, bool dotted, int
 ShapedRingtone LengthStepped(const CNotes& ringtone, std::size_t note, int steps) {
     CheckChoice(ringtone, note);
     ShapedRingtone shaped;
-    shaped.rtttl =
-        RewrittenText(ringtone, [&](std::size_t position, const CNote& each) -> std::optional<std::string> {
-            if (position != note + 1 || steps == 0) return std::nullopt;
-            const std::optional<PlainNote> plain = PlainNoteOf(each, ringtone);
-            if (!plain) {
-                shaped.problems.push_back(ProblemLine(position, each, "not a note, left as it is"));
-                return std::nullopt;
-            }
-            const std::optional<RTTTLLength> length = SteppedLength(plain->duration, plain->dotted, steps);
-            if (!length) {
-                shaped.problems.push_back(ProblemLine(
-                    position, each,
-                    std::string("RTTTL writes no ") + (steps > 0 ? "longer" : "shorter") + " length"));
-                return std::nullopt;
-            }
-            shaped.changed = true;
-            return NoteToken(std::to_string(length->duration), length->dotted, plain->semitone);
-        });
+    shaped.rtttl = RewrittenText(ringtone, [&](std::size_t position, const CNote& each) -> std::optional<std::string> {
+        if (position != note + 1 || steps == 0) return std::nullopt;
+        const std::optional<PlainNote> plain = PlainNoteOf(each, ringtone);
+        if (!plain) {
+            shaped.problems.push_back(ProblemLine(position, each, "not a note, left as it is"));
+            return std::nullopt;
+        }
+        const std::optional<RTTTLLength> length = SteppedLength(plain->duration, plain->dotted, steps);
+        if (!length) {
+            shaped.problems.push_back(ProblemLine(
+                position, each, std::string("RTTTL writes no ") + (steps > 0 ? "longer" : "shorter") + " length"));
+            return std::nullopt;
+        }
+        shaped.changed = true;
+        return NoteToken(std::to_string(length->duration), length->dotted, plain->semitone);
+    });
     return shaped;
 }
 

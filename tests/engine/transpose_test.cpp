@@ -52,7 +52,8 @@ class TransposeTable : public ::testing::TestWithParam<TransposeRow> {};
 
 TEST_P(TransposeTable, MovesTheChosenNotes) {
     const TransposeRow& row = GetParam();
-    const Shaped shaped = Shape(row.notes, [&](const tw::CNotes& r) { return tw::Transposed(r, row.semitones, row.note); });
+    const Shaped shaped =
+        Shape(row.notes, [&](const tw::CNotes& r) { return tw::Transposed(r, row.semitones, row.note); });
     EXPECT_EQ(shaped.notes, row.expected);
     EXPECT_EQ(shaped.problems, row.problems);
     EXPECT_EQ(shaped.changed, std::string(row.notes) != row.expected);
@@ -60,38 +61,42 @@ TEST_P(TransposeTable, MovesTheChosenNotes) {
 
 // The default octave is 5: a note written without an octave is in it, and
 // one moved into it is written without one again.
-INSTANTIATE_TEST_SUITE_P(
-    Engine, TransposeTable,
-    ::testing::ValuesIn(std::vector<TransposeRow>{
-        {"sharps become naturals", "c#, d#6, f#, g#, a#", 1, {}, "d, e6, g, a, b", {}},
-        {"naturals become sharps", "c, d, f, g, a", 1, {}, "c#, d#, f#, g#, a#", {}},
-        {"b wraps to the next octave's c", "b, 8b.6, b4", 1, {}, "c6, 8c.7, c", {}},
-        {"c wraps down to the octave below's b", "c, c6, 16c#", -1, {}, "b4, b, 16c", {}},
-        {"an octave keeps letter, length and dot", "8c#., p, 2a4", 12, {}, "8c#.6, p, 2a", {}},
-        {"octaves down", "c7, d", -24, {}, "c, d3", {}},
-        {"pauses stay", "8p, 16p.", 5, {}, "8p, 16p.", {}},
-        {"one note chosen", "c, d, e", 2, 1, "c, e, e", {}},
-        {"a whole ringtone within range", "e#, b#4", 1, {}, "f#, c#", {}},
-        {"below octave 0 is written in octave 0",
-         "c1, d",
-         -24,
-         {},
-         "c0, d3",
-         {"note 1, c1: below RTTTL's octaves 0 to 9, written in octave 0"}},
-        {"c0 a semitone down stays in octave 0",
-         "c0",
-         -1,
-         {},
-         "b0",
-         {"note 1, c0: below RTTTL's octaves 0 to 9, written in octave 0"}},
-        {"above octave 9 is written in octave 9",
-         "a8, 8g#",
-         15,
-         {},
-         "c9, 8b6",
-         {"note 1, a8: above RTTTL's octaves 0 to 9, written in octave 9"}},
-        {"a token that is no note stays and is reported", "c, x, d", 2, {}, "d, x, e", {"note 2, x: not a note, left as it is"}},
-    }));
+INSTANTIATE_TEST_SUITE_P(Engine, TransposeTable,
+                         ::testing::ValuesIn(std::vector<TransposeRow>{
+                             {"sharps become naturals", "c#, d#6, f#, g#, a#", 1, {}, "d, e6, g, a, b", {}},
+                             {"naturals become sharps", "c, d, f, g, a", 1, {}, "c#, d#, f#, g#, a#", {}},
+                             {"b wraps to the next octave's c", "b, 8b.6, b4", 1, {}, "c6, 8c.7, c", {}},
+                             {"c wraps down to the octave below's b", "c, c6, 16c#", -1, {}, "b4, b, 16c", {}},
+                             {"an octave keeps letter, length and dot", "8c#., p, 2a4", 12, {}, "8c#.6, p, 2a", {}},
+                             {"octaves down", "c7, d", -24, {}, "c, d3", {}},
+                             {"pauses stay", "8p, 16p.", 5, {}, "8p, 16p.", {}},
+                             {"one note chosen", "c, d, e", 2, 1, "c, e, e", {}},
+                             {"a whole ringtone within range", "e#, b#4", 1, {}, "f#, c#", {}},
+                             {"below octave 0 is written in octave 0",
+                              "c1, d",
+                              -24,
+                              {},
+                              "c0, d3",
+                              {"note 1, c1: below RTTTL's octaves 0 to 9, written in octave 0"}},
+                             {"c0 a semitone down stays in octave 0",
+                              "c0",
+                              -1,
+                              {},
+                              "b0",
+                              {"note 1, c0: below RTTTL's octaves 0 to 9, written in octave 0"}},
+                             {"above octave 9 is written in octave 9",
+                              "a8, 8g#",
+                              15,
+                              {},
+                              "c9, 8b6",
+                              {"note 1, a8: above RTTTL's octaves 0 to 9, written in octave 9"}},
+                             {"a token that is no note stays and is reported",
+                              "c, x, d",
+                              2,
+                              {},
+                              "d, x, e",
+                              {"note 2, x: not a note, left as it is"}},
+                         }));
 
 TEST(Transpose, RefusesANoteTheRingtoneLacks) {
     tw::CNotes ringtone;
@@ -181,7 +186,8 @@ class LengthTable : public ::testing::TestWithParam<LengthRow> {};
 
 TEST_P(LengthTable, StepsThroughRTTTLsLengths) {
     const LengthRow& row = GetParam();
-    const Shaped shaped = Shape(row.notes, [&](const tw::CNotes& r) { return tw::LengthStepped(r, row.note, row.steps); });
+    const Shaped shaped =
+        Shape(row.notes, [&](const tw::CNotes& r) { return tw::LengthStepped(r, row.note, row.steps); });
     EXPECT_EQ(shaped.notes, row.expected);
     EXPECT_EQ(shaped.problems, row.problems);
 }
