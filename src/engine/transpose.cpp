@@ -30,14 +30,24 @@ std::string NoteToken(const std::string& duration, bool dotted, std::optional<st
     return token;
 }
 
+// The header of the ringtone's RTTTL text, as it writes it.
+std::string Header(const CNotes& ringtone) {
+    return ringtone.Name() + ":d=" + ringtone.DefaultDuration() + ",o=" + ringtone.DefaultOctave() +
+           ",b=" + ringtone.Tempo() + ":";
+}
+
+// Between two notes: the ringtone's output separator, a comma without one.
+std::string Separator(const CNotes& ringtone) {
+    return ringtone.OutputSeparator().empty() ? "," : ringtone.OutputSeparator();
+}
+
 // Writes the ringtone as its RTTTL text, each note as `write(position,
 // note)` gives it (position from 1), or as it is written when that gives
 // nothing.
 template <class Write>
 std::string RewrittenText(const CNotes& ringtone, Write&& write) {
-    const std::string separator = ringtone.OutputSeparator().empty() ? "," : ringtone.OutputSeparator();
-    std::string text = ringtone.Name() + ":d=" + ringtone.DefaultDuration() + ",o=" + ringtone.DefaultOctave() +
-                       ",b=" + ringtone.Tempo() + ":";
+    const std::string separator = Separator(ringtone);
+    std::string text = Header(ringtone);
     std::size_t position = 0;
     for (const CNote& note : ringtone) {
         if (position > 0) text += separator;
@@ -149,25 +159,44 @@ std::optional<RTTTLLength> SteppedLength(std::int32_t duration, bool dotted, int
 
 }  // namespace
 
-ShapedRingtone LengthStepped(const CNotes& ringtone, std::size_t note, int steps) {
-    CheckChoice(ringtone, note);
+ShapedRingtone LengthStepped(const CNotes& ringtone, NoteChoice notes, int steps) {
+    CheckChoice(ringtone, notes);
     ShapedRingtone shaped;
-    shaped.rtttl = RewrittenText(ringtone, [&](std::size_t position, const CNote& each) -> std::optional<std::string> {
-        if (position != note + 1 || steps == 0) return std::nullopt;
-        const std::optional<PlainNote> plain = PlainNoteOf(each, ringtone);
+    shaped.rtttl = RewrittenText(ringtone, [&](std::size_t position, const CNote& note) -> std::optional<std::string> {
+        if (!Chosen(notes, position) || steps == 0) return std::nullopt;
+        const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
         if (!plain) {
-            shaped.problems.push_back(ProblemLine(position, each, "not a note, left as it is"));
+            shaped.problems.push_back(ProblemLine(position, note, "not a note, left as it is"));
             return std::nullopt;
         }
         const std::optional<RTTTLLength> length = SteppedLength(plain->duration, plain->dotted, steps);
         if (!length) {
             shaped.problems.push_back(ProblemLine(
-                position, each, std::string("RTTTL writes no ") + (steps > 0 ? "longer" : "shorter") + " length"));
+                position, note, std::string("RTTTL writes no ") + (steps > 0 ? "longer" : "shorter") + " length"));
             return std::nullopt;
         }
         shaped.changed = true;
         return NoteToken(std::to_string(length->duration), length->dotted, plain->semitone);
     });
+    return shaped;
+}
+
+std::vector<std::string> NoteTokens(const CNotes& ringtone) {
+    std::vector<std::string> tokens;
+    tokens.reserve(ringtone.Notes().size());
+    for (const CNote& note : ringtone) tokens.push_back(note.RTTTLText());
+    return tokens;
+}
+
+ShapedRingtone NotesRestored(const CNotes& ringtone, const std::vector<std::string>& tokens) {
+    ShapedRingtone shaped;
+    shaped.changed = tokens != NoteTokens(ringtone);
+    shaped.rtttl = Header(ringtone);
+    const std::string separator = Separator(ringtone);
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (i > 0) shaped.rtttl += separator;
+        shaped.rtttl += tokens[i];
+    }
     return shaped;
 }
 

@@ -51,11 +51,19 @@ struct RTTTLLength {
 };
 const std::vector<RTTTLLength>& RTTTLLengths();
 
-// The note (or pause) at `note` made `steps` lengths of RTTTLLengths longer
-// (shorter when below 0); a length between two of them goes first to the
-// next one that way. At the shortest or longest length the note stays and is
-// reported. EngineError (NoSuchNote) as Transposed.
-ShapedRingtone LengthStepped(const CNotes& ringtone, std::size_t note, int steps);
+// The chosen notes and pauses each made `steps` lengths of RTTTLLengths
+// longer (shorter when below 0); a length between two of them goes first to
+// the next one that way. A note at the shortest or longest length stays and
+// is reported. EngineError (NoSuchNote) as Transposed.
+ShapedRingtone LengthStepped(const CNotes& ringtone, NoteChoice notes, int steps);
+
+// The ringtone's notes as RTTTL tokens, each as the ringtone writes it: what
+// a change of notes changes, kept to be given back by NotesRestored.
+std::vector<std::string> NoteTokens(const CNotes& ringtone);
+// The ringtone with its header as it is now (name, tempo, defaults) and
+// `tokens` (of NoteTokens) for its notes; `changed` when they differ from its
+// own.
+ShapedRingtone NotesRestored(const CNotes& ringtone, const std::vector<std::string>& tokens);
 
 // Reads the shaped text into `ringtone` as the RTTTL reader does, whatever
 // its problems (the ringtone then reports its own as after any read).

@@ -172,15 +172,13 @@ INSTANTIATE_TEST_SUITE_P(Engine, FitRingtoneTable,
 struct LengthRow {
     const char* what;
     const char* notes;
-    std::size_t note;
+    tw::NoteChoice note;
     int steps;
     const char* expected;
     std::vector<std::string> problems;
 };
 
-void PrintTo(const LengthRow& row, std::ostream* out) {
-    *out << row.what << ": " << row.notes << " note " << row.note << " by " << row.steps;
-}
+void PrintTo(const LengthRow& row, std::ostream* out) { *out << row.what << ": " << row.notes << " by " << row.steps; }
 
 class LengthTable : public ::testing::TestWithParam<LengthRow> {};
 
@@ -213,7 +211,29 @@ INSTANTIATE_TEST_SUITE_P(
         {"1. is the longest", "1c.", 0, 1, "1c.", {"note 1, 1c.: RTTTL writes no longer length"}},
         {"32 is the shortest", "32c", 0, -1, "32c", {"note 1, 32c: RTTTL writes no shorter length"}},
         {"no note", "c, x", 1, 1, "c, x", {"note 2, x: not a note, left as it is"}},
+        {"every note with none chosen",
+         "8c, 16p, 1e., x",
+         {},
+         1,
+         "8c., 16p., 1e., x",
+         {"note 3, 1e.: RTTTL writes no longer length", "note 4, x: not a note, left as it is"}},
     }));
+
+// What a change took away comes back whole, under the header as it is now.
+TEST(Transpose, NotesRestoredGiveTheOldNotesBack) {
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    ringtone.SetFull_RTTTL("T:d=8,o=6,b=125:c, 4d#5, p, x, 16b.");
+    const std::vector<std::string> before = tw::NoteTokens(ringtone);
+    EXPECT_EQ(before, (std::vector<std::string>{"c", "4d#5", "p", "x", "16b."}));
+    tw::ApplyShape(ringtone, tw::Transposed(ringtone, 13));
+    ringtone.SetTempo("90");
+    const tw::ShapedRingtone restored = tw::NotesRestored(ringtone, before);
+    EXPECT_TRUE(restored.changed);
+    tw::ApplyShape(ringtone, restored);
+    EXPECT_EQ(ringtone.Full_RTTTL(), "T:d=8,o=6,b=90:c, 4d#5, p, x, 16b.");
+    EXPECT_FALSE(tw::NotesRestored(ringtone, before).changed);
+}
 
 TEST(Transpose, RTTTLLengthsAreInOrderOfLength) {
     const auto& lengths = tw::RTTTLLengths();
