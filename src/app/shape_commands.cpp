@@ -133,7 +133,8 @@ int ListTransposeCommand(const CommandArgs& args, std::ostream& out, std::ostrea
     try {
         stored = session.ChangeEntry(name, [&](CNotes& ringtone) {
             shaped = Shape(ringtone, request);
-            ApplyShape(ringtone, shaped);
+            if (shaped.changed) ApplyShape(ringtone, shaped);
+            return shaped.changed;
         });
     } catch (const SessionError& e) {
         if (e.reason() == SessionError::Reason::NoRingtone)

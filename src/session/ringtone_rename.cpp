@@ -43,12 +43,12 @@ std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry) {
 }
 
 std::optional<std::string> ChangeInPlace(const RingtoneListFile& list, std::string_view entry,
-                                         const std::function<void(CNotes&)>& change) {
+                                         const std::function<bool(CNotes&)>& change) {
     const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();
     if (!file.HasSection(entry)) return std::nullopt;
     RingtoneListFile::LoadEntry(file, entry, list.Ringtone());
-    change(list.Ringtone());
+    if (!change(list.Ringtone())) return std::string(entry);
     const std::string stored = PlaceEntry(file, list.Ringtone(), entry);
     WriteListFile(list.ListFileName(), file);
     return stored;

@@ -27,13 +27,14 @@ void StoreRenamed(const RingtoneListFile& list, std::string_view oldName);
 std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry);
 
 // Reads the entry `entry` into the list's ringtone, gives the ringtone to
-// `change` and stores it as StoreInPlace does, with the lists' lock held
-// from the reading to the writing, so that no other program's change falls
-// between them: one replacement of the list file. Gives the name it is
-// stored under; nothing, and the file untouched, when the list holds no such
-// entry. ListError as StoreRenamed, EngineError when the entry's text cannot
-// be read, and whatever `change` throws; the file is then unchanged.
+// `change` and, when it says so (true), stores it as StoreInPlace does, with
+// the lists' lock held from the reading to the writing, so that no other
+// program's change falls between them: one replacement of the list file.
+// Gives the name it is stored under (`entry` when `change` stored nothing);
+// nothing, and the file untouched, when the list holds no such entry.
+// ListError as StoreRenamed, EngineError when the entry's text cannot be
+// read, and whatever `change` throws; the file is then unchanged.
 std::optional<std::string> ChangeInPlace(const RingtoneListFile& list, std::string_view entry,
-                                         const std::function<void(CNotes&)>& change);
+                                         const std::function<bool(CNotes&)>& change);
 
 }  // namespace tw

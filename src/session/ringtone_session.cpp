@@ -242,7 +242,7 @@ void RingtoneSession::SetTempo(std::string_view tempo) {
     }
 }
 
-std::string RingtoneSession::ChangeEntry(std::string_view entry, const std::function<void(CNotes&)>& change) {
+std::string RingtoneSession::ChangeEntry(std::string_view entry, const std::function<bool(CNotes&)>& change) {
     std::optional<std::string> stored;
     try {
         stored = ListCall([&] { return ChangeInPlace(list_, entry, change); });
@@ -258,18 +258,28 @@ std::string RingtoneSession::ChangeEntry(std::string_view entry, const std::func
     return *stored;
 }
 
-void RingtoneSession::ChangeShown(const std::function<void(CNotes&)>& change) {
+void RingtoneSession::ChangeShown(const std::function<bool(CNotes&)>& change) {
     if (!shown_) throw SessionError(SessionError::Reason::NoRingtone, "no ringtone is shown");
     const std::string before = ringtone_.Full_RTTTL();
     const std::string entry = StoredEntry();
+    const auto putBack = [&] {
+        try {
+            ringtone_.SetFull_RTTTL(before);
+        } catch (const EngineError&) {
+            // It was read from this text; it reads again.
+        }
+    };
     try {
         shown_ = ChangeEntry(entry, change);
         shownStored_ = true;
     } catch (const SessionError& e) {
-        ringtone_.SetFull_RTTTL(before);
+        putBack();
         if (e.reason() == SessionError::Reason::NoRingtone)
             throw SessionError(SessionError::Reason::EntryGone, "another program removed the ringtone '" + entry +
                                                                     "' from the '" + ListName() + "' list");
+        throw;
+    } catch (...) {
+        putBack();
         throw;
     }
 }

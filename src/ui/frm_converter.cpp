@@ -301,6 +301,7 @@ void frmConverter::BuildMenus() {
     mnuRingtoneExit = Entry(mnuFile, "mnuRingtoneExit", "E&xit");
 
     mnuEdit = Menu(bar, "mnuEdit", "&Edit");
+    BuildShapeMenu();
     const char* const copyCaptions[] = {"Copy &RTTTL to Clipboard", "Copy &Composer to Clipboard",
                                         "Copy &Keypresses to Clipboard"};
     for (int i = 0; i < 3; ++i)
@@ -352,6 +353,7 @@ void frmConverter::ConnectControls() {
     on(mnuRingtoneExport, &QAction::triggered, &frmConverter::mnuRingtoneExport_Click);
     on(mnuFileBatchWAV, &QAction::triggered, &frmConverter::mnuFileBatchWAV_Click);
     on(mnuFileImport, &QAction::triggered, &frmConverter::mnuFileImport_Click);
+    for (const auto& [action, handler] : ShapeCommands()) on(action, &QAction::triggered, handler);
     for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
         connect(mnuRingtoneSave[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { Command([this, i] { mnuRingtoneSave_Click(i); }); });
