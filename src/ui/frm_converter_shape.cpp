@@ -194,9 +194,10 @@ void frmConverter::StepHistory(bool undo) {
     if (changedElsewhere) {
         ForgetShapes();
         ShowRingtone();
-        services_.MsgBox(std::string("Another program has changed the ringtone's notes since, so there is nothing to ") +
-                             (undo ? "undo." : "redo."),
-                         MsgButtons::OkOnly, MsgIcon::Information, undo ? "Undo" : "Redo");
+        services_.MsgBox(
+            std::string("Another program has changed the ringtone's notes since, so there is nothing to ") +
+                (undo ? "undo." : "redo."),
+            MsgButtons::OkOnly, MsgIcon::Information, undo ? "Undo" : "Redo");
         return;
     }
     from.pop_back();

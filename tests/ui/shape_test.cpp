@@ -26,8 +26,7 @@ struct Result {
 };
 
 Result Now(const Harness& h) {
-    return {h.ListFile(), h.Text("txtRingtone").toStdString(),
-            h.Find<QLabel>("lblNoteCount")->text().toStdString()};
+    return {h.ListFile(), h.Text("txtRingtone").toStdString(), h.Find<QLabel>("lblNoteCount")->text().toStdString()};
 }
 
 // A change from the Edit menu on A's notes, with a note selected or not: the
@@ -112,8 +111,7 @@ private slots:
             Harness h(ListOf(notes), "A");
             h.Find<QRadioButton>("optShowAs0")->setChecked(true);
             h.Do("mnuEditFit");
-            QCOMPARE(h.Text("txtRingtone").toStdString(),
-                     FittedFromMidi(std::string("A:d=4,o=5,b=125:") + notes));
+            QCOMPARE(h.Text("txtRingtone").toStdString(), FittedFromMidi(std::string("A:d=4,o=5,b=125:") + notes));
         }
     }
 
@@ -130,6 +128,21 @@ private slots:
         QCOMPARE(h.ListFile(), Stored("c#, d#"));
         QTest::keyClick(h.window.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(h.ListFile(), Stored("c#6, d#6"));
+    }
+
+    // A change acts on the ringtone as another program stored it since it was shown.
+    void changedElsewhere() {
+        Harness h(ListOf("c,d"), "A");
+        h.WriteList("Favtones", ListOf("e,f") + "[C]\r\nRTTTL=C:d=4,o=5,b=125:g\r\n");
+        h.Do("mnuEditSemitoneUp");
+        QCOMPARE(h.ListFile(), B + "[C]\r\nRTTTL=C:d=4,o=5,b=125:g\r\n[A]\r\nRTTTL=A:d=4,o=5,b=125:f, f#\r\n");
+        QCOMPARE(h.Boxes(), test::BoxList{});
+        h.WriteList("Favtones", B);
+        h.Do("mnuEditSemitoneUp");
+        QCOMPARE(h.ListFile(), B);
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Store Ringtone Error", "critical", "ok",
+                                            "Could not store the changed ringtone!\r\n\r\nanother program removed the "
+                                            "ringtone 'A' from the 'Favtones' list"}}));
     }
 
     // Undo gives back nothing that another program changed since, and says so;
