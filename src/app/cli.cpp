@@ -12,6 +12,7 @@
 #include "app/list_commands.h"
 #include "app/ringtone_input.h"
 #include "app/settings_commands.h"
+#include "app/shape_commands.h"
 #include "app/sound_commands.h"
 #include "app/web_commands.h"
 #include "engine/collection.h"
@@ -34,11 +35,14 @@ const char* const Usage =
     "       tunewright midi    --from F [--separator S] [--imelody-prefix P] [FILE|-] -o OUT.mid\n"
     "       tunewright from-midi FILE.mid [--track N] [--name NAME] [--fit] [--to F] [-o OUT]\n"
     "       tunewright play    --from F [--imelody-prefix P] [FILE|-]\n"
+    "       tunewright transpose --semitones N | --octaves N | --fit [--from F] [--to F] [--separator S]\n"
+    "                          [--notes-only] [-o OUT] [FILE|-]\n"
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [--imelody-prefix P] [FILE|-]\n"
     "       tunewright list import LIST --from F [--separator S] [FILE|-]\n"
     "       tunewright list get LIST NAME --to F [--separator S] [--notes-only] [--pin N] [-o OUT]\n"
     "       tunewright list remove LIST NAME\n"
+    "       tunewright list transpose LIST NAME --semitones N | --octaves N | --fit\n"
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
     "       tunewright list wav-all LIST -o DIR\n"
     "       tunewright list midi-all LIST -o DIR\n"
@@ -86,6 +90,13 @@ constexpr std::string_view HelpCommands =
     "            name came from, what was lost and the broken events skipped\n"
     "            outside the notes go to standard error\n"
     "  play      read a ringtone and play it on the desktop's sound server\n"
+    "  transpose read a ringtone (--from, default rtttl) and move every note\n"
+    "            --semitones N or --octaves N up (down for N below 0), or --fit:\n"
+    "            by the whole octaves that put the most notes into the composer's\n"
+    "            octaves (as from-midi --fit); written in --to (default the format\n"
+    "            read) as convert writes. A note moved out of RTTTL's octaves 0 to\n"
+    "            9 is written in the nearest and reported (exit 1). list transpose\n"
+    "            LIST NAME moves a stored ringtone's notes in its list\n"
     "  web       the home site ($TUNEWRIGHT_BASE_URL, default https://tunewright.example/;\n"
     "            'local' is http://127.0.0.1:8077/): menus fetches menu.dat as the\n"
     "            program does at start, keeps it in the program directory and prints\n"
@@ -101,8 +112,9 @@ constexpr std::string_view HelpCommands =
 
 constexpr std::string_view HelpOptions =
     "                  convert --each or list import, which read one ringtone a line)\n"
-    "  --to F          notation of the output (convert, list get, from-midi): the\n"
-    "                  same words; the handset files are written whole, not with\n"
+    "  --to F          notation of the output (convert, list get, from-midi,\n"
+    "                  transpose): the same words; the handset files are written\n"
+    "                  whole, not with\n"
     "                  --notes-only or --each, and what the file cannot hold is\n"
     "                  reported as a problem (exit 1). A list stores a ringtone\n"
     "                  read from a file as its RTTTL text. arduino writes an\n"
@@ -286,6 +298,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     try {
         if (command == "convert") return Convert(rest, in, out, err);
         if (command == "notes") return Notes(rest, in, out, err);
+        if (command == "transpose") return TransposeCommand(rest, in, out, err);
         if (command == "list") return RunListCommand(rest, in, out, err);
         if (command == "web") return RunWebCommand(rest, out, err);
         if (command == "settings") return RunSettingsCommand(rest, out, err);

@@ -17,6 +17,7 @@
 #include "app/cli_options.h"
 #include "app/file_format_output.h"
 #include "app/ringtone_input.h"
+#include "app/shape_commands.h"
 #include "engine/ringtone_text.h"
 #include "files/safe_file.h"
 #include "lists/list_names.h"
@@ -410,6 +411,7 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
     if (command == "wav-all") return SoundAll(args, err, SoundFileType::Wav);
     if (command == "midi-all") return SoundAll(args, err, SoundFileType::Midi);
     if (command == "fmf-all") return FmfAll(args, err);
+    if (command == "transpose") return ListTransposeCommand(args, out, err);
     throw UsageError{"unknown list command '" + command + "'"};
 }
 
@@ -419,9 +421,10 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
     if (args.empty())
         throw UsageError{
             "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
-            "wav-all, midi-all or fmf-all"};
-    const ListArgs parsed{ParseCommandArgs(args, {"from", "to", "separator", "types", "o", "imelody-prefix", "pin"},
-                                           {"notes-only", "raw", "show-type"})};
+            "wav-all, midi-all, fmf-all or transpose"};
+    const ListArgs parsed{ParseCommandArgs(
+        args, {"from", "to", "separator", "types", "o", "imelody-prefix", "pin", "semitones", "octaves"},
+        {"notes-only", "raw", "show-type", "fit"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);

@@ -306,6 +306,7 @@ void frmConverter::BuildMenus() {
     mnuRingtoneExit = Entry(mnuFile, "mnuRingtoneExit", "E&xit");
 
     mnuEdit = Menu(bar, "mnuEdit", "&Edit");
+    BuildShapeMenu();
     const char* const copyCaptions[] = {"Copy &RTTTL to Clipboard", "Copy &Composer to Clipboard",
                                         "Copy &Keypresses to Clipboard"};
     for (int i = 0; i < 3; ++i)
@@ -357,6 +358,7 @@ void frmConverter::ConnectControls() {
     on(mnuRingtoneExport, &QAction::triggered, &frmConverter::mnuRingtoneExport_Click);
     on(mnuFileBatchWAV, &QAction::triggered, &frmConverter::mnuFileBatchWAV_Click);
     on(mnuFileImport, &QAction::triggered, &frmConverter::mnuFileImport_Click);
+    for (const auto& [action, handler] : ShapeCommands()) on(action, &QAction::triggered, handler);
     for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
         connect(mnuRingtoneSave[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { Command([this, i] { mnuRingtoneSave_Click(i); }); });
@@ -395,7 +397,11 @@ void frmConverter::ConnectControls() {
         lblNum[static_cast<std::size_t>(i)]->OnClick([this, i] { Command([this, i] { lblNum_Click(i); }); });
     lblMyWeb->OnClick([this] { Command([this] { lblMyWeb_Click(); }); });
     noteView->OnNoteClicked([this](std::size_t index) { Command([this, index] { noteView_Click(index); }); });
-    noteView->OnKey([this](int key, Qt::KeyboardModifiers modifiers) { return noteView_Key(key, modifiers); });
+    noteView->OnKey([this](int key, Qt::KeyboardModifiers modifiers) {
+        bool taken = true;
+        Command([&] { taken = noteView_Key(key, modifiers); });
+        return taken;
+    });
     connect(txtRingtone, &QPlainTextEdit::cursorPositionChanged, this, [this] { txtRingtone_CaretMoved(); });
     connect(txtMessage, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = txtMessage->row(item);

@@ -43,6 +43,7 @@ void frmConverter::SetState() {
     // window again after the quick help must not enable it.
     mnuEdit->setEnabled(selected);
     mnuEdit->menuAction()->setEnabled(selected);
+    SetShapeState();
 }
 
 void frmConverter::ClearDisplay() {

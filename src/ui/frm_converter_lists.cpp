@@ -44,6 +44,7 @@ void frmConverter::lstRingtones_Click() {
         return;
     }
     const std::string title = lstRingtones->List(index);
+    if (!session_.Showing() || session_.ShownRow() != title) ForgetShapes();
     EntryLoad load;
     try {
         load = session_.Show(title);

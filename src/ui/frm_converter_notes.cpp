@@ -1,6 +1,6 @@
 // The note view's part of the window: the selected note, kept in step with
 // the caret in the tone text and the problem list; a click on a note plays
-// it briefly; the arrow keys move the selection.
+// it briefly; the arrow keys move the selection and the notes.
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -22,15 +22,20 @@ std::optional<std::size_t> frmConverter::SelectedNote() const { return selectedN
 void frmConverter::SetSelectedNote(std::optional<std::size_t> index) { SelectNote(index, true); }
 
 void frmConverter::SelectNote(std::optional<std::size_t> index, bool selectToken) {
-    const std::size_t count = session_.Ringtone().Notes().size();
-    selectedNote_ = index && *index < count ? index : std::nullopt;
+    // A note the ringtone lacks stays selected, so that a change of it can
+    // say so; the view and the text mark none.
+    selectedNote_ = index;
     noteView->SetSelected(selectedNote_);
-    if (!selectToken || !selectedNote_ || *selectedNote_ >= noteSpans_.size()) return;
-    const TextSpan& span = noteSpans_[*selectedNote_];
-    if (span.start + span.length > txtRingtone->document()->characterCount()) return;
+    if (!selectToken) return;
     QTextCursor token = txtRingtone->textCursor();
-    token.setPosition(span.start);
-    token.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
+    token.clearSelection();
+    if (selectedNote_ && *selectedNote_ < noteSpans_.size()) {
+        const TextSpan& span = noteSpans_[*selectedNote_];
+        if (span.start + span.length < txtRingtone->document()->characterCount()) {
+            token.setPosition(span.start);
+            token.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
+        }
+    }
     settingToneText_ = true;
     txtRingtone->setTextCursor(token);
     settingToneText_ = false;
@@ -67,19 +72,34 @@ void frmConverter::txtMessage_Click(int row) {
     if (note.isValid()) SetSelectedNote(static_cast<std::size_t>(note.toULongLong()));
 }
 
-// Left and Right step through the notes; from none, Right starts at the
-// first and Left at the last.
-bool frmConverter::noteView_Key(int key, Qt::KeyboardModifiers) {
+// In the view, Left and Right step through the notes (from none, Right
+// starts at the first and Left at the last); Up and Down move the selected
+// note, or every note, a semitone, with Shift an octave, as the Edit menu
+// does.
+bool frmConverter::noteView_Key(int key, Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const std::size_t count = session_.Ringtone().Notes().size();
-    if (count == 0 || (key != Qt::Key_Left && key != Qt::Key_Right)) return false;
-    std::size_t index = key == Qt::Key_Right ? 0 : count - 1;
-    if (selectedNote_) {
-        index = *selectedNote_;
-        if (key == Qt::Key_Right && index + 1 < count) ++index;
-        if (key == Qt::Key_Left && index > 0) --index;
+    if (held == Qt::NoModifier && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+        if (count == 0) return true;
+        std::size_t index = key == Qt::Key_Right ? 0 : count - 1;
+        if (selectedNote_ && *selectedNote_ < count) {
+            index = *selectedNote_;
+            if (key == Qt::Key_Right && index + 1 < count) ++index;
+            if (key == Qt::Key_Left && index > 0) --index;
+        }
+        SetSelectedNote(index);
+        return true;
     }
-    SetSelectedNote(index);
-    return true;
+    if ((held == Qt::NoModifier || held == Qt::ShiftModifier) && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const bool octave = held == Qt::ShiftModifier;
+        void (frmConverter::*handler)() =
+            key == Qt::Key_Up
+                ? (octave ? &frmConverter::mnuEditOctaveUp_Click : &frmConverter::mnuEditSemitoneUp_Click)
+                : (octave ? &frmConverter::mnuEditOctaveDown_Click : &frmConverter::mnuEditSemitoneDown_Click);
+        (this->*handler)();
+        return true;
+    }
+    return false;
 }
 
 // The note's pitch, briefly; a pause, a note without a pitch and a missing

@@ -56,8 +56,8 @@ class NoteRollTest : public QObject {
         std::optional<std::size_t> note;
     };
     // "c, 8d#., p": tokens at 0, 3 and 9.
-    static constexpr Caret Carets[] = {{"start", 0, 0},       {"in the first", 1, 0}, {"after the first", 2, 0},
-                                       {"in the gap", 3, 1},  {"second", 5, 1},       {"last", 9, 2},
+    static constexpr Caret Carets[] = {{"start", 0, 0},        {"in the first", 1, 0}, {"after the first", 2, 0},
+                                       {"in the gap", 3, 1},   {"second", 5, 1},       {"last", 9, 2},
                                        {"past the end", 40, 2}};
 
     struct Report {
@@ -169,9 +169,8 @@ class NoteViewTest : public QObject {
         const char* token;
     };
     static constexpr Click Clicks[] = {
-        {"RTTTL half", 0, 3, "2g6"},        {"RTTTL pause", 0, 2, "p"},
-        {"composer dotted", 1, 1, "8.#d1"}, {"composer first", 1, 0, "4c1"},
-        {"keys held", 2, 1, "(hold 2)8#"},  {"keys last", 2, 4, "7888**"},
+        {"RTTTL half", 0, 3, "2g6"},     {"RTTTL pause", 0, 2, "p"},        {"composer dotted", 1, 1, "8.#d1"},
+        {"composer first", 1, 0, "4c1"}, {"keys held", 2, 1, "(hold 2)8#"}, {"keys last", 2, 4, "7888**"},
     };
 
 private slots:
@@ -189,8 +188,7 @@ private slots:
         QCOMPARE(roll.NoteRect(3)->width(), 2 * roll.NoteRect(0)->width());
         QCOMPARE(roll.NoteRect(2), std::nullopt);
         // The note below the composer's octaves tells why in its tip.
-        QCOMPARE(view->TipAt(roll.NoteRect(4)->center()),
-                 QStringLiteral("note 5, 16b4: below the composer's octaves"));
+        QCOMPARE(view->TipAt(roll.NoteRect(4)->center()), QStringLiteral("note 5, 16b4: below the composer's octaves"));
         QCOMPARE(view->TipAt(roll.NoteRect(0)->center()), QStringLiteral("note 1, c"));
         h.Option("optShowAs1")->click();
         QCOMPARE(view->Roll().NoteRect(3), roll.NoteRect(3));
@@ -237,8 +235,34 @@ private slots:
         h.window->SetSelectedNote(std::nullopt);
         QTest::keyClick(view, Qt::Key_Left);  // from none, the last
         QCOMPARE(Optional(h.window->SelectedNote()), std::string("4"));
-        h.window->SetSelectedNote(9);  // past the last: none
+        h.window->SetSelectedNote(9);  // past the last: none marked
         QCOMPARE(Optional(view->Selected()), std::string("none"));
+        QCOMPARE(text->textCursor().selectedText(), QString());
+    }
+
+    // Up and Down in the view move the selected note a semitone, with Shift
+    // an octave, or every note while none is selected; each change is
+    // stored, and the bar moves with it.
+    void theArrowsInTheViewTranspose() {
+        Harness h("[A]\r\nRTTTL=A:d=4,o=5,b=125:c,d\r\n", "A");
+        h.Option("optShowAs0")->click();
+        NoteView* view = ViewOf(h);
+        const auto stored = [&h] { return h.ListFile(); };
+        h.window->SetSelectedNote(1);
+        QTest::keyClick(view, Qt::Key_Up);
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c, d#"));
+        QCOMPARE(stored(), std::string("[A]\r\nRTTTL=A:d=4,o=5,b=125:c, d#\r\n"));
+        QCOMPARE(view->Notes()[1].pitch, std::optional<int>(75));
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c, d#4"));
+        QCOMPARE(Optional(view->Selected()), std::string("1"));  // the note stays selected
+        h.window->SetSelectedNote(std::nullopt);
+        QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(stored(), std::string("[A]\r\nRTTTL=A:d=4,o=5,b=125:c6, d#\r\n"));
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("b, d"));
+        h.Do("mnuEditUndo");
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c6, d#"));
     }
 
     // A click on a line about a note selects it; the lines about the whole
