@@ -116,6 +116,16 @@ std::optional<std::size_t> NoteRoll::NoteAt(QPointF point) const {
     return index;
 }
 
+std::pair<std::size_t, std::size_t> NoteRoll::NotesAcross(double left, double right) const {
+    const double from = (left - gutter_) / pixelsPerWhole_;
+    const double to = (right - gutter_) / pixelsPerWhole_;
+    // The first note ending after `from`, then the first starting at or after `to`.
+    const auto first = std::partition_point(notes_.begin(), notes_.end(),
+                                            [from](const RollNote& note) { return note.start + note.length <= from; });
+    const auto last = std::partition_point(first, notes_.end(), [to](const RollNote& note) { return note.start < to; });
+    return {static_cast<std::size_t>(first - notes_.begin()), static_cast<std::size_t>(last - notes_.begin())};
+}
+
 double NoteRoll::TimeX(std::size_t index, double fraction) const {
     const QRectF column = Column(index);
     return column.left() + std::clamp(fraction, 0.0, 1.0) * column.width();

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/cnotes.h"
@@ -69,6 +70,9 @@ public:
     // The note whose time holds `point`; none left of the first or right of
     // the last.
     std::optional<std::size_t> NoteAt(QPointF point) const;
+    // The notes whose time lies at least in part between `left` and `right`
+    // across: the first of them and one past the last.
+    std::pair<std::size_t, std::size_t> NotesAcross(double left, double right) const;
     // Where the time `fraction` (0 to 1) through note `index` lies across.
     double TimeX(std::size_t index, double fraction) const;
 

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -67,9 +68,17 @@ void NoteView::EndPlay() {
 void NoteView::Poll() {
     if (!playedSeconds_) return;
     const std::optional<double> seconds = playedSeconds_();
-    sounding_ = seconds ? SoundingAt(starts_, *seconds) : std::nullopt;
-    if (sounding_ && sounding_->index >= notes_.size()) sounding_.reset();
-    update();
+    std::optional<Sounding> now = seconds ? SoundingAt(starts_, *seconds) : std::nullopt;
+    if (now && now->index >= notes_.size()) now.reset();
+    if (now == sounding_) return;
+    // Only the columns of the note lit before and now are drawn again: the
+    // cursor lies in them.
+    const NoteRoll roll = Roll();
+    QRectF changed;
+    for (const std::optional<Sounding>& lit : {sounding_, now})
+        if (lit) changed |= roll.Column(lit->index).adjusted(-2, 0, 2, 0);
+    sounding_ = now;
+    update(changed.toAlignedRect());
 }
 
 std::optional<std::size_t> NoteView::LitNote() const {
@@ -96,7 +105,7 @@ NoteRoll NoteView::Roll() const { return NoteRoll(notes_, QSizeF(size()), Gutter
 
 QSize NoteView::sizeHint() const { return {400, 120}; }
 
-void NoteView::paintEvent(QPaintEvent*) {
+void NoteView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette& colours = palette();
@@ -130,7 +139,8 @@ void NoteView::paintEvent(QPaintEvent*) {
     const QColor problem = ProblemColour(colours);
     const QColor lit = LitColour(colours);
     const std::optional<std::size_t> sounding = LitNote();
-    for (std::size_t i = 0; i < notes_.size(); ++i) {
+    const auto [first, last] = roll.NotesAcross(event->rect().left() - 1, event->rect().right() + 1);
+    for (std::size_t i = first; i < last; ++i) {
         const std::optional<QRectF> bar = roll.NoteRect(i);
         if (!bar) continue;
         QColor fill = plain;

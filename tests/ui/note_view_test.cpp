@@ -118,6 +118,22 @@ private slots:
         QCOMPARE(roll.PitchBand(ComposerLowestPitch, ComposerHighestPitch), QRectF(100, 0, 200, 80));
     }
 
+    // The notes drawn again for a strip of the view: those whose time
+    // touches it (c 100-150, d# 150-187.5, p to 237.5, g to 337.5, b to 350).
+    void notesAcrossAStrip() {
+        CNotes ringtone;
+        ringtone.SetFull_RTTTL("Walk:d=4,o=5,b=120:c,8d#.,p,2g6,16b4");
+        const std::vector<RollNote> notes = RollNotesOf(ringtone);
+        const NoteRoll roll(notes, QSizeF(350, 250), 100);
+        using Span = std::pair<std::size_t, std::size_t>;
+        QCOMPARE(roll.NotesAcross(0, 350), (Span{0, 5}));
+        QCOMPARE(roll.NotesAcross(160, 170), (Span{1, 2}));
+        QCOMPARE(roll.NotesAcross(149, 190), (Span{0, 3}));
+        QCOMPARE(roll.NotesAcross(150, 187.5), (Span{1, 2}));
+        QCOMPARE(roll.NotesAcross(340, 400), (Span{4, 5}));
+        QCOMPARE(roll.NotesAcross(0, 99), (Span{0, 0}));
+    }
+
     void pitchesHaveTheirNames() {
         QCOMPARE(PitchName(72), std::string("c5"));
         QCOMPARE(PitchName(71), std::string("b4"));
