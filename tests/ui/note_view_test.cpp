@@ -281,6 +281,18 @@ private slots:
         QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c6, d#"));
     }
 
+    // Another ringtone shown starts with no note selected; the same one
+    // shown again keeps its note.
+    void anotherRingtoneSelectsNone() {
+        Harness h(std::string(Walk) + "[Zed]\r\nRTTTL=Zed:d=4,o=5,b=120:c,d,e\r\n", "Walk");
+        h.window->SetSelectedNote(1);
+        h.ClickRow(0);
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("1"));
+        h.ClickRow(1);
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("none"));
+        QCOMPARE(Optional(ViewOf(h)->Selected()), std::string("none"));
+    }
+
     // A click on a line about a note selects it; the lines about the whole
     // ringtone select nothing.
     void aReportLineSelectsItsNote() {
