@@ -35,6 +35,8 @@ NoteView::NoteView(QWidget* parent) : QWidget(parent), poll_(new QTimer(this)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setToolTip(QStringLiteral("The notes: click one to hear it and find it in the text"));
+    setAccessibleName(QStringLiteral("Notes"));
+    setAccessibleDescription(QStringLiteral("The ringtone's notes by time and pitch"));
     poll_->setInterval(PollMilliseconds);
     connect(poll_, &QTimer::timeout, this, [this] { Poll(); });
 }
