@@ -1,7 +1,7 @@
 // Opens the real main window on the display given by the environment with a
-// ringtone of our own shown, in a light and a dark palette, at its smallest
-// size and at the size of the whole screen, saves a picture of each into a
-// folder and fails when a control is cut off or lies on another (see
+// ringtone of our own shown, a note selected and the cursor of a play, in a
+// light and a dark palette, at its smallest size and at the size of the
+// whole screen, saves a picture of each into a folder and fails when a control is cut off or lies on another (see
 // layout_faults.h). The scale comes from QT_SCALE_FACTOR; the pictures are
 // named main-window-SCALEx-PALETTE-SIZE.png.
 // Usage: ui_window_pictures FOLDER   (TUNEWRIGHT_HOME names an empty folder)
@@ -23,7 +23,9 @@
 #include "lists/program_directory.h"
 #include "lists/ringtone_list.h"
 #include "real_main_window.h"
+#include "sound/render.h"
 #include "ui/frm_converter.h"
+#include "ui/note_view.h"
 #include "ui/sorted_controls.h"
 
 namespace {
@@ -83,6 +85,9 @@ bool PictureAll(const std::filesystem::path& directory, const std::filesystem::p
         return false;
     }
     window.SetSelectedNote(7);
+    // The cursor as a play shows it, 2.7 seconds in (the tenth note).
+    if (auto* view = window.findChild<tw::NoteView*>(QStringLiteral("noteView")))
+        view->FollowPlay(tw::NoteStartSeconds(window.Ringtone()), [] { return std::optional<double>(2.7); });
     if (!QTest::qWaitForWindowExposed(&window, 10000)) {
         std::cerr << "the window was not shown\n";
         return false;
