@@ -101,6 +101,8 @@ void frmConverter::ShowRingtone() {
         ShowToneText(ShownLines(ShownNotes()), NotationOrKeypresses(ShowAsIndex()));
         ShowMessageText(ringtone.ErrorMessage());
     } catch (const std::exception&) {
+        noteSpans_.clear();
+        noteView->SetNotes(RollNotesOf(ringtone));
         ShowMessageText("Errors were encountered converting this tone.");
         return;
     }

@@ -1,6 +1,7 @@
 // The note view's part of the window: the selected note, kept in step with
 // the caret in the tone text and the problem list; a click on a note plays
 // it briefly; the arrow keys move the selection and the notes.
+#include <QAction>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -91,12 +92,12 @@ bool frmConverter::noteView_Key(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     }
     if ((held == Qt::NoModifier || held == Qt::ShiftModifier) && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        // The menu's own entry, so that an entry switched off does nothing.
         const bool octave = held == Qt::ShiftModifier;
-        void (frmConverter::*handler)() =
-            key == Qt::Key_Up
-                ? (octave ? &frmConverter::mnuEditOctaveUp_Click : &frmConverter::mnuEditSemitoneUp_Click)
-                : (octave ? &frmConverter::mnuEditOctaveDown_Click : &frmConverter::mnuEditSemitoneDown_Click);
-        (this->*handler)();
+        const char* const entry = key == Qt::Key_Up ? (octave ? "mnuEditOctaveUp" : "mnuEditSemitoneUp")
+                                                    : (octave ? "mnuEditOctaveDown" : "mnuEditSemitoneDown");
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(entry)); action != nullptr && action->isEnabled())
+            action->trigger();
         return true;
     }
     return false;
