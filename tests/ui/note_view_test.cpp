@@ -361,6 +361,13 @@ private slots:
         again.settings.SaveSetting("Height", h.settings.GetSetting("Height", "0"));
         again.settings.SaveSetting("Maximized", "0");
         QCOMPARE(again.Open().size(), QSize(1400, 900));
+
+        // Maximized, the same; the state is kept.
+        again.window->showMaximized();
+        QTRY_VERIFY(again.window->isMaximized());
+        QCOMPARE(test::Join(test::LayoutFaults(*again.window)), std::string());
+        again.window->Form_Unload();
+        QCOMPARE(again.settings.GetSetting("Maximized", ""), std::string("2"));
     }
 };
 
