@@ -17,6 +17,9 @@ constexpr const char* TransposeTitle = "Transpose";
 constexpr const char* FitTitle = "Fit Into the Composer's Octaves";
 constexpr const char* LengthTitle = "Note Length";
 constexpr const char* StoreTitle = "Store Ringtone Error";
+// The changes Undo keeps, the oldest forgotten first: each holds the notes
+// twice, and a ringtone may hold hundreds of thousands.
+constexpr std::size_t MaxShapeSteps = 100;
 
 // One shaping entry of the Edit menu: its control name, caption and keys.
 struct ShapeEntry {
@@ -151,6 +154,7 @@ void frmConverter::Reshape(const std::string& title, const std::function<ShapedR
     if (session_.ShownRow() != shownRow) RenameRow(shownRow, session_.ShownRow());
     if (shaped.changed && step.before != step.after) {
         undoSteps_.push_back(std::move(step));
+        if (undoSteps_.size() > MaxShapeSteps) undoSteps_.erase(undoSteps_.begin());
         redoSteps_.clear();
     }
     ShowRingtone();

@@ -3,6 +3,7 @@
 // range and reported, and the stored ringtone changed in its list.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -158,6 +159,18 @@ TEST_F(ListTransposeCli, MovesTheStoredRingtone) {
     EXPECT_EQ(run.err, Handset + "note 1, b4: below the composer's octaves\n");
     run = RunTunewright({"list", "get", "Fav", "Low", "--to", "rtttl"});
     EXPECT_EQ(run.out, "Low:d=4,o=5,b=90:b4, 8d\n");
+}
+
+// A move that changes no note leaves the list file as it is, unwritten.
+TEST_F(ListTransposeCli, WritesNothingWhenNothingMoves) {
+    std::filesystem::create_directories(home / "lists");
+    const std::string list = "[A]\r\nRTTTL=A:d=4,o=5,b=90:c,d\r\n[B]\r\nRTTTL=B:d=4,o=5,b=90:e\r\n";
+    tw::test::WriteBytes(home / "lists" / "Fav.dat", list);
+    const CliRun run = RunTunewright({"list", "transpose", "Fav", "A", "--fit"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, "A\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ListFile(), list);
 }
 
 TEST_F(ListTransposeCli, RefusesWhatItCannotMove) {

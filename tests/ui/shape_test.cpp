@@ -128,6 +128,15 @@ private slots:
         QCOMPARE(h.ListFile(), Stored("c#, d#"));
         QTest::keyClick(h.window.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(h.ListFile(), Stored("c#6, d#6"));
+        // In the name field Ctrl+Left moves by words, and the notes stay.
+        h.NameField()->setFocus();
+        QTRY_VERIFY(h.NameField()->hasFocus());
+        h.NameField()->setCursorPosition(1);
+        QTest::keyClick(h.NameField(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(h.NameField()->cursorPosition(), 0);
+        QCOMPARE(h.ListFile(), Stored("c#6, d#6"));
+        QTest::keyClick(h.Rows(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(h.ListFile(), Stored("8c#.6, 8d#.6"));
     }
 
     // A change acts on the ringtone as another program stored it since it was shown.
