@@ -13,6 +13,7 @@
 #include "app/list_commands.h"
 #include "app/phone_commands.h"
 #include "app/ringtone_input.h"
+#include "app/shape_commands.h"
 #include "app/sound_commands.h"
 #include "engine/collection.h"
 #include "engine/engine_error.h"
@@ -36,11 +37,14 @@ const char* const Usage =
     "       tunewright phone   --to ogg|m4r --from F [--voice V] [--repeat N] [--gap MS] [--separator S]\n"
     "                          [--imelody-prefix P] [FILE|-] -o OUT\n"
     "       tunewright play    --from F [--imelody-prefix P] [FILE|-]\n"
+    "       tunewright transpose --semitones N|--octaves N|--fit [--from F] [--to F] [--separator S]\n"
+    "                          [--notes-only] [-o OUT] [FILE|-]\n"
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
     "       tunewright list add LIST --from F [--separator S] [--imelody-prefix P] [FILE|-]\n"
     "       tunewright list import LIST --from F [--separator S] [FILE|-]\n"
     "       tunewright list get LIST NAME --to F [--separator S] [--notes-only] [--pin N] [-o OUT]\n"
     "       tunewright list remove LIST NAME\n"
+    "       tunewright list transpose LIST NAME --semitones N|--octaves N|--fit\n"
     "       tunewright list export LIST [--types T,T,T] [--raw] [--show-type] [--separator S] [-o FILE|-]\n"
     "       tunewright list wav-all LIST -o DIR\n"
     "       tunewright list midi-all LIST -o DIR\n"
@@ -107,6 +111,13 @@ constexpr std::string_view HelpCommands =
     "            standard error. FFmpeg's libraries (libavcodec, libavformat)\n"
     "            are loaded only then; without them it ends with exit code 3\n"
     "  play      read a ringtone and play it on the desktop's sound server\n"
+    "  transpose read a ringtone (--from, default rtttl) and move every note\n"
+    "            --semitones N or --octaves N up (down for N below 0), or --fit:\n"
+    "            by the whole octaves that put the most notes into the composer's\n"
+    "            octaves (as from-midi --fit); written in --to (default the format\n"
+    "            read) as convert writes. A note moved out of RTTTL's octaves 0 to\n"
+    "            9 is written in the nearest and reported (exit 1). list transpose\n"
+    "            LIST NAME moves a stored ringtone's notes in its list\n"
     "  web       the home site ($TUNEWRIGHT_BASE_URL, default https://tunewright.example/;\n"
     "            'local' is http://127.0.0.1:8077/): menus fetches menu.dat as the\n"
     "            program does at start, keeps it in the program directory and prints\n"
@@ -122,8 +133,9 @@ constexpr std::string_view HelpCommands =
 
 constexpr std::string_view HelpOptions =
     "                  convert --each or list import, which read one ringtone a line)\n"
-    "  --to F          notation of the output (convert, list get, from-midi): the\n"
-    "                  same words; the handset files are written whole, not with\n"
+    "  --to F          notation of the output (convert, list get, from-midi,\n"
+    "                  transpose): the same words; the handset files are written\n"
+    "                  whole, not with\n"
     "                  --notes-only or --each, and what the file cannot hold is\n"
     "                  reported as a problem (exit 1). A list stores a ringtone\n"
     "                  read from a file as its RTTTL text. arduino writes an\n"
@@ -308,6 +320,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     try {
         if (command == "convert") return Convert(rest, in, out, err);
         if (command == "notes") return Notes(rest, in, out, err);
+        if (command == "transpose") return TransposeCommand(rest, in, out, err);
         if (command == "list") return RunListCommand(rest, in, out, err);
         if (command == "phone") return PhoneCommand(rest, in, out, err);
         if (NeedsQt(command)) {

@@ -18,6 +18,7 @@
 #include "app/file_format_output.h"
 #include "app/phone_commands.h"
 #include "app/ringtone_input.h"
+#include "app/shape_commands.h"
 #include "engine/ringtone_text.h"
 #include "files/safe_file.h"
 #include "lists/list_names.h"
@@ -425,6 +426,7 @@ int Dispatch(const std::string& command, const ListArgs& args, std::istream& in,
     if (command == "midi-all") return SoundAll(args, err, SoundFileType::Midi);
     if (command == "fmf-all") return FmfAll(args, err);
     if (command == "phone-all") return PhoneAll(args, err);
+    if (command == "transpose") return ListTransposeCommand(args, out, err);
     throw UsageError{"unknown list command '" + command + "'"};
 }
 
@@ -434,10 +436,11 @@ int RunListCommand(const std::vector<std::string>& args, std::istream& in, std::
     if (args.empty())
         throw UsageError{
             "list needs a command: lists, show, add, import, get, remove, new, rename, clear, delete, export, "
-            "wav-all, midi-all, fmf-all or phone-all"};
-    const ListArgs parsed{ParseCommandArgs(
-        args, {"from", "to", "separator", "types", "o", "imelody-prefix", "pin", "voice", "repeat", "gap"},
-        {"notes-only", "raw", "show-type"})};
+            "wav-all, midi-all, fmf-all, phone-all or transpose"};
+    const ListArgs parsed{ParseCommandArgs(args,
+                                           {"from", "to", "separator", "types", "o", "imelody-prefix", "pin", "voice",
+                                            "repeat", "gap", "semitones", "octaves"},
+                                           {"notes-only", "raw", "show-type", "fit"})};
     if (parsed.words.empty()) throw UsageError{"list needs a command"};
     try {
         return Dispatch(parsed.words.front(), parsed, in, out, err);

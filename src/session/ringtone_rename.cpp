@@ -21,14 +21,35 @@ void StoreRenamed(const RingtoneListFile& list, std::string_view oldName) {
     WriteListFile(list.ListFileName(), file);
 }
 
-std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry) {
-    const CNotes& ringtone = list.Ringtone();
-    const FileLock lock = LockLists(list.ProgramDirectory());
-    IniDocument file = list.ReadListFile();
+namespace {
+
+// Puts the list's ringtone in place of `entry` in the read list file.
+std::string PlaceEntry(IniDocument& file, const CNotes& ringtone, std::string_view entry) {
     std::string stored = ringtone.Name();
     if (!SameIgnoringCase(entry, stored) && file.HasSection(stored)) stored = entry;
     else file.RemoveSection(entry);
     file.SetValue(stored, RingtoneKey, StoredText(ringtone));
+    return stored;
+}
+
+}  // namespace
+
+std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry) {
+    const FileLock lock = LockLists(list.ProgramDirectory());
+    IniDocument file = list.ReadListFile();
+    const std::string stored = PlaceEntry(file, list.Ringtone(), entry);
+    WriteListFile(list.ListFileName(), file);
+    return stored;
+}
+
+std::optional<std::string> ChangeInPlace(const RingtoneListFile& list, std::string_view entry,
+                                         const std::function<bool(CNotes&)>& change) {
+    const FileLock lock = LockLists(list.ProgramDirectory());
+    IniDocument file = list.ReadListFile();
+    if (!file.HasSection(entry)) return std::nullopt;
+    RingtoneListFile::LoadEntry(file, entry, list.Ringtone());
+    if (!change(list.Ringtone())) return std::string(entry);
+    const std::string stored = PlaceEntry(file, list.Ringtone(), entry);
     WriteListFile(list.ListFileName(), file);
     return stored;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "lists/ringtone_list.h"
@@ -22,5 +25,16 @@ void StoreRenamed(const RingtoneListFile& list, std::string_view oldName);
 // entry has that Name already, so that nothing else is replaced. Gives the
 // name it is stored under. ListError as StoreRenamed.
 std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry);
+
+// Reads the entry `entry` into the list's ringtone, gives the ringtone to
+// `change` and, when it says so (true), stores it as StoreInPlace does, with
+// the lists' lock held from the reading to the writing, so that no other
+// program's change falls between them: one replacement of the list file.
+// Gives the name it is stored under (`entry` when `change` stored nothing);
+// nothing, and the file untouched, when the list holds no such entry.
+// ListError as StoreRenamed, EngineError when the entry's text cannot be
+// read, and whatever `change` throws; the file is then unchanged.
+std::optional<std::string> ChangeInPlace(const RingtoneListFile& list, std::string_view entry,
+                                         const std::function<bool(CNotes&)>& change);
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "session/ringtone_session.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "engine/engine_error.h"
 #include "engine/format_tempo.h"
@@ -237,6 +238,48 @@ void RingtoneSession::SetTempo(std::string_view tempo) {
         }
     } catch (const SessionError&) {
         ringtone_.SetTempo(oldTempo);
+        throw;
+    }
+}
+
+std::string RingtoneSession::ChangeEntry(std::string_view entry, const std::function<bool(CNotes&)>& change) {
+    std::optional<std::string> stored;
+    try {
+        stored = ListCall([&] { return ChangeInPlace(list_, entry, change); });
+    } catch (const EngineError& e) {
+        throw SessionError(e.reason() == EngineError::Reason::TooLong ? SessionError::Reason::TooLong
+                                                                      : SessionError::Reason::Unreadable,
+                           e.what());
+    }
+    if (!stored)
+        throw SessionError(SessionError::Reason::NoRingtone,
+                           "there is no ringtone '" + std::string(entry) + "' in the '" + ListName() + "' list");
+    Saw();
+    return *stored;
+}
+
+void RingtoneSession::ChangeShown(const std::function<bool(CNotes&)>& change) {
+    if (!shown_) throw SessionError(SessionError::Reason::NoRingtone, "no ringtone is shown");
+    const std::string before = ringtone_.Full_RTTTL();
+    const std::string entry = StoredEntry();
+    const auto putBack = [&] {
+        try {
+            ringtone_.SetFull_RTTTL(before);
+        } catch (const EngineError&) {
+            // It was read from this text; it reads again.
+        }
+    };
+    try {
+        shown_ = ChangeEntry(entry, change);
+        shownStored_ = true;
+    } catch (const SessionError& e) {
+        putBack();
+        if (e.reason() == SessionError::Reason::NoRingtone)
+            throw SessionError(SessionError::Reason::EntryGone, "another program removed the ringtone '" + entry +
+                                                                    "' from the '" + ListName() + "' list");
+        throw;
+    } catch (...) {
+        putBack();
         throw;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -169,6 +170,21 @@ public:
     // and the shown row takes it, unless another entry has that name. A
     // changed list file is read first, as for Rename.
     void SetTempo(std::string_view tempo);
+    // Reads the entry `entry` of the current list into the current ringtone,
+    // changes it by `change` and, when that says so (true), stores it in
+    // place of the entry (under its name, as SetTempo stores), with the
+    // lists' lock held from the reading to the writing so that what another
+    // program stored is what changes: one replacement of the list file.
+    // Gives the name it is stored under (`entry` when nothing was stored).
+    // NoRingtone when the list holds no such entry, Unreadable when its text
+    // cannot be read, TooLong when `change` throws the engine's TooLong (any
+    // other engine failure as Unreadable), ListIo and NotStorable as a store;
+    // the file is then unchanged.
+    std::string ChangeEntry(std::string_view entry, const std::function<bool(CNotes&)>& change);
+    // ChangeEntry on the entry shown (StoredEntry), which the shown row then
+    // names. EntryGone when another program removed it; on any failure the
+    // ringtone is put back as it was.
+    void ChangeShown(const std::function<bool(CNotes&)>& change);
     // The entry the current ringtone is stored under: the row shown when the
     // ringtone's name is that row made fit for a ringtone (a list written
     // before names were made fit, holding "[A:b]", shows it as "A-b"), else

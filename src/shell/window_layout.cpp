@@ -14,9 +14,24 @@ constexpr int ListColumnGap = 360;    // fraRingtones is this much shorter than 
 constexpr int ButtonRowOffset = 675;  // bottom buttons: their top above the frame's bottom
 constexpr int FooterOffset = 255;     // lblMyWeb and lblCopy: their top above the client's bottom
 
+constexpr int ToneTextLeast = 810;  // three lines of the tone text
+constexpr int NoteViewLeast = 600;
+constexpr int ToneAreaGap = 60;
+constexpr int ProblemListGap = 30;  // between the problem list and the Save button
+
 int AtLeastZero(int value) { return std::max(value, 0); }
 
 }  // namespace
+
+void ShareToneArea(const TwipRect& area, TwipRect& toneText, TwipRect& noteView) {
+    toneText = area;
+    noteView = {area.Left, area.Top + area.Height, area.Width, 0};
+    const int text = std::max(ToneTextLeast, area.Height / 4);
+    const int view = area.Height - text - ToneAreaGap;
+    if (view < NoteViewLeast) return;
+    toneText.Height = text;
+    noteView = {area.Left, area.Top + text + ToneAreaGap, area.Width, view};
+}
 
 MainWindowLayout DesignLayout() {
     MainWindowLayout layout;
@@ -34,7 +49,7 @@ MainWindowLayout DesignLayout() {
     layout.txtName = {960, 360, 4755, 360};
     layout.txtTempo = {960, 780, 975, 315};
     layout.lblNoteCount = {5340, 820, 375, 255};
-    layout.txtRingtone = {960, 1140, 5835, 2415};
+    ShareToneArea({960, 1140, 5835, 2415}, layout.txtRingtone, layout.noteView);
     layout.txtMessage = {960, 3720, 3915, 615};
     layout.cmdSave = {4920, 3720, 975, 615};
     layout.cmdPlaySound = {5940, 3720, 975, 615};
@@ -69,13 +84,15 @@ MainWindowLayout LayoutForClient(TwipSize client) {
     const int height = layout.fraResults.Height;
     layout.lblBack.Width = AtLeastZero(width - 360);
     layout.lblBack.Height = AtLeastZero(height - 1020);
-    layout.txtRingtone.Width = AtLeastZero(width - 960 - 240);
-    layout.txtRingtone.Height = AtLeastZero(height - 1140 - 840);
+    ShareToneArea({960, 1140, AtLeastZero(width - 960 - 240), AtLeastZero(height - 1140 - 840)}, layout.txtRingtone,
+                  layout.noteView);
     layout.cmdPlaySound.Top = height - ButtonRowOffset;
     layout.cmdPlaySound.Left = width - 1095;
     layout.cmdSave.Top = height - ButtonRowOffset;
     layout.cmdSave.Left = width - 2130;
     layout.txtMessage.Top = height - ButtonRowOffset;
+    // The problem list reaches to the buttons, as at the design size.
+    layout.txtMessage.Width = AtLeastZero(layout.cmdSave.Left - ProblemListGap - layout.txtMessage.Left);
     layout.fraClickHelp.Top = height - 615;
 
     layout.lblMyWeb.Top = clientHeight - FooterOffset;

@@ -37,6 +37,7 @@ struct MainWindowLayout {
     TwipRect txtTempo;
     TwipRect lblNoteCount;
     TwipRect txtRingtone;
+    TwipRect noteView;  // under the tone text; no height where there is no room
     TwipRect txtMessage;
     TwipRect cmdSave;
     TwipRect cmdPlaySound;
@@ -48,6 +49,12 @@ struct MainWindowLayout {
 
     bool operator==(const MainWindowLayout&) const = default;
 };
+
+// The tone text's place, given the whole room of the tone text and the note
+// view: the tone text a quarter of it (three lines at least) on top, the
+// note view the rest below; when too little is left for the view, the text
+// takes it all and the view has no height.
+void ShareToneArea(const TwipRect& area, TwipRect& toneText, TwipRect& noteView);
 
 // Every control at its design place (client area 10035 x 6120).
 MainWindowLayout DesignLayout();

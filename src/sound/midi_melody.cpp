@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 
+#include "engine/octave_fit.h"
 #include "engine/plain_note.h"
 #include "engine/ringtone_name.h"
 #include "engine/ringtone_text.h"
@@ -21,10 +22,9 @@ constexpr std::int64_t ShortestUnits = 2;  // a 32nd
 // The longest single length, a dotted whole.
 constexpr std::int64_t LongestUnits = 96;
 
-// The composer's octaves are RTTTL's 5 to 7: keys c5 (72) to b7 (107).
-constexpr int LowestComposerKey = 72;
-constexpr int HighestComposerKey = 107;
-constexpr int LowestNamedKey = 12;  // c0
+// RTTTL's c0 is MIDI key 12.
+constexpr int SemitonesBelowC0 = 12;
+constexpr int LowestNamedKey = SemitonesBelowC0;
 
 [[noreturn]] void Unreadable(const std::string& why) { throw SoundError(SoundError::Reason::BadMidiFile, why); }
 
@@ -114,21 +114,13 @@ void AbsorbSingleUnitGaps(std::vector<Element>& line) {
     line = std::move(kept);
 }
 
-// The octave move that puts most notes into the composer's octaves, the
-// smallest such move when several do.
-int FittingOctaves(const std::vector<Element>& line) {
-    int best = 0;
-    std::size_t bestCount = 0;
-    for (int step = 0; step <= 20; ++step) {
-        const int octaves = step % 2 == 0 ? -step / 2 : (step + 1) / 2;  // 0, 1, -1, 2, -2 ...
-        std::size_t count = 0;
-        for (const Element& element : line) {
-            const int key = element.key + 12 * octaves;
-            if (element.key >= 0 && key >= LowestComposerKey && key <= HighestComposerKey) ++count;
-        }
-        if (count > bestCount) best = octaves, bestCount = count;
-    }
-    return best;
+// The octave move of the line's notes that fits the composer's octaves
+// (FittingOctaves): a MIDI key is the plain note's semitone and an octave.
+int LineFittingOctaves(const std::vector<Element>& line) {
+    std::vector<std::int32_t> semitones;
+    for (const Element& element : line)
+        if (element.key >= 0) semitones.push_back(element.key - SemitonesBelowC0);
+    return FittingOctaves(semitones);
 }
 
 struct Length {
@@ -306,7 +298,7 @@ MidiMelody MelodyFromMidi(const MidiSong& song, const MidiMelodyOptions& options
     }
     report.largestShiftMs = shift * msPerUnit;
 
-    if (options.fit) report.octavesMoved = FittingOctaves(line);
+    if (options.fit) report.octavesMoved = LineFittingOctaves(line);
     std::uint64_t bytes = 0;
     for (Element& element : line) {
         if (element.key >= 0) element.key += 12 * report.octavesMoved;
@@ -360,10 +352,7 @@ std::vector<std::string> ReportLines(const MidiMelodyReport& report) {
     if (report.largestShiftMs >= 0.5)
         lines.push_back("Notes and pauses were moved by up to " + Milliseconds(report.largestShiftMs) +
                         " to the lengths a ringtone can hold.");
-    if (report.octavesMoved != 0)
-        lines.push_back("The melody was moved " +
-                        count(static_cast<std::size_t>(std::abs(report.octavesMoved)), "octave", "octaves") +
-                        (report.octavesMoved > 0 ? " up" : " down") + " to fit the composer's octaves.");
+    if (report.octavesMoved != 0) lines.push_back(OctaveMoveLine(report.octavesMoved));
     return lines;
 }
 

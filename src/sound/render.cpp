@@ -71,6 +71,21 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
     return plan;
 }
 
+std::vector<double> NoteStartSeconds(const CNotes& ringtone) {
+    NullPlayer silent;
+    const std::int16_t sampleRate = CWave(silent).SampleRate();
+    const SoundPlan plan = PlanSound(ringtone, sampleRate);
+    std::vector<double> starts;
+    starts.reserve(plan.parts.size() + 1);
+    std::int64_t samples = 1;  // the silent start sample
+    for (std::size_t i = 0; i < plan.parts.size(); ++i) {
+        starts.push_back(static_cast<double>(samples) / sampleRate);
+        samples += NoteSamples(plan.parts[i], sampleRate, i + 1);
+    }
+    starts.push_back(static_cast<double>(samples) / sampleRate);
+    return starts;
+}
+
 void PlayWave(const CNotes& ringtone, Player& player) {
     CWave wave(player);
     Synthesise(ringtone, wave);

@@ -30,6 +30,11 @@ struct SoundPlan {
 // hour of sound.
 SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate);
 
+// Where each note of the ringtone starts in the sound RenderWave makes, in
+// seconds from the sound's start, and last where the sound ends: one more
+// entry than the ringtone has notes. Throws as PlanSound does.
+std::vector<double> NoteStartSeconds(const CNotes& ringtone);
+
 // Renders the ringtone with a new synthesiser, plays it on `player` and
 // returns when it has ended. A failure throws SoundError before anything is
 // played.

@@ -37,7 +37,8 @@ void MakeLinkLook(QLabel& label) {
     font.setUnderline(true);
     label.setFont(font);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    // The desktop's link colour: blue in a light palette, readable in a dark one.
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
     label.setPalette(palette);
     label.setCursor(Qt::PointingHandCursor);
 }

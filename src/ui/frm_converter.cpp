@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -26,6 +27,7 @@
 #include "shell/window_layout.h"
 #include "ui/click_label.h"
 #include "ui/frm_help.h"
+#include "ui/note_view.h"
 #include "ui/save_entries.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
@@ -235,15 +237,18 @@ void frmConverter::BuildControls() {
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPixelSize(13);
     txtRingtone->setFont(fixed);
-    txtMessage = Place(new QPlainTextEdit(fraResults), "txtMessage", Pixels(design.txtMessage));
+    noteView = Place(new NoteView(fraResults), "noteView", Pixels(design.noteView));
+    // The problems, one report line to a row, each shown whole; the list
+    // scrolls by whole rows.
+    txtMessage = Place(new QListWidget(fraResults), "txtMessage", Pixels(design.txtMessage));
     txtMessage->setFrameShape(QFrame::NoFrame);
-    txtMessage->setReadOnly(true);
     txtMessage->setFocusPolicy(Qt::ClickFocus);
+    txtMessage->setWordWrap(true);
+    txtMessage->setTextElideMode(Qt::ElideNone);
+    txtMessage->setResizeMode(QListView::Adjust);
+    txtMessage->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QPalette message = txtMessage->palette();
-    message.setColor(QPalette::Base, message.color(QPalette::Button));
-    message.setColor(QPalette::Text, QColor(128, 0, 0));
-    txtMessage->setPalette(message);
     txtMessage->setVisible(false);
     cmdSave = Button(fraResults, "cmdSave", "Save .&WAV", "Save as a WAV file", Pixels(design.cmdSave));
     cmdPlaySound = Button(fraResults, "cmdPlaySound", "&Play", "Play this ringtone", Pixels(design.cmdPlaySound));
@@ -301,6 +306,7 @@ void frmConverter::BuildMenus() {
     mnuRingtoneExit = Entry(mnuFile, "mnuRingtoneExit", "E&xit");
 
     mnuEdit = Menu(bar, "mnuEdit", "&Edit");
+    BuildShapeMenu();
     const char* const copyCaptions[] = {"Copy &RTTTL to Clipboard", "Copy &Composer to Clipboard",
                                         "Copy &Keypresses to Clipboard"};
     for (int i = 0; i < 3; ++i)
@@ -352,6 +358,7 @@ void frmConverter::ConnectControls() {
     on(mnuRingtoneExport, &QAction::triggered, &frmConverter::mnuRingtoneExport_Click);
     on(mnuFileBatchWAV, &QAction::triggered, &frmConverter::mnuFileBatchWAV_Click);
     on(mnuFileImport, &QAction::triggered, &frmConverter::mnuFileImport_Click);
+    for (const auto& [action, handler] : ShapeCommands()) on(action, &QAction::triggered, handler);
     for (int i = 0; i < static_cast<int>(mnuRingtoneSave.size()); ++i)
         connect(mnuRingtoneSave[static_cast<std::size_t>(i)], &QAction::triggered, this,
                 [this, i] { Command([this, i] { mnuRingtoneSave_Click(i); }); });
@@ -389,6 +396,17 @@ void frmConverter::ConnectControls() {
     for (int i = 0; i < 4; ++i)
         lblNum[static_cast<std::size_t>(i)]->OnClick([this, i] { Command([this, i] { lblNum_Click(i); }); });
     lblMyWeb->OnClick([this] { Command([this] { lblMyWeb_Click(); }); });
+    noteView->OnNoteClicked([this](std::size_t index) { Command([this, index] { noteView_Click(index); }); });
+    noteView->OnKey([this](int key, Qt::KeyboardModifiers modifiers) {
+        bool taken = true;
+        Command([&] { taken = noteView_Key(key, modifiers); });
+        return taken;
+    });
+    connect(txtRingtone, &QPlainTextEdit::cursorPositionChanged, this, [this] { txtRingtone_CaretMoved(); });
+    connect(txtMessage, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = txtMessage->row(item);
+        Command([this, row] { txtMessage_Click(row); });
+    });
 }
 
 bool frmConverter::eventFilter(QObject* watched, QEvent* event) {

@@ -4,14 +4,19 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/cnotes.h"
+#include "engine/transpose.h"
 #include "session/ringtone_session.h"
 #include "shell/twips.h"
 #include "ui/main_window_placement.h"
+#include "ui/note_spans.h"
 #include "ui/toolkit.h"
 #include "ui/web_menus_check.h"
 #include "web/web_fetch.h"
@@ -24,6 +29,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,6 +40,7 @@ namespace tw {
 
 class ClickLabel;
 class frmHelp;
+class NoteView;
 class Player;
 class SettingsStore;
 class SortedComboBox;
@@ -102,9 +109,21 @@ public:
     void mnuFileClear_Click();
     void mnuFileDelete_Click();
 
-    // Playing.
+    // Playing. While the ringtone plays, the note view follows the
+    // position the player reports.
     void cmdPlaySound_Click();
     void lstRingtones_DblClick();
+
+    // The note selected in the note view (from 0), none when no note is; the
+    // Edit menu's changes act on it, or on every note when none is. Setting
+    // it marks the note in the view and selects its token in the
+    // tone text; an index past the last note marks none.
+    std::optional<std::size_t> SelectedNote() const;
+    void SetSelectedNote(std::optional<std::size_t> index);
+    // A click on a note of the view selects it and plays it briefly.
+    void noteView_Click(std::size_t index);
+    // A click on a line of the problem list selects the note it is about.
+    void txtMessage_Click(int row);
 
     // Saving the shown ringtone to a file (`entry` of SaveEntries: 0 to 2
     // RTTTL, Composer, keypress text; 3 WAV; 4 MIDI; 5 iMelody; 6 Smart
@@ -121,6 +140,21 @@ public:
     // current list, with the busy window's progress and a Cancel that leaves
     // the list as it was.
     void mnuFileImport_Click();
+
+    // Shaping the melody (the Edit menu): the selected note, or every note
+    // while none is selected, a semitone or an octave up or down, moved into
+    // the composer's octaves, or a length shorter or longer; each change is
+    // stored in the list at once, as a tempo edit is. Undo and Redo step
+    // through the changes of the ringtone shown, and are stored too.
+    void mnuEditSemitoneUp_Click();
+    void mnuEditSemitoneDown_Click();
+    void mnuEditOctaveUp_Click();
+    void mnuEditOctaveDown_Click();
+    void mnuEditFit_Click();
+    void mnuEditShorter_Click();
+    void mnuEditLonger_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
 
     // The note separator dialog; the shown ringtone is drawn again afterwards.
     void mnuRingtonePreferences_Click();
@@ -208,6 +242,26 @@ private:
     void ApplySettings(const SavedSettings& settings);
     SavedSettings CurrentSettings() const;
     void ApplyLayout(const MainWindowLayout& layout);
+    // The tone text shown, its note tokens found again, and the note view
+    // drawn from the shown ringtone.
+    void ShowToneText(const QString& text, Notation notation);
+    void SelectNote(std::optional<std::size_t> index, bool selectToken);
+    void txtRingtone_CaretMoved();
+    bool noteView_Key(int key, Qt::KeyboardModifiers modifiers);
+    void PlayNote(std::size_t index);
+    // The Edit menu's shaping entries with their keys, their handlers for
+    // ConnectControls, and their enabling rules.
+    void BuildShapeMenu();
+    std::vector<std::pair<QAction*, void (frmConverter::*)()>> ShapeCommands() const;
+    void SetShapeState();
+    // Changes the shown ringtone by `shape`, stores it and shows it; a change
+    // is kept for Undo. What could not be done is said in a box `title`d.
+    void Reshape(const std::string& title, const std::function<ShapedRingtone(const CNotes&)>& shape);
+    // Gives back (undo) or makes again (redo) the last change, unless another
+    // program changed the ringtone since.
+    void StepHistory(bool undo);
+    // Forgets the changes: another ringtone is shown.
+    void ForgetShapes();
 
     ToolkitServices& services_;
     Player& player_;
@@ -219,6 +273,14 @@ private:
     bool committing_ = false;
     bool batchRunning_ = false;
     OctavePrefixes imelodyPrefixes_ = OctavePrefixes::UntilNext;
+    std::optional<std::size_t> selectedNote_;
+    std::vector<TextSpan> noteSpans_;  // the tokens of the tone text shown
+    bool settingToneText_ = false;     // the caret moves because the program moves it
+    // A change of the shown ringtone's notes: its note tokens before and after.
+    struct ShapeStep {
+        std::vector<std::string> before, after;
+    };
+    std::vector<ShapeStep> undoSteps_, redoSteps_;
 
     SettingsStore& settings_;
     WebMenusCheck web_;
@@ -239,7 +301,8 @@ private:
     QLineEdit* txtName = nullptr;
     QComboBox* txtTempo = nullptr;
     QLabel* lblNoteCount = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
+    NoteView* noteView = nullptr;
+    QListWidget* txtMessage = nullptr;
     QPushButton* cmdPlaySound = nullptr;
     QPushButton* cmdSave = nullptr;
     QGroupBox* fraRingtones = nullptr;
@@ -268,6 +331,9 @@ private:
     QAction* mnuFileImport = nullptr;
     QAction* mnuRingtoneExit = nullptr;
     QMenu* mnuEdit = nullptr;
+    std::vector<QAction*> mnuEditShape;  // the transposes, the fit and the lengths
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QMenu* mnuMoreRingtonesH = nullptr;
     QMenu* mnuMoreLinksH = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "ui/frm_converter.h"
 #include "ui/notation_choice.h"
+#include "ui/note_view.h"
 #include "ui/sorted_controls.h"
 #include "ui/text_codec.h"
 
@@ -41,14 +43,21 @@ void frmConverter::SetState() {
     // window again after the quick help must not enable it.
     mnuEdit->setEnabled(selected);
     mnuEdit->menuAction()->setEnabled(selected);
+    SetShapeState();
 }
 
 void frmConverter::ClearDisplay() {
-    txtMessage->setPlainText(QString());
+    txtMessage->clear();
     lblNoteCount->setText(QStringLiteral("0"));
     txtName->setText(QString());
     txtTempo->setEditText(QString());
+    selectedNote_.reset();
+    noteSpans_.clear();
+    noteView->SetNotes({});
+    noteView->SetSelected(std::nullopt);
+    settingToneText_ = true;
     txtRingtone->setPlainText(QString());
+    settingToneText_ = false;
 }
 
 void frmConverter::Clear() {
@@ -65,8 +74,21 @@ int frmConverter::ShowAsIndex() const {
 // With no display notation chosen, the keypresses show.
 std::string frmConverter::ShownNotes() const { return session_.Ringtone().Only(NotationOrKeypresses(ShowAsIndex())); }
 
+// One row a line, in the problem colour; a row about a note knows it.
 void frmConverter::ShowMessageText(const std::string& text) {
-    txtMessage->setPlainText(ShownLines(text));
+    txtMessage->clear();
+    QPalette colours = txtMessage->palette();
+    colours.setColor(QPalette::Base, palette().color(QPalette::Button));
+    colours.setColor(QPalette::Text, ProblemColour(colours));
+    txtMessage->setPalette(colours);
+    QStringList lines = ShownLines(text).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    for (const QString& line : lines) {
+        auto* row = new QListWidgetItem(line, txtMessage);
+        row->setToolTip(line);
+        if (const std::optional<std::size_t> note = ReportedNote(TextBytes(line)))
+            row->setData(Qt::UserRole, static_cast<qulonglong>(*note));
+    }
     txtMessage->setVisible(!text.empty());
 }
 
@@ -76,9 +98,11 @@ void frmConverter::ShowRingtone() {
         txtName->setText(ShownText(ringtone.Name()));
         txtTempo->setEditText(ShownText(ringtone.Tempo()));
         lblNoteCount->setText(QString::number(ringtone.Count()));
-        txtRingtone->setPlainText(ShownLines(ShownNotes()));
+        ShowToneText(ShownLines(ShownNotes()), NotationOrKeypresses(ShowAsIndex()));
         ShowMessageText(ringtone.ErrorMessage());
     } catch (const std::exception&) {
+        noteSpans_.clear();
+        noteView->SetNotes(RollNotesOf(ringtone));
         ShowMessageText("Errors were encountered converting this tone.");
         return;
     }
@@ -90,7 +114,7 @@ void frmConverter::optShowAs_Click(int notationIndex) {
     if (!notation) return;
     fraResults->setTitle(QString::fromLatin1(ResultsCaptions[notationIndex]));
     try {
-        txtRingtone->setPlainText(ShownLines(session_.Ringtone().Only(*notation)));
+        ShowToneText(ShownLines(session_.Ringtone().Only(*notation)), *notation);
     } catch (const std::exception&) {
         // The text stays as it was; showing the ringtone again reports the problem.
     }

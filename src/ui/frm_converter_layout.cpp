@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -13,6 +14,7 @@
 #include "shell/window_layout.h"
 #include "ui/click_label.h"
 #include "ui/frm_converter.h"
+#include "ui/note_view.h"
 #include "ui/sorted_controls.h"
 
 namespace tw {
@@ -58,6 +60,8 @@ void frmConverter::ApplyLayout(const MainWindowLayout& layout) {
     Apply(txtTempo, layout.txtTempo);
     Apply(lblNoteCount, layout.lblNoteCount);
     Apply(txtRingtone, layout.txtRingtone);
+    Apply(noteView, layout.noteView);
+    noteView->setVisible(layout.noteView.Height > 0);
     Apply(txtMessage, layout.txtMessage);
     Apply(cmdSave, layout.cmdSave);
     Apply(cmdPlaySound, layout.cmdPlaySound);

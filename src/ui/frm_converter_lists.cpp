@@ -44,6 +44,10 @@ void frmConverter::lstRingtones_Click() {
         return;
     }
     const std::string title = lstRingtones->List(index);
+    if (!session_.Showing() || session_.ShownRow() != title) {
+        ForgetShapes();
+        selectedNote_.reset();  // a note of another ringtone
+    }
     EntryLoad load;
     try {
         load = session_.Show(title);

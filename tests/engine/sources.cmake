@@ -13,4 +13,5 @@ set(TW_ENGINE_TEST_SOURCES
   arduino_sketch_test.cpp
   ringtone_name_test.cpp
   handset_files_published_test.cpp
+  transpose_test.cpp
 )

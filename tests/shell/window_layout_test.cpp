@@ -22,7 +22,8 @@ TEST(WindowLayout, AtTheDesignSizeTheFramesHaveTheirDesignFigures) {
         {&MainWindowLayout::lstRingtones, {120, 600, 2535, 4125}},
         {&MainWindowLayout::cmdDelete, {1440, 5085, 1035, 615}},
         {&MainWindowLayout::lblHelpRingtoneList, {120, 4785, 2535, 255}},
-        {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 2385}},
+        {&MainWindowLayout::txtRingtone, {960, 1140, 5835, 810}},
+        {&MainWindowLayout::noteView, {960, 2010, 5835, 1515}},
         {&MainWindowLayout::cmdSave, {4905, 3690, 975, 615}},
         {&MainWindowLayout::txtMessage, {960, 3690, 3915, 615}},
         {&MainWindowLayout::lblMyWeb, {2280, 5865, 4575, 210}},
@@ -42,7 +43,29 @@ TEST(WindowLayout, ResizingMovesOnlyTheGrowingPartsAndTheirBottomRows) {
     EXPECT_EQ(big.fraRingtones, (TwipRect{60, 60, 2775, 11640}));
     EXPECT_EQ(big.cmdPlaySound, (TwipRect{17000 - 1095, 10245 - 675, 975, 615}));
     EXPECT_EQ(big.cmdSave, (TwipRect{17000 - 2130, 10245 - 675, 975, 615}));
-    EXPECT_EQ(big.txtRingtone, (TwipRect{960, 1140, 17000 - 1200, 10245 - 1980}));
+    EXPECT_EQ(big.txtMessage, (TwipRect{960, 10245 - 675, 17000 - 2130 - 30 - 960, 615}));
+    // The tone text takes a quarter of the room that grows, the note view the rest.
+    EXPECT_EQ(big.txtRingtone, (TwipRect{960, 1140, 17000 - 1200, 2066}));
+    EXPECT_EQ(big.noteView, (TwipRect{960, 1140 + 2066 + 60, 17000 - 1200, 8265 - 2066 - 60}));
+}
+
+// The room of the tone text and the note view: the text a quarter, three
+// lines at least, the view the rest unless that is too little to show notes.
+TEST(WindowLayout, TheToneTextAndTheNoteViewShareTheirRoom) {
+    struct Row {
+        int height;
+        int text;
+        int view;  // its height; its top is 60 below the text's bottom
+    };
+    const Row rows[] = {{8000, 2000, 5940}, {2385, 810, 1515}, {1470, 810, 600}, {1469, 1469, 0}, {0, 0, 0}};
+    for (const Row& row : rows) {
+        TwipRect text, view;
+        tw::ShareToneArea({960, 1140, 5000, row.height}, text, view);
+        EXPECT_EQ(text, (TwipRect{960, 1140, 5000, row.text})) << row.height;
+        EXPECT_EQ(view.Height, row.view) << row.height;
+        if (row.view > 0) EXPECT_EQ(view.Top, 1140 + row.text + 60) << row.height;
+        else EXPECT_EQ(view.Top, 1140 + row.height) << row.height;
+    }
 }
 
 TEST(WindowLayout, AWindowBelowTheMinimumSnapsBackBeforeItIsLaidOut) {

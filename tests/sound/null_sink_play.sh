@@ -4,11 +4,14 @@
 # checks that the sound arrived: non-silent samples over roughly the sound's
 # length. First checks that with
 # no sound server the play fails at once with a reason.
-# Usage: null_sink_play.sh PATH/TO/tunewright
+# Then, given the position program, checks the position the player reports
+# while it plays.
+# Usage: null_sink_play.sh PATH/TO/tunewright [PATH/TO/sound_played_position]
 # Exit 0 passed, 1 failed, 77 skipped (only when PulseAudio cannot be installed).
 set -euo pipefail
 
 tunewright=$1
+position=${2:-}
 work=$(mktemp -d)
 daemon=""
 recorder=""
@@ -116,4 +119,9 @@ echo "sound ${sound_ms} ms, play took ${played_ms} ms; loud samples ${got_n} of 
 [ $(( got_span * 100 )) -ge $(( want_span * 85 )) ] && [ $(( got_span * 100 )) -le $(( want_span * 110 )) ] ||
     fail "the sound spread over ${got_span} samples, expected about ${want_span}"
 [ "$got_peak" -ge 20000 ] || fail "the loudest recorded sample is ${got_peak}, expected about 30000"
+
+if [ -n "$position" ]; then
+    timeout 60 "$position" >"$work/position" 2>&1 || fail "the played position: $(cat "$work/position")"
+    echo "played position (sound s, asked, first s, last s): $(cat "$work/position")"
+fi
 echo "PASSED"

@@ -29,9 +29,11 @@ void FillLists(const std::filesystem::path& directory) {
     ringtone.SetOutputSeparator(", ");
     tw::RingtoneListFile list(ringtone, directory);
     list.SetListName("Favtones");
-    for (const char* text : {"Tune:d=4,o=5,b=125:8c,8d,8e",
-                             "Little Lamb:d=4,o=6,b=140:e,d,c,d,e,e,2e,d,d,2d,e,g,2g,e,d,c,d,e,e,e,e,d,d,e,d,1c",
-                             "Scale:d=8,o=5,b=160:c,d,e,f,g,a,b,c6"}) {
+    // A tune of our own shown: a climb, a dotted turn, a run down and a
+    // note below the handset's octaves.
+    for (const char* text :
+         {"Tune:d=4,o=5,b=125:8c,8d,8e", "Lantern Walk:d=8,o=5,b=140:c,e,g,4c6,p,b,a,4g.,f,e,d,16e,16f,4g,p,4a4,g,e,2c",
+          "Scale:d=8,o=5,b=160:c,d,e,f,g,a,b,c6"}) {
         ringtone.SetFull_RTTTL(text);
         list.SaveToFile();
     }
@@ -74,10 +76,12 @@ int main(int argc, char** argv) {
     tw::test::RealMainWindow program(directory);
     tw::frmConverter& window = program.window;
     auto* rows = window.findChild<tw::SortedListBox*>(QStringLiteral("lstRingtones"));
-    if (rows == nullptr || !rows->SelectText("Little Lamb")) {
+    if (rows == nullptr || !rows->SelectText("Lantern Walk")) {
         std::cerr << "the ringtone row was not found\n";
         return 1;
     }
+    window.SetSelectedNote(7);  // the dotted quarter
+    window.resize(860, 600);    // room for the note view to show the tune's shape
     if (!SavePicture(window, out / "main-window.png")) return 1;
 
     // The export dialog is modal: it is pictured from inside its own loop,

@@ -162,7 +162,15 @@ struct Harness {
     QLineEdit* NameField() const { return Find<QLineEdit>("txtName"); }
     QComboBox* TempoField() const { return Find<QComboBox>("txtTempo"); }
     std::string Name() const { return NameField()->text().toStdString(); }
-    QString Text(const std::string& name) const { return Find<QPlainTextEdit>(name)->toPlainText(); }
+    // A text box's text; a list's rows, each ending in a line feed.
+    QString Text(const std::string& name) const {
+        if (const auto* list = window->findChild<QListWidget*>(QString::fromStdString(name))) {
+            QString rows;
+            for (int i = 0; i < list->count(); ++i) rows += list->item(i)->text() + QLatin1Char('\n');
+            return rows;
+        }
+        return Find<QPlainTextEdit>(name)->toPlainText();
+    }
     bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
     std::string RowTexts() const { return Join(Rows()->Items()); }
     ListsShown ListState() const {

@@ -2,7 +2,8 @@
 # folders for the program, both removed on exit. After start_xvfb, $display
 # holds the server's display number and $work a temporary folder with
 # home, run, config, data and cache folders inside. Exits 77 (skipped) when
-# Xvfb is not installed.
+# Xvfb is not installed. The screen is 1024x768 unless XVFB_SCREEN gives
+# another (WIDTHxHEIGHTxDEPTH).
 
 work=$(mktemp -d)
 server=""
@@ -24,7 +25,7 @@ start_xvfb() {
     fi
     # Xvfb picks a free display itself and writes its number once it is ready.
     mkfifo "$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     server=$!
     display=""
     read -r -t 20 display <"$work/display" || true

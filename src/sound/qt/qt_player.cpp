@@ -42,6 +42,7 @@ class OwningSystemPlayer final : public Player {
 public:
     void PlayImage(std::span<const std::uint8_t> image) override { player_.PlayImage(image); }
     void Stop() override { player_.Stop(); }
+    std::optional<double> PlayedSeconds() const override { return player_.PlayedSeconds(); }
 
 private:
     CommandApplication application_;
@@ -114,6 +115,7 @@ void QtPlayer::PlayImage(std::span<const std::uint8_t> image) {
         std::lock_guard lock(mutex_);
         busy_ = true;
         stopRequested_ = false;
+        sink_ = &sink;
     }
     clock.start();
     sink.start(&buffer);
@@ -131,6 +133,7 @@ void QtPlayer::PlayImage(std::span<const std::uint8_t> image) {
         std::lock_guard lock(mutex_);
         loop_ = nullptr;
         busy_ = false;
+        sink_ = nullptr;
     }
     sink.stop();
     if (!failure.empty()) Fail(failure);
@@ -143,6 +146,12 @@ void QtPlayer::Stop() {
     if (loop_ != nullptr)
         QMetaObject::invokeMethod(
             loop_, [loop = loop_] { loop->quit(); }, Qt::QueuedConnection);
+}
+
+std::optional<double> QtPlayer::PlayedSeconds() const {
+    std::lock_guard lock(mutex_);
+    if (sink_ == nullptr) return std::nullopt;
+    return static_cast<double>(sink_->processedUSecs()) / 1e6;
 }
 
 std::unique_ptr<Player> MakeSystemPlayer() { return std::make_unique<OwningSystemPlayer>(); }

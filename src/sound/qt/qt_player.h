@@ -5,6 +5,7 @@
 
 #include "sound/player.h"
 
+class QAudioSink;
 class QEventLoop;
 
 namespace tw {
@@ -20,12 +21,15 @@ public:
     // seconds after its length.
     void PlayImage(std::span<const std::uint8_t> image) override;
     void Stop() override;
+    // The time the audio sink reports as processed since the sound started.
+    std::optional<double> PlayedSeconds() const override;
 
 private:
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     bool busy_ = false;           // a PlayImage call is under way
     bool stopRequested_ = false;  // Stop was called during it
     QEventLoop* loop_ = nullptr;  // the loop that waits for its end
+    QAudioSink* sink_ = nullptr;  // the sink playing, during PlayImage
 };
 
 // A player for the desktop's sound server that also works in a program

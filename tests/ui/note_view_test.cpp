@@ -1,0 +1,377 @@
+// The note view: its geometry worked by hand, and in the window the bars of
+// the shown ringtone, the selection kept with the tone text and the problem
+// list, the cursor following a play, and a window that grows.
+#include <QListWidget>
+#include <QTextCursor>
+
+#include <optional>
+#include <vector>
+
+#include "layout_faults.h"
+#include "shell/twips.h"
+#include "sound/render.h"
+#include "ui/note_roll.h"
+#include "ui/note_spans.h"
+#include "ui/note_view.h"
+#include "ui_test_support.h"
+
+using tw::test::Harness;
+
+namespace tw {
+namespace {
+
+// At b=120 a whole note lasts 2 seconds. Pitches: c5 72, d#5 75, g6 91,
+// b4 71 (below the composer's octaves); the rows run from 69 to 93.
+constexpr const char* Walk = "[Walk]\r\nRTTTL=Walk:d=4,o=5,b=120:c,8d#.,p,2g6,16b4\r\n";
+
+std::string Optional(std::optional<std::size_t> index) { return index ? std::to_string(*index) : "none"; }
+
+NoteView* ViewOf(const Harness& h) { return h.Find<NoteView>("noteView"); }
+
+}  // namespace
+
+// The grid worked by hand: 250 pixels of time for 1.25 whole notes after a
+// gutter of 100, 25 rows of 10 pixels.
+class NoteRollTest : public QObject {
+    Q_OBJECT
+
+    struct Bar {
+        const char* name;
+        std::size_t index;
+        std::optional<int> pitch;
+        bool dotted;
+        std::optional<QRectF> rect;
+    };
+    static constexpr Bar Bars[] = {
+        {"c5 a quarter", 0, 72, false, QRectF(100, 210, 50, 10)},
+        {"8d#5 dotted", 1, 75, true, QRectF(150, 180, 37.5, 10)},
+        {"a pause", 2, std::nullopt, false, std::nullopt},
+        {"2g6 a half", 3, 91, false, QRectF(237.5, 20, 100, 10)},
+        {"16b4 below", 4, 71, false, QRectF(337.5, 220, 12.5, 10)},
+    };
+
+    struct Caret {
+        const char* name;
+        int position;
+        std::optional<std::size_t> note;
+    };
+    // "c, 8d#., p": tokens at 0, 3 and 9.
+    static constexpr Caret Carets[] = {{"start", 0, 0},        {"in the first", 1, 0}, {"after the first", 2, 0},
+                                       {"in the gap", 3, 1},   {"second", 5, 1},       {"last", 9, 2},
+                                       {"past the end", 40, 2}};
+
+    struct Report {
+        const char* name;
+        const char* line;
+        std::optional<std::size_t> note;
+    };
+    static constexpr Report Reports[] = {
+        {"a note's line", "note 15, 16b4: below the composer's octaves", 14},
+        {"the first note", "note 1, 4b: below the composer's octaves", 0},
+        {"the whole ringtone", "Some notes cannot be entered on the handset as written.", std::nullopt},
+        {"no number", "note x, 4b: below", std::nullopt},
+        {"no comma", "note 12 is odd", std::nullopt},
+        {"note 0", "note 0, c: no such note", std::nullopt},
+    };
+
+    struct Moment {
+        const char* name;
+        double seconds;
+        std::optional<Sounding> sounding;
+    };
+    static constexpr Moment Moments[] = {{"before", 0.0, std::nullopt},
+                                         {"first start", 0.5, Sounding{0, 0.0}},
+                                         {"half through the second", 1.5, Sounding{1, 0.5}},
+                                         {"the last", 2.5, Sounding{2, 0.25}},
+                                         {"the end", 4.5, std::nullopt}};
+
+private slots:
+    void barsLieOnTheirPitchRowsAndLengths_data() { test::AddRows(Bars); }
+    void barsLieOnTheirPitchRowsAndLengths() {
+        const Bar& row = test::TheRow(Bars);
+        CNotes ringtone;
+        ringtone.SetFull_RTTTL("Walk:d=4,o=5,b=120:c,8d#.,p,2g6,16b4");
+        const std::vector<RollNote> notes = RollNotesOf(ringtone);
+        const NoteRoll roll(notes, QSizeF(350, 250), 100);
+        QCOMPARE(notes.size(), std::size_t{5});
+        QCOMPARE(roll.LowestPitch(), 69);
+        QCOMPARE(roll.HighestPitch(), 93);
+        QCOMPARE(notes[row.index].pitch, row.pitch);
+        QCOMPARE(notes[row.index].dotted, row.dotted);
+        QCOMPARE(roll.NoteRect(row.index), row.rect);
+        QCOMPARE(notes[row.index].problem.empty(), row.index != 4);
+        // Anywhere in the note's time is the note, at any height.
+        const QRectF column = roll.Column(row.index);
+        QCOMPARE(roll.NoteAt(QPointF(column.center().x(), 3)), std::optional<std::size_t>(row.index));
+        QCOMPARE(roll.NoteAt(QPointF(column.left() + 0.01, 240)), std::optional<std::size_t>(row.index));
+    }
+
+    void outsideTheNotesIsNoNote() {
+        CNotes ringtone;
+        ringtone.SetFull_RTTTL("Two:d=4,o=5,b=120:c,d");
+        const std::vector<RollNote> notes = RollNotesOf(ringtone);
+        const NoteRoll roll(notes, QSizeF(300, 120), 100);
+        QCOMPARE(roll.NoteAt(QPointF(99, 50)), std::nullopt);
+        QCOMPARE(roll.NoteAt(QPointF(300, 50)), std::nullopt);
+        // Two notes an octave apart at least: rows 68 to 79 around c5 and d5.
+        QCOMPARE(roll.HighestPitch() - roll.LowestPitch() + 1, 12);
+        QCOMPARE(roll.PitchBand(ComposerLowestPitch, ComposerHighestPitch), QRectF(100, 0, 200, 80));
+    }
+
+    // The notes drawn again for a strip of the view: those whose time
+    // touches it (c 100-150, d# 150-187.5, p to 237.5, g to 337.5, b to 350).
+    void notesAcrossAStrip() {
+        CNotes ringtone;
+        ringtone.SetFull_RTTTL("Walk:d=4,o=5,b=120:c,8d#.,p,2g6,16b4");
+        const std::vector<RollNote> notes = RollNotesOf(ringtone);
+        const NoteRoll roll(notes, QSizeF(350, 250), 100);
+        using Span = std::pair<std::size_t, std::size_t>;
+        QCOMPARE(roll.NotesAcross(0, 350), (Span{0, 5}));
+        QCOMPARE(roll.NotesAcross(160, 170), (Span{1, 2}));
+        QCOMPARE(roll.NotesAcross(149, 190), (Span{0, 3}));
+        QCOMPARE(roll.NotesAcross(150, 187.5), (Span{1, 2}));
+        QCOMPARE(roll.NotesAcross(340, 400), (Span{4, 5}));
+        QCOMPARE(roll.NotesAcross(0, 99), (Span{0, 0}));
+    }
+
+    void pitchesHaveTheirNames() {
+        QCOMPARE(PitchName(72), std::string("c5"));
+        QCOMPARE(PitchName(71), std::string("b4"));
+        QCOMPARE(PitchName(94), std::string("a#6"));
+        QCOMPARE(PitchOfFrequency(880), 81);
+        QCOMPARE(PitchOfFrequency(1046), 84);  // a sharp b sounds as the c above
+    }
+
+    void theCaretNamesTheNoteOfItsToken_data() { test::AddRows(Carets); }
+    void theCaretNamesTheNoteOfItsToken() {
+        const Caret& row = test::TheRow(Carets);
+        const std::vector<TextSpan> spans{{0, 1}, {3, 5}, {9, 1}};
+        QCOMPARE(NoteAtCaret(spans, row.position), row.note);
+    }
+
+    void tokensAreFoundInTheShownText() {
+        CNotes ringtone;
+        ringtone.SetOutputSeparator(", ");
+        ringtone.SetFull_RTTTL("Walk:d=4,o=5,b=120:c,8d#.,p");
+        QCOMPARE(NoteSpans(ringtone, Notation::RTTTL, QStringLiteral("c, 8d#., p")),
+                 (std::vector<TextSpan>{{0, 1}, {3, 4}, {9, 1}}));
+        QCOMPARE(NoteSpans(ringtone, Notation::Composer, QStringLiteral("4c1, 8.#d1, 4-")),
+                 (std::vector<TextSpan>{{0, 3}, {5, 5}, {12, 2}}));
+        // A text typed over is no longer the notes' text.
+        QVERIFY(NoteSpans(ringtone, Notation::RTTTL, QStringLiteral("c, 8d#., p, e")).empty());
+    }
+
+    void reportLinesNameTheirNote_data() { test::AddRows(Reports); }
+    void reportLinesNameTheirNote() {
+        const Report& row = test::TheRow(Reports);
+        QCOMPARE(ReportedNote(row.line), row.note);
+    }
+
+    // Notes starting at 0.5, 1.0, 2.0, the sound ending at 4.0.
+    void theSoundingNoteFollowsTheSeconds_data() { test::AddRows(Moments); }
+    void theSoundingNoteFollowsTheSeconds() {
+        const Moment& row = test::TheRow(Moments);
+        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, row.seconds), row.sounding);
+    }
+};
+
+class NoteViewTest : public QObject {
+    Q_OBJECT
+
+    struct Click {
+        const char* name;
+        int showAs;  // 0 RTTTL, 1 Composer, 2 keypresses
+        std::size_t note;
+        const char* token;
+    };
+    static constexpr Click Clicks[] = {
+        {"RTTTL half", 0, 3, "2g6"},     {"RTTTL pause", 0, 2, "p"},        {"composer dotted", 1, 1, "8.#d1"},
+        {"composer first", 1, 0, "4c1"}, {"keys held", 2, 1, "(hold 2)8#"}, {"keys last", 2, 4, "7888**"},
+    };
+
+private slots:
+    // One bar a note, on the rows of their pitches in order, and the same
+    // bars whatever notation the text shows.
+    void theViewHoldsTheShownRingtone() {
+        Harness h(Walk, "Walk");
+        NoteView* view = ViewOf(h);
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->Notes().size(), std::size_t{5});
+        const NoteRoll roll = view->Roll();
+        const auto top = [&roll](std::size_t i) { return roll.NoteRect(i)->top(); };
+        QVERIFY(top(3) < top(1) && top(1) < top(0) && top(0) < top(4));
+        QCOMPARE(top(0) - top(1), 3 * roll.RowHeight());
+        QCOMPARE(roll.NoteRect(3)->width(), 2 * roll.NoteRect(0)->width());
+        QCOMPARE(roll.NoteRect(2), std::nullopt);
+        // The note below the composer's octaves tells why in its tip.
+        QCOMPARE(view->TipAt(roll.NoteRect(4)->center()), QStringLiteral("note 5, 16b4: below the composer's octaves"));
+        QCOMPARE(view->TipAt(roll.NoteRect(0)->center()), QStringLiteral("note 1, c"));
+        h.Option("optShowAs1")->click();
+        QCOMPARE(view->Roll().NoteRect(3), roll.NoteRect(3));
+        // Another ringtone, other bars; an empty display, none.
+        h.Get(0, "One:d=4,o=5,b=120:e", "");
+        QCOMPARE(view->Notes().size(), std::size_t{1});
+    }
+
+    // A click on a note selects it, its token in the text, and plays it; a
+    // pause plays nothing.
+    void aClickSelectsTheToken_data() { test::AddRows(Clicks); }
+    void aClickSelectsTheToken() {
+        const Click& row = test::TheRow(Clicks);
+        Harness h(Walk, "Walk");
+        h.Option("optShowAs" + std::to_string(row.showAs))->click();
+        NoteView* view = ViewOf(h);
+        const QPoint at = view->Roll().Column(row.note).center().toPoint();
+        const std::size_t playsBefore = h.player.Played().size();
+        QTest::mouseClick(view, Qt::LeftButton, {}, at);
+        QCOMPARE(Optional(h.window->SelectedNote()), Optional(row.note));
+        QCOMPARE(view->Selected(), std::optional<std::size_t>(row.note));
+        QCOMPARE(h.Find<QPlainTextEdit>("txtRingtone")->textCursor().selectedText(), QString::fromLatin1(row.token));
+        QCOMPARE(h.player.Played().size(), playsBefore + (row.note == 2 ? 0 : 1));
+    }
+
+    // The caret in the tone text selects the note of its token; the arrow
+    // keys in the view step along.
+    void theCaretAndTheArrowsSelect() {
+        Harness h(Walk, "Walk");
+        h.Option("optShowAs0")->click();  // "c, 8d#., p, 2g6, 16b4"
+        auto* text = h.Find<QPlainTextEdit>("txtRingtone");
+        QTextCursor caret = text->textCursor();
+        caret.setPosition(13);
+        text->setTextCursor(caret);
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("3"));
+        QCOMPARE(text->textCursor().position(), 13);  // the caret stays where it was put
+        NoteView* view = ViewOf(h);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("4"));
+        QTest::keyClick(view, Qt::Key_Right);  // the last stays
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("4"));
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("2g6"));
+        h.window->SetSelectedNote(std::nullopt);
+        QTest::keyClick(view, Qt::Key_Left);  // from none, the last
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("4"));
+        h.window->SetSelectedNote(9);  // past the last: none marked
+        QCOMPARE(Optional(view->Selected()), std::string("none"));
+        QCOMPARE(text->textCursor().selectedText(), QString());
+    }
+
+    // Up and Down in the view move the selected note a semitone, with Shift
+    // an octave, or every note while none is selected; each change is
+    // stored, and the bar moves with it.
+    void theArrowsInTheViewTranspose() {
+        Harness h("[A]\r\nRTTTL=A:d=4,o=5,b=125:c,d\r\n", "A");
+        h.Option("optShowAs0")->click();
+        NoteView* view = ViewOf(h);
+        const auto stored = [&h] { return h.ListFile(); };
+        h.window->SetSelectedNote(1);
+        QTest::keyClick(view, Qt::Key_Up);
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c, d#"));
+        QCOMPARE(stored(), std::string("[A]\r\nRTTTL=A:d=4,o=5,b=125:c, d#\r\n"));
+        QCOMPARE(view->Notes()[1].pitch, std::optional<int>(75));
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c, d#4"));
+        QCOMPARE(Optional(view->Selected()), std::string("1"));  // the note stays selected
+        h.window->SetSelectedNote(std::nullopt);
+        QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(stored(), std::string("[A]\r\nRTTTL=A:d=4,o=5,b=125:c6, d#\r\n"));
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("b, d"));
+        h.Do("mnuEditUndo");
+        QCOMPARE(h.Text("txtRingtone"), QStringLiteral("c6, d#"));
+    }
+
+    // Another ringtone shown starts with no note selected; the same one
+    // shown again keeps its note.
+    void anotherRingtoneSelectsNone() {
+        Harness h(std::string(Walk) + "[Zed]\r\nRTTTL=Zed:d=4,o=5,b=120:c,d,e\r\n", "Walk");
+        h.window->SetSelectedNote(1);
+        h.ClickRow(0);
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("1"));
+        h.ClickRow(1);
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("none"));
+        QCOMPARE(Optional(ViewOf(h)->Selected()), std::string("none"));
+    }
+
+    // A click on a line about a note selects it; the lines about the whole
+    // ringtone select nothing.
+    void aReportLineSelectsItsNote() {
+        Harness h(Walk, "Walk");
+        auto* problems = h.Find<QListWidget>("txtMessage");
+        QCOMPARE(h.Text("txtMessage"), QStringLiteral("Some notes cannot be entered on the handset as written.\n"
+                                                      "note 5, 16b4: below the composer's octaves\n"));
+        const auto click = [&](int row) {
+            QTest::mouseClick(problems->viewport(), Qt::LeftButton, {},
+                              problems->visualItemRect(problems->item(row)).center());
+            return Optional(h.window->SelectedNote());
+        };
+        QCOMPARE(click(0), std::string("none"));
+        QCOMPARE(click(1), std::string("4"));
+        QCOMPARE(h.Find<QPlainTextEdit>("txtRingtone")->textCursor().selectedText(), QStringLiteral("7888**"));
+    }
+
+    // The player reports where the sound is; the lit note and the cursor
+    // follow it, and go when the play ends. Notes at b=120: c 0 to 0.5 s,
+    // d# to 0.875, the pause to 1.375, g to 2.375, b to 2.5, and a few
+    // milliseconds of gaps after the tones.
+    void theLitNoteFollowsThePlayer() {
+        Harness h(Walk, "Walk");
+        NoteView* view = ViewOf(h);
+        const std::vector<double> positions{0.25, 0.7, 1.0, 1.8, 5.0, 2.45};
+        const std::vector<std::string> expected{"0", "1", "2", "3", "none", "4"};
+        std::vector<std::string> lit;
+        bool cursorInNote = true;
+        h.player.PlayThrough(positions, [&](double) {
+            const std::string want = expected[lit.size()];
+            (void)QTest::qWaitFor([&] { return Optional(view->LitNote()) == want; }, 3000);
+            lit.push_back(Optional(view->LitNote()));
+            if (const std::optional<std::size_t> note = view->LitNote()) {
+                const QRectF column = view->Roll().Column(*note);
+                cursorInNote = cursorInNote && view->CursorX() && *view->CursorX() >= column.left() &&
+                               *view->CursorX() <= column.right();
+            }
+        });
+        h.Do("cmdPlaySound");
+        QCOMPARE(test::Join(lit), test::Join(expected));
+        QVERIFY(cursorInNote);
+        QCOMPARE(Optional(view->LitNote()), std::string("none"));  // the play has ended
+        QCOMPARE(view->CursorX(), std::nullopt);
+    }
+
+    // The tone text and the view take the room of a larger window, and
+    // nothing is cut off or lies on another at the smallest and a large
+    // size; the size is kept in the settings.
+    void theWindowGrows() {
+        Harness h(Walk, "Walk");
+        frmConverter& window = *h.window;
+        window.show();
+        window.resize(window.minimumSize());
+        QCOMPARE(test::Join(test::LayoutFaults(window)), std::string());
+        const QSize smallView = ViewOf(h)->size(), smallText = h.Find("txtRingtone")->size();
+        window.resize(1400, 900);
+        QCOMPARE(test::Join(test::LayoutFaults(window)), std::string());
+        QVERIFY(ViewOf(h)->height() > smallView.height() && ViewOf(h)->width() > smallView.width());
+        QVERIFY(h.Find("txtRingtone")->height() > smallText.height());
+        window.Form_Unload();
+        const TwipSize inside = TwipsFromPixels(1400, 900);
+        QVERIFY(std::stoi(h.settings.GetSetting("Width", "0")) > inside.Width);
+        QVERIFY(std::stoi(h.settings.GetSetting("Height", "0")) > inside.Height);
+        Harness again;
+        again.settings.SaveSetting("Width", h.settings.GetSetting("Width", "0"));
+        again.settings.SaveSetting("Height", h.settings.GetSetting("Height", "0"));
+        again.settings.SaveSetting("Maximized", "0");
+        QCOMPARE(again.Open().size(), QSize(1400, 900));
+
+        // Maximized, the same; the state is kept.
+        again.window->showMaximized();
+        QTRY_VERIFY(again.window->isMaximized());
+        QCOMPARE(test::Join(test::LayoutFaults(*again.window)), std::string());
+        again.window->Form_Unload();
+        QCOMPARE(again.settings.GetSetting("Maximized", ""), std::string("2"));
+    }
+};
+
+}  // namespace tw
+
+TW_UI_TEST_MAIN(tw::NoteRollTest, tw::NoteViewTest)
+#include "note_view_test.moc"
