@@ -165,9 +165,9 @@ TEST_P(InstrumentSound, EveryNoteAtItsPitchAndStart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, InstrumentSound,
-                         ::testing::Values(VoiceRow{"piano", 0}, VoiceRow{"music_box", 10},
-                                           VoiceRow{"vibraphone", 11}, VoiceRow{"marimba", 12},
-                                           VoiceRow{"guitar", 24}, VoiceRow{"square_lead", 80}),
+                         ::testing::Values(VoiceRow{"piano", 0}, VoiceRow{"music_box", 10}, VoiceRow{"vibraphone", 11},
+                                           VoiceRow{"marimba", 12}, VoiceRow{"guitar", 24},
+                                           VoiceRow{"square_lead", 80}),
                          [](const auto& info) { return info.param.name; });
 
 TEST(InstrumentSoundLength, AFinalPauseIsRenderedAndAPianoNoteHeldToItsEnd) {
@@ -197,19 +197,26 @@ class InstrumentFailure : public ::testing::TestWithParam<FailureRow> {};
 TEST_P(InstrumentFailure, IsASoundErrorWithItsReason) {
     const FailureRow& row = GetParam();
     const std::string message = tw::test::ExpectError<tw::SoundError>(
-        [&] { (void)tw::RenderInstrument(Rtttl("x:d=4,o=5,b=120:c"), row.program, row.rate, row.source); },
-        row.reason);
+        [&] { (void)tw::RenderInstrument(Rtttl("x:d=4,o=5,b=120:c"), row.program, row.rate, row.source); }, row.reason);
     EXPECT_EQ(message.substr(0, row.message.size()), row.message) << message;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, InstrumentFailure,
     ::testing::Values(
-        FailureRow{"program_above", 128, Rate, {}, Reason::NoVoice,
+        FailureRow{"program_above",
+                   128,
+                   Rate,
+                   {},
+                   Reason::NoVoice,
                    "a General MIDI program is a number from 0 to 127, not 128"},
-        FailureRow{"program_below", -1, Rate, {}, Reason::NoVoice,
-                   "a General MIDI program is a number from 0 to 127, not -1"},
-        FailureRow{"rate", 0, 4000, {}, Reason::NoVoice,
+        FailureRow{
+            "program_below", -1, Rate, {}, Reason::NoVoice, "a General MIDI program is a number from 0 to 127, not -1"},
+        FailureRow{"rate",
+                   0,
+                   4000,
+                   {},
+                   Reason::NoVoice,
                    "the instruments are rendered at 8000 to 96000 samples a second, not 4000"},
         FailureRow{"no_library",
                    0,
@@ -224,8 +231,11 @@ TEST(InstrumentFailure, AFileThatIsNoSoundFontIsNotRead) {
     TempDir folder;
     const std::string font = folder / "broken.sf2";
     tw::test::WriteBytes(font, "RIFF, but no SoundFont");
-    ExpectSoundError([&] { (void)tw::RenderInstrument(Rtttl("x:d=4,o=5,b=120:c"), 0, Rate, {tw::FluidSynthSoname, font}); },
-                     Reason::NoVoice, "the SoundFont " + font + " could not be read");
+    ExpectSoundError(
+        [&] {
+            (void)tw::RenderInstrument(Rtttl("x:d=4,o=5,b=120:c"), 0, Rate, {tw::FluidSynthSoname, font});
+        },
+        Reason::NoVoice, "the SoundFont " + font + " could not be read");
 }
 
 TEST(SoundFontSearch, TheChosenFileElseTheFirstInstalledElseAMessage) {
