@@ -9,11 +9,15 @@
 #include "app/cli_options.h"
 #include "app/midi_commands.h"
 #include "app/ringtone_input.h"
+#include "app/voice_option.h"
 #include "files/safe_file.h"
+#include "shell/qt/qt_settings_store.h"
+#include "shell/saved_settings.h"
 #include "sound/midi_file.h"
 #include "sound/qt/qt_player.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
+#include "sound/voice_play.h"
 
 namespace tw {
 namespace {
@@ -66,6 +70,15 @@ int RenderCommand(const char* command, const std::vector<std::string>& args, std
     });
 }
 
+// The voice Play plays in when --voice names none: the saved one, the beep
+// when the settings cannot be read.
+Voice SavedPlayVoice(const SettingsStore* settings) {
+    if (settings != nullptr) return ReadSettings(*settings, {0, 0}).Settings.PlayVoice;
+    const QtSettingsStore store;
+    if (store.Problem()) return Voice{};
+    return ReadSettings(store, {0, 0}).Settings.PlayVoice;
+}
+
 }  // namespace
 
 int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -79,16 +92,24 @@ int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ost
     });
 }
 
-int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player) {
-    const RingtoneOptions options = ParseRingtoneOptions(args, {"from"});
+int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player,
+                const SettingsStore* settings) {
+    const CommandArgs parsed = ParseCommandArgs(args, {"from", "imelody-prefix", "voice"}, {});
+    if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
+    RingtoneOptions options;
+    if (const auto from = parsed.Value("from")) options.from = ReadFormatWord("from", *from);
     if (!options.from) throw UsageError{"play needs --from"};
+    if (!parsed.words.empty()) options.input = parsed.words.front();
+    options.read = IMelodyPrefixOption(parsed.Value("imelody-prefix"), options.from);
+    const auto word = parsed.Value("voice");
+    const Voice voice = word ? VoiceWordOption("--voice", *word) : SavedPlayVoice(settings);
     const CNotes notes = ReadForSound(options, in);
     std::unique_ptr<Player> systemPlayer;
     if (player == nullptr) {
         systemPlayer = MakeSystemPlayer();
         player = systemPlayer.get();
     }
-    return MakeSound(notes, err, [&](std::vector<std::string>&) { PlayWave(notes, *player); });
+    return MakeSound(notes, err, [&](std::vector<std::string>&) { PlayVoice(notes, voice, *player); });
 }
 
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,

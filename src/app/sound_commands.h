@@ -9,6 +9,8 @@
 
 namespace tw {
 
+class SettingsStore;
+
 // Runs `command` when it is one of the sound subcommands, "wav", "midi",
 // "from-midi" or "play", and gives its exit code; gives nothing for any other command. Throws
 // UsageError and CommandFailure as the other subcommands do.
@@ -23,9 +25,12 @@ int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
 // ringtone as a Standard MIDI File to OUT.mid, or to standard output for "-".
 int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
-// `tunewright play --from F [FILE|-]`: renders the ringtone and plays it on
-// `player`, or on the desktop's sound server when it is null, returning when
-// the sound has ended.
-int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player);
+// `tunewright play --from F [--voice V] [FILE|-]`: renders the ringtone in
+// the voice (without --voice the one saved for Play in `settings`, the
+// user's settings when it is null; the beep when none is saved or the
+// settings cannot be read) and plays it on `player`, or on the desktop's
+// sound server when it is null, returning when the sound has ended.
+int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err, Player* player,
+                const SettingsStore* settings = nullptr);
 
 }  // namespace tw

@@ -40,8 +40,8 @@ struct PcmRow {
 void PrintTo(const PcmRow& row, std::ostream* out) { *out << row.sample << " -> " << row.written; }
 
 TEST(PcmWave, SamplesScaledRoundedAndClippedBehindTheHeaderThePlayerReads) {
-    const PcmRow rows[] = {{0.0F, 0},      {1.0F, 32767},       {-1.0F, -32767}, {0.5F, 16384},
-                           {-0.5F, -16384}, {1.5F, 32767},      {-7.0F, -32767}, {1e-5F, 0}};
+    const PcmRow rows[] = {{0.0F, 0},       {1.0F, 32767}, {-1.0F, -32767}, {0.5F, 16384},
+                           {-0.5F, -16384}, {1.5F, 32767}, {-7.0F, -32767}, {1e-5F, 0}};
     std::vector<float> samples;
     for (const PcmRow& row : rows) samples.push_back(row.sample);
     const Bytes image = tw::PcmWaveImage(samples, 44100);
@@ -52,7 +52,8 @@ TEST(PcmWave, SamplesScaledRoundedAndClippedBehindTheHeaderThePlayerReads) {
     EXPECT_EQ(layout.sampleRate, 44100u);
     const std::vector<std::int16_t> read = SamplesOf(image);
     ASSERT_EQ(read.size(), std::size(rows));
-    for (std::size_t i = 0; i < read.size(); ++i) EXPECT_EQ(read[i], rows[i].written) << testing::PrintToString(rows[i]);
+    for (std::size_t i = 0; i < read.size(); ++i)
+        EXPECT_EQ(read[i], rows[i].written) << testing::PrintToString(rows[i]);
 }
 
 TEST(PlayVoice, TheBeepPlaysAsItAlwaysHas) {
