@@ -7,17 +7,9 @@
 #include "sound/render.h"
 
 namespace tw {
-namespace {
-
-// The rate the sound is planned at: the highest the plan takes, so that
-// only pitches above 16 kHz are silence and a note refused is one too short
-// to sound even there.
-constexpr std::int16_t PlanRate = 32000;
-
-}  // namespace
 
 std::vector<float> RenderBeep(const CNotes& ringtone, int sampleRate) {
-    const SoundPlan plan = PlanSound(ringtone, PlanRate);
+    const SoundPlan plan = PlanSound(ringtone, BeepPlanRate);
     double seconds = 0.0;
     for (const SoundPart& part : plan.parts) seconds += part.seconds;
     std::vector<float> samples(static_cast<std::size_t>(std::ceil(seconds * sampleRate)) + 1, 0.0f);

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/cnotes.h"
 
 namespace tw {
+
+// The rate the beep is planned at (PlanSound): the highest the plan takes,
+// so that only pitches above 16 kHz are silence and a note refused is one
+// too short to sound even there.
+inline constexpr std::int16_t BeepPlanRate = 32000;
 
 // The classic beep of the WAV (a pure sine of whole periods, then a short
 // silence) rendered at `sampleRate` at the notes' true pitch: a tone's

@@ -20,37 +20,40 @@ std::string PlaysText(int plays, double melodySeconds, double gapSeconds) {
     return text;
 }
 
-double TotalSeconds(int plays, double melodySeconds, double gapSeconds) {
-    return plays * melodySeconds + (plays - 1) * gapSeconds;
+// The lead-in, the plays but the last one from start to start, and the
+// last one's whole sound.
+double TotalSeconds(int plays, double periodSeconds, double soundSeconds) {
+    return LeadInSeconds + (plays - 1) * periodSeconds + soundSeconds;
 }
 
 }  // namespace
 
-int PhonePlays(double melodySeconds, double gapSeconds, std::optional<int> plays, double longestSeconds) {
+int PhonePlays(double periodSeconds, double soundSeconds, std::optional<int> plays, double longestSeconds) {
     if (plays) return *plays;
-    const double each = melodySeconds + gapSeconds;
-    int count = each > 0.0 ? static_cast<int>(std::lround((AimedPhoneSeconds + gapSeconds) / each)) : 1;
+    int count = 1;
+    if (periodSeconds > 0.0)
+        count = static_cast<int>(std::lround((AimedPhoneSeconds - LeadInSeconds - soundSeconds) / periodSeconds)) + 1;
     count = std::clamp(count, 1, MostPlays);
-    while (count > 1 && longestSeconds > 0.0 && TotalSeconds(count, melodySeconds, gapSeconds) > longestSeconds)
+    while (count > 1 && longestSeconds > 0.0 && TotalSeconds(count, periodSeconds, soundSeconds) > longestSeconds)
         --count;
     return count;
 }
 
-std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t gapSamples, int sampleRate) {
+std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t period, int sampleRate) {
     const std::size_t length = melody.size();
-    std::vector<float> samples;
-    samples.reserve(plays * length + (plays - 1) * gapSamples);
+    const auto lead = static_cast<std::size_t>(std::lround(LeadInSeconds * sampleRate));
+    std::vector<float> samples(lead + (plays - 1) * period + length, 0.0f);
     const auto fadeIn = static_cast<std::size_t>(std::lround(FadeInSeconds * sampleRate));
     const auto fadeOut = static_cast<std::size_t>(std::lround(FadeOutSeconds * sampleRate));
     for (int play = 0; play < plays; ++play) {
-        if (play > 0) samples.resize(samples.size() + gapSamples, 0.0f);
+        float* const start = samples.data() + lead + play * period;
         for (std::size_t i = 0; i < length; ++i) {
             // Linear ramps from and to silence: the first sample and the last
-            // are 0.
+            // are 0. A sound ringing past the next play's start is heard with it.
             double gain = 1.0;
             if (i < fadeIn) gain = std::min(gain, static_cast<double>(i) / fadeIn);
             if (length - 1 - i < fadeOut) gain = std::min(gain, static_cast<double>(length - 1 - i) / fadeOut);
-            samples.push_back(static_cast<float>(melody[i] * gain));
+            start[i] += static_cast<float>(melody[i] * gain);
         }
     }
     float peak = 0.0f;
@@ -66,16 +69,19 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
                                 const AudioEncoder& encoder) {
     const PhoneFileSpec& spec = PhoneFileSpecOf(options.kind);
     const std::vector<float> melody = RenderVoice(ringtone, options.voice, PhoneSampleRate);
-    const double melodySeconds = Seconds(melody.size(), PhoneSampleRate);
-    const auto gapSamples =
-        static_cast<std::size_t>(std::llround(static_cast<double>(options.gapMilliseconds) * PhoneSampleRate / 1000.0));
-    const double gapSeconds = Seconds(gapSamples, PhoneSampleRate);
+    // Plays follow each other at the notes' length and the gap; an
+    // instrument's last notes ring on into the gap.
+    const double notesSeconds = MelodySeconds(ringtone);
+    const auto period =
+        static_cast<std::size_t>(std::llround((notesSeconds + options.gapMilliseconds / 1000.0) * PhoneSampleRate));
+    const double periodSeconds = Seconds(period, PhoneSampleRate);
+    const double soundSeconds = Seconds(melody.size(), PhoneSampleRate);
 
     PhoneRingtone file;
-    file.plays = PhonePlays(melodySeconds, gapSeconds, options.plays, spec.longestSeconds);
-    file.seconds = TotalSeconds(file.plays, melodySeconds, gapSeconds);
+    file.plays = PhonePlays(periodSeconds, soundSeconds, options.plays, spec.longestSeconds);
+    file.seconds = TotalSeconds(file.plays, periodSeconds, soundSeconds);
     const std::string length = NumberText(std::round(file.seconds * 10) / 10) + " s (" +
-                               PlaysText(file.plays, melodySeconds, gapSeconds) + ")";
+                               PlaysText(file.plays, notesSeconds, options.gapMilliseconds / 1000.0) + ")";
     if (spec.longestSeconds > 0.0 && file.seconds > spec.longestSeconds)
         throw SoundError(SoundError::Reason::TooLong, "an " + std::string(spec.name) + " lasts at most " +
                                                           NumberText(spec.longestSeconds) + " s; this one would last " +
@@ -84,7 +90,7 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
         throw SoundError(SoundError::Reason::TooLong, "a phone ringtone lasts at most " +
                                                           NumberText(LongestPhoneSeconds) +
                                                           " s here; this one would last " + length);
-    const std::vector<float> samples = ArrangePlays(melody, file.plays, gapSamples, PhoneSampleRate);
+    const std::vector<float> samples = ArrangePlays(melody, file.plays, period, PhoneSampleRate);
     file.bytes = encoder.Encode(samples, PhoneSampleRate, options.kind, ringtone.Name());
     return file;
 }

@@ -18,6 +18,9 @@ inline constexpr int PhoneSampleRate = 44'100;
 inline constexpr double AimedPhoneSeconds = 25.0;
 // The longest phone file written at all, whatever the phone takes.
 inline constexpr double LongestPhoneSeconds = 600.0;
+// The silence every file starts with: AAC's first frame rings far past the
+// peak when the sound starts in it.
+inline constexpr double LeadInSeconds = 0.025;
 // Each play of the melody fades in and out over these, so that nothing clicks.
 inline constexpr double FadeInSeconds = 0.010;
 inline constexpr double FadeOutSeconds = 0.050;
@@ -37,16 +40,19 @@ struct PhoneRingtoneOptions {
     int gapMilliseconds = DefaultGapMilliseconds;  // silence between plays
 };
 
-// How many times a melody of `melodySeconds` plays with `gapSeconds`
-// between: `plays` when given, else the count nearest AimedPhoneSeconds (at
-// least one), fewer while that is longer than `longestSeconds` (0: no
-// limit).
-int PhonePlays(double melodySeconds, double gapSeconds, std::optional<int> plays, double longestSeconds);
+// How many times the melody plays, the plays starting `periodSeconds` apart
+// (the notes' length and the gap) and each sounding for `soundSeconds`:
+// `plays` when given, else the count that makes the file's length nearest
+// AimedPhoneSeconds (at least one), fewer while that is longer than
+// `longestSeconds` (0: no limit).
+int PhonePlays(double periodSeconds, double soundSeconds, std::optional<int> plays, double longestSeconds);
 
-// The file's samples: `melody` played `plays` times with `gapSamples` of
-// silence between, each play faded in and out, the whole scaled so that its
-// loudest sample is at PeakDbfs (a silent melody stays silent).
-std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t gapSamples, int sampleRate);
+// The file's samples: LeadInSeconds of silence, then `melody` played `plays`
+// times, each `period` samples after the one before (a play longer than that
+// sounds together with the next), each play faded in and out, the whole
+// scaled so that its loudest sample is at PeakDbfs (a silent melody stays
+// silent).
+std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t period, int sampleRate);
 
 // A phone file made, with what it holds.
 struct PhoneRingtone {

@@ -10,7 +10,7 @@ namespace tw {
 std::vector<std::uint8_t> VoiceWaveImage(const CNotes& ringtone, const Voice& voice) {
     if (!voice.program) return RenderWave(ringtone);
     const std::vector<float> melody = RenderInstrument(ringtone, *voice.program, InstrumentPlayRate);
-    return PcmWaveImage(ArrangePlays(melody, 1, 0, InstrumentPlayRate), InstrumentPlayRate);
+    return PcmWaveImage(ArrangePlays(melody, 1, melody.size(), InstrumentPlayRate), InstrumentPlayRate);
 }
 
 void PlayVoice(const CNotes& ringtone, const Voice& voice, Player& player) {

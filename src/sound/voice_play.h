@@ -14,8 +14,8 @@ inline constexpr int InstrumentPlayRate = 44'100;
 
 // The WAV image that Play plays in `voice`: for the beep the WAV file's own
 // image (RenderWave); for an instrument one play of the melody as a phone
-// file holds it (faded in and out, its loudest sample at -1 dBFS), 16-bit at
-// 44.1 kHz. Throws SoundError as the voice's rendering does.
+// file holds it (after the file's short lead-in, faded in and out, its
+// loudest sample at -1 dBFS), 16-bit at 44.1 kHz. Throws SoundError as the voice's rendering does.
 std::vector<std::uint8_t> VoiceWaveImage(const CNotes& ringtone, const Voice& voice);
 
 // Plays the ringtone in `voice` on `player` and returns when it has ended.

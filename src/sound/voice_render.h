@@ -12,4 +12,9 @@ namespace tw {
 // is RenderInstrument's. Throws SoundError as they do.
 std::vector<float> RenderVoice(const CNotes& ringtone, const Voice& voice, int sampleRate);
 
+// The length of the ringtone's notes and pauses in seconds, as every voice
+// times them (an instrument may ring on after them). Throws SoundError as
+// the beep's rendering does.
+double MelodySeconds(const CNotes& ringtone);
+
 }  // namespace tw
