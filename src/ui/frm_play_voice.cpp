@@ -56,9 +56,9 @@ void frmPlayVoice::cmdOk_Click() {
     try {
         SavePlayVoice(settings_, voice_);
     } catch (const SettingsError& e) {
-        services_.MsgBox("The voice is in use now, but it could not be kept for the next start.\r\n\r\n" +
-                             std::string(e.what()),
-                         MsgButtons::OkOnly, MsgIcon::Exclamation, "Voice for Play");
+        services_.MsgBox(
+            "The voice is in use now, but it could not be kept for the next start.\r\n\r\n" + std::string(e.what()),
+            MsgButtons::OkOnly, MsgIcon::Exclamation, "Voice for Play");
     }
     SetDialogAccepted(true);
     accept();

@@ -64,7 +64,7 @@ struct PhoneRow {
     int phone;          // optPhone index: 0 Android, 1 iPhone
     const char* voice;  // as the list shows it
     int plays;          // 0: automatic
-    const char* title, *filter, *formatName, *codec;
+    const char *title, *filter, *formatName, *codec;
     double shortest, longest;  // seconds
 };
 const PhoneRow Phones[] = {
@@ -110,9 +110,9 @@ private slots:
             test::Click(form, "cmdCancel");
         });
         h.Do("mnuFilePlayVoice");
-        QCOMPARE(offered, (std::vector<std::string>{"Beep (the classic phone buzzer)", "Piano", "Music box",
-                                                    "Vibraphone", "Marimba", "Guitar",
-                                                    "chosen: Beep (the classic phone buzzer)"}));
+        QCOMPARE(offered,
+                 (std::vector<std::string>{"Beep (the classic phone buzzer)", "Piano", "Music box", "Vibraphone",
+                                           "Marimba", "Guitar", "chosen: Beep (the classic phone buzzer)"}));
         QVERIFY(!h.settings.Setting(SettingKey::PlayVoice));
         QueueVoice(h, "Vibraphone", "cmdOk");
         h.Do("mnuFilePlayVoice");
@@ -219,11 +219,10 @@ private slots:
         h.Do("mnuFilePhoneRingtone");
         const std::string missing =
             "the SoundFont that TUNEWRIGHT_SOUNDFONT names, " + (gone.folder / "gone.sf2").string() + ", is not a file";
-        QCOMPARE(h.Boxes(),
-                 (test::BoxList{{"Save As Phone Ringtone", "exclamation", "ok",
-                                 "The ringtone cannot be played in this voice.\r\n\r\n" + missing},
-                                {"Save As Phone Ringtone", "exclamation", "ok",
-                                 "An error occurred trying to save " + file + ". [" + missing + "]"}}));
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Save As Phone Ringtone", "exclamation", "ok",
+                                            "The ringtone cannot be played in this voice.\r\n\r\n" + missing},
+                                           {"Save As Phone Ringtone", "exclamation", "ok",
+                                            "An error occurred trying to save " + file + ". [" + missing + "]"}}));
         QCOMPARE(test::FilesIn(out.path()), std::set<std::string>{});
         QCOMPARE(Played(h.player), std::vector<std::string>{});
     }
