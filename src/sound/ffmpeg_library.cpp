@@ -16,8 +16,10 @@ namespace {
                          std::to_string(LIBAVCODEC_VERSION_MAJOR) + ")");
 }
 
+// The libraries stay loaded once loaded: FFmpeg keeps tables made on first
+// use for the life of the process, which unloading would lose track of.
 void* Open(const std::string& soname) {
-    void* handle = ::dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = ::dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (handle == nullptr) {
         const char* reason = ::dlerror();
         Missing("FFmpeg's " + soname + " could not be loaded" + (reason ? std::string(" (") + reason + ")" : ""));

@@ -52,8 +52,8 @@ namespace tw {
     F(format, avio_context_free)
 
 // FFmpeg's libavutil, libavcodec and libavformat of the major versions this
-// program was built with, loaded for as long as the object lives; each
-// member is the function of that name.
+// program was built with, loaded by the first object and kept loaded for
+// the rest of the process; each member is the function of that name.
 class FfmpegLibrary {
 public:
     // Throws SoundError (MissingLibrary) naming the library that could not

@@ -68,28 +68,33 @@ std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::s
 PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptions& options,
                                 const AudioEncoder& encoder) {
     const PhoneFileSpec& spec = PhoneFileSpecOf(options.kind);
-    const std::vector<float> melody = RenderVoice(ringtone, options.voice, PhoneSampleRate);
     // Plays follow each other at the notes' length and the gap; an
     // instrument's last notes ring on into the gap.
     const double notesSeconds = MelodySeconds(ringtone);
-    const auto period =
-        static_cast<std::size_t>(std::llround((notesSeconds + options.gapMilliseconds / 1000.0) * PhoneSampleRate));
+    const double gapSeconds = options.gapMilliseconds / 1000.0;
+    const auto period = static_cast<std::size_t>(std::llround((notesSeconds + gapSeconds) * PhoneSampleRate));
     const double periodSeconds = Seconds(period, PhoneSampleRate);
-    const double soundSeconds = Seconds(melody.size(), PhoneSampleRate);
 
     PhoneRingtone file;
-    file.plays = PhonePlays(periodSeconds, soundSeconds, options.plays, spec.longestSeconds);
-    file.seconds = TotalSeconds(file.plays, periodSeconds, soundSeconds);
-    const std::string length = NumberText(std::round(file.seconds * 10) / 10) + " s (" +
-                               PlaysText(file.plays, notesSeconds, options.gapMilliseconds / 1000.0) + ")";
-    if (spec.longestSeconds > 0.0 && file.seconds > spec.longestSeconds)
-        throw SoundError(SoundError::Reason::TooLong, "an " + std::string(spec.name) + " lasts at most " +
-                                                          NumberText(spec.longestSeconds) + " s; this one would last " +
-                                                          length);
-    if (file.seconds > LongestPhoneSeconds)
-        throw SoundError(SoundError::Reason::TooLong, "a phone ringtone lasts at most " +
-                                                          NumberText(LongestPhoneSeconds) +
-                                                          " s here; this one would last " + length);
+    const auto count = [&](double soundSeconds) {
+        file.plays = PhonePlays(periodSeconds, soundSeconds, options.plays, spec.longestSeconds);
+        file.seconds = TotalSeconds(file.plays, periodSeconds, soundSeconds);
+        const std::string length = NumberText(std::round(file.seconds * 10) / 10) + " s (" +
+                                   PlaysText(file.plays, notesSeconds, gapSeconds) + ")";
+        if (spec.longestSeconds > 0.0 && file.seconds > spec.longestSeconds)
+            throw SoundError(SoundError::Reason::TooLong, "an " + std::string(spec.name) + " lasts at most " +
+                                                              NumberText(spec.longestSeconds) +
+                                                              " s; this one would last " + length);
+        if (file.seconds > LongestPhoneSeconds)
+            throw SoundError(SoundError::Reason::TooLong, "a phone ringtone lasts at most " +
+                                                              NumberText(LongestPhoneSeconds) +
+                                                              " s here; this one would last " + length);
+    };
+    // A file too long with the notes alone is refused before anything is
+    // rendered; the sound may ring on after them.
+    count(notesSeconds);
+    const std::vector<float> melody = RenderVoice(ringtone, options.voice, PhoneSampleRate);
+    count(Seconds(melody.size(), PhoneSampleRate));
     const std::vector<float> samples = ArrangePlays(melody, file.plays, period, PhoneSampleRate);
     file.bytes = encoder.Encode(samples, PhoneSampleRate, options.kind, ringtone.Name());
     return file;

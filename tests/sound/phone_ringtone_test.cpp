@@ -10,6 +10,7 @@
 
 #include "engine/cnotes.h"
 #include "engine/ringtone_text.h"
+#include "sound/audio_encoder.h"
 #include "sound/beep_voice.h"
 #include "sound/voice_names.h"
 #include "support/pitch_track.h"
@@ -113,6 +114,37 @@ TEST(RenderBeep, SoundsEachToneAtItsTruePitchFromItsStart) {
     }
     // The pause between is silent.
     for (std::size_t i = Rate / 4; i < Rate / 2; ++i) ASSERT_EQ(samples[i], 0.0f);
+}
+
+// The encoder's own glue (the file written in memory, the MPEG-4 writer
+// seeking back to fill in sizes) also runs under AddressSanitizer here; the
+// files are read back by FFmpeg's programs in the command-line tests.
+TEST(AudioEncoder, WritesEachKindWholeAndTheSameSoundAsTheSameBytes) {
+    std::optional<tw::AudioEncoder> encoder;
+    try {
+        encoder.emplace();
+    } catch (const std::exception& e) {
+        GTEST_SKIP() << e.what();
+    }
+    std::vector<float> sound(Rate / 2);
+    for (std::size_t i = 0; i < sound.size(); ++i) sound[i] = static_cast<float>(0.5 * std::sin(i * 0.0745));
+    const std::vector<std::uint8_t> ogg = encoder->Encode(sound, Rate, tw::PhoneFile::Ogg, "Tone");
+    ASSERT_GT(ogg.size(), 1000u);
+    EXPECT_EQ(std::string(ogg.begin(), ogg.begin() + 4), "OggS");
+    const std::vector<std::uint8_t> m4r = encoder->Encode(sound, Rate, tw::PhoneFile::M4r, "Tone");
+    ASSERT_GT(m4r.size(), 1000u);
+    EXPECT_EQ(std::string(m4r.begin() + 4, m4r.begin() + 12), "ftypM4A ");
+    // The first box's size, written first, and the whole file's boxes add up.
+    std::size_t at = 0;
+    while (at + 8 <= m4r.size()) {
+        const std::size_t box = (std::size_t{m4r[at]} << 24) | (std::size_t{m4r[at + 1]} << 16) |
+                                (std::size_t{m4r[at + 2]} << 8) | m4r[at + 3];
+        ASSERT_GE(box, 8u) << "at " << at;
+        at += box;
+    }
+    EXPECT_EQ(at, m4r.size()) << "the boxes cover the file";
+    EXPECT_EQ(encoder->Encode(sound, Rate, tw::PhoneFile::Ogg, "Tone"), ogg);
+    EXPECT_EQ(encoder->Encode(sound, Rate, tw::PhoneFile::M4r, "Tone"), m4r);
 }
 
 struct VoiceWordCase {
