@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/utf8.h"
 #include "sound/sound_error.h"
 #include "sound/sound_numbers.h"
 #include "sound/voice_render.h"
@@ -96,7 +97,8 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
     const std::vector<float> melody = RenderVoice(ringtone, options.voice, PhoneSampleRate);
     count(Seconds(melody.size(), PhoneSampleRate));
     const std::vector<float> samples = ArrangePlays(melody, file.plays, period, PhoneSampleRate);
-    file.bytes = encoder.Encode(samples, PhoneSampleRate, options.kind, ringtone.Name());
+    // Tags are UTF-8; a name in Latin-1, as older files write names, is made so.
+    file.bytes = encoder.Encode(samples, PhoneSampleRate, options.kind, TextAsUtf8(ringtone.Name()));
     return file;
 }
 

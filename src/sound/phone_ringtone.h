@@ -62,7 +62,8 @@ struct PhoneRingtone {
 };
 
 // The ringtone rendered in the voice, arranged and encoded as the kind's
-// file, the ringtone's name in its title tag. Throws SoundError: as the
+// file, the ringtone's name in its title tag (in UTF-8, a Latin-1 name
+// read as such). Throws SoundError: as the
 // voice's rendering does, TooLong when the file would be longer than the
 // phone takes (the text gives the length and the limit) or than
 // LongestPhoneSeconds, and as the encoder does.

@@ -249,6 +249,23 @@ TEST(PhoneCommand, WritesToStandardOutputButNotToATerminal) {
     EXPECT_EQ(run.err, "standard output: 1 play, 1.5 s\n");
 }
 
+// The title tag is UTF-8 whether the name was written in UTF-8 or, as older
+// files write names, in Latin-1.
+TEST(PhoneCommand, TagsTheTitleInUtf8) {
+    SKIP_WITHOUT_FFMPEG();
+    TempDir folder;
+    for (const std::string& name : {std::string("Caf\xc3\xa9 \xc3\x9c"), std::string("Caf\xe9 \xdc")}) {
+        for (const KindFacts& kind : {Ogg, M4r}) {
+            const std::filesystem::path file = folder / ("t." + kind.word);
+            ASSERT_EQ(RunTunewright({"phone", "--to", kind.word, "--from", "rtttl", "--repeat", "1", "-o", file},
+                                    name + ":d=4,o=5,b=120:c")
+                          .code,
+                      tw::ExitClean);
+            EXPECT_EQ(tw::test::Probe(file)["TAG:title"], "Caf\xc3\xa9 \xc3\x9c") << kind.word;
+        }
+    }
+}
+
 TEST(PhoneCommand, HelpNamesEveryVoice) {
     const CliRun run = RunTunewright({"--help"});
     for (const auto& [name, voice] : tw::NamedVoices()) EXPECT_NE(run.out.find(name), std::string::npos) << name;
