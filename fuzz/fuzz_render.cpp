@@ -1,7 +1,9 @@
 // Renders arbitrary ringtone text to sound. The first byte picks the notation
 // ('c' composer, 'k' keypresses, anything else RTTTL), the rest is the text.
 // Nothing may crash, every failure must be a SoundError, and a render that
-// succeeds must give an image of exactly the planned size.
+// succeeds must give an image of exactly the planned size. The notes an
+// instrument voice plays are planned too: each on a MIDI key, one after the
+// other, within the ringtone's length.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -9,6 +11,7 @@
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
 #include "engine/ringtone_text.h"
+#include "sound/instrument_notes.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
 
@@ -36,6 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         notes.SetFull(notation, notation == tw::Notation::Keypresses ? tw::PrepareKeypresses(text) : std::string(text));
     } catch (const tw::EngineError&) {
         return 0;
+    }
+    try {
+        const tw::InstrumentPlan instrument = tw::PlanInstrumentNotes(notes, 44100);
+        std::int64_t end = 0;
+        for (const tw::InstrumentNote& note : instrument.notes) {
+            if (note.key < 0 || note.key > 127 || note.start < end || note.end <= note.start) __builtin_trap();
+            end = note.end;
+        }
+        if (end > instrument.length) __builtin_trap();
+    } catch (const tw::SoundError&) {
     }
     try {
         const tw::SoundPlan plan = tw::PlanSound(notes, 8000);

@@ -36,7 +36,7 @@ const char* const Usage =
     "       tunewright from-midi FILE.mid [--track N] [--name NAME] [--fit] [--to F] [-o OUT]\n"
     "       tunewright phone   --to ogg|m4r --from F [--voice V] [--repeat N] [--gap MS] [--separator S]\n"
     "                          [--imelody-prefix P] [FILE|-] -o OUT\n"
-    "       tunewright play    --from F [--imelody-prefix P] [FILE|-]\n"
+    "       tunewright play    --from F [--voice V] [--imelody-prefix P] [FILE|-]\n"
     "       tunewright transpose --semitones N|--octaves N|--fit [--from F] [--to F] [--separator S]\n"
     "                          [--notes-only] [-o OUT] [FILE|-]\n"
     "       tunewright list lists | show LIST | new LIST | rename OLD NEW | clear LIST | delete LIST\n"
@@ -51,7 +51,7 @@ const char* const Usage =
     "       tunewright list fmf-all LIST -o DIR\n"
     "       tunewright list phone-all LIST --to ogg|m4r [--voice V] [--repeat N] [--gap MS] -o DIR\n"
     "       tunewright web menus [local] | check [local] | open ADDRESS\n"
-    "       tunewright settings [show|reset]\n"
+    "       tunewright settings [show|reset] | settings voice V\n"
     "       tunewright --help | --version\n";
 
 constexpr std::string_view HelpCommands =
@@ -110,7 +110,11 @@ constexpr std::string_view HelpCommands =
     "            (0 to 60000, default 1000). The plays and the length go to\n"
     "            standard error. FFmpeg's libraries (libavcodec, libavformat)\n"
     "            are loaded only then; without them it ends with exit code 3\n"
-    "  play      read a ringtone and play it on the desktop's sound server\n"
+    "  play      read a ringtone and play it on the desktop's sound server in\n"
+    "            --voice V (the words of phone), else the voice saved for Play\n"
+    "            (settings voice, or the window's File > Voice for Play...), else\n"
+    "            the beep; an instrument needs FluidSynth and a General MIDI\n"
+    "            SoundFont ($TUNEWRIGHT_SOUNDFONT, else TimGM6mb's), else exit 3\n"
     "  transpose read a ringtone (--from, default rtttl) and move every note\n"
     "            --semitones N or --octaves N up (down for N below 0), or --fit:\n"
     "            by the whole octaves that put the most notes into the composer's\n"
@@ -127,7 +131,8 @@ constexpr std::string_view HelpCommands =
     "  settings  the desktop program's saved settings ($XDG_CONFIG_HOME/Tunewright/\n"
     "            Tunewright.conf): show prints those it would start with, one\n"
     "            KEY=VALUE a line (exit 1 when a saved value cannot be used);\n"
-    "            reset forgets them all, so that the next start is a first start\n"
+    "            reset forgets them all, so that the next start is a first start;\n"
+    "            voice V saves the voice Play plays in (PlayVoice)\n"
     "\n"
     "Options:\n";
 

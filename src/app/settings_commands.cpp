@@ -5,6 +5,7 @@
 #include "app/cli.h"
 #include "app/cli_options.h"
 #include "app/ringtone_input.h"
+#include "app/voice_option.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/saved_settings.h"
 #include "shell/setting_values.h"
@@ -34,7 +35,8 @@ int Show(const SettingsStore& store, std::ostream& out, std::ostream& err) {
         << SettingKey::ShowType << '=' << s.ShowType << '\n'
         << SettingKey::OutputSep << "=\"" << s.OutputSep << "\"\n"
         << SettingKey::CurrentList << '=' << s.CurrentList << '\n'
-        << SettingKey::IMelodyPrefix << '=' << OctavePrefixesWord(s.IMelodyPrefix) << '\n';
+        << SettingKey::IMelodyPrefix << '=' << OctavePrefixesWord(s.IMelodyPrefix) << '\n'
+        << SettingKey::PlayVoice << '=' << FormatPlayVoice(s.PlayVoice) << '\n';
     for (const SettingProblem& problem : reading.Problems) err << "error: " << problem.Reason << '\n';
     return reading.Problems.empty() ? ExitClean : ExitProblems;
 }
@@ -48,11 +50,27 @@ int Reset(SettingsStore& store) {
     return ExitClean;
 }
 
+// Saves the voice Play plays in, in the window and in `tunewright play`.
+int SetVoice(SettingsStore& store, const std::string& word) {
+    const std::optional<Voice> voice = ParsePlayVoice(word);
+    if (!voice) throw UsageError{VoiceWordsProblem("settings voice", word)};
+    try {
+        SavePlayVoice(store, *voice);
+    } catch (const SettingsError& e) {
+        throw CommandFailure{ExitNothingRead, e.what()};
+    }
+    return ExitClean;
+}
+
 }  // namespace
 
 int RunSettingsCommand(const std::vector<std::string>& args, SettingsStore& store, std::ostream& out,
                        std::ostream& err) {
-    if (args.size() > 1) throw UsageError{"settings takes one word: show or reset"};
+    if (!args.empty() && args.front() == "voice") {
+        if (args.size() != 2) throw UsageError{"settings voice takes one voice"};
+        return SetVoice(store, args[1]);
+    }
+    if (args.size() > 1) throw UsageError{"settings takes one word: show, reset or voice"};
     const std::string command = args.empty() ? "show" : args.front();
     if (command == "show") return Show(store, out, err);
     if (command == "reset") return Reset(store);

@@ -9,10 +9,13 @@
 #include "app/cli_options.h"
 #include "app/midi_commands.h"
 #include "app/ringtone_input.h"
+#include "app/voice_option.h"
 #include "files/safe_file.h"
+#include "shell/saved_settings.h"
 #include "sound/midi_file.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
+#include "sound/voice_play.h"
 
 namespace tw {
 namespace {
@@ -65,6 +68,7 @@ int RenderCommand(const char* command, const std::vector<std::string>& args, std
     });
 }
 
+
 }  // namespace
 
 int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -79,12 +83,19 @@ int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ost
 }
 
 int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err,
-                const PlayerMaker& makePlayer) {
-    const RingtoneOptions options = ParseRingtoneOptions(args, {"from"});
+                const PlayerMaker& makePlayer, const SettingsStore& settings) {
+    const CommandArgs parsed = ParseCommandArgs(args, {"from", "imelody-prefix", "voice"}, {});
+    if (parsed.words.size() > 1) throw UsageError{"only one input file may be given"};
+    RingtoneOptions options;
+    if (const auto from = parsed.Value("from")) options.from = ReadFormatWord("from", *from);
     if (!options.from) throw UsageError{"play needs --from"};
+    if (!parsed.words.empty()) options.input = parsed.words.front();
+    options.read = IMelodyPrefixOption(parsed.Value("imelody-prefix"), options.from);
+    const auto word = parsed.Value("voice");
+    const Voice voice = word ? VoiceWordOption("--voice", *word) : ReadSettings(settings, {0, 0}).Settings.PlayVoice;
     const CNotes notes = ReadForSound(options, in);
     const std::unique_ptr<Player> player = makePlayer();
-    return MakeSound(notes, err, [&](std::vector<std::string>&) { PlayWave(notes, *player); });
+    return MakeSound(notes, err, [&](std::vector<std::string>&) { PlayVoice(notes, voice, *player); });
 }
 
 std::optional<int> RunSoundCommand(const std::string& command, const std::vector<std::string>& args, std::istream& in,

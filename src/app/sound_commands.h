@@ -11,6 +11,8 @@
 
 namespace tw {
 
+class SettingsStore;
+
 // Runs `command` when it is one of the sound subcommands that need no Qt,
 // "wav", "midi" or "from-midi", and gives its exit code; gives nothing for any
 // other command ("play" is run by RunQtCommand). Throws
@@ -29,10 +31,11 @@ int MidiCommand(const std::vector<std::string>& args, std::istream& in, std::ost
 // Makes the player that `play` plays on, once the ringtone has been read.
 using PlayerMaker = std::function<std::unique_ptr<Player>()>;
 
-// `tunewright play --from F [FILE|-]`: renders the ringtone and plays it on
-// the player `makePlayer` makes (the desktop's sound server in the program),
-// returning when the sound has ended.
+// `tunewright play --from F [--voice V] [FILE|-]`: renders the ringtone in
+// the voice (without --voice the one saved for Play in `settings`; the beep
+// when none is saved) and plays it on the player `makePlayer` makes (the
+// desktop's sound server in the program), returning when the sound has ended.
 int PlayCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& err,
-                const PlayerMaker& makePlayer);
+                const PlayerMaker& makePlayer, const SettingsStore& settings);
 
 }  // namespace tw

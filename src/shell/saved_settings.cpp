@@ -135,6 +135,12 @@ SettingsReading ReadSettings(const SettingsStore& store, TwipSize screen) {
         s.IMelodyPrefix = *prefixes;
         return std::nullopt;
     });
+    reader.Read(SettingKey::PlayVoice, [&s](const std::string& text) -> std::optional<std::string> {
+        const std::optional<Voice> voice = ParsePlayVoice(text);
+        if (!voice) return "is not a voice; Play plays the beep";
+        s.PlayVoice = *voice;
+        return std::nullopt;
+    });
     return reading;
 }
 
@@ -170,6 +176,10 @@ void SaveOutputSeparator(SettingsStore& store, std::string_view separator) {
 
 void SaveIMelodyPrefix(SettingsStore& store, OctavePrefixes prefixes) {
     store.SaveSetting(SettingKey::IMelodyPrefix, OctavePrefixesWord(prefixes));
+}
+
+void SavePlayVoice(SettingsStore& store, const Voice& voice) {
+    store.SaveSetting(SettingKey::PlayVoice, FormatPlayVoice(voice));
 }
 
 bool IsFirstRun(const SavedSettings& settings) { return settings.RingToneDirectory.empty(); }

@@ -10,12 +10,14 @@
 #include "lists/list_names.h"
 #include "shell/settings_store.h"
 #include "shell/twips.h"
+#include "sound/voice.h"
 
 // The settings the program keeps between runs: the main window's place and
 // state, the ringtone folder, the chosen notations, the note separator, the
-// current list and how iMelody octave prefixes are read. Read once at
-// start-up, written at shutdown (the note separator by the separator dialog
-// instead, the iMelody reading when it is chosen).
+// current list, how iMelody octave prefixes are read and the voice Play
+// plays in. Read once at start-up, written at shutdown (the note separator
+// and the voice by the preferences dialog instead, the iMelody reading when
+// it is chosen).
 namespace tw {
 
 // The per-user store the settings live in: application and section.
@@ -36,6 +38,7 @@ inline constexpr std::string_view ShowType = "ShowType";
 inline constexpr std::string_view OutputSep = "OutputSep";
 inline constexpr std::string_view CurrentList = "CurrentList";
 inline constexpr std::string_view IMelodyPrefix = "IMelodyPrefix";
+inline constexpr std::string_view PlayVoice = "PlayVoice";
 }  // namespace SettingKey
 
 // Every key, in the order the settings are listed.
@@ -44,6 +47,7 @@ inline constexpr std::string_view AllSettingKeys[] = {
     SettingKey::Height,     SettingKey::Maximized,   SettingKey::RingToneDirectory,
     SettingKey::SourceType, SettingKey::FromFile,    SettingKey::ShowType,
     SettingKey::OutputSep,  SettingKey::CurrentList, SettingKey::IMelodyPrefix,
+    SettingKey::PlayVoice,
 };
 
 // Window states as the Maximized setting holds them.
@@ -72,6 +76,7 @@ struct SavedSettings {
     std::string OutputSep{DefaultOutputSeparator};
     std::string CurrentList{DefaultListName};
     OctavePrefixes IMelodyPrefix = OctavePrefixes::UntilNext;
+    Voice PlayVoice;  // the beep
 
     bool operator==(const SavedSettings&) const = default;
 };
@@ -104,13 +109,15 @@ SavedSettings DefaultSettings(TwipSize screen);
 //  - OutputSep: a separator that the note reader finds again, else ", ";
 //  - CurrentList: a usable list name (trimmed), else "Favtones";
 //  - IMelodyPrefix: "until-next" or "one-note", else "until-next";
+//  - PlayVoice: a voice's name or a General MIDI program 1 to 128
+//    (ParsePlayVoice), else the beep;
 //  - RingToneDirectory: kept without a final "/" ("/" for the root).
 SettingsReading ReadSettings(const SettingsStore& store, TwipSize screen);
 
 // Writes the settings at shutdown, in this order: RingToneDirectory,
 // CurrentList, SourceType, ShowType, FromFile, then either Maximized "2"
-// alone, or Maximized "0", Left, Top, Width and Height. OutputSep and
-// IMelodyPrefix are not written. A value that cannot be written is skipped and the rest go on;
+// alone, or Maximized "0", Left, Top, Width and Height. OutputSep,
+// IMelodyPrefix and PlayVoice are not written. A value that cannot be written is skipped and the rest go on;
 // the result says which failed and why (empty when all were written).
 std::vector<std::string> WriteSettings(SettingsStore& store, const SavedSettings& settings);
 
@@ -121,6 +128,11 @@ void SaveOutputSeparator(SettingsStore& store, std::string_view separator);
 // Writes how iMelody octave prefixes are read, when it is chosen in the
 // window. Throws SettingsError when it cannot be written.
 void SaveIMelodyPrefix(SettingsStore& store, OctavePrefixes prefixes);
+
+// Writes the voice Play plays in, as the preferences dialog's OK and
+// `tunewright settings voice` do. Throws SettingsError when it cannot be
+// written.
+void SavePlayVoice(SettingsStore& store, const Voice& voice);
 
 // The program has not run before (or its ringtone folder was never saved):
 // start-up shows the About box, then uses FirstRunRingToneDirectory.

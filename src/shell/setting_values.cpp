@@ -5,8 +5,10 @@
 
 #include "engine/engine_error.h"
 #include "engine/text_rules.h"
+#include "sound/voice_names.h"
 
 namespace tw {
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -70,6 +72,14 @@ std::string RingToneFolder(std::string_view folder) {
     const std::size_t last = folder.find_last_not_of('/');
     if (last == std::string_view::npos) return "/";
     return std::string(folder.substr(0, last + 1));
+}
+
+std::optional<Voice> ParsePlayVoice(std::string_view text) { return VoiceFromWord(text); }
+
+std::string FormatPlayVoice(const Voice& voice) {
+    for (const auto& [name, named] : NamedVoices())
+        if (named == voice) return name;
+    return std::to_string(voice.program.value_or(0) + 1);
 }
 
 }  // namespace tw

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "sound/voice.h"
+
 // The texts of single saved settings and their values. Numbers are read and
 // written the same way whatever the desktop's locale: "1234.5", never
 // "1234,5".
@@ -32,6 +34,13 @@ std::optional<std::int16_t> ParseSettingInteger(std::string_view text);
 // text, which leaves the source options as they are.
 std::optional<bool> ParseFromFile(std::string_view text);
 std::string_view FormatFromFile(bool fromFile);
+
+// The voice Play plays in: a name of NamedVoices (any case) or a General
+// MIDI program numbered 1 to 128, as `--voice` reads them; nothing for any
+// other text.
+std::optional<Voice> ParsePlayVoice(std::string_view text);
+// The voice's name when it has one, else its program number from 1.
+std::string FormatPlayVoice(const Voice& voice);
 
 // A folder as the ringtone folder keeps it: without a final "/", except the
 // root folder, which stays "/". The empty text stays empty.

@@ -292,6 +292,7 @@ void frmConverter::BuildMenus() {
     for (int i = 0; i < static_cast<int>(saves.size()); ++i)
         mnuRingtoneSave.push_back(Entry(mnuFile, Named("mnuRingtoneSave", i),
                                         std::string(saves[static_cast<std::size_t>(i)].caption).c_str()));
+    mnuFilePhoneRingtone = Entry(mnuFile, "mnuFilePhoneRingtone", "Save As P&hone Ringtone...");
     Separator(mnuFile, "mnuFileSep1");
     mnuFileNew = Entry(mnuFile, "mnuFileNew", "&New List...");
     mnuFileDelete = Entry(mnuFile, "mnuFileDelete", "&Delete List");
@@ -299,6 +300,7 @@ void frmConverter::BuildMenus() {
     mnuFileClear = Entry(mnuFile, "mnuFileClear", "C&lear List");
     Separator(mnuFile, "mnuFileSep2");
     mnuRingtonePreferences = Entry(mnuFile, "mnuRingtonePreferences", "Note Se&parators...");
+    mnuFilePlayVoice = Entry(mnuFile, "mnuFilePlayVoice", "&Voice for Play...");
     mnuRingtoneExport = Entry(mnuFile, "mnuRingtoneExport", "&Export Ringtone List...");
     mnuFileBatchWAV = Entry(mnuFile, "mnuFileBatchWAV", "Batch Save All As .WAV Files");
     mnuFileImport = Entry(mnuFile, "mnuFileImport", "&Import Ringtones...");
@@ -378,6 +380,8 @@ void frmConverter::ConnectControls() {
     });
 
     on(mnuRingtonePreferences, &QAction::triggered, &frmConverter::mnuRingtonePreferences_Click);
+    on(mnuFilePlayVoice, &QAction::triggered, &frmConverter::mnuFilePlayVoice_Click);
+    on(mnuFilePhoneRingtone, &QAction::triggered, &frmConverter::mnuFilePhoneRingtone_Click);
     const auto entry = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
     on(entry("mnuHelpContents"), &QAction::triggered, &frmConverter::mnuHelpContents_Click);
     on(entry("mnuHelpWeb"), &QAction::triggered, &frmConverter::mnuHelpWeb_Click);

@@ -15,6 +15,8 @@
 #include "engine/transpose.h"
 #include "session/ringtone_session.h"
 #include "shell/twips.h"
+#include "sound/phone_ringtone.h"
+#include "sound/voice.h"
 #include "ui/main_window_placement.h"
 #include "ui/note_spans.h"
 #include "ui/toolkit.h"
@@ -130,6 +132,11 @@ public:
     // Messaging) and copying it to the clipboard (0 to 2).
     void mnuRingtoneSave_Click(int entry);
     void cmdSave_Click();
+    // "Save As Phone Ringtone...": the phone, voice and plays asked for
+    // (frmPhoneRingtone, offered the last choices, the Play voice at first),
+    // then the file through the save dialog, written with FFmpeg; a failure
+    // is said in a box.
+    void mnuFilePhoneRingtone_Click();
     void mnuEditExportClip_Click(int notationIndex);
 
     // The list export dialog, and one WAV file per ringtone of the list.
@@ -158,6 +165,9 @@ public:
 
     // The note separator dialog; the shown ringtone is drawn again afterwards.
     void mnuRingtonePreferences_Click();
+    // "Voice for Play...": the voice the Play button plays in, saved as the
+    // PlayVoice setting.
+    void mnuFilePlayVoice_Click();
 
     // Help: the green step boxes open the quick help of their step; the help
     // file; the About box.
@@ -179,6 +189,7 @@ public:
     CNotes& Ringtone() { return session_.Ringtone(); }
     RingtoneListFile& RingtoneList() { return session_.List(); }
     const std::string& RingToneDirectory() const { return ringToneDirectory_; }
+    const Voice& VoiceForPlay() const { return playVoice_; }
     void SetRingToneDirectory(std::string folder) { ringToneDirectory_ = std::move(folder); }
     const std::string& ChosenFileName() const { return chosenFileName_; }
     bool DialogAccepted() const { return dialogAccepted_; }
@@ -240,6 +251,11 @@ private:
     void ScanListFiles(SortedComboBox& cbo);
     std::string SelectedListText();
     void ApplySettings(const SavedSettings& settings);
+    // The save dialog for a file of `dialog`'s type, proposing the ringtone's
+    // name in the ringtone folder, which follows the choice; then the
+    // question whether to replace a file that is there. Nothing when the
+    // dialog is cancelled or the answer is No.
+    std::optional<std::filesystem::path> ChooseSaveFile(const FileTypeDialog& dialog);
     SavedSettings CurrentSettings() const;
     void ApplyLayout(const MainWindowLayout& layout);
     // The tone text shown, its note tokens found again, and the note view
@@ -281,6 +297,8 @@ private:
         std::vector<std::string> before, after;
     };
     std::vector<ShapeStep> undoSteps_, redoSteps_;
+    Voice playVoice_;
+    PhoneRingtoneOptions phoneOptions_;
 
     SettingsStore& settings_;
     WebMenusCheck web_;
@@ -326,6 +344,8 @@ private:
     QAction* mnuFileRename = nullptr;
     QAction* mnuFileClear = nullptr;
     QAction* mnuRingtonePreferences = nullptr;
+    QAction* mnuFilePlayVoice = nullptr;
+    QAction* mnuFilePhoneRingtone = nullptr;
     QAction* mnuRingtoneExport = nullptr;
     QAction* mnuFileBatchWAV = nullptr;
     QAction* mnuFileImport = nullptr;

@@ -39,6 +39,7 @@ void frmConverter::SetState() {
     cmdPlaySound->setEnabled(selected);
     cmdSave->setEnabled(selected);
     for (QAction* save : mnuRingtoneSave) save->setEnabled(selected);
+    mnuFilePhoneRingtone->setEnabled(selected);
     // The menu itself, not only its entry in the menu bar: enabling the
     // window again after the quick help must not enable it.
     mnuEdit->setEnabled(selected);

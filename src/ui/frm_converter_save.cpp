@@ -37,17 +37,8 @@ bool AnythingAt(const std::filesystem::path& path) {
 
 }  // namespace
 
-void frmConverter::mnuRingtoneSave_Click(int entry) {
-    const std::vector<SaveEntry> saves = SaveEntries();
-    if (entry < 0 || entry >= static_cast<int>(saves.size())) return;
-    try {
-        session_.CheckSavable();
-    } catch (const SessionError& e) {
-        services_.MsgBox(e.what());
-        return;
-    }
-    const SaveEntry& setting = saves[static_cast<std::size_t>(entry)];
-    FileDialogRequest request = FileTypeDialogRequest(setting.dialog, ringToneDirectory_);
+std::optional<std::filesystem::path> frmConverter::ChooseSaveFile(const FileTypeDialog& dialog) {
+    FileDialogRequest request = FileTypeDialogRequest(dialog, ringToneDirectory_);
     request.FileName = ProposedFileName(session_.Ringtone().Name());
 
     dialogAccepted_ = false;
@@ -61,12 +52,28 @@ void frmConverter::mnuRingtoneSave_Click(int entry) {
     } catch (const DialogCancelled&) {
         dialogAccepted_ = false;
     }
-    if (!dialogAccepted_) return;
+    if (!dialogAccepted_) return std::nullopt;
 
     const std::filesystem::path path = std::filesystem::path(ringToneDirectory_) / chosenFileName_;
     if (AnythingAt(path) && services_.MsgBox("The file already exists.  Do you want to overwrite it?",
                                              MsgButtons::YesNo, MsgIcon::None, "Overwrite File?") != MsgAnswer::Yes)
+        return std::nullopt;
+    return path;
+}
+
+void frmConverter::mnuRingtoneSave_Click(int entry) {
+    const std::vector<SaveEntry> saves = SaveEntries();
+    if (entry < 0 || entry >= static_cast<int>(saves.size())) return;
+    try {
+        session_.CheckSavable();
+    } catch (const SessionError& e) {
+        services_.MsgBox(e.what());
         return;
+    }
+    const SaveEntry& setting = saves[static_cast<std::size_t>(entry)];
+    const std::optional<std::filesystem::path> chosen = ChooseSaveFile(setting.dialog);
+    if (!chosen) return;
+    const std::filesystem::path& path = *chosen;
     std::vector<std::string> notHeld;
     try {
         // Only the rendered sound takes long enough for the busy pointer.

@@ -69,10 +69,12 @@ void frmConverter::Form_Load() {
     WatchLists();
 }
 
-// The notations, the origin, the separator, the current list and the
-// reading of iMelody octave prefixes.
+// The notations, the origin, the separator, the current list, the
+// reading of iMelody octave prefixes and the voice for Play.
 void frmConverter::ApplySettings(const SavedSettings& saved) {
     imelodyPrefixes_ = saved.IMelodyPrefix;
+    playVoice_ = saved.PlayVoice;
+    phoneOptions_.voice = saved.PlayVoice;
     optSource[static_cast<std::size_t>(saved.SourceType)]->setChecked(true);
     if (saved.FromFile) optFile[*saved.FromFile ? 0 : 1]->setChecked(true);
     optShowAs[static_cast<std::size_t>(saved.ShowType)]->setChecked(true);

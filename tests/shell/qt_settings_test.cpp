@@ -10,6 +10,7 @@
 
 #include "shell/qt/qt_settings_store.h"
 #include "shell/saved_settings.h"
+#include "shell/setting_values.h"
 #include "support/cli_run.h"
 #include "support/fifo.h"
 #include "support/temp_files.h"
@@ -107,7 +108,7 @@ TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
     const std::string firstStart =
         "Top=centred on the screen\nLeft=centred on the screen\nWidth=10155\nHeight=6840\nMaximized=0\n"
         "RingToneDirectory=\nSourceType=0\nFromFile=False\nShowType=2\nOutputSep=\", \"\nCurrentList=Favtones\n"
-        "IMelodyPrefix=until-next\n";
+        "IMelodyPrefix=until-next\nPlayVoice=beep\n";
     CliRun run = RunTunewright({"settings"});  // a first start finds nothing
     EXPECT_EQ(run.code + run.err.size(), 0U);
     EXPECT_EQ(run.out, firstStart);
@@ -125,7 +126,8 @@ TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
     EXPECT_EQ(
         run.out,
         "Top=900\nLeft=-15.5\nWidth=10155\nHeight=6840\nMaximized=0\nRingToneDirectory=/home/ann\n"
-        "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\nIMelodyPrefix=one-note\n");
+        "SourceType=0\nFromFile=unchanged\nShowType=2\nOutputSep=\", \"\nCurrentList=Rock\nIMelodyPrefix=one-note\n"
+        "PlayVoice=beep\n");
     EXPECT_EQ(run.err,
               "error: FromFile: 'true' is neither True nor False; the source options stay as they are\n"
               "error: OutputSep: ';' cannot separate notes (it needs one of \",\" \"|\" \"/\" \"\\\" or a space, and "
@@ -137,6 +139,31 @@ TEST_F(QtSettingsTest, TheSettingsCommandShowsAndResets) {
     run = RunTunewright({"settings", "show", "extra"});
     EXPECT_EQ(run.code + run.out.size(), 64U);
     EXPECT_EQ(run.err.rfind("error: ", 0), 0U);
+}
+
+// `settings voice` keeps the voice for Play as the preferences dialog does;
+// `settings show` and the next start read it back.
+TEST_F(QtSettingsTest, TheSettingsCommandKeepsTheVoiceForPlay) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"Marimba", "marimba"}, {"74", "74"}, {"1", "piano"}, {"beep", "beep"}};
+    for (const auto& [given, kept] : rows) {
+        SCOPED_TRACE(given);
+        CliRun run = RunTunewright({"settings", "voice", given});
+        EXPECT_EQ(run.code + run.out.size() + run.err.size(), 0U) << run.err;
+        EXPECT_NE(RunTunewright({"settings"}).out.find("\nPlayVoice=" + kept + "\n"), std::string::npos);
+        EXPECT_EQ(tw::FormatPlayVoice(tw::ReadSettings(QtSettingsStore(), Screen).Settings.PlayVoice), kept);
+    }
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"settings", "voice", "harp"}, std::vector<std::string>{"settings", "voice"},
+          std::vector<std::string>{"settings", "voice", "1", "2"}}) {
+        const CliRun run = RunTunewright(wrong);
+        EXPECT_EQ(run.code, 64);
+        EXPECT_EQ(QtSettingsStore().Setting("PlayVoice"), "beep");  // left as it was
+    }
+    const std::string err = RunTunewright({"settings", "voice", "harp"}).err;
+    EXPECT_EQ(err.substr(0, err.find('\n') + 1),
+              "error: settings voice takes beep, piano, music-box, vibraphone, marimba, guitar, or a General MIDI "
+              "program 1 to 128, not 'harp'\n");
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // writes them, and the separator dialog's part.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -102,7 +104,12 @@ TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
                                                          {"CurrentList", "a/b"},
                                                          {"CurrentList", "MENU"},
                                                          {"IMelodyPrefix", "One-Note"},
-                                                         {"IMelodyPrefix", ""}};
+                                                         {"IMelodyPrefix", ""},
+                                                         {"PlayVoice", "harpsichord"},
+                                                         {"PlayVoice", "0"},
+                                                         {"PlayVoice", "129"},
+                                                         {"PlayVoice", "program 13"},
+                                                         {"PlayVoice", ""}};
     for (const auto& [key, text] : cases) {
         SCOPED_TRACE(std::string(key) + "='" + text + "'");
         const SettingsReading reading = ReadWith({{"SourceType", "1"}, {"RingToneDirectory", "/srv"}, {key, text}});
@@ -127,6 +134,37 @@ TEST(SavedSettings, EveryUnusableValueFallsBackToItsOwnDefaultAlone) {
               " / 2Deleted");
     EXPECT_EQ(kept.Settings.IMelodyPrefix, tw::OctavePrefixes::OneNote);
     EXPECT_TRUE(kept.Problems.empty());
+}
+
+struct VoiceRow {
+    tw::Voice voice;
+    std::string stored;
+};
+void PrintTo(const VoiceRow& row, std::ostream* out) { *out << row.stored; }
+
+// The voice for Play is written when it is chosen, as its name or its
+// program number from 1, and read back as the same voice.
+TEST(SavedSettings, ThePlayVoiceIsKeptByNameOrNumber) {
+    const VoiceRow rows[] = {
+        {tw::Voice{}, "beep"},        {tw::Voice{12}, "marimba"}, {tw::Voice{0}, "piano"},
+        {tw::Voice{10}, "music-box"}, {tw::Voice{5}, "6"},        {tw::Voice{127}, "128"},
+    };
+    for (const VoiceRow& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row));
+        MemorySettingsStore store;
+        tw::SavePlayVoice(store, row.voice);
+        EXPECT_EQ(store.Values(), (std::map<std::string, std::string, std::less<>>{{"PlayVoice", row.stored}}));
+        const SettingsReading reading = ReadSettings(store, Screen);
+        EXPECT_EQ(reading.Settings.PlayVoice, row.voice);
+        EXPECT_TRUE(reading.Problems.empty());
+    }
+    EXPECT_EQ(ReadWith({{"PlayVoice", "Marimba"}}).Settings.PlayVoice, tw::Voice{12});  // any case
+    EXPECT_EQ(ReadWith({{"PlayVoice", "x"}}).Problems.at(0).Reason,
+              "PlayVoice: 'x' is not a voice; Play plays the beep");
+    // Shutdown leaves it alone.
+    FaultyStore store;
+    tw::WriteSettings(store, SavedSettings{.PlayVoice = tw::Voice{12}});
+    for (const auto& [key, value] : store.writes) EXPECT_NE(key, "PlayVoice");
 }
 
 TEST(SavedSettings, TheCurrentListIsSelectedOrTheFirstList) {

@@ -2,8 +2,8 @@
 # Plays a short ringtone with `tunewright play` through a private PulseAudio
 # daemon whose sink is a null sink, records the sink's monitor with parec and
 # checks that the sound arrived: non-silent samples over roughly the sound's
-# length. First checks that with
-# no sound server the play fails at once with a reason.
+# length, for the beep and for an instrument voice played at 44.1 kHz. First
+# checks that with no sound server the play fails at once with a reason.
 # Then, given the position program, checks the position the player reports
 # while it plays.
 # Usage: null_sink_play.sh PATH/TO/tunewright [PATH/TO/sound_played_position]
@@ -75,7 +75,8 @@ fi
 # only a native socket and a null sink at the ringtone's rate. As root,
 # PulseAudio warns but runs in this per-user mode.
 mkdir -m 700 "$work/run" "$work/home"
-export XDG_RUNTIME_DIR="$work/run" HOME="$work/home" PULSE_SERVER="unix:$work/native"
+# The program's settings are fresh too: no voice saved for Play, so the beep.
+export XDG_RUNTIME_DIR="$work/run" HOME="$work/home" PULSE_SERVER="unix:$work/native" XDG_CONFIG_HOME="$work/config"
 unset PULSE_SINK PULSE_COOKIE
 pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
     --log-target=stderr --log-level=error \
@@ -120,6 +121,26 @@ echo "sound ${sound_ms} ms, play took ${played_ms} ms; loud samples ${got_n} of 
     fail "the sound spread over ${got_span} samples, expected about ${want_span}"
 [ "$got_peak" -ge 20000 ] || fail "the loudest recorded sample is ${got_peak}, expected about 30000"
 
+# An instrument voice: a 44.1 kHz image, resampled by the server to the
+# sink's rate. Its notes (about 1.3 s, and the marimba's ring) are heard.
+parec -d tw_null.monitor --format=s16le --rate=8000 --channels=1 --raw --latency-msec=20 >"$work/voice.raw" &
+recorder=$!
+sleep 0.5
+set +e
+timeout 60 "$tunewright" play --from rtttl --voice marimba "$ringtone" >"$work/out" 2>"$work/err"
+code=$?
+set -e
+[ "$code" -eq 0 ] || fail "tunewright play --voice marimba gave exit code $code: $(cat "$work/err")"
+sleep 0.5
+kill -INT "$recorder"
+wait "$recorder" 2>/dev/null || true
+recorder=""
+read -r voice_n voice_first voice_last voice_peak < <(samples "$work/voice.raw" | loud_summary)
+voice_span=$(( voice_n > 0 ? voice_last - voice_first + 1 : 0 ))
+echo "marimba: loud samples ${voice_n} over ${voice_span} samples, peak ${voice_peak}"
+[ "$voice_n" -gt 0 ] || fail "the marimba was not heard"
+[ "$voice_span" -ge 8000 ] || fail "the marimba was heard for ${voice_span} samples, less than its notes' second"
+[ "$voice_peak" -ge 10000 ] || fail "the marimba's loudest sample is ${voice_peak}, expected near full scale"
 if [ -n "$position" ]; then
     timeout 60 "$position" >"$work/position" 2>&1 || fail "the played position: $(cat "$work/position")"
     echo "played position (sound s, asked, first s, last s): $(cat "$work/position")"
