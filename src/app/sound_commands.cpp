@@ -68,7 +68,6 @@ int RenderCommand(const char* command, const std::vector<std::string>& args, std
     });
 }
 
-
 }  // namespace
 
 int WavCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -4,8 +4,8 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 #include <ostream>
+#include <span>
 #include <sstream>
 
 #include "app/cli.h"
