@@ -117,29 +117,4 @@ TEST(PublishedRingtones, EveryNoteAtItsTruePitchAndLengthAndOnlyRealLimitsReport
     }
 }
 
-// Written as RTTTL and read again, every note keeps its pitch and length and
-// the text stays the same; through the composer too, for the ringtones the
-// composer can hold.
-TEST(PublishedRingtones, RoundTripsKeepEveryNote) {
-    const auto sample = Sample();
-    if (!sample) GTEST_SKIP() << tw::test::kNoPublishedSample;
-    for (const Published& p : *sample) {
-        SCOPED_TRACE(p.source + ": " + p.text.substr(0, 60));
-        const tw::CNotes first = Read(p.text);
-        const tw::CNotes again = Read(first.Full_RTTTL());
-        EXPECT_EQ(Read(again.Full_RTTTL()).Full_RTTTL(), again.Full_RTTTL());
-        auto viaComposer = Ringtone(",");
-        viaComposer.SetFull_Composer(first.Full_Composer());
-        const bool composerHoldsIt = first.Count() <= 50 && first.ErrorMessage().empty();
-        for (const tw::CNotes* copy : {&again, composerHoldsIt ? &viaComposer : &again}) {
-            ASSERT_EQ(copy->Count(), first.Count());
-            for (std::int32_t i = 1; i <= first.Count(); ++i) {
-                EXPECT_EQ(copy->Item(i).SoundFrequency(), first.Item(i).SoundFrequency()) << "note " << i;
-                EXPECT_EQ(copy->Item(i).SoundDuration(), first.Item(i).SoundDuration()) << "note " << i;
-            }
-        }
-        if (composerHoldsIt) EXPECT_EQ(viaComposer.ErrorMessage(), "");
-    }
-}
-
 }  // namespace

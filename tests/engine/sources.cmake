@@ -12,6 +12,5 @@ set(TW_ENGINE_TEST_SOURCES
   ott_test.cpp
   arduino_sketch_test.cpp
   ringtone_name_test.cpp
-  handset_files_published_test.cpp
   transpose_test.cpp
 )
