@@ -1,6 +1,9 @@
-// The command line with iMelody and Smart Messaging files: read from a file
-// or standard input byte for byte, written to -o or standard output (never
-// a binary file to a terminal), stored in a list as RTTTL and got back.
+// The command line with the handset and device files. iMelody and Smart
+// Messaging: read from a file or standard input byte for byte, written to -o
+// or standard output (never a binary file to a terminal), stored in a list as
+// RTTTL and got back. Flipper Music Format: --to fmf and --from fmf, a file
+// named after its file, fmf-all. Arduino sketches: written on the pin given,
+// never read, and --pin refused where it means nothing.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -182,6 +185,121 @@ TEST_F(HandsetFilesCli, WhatIsWrittenReadsBack) {
               std::string::npos)
         << run.err.substr(0, 300);
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// Flipper Music Format files.
+const std::string FmfRtttl = "Hi:d=4,o=5,b=125:8c5,4a#.6,16p,32e6";
+const std::string Fmf =
+    "Filetype: Flipper Music Format\nVersion: 0\nBPM: 125\nDuration: 4\nOctave: 5\nNotes: 8C, 4A#6., 16P, 32E6\n";
+
+using FmfCli = tw::test::FreshHomeTest;
+
+TEST_F(FmfCli, ConvertGivesExactOutputAndExitCode) {
+    ExpectConverts({
+        {{"--from", "rtttl", "--to", "fmf"}, FmfRtttl, 0, Fmf, ""},
+        {{"--from", "fmf", "--to", "rtttl", "--separator", ","},
+         Fmf,
+         0,
+         "No name:d=4,o=5,b=125:8c,a#.6,16p,32e6\n",
+         ""},
+        {{"--from", "FMF", "--to", "imelody"},
+         Fmf,
+         0,
+         "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:No name\r\nBEAT:125\r\n"
+         "MELODY:*4c3*5#a2.r4*5e5\r\nEND:IMELODY\r\n",
+         ""},
+        {{"--from", "rtttl", "--to", "fmf"},
+         "T:d=4,o=5,b=120:c17",
+         1,
+         "Filetype: Flipper Music Format\nVersion: 0\nBPM: 120\nDuration: 4\nOctave: 5\nNotes: 4C16\n",
+         "Some notes cannot be entered on the handset as written.\n"
+         "note 1, c17: above the composer's octaves; too high for the sound, plays as silence\n"
+         "note 1, c17: above the Flipper Music Format's octaves, written in octave 16\n"},
+        {{"--from", "fmf", "--to", "rtttl"},
+         "Filetype: Flipper Music Format\nVersion: 0\nBPM: 120\nDuration: 4\nOctave: 5\nNotes: 4C, 4H\n",
+         2,
+         "",
+         "error: The Flipper Music Format file cannot be read: no note letter A to G or P (note 2, \"4H\").\n"},
+    });
+}
+
+TEST_F(FmfCli, AFileIsNamedAfterItsFileAndListsGiveItBack) {
+    const std::string file = (home / "Airwolf.fmf").string();
+    ASSERT_EQ(RunTunewright({"convert", "--from", "rtttl", "--to", "fmf", "-o", file}, FmfRtttl).code, tw::ExitClean);
+    EXPECT_EQ(tw::test::ReadBytes(home / "Airwolf.fmf"), Fmf);
+    EXPECT_EQ(RunTunewright({"convert", "--from", "fmf", "--to", "rtttl", "--separator", ",", file}).out,
+              "Airwolf:d=4,o=5,b=125:8c,a#.6,16p,32e6\n");
+    EXPECT_EQ(RunTunewright({"list", "add", "L", "--from", "fmf", file}).out, "Airwolf\n");
+    const CliRun back = RunTunewright({"list", "get", "L", "Airwolf", "--to", "fmf"});
+    EXPECT_EQ(back.code, tw::ExitClean);
+    EXPECT_EQ(back.out, Fmf);
+}
+
+// fmf-all writes one NAME.fmf per ringtone, reports under the ringtone's
+// name what a file cannot hold, and skips what it cannot write.
+TEST_F(FmfCli, FmfAllWritesOneFilePerRingtone) {
+    ASSERT_EQ(RunTunewright({"list", "add", "L", "--from", "rtttl"}, FmfRtttl).code, tw::ExitClean);
+    RunTunewright({"list", "add", "L", "--from", "rtttl"}, "High:d=4,o=5,b=120:c17");
+    RunTunewright({"list", "add", "L", "--from", "rtttl"}, "Empty:d=4,o=5,b=120:x");
+    const CliRun run = RunTunewright({"list", "fmf-all", "L", "-o", (home / "out").string()});
+    EXPECT_EQ(run.code, tw::ExitProblems);
+    EXPECT_EQ(tw::test::ReadBytes(home / "out" / "Hi.fmf"), Fmf);
+    EXPECT_EQ(tw::test::ReadBytes(home / "out" / "High.fmf"),
+              "Filetype: Flipper Music Format\nVersion: 0\nBPM: 120\nDuration: 4\nOctave: 5\nNotes: 4C16\n");
+    EXPECT_FALSE(std::filesystem::exists(home / "out" / "Empty.fmf"));
+    EXPECT_NE(run.err.find("High: note 1, c17: above the Flipper Music Format's octaves, written in octave 16\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("Empty.fmf. [The ringtone holds no note that could be read"), std::string::npos) << run.err;
+}
+
+// Arduino sketches.
+using ArduinoCli = tw::test::FreshHomeTest;
+
+struct Refused {
+    std::vector<std::string> args;
+    std::string error;
+};
+void PrintTo(const Refused& r, std::ostream* out) { *out << testing::PrintToString(r.args); }
+
+TEST_F(ArduinoCli, RefusesUsagesThatMeanNothing) {
+    const std::vector<Refused> refused = {
+        {{"convert", "--from", "arduino", "--to", "rtttl"},
+         "error: --from takes rtttl, composer, keypresses, imelody, ott or fmf, not 'arduino': Arduino Sketch files "
+         "are "
+         "written, not read\n"},
+        {{"notes", "--from", "ARDUINO"}, "Arduino Sketch files are written, not read"},
+        {{"list", "add", "L", "--from", "arduino"}, "Arduino Sketch files are written, not read"},
+        {{"convert", "--from", "rtttl", "--to", "rtttl", "--pin", "3"},
+         "error: --pin is the buzzer's pin of an Arduino sketch: give --to arduino\n"},
+        {{"convert", "--from", "rtttl", "--to", "arduino", "--pin", "256"},
+         "error: --pin takes a pin number 0 to 255, not '256'\n"},
+        {{"convert", "--from", "rtttl", "--to", "arduino", "--pin", "-1"}, "--pin takes a pin number 0 to 255"},
+        {{"convert", "--from", "rtttl", "--to", "arduino", "--pin", "x"}, "--pin takes a pin number 0 to 255"},
+        {{"list", "get", "L", "Hi", "--to", "imelody", "--pin", "3"}, "give --to arduino"},
+    };
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(testing::PrintToString(r));
+        const tw::test::CliRun run = RunTunewright(r.args, Rtttl);
+        EXPECT_EQ(run.code, tw::ExitUsage);
+        EXPECT_NE(run.err.find(r.error), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(ArduinoCli, ConvertAndListGetWriteTheSketchForThePin) {
+    const tw::test::CliRun converted =
+        RunTunewright({"convert", "--from", "rtttl", "--to", "arduino", "--pin=3"}, Rtttl);
+    EXPECT_EQ(converted.code, 0);
+    EXPECT_NE(converted.out.find("const uint8_t buzzerPin = 3;\n"), std::string::npos);
+    EXPECT_NE(converted.out.find("const uint16_t Hi_hz[] PROGMEM = {\n  523, 1864, 0\n};"), std::string::npos);
+    EXPECT_NE(converted.out.find("const uint16_t Hi_ms[] PROGMEM = {\n  240, 720, 120\n};"), std::string::npos);
+
+    ASSERT_EQ(RunTunewright({"list", "add", "L", "--from", "rtttl"}, Rtttl).code, 0);
+    const tw::test::CliRun got = RunTunewright({"list", "get", "L", "Hi", "--to", "arduino", "--pin", "12"});
+    EXPECT_EQ(got.code, 0);
+    EXPECT_NE(got.out.find("const uint8_t buzzerPin = 12;\n"), std::string::npos);
+    const tw::test::CliRun defaulted = RunTunewright({"list", "get", "L", "Hi", "--to", "arduino"});
+    EXPECT_NE(defaulted.out.find("const uint8_t buzzerPin = 8;\n"), std::string::npos);
 }
 
 }  // namespace
