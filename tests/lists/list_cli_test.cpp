@@ -70,6 +70,7 @@ TEST_F(ListCliTest, CommandsChangeTheListFilesOneAfterTheOther) {
         // Stored with its problems, which go to the error output; a text that reads as nothing is not stored.
         {{"add", "Favtones", "--from", "rtttl"}, "test:d=4,o=5,b=90:c,zz", 1, "test\n", "note format"},
         {{"add", "Favtones", "--from", "rtttl"}, "   ", 2, "", "error: "},
+        {{"import", "Mine", "--from", "rtttl"}, "# nothing\n", 2, "", "error: "},
         // Names that cannot be lists and unusable command lines are usage errors.
         {{"new", "menu"}, "", 64, "", "error: "},
         {{"show"}, "", 64, "", "error: "},
@@ -171,24 +172,6 @@ TEST_F(ListCliTest, WhatIsWrittenReadsBack) {
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(ReadBytes(home / "Long.dat"), before);
-}
-
-// A collection goes into a list in one command, and the raw export of a
-// list imports back to the same entries.
-TEST_F(ListCliTest, ImportAndExportRoundTrip) {
-    const std::string collection =
-        "Tones\n-----\nA:d=8,o=6,b=140:c,d\nB:d=4,o=5,b=90:e,\n 8f\nA:b=63:g\nC:d=4,o=5,b=200:c\n";
-    CliRun run = List({"import", "Mine", "--from", "rtttl"}, collection);
-    EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, "imported 4, skipped 0\n");
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(List({"show", "Mine"}).out, "A\nA (2)\nB\nC\n");
-    ASSERT_EQ(List({"export", "Mine", "--raw", "--types", "rtttl", "-o", At("raw.txt")}).code, 0);
-    run = List({"import", "Again", "--from", "rtttl", At("raw.txt")});
-    EXPECT_EQ(run.out, "imported 4, skipped 0\n");
-    for (const char* name : {"A", "A (2)", "B", "C"})
-        EXPECT_EQ(List({"get", "Again", name, "--to", "rtttl"}).out, List({"get", "Mine", name, "--to", "rtttl"}).out);
-    EXPECT_EQ(List({"import", "Mine", "--from", "rtttl"}, "# nothing\n").code, 2);
 }
 
 // Storing "song" into a list that holds "Song" replaces that entry where it

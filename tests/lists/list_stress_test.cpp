@@ -1,6 +1,7 @@
 // Lists under stress: several programs changing the lists of one program
 // directory at once (each change waits for the others, so none is lost), and
-// lists too big for memory or for the cap.
+// lists too big for memory or for the cap. The lock itself, its file removed
+// or replaced while held and its patience, is tested in tests/files.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -11,7 +12,6 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -105,52 +105,6 @@ TEST_F(ListStressTest, AddsRemovesAndRenamesLoseNothing) {
     EXPECT_EQ(RunTunewright({"list", "lists"}).out, "Moving\nRace\n");
 }
 
-// A user cleaning hidden files, or a sync tool, removes the lock file while
-// writers hold it: each writer still waits for the others, and every add
-// that said it was done is in the list.
-TEST_F(ListStressTest, RemovingTheLockFileLetsNoWriterIn) {
-    constexpr int Writers = 4, Each = 100;
-    const tw::test::TempDir results;
-    std::vector<std::function<bool()>> writers;
-    for (int w = 0; w < Writers; ++w)
-        writers.push_back([&results, w] {
-            std::ofstream stored(results / std::to_string(w));
-            for (int i = 0; i < Each; ++i) {
-                const std::string name = "w" + std::to_string(w) + " " + std::to_string(i);
-                if (Add("Race", name)) stored << name << std::endl;
-            }
-            return true;
-        });
-    // Another process removes the lock file every 10 ms until the writers are done.
-    const std::filesystem::path lockFile = home / ".lists.lock", done = results / "done";
-    const std::vector<pid_t> remover = StartAll({[&] {
-        int removed = 0;
-        while (!std::filesystem::exists(done)) {
-            if (::unlink(lockFile.c_str()) == 0) ++removed;
-            ::usleep(10000);
-        }
-        return removed > 0;
-    }});
-    EXPECT_EQ(WaitAll(StartAll(writers)), 0);
-    tw::test::WriteBytes(done, "");
-    EXPECT_EQ(WaitAll(remover), 0) << "the lock file was never removed";
-
-    std::vector<std::string> names = Names("Race");
-    std::sort(names.begin(), names.end());
-    std::vector<std::string> stored;
-    for (int w = 0; w < Writers; ++w) {
-        std::ifstream file(results / std::to_string(w));
-        for (std::string line; std::getline(file, line);) stored.push_back(line);
-    }
-    std::sort(stored.begin(), stored.end());
-    EXPECT_EQ(stored.size(), std::size_t{Writers * Each});
-    std::vector<std::string> lost;
-    std::set_difference(stored.begin(), stored.end(), names.begin(), names.end(), std::back_inserter(lost));
-    EXPECT_TRUE(lost.empty()) << lost.size() << " of " << stored.size() << " adds lost, such as '" << lost.front()
-                              << "'";
-    EXPECT_EQ(names.size(), stored.size());
-}
-
 // A command that changes the lists, and what it reads on standard input.
 struct ListChange {
     std::vector<std::string> args;
@@ -209,25 +163,6 @@ TEST_F(ListStressTest, EveryListChangeWaitsForTheLock) {
     held.reset();
     EXPECT_EQ(WaitAll(children), 0);
     EXPECT_EQ(Contents(home), expected);
-}
-
-// A lock held elsewhere is waited for, then given up with a reason.
-TEST_F(ListStressTest, ALockHeldTooLongIsAnError) {
-    const std::filesystem::path lockFile = home / "held.lock";
-    tw::FileLock held(lockFile);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try {
-            tw::FileLock again(lockFile, std::chrono::milliseconds(100));
-            ::_exit(0);
-        } catch (const tw::FileError& e) {
-            const std::string text = e.what();
-            ::_exit(text.find("another program kept it locked for 0.1 seconds") != std::string::npos ? 3 : 4);
-        }
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_EQ(WEXITSTATUS(status), 3);
 }
 
 // A list too big for the memory the process may have is an error message
