@@ -1,5 +1,6 @@
 // The handset files in the session: a file got into the list as RTTTL, and
-// the current ringtone saved as a file that reads back and is recognised.
+// the current ringtone saved as a file that is recognised (what it reads back
+// to, the round trips of every writer show).
 #include <string>
 
 #include "engine/file_format.h"
@@ -24,10 +25,6 @@ TEST_F(HandsetFilesTest, AFileIsStoredAsRtttlAndSavedInEachFormat) {
         const std::optional<std::string> bytes = tw::ReadRingtoneBytes(path);
         ASSERT_TRUE(bytes);
         EXPECT_EQ(tw::RecogniseRingtoneFile(*bytes), format);
-        tw::CNotes again;
-        again.SetOutputSeparator(", ");
-        tw::ReadRingtoneAs(again, format, *bytes);
-        EXPECT_EQ(again.Full_RTTTL(), session.Ringtone().Full_RTTTL());
     }
     EXPECT_EQ(tw::RecogniseRingtoneFile("Imy:d=4,o=5,b=125:c"), std::nullopt);
 }

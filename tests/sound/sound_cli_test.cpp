@@ -116,8 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FromMidiRows,
     ::testing::Values(FromMidiRow{"the conductor's name", Conducted, "x.mid", "", "Song:d=4,o=5,b=120:c\n",
                                   "The ringtone is named \"Song\" after the song's title.\n"},
-                      FromMidiRow{"given", Conducted, "x.mid", "Mine", "Mine:d=4,o=5,b=120:c\n",
-                                  "The ringtone is named \"Mine\" as given.\n"},
                       FromMidiRow{"the file's name", Untitled, "Tune.mid", "", "Tune:d=4,o=5,b=120:c\n",
                                   "The ringtone is named \"Tune\" after the file, as the song has no title.\n"},
                       FromMidiRow{"the track's name, the only one", Untitled, "-", "", "Steel Guitar:d=4,o=5,b=120:c\n",
