@@ -259,24 +259,6 @@ TEST(Conversion, ChangedNameAndTempoAreWrittenBack) {
     EXPECT_EQ(notes.Full_RTTTL(), "a-b:d=4,o=5,b=200:c,8d6");
 }
 
-// Each ringtone's notes are cut by "|", replaced by the separator.
-TEST(Conversion, RTTTLThroughComposerAndKeypressesComesBack) {
-    for (const char* tune : {"Tune:d=4,o=5,b=100:8c6|8d#6|16e.7|32g|2p|1a#.|c#7|b",
-                             "Scale:d=4,o=5,b=63:1c|2d|e|8f|16g|32a|1b|c", "Wrap:d=4,o=5,b=180:c7|d|e6|f#7|g#|8p|8a."})
-        for (const std::string separator : {",", ", ", " "}) {
-            const std::string original = tw::ReplaceAll(tune, "|", separator);
-            SCOPED_TRACE(original);
-            auto notes = Ringtone(separator), fromComposer = Ringtone(separator), fromKeys = Ringtone(separator);
-            notes.SetFull_RTTTL(original);
-            fromComposer.SetFull_Composer(notes.Full_Composer());
-            fromKeys.SetFull_Keypresses(fromComposer.Full_Keypresses());
-            EXPECT_EQ(notes.ErrorMessage() + fromComposer.ErrorMessage() + fromKeys.ErrorMessage(), "");
-            EXPECT_EQ(fromComposer.Full_Keypresses() + fromKeys.Full_Keypresses(),
-                      notes.Full_Keypresses() + notes.Full_Keypresses());
-            EXPECT_EQ(fromKeys.Full_RTTTL(), original);
-        }
-}
-
 TEST(ErrorMessage, FiftyNotesAreFineFiftyOneAreReported) {
     const std::tuple<int, const char*, std::string> cases[] = {
         {50, "d", ""},

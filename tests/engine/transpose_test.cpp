@@ -235,21 +235,5 @@ TEST(Transpose, NotesRestoredGiveTheOldNotesBack) {
     EXPECT_FALSE(tw::NotesRestored(ringtone, before).changed);
 }
 
-TEST(Transpose, RTTTLLengthsAreInOrderOfLength) {
-    const auto& lengths = tw::RTTTLLengths();
-    ASSERT_EQ(lengths.size(), 12u);
-    for (std::size_t i = 1; i < lengths.size(); ++i) {
-        const double before = (lengths[i - 1].dotted ? 1.5 : 1.0) / lengths[i - 1].duration;
-        const double after = (lengths[i].dotted ? 1.5 : 1.0) / lengths[i].duration;
-        EXPECT_LT(before, after) << i;
-    }
-}
-
-TEST(Transpose, SaysTheOctaveMoveAsFromMidiDoes) {
-    EXPECT_EQ(tw::OctaveMoveLine(0), "");
-    EXPECT_EQ(tw::OctaveMoveLine(1), "The melody was moved 1 octave up to fit the composer's octaves.");
-    EXPECT_EQ(tw::OctaveMoveLine(-2), "The melody was moved 2 octaves down to fit the composer's octaves.");
-}
-
 }  // namespace
 }  // namespace twtest
