@@ -88,13 +88,6 @@ test::BoxList At(test::BoxList boxes, const std::string& path) {
     return boxes;
 }
 
-// The Tune ringtone as an iMelody or Smart Messaging file.
-std::string HandsetFile(FileFormat format) {
-    CNotes ringtone;
-    ringtone.SetFull_RTTTL("Tune:d=4,o=5,b=125:c, 8d");
-    return WriteRingtoneAs(ringtone, format).bytes;
-}
-
 // A song of three tracks: the tempo, a lead with a chord, a bass line.
 std::string ThreeTracks() {
     using namespace test::midi;
@@ -269,7 +262,7 @@ private slots:
 
         Harness same;
         same.Open();
-        test::WriteBytes(path, HandsetFile(FileFormat::IMelody));
+        test::WriteBytes(path, test::FileOf("Tune:d=4,o=5,b=125:c, 8d", FileFormat::IMelody));
         same.Get(0, "", path);
         QVERIFY(same.toolkit.FormsShown().empty() && same.toolkit.Unexpected().empty());
         QCOMPARE(same.SelectedRow(), std::string("Tune"));

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "engine/file_format.h"
 #include "shell/saved_settings.h"
 #include "shell/settings_store.h"
 #include "sound/midi_file.h"
@@ -55,6 +56,12 @@ std::string Rendered(const std::string& rtttl, Render render) {
 inline std::string WaveOf(const std::string& rtttl) { return Rendered(rtttl, RenderWave); }
 inline std::string MidiOf(const std::string& rtttl) {
     return Rendered(rtttl, [](const CNotes& ringtone) { return WriteMidi(ringtone); });
+}
+// The file a ringtone writer makes of an RTTTL text.
+inline std::string FileOf(const std::string& rtttl, FileFormat format) {
+    CNotes ringtone;
+    ringtone.SetFull_RTTTL(rtttl);
+    return WriteRingtoneAs(ringtone, format).bytes;
 }
 
 inline std::string Join(const std::vector<std::string>& items) {
