@@ -12,6 +12,7 @@
 #include <set>
 #include <string_view>
 
+#include "app/batch_entry.h"
 #include "app/checked_output.h"
 #include "app/cli.h"
 #include "app/cli_options.h"
@@ -371,11 +372,7 @@ int FmfAll(const ListArgs& args, std::ostream& err) {
         CNotes ringtone;
         std::string name = entry;
         try {
-            snapshot.Load(entry, ringtone);
-            name = ringtone.Name();
-            if (const auto problem = FileNameProblem(name)) {
-                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                    << *problem << ")\n";
+            if (!LoadBatchEntry(snapshot, entry, ringtone, name, err)) {
                 ++failed;
                 continue;
             }

@@ -4,18 +4,18 @@
 #include <cmath>
 #include <ostream>
 
+#include "app/batch_entry.h"
 #include "app/checked_output.h"
 #include "app/cli.h"
 #include "app/ringtone_input.h"
+#include "app/voice_option.h"
 #include "files/safe_file.h"
-#include "lists/list_names.h"
 #include "session/phone_ringtone_file.h"
 #include "session/ringtone_session.h"
 #include "session/session_error.h"
 #include "sound/phone_ringtone.h"
 #include "sound/sound_error.h"
 #include "sound/sound_numbers.h"
-#include "sound/voice_names.h"
 
 namespace tw {
 namespace {
@@ -34,15 +34,6 @@ PhoneFile PhoneFileOption(const CommandArgs& args) {
     throw UsageError{"--to takes " + PhoneFileWords() + " for a phone ringtone, not '" + *word + "'"};
 }
 
-Voice VoiceOption(const CommandArgs& args) {
-    const auto word = args.Value("voice");
-    if (!word) return Voice{};
-    if (const auto voice = VoiceFromWord(*word)) return *voice;
-    std::string names;
-    for (const auto& [name, voice] : NamedVoices()) names += name + ", ";
-    throw UsageError{"--voice takes " + names + "or a General MIDI program 1 to 128, not '" + *word + "'"};
-}
-
 int NumberOption(const CommandArgs& args, std::string_view name, int lowest, int highest, int otherwise) {
     const auto word = args.Value(name);
     if (!word) return otherwise;
@@ -58,7 +49,7 @@ int NumberOption(const CommandArgs& args, std::string_view name, int lowest, int
 PhoneRingtoneOptions PhoneOptions(const CommandArgs& args) {
     PhoneRingtoneOptions options;
     options.kind = PhoneFileOption(args);
-    options.voice = VoiceOption(args);
+    if (const auto voice = args.Value("voice")) options.voice = VoiceWordOption("--voice", *voice);
     if (args.Value("repeat")) options.plays = NumberOption(args, "repeat", 1, MostPlays, 1);
     options.gapMilliseconds = NumberOption(args, "gap", 0, LongestGapMilliseconds, DefaultGapMilliseconds);
     return options;
@@ -132,11 +123,7 @@ int PhoneAllCommand(const CommandArgs& args, RingtoneSession& session, const std
         CNotes ringtone;
         std::string name = entry;
         try {
-            snapshot.Load(entry, ringtone);
-            name = ringtone.Name();
-            if (const auto problem = FileNameProblem(name)) {
-                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                    << *problem << ")\n";
+            if (!LoadBatchEntry(snapshot, entry, ringtone, name, err)) {
                 ++failed;
                 continue;
             }
