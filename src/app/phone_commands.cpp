@@ -4,9 +4,9 @@
 #include <cmath>
 #include <ostream>
 
-#include "app/batch_entry.h"
 #include "app/checked_output.h"
 #include "app/cli.h"
+#include "app/list_batch.h"
 #include "app/ringtone_input.h"
 #include "app/voice_option.h"
 #include "files/safe_file.h"
@@ -115,29 +115,15 @@ int PhoneAllCommand(const CommandArgs& args, RingtoneSession& session, const std
     const PhoneRingtoneOptions phone = PhoneOptions(args);
     const std::string_view extension = PhoneFileSpecOf(phone.kind).extension;
     const AudioEncoder encoder = LoadEncoder();
-    const ListSnapshot snapshot = session.ReadSnapshot();
-    const std::vector<std::string> entries = snapshot.Entries();
-    std::size_t done = 0, written = 0, failed = 0;
-    for (const std::string& entry : entries) {
-        ++done;
-        CNotes ringtone;
-        std::string name = entry;
-        try {
-            if (!LoadBatchEntry(snapshot, entry, ringtone, name, err)) {
-                ++failed;
-                continue;
-            }
-            err << "Generating '" << name << extension << "' (" << done << " of " << entries.size() << ")...\n";
-            SavePhoneRingtone(ringtone, PhoneRingtoneFor(folder, name, phone.kind), phone, encoder);
-            ++written;
-        } catch (const std::exception& e) {
-            err << "error: An error occurred trying to create " << PhoneRingtoneFor(folder, name, phone.kind).string()
-                << ". [" << e.what() << "]\n";
-            ++failed;
-        }
-    }
-    if (failed == 0) return ExitClean;
-    return written > 0 ? ExitProblems : ExitSound;
+    const auto pathOf = [&](const std::string& name) { return PhoneRingtoneFor(folder, name, phone.kind); };
+    const BatchCounts counts = WriteEachRingtone(
+        session.ReadSnapshot(), err, pathOf,
+        [&](const CNotes& ringtone, const std::string& name, std::size_t place, std::size_t count) {
+            err << "Generating '" << name << extension << "' (" << place << " of " << count << ")...\n";
+            SavePhoneRingtone(ringtone, pathOf(name), phone, encoder);
+        });
+    if (counts.failed == 0) return ExitClean;
+    return counts.written > 0 ? ExitProblems : ExitSound;
 }
 
 }  // namespace tw
