@@ -8,11 +8,10 @@
 
 namespace tw {
 
-BatchCounts WriteEachRingtone(
-    const ListSnapshot& snapshot, std::ostream& err,
-    const std::function<std::filesystem::path(const std::string& name)>& pathOf,
-    const std::function<void(const CNotes& ringtone, const std::string& name, std::size_t place, std::size_t count)>&
-        write) {
+BatchCounts WriteEachRingtone(const ListSnapshot& snapshot, std::ostream& err,
+                              const std::function<std::filesystem::path(const std::string& name)>& pathOf,
+                              const std::function<void(const CNotes& ringtone, const std::string& name,
+                                                       std::size_t place, std::size_t count)>& write) {
     const std::vector<std::string> entries = snapshot.Entries();
     BatchCounts counts;
     std::size_t place = 0;

@@ -24,10 +24,9 @@ struct BatchCounts {
 // list (from 1) and the list's length. A ringtone that cannot be read or
 // written is reported on `err` with the file `pathOf` its name gives, and the
 // batch goes on.
-BatchCounts WriteEachRingtone(
-    const ListSnapshot& snapshot, std::ostream& err,
-    const std::function<std::filesystem::path(const std::string& name)>& pathOf,
-    const std::function<void(const CNotes& ringtone, const std::string& name, std::size_t place, std::size_t count)>&
-        write);
+BatchCounts WriteEachRingtone(const ListSnapshot& snapshot, std::ostream& err,
+                              const std::function<std::filesystem::path(const std::string& name)>& pathOf,
+                              const std::function<void(const CNotes& ringtone, const std::string& name,
+                                                       std::size_t place, std::size_t count)>& write);
 
 }  // namespace tw
