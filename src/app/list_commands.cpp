@@ -16,6 +16,7 @@
 #include "app/cli.h"
 #include "app/cli_options.h"
 #include "app/file_format_output.h"
+#include "app/list_batch.h"
 #include "app/phone_commands.h"
 #include "app/ringtone_input.h"
 #include "app/shape_commands.h"
@@ -363,38 +364,22 @@ int FmfAll(const ListArgs& args, std::ostream& err) {
     session.OpenExistingList(args.words[1]);
     UsableOutputFolder(folder, FileFormatName(FileFormat::Fmf));
 
-    const ListSnapshot snapshot = session.ReadSnapshot();
     const std::string extension(FormatSpec(FileFormat::Fmf).extension);
-    std::size_t written = 0, failed = 0;
     bool nearest = false;
-    for (const std::string& entry : snapshot.Entries()) {
-        CNotes ringtone;
-        std::string name = entry;
-        try {
-            snapshot.Load(entry, ringtone);
-            name = ringtone.Name();
-            if (const auto problem = FileNameProblem(name)) {
-                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                    << *problem << ")\n";
-                ++failed;
-                continue;
-            }
-            const WrittenRingtone file = WriteRingtoneAs(ringtone, FileFormat::Fmf);
-            err << "Generating '" << name << extension << "'...\n";
-            ReplaceFile(folder / (name + extension), file.bytes);
-            for (const std::string& problem : file.problems) {
-                err << name << ": " << problem << '\n';
-                nearest = true;
-            }
-            ++written;
-        } catch (const std::exception& e) {
-            err << "error: An error occurred trying to create " << (folder / (name + extension)).string() << ". ["
-                << e.what() << "]\n";
-            ++failed;
-        }
-    }
-    if (failed == 0) return nearest ? ExitProblems : ExitClean;
-    return written > 0 ? ExitProblems : ExitSound;
+    const auto pathOf = [&](const std::string& name) { return folder / (name + extension); };
+    const BatchCounts counts =
+        WriteEachRingtone(session.ReadSnapshot(), err, pathOf,
+                          [&](const CNotes& ringtone, const std::string& name, std::size_t, std::size_t) {
+                              const WrittenRingtone file = WriteRingtoneAs(ringtone, FileFormat::Fmf);
+                              err << "Generating '" << name << extension << "'...\n";
+                              ReplaceFile(pathOf(name), file.bytes);
+                              for (const std::string& problem : file.problems) {
+                                  err << name << ": " << problem << '\n';
+                                  nearest = true;
+                              }
+                          });
+    if (counts.failed == 0) return nearest ? ExitProblems : ExitClean;
+    return counts.written > 0 ? ExitProblems : ExitSound;
 }
 
 // phone-all: one phone file per ringtone, named as wav-all names its files.

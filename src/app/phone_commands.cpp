@@ -6,16 +6,16 @@
 
 #include "app/checked_output.h"
 #include "app/cli.h"
+#include "app/list_batch.h"
 #include "app/ringtone_input.h"
+#include "app/voice_option.h"
 #include "files/safe_file.h"
-#include "lists/list_names.h"
 #include "session/phone_ringtone_file.h"
 #include "session/ringtone_session.h"
 #include "session/session_error.h"
 #include "sound/phone_ringtone.h"
 #include "sound/sound_error.h"
 #include "sound/sound_numbers.h"
-#include "sound/voice_names.h"
 
 namespace tw {
 namespace {
@@ -34,15 +34,6 @@ PhoneFile PhoneFileOption(const CommandArgs& args) {
     throw UsageError{"--to takes " + PhoneFileWords() + " for a phone ringtone, not '" + *word + "'"};
 }
 
-Voice VoiceOption(const CommandArgs& args) {
-    const auto word = args.Value("voice");
-    if (!word) return Voice{};
-    if (const auto voice = VoiceFromWord(*word)) return *voice;
-    std::string names;
-    for (const auto& [name, voice] : NamedVoices()) names += name + ", ";
-    throw UsageError{"--voice takes " + names + "or a General MIDI program 1 to 128, not '" + *word + "'"};
-}
-
 int NumberOption(const CommandArgs& args, std::string_view name, int lowest, int highest, int otherwise) {
     const auto word = args.Value(name);
     if (!word) return otherwise;
@@ -58,7 +49,7 @@ int NumberOption(const CommandArgs& args, std::string_view name, int lowest, int
 PhoneRingtoneOptions PhoneOptions(const CommandArgs& args) {
     PhoneRingtoneOptions options;
     options.kind = PhoneFileOption(args);
-    options.voice = VoiceOption(args);
+    if (const auto voice = args.Value("voice")) options.voice = VoiceWordOption("--voice", *voice);
     if (args.Value("repeat")) options.plays = NumberOption(args, "repeat", 1, MostPlays, 1);
     options.gapMilliseconds = NumberOption(args, "gap", 0, LongestGapMilliseconds, DefaultGapMilliseconds);
     return options;
@@ -124,33 +115,15 @@ int PhoneAllCommand(const CommandArgs& args, RingtoneSession& session, const std
     const PhoneRingtoneOptions phone = PhoneOptions(args);
     const std::string_view extension = PhoneFileSpecOf(phone.kind).extension;
     const AudioEncoder encoder = LoadEncoder();
-    const ListSnapshot snapshot = session.ReadSnapshot();
-    const std::vector<std::string> entries = snapshot.Entries();
-    std::size_t done = 0, written = 0, failed = 0;
-    for (const std::string& entry : entries) {
-        ++done;
-        CNotes ringtone;
-        std::string name = entry;
-        try {
-            snapshot.Load(entry, ringtone);
-            name = ringtone.Name();
-            if (const auto problem = FileNameProblem(name)) {
-                err << "error: the ringtone '" << Printable(name) << "' was skipped: its name cannot be a file name ("
-                    << *problem << ")\n";
-                ++failed;
-                continue;
-            }
-            err << "Generating '" << name << extension << "' (" << done << " of " << entries.size() << ")...\n";
-            SavePhoneRingtone(ringtone, PhoneRingtoneFor(folder, name, phone.kind), phone, encoder);
-            ++written;
-        } catch (const std::exception& e) {
-            err << "error: An error occurred trying to create " << PhoneRingtoneFor(folder, name, phone.kind).string()
-                << ". [" << e.what() << "]\n";
-            ++failed;
-        }
-    }
-    if (failed == 0) return ExitClean;
-    return written > 0 ? ExitProblems : ExitSound;
+    const auto pathOf = [&](const std::string& name) { return PhoneRingtoneFor(folder, name, phone.kind); };
+    const BatchCounts counts = WriteEachRingtone(
+        session.ReadSnapshot(), err, pathOf,
+        [&](const CNotes& ringtone, const std::string& name, std::size_t place, std::size_t count) {
+            err << "Generating '" << name << extension << "' (" << place << " of " << count << ")...\n";
+            SavePhoneRingtone(ringtone, pathOf(name), phone, encoder);
+        });
+    if (counts.failed == 0) return ExitClean;
+    return counts.written > 0 ? ExitProblems : ExitSound;
 }
 
 }  // namespace tw

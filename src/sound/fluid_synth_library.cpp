@@ -32,19 +32,9 @@ FluidSynthLibrary::FluidSynthLibrary(const std::string& soname) {
         Unusable(soname, std::string("it could not be loaded (") + (reason ? reason : "no reason given") + ")");
     }
     void* h = handle_.get();
-    Find(h, soname, "fluid_set_log_function", api_.setLogFunction);
-    Find(h, soname, "new_fluid_settings", api_.newSettings);
-    Find(h, soname, "delete_fluid_settings", api_.deleteSettings);
-    Find(h, soname, "fluid_settings_setnum", api_.settingsSetNum);
-    Find(h, soname, "fluid_settings_setint", api_.settingsSetInt);
-    Find(h, soname, "new_fluid_synth", api_.newSynth);
-    Find(h, soname, "delete_fluid_synth", api_.deleteSynth);
-    Find(h, soname, "fluid_synth_sfload", api_.soundFontLoad);
-    Find(h, soname, "fluid_synth_program_change", api_.programChange);
-    Find(h, soname, "fluid_synth_noteon", api_.noteOn);
-    Find(h, soname, "fluid_synth_noteoff", api_.noteOff);
-    Find(h, soname, "fluid_synth_get_active_voice_count", api_.activeVoices);
-    Find(h, soname, "fluid_synth_write_float", api_.writeFloat);
+#define TW_FLUID_SYNTH_FIND(member, name) Find(h, soname, #name, api_.member);
+    TW_FLUID_SYNTH_FUNCTIONS(TW_FLUID_SYNTH_FIND)
+#undef TW_FLUID_SYNTH_FIND
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) api_.setLogFunction(level, nullptr, nullptr);
 }
 

@@ -10,21 +10,27 @@ namespace tw {
 // The FluidSynth functions the instrument voices use, found in the library
 // when it is loaded. The program does not link the library, so that it
 // starts and makes every other sound without it; each pointer has the type
-// of the function that fluidsynth.h declares.
+// of the function that fluidsynth.h declares, listed here as
+// X(member, name in the library).
+#define TW_FLUID_SYNTH_FUNCTIONS(X)                     \
+    X(setLogFunction, fluid_set_log_function)           \
+    X(newSettings, new_fluid_settings)                  \
+    X(deleteSettings, delete_fluid_settings)            \
+    X(settingsSetNum, fluid_settings_setnum)            \
+    X(settingsSetInt, fluid_settings_setint)            \
+    X(newSynth, new_fluid_synth)                        \
+    X(deleteSynth, delete_fluid_synth)                  \
+    X(soundFontLoad, fluid_synth_sfload)                \
+    X(programChange, fluid_synth_program_change)        \
+    X(noteOn, fluid_synth_noteon)                       \
+    X(noteOff, fluid_synth_noteoff)                     \
+    X(activeVoices, fluid_synth_get_active_voice_count) \
+    X(writeFloat, fluid_synth_write_float)
+
 struct FluidSynthApi {
-    decltype(&fluid_set_log_function) setLogFunction = nullptr;
-    decltype(&new_fluid_settings) newSettings = nullptr;
-    decltype(&delete_fluid_settings) deleteSettings = nullptr;
-    decltype(&fluid_settings_setnum) settingsSetNum = nullptr;
-    decltype(&fluid_settings_setint) settingsSetInt = nullptr;
-    decltype(&new_fluid_synth) newSynth = nullptr;
-    decltype(&delete_fluid_synth) deleteSynth = nullptr;
-    decltype(&fluid_synth_sfload) soundFontLoad = nullptr;
-    decltype(&fluid_synth_program_change) programChange = nullptr;
-    decltype(&fluid_synth_noteon) noteOn = nullptr;
-    decltype(&fluid_synth_noteoff) noteOff = nullptr;
-    decltype(&fluid_synth_get_active_voice_count) activeVoices = nullptr;
-    decltype(&fluid_synth_write_float) writeFloat = nullptr;
+#define TW_FLUID_SYNTH_MEMBER(member, name) decltype(&::name) member = nullptr;
+    TW_FLUID_SYNTH_FUNCTIONS(TW_FLUID_SYNTH_MEMBER)
+#undef TW_FLUID_SYNTH_MEMBER
 };
 
 // The library loaded for the lifetime of the object. Its own log messages

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/engine_error.h"
 #include "sound/cwave.h"
+#include "sound/note_sound.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
 
@@ -33,14 +33,9 @@ InstrumentPlan PlanInstrumentNotes(const CNotes& ringtone, int sampleRate) {
     std::size_t position = 0;
     for (const CNote& note : ringtone) {
         ++position;
-        double frequency = 0;
-        double length = 0;
-        try {
-            frequency = note.SoundFrequency();
-            length = wholeNote * note.SoundDuration();
-        } catch (const EngineError& e) {
-            throw SoundError(SoundError::Reason::BadNote, note.ProblemLine(position, e.what()));
-        }
+        const NoteSound sound = SoundOfNote(note, position);
+        const double frequency = sound.frequency;
+        const double length = wholeNote * sound.wholeNotes;
         if (!(length >= 0 && std::isfinite(length)))
             throw SoundError(SoundError::Reason::BadNote, note.ProblemLine(position, "a note without a length"));
         const double end = seconds + length;

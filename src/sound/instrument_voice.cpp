@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <memory>
+#include <string_view>
 
 #include "sound/fluid_synth_library.h"
 #include "sound/instrument_notes.h"
@@ -23,6 +25,17 @@ constexpr double MaxTailSeconds = 3.0;
 constexpr std::size_t Block = 1024;
 
 [[noreturn]] void Fail(const std::string& text) { throw SoundError(SoundError::Reason::NoVoice, text); }
+
+// Whether `path` starts as a SoundFont (RIFF "sfbk") or a DLS file (RIFF
+// "DLS ") does. FluidSynth hands a file it cannot read as the one to a reader
+// of the other, which writes to standard error about anything else.
+bool LooksLikeSoundFont(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char head[12] = {};
+    if (!file.read(head, sizeof head)) return false;
+    const std::string_view text(head, sizeof head);
+    return text.substr(0, 4) == "RIFF" && (text.substr(8) == "sfbk" || text.substr(8) == "DLS ");
+}
 
 // The synthesiser and its settings, deleted through the loaded library.
 class Synth {
@@ -102,7 +115,7 @@ std::vector<float> RenderInstrument(const CNotes& ringtone, int program, int sam
     const FluidSynthLibrary library(source.library);
     const FluidSynthApi& api = library.Api();
     const Synth synth(api, sampleRate);
-    if (api.soundFontLoad(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+    if (!LooksLikeSoundFont(soundFont) || api.soundFontLoad(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
         Fail("the SoundFont " + soundFont + " could not be read");
     if (api.programChange(synth.get(), 0, program) != FLUID_OK)
         Fail("the SoundFont " + soundFont + " has no instrument for General MIDI program " + std::to_string(program));

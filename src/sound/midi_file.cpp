@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/engine_error.h"
 #include "engine/size_limits.h"
 #include "sound/midi_melody.h"
 #include "sound/midi_reader.h"
+#include "sound/note_sound.h"
 #include "sound/render.h"
 #include "sound/sound_error.h"
 
@@ -126,14 +126,9 @@ std::vector<std::uint8_t> WriteMidi(const CNotes& ringtone, std::vector<std::str
     bool melody = false;
     for (const CNote& note : ringtone) {
         ++position;
-        double frequency = 0;
-        double length = 0;
-        try {
-            frequency = note.SoundFrequency();
-            length = note.SoundDuration();
-        } catch (const EngineError& e) {
-            throw SoundError(SoundError::Reason::BadNote, note.ProblemLine(position, e.what()));
-        }
+        const NoteSound sound = SoundOfNote(note, position);
+        const double frequency = sound.frequency;
+        const double length = sound.wholeNotes;
         const double ticks = std::round(length * 4 * MidiTicksPerQuarter);
         if (!(ticks >= 0 && ticks < 1e9))
             throw SoundError(SoundError::Reason::BadNote, note.ProblemLine(position, "a note without a length"));

@@ -21,6 +21,13 @@ std::string PlaysText(int plays, double melodySeconds, double gapSeconds) {
     return text;
 }
 
+// A refused length in seconds: to a tenth, or to the millisecond above when a
+// tenth would round it down to the limit it passes.
+std::string OverLimitText(double seconds, double limit) {
+    const double tenths = std::round(seconds * 10) / 10;
+    return NumberText(tenths > limit ? tenths : std::ceil(seconds * 1000) / 1000) + " s";
+}
+
 // The lead-in, the plays but the last one from start to start, and the
 // last one's whole sound.
 double TotalSeconds(int plays, double periodSeconds, double soundSeconds) {
@@ -80,16 +87,17 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
     const auto count = [&](double soundSeconds) {
         file.plays = PhonePlays(periodSeconds, soundSeconds, options.plays, spec.longestSeconds);
         file.seconds = TotalSeconds(file.plays, periodSeconds, soundSeconds);
-        const std::string length = NumberText(std::round(file.seconds * 10) / 10) + " s (" +
-                                   PlaysText(file.plays, notesSeconds, gapSeconds) + ")";
+        const auto length = [&](double limit) {
+            return OverLimitText(file.seconds, limit) + " (" + PlaysText(file.plays, notesSeconds, gapSeconds) + ")";
+        };
         if (spec.longestSeconds > 0.0 && file.seconds > spec.longestSeconds)
             throw SoundError(SoundError::Reason::TooLong, "an " + std::string(spec.name) + " lasts at most " +
                                                               NumberText(spec.longestSeconds) +
-                                                              " s; this one would last " + length);
+                                                              " s; this one would last " + length(spec.longestSeconds));
         if (file.seconds > LongestPhoneSeconds)
-            throw SoundError(SoundError::Reason::TooLong, "a phone ringtone lasts at most " +
-                                                              NumberText(LongestPhoneSeconds) +
-                                                              " s here; this one would last " + length);
+            throw SoundError(SoundError::Reason::TooLong,
+                             "a phone ringtone lasts at most " + NumberText(LongestPhoneSeconds) +
+                                 " s here; this one would last " + length(LongestPhoneSeconds));
     };
     // A file too long with the notes alone is refused before anything is
     // rendered; the sound may ring on after them.

@@ -3,10 +3,10 @@
 #include <limits>
 #include <optional>
 
-#include "engine/engine_error.h"
 #include "engine/format_tempo.h"
 #include "engine/text_rules.h"
 #include "sound/cwave.h"
+#include "sound/note_sound.h"
 #include "sound/sound_error.h"
 
 namespace tw {
@@ -54,16 +54,11 @@ SoundPlan PlanSound(const CNotes& ringtone, std::int16_t sampleRate) {
     plan.parts.reserve(ringtone.Notes().size());
     for (const CNote& note : ringtone) {
         const std::size_t position = plan.parts.size() + 1;
-        SoundPart part;
-        try {
-            part.frequency = note.SoundFrequency();
-            part.seconds = wholeNote * note.SoundDuration();
-            // A pitch above half the sample rate would sound as another,
-            // lower one; it is silence of its length instead.
-            if (part.frequency > sampleRate / 2.0) part.frequency = 0.0;
-        } catch (const EngineError& e) {
-            throw SoundError(Reason::BadNote, note.ProblemLine(position, e.what()));
-        }
+        const NoteSound sound = SoundOfNote(note, position);
+        SoundPart part{sound.frequency, wholeNote * sound.wholeNotes};
+        // A pitch above half the sample rate would sound as another, lower
+        // one; it is silence of its length instead.
+        if (part.frequency > sampleRate / 2.0) part.frequency = 0.0;
         plan.totalSamples += NoteSamples(part, sampleRate, position);
         if (plan.totalSamples > MaxSoundSamples) throw SoundError(Reason::TooLong, "the sound is too long");
         plan.parts.push_back(part);

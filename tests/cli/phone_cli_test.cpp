@@ -229,6 +229,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "Slow:d=1,o=5,b=5:c,e",
                     tw::ExitSound,
                     "lasts at most 40 s; this one would last 96 s (one play of 96 s)"},
+        // Just past the limit (the file starts with 25 ms of silence), the
+        // length is not rounded down to it.
+        RefusalCase{{"--to", "m4r", "--from", "rtttl"},
+                    "Forty:d=1,o=5,b=24:c,d,e,f",
+                    tw::ExitSound,
+                    "lasts at most 40 s; this one would last 40.025 s (one play of 40 s)"},
         // Ten minutes for any phone file, refused before a sample is made.
         RefusalCase{{"--to", "ogg", "--from", "rtttl"},
                     "Slow:d=1,o=5,b=1:c,c,c",
@@ -292,6 +298,36 @@ TEST(PhoneCommand, WithoutFfmpegSaysWhatIsMissing) {
     EXPECT_NE(run.err.find("; phone ringtones need FFmpeg's libraries (Debian: libavformat"), std::string::npos)
         << run.err;
     EXPECT_FALSE(std::filesystem::exists(folder / "x.ogg"));
+}
+
+// A SoundFont removed or replaced: the one line that says so, on a
+// standard error of the program's own (the libraries write nothing of their
+// own there), exit 3, nothing written.
+TEST(PhoneCommand, WithoutASoundFontSaysSoAlone) {
+    SKIP_WITHOUT_FFMPEG();
+    TempDir folder;
+    const std::string text = folder / "text.sf2";
+    tw::test::WriteBytes(text, "Not a SoundFont, though it is named as one.\n");
+    tw::test::WriteBytes(folder / "in.txt", Scale);
+    const std::pair<std::string, std::string> rows[] = {
+        {folder / "gone.sf2", "error: the SoundFont that TUNEWRIGHT_SOUNDFONT names, " +
+                                  (folder / "gone.sf2").string() + ", is not a file\n"},
+        {text, "error: the SoundFont " + text + " could not be read\n"},
+    };
+    for (const auto& [font, message] : rows) {
+        SCOPED_TRACE(font);
+        const std::filesystem::path errors = folder / "err.txt";
+        ::setenv("TUNEWRIGHT_SOUNDFONT", font.c_str(), 1);
+        const pid_t pid = tw::test::StartProgram(
+            TW_TUNEWRIGHT,
+            {"phone", "--to", "m4r", "--voice", "marimba", "--from", "rtttl", "-o", (folder / "x.m4r").string()},
+            folder / "in.txt", STDOUT_FILENO, errors);
+        ::unsetenv("TUNEWRIGHT_SOUNDFONT");
+        const tw::test::ProgramRun run = tw::test::FinishProgram(pid, errors);
+        EXPECT_EQ(run.status, tw::ExitSound);
+        EXPECT_EQ(run.err, message);
+        EXPECT_FALSE(std::filesystem::exists(folder / "x.m4r"));
+    }
 }
 
 class PhoneAllTest : public tw::test::FreshHomeTest {};
