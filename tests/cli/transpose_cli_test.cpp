@@ -21,27 +21,11 @@ const std::string Handset = "Some notes cannot be entered on the handset as writ
 // A MIDI file of one track at 96 ticks a quarter and the default tempo
 // (120): a quarter of `first` then an eighth of `second`, MIDI note numbers
 // (72 is RTTTL's c5).
-std::string MidiOf(unsigned char first, unsigned char second) {
-    const std::string track{0,
-                            '\x90',
-                            static_cast<char>(first),
-                            100,
-                            0x60,
-                            '\x80',
-                            static_cast<char>(first),
-                            0,
-                            0,
-                            '\x90',
-                            static_cast<char>(second),
-                            100,
-                            0x30,
-                            '\x80',
-                            static_cast<char>(second),
-                            0,
-                            0,
-                            '\xFF',
-                            0x2F,
-                            0};
+std::string MidiOf(char first, char second) {
+    // Delta time, then the event: on at velocity 100, off after 96 or 48 ticks.
+    const std::string track = std::string{0, '\x90', first, 100, 0x60, '\x80', first, 0} +
+                              std::string{0, '\x90', second, 100, 0x30, '\x80', second, 0} +
+                              std::string("\0\xFF\x2F\0", 4);
     return std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 21) + static_cast<char>(track.size()) + track;
 }
 
