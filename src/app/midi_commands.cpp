@@ -25,33 +25,38 @@ int TrackOption(const std::string& word) {
 
 }  // namespace
 
-int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    const CommandArgs parsed = ParseCommandArgs(args, {"track", "name", "to", "separator", "o"}, {"fit"});
-    if (parsed.words.size() != 1) throw UsageError{"from-midi needs one MIDI file (or - for standard input)"};
-    const std::string& input = parsed.words.front();
+bool ReadMidiRingtone(const MidiReadRequest& request, std::istream& in, CNotes& notes, std::ostream& err) {
     MidiMelodyOptions options;
-    if (const auto track = parsed.Value("track")) options.track = TrackOption(*track);
-    options.fit = parsed.Flag("fit");
-    const FileFormat to = parsed.Value("to") ? FormatWord("--to", *parsed.Value("to")) : FileFormat::RTTTL;
-
+    if (request.track) options.track = TrackOption(*request.track);
+    options.fit = request.fit;
     MidiRingtone ringtone;
     try {
-        ringtone = RingtoneFromMidi(ReadMidi(ReadInputBytes(input, in, MidiInput)), options,
-                                    parsed.Value("name").value_or(""), input);
+        ringtone = RingtoneFromMidi(ReadMidi(ReadInputBytes(request.input, in, MidiInput)), options, request.name,
+                                    request.input);
     } catch (const SoundError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
-    CNotes notes;
-    notes.SetOutputSeparator(UsableSeparatorOption(parsed.Value("separator").value_or(", ")));
     try {
         ReadGivenRingtone(notes, Notation::RTTTL, ringtone.rtttl);
     } catch (const EngineError& e) {
         throw CommandFailure{ExitNothingRead, e.what()};
     }
     for (const std::string& line : ReportLines(ringtone)) err << line << '\n';
+    return !ringtone.name.changes.empty();
+}
+
+int FromMidiCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const CommandArgs parsed = ParseCommandArgs(args, {"track", "name", "to", "separator", "o"}, {"fit"});
+    if (parsed.words.size() != 1) throw UsageError{"from-midi needs one MIDI file (or - for standard input)"};
+    const FileFormat to = parsed.Value("to") ? FormatWord("--to", *parsed.Value("to")) : FileFormat::RTTTL;
+    CNotes notes;
+    notes.SetOutputSeparator(UsableSeparatorOption(parsed.Value("separator").value_or(", ")));
+    const bool renamed = ReadMidiRingtone(
+        {parsed.words.front(), parsed.Value("track"), parsed.Value("name").value_or(""), parsed.Flag("fit")}, in, notes,
+        err);
     // A name that had to change is a problem of the ringtone, as when it is read from a text.
     int status = ReportProblems(notes, err);
-    if (!ringtone.name.changes.empty()) status = ExitProblems;
+    if (renamed) status = ExitProblems;
     return WriteRingtoneOutput(notes, {to, false, parsed.Value("o")}, out, err, status);
 }
 

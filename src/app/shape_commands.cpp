@@ -6,6 +6,7 @@
 
 #include "app/cli.h"
 #include "app/file_format_output.h"
+#include "app/midi_commands.h"
 #include "app/ringtone_input.h"
 #include "engine/engine_error.h"
 #include "engine/octave_fit.h"
@@ -60,9 +61,21 @@ int ReportShape(const ShapedRingtone& shaped, std::ostream& err) {
     return shaped.problems.empty() ? ExitClean : ExitProblems;
 }
 
-// The arguments without the move's options, for the ringtone options'
-// parser; the move's options are read with ParseCommandArgs.
-std::vector<std::string> WithoutShapeOptions(const std::vector<std::string>& args) {
+// The arguments without the options `dropped` (each with its value, but
+// the flag --fit), for the ringtone options' parser; those are read with
+// ParseCommandArgs.
+std::vector<std::string> WithoutOptions(const std::vector<std::string>& args,
+                                        const std::vector<std::string_view>& dropped) {
+    const auto valued = [&dropped](std::string_view arg) {
+        for (const std::string_view name : dropped)
+            if (arg == "--" + std::string(name)) return true;
+        return false;
+    };
+    const auto joined = [&dropped](std::string_view arg) {
+        for (const std::string_view name : dropped)
+            if (arg.starts_with("--" + std::string(name) + "=")) return true;
+        return false;
+    };
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -70,8 +83,8 @@ std::vector<std::string> WithoutShapeOptions(const std::vector<std::string>& arg
             rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
             break;
         }
-        if (arg == "--fit" || arg.starts_with("--semitones=") || arg.starts_with("--octaves=")) continue;
-        if (arg == "--semitones" || arg == "--octaves") {
+        if (arg == "--fit" || joined(arg)) continue;
+        if (valued(arg)) {
             ++i;
             continue;
         }
@@ -83,20 +96,29 @@ std::vector<std::string> WithoutShapeOptions(const std::vector<std::string>& arg
 }  // namespace
 
 int TransposeCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    std::vector<std::string_view> valued = {"from", "to", "separator", "o", "imelody-prefix", "pin"};
+    std::vector<std::string_view> valued = {"from", "to", "separator", "o", "imelody-prefix", "pin", "track"};
     valued.insert(valued.end(), std::begin(ShapeValueOptions), std::end(ShapeValueOptions));
     std::vector<std::string_view> flagged = {"notes-only"};
     flagged.insert(flagged.end(), std::begin(ShapeFlagOptions), std::end(ShapeFlagOptions));
-    const ShapeRequest request = ShapeOptions(ParseCommandArgs(args, valued, flagged), "transpose");
+    const CommandArgs parsed = ParseCommandArgs(args, valued, flagged);
+    const ShapeRequest request = ShapeOptions(parsed, "transpose");
+    // A MIDI file is read as from-midi reads it, then moved like a text.
+    const bool midi = parsed.Value("from") == "midi";
+    if (parsed.Value("track") && !midi) throw UsageError{"--track goes with --from midi"};
+    std::vector<std::string_view> dropped = {"track"};
+    dropped.insert(dropped.end(), std::begin(ShapeValueOptions), std::end(ShapeValueOptions));
+    if (midi) dropped.push_back("from");
     RingtoneOptions options =
-        ParseRingtoneOptions(WithoutShapeOptions(args), {"from", "to", "separator", "notes-only", "o"});
+        ParseRingtoneOptions(WithoutOptions(args, dropped), {"from", "to", "separator", "notes-only", "o"});
     if (!options.from) options.from = FileFormat::RTTTL;
     if (!options.to) options.to = *options.from;
     if (options.notesOnly) NeedNotation(*options.to, "--notes-only");
 
     CNotes notes;
     notes.SetOutputSeparator(options.separator);
-    ReadRingtone(options, in, notes);
+    bool renamed = false;
+    if (midi) renamed = ReadMidiRingtone({options.input, parsed.Value("track"), "", false}, in, notes, err);
+    else ReadRingtone(options, in, notes);
     // The name was made fit on reading; the text read again keeps the fit name.
     const std::vector<std::string> nameChanges = notes.NameChanges();
     ShapedRingtone shaped;
@@ -108,7 +130,7 @@ int TransposeCommand(const std::vector<std::string>& args, std::istream& in, std
     }
     for (const std::string& change : nameChanges) err << change << '\n';
     int status = ReportShape(shaped, err);
-    if (!nameChanges.empty()) status = ExitProblems;
+    if (!nameChanges.empty() || renamed) status = ExitProblems;
     if (ReportProblems(notes, err) != ExitClean) status = ExitProblems;
     return WriteRingtoneOutput(notes, {*options.to, options.notesOnly, options.output, false, options.write}, out, err,
                                status);

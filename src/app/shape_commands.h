@@ -8,9 +8,11 @@
 
 namespace tw {
 
-// `tunewright transpose --semitones N | --octaves N | --fit [--from F]
-// [--to T] [--separator S] [--notes-only] [-o OUT] [FILE|-]`: reads a
-// ringtone (RTTTL unless --from says otherwise), moves every note and
+// `tunewright transpose --semitones N | --octaves N | --fit [--from F |
+// --from midi [--track N]] [--to T] [--separator S] [--notes-only] [-o OUT]
+// [FILE|-]`: reads a ringtone (RTTTL unless --from says otherwise; a MIDI
+// file's track as from-midi reads it, written as RTTTL unless --to says
+// otherwise), moves every note and
 // writes it in --to (the format read when not given), as convert does. What
 // the move could not do goes to standard error before the ringtone's own
 // problems, and makes the exit status 1.

@@ -70,34 +70,51 @@ void CheckChoice(const CNotes& ringtone, NoteChoice notes) {
 
 bool Chosen(NoteChoice notes, std::size_t position) { return !notes || *notes + 1 == position; }
 
-}  // namespace
-
-ShapedRingtone Transposed(const CNotes& ringtone, int semitones, NoteChoice notes) {
+// Rewrites the chosen notes (every note for none): `rewrite(position, note,
+// plain, problems)` gives a note's new token, or none to leave it as it is,
+// and may add a problem line. A chosen token that is not a plain note is
+// left with a problem; with `acts` false (a move of nothing) nothing is
+// looked at.
+template <class Rewrite>
+ShapedRingtone ChosenNotesRewritten(const CNotes& ringtone, NoteChoice notes, bool acts, Rewrite&& rewrite) {
     CheckChoice(ringtone, notes);
     ShapedRingtone shaped;
     shaped.rtttl = RewrittenText(ringtone, [&](std::size_t position, const CNote& note) -> std::optional<std::string> {
-        if (!Chosen(notes, position) || semitones == 0) return std::nullopt;
+        if (!acts || !Chosen(notes, position)) return std::nullopt;
         const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
         if (!plain) {
             shaped.problems.push_back(ProblemLine(position, note, "not a note, left as it is"));
             return std::nullopt;
         }
-        if (!plain->semitone) return std::nullopt;
-        std::int32_t moved = *plain->semitone + semitones;
-        if (moved < LowestShapedSemitone || moved > HighestShapedSemitone) {
-            const bool below = moved < LowestShapedSemitone;
-            const int octave = below ? LowestShapedOctave : HighestShapedOctave;
-            moved = 12 * octave + StepOf(moved);
-            shaped.problems.push_back(ProblemLine(
-                position, note,
-                std::string(below ? "below" : "above") + " RTTTL's octaves " + std::to_string(LowestShapedOctave) +
-                    " to " + std::to_string(HighestShapedOctave) + ", written in octave " + std::to_string(octave)));
-        }
-        if (moved == *plain->semitone) return std::nullopt;
-        shaped.changed = true;
-        return NoteToken(note.RTTTLDuration(), plain->dotted, moved);
+        std::optional<std::string> token = rewrite(position, note, *plain, shaped.problems);
+        if (token) shaped.changed = true;
+        return token;
     });
     return shaped;
+}
+
+}  // namespace
+
+ShapedRingtone Transposed(const CNotes& ringtone, int semitones, NoteChoice notes) {
+    return ChosenNotesRewritten(
+        ringtone, notes, semitones != 0,
+        [&](std::size_t position, const CNote& note, const PlainNote& plain,
+            std::vector<std::string>& problems) -> std::optional<std::string> {
+            if (!plain.semitone) return std::nullopt;
+            std::int32_t moved = *plain.semitone + semitones;
+            if (moved < LowestShapedSemitone || moved > HighestShapedSemitone) {
+                const bool below = moved < LowestShapedSemitone;
+                const int octave = below ? LowestShapedOctave : HighestShapedOctave;
+                moved = 12 * octave + StepOf(moved);
+                problems.push_back(ProblemLine(position, note,
+                                               std::string(below ? "below" : "above") + " RTTTL's octaves " +
+                                                   std::to_string(LowestShapedOctave) + " to " +
+                                                   std::to_string(HighestShapedOctave) + ", written in octave " +
+                                                   std::to_string(octave)));
+            }
+            if (moved == *plain.semitone) return std::nullopt;
+            return NoteToken(note.RTTTLDuration(), plain.dotted, moved);
+        });
 }
 
 ShapedRingtone FittedIntoComposerOctaves(const CNotes& ringtone, NoteChoice notes) {
@@ -160,25 +177,18 @@ std::optional<RTTTLLength> SteppedLength(std::int32_t duration, bool dotted, int
 }  // namespace
 
 ShapedRingtone LengthStepped(const CNotes& ringtone, NoteChoice notes, int steps) {
-    CheckChoice(ringtone, notes);
-    ShapedRingtone shaped;
-    shaped.rtttl = RewrittenText(ringtone, [&](std::size_t position, const CNote& note) -> std::optional<std::string> {
-        if (!Chosen(notes, position) || steps == 0) return std::nullopt;
-        const std::optional<PlainNote> plain = PlainNoteOf(note, ringtone);
-        if (!plain) {
-            shaped.problems.push_back(ProblemLine(position, note, "not a note, left as it is"));
-            return std::nullopt;
-        }
-        const std::optional<RTTTLLength> length = SteppedLength(plain->duration, plain->dotted, steps);
-        if (!length) {
-            shaped.problems.push_back(ProblemLine(
-                position, note, std::string("RTTTL writes no ") + (steps > 0 ? "longer" : "shorter") + " length"));
-            return std::nullopt;
-        }
-        shaped.changed = true;
-        return NoteToken(std::to_string(length->duration), length->dotted, plain->semitone);
-    });
-    return shaped;
+    return ChosenNotesRewritten(
+        ringtone, notes, steps != 0,
+        [&](std::size_t position, const CNote& note, const PlainNote& plain,
+            std::vector<std::string>& problems) -> std::optional<std::string> {
+            const std::optional<RTTTLLength> length = SteppedLength(plain.duration, plain.dotted, steps);
+            if (!length) {
+                problems.push_back(ProblemLine(
+                    position, note, std::string("RTTTL writes no ") + (steps > 0 ? "longer" : "shorter") + " length"));
+                return std::nullopt;
+            }
+            return NoteToken(std::to_string(length->duration), length->dotted, plain.semitone);
+        });
 }
 
 std::vector<std::string> NoteTokens(const CNotes& ringtone) {

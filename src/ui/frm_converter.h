@@ -278,6 +278,10 @@ private:
     void StepHistory(bool undo);
     // Forgets the changes: another ringtone is shown.
     void ForgetShapes();
+    // Stores `change` of the shown ringtone, as ChangeShown does, and keeps
+    // the list's row with the ringtone's name; a failure to store is shown
+    // and said, and gives false.
+    bool StoreShapedNotes(const std::function<bool(CNotes&)>& change);
 
     ToolkitServices& services_;
     Player& player_;

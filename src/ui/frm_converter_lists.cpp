@@ -2,6 +2,7 @@
 // ringtone, and new, rename, clear and delete list.
 #include "ui/frm_converter.h"
 #include "ui/frm_new_list.h"
+#include "ui/note_view.h"
 #include "ui/sorted_controls.h"
 
 namespace tw {
@@ -47,6 +48,7 @@ void frmConverter::lstRingtones_Click() {
     if (!session_.Showing() || session_.ShownRow() != title) {
         ForgetShapes();
         selectedNote_.reset();  // a note of another ringtone
+        noteView->ScrollToStart();
     }
     EntryLoad load;
     try {

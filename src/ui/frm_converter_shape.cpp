@@ -131,27 +131,18 @@ void frmConverter::Reshape(const std::string& title, const std::function<ShapedR
                          MsgIcon::Exclamation, title);
         return;
     }
-    const std::string shownRow = session_.ShownRow();
     ShapeStep step;
     ShapedRingtone shaped;
-    try {
-        // The change acts on the ringtone as the list holds it now.
-        session_.ChangeShown([&](CNotes& ringtone) {
-            step.before = NoteTokens(ringtone);
-            shaped = shape(ringtone);
-            if (!shaped.changed) return false;
-            ApplyShape(ringtone, shaped);
-            step.after = NoteTokens(ringtone);
-            return true;
-        });
-    } catch (const SessionError& e) {
-        if (e.reason() == SessionError::Reason::EntryGone) ForgetShapes();
-        ShowRingtone();
-        services_.MsgBox("Could not store the changed ringtone!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
-                         MsgIcon::Critical, StoreTitle);
-        return;
-    }
-    if (session_.ShownRow() != shownRow) RenameRow(shownRow, session_.ShownRow());
+    // The change acts on the ringtone as the list holds it now.
+    const bool stored = StoreShapedNotes([&](CNotes& ringtone) {
+        step.before = NoteTokens(ringtone);
+        shaped = shape(ringtone);
+        if (!shaped.changed) return false;
+        ApplyShape(ringtone, shaped);
+        step.after = NoteTokens(ringtone);
+        return true;
+    });
+    if (!stored) return;
     if (shaped.changed && step.before != step.after) {
         undoSteps_.push_back(std::move(step));
         if (undoSteps_.size() > MaxShapeSteps) undoSteps_.erase(undoSteps_.begin());
@@ -165,6 +156,21 @@ void frmConverter::Reshape(const std::string& title, const std::function<ShapedR
     }
 }
 
+bool frmConverter::StoreShapedNotes(const std::function<bool(CNotes&)>& change) {
+    const std::string shownRow = session_.ShownRow();
+    try {
+        session_.ChangeShown(change);
+    } catch (const SessionError& e) {
+        if (e.reason() == SessionError::Reason::EntryGone) ForgetShapes();
+        ShowRingtone();
+        services_.MsgBox("Could not store the changed ringtone!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
+                         MsgIcon::Critical, StoreTitle);
+        return false;
+    }
+    if (session_.ShownRow() != shownRow) RenameRow(shownRow, session_.ShownRow());
+    return true;
+}
+
 void frmConverter::StepHistory(bool undo) {
     std::vector<ShapeStep>& from = undo ? undoSteps_ : redoSteps_;
     std::vector<ShapeStep>& to = undo ? redoSteps_ : undoSteps_;
@@ -172,25 +178,16 @@ void frmConverter::StepHistory(bool undo) {
     const ShapeStep step = from.back();
     const std::vector<std::string>& now = undo ? step.after : step.before;
     const std::vector<std::string>& wanted = undo ? step.before : step.after;
-    const std::string shownRow = session_.ShownRow();
     bool changedElsewhere = false;
-    try {
-        session_.ChangeShown([&](CNotes& ringtone) {
-            if (NoteTokens(ringtone) != now) {
-                changedElsewhere = true;
-                return false;
-            }
-            ApplyShape(ringtone, NotesRestored(ringtone, wanted));
-            return true;
-        });
-    } catch (const SessionError& e) {
-        if (e.reason() == SessionError::Reason::EntryGone) ForgetShapes();
-        ShowRingtone();
-        services_.MsgBox("Could not store the changed ringtone!\r\n\r\n" + std::string(e.what()), MsgButtons::OkOnly,
-                         MsgIcon::Critical, StoreTitle);
-        return;
-    }
-    if (session_.ShownRow() != shownRow) RenameRow(shownRow, session_.ShownRow());
+    const bool stored = StoreShapedNotes([&](CNotes& ringtone) {
+        if (NoteTokens(ringtone) != now) {
+            changedElsewhere = true;
+            return false;
+        }
+        ApplyShape(ringtone, NotesRestored(ringtone, wanted));
+        return true;
+    });
+    if (!stored) return;
     if (changedElsewhere) {
         ForgetShapes();
         ShowRingtone();

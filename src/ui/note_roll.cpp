@@ -61,7 +61,7 @@ std::vector<RollNote> RollNotesOf(const CNotes& ringtone) {
     return notes;
 }
 
-NoteRoll::NoteRoll(const std::vector<RollNote>& notes, QSizeF size, double gutter)
+NoteRoll::NoteRoll(const std::vector<RollNote>& notes, QSizeF size, double gutter, double scrolled)
     : notes_(notes), size_(size), gutter_(gutter) {
     std::optional<int> low, high;
     for (const RollNote& note : notes) {
@@ -81,8 +81,12 @@ NoteRoll::NoteRoll(const std::vector<RollNote>& notes, QSizeF size, double gutte
     }
     rowHeight_ = size_.height() / (highest_ - lowest_ + 1);
     const double total = notes.empty() ? 1.0 : notes.back().start + notes.back().length;
-    pixelsPerWhole_ = std::max(size_.width() - gutter_, 1.0) / total;
+    pixelsPerWhole_ = std::max(TimeWidth() / total, LeastPixelsPerWhole);
+    scrollRange_ = std::max(total * pixelsPerWhole_ - TimeWidth(), 0.0);
+    scrolled_ = std::clamp(scrolled, 0.0, scrollRange_);
 }
+
+double NoteRoll::TimeAt(double x) const { return (x - gutter_ + scrolled_) / pixelsPerWhole_; }
 
 double NoteRoll::RowTop(int pitch) const { return (highest_ - pitch) * rowHeight_; }
 
@@ -102,12 +106,13 @@ std::optional<QRectF> NoteRoll::NoteRect(std::size_t index) const {
 
 QRectF NoteRoll::Column(std::size_t index) const {
     const RollNote& note = notes_.at(index);
-    return {gutter_ + note.start * pixelsPerWhole_, 0.0, note.length * pixelsPerWhole_, size_.height()};
+    return {gutter_ + note.start * pixelsPerWhole_ - scrolled_, 0.0, note.length * pixelsPerWhole_, size_.height()};
 }
 
 std::optional<std::size_t> NoteRoll::NoteAt(QPointF point) const {
-    const double time = (point.x() - gutter_) / pixelsPerWhole_;
-    if (notes_.empty() || time < 0.0) return std::nullopt;
+    const double time = TimeAt(point.x());
+    // Time scrolled under the gutter is not shown there.
+    if (notes_.empty() || point.x() < gutter_ || time < 0.0) return std::nullopt;
     const auto after = std::upper_bound(notes_.begin(), notes_.end(), time,
                                         [](double t, const RollNote& note) { return t < note.start; });
     if (after == notes_.begin()) return std::nullopt;
@@ -117,8 +122,8 @@ std::optional<std::size_t> NoteRoll::NoteAt(QPointF point) const {
 }
 
 std::pair<std::size_t, std::size_t> NoteRoll::NotesAcross(double left, double right) const {
-    const double from = (left - gutter_) / pixelsPerWhole_;
-    const double to = (right - gutter_) / pixelsPerWhole_;
+    const double from = TimeAt(left);
+    const double to = TimeAt(right);
     // The first note ending after `from`, then the first starting at or after `to`.
     const auto first = std::partition_point(notes_.begin(), notes_.end(),
                                             [from](const RollNote& note) { return note.start + note.length <= from; });
@@ -129,6 +134,21 @@ std::pair<std::size_t, std::size_t> NoteRoll::NotesAcross(double left, double ri
 double NoteRoll::TimeX(std::size_t index, double fraction) const {
     const QRectF column = Column(index);
     return column.left() + std::clamp(fraction, 0.0, 1.0) * column.width();
+}
+
+double NoteRoll::ScrollShowing(std::size_t index) const {
+    const RollNote& note = notes_.at(index);
+    const double start = note.start * pixelsPerWhole_;
+    const double end = std::min(start + note.length * pixelsPerWhole_, start + TimeWidth());
+    double scroll = scrolled_;
+    if (end > scroll + TimeWidth()) scroll = end - TimeWidth();
+    if (start < scroll) scroll = start;
+    return std::clamp(scroll, 0.0, scrollRange_);
+}
+
+double NoteRoll::ScrollPaging(std::size_t index) const {
+    if (ScrollShowing(index) == scrolled_) return scrolled_;
+    return std::clamp(notes_.at(index).start * pixelsPerWhole_, 0.0, scrollRange_);
 }
 
 std::optional<Sounding> SoundingAt(const std::vector<double>& starts, double seconds) {

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -43,19 +44,31 @@ int PitchOfFrequency(double hertz);
 // "c5", "f#6": a pitch's name in RTTTL's letters and octaves.
 std::string PitchName(int pitch);
 
+// The narrowest a whole note is drawn, in device-independent pixels: a
+// sixteenth stays 6 pixels wide. A ringtone too long to fit the view at
+// this scale scrolls across instead of being squeezed.
+inline constexpr double LeastPixelsPerWhole = 96.0;
+
 // The grid of one view size. The rows run from a little below the lowest
 // pitch to a little above the highest (an octave at least); time runs from
-// the end of the left gutter, where the octaves are named, to the right edge.
+// the end of the left gutter, where the octaves are named, to the right edge,
+// the whole ringtone fitted to it unless that would draw its notes narrower
+// than LeastPixelsPerWhole; then the time is scrolled `scrolled` pixels to
+// the left (held between 0 and ScrollRange).
 class NoteRoll {
 public:
     // `notes` must outlive the roll.
-    NoteRoll(const std::vector<RollNote>& notes, QSizeF size, double gutter);
-    NoteRoll(std::vector<RollNote>&&, QSizeF, double) = delete;
+    NoteRoll(const std::vector<RollNote>& notes, QSizeF size, double gutter, double scrolled = 0.0);
+    NoteRoll(std::vector<RollNote>&&, QSizeF, double, double = 0.0) = delete;
 
     int LowestPitch() const { return lowest_; }
     int HighestPitch() const { return highest_; }
     double RowHeight() const { return rowHeight_; }
     double Left() const { return gutter_; }
+    double PixelsPerWhole() const { return pixelsPerWhole_; }
+    // How far the time can be scrolled: 0 when the whole ringtone fits.
+    double ScrollRange() const { return scrollRange_; }
+    double Scrolled() const { return scrolled_; }
 
     // The top of the row of `pitch`.
     double RowTop(int pitch) const;
@@ -76,7 +89,18 @@ public:
     // Where the time `fraction` (0 to 1) through note `index` lies across.
     double TimeX(std::size_t index, double fraction) const;
 
+    // The scroll nearest the present one that shows the whole time of note
+    // `index` (its start when it is wider than the view).
+    double ScrollShowing(std::size_t index) const;
+    // The scroll that follows a play: the present one while note `index`
+    // is wholly shown, else the one that puts its start at the left, so
+    // that the view turns a page at a time.
+    double ScrollPaging(std::size_t index) const;
+
 private:
+    double TimeAt(double x) const;
+    double TimeWidth() const { return std::max(size_.width() - gutter_, 1.0); }
+
     const std::vector<RollNote>& notes_;
     QSizeF size_;
     double gutter_;
@@ -84,6 +108,8 @@ private:
     int highest_ = ComposerLowestPitch + 11;
     double rowHeight_ = 1.0;
     double pixelsPerWhole_ = 1.0;
+    double scrollRange_ = 0.0;
+    double scrolled_ = 0.0;
 };
 
 // The note sounding `seconds` into the sound, and how far through it it is

@@ -9,6 +9,7 @@
 
 #include "ui/note_roll.h"
 
+class QScrollBar;
 class QTimer;
 
 namespace tw {
@@ -21,7 +22,9 @@ QColor ProblemColour(const QPalette& palette);
 // pitch up, the composer's octaves shaded, the selected note marked and,
 // during a play, a cursor at the position the player reports with the
 // sounding note lit. Its colours come from the palette; it draws at the
-// screen's pixel ratio. The window decides what a click and a key do.
+// screen's pixel ratio. A ringtone too long for the width scrolls across on
+// a bar of the view's own, which moves to show the selected note and turns
+// the page as a play goes on. The window decides what a click and a key do.
 class NoteView final : public QWidget {
 public:
     explicit NoteView(QWidget* parent = nullptr);
@@ -45,8 +48,11 @@ public:
     // else the note's number and RTTTL text; the view's own tip elsewhere.
     QString TipAt(QPointF point) const;
 
-    // The grid of the view's present size.
+    // The grid of the view's present size and scroll.
     NoteRoll Roll() const;
+    QScrollBar* ScrollBar() const { return bar_; }
+    // Shows the ringtone's start.
+    void ScrollToStart();
 
     // A click on a note's time; a key the view does not use itself, with
     // whether it was taken.
@@ -59,10 +65,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     void Poll();
+    void UpdateScrollBar();
+    void ScrollTo(double scrolled);
     double Gutter() const;
 
     std::vector<RollNote> notes_;
@@ -71,6 +82,7 @@ private:
     std::function<std::optional<double>()> playedSeconds_;
     std::optional<Sounding> sounding_;
     QTimer* poll_ = nullptr;
+    QScrollBar* bar_ = nullptr;
     std::function<void(std::size_t)> onNoteClicked_;
     std::function<bool(int, Qt::KeyboardModifiers)> onKey_;
 };

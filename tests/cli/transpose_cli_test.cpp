@@ -18,6 +18,19 @@ using tw::test::RunTunewright;
 
 const std::string Handset = "Some notes cannot be entered on the handset as written.\n";
 
+// A MIDI file of one track at 96 ticks a quarter and the default tempo
+// (120): a quarter of `first` then an eighth of `second`, MIDI note numbers
+// (72 is RTTTL's c5).
+std::string MidiOf(char first, char second) {
+    // Delta time, then the event: on at velocity 100, off after 96 or 48 ticks.
+    const std::string track = std::string{0, '\x90', first, 100, 0x60, '\x80', first, 0} +
+                              std::string{0, '\x90', second, 100, 0x30, '\x80', second, 0} +
+                              std::string("\0\xFF\x2F\0", 4);
+    return std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 21) + static_cast<char>(track.size()) + track;
+}
+
+const std::string Unnamed = "The ringtone is named \"MIDI\": the song has no name.\n";
+
 struct TransposeRow {
     const char* what;
     std::vector<std::string> args;  // after "transpose"
@@ -106,6 +119,30 @@ INSTANTIATE_TEST_SUITE_P(
          0,
          "T:d=4,o=5,b=125:d6, 8c7\n",
          ""},
+        {"read from a MIDI file, written as RTTTL",
+         {"--semitones", "1", "--from", "midi"},
+         MidiOf(72, 76),
+         0,
+         "MIDI:d=4,o=5,b=120:c#, 8f\n",
+         Unnamed},
+        {"a MIDI file's track fitted, written in the composer notation",
+         {"--fit", "--from=midi", "--track", "1", "--to", "composer", "-"},
+         MidiOf(48, 52),
+         0,
+         "MIDI:Tempo=120:4c1, 8e1\n",
+         Unnamed + "The melody was moved 2 octaves up to fit the composer's octaves.\n"},
+        {"a track the MIDI file lacks",
+         {"--fit", "--from", "midi", "--track", "2"},
+         MidiOf(72, 76),
+         2,
+         "",
+         "error: there is no track 2; the file has 1\n"},
+        {"a track of a text",
+         {"--octaves", "1", "--track", "1"},
+         "T:d=4,o=5,b=125:c",
+         64,
+         "",
+         "error: --track goes with --from midi\n"},
         {"no move asked",
          {},
          "T:d=4,o=5,b=125:c",

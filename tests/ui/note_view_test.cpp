@@ -24,6 +24,19 @@ namespace {
 // b4 71 (below the composer's octaves); the rows run from 69 to 93.
 constexpr const char* Walk = "[Walk]\r\nRTTTL=Walk:d=4,o=5,b=120:c,8d#.,p,2g6,16b4\r\n";
 
+// 200 eighths, 25 whole notes: too long to fit a view of the window's width.
+std::string LongTone(const std::string& name) {
+    std::string notes;
+    for (int i = 0; i < 25; ++i) notes += std::string(i == 0 ? "" : ",") + "c,d,e,f,g,a,b,c6";
+    return "[" + name + "]\r\nRTTTL=" + name + ":d=8,o=5,b=120:" + notes + "\r\n";
+}
+
+// Whether the whole time of note `index` is shown.
+bool Shown(const NoteView& view, std::size_t index) {
+    const QRectF column = view.Roll().Column(index);
+    return column.left() >= view.Roll().Left() - 0.5 && column.right() <= view.width() + 0.5;
+}
+
 std::string Optional(std::optional<std::size_t> index) { return index ? std::to_string(*index) : "none"; }
 
 NoteView* ViewOf(const Harness& h) { return h.Find<NoteView>("noteView"); }
@@ -85,7 +98,54 @@ class NoteRollTest : public QObject {
                                          {"the last", 2.5, Sounding{2, 0.25}},
                                          {"the end", 4.5, std::nullopt}};
 
+    // 40 quarters, 10 whole notes, in 250 pixels of time: drawn at 96
+    // pixels a whole note, 960 across, so 710 to scroll. Note i takes
+    // 24i to 24i + 24 of it.
+    struct Scroll {
+        const char* name;
+        double scrolled;
+        std::size_t index;
+        double showing;
+        double paging;
+    };
+    static constexpr Scroll Scrolls[] = {
+        {"shown stays", 0, 5, 0, 0},
+        {"past the right", 0, 20, 254, 480},
+        {"partly past the right", 0, 10, 14, 240},
+        {"before the left", 254, 3, 72, 72},
+        {"the last", 0, 39, 710, 710},
+        {"the first from the end", 710, 0, 0, 0},
+    };
+
 private slots:
+    void aLongRingtoneScrolls_data() { test::AddRows(Scrolls); }
+    void aLongRingtoneScrolls() {
+        const Scroll& row = test::TheRow(Scrolls);
+        std::vector<RollNote> notes;
+        for (int i = 0; i < 40; ++i) notes.push_back({72, false, i * 0.25, 0.25, false, "", "c"});
+        const NoteRoll roll(notes, QSizeF(350, 240), 100, row.scrolled);
+        QCOMPARE(roll.PixelsPerWhole(), LeastPixelsPerWhole);
+        QCOMPARE(roll.ScrollRange(), 710.0);
+        QCOMPARE(roll.ScrollShowing(row.index), row.showing);
+        QCOMPARE(roll.ScrollPaging(row.index), row.paging);
+        QCOMPARE(roll.Column(row.index).left(), 100 + 24.0 * row.index - row.scrolled);
+    }
+
+    void theScrollStaysInTheTime() {
+        std::vector<RollNote> notes;
+        for (int i = 0; i < 40; ++i) notes.push_back({72, false, i * 0.25, 0.25, false, "", "c"});
+        QCOMPARE(NoteRoll(notes, QSizeF(350, 240), 100, -5).Scrolled(), 0.0);
+        QCOMPARE(NoteRoll(notes, QSizeF(350, 240), 100, 2000).Scrolled(), 710.0);
+        const NoteRoll roll(notes, QSizeF(350, 240), 100, 240);
+        // Note 10 at the gutter's edge; the notes scrolled under the gutter
+        // are not there to click.
+        QCOMPARE(roll.NoteAt(QPointF(101, 5)), std::optional<std::size_t>(10));
+        QCOMPARE(roll.NoteAt(QPointF(50, 5)), std::nullopt);
+        QCOMPARE(roll.NotesAcross(100, 350), (std::pair<std::size_t, std::size_t>{10, 21}));
+        // Wide enough for all of it, nothing scrolls.
+        QCOMPARE(NoteRoll(notes, QSizeF(1100, 240), 100, 50).ScrollRange(), 0.0);
+    }
+
     void barsLieOnTheirPitchRowsAndLengths_data() { test::AddRows(Bars); }
     void barsLieOnTheirPitchRowsAndLengths() {
         const Bar& row = test::TheRow(Bars);
@@ -336,6 +396,48 @@ private slots:
         QVERIFY(cursorInNote);
         QCOMPARE(Optional(view->LitNote()), std::string("none"));  // the play has ended
         QCOMPARE(view->CursorX(), std::nullopt);
+    }
+
+    // A ringtone too long for the width scrolls: its notes keep a readable
+    // width, the selected note is brought into view, a click on it selects
+    // it, and a play turns the pages so that the lit note stays shown.
+    void aLongRingtoneScrollsAcross() {
+        Harness h(LongTone("Long") + LongTone("Longer") + std::string(Walk), "Long");
+        NoteView* view = ViewOf(h);
+        QVERIFY(view->ScrollBar()->isVisible());
+        QCOMPARE(view->Roll().PixelsPerWhole(), LeastPixelsPerWhole);
+        QVERIFY(view->Roll().NoteRect(0)->bottom() <= view->ScrollBar()->y());
+        h.window->SetSelectedNote(150);
+        QVERIFY(Shown(*view, 150));
+        QVERIFY(!Shown(*view, 0));
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->Roll().Column(150).center().toPoint());
+        QCOMPARE(Optional(h.window->SelectedNote()), std::string("150"));
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(Optional(view->Selected()), std::string("149"));
+        h.window->SetSelectedNote(2);
+        QVERIFY(Shown(*view, 2));
+
+        h.window->SetSelectedNote(std::nullopt);
+        std::vector<std::string> hidden;
+        std::optional<std::size_t> before;
+        int lastScroll = 0;
+        h.player.PlayThrough({0.3, 20.1, 40.2, 49.6}, [&](double seconds) {
+            const auto moved = [&] { return view->LitNote() && view->LitNote() != before; };
+            (void)QTest::qWaitFor(moved, 3000);
+            const std::optional<std::size_t> lit = before = view->LitNote();
+            if (!lit || !Shown(*view, *lit)) hidden.push_back(std::to_string(seconds));
+            lastScroll = view->ScrollBar()->value();
+        });
+        h.Do("cmdPlaySound");
+        QCOMPARE(test::Join(hidden), std::string());
+        QCOMPARE(lastScroll, view->ScrollBar()->maximum());
+
+        // Another ringtone starts at its start; a short one does not scroll.
+        h.ClickRow(1);
+        QCOMPARE(view->ScrollBar()->value(), 0);
+        QVERIFY(Shown(*view, 0));
+        h.ClickRow(2);
+        QVERIFY(!view->ScrollBar()->isVisible());
     }
 
     // The tone text and the view take the room of a larger window, and

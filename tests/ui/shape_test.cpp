@@ -154,6 +154,21 @@ private slots:
                                             "ringtone 'A' from the 'Favtones' list"}}));
     }
 
+    // An Undo that finds the ringtone removed says so and keeps nothing to
+    // undo or redo.
+    void undoOfARemovedRingtone() {
+        Harness h(ListOf("c,d"), "A");
+        h.Do("mnuEditSemitoneUp");
+        h.WriteList("Favtones", B);
+        h.Do("mnuEditUndo");
+        QCOMPARE(h.ListFile(), B);
+        QCOMPARE(h.Boxes(), (test::BoxList{{"Store Ringtone Error", "critical", "ok",
+                                            "Could not store the changed ringtone!\r\n\r\nanother program removed the "
+                                            "ringtone 'A' from the 'Favtones' list"}}));
+        QVERIFY(!h.Enabled("mnuEditUndo"));
+        QVERIFY(!h.Enabled("mnuEditRedo"));
+    }
+
     // Undo gives back nothing that another program changed since, and says so;
     // another ringtone shown forgets the changes.
     void history() {
