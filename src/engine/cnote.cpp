@@ -1,6 +1,7 @@
 #include "engine/cnote.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -62,18 +63,6 @@ unsigned DurationCode(const std::string& presses) {
     return static_cast<unsigned>(presses.size()) << keys::DurationShift | (presses.front() == '9' ? keys::Longer : 0);
 }
 
-// A whole number without sign or leading zero, up to `largest`.
-std::optional<unsigned> PlainNumber(std::string_view text, unsigned largest) {
-    if (text.empty() || text.size() > 5 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
-    unsigned value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (value > largest) return std::nullopt;
-    return value;
-}
-
 // The key of a note letter as NoteKey gives it, coded; 0 for none.
 unsigned NoteKeyCode(char letter) {
     switch (LowerAscii(letter)) {
@@ -91,12 +80,41 @@ unsigned NoteKeyCode(char letter) {
 
 const char* const NoLength = "a note without a length";
 
+// The step of a handset duration (1, 2, 4, 8, 16, 32: 0 to 5), or -1.
+int DurationStep(unsigned duration) {
+    if (duration == 0 || duration > 32 || (duration & (duration - 1)) != 0) return -1;
+    return std::countr_zero(duration);
+}
+
+// Replaces a short text of the note state by a whole number, in place.
+void AssignNumber(std::string& text, unsigned value) {
+    char digits[8];
+    text.assign(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+// base * 2^exponent: exact where the result is a normal double, as pow gives it.
+double TimesPowerOfTwo(double base, double exponent) {
+    if (exponent > -1000 && exponent < 1000) return std::ldexp(base, static_cast<int>(exponent));
+    return base * std::pow(2.0, exponent);
+}
+
 const std::string& NoText() {
     static const std::string empty;
     return empty;
 }
 
 }  // namespace
+
+std::optional<unsigned> CNote::PlainNumber(std::string_view text) {
+    if (text.empty() || text.size() > 5 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
+    unsigned value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > MaxPlainNumber) return std::nullopt;
+    return value;
+}
 
 CNote::CNote(std::shared_ptr<NoteState> state) : state_(state.get()), aside_(std::make_unique<Aside>()) {
     aside_->ownState = std::move(state);
@@ -141,6 +159,8 @@ const std::string* CNote::AsideText(Field field) const {
     return nullptr;
 }
 
+bool CNote::HasAsideTexts() const { return aside_ && !aside_->texts.empty(); }
+
 CNote::Aside& CNote::TheAside() {
     if (!aside_) aside_ = std::make_unique<Aside>();
     return *aside_;
@@ -173,7 +193,7 @@ bool CNote::Holds(Field field, std::string_view text) const {
     switch (HeldIn(field)) {
     case Held::Empty: return text.empty();
     case Held::Number:
-        if (field != Field::Keypresses) return PlainNumber(text, MaxPlainNumber) == Value(field);
+        if (field != Field::Keypresses) return PlainNumber(text) == Value(field);
         break;
     case Held::Char: return text.size() == 1 && static_cast<unsigned char>(text.front()) == Value(field);
     case Held::Aside: return *AsideText(field) == text;
@@ -204,7 +224,7 @@ void CNote::Store(Field field, std::string_view text) {
             value = static_cast<unsigned char>(text.front());
         }
     } else if (field != Field::Keypresses) {
-        if (const auto number = PlainNumber(text, MaxPlainNumber)) {
+        if (const auto number = PlainNumber(text)) {
             held = Held::Number;
             value = *number;
         }
@@ -221,8 +241,8 @@ void CNote::Store(Field field, std::string_view text) {
 }
 
 void CNote::StoreKeys(unsigned code) {
-    Store(Field::Keypresses, {});
-    if (code != 0) SetField(Field::Keypresses, Held::Number, code);
+    if (HeldIn(Field::Keypresses) == Held::Aside) Store(Field::Keypresses, {});
+    SetField(Field::Keypresses, code != 0 ? Held::Number : Held::Empty, code);
 }
 
 std::optional<std::int32_t> CNote::PitchOctave() const {
@@ -317,7 +337,7 @@ double CNote::SoundFrequency() const {
     if (!pitchOctave && HeldIn(Field::ComposerOctave) != Held::Number && !IsNumeric(ComposerOctave()))
         throw EngineError(EngineError::Reason::NotANumber, "a note without a pitch");
     const double octave = pitchOctave ? *pitchOctave - 4.0 : Int32In(Field::ComposerOctave);
-    return base * std::pow(2.0, octave - 1.0);
+    return TimesPowerOfTwo(base, octave - 1.0);
 }
 
 double CNote::SoundDuration() const {
@@ -379,6 +399,7 @@ void CNote::BuildKeypresses() {
     const bool pause = letter == 0 || letter == NoteKeyCode('-');
     unsigned code = pause ? NoteKeyCode('-') : letter | (composerDotted_ ? keys::Hold : 0);
     StoreKeys(code);
+    if (BuildKeypressesPlainly(code, pause)) return;
     if (!Holds(Field::ComposerDuration, state.LastKeyDuration)) {
         if (const std::optional<std::int16_t> duration = NearestHandsetDuration(Int16In(Field::ComposerDuration))) {
             code |= DurationCode(DurationKeys(state, *duration));
@@ -395,6 +416,46 @@ void CNote::BuildKeypresses() {
     }
     if (sharp_) code |= keys::Sharp;
     StoreKeys(code);
+}
+
+// BuildKeypresses in whole numbers, for a note whose composer duration and
+// octave are plain numbers (the octave only for a note) and a composer state
+// of plain numbers: the keys it gives, the same way. False, with nothing
+// changed, for any other.
+bool CNote::BuildKeypressesPlainly(unsigned code, bool pause) {
+    NoteState& state = *state_;
+    if (HeldIn(Field::ComposerDuration) != Held::Number) return false;
+    if (!pause && HeldIn(Field::ComposerOctave) != Held::Number) return false;
+    const std::optional<unsigned> lastDuration = PlainNumber(state.LastKeyDuration);
+    const std::optional<unsigned> lastOctave = PlainNumber(state.LastKeyOctave);
+    if (!lastDuration || (!pause && !lastOctave)) return false;
+    const unsigned duration = Value(Field::ComposerDuration);
+    if (duration != *lastDuration && duration >= 1) {
+        const int step = DurationStep(duration);
+        const unsigned nearest = step >= 0 ? duration
+                                           : static_cast<unsigned>(*NearestHandsetDuration(static_cast<std::int32_t>(duration)));
+        const int from = DurationStep(*lastDuration);
+        const int to = DurationStep(nearest);
+        if (from >= 0) {
+            const int steps = to - from;
+            if (steps != 0)
+                code |= static_cast<unsigned>(steps > 0 ? steps : -steps) << keys::DurationShift |
+                        (steps < 0 ? keys::Longer : 0);
+        }
+        if (!pause) AssignNumber(state.LastKeyDuration, nearest);
+    }
+    if (!pause) {
+        const unsigned composerOctave = Value(Field::ComposerOctave);
+        if (composerOctave != *lastOctave) {
+            const unsigned octave = std::clamp(composerOctave, 1U, 3U);
+            if (*lastOctave >= 1 && *lastOctave <= 3)
+                code |= ((octave + 3 - *lastOctave) % 3) << keys::OctaveShift;
+            AssignNumber(state.LastKeyOctave, octave);
+        }
+        if (sharp_) code |= keys::Sharp;
+    }
+    StoreKeys(code);
+    return true;
 }
 
 void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {

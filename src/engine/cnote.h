@@ -147,13 +147,18 @@ private:
     std::int16_t Int16In(Field field) const;
     std::int32_t Int32In(Field field) const;
     void Store(Field field, std::string_view text);
+    // A whole number without sign or leading zero that a field holds as it is.
+    static std::optional<unsigned> PlainNumber(std::string_view text);
     void StoreKeys(unsigned keys);
     std::optional<std::int32_t> PitchOctave() const;
     void SetPitchOctave(std::optional<std::int32_t> octave);
     const std::string* AsideText(Field field) const;
+    bool HasAsideTexts() const;
     Aside& TheAside();
 
+    bool ReadPlainRTTTL(std::string_view duration, char letter, bool sharp, bool dotted, std::string_view octave);
     void BuildKeypresses();
+    bool BuildKeypressesPlainly(unsigned code, bool pause);
     void ApplyKeypress(char key);
     void ReadRTTTLLeniently(std::string_view token);
     void ClearProblems();
