@@ -1,15 +1,31 @@
 #include "app/json_writer.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <ostream>
+
+#include "engine/cnotes.h"
 
 namespace tw {
+namespace {
 
-std::string JsonString(std::string_view text) {
+// A byte that a JSON string holds as it is, whatever the text around it.
+bool Plain(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x20 && b < 0x80 && c != '"' && c != '\\';
+}
+
+bool AllPlain(std::string_view text) {
+    for (char c : text)
+        if (!Plain(c)) return false;
+    return true;
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
     const bool utf8 = IsValidUtf8(text);
-    std::string out = "\"";
-    out.reserve(text.size() + 2);
     for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
         switch (c) {
@@ -31,7 +47,103 @@ std::string JsonString(std::string_view text) {
             out += c;
         }
     }
+}
+
+// A note's text as a JSON string: `write` adds the text to the end of `out`,
+// where it stays when it needs no escape (as a note's text nearly always
+// does); otherwise it is taken back and written escaped.
+template <class Write>
+void AppendJsonText(std::string& out, Write&& write) {
     out += '"';
+    const std::size_t start = out.size();
+    write(out);
+    if (!AllPlain(std::string_view(out).substr(start))) {
+        const std::string text = out.substr(start);
+        out.resize(start);
+        AppendEscaped(out, text);
+    }
+    out += '"';
+}
+
+// The shortest form of the numbers written last: a ringtone's notes have a
+// few pitches and lengths, each written as often as it sounds.
+class NumberTexts {
+public:
+    void Append(std::string& out, double value) {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        // Open addressing over a few neighbours; when all are taken the first is replaced.
+        const std::size_t home = (bits * 0x9E3779B97F4A7C15U) >> 56;
+        for (std::size_t probe = 0; probe < 4; ++probe) {
+            const Entry& entry = entries_[(home + probe) % entries_.size()];
+            if (!entry.used) break;
+            if (entry.bits == bits) return out.append(entry.text.data(), entry.size), void();
+        }
+        std::size_t slot = home;
+        for (std::size_t probe = 0; probe < 4; ++probe)
+            if (!entries_[(home + probe) % entries_.size()].used) {
+                slot = (home + probe) % entries_.size();
+                break;
+            }
+        const std::string text = JsonNumber(value);
+        Entry& entry = entries_[slot];
+        entry = {bits, true, static_cast<std::uint8_t>(text.size()), {}};
+        text.copy(entry.text.data(), entry.text.size());
+        out += text;
+    }
+
+private:
+    struct Entry {
+        std::uint64_t bits = 0;
+        bool used = false;
+        std::uint8_t size = 0;
+        std::array<char, 32> text{};  // to_chars's shortest double is at most 24 bytes
+    };
+    std::array<Entry, 256> entries_{};  // from the top 8 bits of a hash
+};
+
+template <class Measure>
+void AppendMeasure(std::string& out, NumberTexts& numbers, Measure&& measure) {
+    double value = 0;
+    try {
+        value = measure();
+    } catch (const std::exception&) {
+        out += "null";
+        return;
+    }
+    numbers.Append(out, value);
+}
+
+void AppendNoteJson(std::string& out, const CNote& note, NumberTexts& numbers) {
+    out += "{\"rtttl\": ";
+    AppendJsonText(out, [&](std::string& to) { note.AppendRTTTLText(to); });
+    out += ", \"composer\": ";
+    AppendJsonText(out, [&](std::string& to) { note.AppendComposerText(to); });
+    out += ", \"keypresses\": ";
+    AppendJsonText(out, [&](std::string& to) { note.AppendKeypresses(to); });
+    out += ", \"frequency_hz\": ";
+    AppendMeasure(out, numbers, [&] { return note.SoundFrequency(); });
+    out += ", \"length\": ";
+    AppendMeasure(out, numbers, [&] { return note.SoundDuration(); });
+    if (!note.Problem().empty()) {
+        out += ", \"problem\": ";
+        AppendJsonString(out, note.Problem());
+    }
+    out += '}';
+}
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    if (AllPlain(text)) out += text;
+    else AppendEscaped(out, text);
+    out += '"';
+}
+
+std::string JsonString(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    AppendJsonString(out, text);
     return out;
 }
 
@@ -40,6 +152,42 @@ std::string JsonNumber(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
+    std::string json = "{\n  \"name\": ";
+    AppendJsonString(json, ringtone.Name());
+    json += ",\n  \"tempo\": ";
+    AppendJsonString(json, ringtone.Tempo());
+    json += ",\n  \"default_duration\": ";
+    AppendJsonString(json, ringtone.DefaultDuration());
+    json += ",\n  \"default_octave\": ";
+    AppendJsonString(json, ringtone.DefaultOctave());
+    json += ",\n  \"errors\": [";
+    bool first = true;
+    for (const std::string& problem : ringtone.ErrorLines()) {
+        if (!first) json += ", ";
+        AppendJsonString(json, problem);
+        first = false;
+    }
+    json += "],\n  \"notes\": [";
+    // Written out a piece at a time: a long ringtone's description is many
+    // times the size of its text.
+    constexpr std::size_t piece = 1 << 16;
+    json.reserve(piece + 4096);
+    NumberTexts numbers;
+    first = true;
+    for (const CNote& note : ringtone) {
+        json += first ? "\n    " : ",\n    ";
+        AppendNoteJson(json, note, numbers);
+        first = false;
+        if (json.size() >= piece) {
+            out.write(json.data(), static_cast<std::streamsize>(json.size()));
+            json.clear();
+        }
+    }
+    json += first ? "]\n}\n" : "\n  ]\n}\n";
+    out.write(json.data(), static_cast<std::streamsize>(json.size()));
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "engine/cnote.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <climits>
@@ -42,19 +43,28 @@ constexpr unsigned OctaveMask = 3U << OctaveShift;
 constexpr unsigned Sharp = 1U << 11;
 }  // namespace keys
 
-void AppendKeys(std::string& out, unsigned code) {
+// Writes the keys at `at`, at most LongestKeys bytes, and gives their end.
+constexpr std::size_t LongestKeys = 16;  // "(hold 1)99999**#"
+char* PutKeys(char* at, unsigned code) {
     const unsigned key = code & keys::KeyMask;
     const char digit = key == 0 ? '\0' : static_cast<char>('0' + key - 1);
     if (code & keys::Hold) {
-        out += "(hold ";
-        if (key != 0) out += digit;
-        out += ')';
+        for (char c : std::string_view("(hold ")) *at++ = c;
+        if (key != 0) *at++ = digit;
+        *at++ = ')';
     } else if (key != 0) {
-        out += digit;
+        *at++ = digit;
     }
-    out.append((code & keys::DurationMask) >> keys::DurationShift, code & keys::Longer ? '9' : '8');
-    out.append((code & keys::OctaveMask) >> keys::OctaveShift, '*');
-    if (code & keys::Sharp) out += '#';
+    for (unsigned n = (code & keys::DurationMask) >> keys::DurationShift; n != 0; --n)
+        *at++ = code & keys::Longer ? '9' : '8';
+    for (unsigned n = (code & keys::OctaveMask) >> keys::OctaveShift; n != 0; --n) *at++ = '*';
+    if (code & keys::Sharp) *at++ = '#';
+    return at;
+}
+
+void AppendKeys(std::string& out, unsigned code) {
+    char text[LongestKeys];
+    out.append(text, static_cast<std::size_t>(PutKeys(text, code) - text));
 }
 
 // The code of presses of 8 or 9 as DurationKeys gives them.
@@ -64,19 +74,18 @@ unsigned DurationCode(const std::string& presses) {
 }
 
 // The key of a note letter as NoteKey gives it, coded; 0 for none.
-unsigned NoteKeyCode(char letter) {
-    switch (LowerAscii(letter)) {
-    case 'c': return 2;
-    case 'd': return 3;
-    case 'e': return 4;
-    case 'f': return 5;
-    case 'g': return 6;
-    case 'a': return 7;
-    case 'b': return 8;
-    case '-': return 1;
-    default: return 0;
+constexpr std::array<std::uint8_t, 256> NoteKeyCodes = [] {
+    std::array<std::uint8_t, 256> codes{};
+    const std::string_view letters = "cdefgab";
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        codes[static_cast<unsigned char>(letters[i])] = static_cast<std::uint8_t>(i + 2);
+        codes[static_cast<unsigned char>(letters[i] - 'a' + 'A')] = static_cast<std::uint8_t>(i + 2);
     }
-}
+    codes['-'] = 1;
+    return codes;
+}();
+
+unsigned NoteKeyCode(char letter) { return NoteKeyCodes[static_cast<unsigned char>(letter)]; }
 
 const char* const NoLength = "a note without a length";
 
@@ -89,7 +98,9 @@ int DurationStep(unsigned duration) {
 // Replaces a short text of the note state by a whole number, in place.
 void AssignNumber(std::string& text, unsigned value) {
     char digits[8];
-    text.assign(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    const auto size = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    if (text.size() != size) text.resize(size);
+    std::copy_n(digits, size, text.begin());
 }
 
 // base * 2^exponent: exact where the result is a normal double, as pow gives it.
@@ -104,17 +115,6 @@ const std::string& NoText() {
 }
 
 }  // namespace
-
-std::optional<unsigned> CNote::PlainNumber(std::string_view text) {
-    if (text.empty() || text.size() > 5 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
-    unsigned value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (value > MaxPlainNumber) return std::nullopt;
-    return value;
-}
 
 CNote::CNote(std::shared_ptr<NoteState> state) : state_(state.get()), aside_(std::make_unique<Aside>()) {
     aside_->ownState = std::move(state);
@@ -181,7 +181,7 @@ void CNote::Append(std::string& out, Field field) const {
         } else {
             char digits[8];
             const auto end = std::to_chars(digits, digits + sizeof digits, Value(field)).ptr;
-            out.append(digits, end);
+            out.append(digits, static_cast<std::size_t>(end - digits));
         }
         return;
     case Held::Char: out += static_cast<char>(Value(field)); return;
@@ -360,10 +360,33 @@ std::string CNote::ComposerText() const {
     return text;
 }
 
+char* CNote::PutField(char* at, Field field) const {
+    switch (HeldIn(field)) {
+    case Held::Empty: break;
+    case Held::Number:
+        if (field == Field::Keypresses) return PutKeys(at, Value(field));
+        return std::to_chars(at, at + 8, Value(field)).ptr;
+    case Held::Char: *at++ = static_cast<char>(Value(field)); break;
+    case Held::Aside: break;
+    }
+    return at;
+}
+
 // A note without a letter (a token that was no note) is written with its
 // duration even when it is the default one, so that it is never an empty
 // token, which would be lost between two spaces.
 void CNote::AppendRTTTLText(std::string& out) const {
+    if (!HasAsideTexts()) {
+        // Each field in its short form: a few bytes, written at once.
+        char text[32];
+        char* at =
+            PutField(text, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
+        if (HeldIn(Field::RTTTLNote) == Held::Char) *at++ = LowerAscii(static_cast<char>(Value(Field::RTTTLNote)));
+        if (sharp_) *at++ = '#';
+        if (rtttlDotted_) *at++ = '.';
+        out.append(text, static_cast<std::size_t>(PutField(at, Field::RTTTLOctave) - text));
+        return;
+    }
     Append(out, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
     const std::size_t letter = out.size();
     Append(out, Field::RTTTLNote);
@@ -374,6 +397,16 @@ void CNote::AppendRTTTLText(std::string& out) const {
 }
 
 void CNote::AppendComposerText(std::string& out) const {
+    if (!HasAsideTexts()) {
+        char text[32];
+        char* at = PutField(text, Field::ComposerDuration);
+        if (composerDotted_) *at++ = '.';
+        if (sharp_) *at++ = '#';
+        if (HeldIn(Field::ComposerNote) == Held::Char)
+            *at++ = LowerAscii(static_cast<char>(Value(Field::ComposerNote)));
+        out.append(text, static_cast<std::size_t>(PutField(at, Field::ComposerOctave) - text));
+        return;
+    }
     Append(out, Field::ComposerDuration);
     if (composerDotted_) out += '.';
     if (sharp_) out += '#';
@@ -432,8 +465,8 @@ bool CNote::BuildKeypressesPlainly(unsigned code, bool pause) {
     const unsigned duration = Value(Field::ComposerDuration);
     if (duration != *lastDuration && duration >= 1) {
         const int step = DurationStep(duration);
-        const unsigned nearest = step >= 0 ? duration
-                                           : static_cast<unsigned>(*NearestHandsetDuration(static_cast<std::int32_t>(duration)));
+        const unsigned nearest =
+            step >= 0 ? duration : static_cast<unsigned>(*NearestHandsetDuration(static_cast<std::int32_t>(duration)));
         const int from = DurationStep(*lastDuration);
         const int to = DurationStep(nearest);
         if (from >= 0) {
@@ -448,8 +481,7 @@ bool CNote::BuildKeypressesPlainly(unsigned code, bool pause) {
         const unsigned composerOctave = Value(Field::ComposerOctave);
         if (composerOctave != *lastOctave) {
             const unsigned octave = std::clamp(composerOctave, 1U, 3U);
-            if (*lastOctave >= 1 && *lastOctave <= 3)
-                code |= ((octave + 3 - *lastOctave) % 3) << keys::OctaveShift;
+            if (*lastOctave >= 1 && *lastOctave <= 3) code |= ((octave + 3 - *lastOctave) % 3) << keys::OctaveShift;
             AssignNumber(state.LastKeyOctave, octave);
         }
         if (sharp_) code |= keys::Sharp;

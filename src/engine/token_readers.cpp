@@ -141,7 +141,9 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     const std::optional<std::int32_t> pitchOctave = PitchOctave();
     if (pitchOctave && *pitchOctave < 5) problem("below the composer's octaves", false);
     if (pitchOctave && *pitchOctave > 7) problem("above the composer's octaves", false);
-    if (SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
+    // Up to octave 6 every note sounds below 2100 Hz.
+    const bool low = IsChar(Field::ComposerNote, '-') || (pitchOctave && *pitchOctave <= 6);
+    if (!low && SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
 }
 
 // What SetRTTTLDuration, SetRTTTLNote, SetSharp, SetRTTTLDotted and
