@@ -71,24 +71,8 @@ class NumberTexts {
 public:
     void Append(std::string& out, double value) {
         const auto bits = std::bit_cast<std::uint64_t>(value);
-        // Open addressing over a few neighbours; when all are taken the first is replaced.
-        const std::size_t home = (bits * 0x9E3779B97F4A7C15U) >> 56;
-        for (std::size_t probe = 0; probe < 4; ++probe) {
-            const Entry& entry = entries_[(home + probe) % entries_.size()];
-            if (!entry.used) break;
-            if (entry.bits == bits) return out.append(entry.text.data(), entry.size), void();
-        }
-        std::size_t slot = home;
-        for (std::size_t probe = 0; probe < 4; ++probe)
-            if (!entries_[(home + probe) % entries_.size()].used) {
-                slot = (home + probe) % entries_.size();
-                break;
-            }
-        const std::string text = JsonNumber(value);
-        Entry& entry = entries_[slot];
-        entry = {bits, true, static_cast<std::uint8_t>(text.size()), {}};
-        text.copy(entry.text.data(), entry.text.size());
-        out += text;
+        const Entry& entry = Find(bits, value);
+        out.append(entry.text.data(), entry.size);
     }
 
 private:
@@ -99,6 +83,27 @@ private:
         std::array<char, 32> text{};  // to_chars's shortest double is at most 24 bytes
     };
     std::array<Entry, 256> entries_{};  // from the top 8 bits of a hash
+
+    // The entry of the value, made when it is not there: it goes to the first
+    // free one of a few places after its own, or replaces the one at its own.
+    const Entry& Find(std::uint64_t bits, double value) {
+        constexpr std::size_t places = 4;
+        const std::size_t home = (bits * 0x9E3779B97F4A7C15U) >> 56;
+        std::size_t slot = home;
+        for (std::size_t probe = 0; probe < places; ++probe) {
+            Entry& entry = entries_[(home + probe) % entries_.size()];
+            if (entry.used && entry.bits == bits) return entry;
+            if (!entry.used) {
+                slot = (home + probe) % entries_.size();
+                break;
+            }
+        }
+        const std::string text = JsonNumber(value);
+        Entry& entry = entries_[slot];
+        entry = {bits, true, static_cast<std::uint8_t>(text.size()), {}};
+        text.copy(entry.text.data(), entry.text.size());
+        return entry;
+    }
 };
 
 template <class Measure>

@@ -97,6 +97,10 @@ int DurationStep(unsigned duration) {
 
 // Replaces a short text of the note state by a whole number, in place.
 void AssignNumber(std::string& text, unsigned value) {
+    if (value < 10 && text.size() == 1) {  // the composer's octaves and most of its durations
+        text.front() = static_cast<char>('0' + value);
+        return;
+    }
     char digits[8];
     const auto size = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
     if (text.size() != size) text.resize(size);

@@ -48,7 +48,8 @@ std::vector<std::vector<std::string>> RunsOf(const GoldenInput& input) {
         runs.push_back({"convert", "--from", input.from, "--to", to, "--notes-only"});
     }
     if (!input.collection) {
-        for (const char* to : {"imelody", "fmf", "arduino"}) runs.push_back({"convert", "--from", input.from, "--to", to});
+        for (const char* to : {"imelody", "fmf", "arduino"})
+            runs.push_back({"convert", "--from", input.from, "--to", to});
         runs.push_back({"notes", "--from", input.from});
     }
     return runs;
@@ -79,15 +80,15 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
         const bool moreB = static_cast<bool>(std::getline(b, y));
         if (!moreA && !moreB) return "the same lines, other line ends";
         if (x != y || moreA != moreB)
-            return "line " + std::to_string(line) + "\n  recorded: " + x.substr(0, 300) + "\n  written:  " +
-                   y.substr(0, 300);
+            return "line " + std::to_string(line) + "\n  recorded: " + x.substr(0, 300) +
+                   "\n  written:  " + y.substr(0, 300);
     }
 }
 
 TEST(GoldenOutputs, EveryOutputAsRecorded) {
     const std::vector<GoldenInput> inputs = {
-        {"tokens.rtttl", "rtttl", false},     {"defaults.rtttl", "rtttl", false},
-        {"composer.txt", "composer", false},  {"keypresses.txt", "keypresses", false},
+        {"tokens.rtttl", "rtttl", false},    {"defaults.rtttl", "rtttl", false},
+        {"composer.txt", "composer", false}, {"keypresses.txt", "keypresses", false},
         {"collection.rtttl", "rtttl", true},
     };
     std::string transcript;
