@@ -174,10 +174,9 @@ void CNotes::ReadNotes(std::string text, Notation notation) {
 
 // RTTTL notes as published: blanks and line breaks anywhere (between notes
 // only where a space is the separator) and any number of separators after
-// the last note.
-// The separator is found first, as it would be once the blanks are spaces;
-// then one pass takes out the line breaks, and the spaces unless they
-// separate the notes.
+// the last note. The separator is found first, as it would be once the
+// blanks are spaces; then one pass takes out the line breaks, and the spaces
+// unless they separate the notes.
 std::string CNotes::PublishedRTTTLNotes(std::string notes) {
     const bool blank = notes.find_first_of(" \t\v\f") != std::string::npos;
     inputSeparator_ = FindSeparator(notes);
