@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <ostream>
 
 #include "engine/cnotes.h"
@@ -49,30 +50,13 @@ void AppendEscaped(std::string& out, std::string_view text) {
     }
 }
 
-// A note's text as a JSON string: `write` adds the text to the end of `out`,
-// where it stays when it needs no escape (as a note's text nearly always
-// does); otherwise it is taken back and written escaped.
-template <class Write>
-void AppendJsonText(std::string& out, Write&& write) {
-    out += '"';
-    const std::size_t start = out.size();
-    write(out);
-    if (!AllPlain(std::string_view(out).substr(start))) {
-        const std::string text = out.substr(start);
-        out.resize(start);
-        AppendEscaped(out, text);
-    }
-    out += '"';
-}
-
 // The shortest form of the numbers written last: a ringtone's notes have a
 // few pitches and lengths, each written as often as it sounds.
 class NumberTexts {
 public:
-    void Append(std::string& out, double value) {
-        const auto bits = std::bit_cast<std::uint64_t>(value);
-        const Entry& entry = Find(bits, value);
-        out.append(entry.text.data(), entry.size);
+    std::string_view Text(double value) {
+        const Entry& entry = Find(std::bit_cast<std::uint64_t>(value), value);
+        return {entry.text.data(), entry.size};
     }
 
 private:
@@ -106,34 +90,84 @@ private:
     }
 };
 
+// The description being written: a piece of fixed size, written out to the
+// stream whenever the next text would not fit.
+class JsonPiece {
+public:
+    explicit JsonPiece(std::ostream& out) : out_(out), bytes_(1 << 16, '\0') {}
+    JsonPiece(const JsonPiece&) = delete;
+    JsonPiece& operator=(const JsonPiece&) = delete;
+    ~JsonPiece() = default;
+
+    void Put(std::string_view text) {
+        if (text.size() > bytes_.size() - used_) {
+            Flush();
+            if (text.size() > bytes_.size()) {
+                out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+                return;
+            }
+        }
+        std::memcpy(bytes_.data() + used_, text.data(), text.size());
+        used_ += text.size();
+    }
+    // A note's text as a JSON string, escaped where it needs it.
+    void PutText(const std::string& text) {
+        Put("\"");
+        if (AllPlain(text)) {
+            Put(text);
+        } else {
+            std::string escaped;
+            AppendEscaped(escaped, text);
+            Put(escaped);
+        }
+        Put("\"");
+    }
+    void Flush() {
+        out_.write(bytes_.data(), static_cast<std::streamsize>(used_));
+        used_ = 0;
+    }
+
+private:
+    std::ostream& out_;
+    std::string bytes_;
+    std::size_t used_ = 0;
+};
+
 template <class Measure>
-void AppendMeasure(std::string& out, NumberTexts& numbers, Measure&& measure) {
+void PutMeasure(JsonPiece& json, NumberTexts& numbers, Measure&& measure) {
     double value = 0;
     try {
         value = measure();
     } catch (const std::exception&) {
-        out += "null";
+        json.Put("null");
         return;
     }
-    numbers.Append(out, value);
+    json.Put(numbers.Text(value));
 }
 
-void AppendNoteJson(std::string& out, const CNote& note, NumberTexts& numbers) {
-    out += "{\"rtttl\": ";
-    AppendJsonText(out, [&](std::string& to) { note.AppendRTTTLText(to); });
-    out += ", \"composer\": ";
-    AppendJsonText(out, [&](std::string& to) { note.AppendComposerText(to); });
-    out += ", \"keypresses\": ";
-    AppendJsonText(out, [&](std::string& to) { note.AppendKeypresses(to); });
-    out += ", \"frequency_hz\": ";
-    AppendMeasure(out, numbers, [&] { return note.SoundFrequency(); });
-    out += ", \"length\": ";
-    AppendMeasure(out, numbers, [&] { return note.SoundDuration(); });
+// One note's object; `scratch` holds each text of it in turn.
+void PutNoteJson(JsonPiece& json, const CNote& note, NumberTexts& numbers, std::string& scratch) {
+    json.Put("{\"rtttl\": ");
+    scratch.clear();
+    note.AppendRTTTLText(scratch);
+    json.PutText(scratch);
+    json.Put(", \"composer\": ");
+    scratch.clear();
+    note.AppendComposerText(scratch);
+    json.PutText(scratch);
+    json.Put(", \"keypresses\": ");
+    scratch.clear();
+    note.AppendKeypresses(scratch);
+    json.PutText(scratch);
+    json.Put(", \"frequency_hz\": ");
+    PutMeasure(json, numbers, [&] { return note.SoundFrequency(); });
+    json.Put(", \"length\": ");
+    PutMeasure(json, numbers, [&] { return note.SoundDuration(); });
     if (!note.Problem().empty()) {
-        out += ", \"problem\": ";
-        AppendJsonString(out, note.Problem());
+        json.Put(", \"problem\": ");
+        json.PutText(note.Problem());
     }
-    out += '}';
+    json.Put("}");
 }
 
 }  // namespace
@@ -178,21 +212,18 @@ void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
     json += "],\n  \"notes\": [";
     // Written out a piece at a time: a long ringtone's description is many
     // times the size of its text.
-    constexpr std::size_t piece = 1 << 16;
-    json.reserve(piece + 4096);
+    JsonPiece piece(out);
+    piece.Put(json);
     NumberTexts numbers;
+    std::string scratch;
     first = true;
     for (const CNote& note : ringtone) {
-        json += first ? "\n    " : ",\n    ";
-        AppendNoteJson(json, note, numbers);
+        piece.Put(first ? "\n    " : ",\n    ");
+        PutNoteJson(piece, note, numbers, scratch);
         first = false;
-        if (json.size() >= piece) {
-            out.write(json.data(), static_cast<std::streamsize>(json.size()));
-            json.clear();
-        }
     }
-    json += first ? "]\n}\n" : "\n  ]\n}\n";
-    out.write(json.data(), static_cast<std::streamsize>(json.size()));
+    piece.Put(first ? "]\n}\n" : "\n  ]\n}\n");
+    piece.Flush();
 }
 
 }  // namespace tw
