@@ -110,8 +110,24 @@ public:
         std::memcpy(bytes_.data() + used_, text.data(), text.size());
         used_ += text.size();
     }
-    // A note's text as a JSON string, escaped where it needs it.
-    void PutText(const std::string& text) {
+    // A note's text as a JSON string, escaped where it needs it. A text
+    // that needs no escape, as a note's nearly always is, is copied and
+    // checked in one pass.
+    void PutText(std::string_view text) {
+        if (text.size() + 2 <= bytes_.size() - used_) {
+            char* at = bytes_.data() + used_;
+            *at++ = '"';
+            bool plain = true;
+            for (char c : text) {
+                plain = plain && Plain(c);
+                *at++ = c;
+            }
+            if (plain) {
+                *at++ = '"';
+                used_ = static_cast<std::size_t>(at - bytes_.data());
+                return;
+            }
+        }
         Put("\"");
         if (AllPlain(text)) {
             Put(text);
