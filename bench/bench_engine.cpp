@@ -53,6 +53,35 @@ void BM_RtttlToComposer900KB(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
+// The same text read and written as keypresses, and only read: the engine
+// alone, without the process around it.
+std::string Rtttl900KB() {
+    std::string text = tw::bench::BenchRtttl(200000);
+    text.resize(text.rfind(',', 900000));
+    return text;
+}
+
+void BM_RtttlToKeypresses900KB(benchmark::State& state) {
+    const std::string text = Rtttl900KB();
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(", ");
+    for (auto _ : state) {
+        ringtone.SetFull_RTTTL(text);
+        benchmark::DoNotOptimize(ringtone.Full_Keypresses());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void BM_RtttlRead900KB(benchmark::State& state) {
+    const std::string text = Rtttl900KB();
+    tw::CNotes ringtone;
+    for (auto _ : state) {
+        ringtone.SetFull_RTTTL(text);
+        benchmark::DoNotOptimize(ringtone.Count());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
 // 10,000 ringtones of about 100 bytes, each read and written as composer
 // text, into one ringtone object or into a new one each.
 std::vector<std::string> SmallRingtones() {
@@ -102,6 +131,8 @@ BENCHMARK(BM_Composer50);
 BENCHMARK(BM_Keypresses50);
 BENCHMARK(BM_Rtttl1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RtttlToComposer900KB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtttlToKeypresses900KB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtttlRead900KB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SmallRingtones10kReused)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SmallRingtones10kFresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeypressPreparation1MB)->Unit(benchmark::kMillisecond);

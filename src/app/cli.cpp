@@ -248,44 +248,12 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     return WriteRingtoneOutput(notes, {*options.to, options.notesOnly, options.output, false, options.write}, out, err);
 }
 
-std::string NoteJson(const CNote& note) {
-    std::string frequency = "null";
-    std::string length = "null";
-    try {
-        frequency = JsonNumber(note.SoundFrequency());
-    } catch (const std::exception&) {
-    }
-    try {
-        length = JsonNumber(note.SoundDuration());
-    } catch (const std::exception&) {
-    }
-    return "{\"rtttl\": " + JsonString(note.RTTTLText()) + ", \"composer\": " + JsonString(note.ComposerText()) +
-           ", \"keypresses\": " + JsonString(note.Keypresses()) + ", \"frequency_hz\": " + frequency +
-           ", \"length\": " + length +
-           (note.Problem().empty() ? std::string() : ", \"problem\": " + JsonString(note.Problem())) + "}";
-}
-
 int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     const RingtoneOptions options = ParseRingtoneOptions(args, {"from", "separator"});
     if (!options.from) throw UsageError{"notes needs --from"};
     CNotes notes;
     ReadRingtone(options, in, notes);
-
-    std::string errors;
-    for (const std::string& problem : notes.ErrorLines()) errors += (errors.empty() ? "" : ", ") + JsonString(problem);
-
-    std::string json = "{\n  \"name\": " + JsonString(notes.Name()) + ",\n  \"tempo\": " + JsonString(notes.Tempo()) +
-                       ",\n  \"default_duration\": " + JsonString(notes.DefaultDuration()) +
-                       ",\n  \"default_octave\": " + JsonString(notes.DefaultOctave()) + ",\n  \"errors\": [" + errors +
-                       "],\n  \"notes\": [";
-    bool first = true;
-    for (const CNote& note : notes) {
-        json += first ? "\n    " : ",\n    ";
-        json += NoteJson(note);
-        first = false;
-    }
-    json += first ? "]\n}\n" : "\n  ]\n}\n";
-    out << json;
+    WriteNotesJson(notes, out);
     return ReportProblems(notes, err);
 }
 

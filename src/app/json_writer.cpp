@@ -1,15 +1,32 @@
 #include "app/json_writer.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <ostream>
+
+#include "engine/cnotes.h"
 
 namespace tw {
+namespace {
 
-std::string JsonString(std::string_view text) {
+// A byte that a JSON string holds as it is, whatever the text around it.
+bool Plain(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x20 && b < 0x80 && c != '"' && c != '\\';
+}
+
+bool AllPlain(std::string_view text) {
+    for (char c : text)
+        if (!Plain(c)) return false;
+    return true;
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
     const bool utf8 = IsValidUtf8(text);
-    std::string out = "\"";
-    out.reserve(text.size() + 2);
     for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
         switch (c) {
@@ -31,7 +48,157 @@ std::string JsonString(std::string_view text) {
             out += c;
         }
     }
+}
+
+// The shortest form of the numbers written last: a ringtone's notes have a
+// few pitches and lengths, each written as often as it sounds.
+class NumberTexts {
+public:
+    std::string_view Text(double value) {
+        const Entry& entry = Find(std::bit_cast<std::uint64_t>(value), value);
+        return {entry.text.data(), entry.size};
+    }
+
+private:
+    struct Entry {
+        std::uint64_t bits = 0;
+        bool used = false;
+        std::uint8_t size = 0;
+        std::array<char, 32> text{};  // to_chars's shortest double is at most 24 bytes
+    };
+    std::array<Entry, 256> entries_{};  // from the top 8 bits of a hash
+
+    // The entry of the value, made when it is not there: it goes to the first
+    // free one of a few places after its own, or replaces the one at its own.
+    const Entry& Find(std::uint64_t bits, double value) {
+        constexpr std::size_t places = 4;
+        const std::size_t home = (bits * 0x9E3779B97F4A7C15U) >> 56;
+        std::size_t slot = home;
+        for (std::size_t probe = 0; probe < places; ++probe) {
+            Entry& entry = entries_[(home + probe) % entries_.size()];
+            if (entry.used && entry.bits == bits) return entry;
+            if (!entry.used) {
+                slot = (home + probe) % entries_.size();
+                break;
+            }
+        }
+        const std::string text = JsonNumber(value);
+        Entry& entry = entries_[slot];
+        entry = {bits, true, static_cast<std::uint8_t>(text.size()), {}};
+        text.copy(entry.text.data(), entry.text.size());
+        return entry;
+    }
+};
+
+// The description being written: a piece of fixed size, written out to the
+// stream whenever the next text would not fit.
+class JsonPiece {
+public:
+    explicit JsonPiece(std::ostream& out) : out_(out), bytes_(1 << 16, '\0') {}
+    JsonPiece(const JsonPiece&) = delete;
+    JsonPiece& operator=(const JsonPiece&) = delete;
+    ~JsonPiece() = default;
+
+    void Put(std::string_view text) {
+        if (text.size() > bytes_.size() - used_) {
+            Flush();
+            if (text.size() > bytes_.size()) {
+                out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+                return;
+            }
+        }
+        std::memcpy(bytes_.data() + used_, text.data(), text.size());
+        used_ += text.size();
+    }
+    // A note's text as a JSON string, escaped where it needs it. A text
+    // that needs no escape, as a note's nearly always is, is copied and
+    // checked in one pass.
+    void PutText(std::string_view text) {
+        if (text.size() + 2 <= bytes_.size() - used_) {
+            char* at = bytes_.data() + used_;
+            *at++ = '"';
+            bool plain = true;
+            for (char c : text) {
+                plain = plain && Plain(c);
+                *at++ = c;
+            }
+            if (plain) {
+                *at++ = '"';
+                used_ = static_cast<std::size_t>(at - bytes_.data());
+                return;
+            }
+        }
+        Put("\"");
+        if (AllPlain(text)) {
+            Put(text);
+        } else {
+            std::string escaped;
+            AppendEscaped(escaped, text);
+            Put(escaped);
+        }
+        Put("\"");
+    }
+    void Flush() {
+        out_.write(bytes_.data(), static_cast<std::streamsize>(used_));
+        used_ = 0;
+    }
+
+private:
+    std::ostream& out_;
+    std::string bytes_;
+    std::size_t used_ = 0;
+};
+
+template <class Measure>
+void PutMeasure(JsonPiece& json, NumberTexts& numbers, Measure&& measure) {
+    double value = 0;
+    try {
+        value = measure();
+    } catch (const std::exception&) {
+        json.Put("null");
+        return;
+    }
+    json.Put(numbers.Text(value));
+}
+
+// One note's object; `scratch` holds each text of it in turn.
+void PutNoteJson(JsonPiece& json, const CNote& note, NumberTexts& numbers, std::string& scratch) {
+    json.Put("{\"rtttl\": ");
+    scratch.clear();
+    note.AppendRTTTLText(scratch);
+    json.PutText(scratch);
+    json.Put(", \"composer\": ");
+    scratch.clear();
+    note.AppendComposerText(scratch);
+    json.PutText(scratch);
+    json.Put(", \"keypresses\": ");
+    scratch.clear();
+    note.AppendKeypresses(scratch);
+    json.PutText(scratch);
+    json.Put(", \"frequency_hz\": ");
+    PutMeasure(json, numbers, [&] { return note.SoundFrequency(); });
+    json.Put(", \"length\": ");
+    PutMeasure(json, numbers, [&] { return note.SoundDuration(); });
+    if (!note.Problem().empty()) {
+        json.Put(", \"problem\": ");
+        json.PutText(note.Problem());
+    }
+    json.Put("}");
+}
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
+    if (AllPlain(text)) out += text;
+    else AppendEscaped(out, text);
+    out += '"';
+}
+
+std::string JsonString(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    AppendJsonString(out, text);
     return out;
 }
 
@@ -40,6 +207,39 @@ std::string JsonNumber(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
+    std::string json = "{\n  \"name\": ";
+    AppendJsonString(json, ringtone.Name());
+    json += ",\n  \"tempo\": ";
+    AppendJsonString(json, ringtone.Tempo());
+    json += ",\n  \"default_duration\": ";
+    AppendJsonString(json, ringtone.DefaultDuration());
+    json += ",\n  \"default_octave\": ";
+    AppendJsonString(json, ringtone.DefaultOctave());
+    json += ",\n  \"errors\": [";
+    bool first = true;
+    for (const std::string& problem : ringtone.ErrorLines()) {
+        if (!first) json += ", ";
+        AppendJsonString(json, problem);
+        first = false;
+    }
+    json += "],\n  \"notes\": [";
+    // Written out a piece at a time: a long ringtone's description is many
+    // times the size of its text.
+    JsonPiece piece(out);
+    piece.Put(json);
+    NumberTexts numbers;
+    std::string scratch;
+    first = true;
+    for (const CNote& note : ringtone) {
+        piece.Put(first ? "\n    " : ",\n    ");
+        PutNoteJson(piece, note, numbers, scratch);
+        first = false;
+    }
+    piece.Put(first ? "]\n}\n" : "\n  ]\n}\n");
+    piece.Flush();
 }
 
 }  // namespace tw

@@ -1,6 +1,8 @@
 #include "engine/cnote.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -41,19 +43,28 @@ constexpr unsigned OctaveMask = 3U << OctaveShift;
 constexpr unsigned Sharp = 1U << 11;
 }  // namespace keys
 
-void AppendKeys(std::string& out, unsigned code) {
+// Writes the keys at `at`, at most LongestKeys bytes, and gives their end.
+constexpr std::size_t LongestKeys = 16;  // "(hold 1)99999**#"
+char* PutKeys(char* at, unsigned code) {
     const unsigned key = code & keys::KeyMask;
     const char digit = key == 0 ? '\0' : static_cast<char>('0' + key - 1);
     if (code & keys::Hold) {
-        out += "(hold ";
-        if (key != 0) out += digit;
-        out += ')';
+        for (char c : std::string_view("(hold ")) *at++ = c;
+        if (key != 0) *at++ = digit;
+        *at++ = ')';
     } else if (key != 0) {
-        out += digit;
+        *at++ = digit;
     }
-    out.append((code & keys::DurationMask) >> keys::DurationShift, code & keys::Longer ? '9' : '8');
-    out.append((code & keys::OctaveMask) >> keys::OctaveShift, '*');
-    if (code & keys::Sharp) out += '#';
+    for (unsigned n = (code & keys::DurationMask) >> keys::DurationShift; n != 0; --n)
+        *at++ = code & keys::Longer ? '9' : '8';
+    for (unsigned n = (code & keys::OctaveMask) >> keys::OctaveShift; n != 0; --n) *at++ = '*';
+    if (code & keys::Sharp) *at++ = '#';
+    return at;
+}
+
+void AppendKeys(std::string& out, unsigned code) {
+    char text[LongestKeys];
+    out.append(text, static_cast<std::size_t>(PutKeys(text, code) - text));
 }
 
 // The code of presses of 8 or 9 as DurationKeys gives them.
@@ -62,34 +73,45 @@ unsigned DurationCode(const std::string& presses) {
     return static_cast<unsigned>(presses.size()) << keys::DurationShift | (presses.front() == '9' ? keys::Longer : 0);
 }
 
-// A whole number without sign or leading zero, up to `largest`.
-std::optional<unsigned> PlainNumber(std::string_view text, unsigned largest) {
-    if (text.empty() || text.size() > 5 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
-    unsigned value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (value > largest) return std::nullopt;
-    return value;
-}
-
 // The key of a note letter as NoteKey gives it, coded; 0 for none.
-unsigned NoteKeyCode(char letter) {
-    switch (LowerAscii(letter)) {
-    case 'c': return 2;
-    case 'd': return 3;
-    case 'e': return 4;
-    case 'f': return 5;
-    case 'g': return 6;
-    case 'a': return 7;
-    case 'b': return 8;
-    case '-': return 1;
-    default: return 0;
+constexpr std::array<std::uint8_t, 256> NoteKeyCodes = [] {
+    std::array<std::uint8_t, 256> codes{};
+    const std::string_view letters = "cdefgab";
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        codes[static_cast<unsigned char>(letters[i])] = static_cast<std::uint8_t>(i + 2);
+        codes[static_cast<unsigned char>(letters[i] - 'a' + 'A')] = static_cast<std::uint8_t>(i + 2);
     }
-}
+    codes['-'] = 1;
+    return codes;
+}();
+
+unsigned NoteKeyCode(char letter) { return NoteKeyCodes[static_cast<unsigned char>(letter)]; }
 
 const char* const NoLength = "a note without a length";
+
+// The step of a handset duration (1, 2, 4, 8, 16, 32: 0 to 5), or -1.
+int DurationStep(unsigned duration) {
+    if (duration == 0 || duration > 32 || (duration & (duration - 1)) != 0) return -1;
+    return std::countr_zero(duration);
+}
+
+// Replaces a short text of the note state by a whole number, in place.
+void AssignNumber(std::string& text, unsigned value) {
+    if (value < 10 && text.size() == 1) {  // the composer's octaves and most of its durations
+        text.front() = static_cast<char>('0' + value);
+        return;
+    }
+    char digits[8];
+    const auto size = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    if (text.size() != size) text.resize(size);
+    std::copy_n(digits, size, text.begin());
+}
+
+// base * 2^exponent: exact where the result is a normal double, as pow gives it.
+double TimesPowerOfTwo(double base, double exponent) {
+    if (exponent > -1000 && exponent < 1000) return std::ldexp(base, static_cast<int>(exponent));
+    return base * std::pow(2.0, exponent);
+}
 
 const std::string& NoText() {
     static const std::string empty;
@@ -141,6 +163,8 @@ const std::string* CNote::AsideText(Field field) const {
     return nullptr;
 }
 
+bool CNote::HasAsideTexts() const { return aside_ && !aside_->texts.empty(); }
+
 CNote::Aside& CNote::TheAside() {
     if (!aside_) aside_ = std::make_unique<Aside>();
     return *aside_;
@@ -161,7 +185,7 @@ void CNote::Append(std::string& out, Field field) const {
         } else {
             char digits[8];
             const auto end = std::to_chars(digits, digits + sizeof digits, Value(field)).ptr;
-            out.append(digits, end);
+            out.append(digits, static_cast<std::size_t>(end - digits));
         }
         return;
     case Held::Char: out += static_cast<char>(Value(field)); return;
@@ -173,7 +197,7 @@ bool CNote::Holds(Field field, std::string_view text) const {
     switch (HeldIn(field)) {
     case Held::Empty: return text.empty();
     case Held::Number:
-        if (field != Field::Keypresses) return PlainNumber(text, MaxPlainNumber) == Value(field);
+        if (field != Field::Keypresses) return PlainNumber(text) == Value(field);
         break;
     case Held::Char: return text.size() == 1 && static_cast<unsigned char>(text.front()) == Value(field);
     case Held::Aside: return *AsideText(field) == text;
@@ -204,7 +228,7 @@ void CNote::Store(Field field, std::string_view text) {
             value = static_cast<unsigned char>(text.front());
         }
     } else if (field != Field::Keypresses) {
-        if (const auto number = PlainNumber(text, MaxPlainNumber)) {
+        if (const auto number = PlainNumber(text)) {
             held = Held::Number;
             value = *number;
         }
@@ -221,8 +245,8 @@ void CNote::Store(Field field, std::string_view text) {
 }
 
 void CNote::StoreKeys(unsigned code) {
-    Store(Field::Keypresses, {});
-    if (code != 0) SetField(Field::Keypresses, Held::Number, code);
+    if (HeldIn(Field::Keypresses) == Held::Aside) Store(Field::Keypresses, {});
+    SetField(Field::Keypresses, code != 0 ? Held::Number : Held::Empty, code);
 }
 
 std::optional<std::int32_t> CNote::PitchOctave() const {
@@ -317,7 +341,7 @@ double CNote::SoundFrequency() const {
     if (!pitchOctave && HeldIn(Field::ComposerOctave) != Held::Number && !IsNumeric(ComposerOctave()))
         throw EngineError(EngineError::Reason::NotANumber, "a note without a pitch");
     const double octave = pitchOctave ? *pitchOctave - 4.0 : Int32In(Field::ComposerOctave);
-    return base * std::pow(2.0, octave - 1.0);
+    return TimesPowerOfTwo(base, octave - 1.0);
 }
 
 double CNote::SoundDuration() const {
@@ -340,10 +364,33 @@ std::string CNote::ComposerText() const {
     return text;
 }
 
+char* CNote::PutField(char* at, Field field) const {
+    switch (HeldIn(field)) {
+    case Held::Empty: break;
+    case Held::Number:
+        if (field == Field::Keypresses) return PutKeys(at, Value(field));
+        return std::to_chars(at, at + 8, Value(field)).ptr;
+    case Held::Char: *at++ = static_cast<char>(Value(field)); break;
+    case Held::Aside: break;
+    }
+    return at;
+}
+
 // A note without a letter (a token that was no note) is written with its
 // duration even when it is the default one, so that it is never an empty
 // token, which would be lost between two spaces.
 void CNote::AppendRTTTLText(std::string& out) const {
+    if (!HasAsideTexts()) {
+        // Each field in its short form: a few bytes, written at once.
+        char text[32];
+        char* at =
+            PutField(text, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
+        if (HeldIn(Field::RTTTLNote) == Held::Char) *at++ = LowerAscii(static_cast<char>(Value(Field::RTTTLNote)));
+        if (sharp_) *at++ = '#';
+        if (rtttlDotted_) *at++ = '.';
+        out.append(text, static_cast<std::size_t>(PutField(at, Field::RTTTLOctave) - text));
+        return;
+    }
     Append(out, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
     const std::size_t letter = out.size();
     Append(out, Field::RTTTLNote);
@@ -354,6 +401,16 @@ void CNote::AppendRTTTLText(std::string& out) const {
 }
 
 void CNote::AppendComposerText(std::string& out) const {
+    if (!HasAsideTexts()) {
+        char text[32];
+        char* at = PutField(text, Field::ComposerDuration);
+        if (composerDotted_) *at++ = '.';
+        if (sharp_) *at++ = '#';
+        if (HeldIn(Field::ComposerNote) == Held::Char)
+            *at++ = LowerAscii(static_cast<char>(Value(Field::ComposerNote)));
+        out.append(text, static_cast<std::size_t>(PutField(at, Field::ComposerOctave) - text));
+        return;
+    }
     Append(out, Field::ComposerDuration);
     if (composerDotted_) out += '.';
     if (sharp_) out += '#';
@@ -379,6 +436,7 @@ void CNote::BuildKeypresses() {
     const bool pause = letter == 0 || letter == NoteKeyCode('-');
     unsigned code = pause ? NoteKeyCode('-') : letter | (composerDotted_ ? keys::Hold : 0);
     StoreKeys(code);
+    if (BuildKeypressesPlainly(code, pause)) return;
     if (!Holds(Field::ComposerDuration, state.LastKeyDuration)) {
         if (const std::optional<std::int16_t> duration = NearestHandsetDuration(Int16In(Field::ComposerDuration))) {
             code |= DurationCode(DurationKeys(state, *duration));
@@ -395,6 +453,45 @@ void CNote::BuildKeypresses() {
     }
     if (sharp_) code |= keys::Sharp;
     StoreKeys(code);
+}
+
+// BuildKeypresses in whole numbers, for a note whose composer duration and
+// octave are plain numbers (the octave only for a note) and a composer state
+// of plain numbers: the keys it gives, the same way. False, with nothing
+// changed, for any other.
+bool CNote::BuildKeypressesPlainly(unsigned code, bool pause) {
+    NoteState& state = *state_;
+    if (HeldIn(Field::ComposerDuration) != Held::Number) return false;
+    if (!pause && HeldIn(Field::ComposerOctave) != Held::Number) return false;
+    const std::optional<unsigned> lastDuration = PlainNumber(state.LastKeyDuration);
+    const std::optional<unsigned> lastOctave = PlainNumber(state.LastKeyOctave);
+    if (!lastDuration || (!pause && !lastOctave)) return false;
+    const unsigned duration = Value(Field::ComposerDuration);
+    if (duration != *lastDuration && duration >= 1) {
+        const int step = DurationStep(duration);
+        const unsigned nearest =
+            step >= 0 ? duration : static_cast<unsigned>(*NearestHandsetDuration(static_cast<std::int32_t>(duration)));
+        const int from = DurationStep(*lastDuration);
+        const int to = DurationStep(nearest);
+        if (from >= 0) {
+            const int steps = to - from;
+            if (steps != 0)
+                code |= static_cast<unsigned>(steps > 0 ? steps : -steps) << keys::DurationShift |
+                        (steps < 0 ? keys::Longer : 0);
+        }
+        if (!pause) AssignNumber(state.LastKeyDuration, nearest);
+    }
+    if (!pause) {
+        const unsigned composerOctave = Value(Field::ComposerOctave);
+        if (composerOctave != *lastOctave) {
+            const unsigned octave = std::clamp(composerOctave, 1U, 3U);
+            if (*lastOctave >= 1 && *lastOctave <= 3) code |= ((octave + 3 - *lastOctave) % 3) << keys::OctaveShift;
+            AssignNumber(state.LastKeyOctave, octave);
+        }
+        if (sharp_) code |= keys::Sharp;
+    }
+    StoreKeys(code);
+    return true;
 }
 
 void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {

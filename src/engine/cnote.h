@@ -141,19 +141,35 @@ private:
     }
     std::string Text(Field field) const;
     void Append(std::string& out, Field field) const;
+    // Writes a field not held aside at `at` (at most 16 bytes) and gives its end.
+    char* PutField(char* at, Field field) const;
     // Whether the field's text is `text`, without making it.
     bool Holds(Field field, std::string_view text) const;
     // The field's text as a number (ToInt16, ToInt32), throwing as they do.
     std::int16_t Int16In(Field field) const;
     std::int32_t Int32In(Field field) const;
     void Store(Field field, std::string_view text);
+    // A whole number without sign or leading zero that a field holds as it is.
+    static std::optional<unsigned> PlainNumber(std::string_view text) {
+        if (text.empty() || text.size() > 5 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
+        unsigned value = 0;
+        for (char c : text) {
+            if (c < '0' || c > '9') return std::nullopt;
+            value = value * 10 + static_cast<unsigned>(c - '0');
+        }
+        if (value > MaxPlainNumber) return std::nullopt;
+        return value;
+    }
     void StoreKeys(unsigned keys);
     std::optional<std::int32_t> PitchOctave() const;
     void SetPitchOctave(std::optional<std::int32_t> octave);
     const std::string* AsideText(Field field) const;
+    bool HasAsideTexts() const;
     Aside& TheAside();
 
+    bool ReadPlainRTTTL(std::string_view duration, char letter, bool sharp, bool dotted, std::string_view octave);
     void BuildKeypresses();
+    bool BuildKeypressesPlainly(unsigned code, bool pause);
     void ApplyKeypress(char key);
     void ReadRTTTLLeniently(std::string_view token);
     void ClearProblems();

@@ -174,13 +174,22 @@ void CNotes::ReadNotes(std::string text, Notation notation) {
 
 // RTTTL notes as published: blanks and line breaks anywhere (between notes
 // only where a space is the separator) and any number of separators after
-// the last note.
+// the last note. The separator is found first, as it would be once the
+// blanks are spaces; then one pass takes out the line breaks, and the spaces
+// unless they separate the notes.
 std::string CNotes::PublishedRTTTLNotes(std::string notes) {
-    std::erase_if(notes, [](char c) { return c == '\r' || c == '\n'; });
-    for (char& c : notes)
-        if (c == '\t' || c == '\v' || c == '\f') c = ' ';
+    const bool blank = notes.find_first_of(" \t\v\f") != std::string::npos;
     inputSeparator_ = FindSeparator(notes);
-    if (inputSeparator_ != " ") std::erase(notes, ' ');
+    if (inputSeparator_ == NoSeparator && blank) inputSeparator_ = " ";
+    const bool keepSpaces = inputSeparator_ == " ";
+    auto kept = notes.begin();
+    for (char c : notes) {
+        if (c == '\r' || c == '\n') continue;
+        if (c == '\t' || c == '\v' || c == '\f') c = ' ';
+        if (c == ' ' && !keepSpaces) continue;
+        *kept++ = c;
+    }
+    notes.erase(kept, notes.end());
     if (inputSeparator_ != NoSeparator)
         while (notes.ends_with(inputSeparator_)) notes.resize(notes.size() - inputSeparator_.size());
     return notes;
@@ -199,17 +208,29 @@ std::string CNotes::FindSeparator(std::string_view text) {
 // is read, so one that fails keeps the fields set so far; reading goes on.
 void CNotes::AddNotes(std::string_view text, Notation notation) {
     // One note for each token, so that a long ringtone takes no more room than it needs.
+    const bool oneCharacter = inputSeparator_.size() == 1;
+    const char separator = oneCharacter ? inputSeparator_.front() : '\0';
     std::size_t tokens = 1;
-    if (!inputSeparator_.empty())
+    if (oneCharacter) {
+        tokens += static_cast<std::size_t>(std::count(text.begin(), text.end(), separator));
+    } else if (!inputSeparator_.empty()) {
         for (std::size_t at = text.find(inputSeparator_); at != std::string_view::npos;
              at = text.find(inputSeparator_, at + inputSeparator_.size()))
             ++tokens;
+    }
     const std::size_t needed = noteList_.size() + tokens;
     if (needed > noteList_.capacity()) noteList_.reserve(std::max(needed, 2 * noteList_.capacity()));
+    // A token is a few bytes: the separator is looked for byte by byte.
+    const auto find = [&](std::string_view in) {
+        if (!oneCharacter) return in.find(inputSeparator_);
+        for (std::size_t at = 0; at < in.size(); ++at)
+            if (in[at] == separator) return at;
+        return std::string_view::npos;
+    };
     std::string_view rest = text;
     for (;;) {
-        rest = TrimSpaces(rest);
-        const std::size_t cut = rest.find(inputSeparator_);
+        if (!rest.empty() && (rest.front() == ' ' || rest.back() == ' ')) rest = TrimSpaces(rest);
+        const std::size_t cut = find(rest);
         const std::string_view token = rest.substr(0, cut);
         CNote& note = noteList_.emplace_back(*state_, CNote::RingtoneKey{});
         try {

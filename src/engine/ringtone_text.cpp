@@ -1,5 +1,7 @@
 #include "engine/ringtone_text.h"
 
+#include <algorithm>
+
 #include "engine/cnotes.h"
 #include "engine/engine_error.h"
 #include "engine/text_rules.h"
@@ -36,10 +38,13 @@ bool IsUsableSeparator(std::string_view separator) {
 }
 
 std::string JoinLines(std::string_view fileText) {
-    std::string out;
-    out.reserve(fileText.size());
-    for (char c : fileText)
-        if (c != '\r' && c != '\n') out += c;
+    const auto lineBreak = [](char c) { return c == '\r' || c == '\n'; };
+    // A text of one line, as the command line passes it, is copied whole.
+    if (fileText.find('\n') == std::string_view::npos && fileText.find('\r') == std::string_view::npos)
+        return std::string(fileText);
+    std::string out(fileText.size(), '\0');
+    out.resize(static_cast<std::size_t>(std::remove_copy_if(fileText.begin(), fileText.end(), out.begin(), lineBreak) -
+                                        out.begin()));
     return out;
 }
 

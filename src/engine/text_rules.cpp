@@ -114,8 +114,6 @@ std::int32_t RoundToInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string ToLowerAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = LowerAscii(c);

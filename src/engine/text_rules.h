@@ -34,7 +34,7 @@ std::optional<std::int64_t> RoundedNumber(std::string_view text);
 std::int32_t RoundToInt32(double value);
 
 // ASCII letters in lower case; every other byte as it is.
-char LowerAscii(char c);
+inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string ToLowerAscii(std::string_view text);
 
 // Whether two texts are equal once their ASCII letters are lower case.

@@ -119,15 +119,17 @@ void CNote::SetRTTTLBatch(std::string_view token) {
         ReadRTTTLLeniently(token);
         return;
     }
-    char letter = read->letter;
-    bool sharp = read->sharp && letter != 'p';
-    std::string octave(read->octave);
-    NamePlainly(letter, sharp, octave, state_->DefaultOctave, std::numeric_limits<std::int32_t>::max() - 1);
-    SetRTTTLDuration(read->duration);
-    SetRTTTLNote(std::string_view(&letter, 1));
-    if (sharp) SetSharp("#");
-    if (read->dotted) SetRTTTLDotted(".");
-    SetRTTTLOctave(octave);
+    if (!ReadPlainRTTTL(read->duration, read->letter, read->sharp, read->dotted, read->octave)) {
+        char letter = read->letter;
+        bool sharp = read->sharp && letter != 'p';
+        std::string octave(read->octave);
+        NamePlainly(letter, sharp, octave, state_->DefaultOctave, std::numeric_limits<std::int32_t>::max() - 1);
+        SetRTTTLDuration(read->duration);
+        SetRTTTLNote(std::string_view(&letter, 1));
+        if (sharp) SetSharp("#");
+        if (read->dotted) SetRTTTLDotted(".");
+        SetRTTTLOctave(octave);
+    }
 
     const auto problem = [&](std::string_view reason, bool misread) { AddProblem(token, reason, misread); };
     const bool plainDuration = HeldIn(Field::ComposerDuration) == Held::Number;
@@ -139,7 +141,56 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     const std::optional<std::int32_t> pitchOctave = PitchOctave();
     if (pitchOctave && *pitchOctave < 5) problem("below the composer's octaves", false);
     if (pitchOctave && *pitchOctave > 7) problem("above the composer's octaves", false);
-    if (SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
+    // Up to octave 6 every note sounds below 2100 Hz.
+    const bool low = IsChar(Field::ComposerNote, '-') || (pitchOctave && *pitchOctave <= 6);
+    if (!low && SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
+}
+
+// What SetRTTTLDuration, SetRTTTLNote, SetSharp, SetRTTTLDotted and
+// SetRTTTLOctave make of a note read as published, worked out in whole
+// numbers and written into the fields at once: the way nearly every note
+// goes. It takes a note whose numbers, and the ringtone's defaults, are
+// plain numbers that the fields hold as they are; for any other it changes
+// nothing and gives false, and the setters read the note.
+bool CNote::ReadPlainRTTTL(std::string_view durationText, char letter, bool sharp, bool dotted,
+                           std::string_view octaveText) {
+    if (HasAsideTexts()) return false;
+    const std::optional<unsigned> defaultDuration = PlainNumber(state_->DefaultDuration);
+    const std::optional<unsigned> defaultOctave = PlainNumber(state_->DefaultOctave);
+    if (!defaultDuration || !defaultOctave) return false;
+    std::optional<unsigned> duration, octave;
+    if (!durationText.empty() && !(duration = PlainNumber(durationText))) return false;
+    if (!octaveText.empty() && !(octave = PlainNumber(octaveText))) return false;
+    // A sharp e is f and a sharp b the c above, in an octave of its own.
+    sharp = sharp && letter != 'p';
+    if (sharp && (letter == 'e' || letter == 'b')) {
+        if (letter == 'b') {
+            octave = octave.value_or(*defaultOctave) + 1;
+            if (*octave > MaxPlainNumber) return false;
+        }
+        letter = letter == 'e' ? 'f' : 'c';
+        sharp = false;
+    }
+    const bool pause = letter == 'p';
+    const bool ownOctave = octave && *octave != *defaultOctave;
+    const unsigned sounding = ownOctave ? *octave : *defaultOctave;
+    if (!pause && sounding > static_cast<unsigned>(std::numeric_limits<std::int8_t>::max())) return false;
+
+    SetField(Field::ComposerDuration, Held::Number, duration.value_or(*defaultDuration));
+    if (duration && *duration != *defaultDuration) SetField(Field::RTTTLDuration, Held::Number, *duration);
+    else SetField(Field::RTTTLDuration, Held::Empty, 0);
+    SetField(Field::ComposerNote, Held::Char, static_cast<unsigned char>(pause ? '-' : letter));
+    SetField(Field::RTTTLNote, Held::Char, static_cast<unsigned char>(letter));
+    if (sharp) sharp_ = true;
+    if (dotted) rtttlDotted_ = composerDotted_ = true;
+    if (!pause) {
+        SetField(Field::ComposerOctave, Held::Number, sounding < 5 ? 1 : sounding > 7 ? 3 : sounding - 4);
+        SetPitchOctave(static_cast<std::int32_t>(sounding));
+        if (ownOctave) SetField(Field::RTTTLOctave, Held::Number, *octave);
+        else SetField(Field::RTTTLOctave, Held::Empty, 0);
+    }
+    BuildKeypresses();
+    return true;
 }
 
 // [duration] letter [#] [.] [octave], the dot also after the octave (8c6.):

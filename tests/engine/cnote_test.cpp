@@ -1,4 +1,7 @@
+#include <memory>
+#include <ostream>
 #include <tuple>
+#include <vector>
 
 #include "engine/cnotes.h"
 #include "test_support.h"
@@ -194,5 +197,64 @@ TEST(CNoteCopy, OutlivesItsRingtone) {
     EXPECT_EQ(copy->RTTTLText(), "e");
     EXPECT_NEAR(copy->SoundFrequency(), 1318.5, 0.5);
 }
+
+}  // namespace
+
+namespace {
+
+// A ringtone's notes, read one after another on one note state, each both
+// the quick way (a note of short fields) and the general way (a note that
+// holds a text aside, which the quick reader leaves to the setters): the
+// same fields, keys, problems and composer state after every note.
+struct SameReadingCase {
+    const char* defaultDuration;
+    const char* defaultOctave;
+    std::vector<const char*> tokens;
+};
+
+void PrintTo(const SameReadingCase& c, std::ostream* os) {
+    *os << "d=" << c.defaultDuration << ",o=" << c.defaultOctave << " (" << c.tokens.size() << " tokens)";
+}
+
+class TokenReadBothWays : public ::testing::TestWithParam<SameReadingCase> {};
+
+TEST_P(TokenReadBothWays, GiveTheSameNotes) {
+    const SameReadingCase& c = GetParam();
+    const auto start = [&] {
+        auto state = std::make_shared<tw::NoteState>();
+        state->DefaultDuration = c.defaultDuration;
+        state->DefaultOctave = c.defaultOctave;
+        return state;
+    };
+    const auto quickState = start(), generalState = start();
+    for (const char* token : c.tokens) {
+        SCOPED_TRACE(token);
+        tw::CNote quick(quickState), general(generalState);
+        general.SetKeypresses("(hold");  // a text kept aside
+        quick.SetRTTTLBatch(token);
+        general.SetRTTTLBatch(token);
+        EXPECT_EQ(quick.RTTTLText(), general.RTTTLText());
+        EXPECT_EQ(quick.ComposerText(), general.ComposerText());
+        EXPECT_EQ(quick.Keypresses(), general.Keypresses());
+        EXPECT_EQ(quick.RTTTLOctave() + "/" + quick.ComposerOctave(),
+                  general.RTTTLOctave() + "/" + general.ComposerOctave());
+        EXPECT_EQ(quick.Problem(), general.Problem());
+        EXPECT_EQ(quick.Misread(), general.Misread());
+        EXPECT_EQ(quick.SoundFrequency(), general.SoundFrequency());
+        EXPECT_EQ(quickState->LastKeyDuration + "/" + quickState->LastKeyOctave,
+                  generalState->LastKeyDuration + "/" + generalState->LastKeyOctave);
+    }
+}
+
+const std::vector<const char*> EveryKind = {
+    "c",    "8c#.6", "4p",   "16g",    "2a#7", "8e.",   "32f6", "8p.",   "4d#", "b",    "e#",     "b#",
+    "8b#7", "h",     "_a",   "#f",     "C",    "P",     "0c",   "3c",    "64d", "128e", "05c6",   "16383c",
+    "c0",   "c4",    "c9",   "c127",   "b#16", "16p9",  "1c.5", "2.c",   "32b", "8a7",  "16c#8.", "4g#4",
+    "1p",   "32p",   "8c6.", "16383p", "e#7",  "b#127", "b#4",  "16c07", "4e8", "32b9", "c5",     "8c5"};
+
+INSTANTIATE_TEST_SUITE_P(Defaults, TokenReadBothWays,
+                         ::testing::Values(SameReadingCase{"4", "5", EveryKind}, SameReadingCase{"8", "6", EveryKind},
+                                           SameReadingCase{"16", "4", EveryKind}, SameReadingCase{"3", "9", EveryKind},
+                                           SameReadingCase{"32", "127", EveryKind}));
 
 }  // namespace
