@@ -514,7 +514,7 @@ std::string CNote::ProblemLine(std::size_t position, std::string_view reason) co
     return line;
 }
 
-const std::string& CNote::Problem() const { return aside_ ? aside_->problem : NoText(); }
+const std::string& CNote::AsideProblem() const { return aside_->problem; }
 
 const std::string& CNote::ProblemToken() const { return aside_ ? aside_->problemToken : NoText(); }
 

@@ -90,7 +90,7 @@ public:
     // What is wrong with the note as read, for the ringtone's report: empty
     // when nothing is; otherwise why it is no note, or why the handset or the
     // sound cannot take it as written ("below the composer's octaves").
-    const std::string& Problem() const;
+    const std::string& Problem() const { return aside_ ? AsideProblem() : NoProblem(); }
     // The token the note was read from (its first 40 bytes and "..." when
     // longer), kept only when the note has a problem.
     const std::string& ProblemToken() const;
@@ -176,6 +176,13 @@ private:
 
     NoteState* state_ = nullptr;
     std::unique_ptr<Aside> aside_;
+
+    // Problem's two halves: most notes have nothing aside and no problem.
+    const std::string& AsideProblem() const;
+    static const std::string& NoProblem() {
+        static const std::string none;
+        return none;
+    }
     std::array<std::uint16_t, FieldCount> fields_{};
     // The octave, in RTTTL numbering, that an RTTTL note sounds in; none for
     // notes whose octave comes from the composer's numbering. One beyond a
