@@ -209,7 +209,9 @@ std::string JsonNumber(double value) {
     return std::string(buffer, result.ptr);
 }
 
-void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
+void WriteNotesJson(const CNotes& ringtone, std::ostream& out) { WriteNotesJson(ringtone, ringtone.ErrorLines(), out); }
+
+void WriteNotesJson(const CNotes& ringtone, const std::vector<std::string>& errorLines, std::ostream& out) {
     std::string json = "{\n  \"name\": ";
     AppendJsonString(json, ringtone.Name());
     json += ",\n  \"tempo\": ";
@@ -220,7 +222,7 @@ void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
     AppendJsonString(json, ringtone.DefaultOctave());
     json += ",\n  \"errors\": [";
     bool first = true;
-    for (const std::string& problem : ringtone.ErrorLines()) {
+    for (const std::string& problem : errorLines) {
         if (!first) json += ", ";
         AppendJsonString(json, problem);
         first = false;
