@@ -83,6 +83,14 @@ public:
     void AppendRTTTLText(std::string& out) const;
     void AppendComposerText(std::string& out) const;
     void AppendKeypresses(std::string& out) const { Append(out, Field::Keypresses); }
+    // The same three texts written at `at`, for a note that keeps no text
+    // aside (HasAsideTexts false, as nearly every note): each writes at most
+    // LongestShortText bytes and gives the end of what it wrote.
+    static constexpr std::size_t LongestShortText = 32;
+    bool HasAsideTexts() const;
+    char* PutRTTTLText(char* at) const;
+    char* PutComposerText(char* at) const;
+    char* PutKeypresses(char* at) const { return PutField(at, Field::Keypresses); }
 
     // True when the last token reader could not read the token wholly as a
     // note (no note at all, a composer duration or octave the composer lacks).
@@ -164,7 +172,6 @@ private:
     std::optional<std::int32_t> PitchOctave() const;
     void SetPitchOctave(std::optional<std::int32_t> octave);
     const std::string* AsideText(Field field) const;
-    bool HasAsideTexts() const;
     Aside& TheAside();
 
     bool ReadPlainRTTTL(std::string_view duration, char letter, bool sharp, bool dotted, std::string_view octave);
