@@ -206,11 +206,12 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
     std::size_t read = 0;
     bool problems = false;
     for (const CollectedRingtone& ringtone : ringtones) {
-        const std::string line = std::to_string(ringtone.line) + ": ";
+        // Only a ringtone with problems needs its line number written out.
+        const auto line = [&ringtone] { return std::to_string(ringtone.line) + ": "; };
         try {
             ReadGivenRingtone(notes, from, ringtone.text);
         } catch (const EngineError& e) {
-            err << line << e.what() << '\n';
+            err << line() << e.what() << '\n';
             problems = true;
             continue;
         }
@@ -224,7 +225,7 @@ int ConvertEach(const RingtoneOptions& options, std::istream& in, std::ostream& 
             text += '\n';
         }
         for (const std::string& problem : notes.ErrorLines()) {
-            err << line << problem << '\n';
+            err << line() << problem << '\n';
             problems = true;
         }
     }
@@ -253,8 +254,9 @@ int Notes(const std::vector<std::string>& args, std::istream& in, std::ostream& 
     if (!options.from) throw UsageError{"notes needs --from"};
     CNotes notes;
     ReadRingtone(options, in, notes);
-    WriteNotesJson(notes, out);
-    return ReportProblems(notes, err);
+    const std::vector<std::string> problems = notes.ErrorLines();
+    WriteNotesJson(notes, problems, out);
+    return ReportProblems(problems, err);
 }
 
 }  // namespace

@@ -138,6 +138,13 @@ public:
         }
         Put("\"");
     }
+    // Room for `size` bytes at the end of the piece, written out first when
+    // there is not; what is put there counts once Keep is given its end.
+    char* Room(std::size_t size) {
+        if (size > bytes_.size() - used_) Flush();
+        return bytes_.data() + used_;
+    }
+    void Keep(const char* end) { used_ = static_cast<std::size_t>(end - bytes_.data()); }
     void Flush() {
         out_.write(bytes_.data(), static_cast<std::streamsize>(used_));
         used_ = 0;
@@ -161,20 +168,34 @@ void PutMeasure(JsonPiece& json, NumberTexts& numbers, Measure&& measure) {
     json.Put(numbers.Text(value));
 }
 
-// One note's object; `scratch` holds each text of it in turn.
+// One text of a note as a JSON string. A note that keeps no text aside
+// writes it in place; a text that would need an escape, and a note's text
+// kept aside, go through `scratch`.
+void PutNoteText(JsonPiece& json, const CNote& note, char* (CNote::*put)(char*) const,
+                 void (CNote::*append)(std::string&) const, std::string& scratch) {
+    if (!note.HasAsideTexts()) {
+        char* const start = json.Room(CNote::LongestShortText + 2);
+        *start = '"';
+        char* const end = (note.*put)(start + 1);
+        if (AllPlain(std::string_view(start + 1, static_cast<std::size_t>(end - start - 1)))) {
+            *end = '"';
+            json.Keep(end + 1);
+            return;
+        }
+    }
+    scratch.clear();
+    (note.*append)(scratch);
+    json.PutText(scratch);
+}
+
+// One note's object.
 void PutNoteJson(JsonPiece& json, const CNote& note, NumberTexts& numbers, std::string& scratch) {
     json.Put("{\"rtttl\": ");
-    scratch.clear();
-    note.AppendRTTTLText(scratch);
-    json.PutText(scratch);
+    PutNoteText(json, note, &CNote::PutRTTTLText, &CNote::AppendRTTTLText, scratch);
     json.Put(", \"composer\": ");
-    scratch.clear();
-    note.AppendComposerText(scratch);
-    json.PutText(scratch);
+    PutNoteText(json, note, &CNote::PutComposerText, &CNote::AppendComposerText, scratch);
     json.Put(", \"keypresses\": ");
-    scratch.clear();
-    note.AppendKeypresses(scratch);
-    json.PutText(scratch);
+    PutNoteText(json, note, &CNote::PutKeypresses, &CNote::AppendKeypresses, scratch);
     json.Put(", \"frequency_hz\": ");
     PutMeasure(json, numbers, [&] { return note.SoundFrequency(); });
     json.Put(", \"length\": ");
@@ -209,7 +230,9 @@ std::string JsonNumber(double value) {
     return std::string(buffer, result.ptr);
 }
 
-void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
+void WriteNotesJson(const CNotes& ringtone, std::ostream& out) { WriteNotesJson(ringtone, ringtone.ErrorLines(), out); }
+
+void WriteNotesJson(const CNotes& ringtone, const std::vector<std::string>& errorLines, std::ostream& out) {
     std::string json = "{\n  \"name\": ";
     AppendJsonString(json, ringtone.Name());
     json += ",\n  \"tempo\": ";
@@ -220,7 +243,7 @@ void WriteNotesJson(const CNotes& ringtone, std::ostream& out) {
     AppendJsonString(json, ringtone.DefaultOctave());
     json += ",\n  \"errors\": [";
     bool first = true;
-    for (const std::string& problem : ringtone.ErrorLines()) {
+    for (const std::string& problem : errorLines) {
         if (!first) json += ", ";
         AppendJsonString(json, problem);
         first = false;

@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/utf8.h"
 
@@ -25,5 +26,8 @@ std::string JsonNumber(double value);
 // note has none) and its problem when it has one. Written to `out` in pieces
 // as it is made, never whole.
 void WriteNotesJson(const CNotes& ringtone, std::ostream& out);
+// The same with the ringtone's ErrorLines made already, so that a caller that
+// reports them too makes them once.
+void WriteNotesJson(const CNotes& ringtone, const std::vector<std::string>& errorLines, std::ostream& out);
 
 }  // namespace tw

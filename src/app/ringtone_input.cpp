@@ -93,8 +93,9 @@ void WriteConvertedText(const std::string& path, const std::string& text, std::o
     }
 }
 
-int ReportProblems(const CNotes& notes, std::ostream& err) {
-    const std::vector<std::string> lines = notes.ErrorLines();
+int ReportProblems(const CNotes& notes, std::ostream& err) { return ReportProblems(notes.ErrorLines(), err); }
+
+int ReportProblems(const std::vector<std::string>& lines, std::ostream& err) {
     for (const std::string& line : lines) err << line << '\n';
     return lines.empty() ? ExitClean : ExitProblems;
 }

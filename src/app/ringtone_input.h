@@ -51,5 +51,7 @@ void WriteConvertedText(const std::string& path, const std::string& text, std::o
 // Writes the problems of the last read, one message a line, and gives the
 // command's exit status: ExitClean, or ExitProblems when there were any.
 int ReportProblems(const CNotes& notes, std::ostream& err);
+// The same for problems already taken from the ringtone's ErrorLines.
+int ReportProblems(const std::vector<std::string>& lines, std::ostream& err);
 
 }  // namespace tw

@@ -379,16 +379,19 @@ char* CNote::PutField(char* at, Field field) const {
 // A note without a letter (a token that was no note) is written with its
 // duration even when it is the default one, so that it is never an empty
 // token, which would be lost between two spaces.
+char* CNote::PutRTTTLText(char* at) const {
+    at = PutField(at, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
+    if (HeldIn(Field::RTTTLNote) == Held::Char) *at++ = LowerAscii(static_cast<char>(Value(Field::RTTTLNote)));
+    if (sharp_) *at++ = '#';
+    if (rtttlDotted_) *at++ = '.';
+    return PutField(at, Field::RTTTLOctave);
+}
+
 void CNote::AppendRTTTLText(std::string& out) const {
     if (!HasAsideTexts()) {
         // Each field in its short form: a few bytes, written at once.
-        char text[32];
-        char* at =
-            PutField(text, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
-        if (HeldIn(Field::RTTTLNote) == Held::Char) *at++ = LowerAscii(static_cast<char>(Value(Field::RTTTLNote)));
-        if (sharp_) *at++ = '#';
-        if (rtttlDotted_) *at++ = '.';
-        out.append(text, static_cast<std::size_t>(PutField(at, Field::RTTTLOctave) - text));
+        char text[LongestShortText];
+        out.append(text, static_cast<std::size_t>(PutRTTTLText(text) - text));
         return;
     }
     Append(out, HeldIn(Field::RTTTLNote) == Held::Empty ? Field::ComposerDuration : Field::RTTTLDuration);
@@ -400,15 +403,18 @@ void CNote::AppendRTTTLText(std::string& out) const {
     Append(out, Field::RTTTLOctave);
 }
 
+char* CNote::PutComposerText(char* at) const {
+    at = PutField(at, Field::ComposerDuration);
+    if (composerDotted_) *at++ = '.';
+    if (sharp_) *at++ = '#';
+    if (HeldIn(Field::ComposerNote) == Held::Char) *at++ = LowerAscii(static_cast<char>(Value(Field::ComposerNote)));
+    return PutField(at, Field::ComposerOctave);
+}
+
 void CNote::AppendComposerText(std::string& out) const {
     if (!HasAsideTexts()) {
-        char text[32];
-        char* at = PutField(text, Field::ComposerDuration);
-        if (composerDotted_) *at++ = '.';
-        if (sharp_) *at++ = '#';
-        if (HeldIn(Field::ComposerNote) == Held::Char)
-            *at++ = LowerAscii(static_cast<char>(Value(Field::ComposerNote)));
-        out.append(text, static_cast<std::size_t>(PutField(at, Field::ComposerOctave) - text));
+        char text[LongestShortText];
+        out.append(text, static_cast<std::size_t>(PutComposerText(text) - text));
         return;
     }
     Append(out, Field::ComposerDuration);
@@ -514,7 +520,7 @@ std::string CNote::ProblemLine(std::size_t position, std::string_view reason) co
     return line;
 }
 
-const std::string& CNote::Problem() const { return aside_ ? aside_->problem : NoText(); }
+const std::string& CNote::AsideProblem() const { return aside_->problem; }
 
 const std::string& CNote::ProblemToken() const { return aside_ ? aside_->problemToken : NoText(); }
 

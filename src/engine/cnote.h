@@ -83,6 +83,14 @@ public:
     void AppendRTTTLText(std::string& out) const;
     void AppendComposerText(std::string& out) const;
     void AppendKeypresses(std::string& out) const { Append(out, Field::Keypresses); }
+    // The same three texts written at `at`, for a note that keeps no text
+    // aside (HasAsideTexts false, as nearly every note): each writes at most
+    // LongestShortText bytes and gives the end of what it wrote.
+    static constexpr std::size_t LongestShortText = 32;
+    bool HasAsideTexts() const;
+    char* PutRTTTLText(char* at) const;
+    char* PutComposerText(char* at) const;
+    char* PutKeypresses(char* at) const { return PutField(at, Field::Keypresses); }
 
     // True when the last token reader could not read the token wholly as a
     // note (no note at all, a composer duration or octave the composer lacks).
@@ -90,7 +98,7 @@ public:
     // What is wrong with the note as read, for the ringtone's report: empty
     // when nothing is; otherwise why it is no note, or why the handset or the
     // sound cannot take it as written ("below the composer's octaves").
-    const std::string& Problem() const;
+    const std::string& Problem() const { return aside_ ? AsideProblem() : NoProblem(); }
     // The token the note was read from (its first 40 bytes and "..." when
     // longer), kept only when the note has a problem.
     const std::string& ProblemToken() const;
@@ -164,7 +172,6 @@ private:
     std::optional<std::int32_t> PitchOctave() const;
     void SetPitchOctave(std::optional<std::int32_t> octave);
     const std::string* AsideText(Field field) const;
-    bool HasAsideTexts() const;
     Aside& TheAside();
 
     bool ReadPlainRTTTL(std::string_view duration, char letter, bool sharp, bool dotted, std::string_view octave);
@@ -176,6 +183,13 @@ private:
 
     NoteState* state_ = nullptr;
     std::unique_ptr<Aside> aside_;
+
+    // Problem's two halves: most notes have nothing aside and no problem.
+    const std::string& AsideProblem() const;
+    static const std::string& NoProblem() {
+        static const std::string none;
+        return none;
+    }
     std::array<std::uint16_t, FieldCount> fields_{};
     // The octave, in RTTTL numbering, that an RTTTL note sounds in; none for
     // notes whose octave comes from the composer's numbering. One beyond a

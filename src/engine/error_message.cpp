@@ -1,6 +1,6 @@
 #include "engine/cnotes.h"
 
-#include <algorithm>
+#include <cstddef>
 
 namespace tw {
 
@@ -31,14 +31,20 @@ std::vector<std::string> CNotes::ErrorLines() const {
     if (Count() > 50) add("This ringing tone has more than 50 notes!");
     if (!notesValid_)
         add("The ringtone note format seems to be invalid.  Check the ringtone matches the source type in Box 1.");
-    const bool beyondHandset = std::any_of(noteList_.begin(), noteList_.end(), [](const CNote& note) {
-        return !note.Misread() && !note.Problem().empty();
-    });
-    if (beyondHandset) add("Some notes cannot be entered on the handset as written.");
+    // One pass over the notes: their lines go after the handset line, which
+    // is put in front of them once a note calls for it.
+    const std::size_t firstNoteLine = lines.size();
+    bool beyondHandset = false;
     for (std::size_t i = 0; i < noteList_.size(); ++i) {
         const CNote& note = noteList_[i];
-        if (!note.Problem().empty()) lines.push_back(note.ProblemLine(i + 1, note.Problem()));
+        const std::string& problem = note.Problem();
+        if (problem.empty()) continue;
+        beyondHandset = beyondHandset || !note.Misread();
+        lines.push_back(note.ProblemLine(i + 1, problem));
     }
+    if (beyondHandset)
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(firstNoteLine),
+                     "Some notes cannot be entered on the handset as written.");
     return lines;
 }
 

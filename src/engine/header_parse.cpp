@@ -54,7 +54,8 @@ std::optional<std::string> WholeNumber(std::string_view value, int lowest) {
     if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
     value.remove_prefix(std::min(value.find_first_not_of('0'), value.size() - 1));
     if (value.size() > 5) return std::nullopt;
-    const int number = std::stoi(std::string(value));
+    int number = 0;
+    for (char c : value) number = number * 10 + (c - '0');
     if (number < lowest || number > 32767) return std::nullopt;
     return std::string(value);
 }
@@ -85,6 +86,7 @@ std::vector<ControlItem> ReadControlItems(std::string_view section) {
         }
     }
     std::vector<ControlItem> items;
+    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), ',')) + 1);
     std::string_view rest = text;
     while (!rest.empty()) {
         const std::size_t comma = rest.find(',');

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "app/json_writer.h"
+#include "engine/cnotes.h"
 
 namespace {
 
@@ -20,6 +22,18 @@ TEST(Json, Utf8ValidationAndEscapes) {
 TEST(Json, NumbersReadBackExactly) {
     EXPECT_EQ(tw::JsonNumber(1.0) + " " + tw::JsonNumber(1.5 / 32), "1 0.046875");
     EXPECT_EQ(tw::JsonNumber(1.0 / 3), "0.3333333333333333");
+}
+
+// A note's texts are written in place unless one needs an escape.
+TEST(Json, NoteTextsWrittenInPlaceAreEscapedWhenTheyNeedIt) {
+    tw::CNotes notes;
+    notes.SetFull_RTTTL("x:d=4,o=5,b=100:8\"5, 4\\, 8c");
+    std::ostringstream out;
+    tw::WriteNotesJson(notes, out);
+    const std::string json = out.str();
+    EXPECT_NE(json.find(R"({"rtttl": "8\"", "composer": "8\"1")"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"({"rtttl": "\\", "composer": "4\\1")"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"({"rtttl": "8c", "composer": "8c1", "keypresses": "18")"), std::string::npos) << json;
 }
 
 }  // namespace
