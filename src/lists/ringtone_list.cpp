@@ -48,7 +48,9 @@ void RingtoneListFile::SaveToFile() {
     // case where it stands, so that its header and its text name it alike.
     list.RenameSection(ringtone_.Name(), ringtone_.Name());
     list.SetValue(ringtone_.Name(), RingtoneKey, StoredText(ringtone_));
+    const std::optional<FileStamp> before = StampOf(listFileName_);
     WriteListFile(listFileName_, list);
+    lastWrite_ = WriteStamps{before, StampOf(listFileName_)};
 }
 
 bool RingtoneListFile::DeleteFromFile() {
@@ -56,7 +58,9 @@ bool RingtoneListFile::DeleteFromFile() {
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
     if (!list.RemoveSection(ringtone_.Name())) return false;
+    const std::optional<FileStamp> before = StampOf(listFileName_);
     WriteListFile(listFileName_, list);
+    lastWrite_ = WriteStamps{before, StampOf(listFileName_)};
     return true;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/cnotes.h"
 #include "engine/size_limits.h"
 #include "files/file_lock.h"
+#include "files/file_stamp.h"
 #include "lists/ini_document.h"
 #include "lists/list_box.h"
 
@@ -58,6 +60,16 @@ public:
     // or rewritten; the file is then unchanged.
     bool DeleteFromFile();
 
+    // The list file's stamps around the last SaveToFile or DeleteFromFile
+    // that wrote it, both taken under the lists' lock: as it was before the
+    // write (nothing when there was no file) and as the write left it. A
+    // window that had seen the first has seen the second too; otherwise
+    // another program changed the file before the write.
+    struct WriteStamps {
+        std::optional<FileStamp> before, after;
+    };
+    const std::optional<WriteStamps>& LastWrite() const { return lastWrite_; }
+
     // The list file read once, for commands that go through every entry; an
     // empty document when the file does not exist.
     IniDocument ReadListFile() const;
@@ -73,6 +85,7 @@ private:
     std::filesystem::path directory_;
     std::string listName_;
     std::string listFileName_;
+    std::optional<WriteStamps> lastWrite_;
 };
 
 // The lock that every change of a list file in `programDirectory` holds for

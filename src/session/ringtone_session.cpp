@@ -64,6 +64,7 @@ void RingtoneSession::OpenExistingList(std::string_view name) {
 
 void RingtoneSession::LoadRows(ListBox& rows) const {
     Saw();
+    rowsSeen_ = seen_;
     ListCall([&] { list_.LoadList(rows); });
 }
 
@@ -147,7 +148,7 @@ void RingtoneSession::ReadAndStore(FileFormat from, std::string_view bytes, cons
 
 void RingtoneSession::Store() {
     ListCall([&] { list_.SaveToFile(); });
-    Saw();
+    SawOwnWrite();
 }
 
 EntryLoad RingtoneSession::Show(std::string_view row) {
@@ -287,7 +288,7 @@ void RingtoneSession::ChangeShown(const std::function<bool(CNotes&)>& change) {
 bool RingtoneSession::DeleteRingtone(std::string_view name) {
     ringtone_.SetName(std::string(name));
     const bool deleted = ListCall([&] { return list_.DeleteFromFile(); });
-    Saw();
+    SawOwnWrite();
     return deleted;
 }
 

@@ -150,6 +150,10 @@ public:
     // Whether the current list's file changed (another program wrote,
     // renamed or deleted it) since this session last read or wrote it.
     bool ListChangedOnDisk() const { return StampOf(ListFileName()) != seen_; }
+    // Whether the rows last loaded (LoadRows) may no longer be the file's:
+    // another program wrote it since, even just before a write of this
+    // session's own.
+    bool RowsChangedOnDisk() const { return StampOf(ListFileName()) != rowsSeen_; }
 
     // How `newName`, made fit for a ringtone (FitRingtoneName), stands as
     // the current ringtone's new name: BadRingtoneName when that is empty,
@@ -229,6 +233,13 @@ private:
     void ReadAndStore(FileFormat from, std::string_view bytes, const FileReadOptions& options = {});
     // Notes the list file as this session has just read or written it.
     void Saw() const { seen_ = StampOf(ListFileName()); }
+    // After a write of this session's own: the rows are still the file's when
+    // they were just before it.
+    void SawOwnWrite() const {
+        Saw();
+        const auto& write = list_.LastWrite();
+        if (write && write->before == rowsSeen_) rowsSeen_ = write->after;
+    }
     // Reads the shown entry again when another program changed the list file.
     void CatchUpShown();
 
@@ -239,6 +250,7 @@ private:
     bool shownStored_ = false;
     std::optional<ListSnapshot> snapshot_;
     mutable std::optional<FileStamp> seen_;
+    mutable std::optional<FileStamp> rowsSeen_;
 };
 
 // A tempo the handset and the header can hold: the integer value of a number

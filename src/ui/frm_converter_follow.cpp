@@ -32,7 +32,7 @@ void frmConverter::WatchLists() {
 void frmConverter::FollowListFile() {
     if (listWatcher_ && !session_.ListFileName().empty())
         listWatcher_->addPath(QString::fromStdString(session_.ListFileName()));
-    if (batchRunning_ || committing_ || !session_.ListChangedOnDisk()) return;
+    if (batchRunning_ || committing_ || !session_.RowsChangedOnDisk()) return;
     // A name or tempo being typed stays; the rows follow all the same.
     const bool typing = EditsApply() && (txtName->text() != ShownText(session_.Ringtone().Name()) ||
                                          txtTempo->currentText() != ShownText(session_.Ringtone().Tempo()));

@@ -1,7 +1,9 @@
 // Renaming, retiming and deleting the shown ringtone.
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "lists/list_box.h"
 #include "session_test_support.h"
 #include "support/expect_error.h"
 
@@ -95,9 +97,27 @@ TEST_F(EditTest, EditsCatchUpWithAnotherProgram) {
     session.SetTempo("140");
     EXPECT_EQ(ListFile(), "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=140:g, a, b\r\n" + Other);
     EXPECT_FALSE(session.ListChangedOnDisk());
+    // The rows were never loaded here: they stay unseen.
+    EXPECT_TRUE(session.RowsChangedOnDisk());
     WriteList(Other);
     tw::test::ExpectError<tw::SessionError>([&] { session.Rename("Song"); }, Reason::EntryGone);
     EXPECT_EQ(ListFile(), Other);
+}
+
+// The rows loaded stay seen through the session's own stores, but not
+// through a store that came just after another program's write: following
+// the file must read them again, or the other program's entry never shows.
+TEST_F(EditTest, RowsSeenOnlyWhenNoOtherProgramWroteFirst) {
+    tw::SortedNameList rows;
+    session.LoadRows(rows);
+    session.SetTempo("100");
+    EXPECT_FALSE(session.RowsChangedOnDisk());
+    WriteList(ListFile() + "[Third]\r\nRTTTL=Third:d=4,o=5,b=125:e\r\n");
+    session.SetTempo("110");
+    EXPECT_TRUE(session.RowsChangedOnDisk());
+    session.LoadRows(rows);
+    EXPECT_FALSE(session.RowsChangedOnDisk());
+    EXPECT_EQ(rows.Items(), (std::vector<std::string>{"Other", "Third", "Tune"}));
 }
 
 TEST_F(EditTest, DeleteRemovesTheEntryOfThatName) {
