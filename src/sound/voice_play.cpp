@@ -7,6 +7,13 @@
 
 namespace tw {
 
+std::vector<double> VoiceNoteStartSeconds(const CNotes& ringtone, const Voice& voice) {
+    std::vector<double> starts = NoteStartSeconds(ringtone);
+    if (voice.program)
+        for (double& start : starts) start += LeadInSeconds;
+    return starts;
+}
+
 std::vector<std::uint8_t> VoiceWaveImage(const CNotes& ringtone, const Voice& voice) {
     if (!voice.program) return RenderWave(ringtone);
     const std::vector<float> melody = RenderInstrument(ringtone, *voice.program, InstrumentPlayRate);

@@ -18,6 +18,11 @@ inline constexpr int InstrumentPlayRate = 44'100;
 // loudest sample at -1 dBFS), 16-bit at 44.1 kHz. Throws SoundError as the voice's rendering does.
 std::vector<std::uint8_t> VoiceWaveImage(const CNotes& ringtone, const Voice& voice);
 
+// Where each note starts in the image VoiceWaveImage makes, in seconds, and
+// last where the melody ends (NoteStartSeconds, after an instrument's
+// lead-in). Throws as PlanSound does.
+std::vector<double> VoiceNoteStartSeconds(const CNotes& ringtone, const Voice& voice);
+
 // Plays the ringtone in `voice` on `player` and returns when it has ended.
 // The beep plays exactly as PlayWave plays it; an instrument is rendered
 // first, then the player is stopped and given its image. A failure to

@@ -6,8 +6,6 @@
 // sound the whole time it plays, and goes when it ends.
 #include <QPushButton>
 
-#include "sound/phone_ringtone.h"
-#include "sound/render.h"
 #include "sound/sound_error.h"
 #include "sound/voice_play.h"
 #include "ui/frm_converter.h"
@@ -21,11 +19,8 @@ void frmConverter::cmdPlaySound_Click() {
     std::string voiceMissing;
     try {
         BusyPointer busy(services_);
-        // An instrument's image starts with the phone file's short lead-in.
-        std::vector<double> starts = NoteStartSeconds(session_.Ringtone());
-        if (playVoice_.program)
-            for (double& start : starts) start += LeadInSeconds;
-        noteView->FollowPlay(std::move(starts), [this] { return player_.PlayedSeconds(); });
+        noteView->FollowPlay(VoiceNoteStartSeconds(session_.Ringtone(), playVoice_),
+                             [this] { return player_.PlayedSeconds(); });
         PlayVoice(session_.Ringtone(), playVoice_, player_);
     } catch (const SoundError& e) {
         if (e.reason() == SoundError::Reason::MissingLibrary || e.reason() == SoundError::Reason::NoVoice)
