@@ -249,9 +249,20 @@ void CNote::StoreKeys(unsigned code) {
     SetField(Field::Keypresses, code != 0 ? Held::Number : Held::Empty, code);
 }
 
-std::optional<std::int32_t> CNote::PitchOctave() const {
-    if (!hasPitchOctave_) return std::nullopt;
-    return pitchOctaveAside_ ? aside_->pitchOctave : pitchOctave_;
+std::int32_t CNote::AsidePitchOctave() const { return aside_->pitchOctave; }
+
+std::optional<CNote::PlainState> CNote::PlainState::Of(const NoteState& state) {
+    const auto defaultDuration = PlainNumber(state.DefaultDuration);
+    const auto defaultOctave = PlainNumber(state.DefaultOctave);
+    const auto lastKeyDuration = PlainNumber(state.LastKeyDuration);
+    const auto lastKeyOctave = PlainNumber(state.LastKeyOctave);
+    if (!defaultDuration || !defaultOctave || !lastKeyDuration || !lastKeyOctave) return std::nullopt;
+    return PlainState{*defaultDuration, *defaultOctave, *lastKeyDuration, *lastKeyOctave};
+}
+
+void CNote::PlainState::StoreInto(NoteState& state) const {
+    AssignNumber(state.LastKeyDuration, lastKeyDuration);
+    AssignNumber(state.LastKeyOctave, lastKeyOctave);
 }
 
 void CNote::SetPitchOctave(std::optional<std::int32_t> octave) {
@@ -437,10 +448,8 @@ void CNote::AppendComposerText(std::string& out) const {
 // empty text.
 void CNote::BuildKeypresses() {
     NoteState& state = *state_;
-    const unsigned letter =
-        HeldIn(Field::ComposerNote) == Held::Char ? NoteKeyCode(static_cast<char>(Value(Field::ComposerNote))) : 0;
-    const bool pause = letter == 0 || letter == NoteKeyCode('-');
-    unsigned code = pause ? NoteKeyCode('-') : letter | (composerDotted_ ? keys::Hold : 0);
+    bool pause = false;
+    unsigned code = NoteKey(pause);
     StoreKeys(code);
     if (BuildKeypressesPlainly(code, pause)) return;
     if (!Holds(Field::ComposerDuration, state.LastKeyDuration)) {
@@ -461,6 +470,13 @@ void CNote::BuildKeypresses() {
     StoreKeys(code);
 }
 
+unsigned CNote::NoteKey(bool& pause) const {
+    const unsigned letter =
+        HeldIn(Field::ComposerNote) == Held::Char ? NoteKeyCode(static_cast<char>(Value(Field::ComposerNote))) : 0;
+    pause = letter == 0 || letter == NoteKeyCode('-');
+    return pause ? NoteKeyCode('-') : letter | (composerDotted_ ? keys::Hold : 0);
+}
+
 // BuildKeypresses in whole numbers, for a note whose composer duration and
 // octave are plain numbers (the octave only for a note) and a composer state
 // of plain numbers: the keys it gives, the same way. False, with nothing
@@ -472,12 +488,22 @@ bool CNote::BuildKeypressesPlainly(unsigned code, bool pause) {
     const std::optional<unsigned> lastDuration = PlainNumber(state.LastKeyDuration);
     const std::optional<unsigned> lastOctave = PlainNumber(state.LastKeyOctave);
     if (!lastDuration || (!pause && !lastOctave)) return false;
+    unsigned duration = *lastDuration;
+    unsigned octave = lastOctave.value_or(0);
+    StoreKeys(PlainKeys(code, pause, duration, octave));
+    // A plain number's text is the number written plainly: only a changed one is written.
+    if (duration != *lastDuration) AssignNumber(state.LastKeyDuration, duration);
+    if (!pause && octave != *lastOctave) AssignNumber(state.LastKeyOctave, octave);
+    return true;
+}
+
+unsigned CNote::PlainKeys(unsigned code, bool pause, unsigned& lastDuration, unsigned& lastOctave) const {
     const unsigned duration = Value(Field::ComposerDuration);
-    if (duration != *lastDuration && duration >= 1) {
+    if (duration != lastDuration && duration >= 1) {
         const int step = DurationStep(duration);
         const unsigned nearest =
             step >= 0 ? duration : static_cast<unsigned>(*NearestHandsetDuration(static_cast<std::int32_t>(duration)));
-        const int from = DurationStep(*lastDuration);
+        const int from = DurationStep(lastDuration);
         const int to = DurationStep(nearest);
         if (from >= 0) {
             const int steps = to - from;
@@ -485,19 +511,18 @@ bool CNote::BuildKeypressesPlainly(unsigned code, bool pause) {
                 code |= static_cast<unsigned>(steps > 0 ? steps : -steps) << keys::DurationShift |
                         (steps < 0 ? keys::Longer : 0);
         }
-        if (!pause) AssignNumber(state.LastKeyDuration, nearest);
+        if (!pause) lastDuration = nearest;
     }
     if (!pause) {
         const unsigned composerOctave = Value(Field::ComposerOctave);
-        if (composerOctave != *lastOctave) {
+        if (composerOctave != lastOctave) {
             const unsigned octave = std::clamp(composerOctave, 1U, 3U);
-            if (*lastOctave >= 1 && *lastOctave <= 3) code |= ((octave + 3 - *lastOctave) % 3) << keys::OctaveShift;
-            AssignNumber(state.LastKeyOctave, octave);
+            if (lastOctave >= 1 && lastOctave <= 3) code |= ((octave + 3 - lastOctave) % 3) << keys::OctaveShift;
+            lastOctave = octave;
         }
         if (sharp_) code |= keys::Sharp;
     }
-    StoreKeys(code);
-    return true;
+    return code;
 }
 
 void CNote::AddProblem(std::string_view token, std::string_view reason, bool misread) {

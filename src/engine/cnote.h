@@ -41,6 +41,28 @@ public:
     void SetComposerBatch(std::string_view token);
     void SetKeypressBatch(std::string_view token);
 
+    // The ringtone's RTTTL defaults and the composer's state after the last
+    // keyed note (the note state's DefaultDuration, DefaultOctave,
+    // LastKeyDuration and LastKeyOctave) as whole numbers, so that a run of
+    // notes read one after another reads and writes those texts once, not
+    // once per note.
+    struct PlainState {
+        unsigned defaultDuration = 0;
+        unsigned defaultOctave = 0;
+        unsigned lastKeyDuration = 0;
+        unsigned lastKeyOctave = 0;
+        // None when one of the four texts is no plain number.
+        static std::optional<PlainState> Of(const NoteState& state);
+        // Writes the composer's state back as text; the defaults never change
+        // while notes are read.
+        void StoreInto(NoteState& state) const;
+    };
+    // SetRTTTLBatch for a token written as nearly every published note is,
+    // its numbers plain, with the note state held in `state`: true when it
+    // read the token, false (and nothing changed) for any other token, which
+    // SetRTTTLBatch reads once `state` is stored back.
+    bool SetPlainRTTTLBatch(std::string_view token, PlainState& state);
+
     std::string RTTTLDuration() const { return Text(Field::RTTTLDuration); }
     std::string ComposerDuration() const { return Text(Field::ComposerDuration); }
     std::string RTTTLNote() const { return Text(Field::RTTTLNote); }
@@ -169,14 +191,24 @@ private:
         return value;
     }
     void StoreKeys(unsigned keys);
-    std::optional<std::int32_t> PitchOctave() const;
+    std::optional<std::int32_t> PitchOctave() const {
+        if (!hasPitchOctave_) return std::nullopt;
+        return pitchOctaveAside_ ? AsidePitchOctave() : pitchOctave_;
+    }
+    std::int32_t AsidePitchOctave() const;
     void SetPitchOctave(std::optional<std::int32_t> octave);
     const std::string* AsideText(Field field) const;
     Aside& TheAside();
 
-    bool ReadPlainRTTTL(std::string_view duration, char letter, bool sharp, bool dotted, std::string_view octave);
+    void ReportRTTTLProblems(std::string_view token);
     void BuildKeypresses();
+    // The coded key of the note's letter (held for a dot), or of a pause for
+    // a pause and a letter without a key, which sets `pause`.
+    unsigned NoteKey(bool& pause) const;
     bool BuildKeypressesPlainly(unsigned code, bool pause);
+    // The keys of BuildKeypressesPlainly added to `code`, the composer's
+    // last duration and octave in whole numbers, moved on as the note is keyed.
+    unsigned PlainKeys(unsigned code, bool pause, unsigned& lastDuration, unsigned& lastOctave) const;
     void ApplyKeypress(char key);
     void ReadRTTTLLeniently(std::string_view token);
     void ClearProblems();

@@ -12,6 +12,29 @@ namespace {
 
 const char* const NoSeparator = "no separator";
 
+// The note state as numbers while a run of RTTTL notes is read
+// (CNote::PlainState): none when the notes are no RTTTL or a text of the
+// state is no plain number. The state's texts are written back when the run
+// ends, however it ends.
+struct PlainRun {
+    PlainRun(NoteState& noteState, bool rtttl) : noteState(noteState), rtttl(rtttl) { Take(); }
+    PlainRun(const PlainRun&) = delete;
+    PlainRun& operator=(const PlainRun&) = delete;
+    ~PlainRun() { Store(); }
+    // The texts, once notes read some other way may have changed them.
+    void Take() {
+        if (rtttl) state = CNote::PlainState::Of(noteState);
+    }
+    // Writes the numbers back, before the texts are read.
+    void Store() {
+        if (state) state->StoreInto(noteState);
+        state.reset();
+    }
+    NoteState& noteState;
+    const bool rtttl;
+    std::optional<CNote::PlainState> state;
+};
+
 // A keypress text is read as prepared, with a comma before each key
 // (PrepareKeypresses): up to twice the length of the text as given.
 void CheckLength(std::string_view text, Notation notation = Notation::RTTTL) {
@@ -227,43 +250,73 @@ void CNotes::AddNotes(std::string_view text, Notation notation) {
             if (in[at] == separator) return at;
         return std::string_view::npos;
     };
+    // RTTTL notes are read with the note state as numbers, stored back as
+    // text before any note the plain reader leaves to the setters, and at the end.
+    PlainRun plain(*state_, notation == Notation::RTTTL);
     std::string_view rest = text;
     for (;;) {
         if (!rest.empty() && (rest.front() == ' ' || rest.back() == ' ')) rest = TrimSpaces(rest);
         const std::size_t cut = find(rest);
         const std::string_view token = rest.substr(0, cut);
         CNote& note = noteList_.emplace_back(*state_, CNote::RingtoneKey{});
-        try {
-            switch (notation) {
-            case Notation::RTTTL: note.SetRTTTLBatch(token); break;
-            case Notation::Composer: note.SetComposerBatch(token); break;
-            case Notation::Keypresses: note.SetKeypressBatch(token); break;
-            }
+        if (plain.state && note.SetPlainRTTTLBatch(token, *plain.state)) {
             if (note.Misread()) notesValid_ = false;
-        } catch (const EngineError&) {
-            if (!note.Misread()) note.AddProblem(token, "not a note", true);
-            notesValid_ = false;
+        } else {
+            plain.Store();
+            try {
+                switch (notation) {
+                case Notation::RTTTL: note.SetRTTTLBatch(token); break;
+                case Notation::Composer: note.SetComposerBatch(token); break;
+                case Notation::Keypresses: note.SetKeypressBatch(token); break;
+                }
+                if (note.Misread()) notesValid_ = false;
+            } catch (const EngineError&) {
+                if (!note.Misread()) note.AddProblem(token, "not a note", true);
+                notesValid_ = false;
+            }
+            plain.Take();
         }
         if (cut == std::string_view::npos) break;
         rest.remove_prefix(cut + inputSeparator_.size());
     }
 }
 
-// Adds the notes to the end of `out`, the output separator between them.
+// Adds the notes to the end of `out`, the output separator between them:
+// each note's text written straight into the output, which grows as needed.
 void CNotes::WriteNotes(Notation notation, std::string& out) const {
-    const std::size_t start = out.size();
+    if (noteList_.empty()) return;
+    const std::string_view separator = outputSeparator_;
+    // The room one note takes at most, with its separator.
+    const std::size_t room = CNote::LongestShortText + separator.size();
     constexpr std::size_t usualNoteText = 8;  // "16.#c2" and a few keys
-    out.reserve(start + noteList_.size() * (usualNoteText + outputSeparator_.size()));
+    std::size_t at = out.size();
+    out.resize(at + noteList_.size() * (usualNoteText + separator.size()) + room);
+    std::string aside;
     for (const CNote& note : noteList_) {
-        switch (notation) {
-        case Notation::RTTTL: note.AppendRTTTLText(out); break;
-        case Notation::Composer: note.AppendComposerText(out); break;
-        case Notation::Keypresses: note.AppendKeypresses(out); break;
+        if (note.HasAsideTexts()) {
+            aside.clear();
+            switch (notation) {
+            case Notation::RTTTL: note.AppendRTTTLText(aside); break;
+            case Notation::Composer: note.AppendComposerText(aside); break;
+            case Notation::Keypresses: note.AppendKeypresses(aside); break;
+            }
+            if (out.size() - at < aside.size() + room) out.resize(std::max(2 * out.size(), at + aside.size() + room));
+            at = static_cast<std::size_t>(
+                std::copy(aside.begin(), aside.end(), out.begin() + static_cast<std::ptrdiff_t>(at)) - out.begin());
+        } else {
+            if (out.size() - at < room) out.resize(2 * out.size());
+            char* const begin = out.data() + at;
+            char* end = begin;
+            switch (notation) {
+            case Notation::RTTTL: end = note.PutRTTTLText(begin); break;
+            case Notation::Composer: end = note.PutComposerText(begin); break;
+            case Notation::Keypresses: end = note.PutKeypresses(begin); break;
+            }
+            at += static_cast<std::size_t>(end - begin);
         }
-        out += outputSeparator_;
+        for (char c : separator) out[at++] = c;
     }
-    const std::size_t written = out.size() - start;
-    if (written != 0) out.resize(start + (written >= outputSeparator_.size() ? written - outputSeparator_.size() : 0));
+    out.resize(at - separator.size());
 }
 
 const CNote& CNotes::Item(std::int32_t index) const {

@@ -112,6 +112,12 @@ std::optional<PublishedNote> ReadPublishedNote(std::string_view token) {
 // c above, the names the handset knows. A token that is no note is read as
 // far as it goes and reported.
 void CNote::SetRTTTLBatch(std::string_view token) {
+    if (std::optional<PlainState> plain = PlainState::Of(*state_)) {
+        if (SetPlainRTTTLBatch(token, *plain)) {
+            plain->StoreInto(*state_);
+            return;
+        }
+    }
     ClearProblems();
     const std::optional<PublishedNote> read = ReadPublishedNote(token);
     if (!read) {
@@ -119,18 +125,19 @@ void CNote::SetRTTTLBatch(std::string_view token) {
         ReadRTTTLLeniently(token);
         return;
     }
-    if (!ReadPlainRTTTL(read->duration, read->letter, read->sharp, read->dotted, read->octave)) {
-        char letter = read->letter;
-        bool sharp = read->sharp && letter != 'p';
-        std::string octave(read->octave);
-        NamePlainly(letter, sharp, octave, state_->DefaultOctave, std::numeric_limits<std::int32_t>::max() - 1);
-        SetRTTTLDuration(read->duration);
-        SetRTTTLNote(std::string_view(&letter, 1));
-        if (sharp) SetSharp("#");
-        if (read->dotted) SetRTTTLDotted(".");
-        SetRTTTLOctave(octave);
-    }
+    char letter = read->letter;
+    bool sharp = read->sharp && letter != 'p';
+    std::string octave(read->octave);
+    NamePlainly(letter, sharp, octave, state_->DefaultOctave, std::numeric_limits<std::int32_t>::max() - 1);
+    SetRTTTLDuration(read->duration);
+    SetRTTTLNote(std::string_view(&letter, 1));
+    if (sharp) SetSharp("#");
+    if (read->dotted) SetRTTTLDotted(".");
+    SetRTTTLOctave(octave);
+    ReportRTTTLProblems(token);
+}
 
+void CNote::ReportRTTTLProblems(std::string_view token) {
     const auto problem = [&](std::string_view reason, bool misread) { AddProblem(token, reason, misread); };
     const bool plainDuration = HeldIn(Field::ComposerDuration) == Held::Number;
     const std::string duration = plainDuration ? std::string{} : ComposerDuration();
@@ -146,38 +153,73 @@ void CNote::SetRTTTLBatch(std::string_view token) {
     if (!low && SoundFrequency() > HighestSoundFrequency) problem("too high for the sound, plays as silence", false);
 }
 
-// What SetRTTTLDuration, SetRTTTLNote, SetSharp, SetRTTTLDotted and
-// SetRTTTLOctave make of a note read as published, worked out in whole
-// numbers and written into the fields at once: the way nearly every note
-// goes. It takes a note whose numbers, and the ringtone's defaults, are
-// plain numbers that the fields hold as they are; for any other it changes
-// nothing and gives false, and the setters read the note.
-bool CNote::ReadPlainRTTTL(std::string_view durationText, char letter, bool sharp, bool dotted,
-                           std::string_view octaveText) {
+namespace {
+
+// Leading digits as a whole number, leading zeros dropped ("08" is 8): none
+// when there are no digits; false when the number is beyond `highest`.
+bool TakeNumber(const char*& at, const char* end, std::optional<unsigned>& number, unsigned highest) {
+    if (at == end || *at < '0' || *at > '9') return true;
+    unsigned value = 0;
+    for (; at != end && *at >= '0' && *at <= '9'; ++at) {
+        value = value * 10 + static_cast<unsigned>(*at - '0');
+        if (value > highest) return false;
+    }
+    number = value;
+    return true;
+}
+
+bool TakeChar(const char*& at, const char* end, char c) {
+    if (at == end || *at != c) return false;
+    ++at;
+    return true;
+}
+
+}  // namespace
+
+// The note as published ([duration] [sharp] letter [sharp] [.] [octave] [.],
+// as ReadPublishedNote reads it) in one pass, into whole numbers, and what
+// SetRTTTLDuration, SetRTTTLNote, SetSharp, SetRTTTLDotted and
+// SetRTTTLOctave make of it written into the fields at once: the way nearly
+// every note goes. It takes a note whose numbers are plain, like the
+// ringtone's defaults, that the fields hold as they are; any other token is
+// left to the setters.
+bool CNote::SetPlainRTTTLBatch(std::string_view token, PlainState& state) {
     if (HasAsideTexts()) return false;
-    const std::optional<unsigned> defaultDuration = PlainNumber(state_->DefaultDuration);
-    const std::optional<unsigned> defaultOctave = PlainNumber(state_->DefaultOctave);
-    if (!defaultDuration || !defaultOctave) return false;
+    const char* at = token.data();
+    const char* const end = at + token.size();
     std::optional<unsigned> duration, octave;
-    if (!durationText.empty() && !(duration = PlainNumber(durationText))) return false;
-    if (!octaveText.empty() && !(octave = PlainNumber(octaveText))) return false;
+    if (!TakeNumber(at, end, duration, MaxPlainNumber)) return false;
+    const bool sharpBefore = TakeChar(at, end, '#') || TakeChar(at, end, '_');
+    if (at == end) return false;
+    char letter = LowerAscii(*at++);
+    if (letter == 'h') letter = 'b';
+    else if ((letter < 'a' || letter > 'g') && letter != 'p') return false;
+    const bool sharpAfter = TakeChar(at, end, '#') || TakeChar(at, end, '_');
+    if (sharpBefore && sharpAfter) return false;
+    const bool dotBefore = TakeChar(at, end, '.');
+    if (!TakeNumber(at, end, octave, MaxPlainNumber)) return false;
+    const bool dotAfter = TakeChar(at, end, '.');
+    if (at != end || (dotBefore && dotAfter)) return false;
+    const bool dotted = dotBefore || dotAfter;
+
     // A sharp e is f and a sharp b the c above, in an octave of its own.
-    sharp = sharp && letter != 'p';
+    bool sharp = (sharpBefore || sharpAfter) && letter != 'p';
     if (sharp && (letter == 'e' || letter == 'b')) {
         if (letter == 'b') {
-            octave = octave.value_or(*defaultOctave) + 1;
+            octave = octave.value_or(state.defaultOctave) + 1;
             if (*octave > MaxPlainNumber) return false;
         }
         letter = letter == 'e' ? 'f' : 'c';
         sharp = false;
     }
     const bool pause = letter == 'p';
-    const bool ownOctave = octave && *octave != *defaultOctave;
-    const unsigned sounding = ownOctave ? *octave : *defaultOctave;
+    const bool ownOctave = octave && *octave != state.defaultOctave;
+    const unsigned sounding = ownOctave ? *octave : state.defaultOctave;
     if (!pause && sounding > static_cast<unsigned>(std::numeric_limits<std::int8_t>::max())) return false;
 
-    SetField(Field::ComposerDuration, Held::Number, duration.value_or(*defaultDuration));
-    if (duration && *duration != *defaultDuration) SetField(Field::RTTTLDuration, Held::Number, *duration);
+    ClearProblems();
+    SetField(Field::ComposerDuration, Held::Number, duration.value_or(state.defaultDuration));
+    if (duration && *duration != state.defaultDuration) SetField(Field::RTTTLDuration, Held::Number, *duration);
     else SetField(Field::RTTTLDuration, Held::Empty, 0);
     SetField(Field::ComposerNote, Held::Char, static_cast<unsigned char>(pause ? '-' : letter));
     SetField(Field::RTTTLNote, Held::Char, static_cast<unsigned char>(letter));
@@ -189,7 +231,11 @@ bool CNote::ReadPlainRTTTL(std::string_view durationText, char letter, bool shar
         if (ownOctave) SetField(Field::RTTTLOctave, Held::Number, *octave);
         else SetField(Field::RTTTLOctave, Held::Empty, 0);
     }
-    BuildKeypresses();
+    // BuildKeypresses for a note of plain numbers, with the state as numbers.
+    bool keyedAsPause = false;
+    const unsigned key = NoteKey(keyedAsPause);
+    StoreKeys(PlainKeys(key, keyedAsPause, state.lastKeyDuration, state.lastKeyOctave));
+    ReportRTTTLProblems(token);
     return true;
 }
 

@@ -257,4 +257,35 @@ INSTANTIATE_TEST_SUITE_P(Defaults, TokenReadBothWays,
                                            SameReadingCase{"16", "4", EveryKind}, SameReadingCase{"3", "9", EveryKind},
                                            SameReadingCase{"32", "127", EveryKind}));
 
+// A whole ringtone read at once keeps the composer's state as numbers
+// between its notes; notes the quick reader leaves to the setters (a number
+// beyond a field's short form, an octave beyond a byte, a token that is no
+// note) read and change the state in between. Every note must still be
+// keyed as if read alone, one after another, the general way.
+TEST(RingtoneRead, KeysEveryNoteAsReadOneAfterAnother) {
+    const std::vector<std::string> tokens = {"8c",      "16d7", "99999e", "32f6", "c128", "2g#",     "zz", "4p",
+                                             "b#16383", "8a5",  "16384p", "1c.6", "h",    "40000c7", "16e"};
+    std::string text = "Mixed:d=8,o=6,b=125:";
+    for (const std::string& token : tokens) text += token + ",";
+    tw::CNotes ringtone;
+    ringtone.SetOutputSeparator(",");
+    ringtone.SetFull_RTTTL(text);
+
+    auto state = std::make_shared<tw::NoteState>();
+    state->DefaultDuration = "8";
+    state->DefaultOctave = "6";
+    std::string keys;
+    for (const std::string& token : tokens) {
+        tw::CNote note(state);
+        note.SetKeypresses("(hold");  // a text kept aside: the general way
+        try {
+            note.SetRTTTLBatch(token);
+        } catch (const tw::EngineError&) {
+            // A ringtone keeps a note that fails as far as it was read.
+        }
+        keys += (keys.empty() ? "" : ",") + note.Keypresses();
+    }
+    EXPECT_EQ(ringtone.Only_Keypresses(), keys);
+}
+
 }  // namespace
