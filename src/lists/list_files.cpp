@@ -99,7 +99,7 @@ void RenameList(RingtoneListFile& list, std::string_view newName) {
 void ClearList(RingtoneListFile& list) {
     if (list.ListFileName().empty()) throw ListError(ListError::Reason::BadName, "no ringtone list has been chosen");
     const FileLock lock = LockLists(list.ProgramDirectory());
-    ListFileIo([&] { ReplaceFile(list.ListFileName(), {}); });
+    list.ReplaceListFile(IniDocument{});
 }
 
 bool DeleteList(const RingtoneListFile& list) {

@@ -31,7 +31,7 @@ bool NewList(RingtoneListFile& list, std::string_view name);
 void RenameList(RingtoneListFile& list, std::string_view newName);
 
 // Empties the current list: its file becomes an empty file (created when
-// missing).
+// missing), through ReplaceListFile.
 void ClearList(RingtoneListFile& list);
 
 // Deletes the file of the current list. False when it had no file; ListError

@@ -15,6 +15,7 @@ void RingtoneListFile::SetListName(std::string_view newName) {
     std::string name = CheckListName(newName);
     listFileName_ = (directory_ / (name + ".dat")).string();
     listName_ = std::move(name);
+    lastWrite_.reset();
 }
 
 void RingtoneListFile::RequireListName() const {
@@ -48,9 +49,7 @@ void RingtoneListFile::SaveToFile() {
     // case where it stands, so that its header and its text name it alike.
     list.RenameSection(ringtone_.Name(), ringtone_.Name());
     list.SetValue(ringtone_.Name(), RingtoneKey, StoredText(ringtone_));
-    const std::optional<FileStamp> before = StampOf(listFileName_);
-    WriteListFile(listFileName_, list);
-    lastWrite_ = WriteStamps{before, StampOf(listFileName_)};
+    ReplaceListFile(list);
 }
 
 bool RingtoneListFile::DeleteFromFile() {
@@ -58,10 +57,15 @@ bool RingtoneListFile::DeleteFromFile() {
     const FileLock lock = LockLists(directory_);
     IniDocument list = ReadListFile();
     if (!list.RemoveSection(ringtone_.Name())) return false;
+    ReplaceListFile(list);
+    return true;
+}
+
+void RingtoneListFile::ReplaceListFile(const IniDocument& list) {
+    RequireListName();
     const std::optional<FileStamp> before = StampOf(listFileName_);
     WriteListFile(listFileName_, list);
     lastWrite_ = WriteStamps{before, StampOf(listFileName_)};
-    return true;
 }
 
 std::string StoredText(const CNotes& ringtone) {

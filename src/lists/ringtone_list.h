@@ -32,7 +32,7 @@ public:
     const std::string& ListName() const { return listName_; }
     // Checks and trims the name (ListError, BadName, when it cannot be used),
     // then sets ListFileName to the program directory, "/", the name and
-    // ".dat". No file is read, created or changed.
+    // ".dat", and forgets LastWrite. No file is read, created or changed.
     void SetListName(std::string_view newName);
     // The full path of the current list file; empty until a list name is set.
     const std::string& ListFileName() const { return listFileName_; }
@@ -60,11 +60,18 @@ public:
     // or rewritten; the file is then unchanged.
     bool DeleteFromFile();
 
-    // The list file's stamps around the last SaveToFile or DeleteFromFile
-    // that wrote it, both taken under the lists' lock: as it was before the
-    // write (nothing when there was no file) and as the write left it. A
-    // window that had seen the first has seen the second too; otherwise
-    // another program changed the file before the write.
+    // Replaces the list file with `list` (WriteListFile) and notes the
+    // stamps around the write as LastWrite. The caller holds the lists' lock
+    // from its reading of the file on, so that no other program's write
+    // falls between that reading and the write.
+    void ReplaceListFile(const IniDocument& list);
+
+    // The list file's stamps around the last ReplaceListFile since the list
+    // was set (every store, delete or change of an entry goes through it),
+    // both taken under the lists' lock: as it was before the write (nothing
+    // when there was no file) and as the write left it. A window that had
+    // seen the first has seen the second too; otherwise another program
+    // changed the file before the write.
     struct WriteStamps {
         std::optional<FileStamp> before, after;
     };

@@ -128,8 +128,8 @@ std::optional<ImportResult> RingtoneSession::Import(Notation from, std::string_v
     }
     if (progress && !progress(ringtones.size(), ringtones.size())) return std::nullopt;
     if (result.imported > 0) {
-        ListCall([&] { WriteListFile(ListFileName(), list); });
-        Saw();
+        ListCall([&] { list_.ReplaceListFile(list); });
+        SawOwnWrite();
     }
     return result;
 }

@@ -11,14 +11,14 @@ bool HasOtherEntry(const RingtoneListFile& list, std::string_view oldName, std::
     return list.ReadListFile().HasSection(newName);
 }
 
-void StoreRenamed(const RingtoneListFile& list, std::string_view oldName) {
+void StoreRenamed(RingtoneListFile& list, std::string_view oldName) {
     const CNotes& ringtone = list.Ringtone();
     const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();
     file.RemoveSection(oldName);
     if (!SameIgnoringCase(oldName, ringtone.Name())) file.RemoveSection(ringtone.Name());
     file.SetValue(ringtone.Name(), RingtoneKey, StoredText(ringtone));
-    WriteListFile(list.ListFileName(), file);
+    list.ReplaceListFile(file);
 }
 
 namespace {
@@ -34,15 +34,15 @@ std::string PlaceEntry(IniDocument& file, const CNotes& ringtone, std::string_vi
 
 }  // namespace
 
-std::string StoreInPlace(const RingtoneListFile& list, std::string_view entry) {
+std::string StoreInPlace(RingtoneListFile& list, std::string_view entry) {
     const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();
     const std::string stored = PlaceEntry(file, list.Ringtone(), entry);
-    WriteListFile(list.ListFileName(), file);
+    list.ReplaceListFile(file);
     return stored;
 }
 
-std::optional<std::string> ChangeInPlace(const RingtoneListFile& list, std::string_view entry,
+std::optional<std::string> ChangeInPlace(RingtoneListFile& list, std::string_view entry,
                                          const std::function<bool(CNotes&)>& change) {
     const FileLock lock = LockLists(list.ProgramDirectory());
     IniDocument file = list.ReadListFile();
@@ -50,7 +50,7 @@ std::optional<std::string> ChangeInPlace(const RingtoneListFile& list, std::stri
     RingtoneListFile::LoadEntry(file, entry, list.Ringtone());
     if (!change(list.Ringtone())) return std::string(entry);
     const std::string stored = PlaceEntry(file, list.Ringtone(), entry);
-    WriteListFile(list.ListFileName(), file);
+    list.ReplaceListFile(file);
     return stored;
 }
 

@@ -80,6 +80,7 @@ bool RingtoneSession::NewList(std::string_view name) {
     const std::string previous = ListName();
     try {
         const bool made = ListCall([&] { return tw::NewList(list_, name); });
+        // The rows loaded are another list's: they stay to be loaded again.
         Saw();
         return made;
     } catch (const SessionError&) {
@@ -89,18 +90,21 @@ bool RingtoneSession::NewList(std::string_view name) {
 }
 
 void RingtoneSession::RenameList(std::string_view newName) {
+    // The file moves with its inode and time of change, so the rows stay
+    // seen unless another program wrote the file before it moved.
     ListCall([&] { tw::RenameList(list_, newName); });
     Saw();
 }
 
 void RingtoneSession::ClearList() {
     ListCall([&] { tw::ClearList(list_); });
-    Saw();
+    SawOwnWrite();
     Clear();
 }
 
 bool RingtoneSession::DeleteList() {
     const bool hadFile = ListCall([&] { return tw::DeleteList(list_); });
+    // The rows loaded are the deleted file's: they stay to be loaded again.
     Saw();
     return hadFile;
 }
@@ -216,7 +220,7 @@ void RingtoneSession::Rename(std::string_view newName) {
     ringtone_.SetGivenName(newName);
     try {
         ListCall([&] { StoreRenamed(list_, entry); });
-        Saw();
+        SawOwnWrite();
     } catch (const SessionError&) {
         ringtone_.SetName(oldName);
         throw;
@@ -234,7 +238,7 @@ void RingtoneSession::SetTempo(std::string_view tempo) {
             Store();
         } else {
             const std::string stored = ListCall([&] { return StoreInPlace(list_, entry); });
-            Saw();
+            SawOwnWrite();
             shown_ = stored;
         }
     } catch (const SessionError&) {
@@ -255,7 +259,7 @@ std::string RingtoneSession::ChangeEntry(std::string_view entry, const std::func
     if (!stored)
         throw SessionError(SessionError::Reason::NoRingtone,
                            "there is no ringtone '" + std::string(entry) + "' in the '" + ListName() + "' list");
-    Saw();
+    SawOwnWrite();
     return *stored;
 }
 

@@ -234,7 +234,9 @@ private:
     // Notes the list file as this session has just read or written it.
     void Saw() const { seen_ = StampOf(ListFileName()); }
     // After a write of this session's own: the rows are still the file's when
-    // they were just before it.
+    // they were just before it. Work that wrote nothing finds an earlier
+    // write, which rows loaded since no longer match (at worst they are read
+    // again).
     void SawOwnWrite() const {
         Saw();
         const auto& write = list_.LastWrite();

@@ -6,6 +6,7 @@ set(TW_SESSION_TEST_SOURCES
   old_names_test.cpp
   midi_ringtone_test.cpp
   ringtone_edit_test.cpp
+  rows_seen_test.cpp
   sound_file_test.cpp
   whole_list_test.cpp
   handset_files_test.cpp
