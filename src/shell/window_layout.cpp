@@ -15,6 +15,9 @@ constexpr int ButtonRowOffset = 675;  // bottom buttons: their top above the fra
 constexpr int FooterOffset = 255;     // lblMyWeb and lblCopy: their top above the client's bottom
 
 constexpr int ToneTextLeast = 810;  // three lines of the tone text
+// Two lines of the tone text's 13-pixel font (15 pixels apart), the
+// document's margins and the frame: 40 pixels.
+constexpr int ToneTextSmallest = 600;
 constexpr int NoteViewLeast = 600;
 constexpr int ToneAreaGap = 60;
 constexpr int ProblemListGap = 30;  // between the problem list and the Save button
@@ -86,6 +89,10 @@ MainWindowLayout LayoutForClient(TwipSize client) {
     layout.lblBack.Height = AtLeastZero(height - 1020);
     ShareToneArea({960, 1140, AtLeastZero(width - 960 - 240), AtLeastZero(height - 1140 - 840)}, layout.txtRingtone,
                   layout.noteView);
+    // Near the smallest size the room holds less than two lines: the tone
+    // text reaches into the space above the problem list and the buttons
+    // rather than cut its second line.
+    layout.txtRingtone.Height = std::max(layout.txtRingtone.Height, ToneTextSmallest);
     layout.cmdPlaySound.Top = height - ButtonRowOffset;
     layout.cmdPlaySound.Left = width - 1095;
     layout.cmdSave.Top = height - ButtonRowOffset;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include "sound/ffmpeg_library.h"
@@ -51,7 +52,9 @@ public:
     Encoding& operator=(const Encoding&) = delete;
     ~Encoding() {
         av_.av_packet_free(&packet);
+        av_.av_frame_free(&decoded);
         av_.av_frame_free(&frame);
+        av_.avcodec_free_context(&decoder);
         av_.avcodec_free_context(&codec);
         if (format != nullptr) av_.avformat_free_context(format);
         if (io != nullptr) {
@@ -74,19 +77,44 @@ public:
         return made;
     }
 
-    // Writes every packet the encoder has ready.
+    // Writes every packet the encoder has ready, each decoded first.
     void Drain(const AVStream& stream) {
         for (;;) {
             const int result = av_.avcodec_receive_packet(codec, packet);
             if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return;
             Check(result, "encode the sound");
+            Decode(packet);
             av_.av_packet_rescale_ts(packet, codec->time_base, stream.time_base);
             packet->stream_index = stream.index;
             Check(av_.av_interleaved_write_frame(format, packet), "write the sound");
         }
     }
 
+    // Hands the decoder a packet (nothing: the end) and keeps the loudest
+    // sample of what it gives back.
+    void Decode(const AVPacket* coded) {
+        Check(av_.avcodec_send_packet(decoder, coded), "decode the sound again");
+        for (;;) {
+            const int result = av_.avcodec_receive_frame(decoder, decoded);
+            if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return;
+            Check(result, "decode the sound again");
+            // FFmpeg's AAC and Vorbis decoders give floats, a plane to a channel.
+            const bool planar = decoded->format == AV_SAMPLE_FMT_FLTP;
+            if (!planar && decoded->format != AV_SAMPLE_FMT_FLT)
+                Check(AVERROR(ENOSYS), "decode the sound again as floats");
+            const int channels = decoded->ch_layout.nb_channels;
+            for (int plane = 0; plane < (planar ? channels : 1); ++plane) {
+                const auto* samples = reinterpret_cast<const float*>(decoded->extended_data[plane]);
+                const int count = decoded->nb_samples * (planar ? 1 : channels);
+                for (int i = 0; i < count; ++i) decodedPeak = std::max(decodedPeak, std::abs(samples[i]));
+            }
+        }
+    }
+
     const FfmpegLibrary& av_;
+    AVCodecContext* decoder = nullptr;
+    AVFrame* decoded = nullptr;
+    float decodedPeak = 0.0f;
     AVCodecContext* codec = nullptr;
     AVFormatContext* format = nullptr;
     AVIOContext* io = nullptr;
@@ -103,8 +131,8 @@ AudioEncoder::~AudioEncoder() = default;
 AudioEncoder::AudioEncoder(AudioEncoder&&) noexcept = default;
 AudioEncoder& AudioEncoder::operator=(AudioEncoder&&) noexcept = default;
 
-std::vector<std::uint8_t> AudioEncoder::Encode(std::span<const float> samples, int sampleRate, PhoneFile kind,
-                                               const std::string& title) const {
+EncodedSound AudioEncoder::Encode(std::span<const float> samples, int sampleRate, PhoneFile kind,
+                                  const std::string& title) const {
     const FfmpegLibrary& av = *library_;
     const PhoneFileSpec& spec = PhoneFileSpecOf(kind);
     const std::string encoderName(spec.encoder), muxerName(spec.muxer);
@@ -136,6 +164,17 @@ std::vector<std::uint8_t> AudioEncoder::Encode(std::span<const float> samples, i
     e.Check(av.avcodec_parameters_from_context(stream->codecpar, e.codec), "start the file");
     e.Check(av.av_dict_set(&stream->metadata, "title", title.c_str(), 0), "tag the title");
 
+    // The decoder a player uses, set up from what the file tells it.
+    const AVCodec* decoder = av.avcodec_find_decoder(stream->codecpar->codec_id);
+    if (decoder == nullptr)
+        throw SoundError(SoundError::Reason::MissingLibrary,
+                         "the FFmpeg installed has no decoder for the " + encoderName + " encoder's sound");
+    e.decoder = e.Check(av.avcodec_alloc_context3(decoder), "start the decoder");
+    e.Check(av.avcodec_parameters_to_context(e.decoder, stream->codecpar), "start the decoder");
+    e.decoder->flags |= AV_CODEC_FLAG_BITEXACT;
+    e.Check(av.avcodec_open2(e.decoder, decoder, nullptr), "start the decoder");
+    e.decoded = e.Check(av.av_frame_alloc(), "start the decoder");
+
     auto* buffer = static_cast<std::uint8_t*>(e.Check(av.av_malloc(IoBufferBytes), "start the file"));
     e.io = av.avio_alloc_context(buffer, IoBufferBytes, 1, &file, nullptr, WriteToMemory, SeekInMemory);
     if (e.io == nullptr) av.av_free(buffer);
@@ -165,8 +204,9 @@ std::vector<std::uint8_t> AudioEncoder::Encode(std::span<const float> samples, i
     }
     e.Check(av.avcodec_send_frame(e.codec, nullptr), "encode the sound");
     e.Drain(*stream);
+    e.Decode(nullptr);
     e.Check(av.av_write_trailer(e.format), "finish the file");
-    return std::move(file.bytes);
+    return {std::move(file.bytes), e.decodedPeak};
 }
 
 }  // namespace tw

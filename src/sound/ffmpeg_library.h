@@ -39,6 +39,10 @@ namespace tw {
     F(codec, avcodec_send_frame)              \
     F(codec, avcodec_receive_packet)          \
     F(codec, avcodec_parameters_from_context) \
+    F(codec, avcodec_find_decoder)            \
+    F(codec, avcodec_parameters_to_context)   \
+    F(codec, avcodec_send_packet)             \
+    F(codec, avcodec_receive_frame)           \
     F(codec, av_packet_alloc)                 \
     F(codec, av_packet_free)                  \
     F(codec, av_packet_rescale_ts)            \

@@ -73,6 +73,18 @@ std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::s
     return samples;
 }
 
+EncodedSound EncodeWithHeadroom(std::vector<float> samples,
+                                const std::function<EncodedSound(std::span<const float>)>& encode) {
+    const auto level = [](double dbfs) { return static_cast<float>(std::pow(10.0, dbfs / 20.0)); };
+    EncodedSound sound = encode(samples);
+    for (int encodings = 1; encodings < MostEncodings && sound.decodedPeak > level(DecodedPeakDbfs); ++encodings) {
+        const float scale = level(PeakDbfs) / sound.decodedPeak;
+        for (float& sample : samples) sample *= scale;
+        sound = encode(samples);
+    }
+    return sound;
+}
+
 PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptions& options,
                                 const AudioEncoder& encoder) {
     const PhoneFileSpec& spec = PhoneFileSpecOf(options.kind);
@@ -104,9 +116,13 @@ PhoneRingtone MakePhoneRingtone(const CNotes& ringtone, const PhoneRingtoneOptio
     count(notesSeconds);
     const std::vector<float> melody = RenderVoice(ringtone, options.voice, PhoneSampleRate);
     count(Seconds(melody.size(), PhoneSampleRate));
-    const std::vector<float> samples = ArrangePlays(melody, file.plays, period, PhoneSampleRate);
     // Tags are UTF-8; a name in Latin-1, as older files write names, is made so.
-    file.bytes = encoder.Encode(samples, PhoneSampleRate, options.kind, TextAsUtf8(ringtone.Name()));
+    const std::string title = TextAsUtf8(ringtone.Name());
+    file.bytes = EncodeWithHeadroom(ArrangePlays(melody, file.plays, period, PhoneSampleRate),
+                                    [&](std::span<const float> samples) {
+                                        return encoder.Encode(samples, PhoneSampleRate, options.kind, title);
+                                    })
+                     .bytes;
     return file;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -26,6 +27,12 @@ inline constexpr double FadeInSeconds = 0.010;
 inline constexpr double FadeOutSeconds = 0.050;
 // The loudest sample of a file, in dB below full scale.
 inline constexpr double PeakDbfs = -1.0;
+// The loudest the sound decoded from a file may be: a lossy codec rings past
+// the samples' peak at the sharp edges of a tone, and a phone clips a sound
+// decoded past full scale.
+inline constexpr double DecodedPeakDbfs = -0.5;
+// How many times a file is encoded at most to bring its decoded sound down.
+inline constexpr int MostEncodings = 4;
 inline constexpr int DefaultGapMilliseconds = 1000;
 inline constexpr int LongestGapMilliseconds = 60'000;
 inline constexpr int MostPlays = 100;
@@ -53,6 +60,12 @@ int PhonePlays(double periodSeconds, double soundSeconds, std::optional<int> pla
 // scaled so that its loudest sample is at PeakDbfs (a silent melody stays
 // silent).
 std::vector<float> ArrangePlays(std::span<const float> melody, int plays, std::size_t period, int sampleRate);
+
+// `samples` encoded by `encode`; while the sound decoded from the file is
+// louder than DecodedPeakDbfs, the samples are scaled so that it peaks at
+// PeakDbfs and encoded again, MostEncodings times in all at most.
+EncodedSound EncodeWithHeadroom(std::vector<float> samples,
+                                const std::function<EncodedSound(std::span<const float>)>& encode);
 
 // A phone file made, with what it holds.
 struct PhoneRingtone {

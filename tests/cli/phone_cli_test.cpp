@@ -138,11 +138,11 @@ TEST_P(PhoneFileTest, SaysWhatItIsAndSoundsEveryNoteAtItsPitchAndTime) {
     ASSERT_NEAR(static_cast<double>(samples.size()) / Rate, duration, 0.03);
     float peak = 0.0f;
     for (float sample : samples) peak = std::max(peak, std::abs(sample));
-    // The samples encoded peak at -1 dBFS; a lossy codec's ringing at the
-    // tones' edges may take the decoded sound up to 0 dBFS (the headroom
-    // is for that), never past it.
-    EXPECT_GE(20.0 * std::log10(peak), -1.5);
-    EXPECT_LE(20.0 * std::log10(peak), 0.25);
+    // The samples encoded peak at -1 dBFS; where a lossy codec's ringing at
+    // the tones' edges takes the decoded sound past -0.5 dBFS, the file is
+    // encoded again quieter: a phone never decodes it at full scale.
+    EXPECT_GE(20.0 * std::log10(peak), -2.0);
+    EXPECT_LE(20.0 * std::log10(peak), -0.5);
     float lead = 0.0f;
     for (std::size_t i = 0; i < static_cast<std::size_t>(LeadIn * Rate) - 100; ++i)
         lead = std::max(lead, std::abs(samples[i]));
@@ -162,11 +162,15 @@ std::vector<PhoneFileCase> PhoneFileCases() {
         cases.push_back({Sharps, kind, {"--repeat", "2", "--gap", "250"}, 2, 0.25});
         cases.push_back({Low, kind, {"--repeat=3", "--gap=0", "--voice=beep"}, 3, 0.0, tw::ExitProblems});
         cases.push_back({Knock, kind, {"--repeat", "1"}, 1});
+        // The beep's tones start and stop sharply: AAC rang 1.4 dB past their peak here.
+        cases.push_back({Sharps, kind, {"--repeat=3", "--gap=0"}, 3, 0.0});
     }
     // Every named instrument, and one by its General MIDI number.
     for (const auto& [name, voice] : tw::NamedVoices()) {
         if (!voice.program) continue;
-        cases.push_back({Steps, Ogg, {"--voice", name, "--repeat", "2", "--gap", "500"}, 2, 0.5, tw::ExitClean, true});
+        for (const KindFacts& kind : {Ogg, M4r})
+            cases.push_back(
+                {Steps, kind, {"--voice", name, "--repeat", "2", "--gap", "500"}, 2, 0.5, tw::ExitClean, true});
     }
     cases.push_back({Knock, M4r, {"--voice", "13", "--repeat", "2"}, 2, 1.0, tw::ExitClean, true});
     return cases;

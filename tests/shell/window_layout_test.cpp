@@ -68,6 +68,31 @@ TEST(WindowLayout, TheToneTextAndTheNoteViewShareTheirRoom) {
     }
 }
 
+// Near the smallest size the tone text keeps two lines (600 twips), and
+// then follows its room; it always ends clear of the row below.
+struct SmallToneTextCase {
+    int clientHeight;
+    int text;
+};
+
+void PrintTo(const SmallToneTextCase& c, std::ostream* os) { *os << "client height " << c.clientHeight; }
+
+class SmallToneTextTest : public ::testing::TestWithParam<SmallToneTextCase> {};
+
+TEST_P(SmallToneTextTest, KeepsTwoLinesClearOfTheRowBelow) {
+    const SmallToneTextCase& c = GetParam();
+    const MainWindowLayout layout = tw::LayoutForClient({tw::DesignClientSize.Width, c.clientHeight});
+    EXPECT_EQ(layout.txtRingtone, (TwipRect{960, 1140, 5835, c.text}));
+    EXPECT_EQ(layout.noteView.Height, 0);
+    EXPECT_LT(layout.txtRingtone.Top + layout.txtRingtone.Height, layout.txtMessage.Top);
+    EXPECT_LT(layout.txtRingtone.Top + layout.txtRingtone.Height, layout.cmdSave.Top);
+}
+
+// The smallest client area is 4245 high: its tone text's room is 510.
+INSTANTIATE_TEST_SUITE_P(WindowLayout, SmallToneTextTest,
+                         ::testing::Values(SmallToneTextCase{4245, 600}, SmallToneTextCase{4335, 600},
+                                           SmallToneTextCase{4336, 601}, SmallToneTextCase{5000, 1265}));
+
 TEST(WindowLayout, AWindowBelowTheMinimumSnapsBackBeforeItIsLaidOut) {
     const std::pair<TwipSize, std::optional<TwipSize>> cases[] = {{{10155, 4965}, std::nullopt},
                                                                   {{20000, 9000}, std::nullopt},

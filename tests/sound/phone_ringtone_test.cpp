@@ -126,26 +126,85 @@ TEST(AudioEncoder, WritesEachKindWholeAndTheSameSoundAsTheSameBytes) {
     } catch (const std::exception& e) {
         GTEST_SKIP() << e.what();
     }
-    std::vector<float> sound(Rate / 2);
-    for (std::size_t i = 0; i < sound.size(); ++i) sound[i] = static_cast<float>(0.5 * std::sin(i * 0.0745));
-    const std::vector<std::uint8_t> ogg = encoder->Encode(sound, Rate, tw::PhoneFile::Ogg, "Tone");
-    ASSERT_GT(ogg.size(), 1000u);
-    EXPECT_EQ(std::string(ogg.begin(), ogg.begin() + 4), "OggS");
-    const std::vector<std::uint8_t> m4r = encoder->Encode(sound, Rate, tw::PhoneFile::M4r, "Tone");
-    ASSERT_GT(m4r.size(), 1000u);
-    EXPECT_EQ(std::string(m4r.begin() + 4, m4r.begin() + 12), "ftypM4A ");
+    std::vector<float> tone(Rate / 2);
+    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = static_cast<float>(std::sin(i * 0.0745));
+    // Led in and faded, as a phone file's sound is; it peaks at -1 dBFS.
+    const std::vector<float> sound = tw::ArrangePlays(tone, 1, tone.size(), Rate);
+    const tw::EncodedSound ogg = encoder->Encode(sound, Rate, tw::PhoneFile::Ogg, "Tone");
+    ASSERT_GT(ogg.bytes.size(), 1000u);
+    EXPECT_EQ(std::string(ogg.bytes.begin(), ogg.bytes.begin() + 4), "OggS");
+    const tw::EncodedSound m4r = encoder->Encode(sound, Rate, tw::PhoneFile::M4r, "Tone");
+    const std::vector<std::uint8_t>& bytes = m4r.bytes;
+    ASSERT_GT(bytes.size(), 1000u);
+    EXPECT_EQ(std::string(bytes.begin() + 4, bytes.begin() + 12), "ftypM4A ");
     // The first box's size, written first, and the whole file's boxes add up.
     std::size_t at = 0;
-    while (at + 8 <= m4r.size()) {
-        const std::size_t box = (std::size_t{m4r[at]} << 24) | (std::size_t{m4r[at + 1]} << 16) |
-                                (std::size_t{m4r[at + 2]} << 8) | m4r[at + 3];
+    while (at + 8 <= bytes.size()) {
+        const std::size_t box = (std::size_t{bytes[at]} << 24) | (std::size_t{bytes[at + 1]} << 16) |
+                                (std::size_t{bytes[at + 2]} << 8) | bytes[at + 3];
         ASSERT_GE(box, 8u) << "at " << at;
         at += box;
     }
-    EXPECT_EQ(at, m4r.size()) << "the boxes cover the file";
-    EXPECT_EQ(encoder->Encode(sound, Rate, tw::PhoneFile::Ogg, "Tone"), ogg);
-    EXPECT_EQ(encoder->Encode(sound, Rate, tw::PhoneFile::M4r, "Tone"), m4r);
+    EXPECT_EQ(at, bytes.size()) << "the boxes cover the file";
+    // A smooth tone decodes to about its own peak.
+    EXPECT_NEAR(ogg.decodedPeak, Peak, 0.03f);
+    EXPECT_NEAR(m4r.decodedPeak, Peak, 0.03f);
+    const tw::EncodedSound oggAgain = encoder->Encode(sound, Rate, tw::PhoneFile::Ogg, "Tone");
+    const tw::EncodedSound m4rAgain = encoder->Encode(sound, Rate, tw::PhoneFile::M4r, "Tone");
+    EXPECT_EQ(oggAgain.bytes, ogg.bytes);
+    EXPECT_EQ(m4rAgain.bytes, m4r.bytes);
+    EXPECT_EQ(m4rAgain.decodedPeak, m4r.decodedPeak);
 }
+
+// A stand-in codec whose decoded sound peaks at `gain` times the samples'
+// peak plus `added`: what EncodeWithHeadroom makes of it.
+struct HeadroomCase {
+    const char* what;
+    float gain, added;
+    int encodings;
+    double decodedDbfs;  // the last encoding's decoded peak
+};
+
+void PrintTo(const HeadroomCase& c, std::ostream* os) { *os << c.what; }
+
+class EncodeWithHeadroomTest : public ::testing::TestWithParam<HeadroomCase> {};
+
+TEST_P(EncodeWithHeadroomTest, EncodesAgainUntilTheDecodedSoundIsBelowItsCeiling) {
+    const HeadroomCase& c = GetParam();
+    std::vector<float> melody(Rate / 10);
+    for (std::size_t i = 0; i < melody.size(); ++i) melody[i] = static_cast<float>(std::sin(i * 0.3));
+    const std::vector<float> arranged = tw::ArrangePlays(melody, 1, melody.size(), Rate);
+    int encodings = 0;
+    std::vector<float> last;
+    const tw::EncodedSound sound = tw::EncodeWithHeadroom(arranged, [&](std::span<const float> samples) {
+        ++encodings;
+        last.assign(samples.begin(), samples.end());
+        float peak = 0.0f;
+        for (float sample : samples) peak = std::max(peak, std::abs(sample));
+        return tw::EncodedSound{{static_cast<std::uint8_t>(encodings)}, peak * c.gain + c.added};
+    });
+    EXPECT_EQ(encodings, c.encodings);
+    EXPECT_EQ(sound.bytes, std::vector<std::uint8_t>{static_cast<std::uint8_t>(encodings)}) << "the last file";
+    EXPECT_NEAR(20.0 * std::log10(sound.decodedPeak), c.decodedDbfs, 0.01);
+    // Scaled as a whole: the shape of the sound is kept.
+    ASSERT_EQ(last.size(), arranged.size());
+    const float scale = last[arranged.size() / 2] / arranged[arranged.size() / 2];
+    for (std::size_t i = 0; i < last.size(); i += 97) ASSERT_NEAR(last[i], arranged[i] * scale, 1e-6f) << i;
+    if (encodings == 1) EXPECT_EQ(last, arranged);
+}
+
+INSTANTIATE_TEST_SUITE_P(Phone, EncodeWithHeadroomTest,
+                         ::testing::Values(
+                             // Lossless: encoded once, as arranged, at -1 dBFS.
+                             HeadroomCase{"exact", 1.0f, 0.0f, 1, -1.0},
+                             // Up to half a dB of ringing is kept.
+                             HeadroomCase{"rings 0.45 dB", 1.053f, 0.0f, 1, -0.55},
+                             // Past it, once scaled the decoded sound peaks at -1 dBFS again.
+                             HeadroomCase{"rings 1.4 dB, past full scale", 1.175f, 0.0f, 2, -1.0},
+                             // Ringing that does not scale with the sound: below the ceiling, short of -1 dBFS.
+                             HeadroomCase{"rings by a fixed amount", 1.0f, 0.1f, 2, -0.90},
+                             // A sound that cannot come down is encoded MostEncodings times.
+                             HeadroomCase{"never comes down", 0.0f, 1.2f, tw::MostEncodings, 1.58}));
 
 struct VoiceWordCase {
     std::string word;

@@ -2,18 +2,22 @@
 
 // What a window shows cut off or on top of something else: every named
 // control that is shown must lie inside its parent and clear of its shown
-// siblings, and its caption must fit it. The window tests and the picture
+// siblings, its caption must fit it, and a text box of several lines must
+// show two of them whole. The window tests and the picture
 // program both ask.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTextDocument>
 #include <QWidget>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -76,6 +80,19 @@ inline std::string RowsFault(const QListWidget& list) {
     return {};
 }
 
+// Why a text box of several lines cuts its second line; empty when its
+// viewport holds two lines whole with the document's margin above and below
+// (a box of one line would be a line edit).
+inline std::string LinesFault(const QPlainTextEdit& box) {
+    constexpr int Lines = 2;
+    const int margin = static_cast<int>(std::ceil(box.document()->documentMargin()));
+    const int needed = Lines * box.fontMetrics().lineSpacing() + 2 * margin;
+    const int room = box.viewport()->height();
+    if (room >= needed) return {};
+    return NameOf(box) + ": two whole lines need " + std::to_string(needed) + " pixels, it shows " +
+           std::to_string(room);
+}
+
 // Where a control draws in its parent: a one-line label only where its text
 // is, as its alignment places it; any other control its whole rectangle.
 inline QRect InkRect(const QWidget& widget) {
@@ -98,6 +115,7 @@ inline std::vector<std::string> LayoutFaults(const QWidget& window) {
         if (!parent->rect().contains(widget->geometry())) add(NameOf(*widget) + " reaches outside " + NameOf(*parent));
         if (!DrawnUnderneath(*widget)) add(CaptionFault(*widget));
         if (const auto* list = qobject_cast<const QListWidget*>(widget)) add(RowsFault(*list));
+        if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget)) add(LinesFault(*box));
         if (DrawnUnderneath(*widget)) continue;
         const QRect ink = InkRect(*widget);
         for (const QObject* other : parent->children()) {
