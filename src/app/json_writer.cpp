@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <ostream>
 
 #include "engine/cnotes.h"
@@ -145,6 +146,8 @@ public:
         return bytes_.data() + used_;
     }
     void Keep(const char* end) { used_ = static_cast<std::size_t>(end - bytes_.data()); }
+    // What is written so far and not yet written out.
+    std::string_view Written() const { return {bytes_.data(), used_}; }
     void Flush() {
         out_.write(bytes_.data(), static_cast<std::streamsize>(used_));
         used_ = 0;
@@ -187,6 +190,40 @@ void PutNoteText(JsonPiece& json, const CNote& note, char* (CNote::*put)(char*) 
     (note.*append)(scratch);
     json.PutText(scratch);
 }
+
+// The objects of the notes written last, by their short form: a ringtone
+// has a few kinds of notes, each written as often as it sounds.
+class NoteObjects {
+public:
+    // The object of a note of this short form, when it was kept.
+    std::optional<std::string_view> Find(const CNote::ShortForm& form) const {
+        const Entry& entry = entries_[Slot(form)];
+        if (!entry.used || !(entry.form == form)) return std::nullopt;
+        return std::string_view(entry.object);
+    }
+    // Keeps the object, in place of the one kept in its slot.
+    void Keep(const CNote::ShortForm& form, std::string_view object) {
+        Entry& entry = entries_[Slot(form)];
+        entry.used = true;
+        entry.form = form;
+        entry.object.assign(object);
+    }
+
+private:
+    struct Entry {
+        bool used = false;
+        CNote::ShortForm form;
+        std::string object;
+    };
+    static std::size_t Slot(const CNote::ShortForm& form) {
+        std::uint64_t low = 0, high = 0;
+        std::memcpy(&low, form.fields.data(), sizeof low);
+        std::memcpy(&high, form.fields.data() + 4, 3 * sizeof(std::uint16_t));
+        high = high << 16 | static_cast<std::uint8_t>(form.pitchOctave) << 8 | form.flags;
+        return ((low * 0x9E3779B97F4A7C15U) ^ (high * 0xC2B2AE3D27D4EB4FU)) >> 56;
+    }
+    std::array<Entry, 256> entries_{};  // from the top 8 bits of a hash
+};
 
 // One note's object.
 void PutNoteJson(JsonPiece& json, const CNote& note, NumberTexts& numbers, std::string& scratch) {
@@ -254,12 +291,28 @@ void WriteNotesJson(const CNotes& ringtone, const std::vector<std::string>& erro
     JsonPiece piece(out);
     piece.Put(json);
     NumberTexts numbers;
+    NoteObjects objects;
     std::string scratch;
     first = true;
     for (const CNote& note : ringtone) {
         piece.Put(first ? "\n    " : ",\n    ");
-        PutNoteJson(piece, note, numbers, scratch);
         first = false;
+        const std::optional<CNote::ShortForm> form = note.TheShortForm();
+        if (!form) {
+            PutNoteJson(piece, note, numbers, scratch);
+            continue;
+        }
+        if (const std::optional<std::string_view> object = objects.Find(*form)) {
+            piece.Put(*object);
+            continue;
+        }
+        // Written whole into the piece, so that it can be kept: a note of
+        // short texts makes an object of a few hundred bytes at most.
+        constexpr std::size_t longestShortObject = 512;
+        piece.Room(longestShortObject);
+        const std::size_t start = piece.Written().size();
+        PutNoteJson(piece, note, numbers, scratch);
+        if (piece.Written().size() > start) objects.Keep(*form, piece.Written().substr(start));
     }
     piece.Put(first ? "]\n}\n" : "\n  ]\n}\n");
     piece.Flush();

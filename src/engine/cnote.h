@@ -114,6 +114,23 @@ public:
     char* PutComposerText(char* at) const;
     char* PutKeypresses(char* at) const { return PutField(at, Field::Keypresses); }
 
+    // What a note that keeps nothing aside (no problem, no text beyond the
+    // short forms) is made of: two notes of the same short form write the
+    // same texts and sound alike, so a writer may write one once and copy it.
+    // None for a note that keeps something aside.
+    struct ShortForm {
+        std::array<std::uint16_t, 7> fields{};
+        std::int8_t pitchOctave = 0;
+        std::uint8_t flags = 0;
+        bool operator==(const ShortForm&) const = default;
+    };
+    std::optional<ShortForm> TheShortForm() const {
+        if (aside_) return std::nullopt;
+        return ShortForm{fields_, pitchOctave_,
+                         static_cast<std::uint8_t>(hasPitchOctave_ | sharp_ << 1 | rtttlDotted_ << 2 |
+                                                   composerDotted_ << 3 | misread_ << 4)};
+    }
+
     // True when the last token reader could not read the token wholly as a
     // note (no note at all, a composer duration or octave the composer lacks).
     bool Misread() const { return misread_; }
@@ -223,6 +240,7 @@ private:
         return none;
     }
     std::array<std::uint16_t, FieldCount> fields_{};
+    static_assert(sizeof(ShortForm::fields) == sizeof(fields_));
     // The octave, in RTTTL numbering, that an RTTTL note sounds in; none for
     // notes whose octave comes from the composer's numbering. One beyond a
     // byte is kept aside.
