@@ -151,12 +151,16 @@ public:
     void Flush() {
         out_.write(bytes_.data(), static_cast<std::streamsize>(used_));
         used_ = 0;
+        ++flushes_;
     }
+    // How often the piece was written out.
+    std::size_t Flushes() const { return flushes_; }
 
 private:
     std::ostream& out_;
     std::string bytes_;
     std::size_t used_ = 0;
+    std::size_t flushes_ = 0;
 };
 
 template <class Measure>
@@ -310,9 +314,9 @@ void WriteNotesJson(const CNotes& ringtone, const std::vector<std::string>& erro
         // short texts makes an object of a few hundred bytes at most.
         constexpr std::size_t longestShortObject = 512;
         piece.Room(longestShortObject);
-        const std::size_t start = piece.Written().size();
+        const std::size_t start = piece.Written().size(), flushes = piece.Flushes();
         PutNoteJson(piece, note, numbers, scratch);
-        if (piece.Written().size() > start) objects.Keep(*form, piece.Written().substr(start));
+        if (piece.Flushes() == flushes) objects.Keep(*form, piece.Written().substr(start));
     }
     piece.Put(first ? "]\n}\n" : "\n  ]\n}\n");
     piece.Flush();
