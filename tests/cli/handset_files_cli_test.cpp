@@ -208,13 +208,6 @@ TEST_F(FmfCli, ConvertGivesExactOutputAndExitCode) {
          "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:No name\r\nBEAT:125\r\n"
          "MELODY:*4c3*5#a2.r4*5e5\r\nEND:IMELODY\r\n",
          ""},
-        {{"--from", "rtttl", "--to", "fmf"},
-         "T:d=4,o=5,b=120:c17",
-         1,
-         "Filetype: Flipper Music Format\nVersion: 0\nBPM: 120\nDuration: 4\nOctave: 5\nNotes: 4C16\n",
-         "Some notes cannot be entered on the handset as written.\n"
-         "note 1, c17: above the composer's octaves; too high for the sound, plays as silence\n"
-         "note 1, c17: above the Flipper Music Format's octaves, written in octave 16\n"},
         {{"--from", "fmf", "--to", "rtttl"},
          "Filetype: Flipper Music Format\nVersion: 0\nBPM: 120\nDuration: 4\nOctave: 5\nNotes: 4C, 4H\n",
          2,
@@ -291,8 +284,6 @@ TEST_F(ArduinoCli, ConvertAndListGetWriteTheSketchForThePin) {
         RunTunewright({"convert", "--from", "rtttl", "--to", "arduino", "--pin=3"}, Rtttl);
     EXPECT_EQ(converted.code, 0);
     EXPECT_NE(converted.out.find("const uint8_t buzzerPin = 3;\n"), std::string::npos);
-    EXPECT_NE(converted.out.find("const uint16_t Hi_hz[] PROGMEM = {\n  523, 1864, 0\n};"), std::string::npos);
-    EXPECT_NE(converted.out.find("const uint16_t Hi_ms[] PROGMEM = {\n  240, 720, 120\n};"), std::string::npos);
 
     ASSERT_EQ(RunTunewright({"list", "add", "L", "--from", "rtttl"}, Rtttl).code, 0);
     const tw::test::CliRun got = RunTunewright({"list", "get", "L", "Hi", "--to", "arduino", "--pin", "12"});

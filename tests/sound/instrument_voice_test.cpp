@@ -1,7 +1,5 @@
 #include "sound/instrument_voice.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -35,25 +33,6 @@ template <class Fn>
 std::string MissingText(Fn&& fn) {
     return tw::test::ExpectError<tw::SoundError>(fn, Reason::MissingLibrary);
 }
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = ::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() {
-        if (old_) ::setenv(name_, old_->c_str(), 1);
-        else ::unsetenv(name_);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // --- Timing -----------------------------------------------------------------
 
@@ -257,13 +236,6 @@ TEST(SoundFontSearch, TheChosenFileElseTheFirstInstalledElseAMessage) {
               "the instrument voices need a General MIDI SoundFont and none is installed (looked for " + missing +
                   ", " + folder.path().string() +
                   "; the Debian package timgm6mb-soundfont installs one, or TUNEWRIGHT_SOUNDFONT can name another)");
-}
-
-TEST(SoundFontSearch, TheVariableReachesTheRendering) {
-    TempDir folder;
-    const ScopedVariable chosen("TUNEWRIGHT_SOUNDFONT", folder / "gone.sf2");
-    EXPECT_EQ(MissingText([] { (void)tw::RenderInstrument(Rtttl("x:d=4,o=5,b=120:c"), 12, Rate); }),
-              "the SoundFont that TUNEWRIGHT_SOUNDFONT names, " + (folder / "gone.sf2").string() + ", is not a file");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // `tunewright play` in a voice: --voice, else the voice saved for Play, else
 // the beep; played on a recording player.
-#include <stdlib.h>
 
 #include <memory>
 #include <optional>
@@ -91,13 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                 tw::Voice{},
                 tw::ExitClean,
                 ""},
-        PlayRow{"voice_by_number", {"--voice=13", "--from", "rtttl"}, std::nullopt, tw::Voice{12}, tw::ExitClean, ""},
-        PlayRow{"voice_by_name_in_any_case",
-                {"--from", "rtttl", "--voice", "Music-Box"},
-                std::nullopt,
-                tw::Voice{10},
-                tw::ExitClean,
-                ""},
         PlayRow{"no_such_voice",
                 {"--from", "rtttl", "--voice", "0"},
                 std::nullopt,
@@ -106,25 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "--voice takes beep, piano, music-box, vibraphone, marimba, guitar, or a General MIDI program 1 to "
                 "128, not '0'"}),
     [](const auto& info) { return info.param.name; });
-
-TEST(PlayVoiceCommandFailure, AMissingSoundFontEndsWithItsMessage) {
-    TempDir folder;
-    const std::string font = folder / "gone.sf2";
-    ::setenv("TUNEWRIGHT_SOUNDFONT", font.c_str(), 1);
-    tw::MemorySettingsStore settings;
-    tw::FakePlayer player;
-    std::istringstream in(Song);
-    std::ostringstream err;
-    try {
-        tw::PlayCommand({"--from", "rtttl", "--voice", "piano"}, in, err, MakerOf(player), settings);
-        ADD_FAILURE() << "it played";
-    } catch (const tw::CommandFailure& e) {
-        EXPECT_EQ(e.exitCode, tw::ExitSound);
-        EXPECT_EQ(std::string(e.what()), "the SoundFont that TUNEWRIGHT_SOUNDFONT names, " + font + ", is not a file");
-    }
-    ::unsetenv("TUNEWRIGHT_SOUNDFONT");
-    EXPECT_TRUE(player.Calls().empty());
-}
 
 }  // namespace
 }  // namespace twtest

@@ -93,9 +93,11 @@ TEST(PlayVoice, AnInstrumentPlaysItsRenderingAt44100Hz) {
 
 TEST(PlayVoice, AnInstrumentThatCannotBeMadeFailsBeforeThePlayerIsTouched) {
     TempDir folder;
-    ::setenv("TUNEWRIGHT_SOUNDFONT", (folder / "none.sf2").c_str(), 1);
+    const std::string font = folder / "none.sf2";
+    ::setenv("TUNEWRIGHT_SOUNDFONT", font.c_str(), 1);
     tw::FakePlayer player;
-    ExpectSoundError([&] { tw::PlayVoice(Rtttl(Tune), tw::Voice{0}, player); }, Reason::MissingLibrary);
+    ExpectSoundError([&] { tw::PlayVoice(Rtttl(Tune), tw::Voice{0}, player); }, Reason::MissingLibrary,
+                     "the SoundFont that TUNEWRIGHT_SOUNDFONT names, " + font + ", is not a file");
     ::unsetenv("TUNEWRIGHT_SOUNDFONT");
     EXPECT_TRUE(player.Calls().empty());
 }
