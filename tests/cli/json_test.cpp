@@ -20,11 +20,6 @@ TEST(Json, Utf8ValidationAndEscapes) {
     EXPECT_EQ(tw::JsonString("caf\xE9 \xC3"), "\"caf\xC3\xA9 \xC3\x83\"");  // not UTF-8: every byte read as Latin-1
 }
 
-TEST(Json, NumbersReadBackExactly) {
-    EXPECT_EQ(tw::JsonNumber(1.0) + " " + tw::JsonNumber(1.5 / 32), "1 0.046875");
-    EXPECT_EQ(tw::JsonNumber(1.0 / 3), "0.3333333333333333");
-}
-
 // A note's texts are written in place unless one needs an escape.
 TEST(Json, NoteTextsWrittenInPlaceAreEscapedWhenTheyNeedIt) {
     tw::CNotes notes;
