@@ -25,6 +25,7 @@ struct NameShown {
 
 // A name typed over A's, the replace question's answer (0 none, 1 Yes, 2 No); then
 // the list file, the name shown (also the row selected and the ringtone's) and the rows.
+// Which names are fixed and how is tested with the engine; here the window says so.
 struct NameEdit {
     const char* name;
     const char* typed;
@@ -54,15 +55,6 @@ const NameEdit NameEdits[] = {
      {{"Ringtone Name", "information", "ok",
        "The ringtone is stored as 'C-d':\r\nname \"C-d\": \":\" replaced by \"-\" (a colon ends the name in a "
        "ringtone text)"}}},
-    {"a comment marker guarded",
-     " ;x",
-     0,
-     B + "[_;x]\r\nRTTTL=_;x:d=4,o=5,b=125:c, d\r\n",
-     "_;x",
-     "_;x,B",
-     {{"Ringtone Name", "information", "ok",
-       "The ringtone is stored as '_;x':\r\nname \"_;x\": \"_\" put before the leading \";\" (a collection takes a "
-       "line starting with \";\" for a comment)"}}},
 };
 
 // An entry of an older list stored under a name with a colon.

@@ -98,6 +98,7 @@ std::string ThreeTracks() {
 
 // A MIDI file got whatever box 1 says: the track row chosen (-1: the dialog
 // cancelled), the fit box; then the tracks offered, the list file and the boxes.
+// How a song is named and what its report says are tested with the session.
 struct MidiGot {
     const char* name;
     std::string file;
@@ -124,30 +125,6 @@ const MidiGot MidiGets[] = {
      "[Song]\r\nRTTTL=Song:d=4,o=5,b=100:2c\r\n",
      {FromMidi(NamedSong + "\r\nThe melody was moved 2 octaves up to fit the composer's octaves.")}},
     {"cancelled", ThreeTracks(), -1, false, "Track 2: Lead (3 notes),Track 3: Bass (1 note)", "", {}},
-    {"one track, nothing lost",
-     test::midi::File(0, {test::midi::Note(72, 480)}),
-     0,
-     false,
-     "Track 1: (no name) (1 note)",
-     "[song]\r\nRTTTL=song:d=4,o=5,b=120:c\r\n",
-     {FromMidi("The ringtone is named \"song\" after the file, as the song has no title.")}},
-    {"controller values above 127",
-     test::midi::File(
-         0, {test::midi::Name("Arabic") + test::midi::Event(0, {0xB0, 0x5D, 0xFF}) + test::midi::Note(72, 480)}),
-     0,
-     false,
-     "Track 1: Arabic (1 note)",
-     "[Arabic]\r\nRTTTL=Arabic:d=4,o=5,b=120:c\r\n",
-     {FromMidi("The ringtone is named \"Arabic\" after the song's title.\r\nRead leniently: skipped 1 broken "
-               "controller event; no note was at stake.")}},
-    {"a colon in the track's name",
-     test::midi::File(0, {test::midi::Name("Synth: B3 Lead") + test::midi::Note(72, 480)}),
-     0,
-     false,
-     "Track 1: Synth: B3 Lead (1 note)",
-     "[Synth- B3 Lead]\r\nRTTTL=Synth- B3 Lead:d=4,o=5,b=120:c\r\n",
-     {FromMidi("The ringtone is named \"Synth- B3 Lead\" after the song's title.\r\nname \"Synth- B3 Lead\": \":\" "
-               "replaced by \"-\" (a colon ends the name in a ringtone text)")}},
     {"truncated",
      ThreeTracks().substr(0, 40),
      0,
@@ -282,17 +259,6 @@ private slots:
         QCOMPARE(h.Boxes(), test::BoxList{});
         QCOMPARE(h.SelectedRow(), std::string("Airwolf"));
         QCOMPARE(h.ListFile(), std::string("[Airwolf]\r\nRTTTL=Airwolf:d=4,o=5,b=125:8c6, d#.\r\n"));
-    }
-
-    // The notes the handset cannot take are named under the ringtone got,
-    // pasted as collections print them: upper-case controls, a line break,
-    // a trailing comma.
-    void pastedRingtoneWithProblems() {
-        Harness h("");
-        h.Get(0, "Low:b=400,O=4,d=32:\n4b,p,4e5,", "");
-        QVERIFY(h.Shown("txtMessage"));
-        QCOMPARE(h.Text("txtMessage"), QString("Some notes cannot be entered on the handset as written.\n"
-                                               "note 1, 4b: below the composer's octaves\n"));
     }
 
     // The list stays as it was; only an unreadable header empties the display.

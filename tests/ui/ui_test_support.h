@@ -130,8 +130,11 @@ struct Harness {
     std::unique_ptr<frmConverter> window;
 
     Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
-    // The window opened on a "Favtones" list holding `list`, showing `row` if named.
-    explicit Harness(const std::string& list, const std::string& row = {}) : Harness() {
+    // The window opened on a "Favtones" list holding `list`, showing `row` if named, with `saved` kept before.
+    explicit Harness(const std::string& list, const std::string& row = {},
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> saved = {})
+        : Harness() {
+        for (const auto& [key, value] : saved) settings.SaveSetting(key, value);
         WriteList("Favtones", list);
         Open();
         if (!row.empty()) Rows()->SelectText(row);
