@@ -13,16 +13,6 @@ const test::Box ReplaceB{
     "Ringtone Name", "question", "yesno",
     "There is already a ringtone named 'b' in the 'Favtones' list.\r\n\r\nDo you want to replace it?"};
 
-// The name field, the rows, the row selected and the ringtone's name.
-struct NameShown {
-    std::string name, rows, selected, ringtone;
-    bool operator==(const NameShown&) const = default;
-    friend char* toString(const NameShown& n) {
-        return test::Described(
-            {{"name", n.name}, {"rows", n.rows}, {"selected", n.selected}, {"ringtone", n.ringtone}});
-    }
-};
-
 // A name typed over A's, the replace question's answer (0 none, 1 Yes, 2 No); then
 // the list file, the name shown (also the row selected and the ringtone's) and the rows.
 // Which names are fixed and how is tested with the engine; here the window says so.
@@ -76,8 +66,8 @@ private slots:
         h.window->txtName_LostFocus();
         QCOMPARE(h.ListFile(), row.file);
         QCOMPARE(h.Boxes(), row.boxes);
-        QCOMPARE((NameShown{h.Name(), h.RowTexts(), h.SelectedRow(), h.window->Ringtone().Name()}),
-                 (NameShown{row.shown, row.rows, row.shown, row.shown}));
+        QCOMPARE((test::Seen{h.Name(), h.RowTexts(), h.SelectedRow(), h.window->Ringtone().Name()}),
+                 (test::Seen{row.shown, row.rows, row.shown, row.shown}));
         QVERIFY(h.toolkit.ScriptUsed());
     }
 

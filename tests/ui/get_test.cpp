@@ -11,26 +11,14 @@ namespace {
 
 const std::string OneTune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, d\r\n";
 
-// The ringtone shown: the row selected, the name, tempo and note count, the keypresses.
-struct GotShown {
-    std::string selected, name, tempo, notes, keypresses;
-    bool operator==(const GotShown&) const = default;
-    friend char* toString(const GotShown& g) {
-        return test::Described({{"selected", g.selected},
-                                {"name", g.name},
-                                {"tempo", g.tempo},
-                                {"notes", g.notes},
-                                {"keypresses", g.keypresses}});
-    }
-};
-
-// A get in each notation, pasted or from a file; then the list file and what is shown.
+// A get in each notation, pasted or from a file; then the list file and what is shown:
+// the row selected, the name, tempo and note count, the keypresses.
 struct Got {
     const char* name;
     int source;
     bool fromFile;
     std::string text, stored;
-    GotShown shown;
+    test::Seen shown;
 };
 const Got Gets[] = {
     {"RTTTL from a file",
@@ -174,9 +162,10 @@ private slots:
         QCOMPARE(h.Boxes(), test::BoxList{});
         QCOMPARE(h.window->SourceText(), row.text);
         QCOMPARE(h.ListFile(), row.stored);
-        QCOMPARE((GotShown{h.SelectedRow(), h.Name(), h.TempoField()->currentText().toStdString(),
-                           h.Find<QLabel>("lblNoteCount")->text().toStdString(), h.Text("txtRingtone").toStdString()}),
-                 row.shown);
+        QCOMPARE(
+            (test::Seen{h.SelectedRow(), h.Name(), h.TempoField()->currentText().toStdString(),
+                        h.Find<QLabel>("lblNoteCount")->text().toStdString(), h.Text("txtRingtone").toStdString()}),
+            row.shown);
         QVERIFY(!h.Shown("txtMessage") && h.Enabled("cmdPlaySound"));
         if (row.fromFile) {
             QCOMPARE(h.window->RingToneDirectory(), tones.path().string());

@@ -8,14 +8,7 @@ namespace {
 
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:c, 8d\r\n";
 // The save dialog of each save command: its title and filter (pairs of a
-// description and its patterns, "|" between all), the folder and the file proposed.
-struct SaveDialog {
-    std::string title, filter, folder, file;
-    bool operator==(const SaveDialog&) const = default;
-    friend char* toString(const SaveDialog& d) {
-        return test::Described({{"title", d.title}, {"filter", d.filter}, {"folder", d.folder}, {"file", d.file}});
-    }
-};
+// description and its patterns, "|" between all), seen before the folder and the file proposed.
 const std::pair<const char*, const char*> Dialogs[] = {
     {"Save As RTTTL/Chimekit RingTone File", "All Files (*.*)|*.*|Chimekit/RTTTL Files (*.txt)|*.txt"},
     {"Save As Nokia Composer RingTone File", "All Files (*.*)|*.*|Composer Files (*.321)|*.321"},
@@ -59,8 +52,8 @@ private slots:
         h.Do(index == 7 ? "cmdSave" : "mnuRingtoneSave" + std::to_string(index));
         const FileDialogRequest& dialog = h.toolkit.FileDialogs().at(0);
         QVERIFY(dialog.Kind == FileDialogKind::Save && dialog.FilterIndex == 2);
-        QCOMPARE((SaveDialog{dialog.DialogTitle, dialog.Filter, dialog.InitDir, dialog.FileName}),
-                 (SaveDialog{Dialogs[type].first, Dialogs[type].second, h.home.path().string(), "Tune"}));
+        QCOMPARE((test::Seen{dialog.DialogTitle, dialog.Filter, dialog.InitDir, dialog.FileName}),
+                 (test::Seen{Dialogs[type].first, Dialogs[type].second, h.home.path().string(), "Tune"}));
         QCOMPARE(h.Boxes(), (asked ? test::BoxList{{"Overwrite File?", "none", "yesno",
                                                     "The file already exists.  Do you want to overwrite it?"}}
                                    : test::BoxList{}));

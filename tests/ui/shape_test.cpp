@@ -15,15 +15,7 @@ std::string ListOf(const std::string& notes) { return "[A]\r\nRTTTL=A:d=4,o=5,b=
 std::string Stored(const std::string& notes) { return B + "[A]\r\nRTTTL=A:d=4,o=5,b=125:" + notes + "\r\n"; }
 
 // The list, the tone text shown and the note count after a change.
-struct Result {
-    std::string file, shown, count;
-    bool operator==(const Result&) const = default;
-    friend char* toString(const Result& r) {
-        return test::Described({{"file", r.file}, {"shown", r.shown}, {"count", r.count}});
-    }
-};
-
-Result Now(const Harness& h) {
+test::Seen Now(const Harness& h) {
     return {h.ListFile(), h.Text("txtRingtone").toStdString(), h.Find<QLabel>("lblNoteCount")->text().toStdString()};
 }
 
@@ -72,18 +64,18 @@ private slots:
         h.window->SetSelectedNote(row.selected);
         h.Do(row.entry);
         const std::string count = std::to_string(CNotesCount(row.changed));
-        QCOMPARE(Now(h), (Result{Stored(row.changed), row.changed, count}));
+        QCOMPARE(Now(h), (test::Seen{Stored(row.changed), row.changed, count}));
         QCOMPARE(h.Boxes(), row.boxes);
         QVERIFY(h.Enabled("mnuEditUndo"));
         QVERIFY(!h.Enabled("mnuEditRedo"));
 
         h.Do("mnuEditUndo");
         const std::string stored = CNotesText(row.notes);
-        QCOMPARE(Now(h), (Result{Stored(stored), stored, count}));
+        QCOMPARE(Now(h), (test::Seen{Stored(stored), stored, count}));
         QVERIFY(!h.Enabled("mnuEditUndo"));
         QVERIFY(h.Enabled("mnuEditRedo"));
         h.Do("mnuEditRedo");
-        QCOMPARE(Now(h), (Result{Stored(row.changed), row.changed, count}));
+        QCOMPARE(Now(h), (test::Seen{Stored(row.changed), row.changed, count}));
         QCOMPARE(h.Boxes(), row.boxes);
     }
 

@@ -17,10 +17,16 @@
 #include "ui/text_codec.h"
 #include "web/qt/qt_web_fetcher.h"
 
-// Failed comparisons of std::string show both texts.
+// Failed comparisons of std::string show both texts, and of texts seen together each on a line.
 template <>
 inline char* QTest::toString<std::string>(const std::string& text) {
     return qstrdup(text.c_str());
+}
+template <>
+inline char* QTest::toString<std::vector<std::string>>(const std::vector<std::string>& texts) {
+    std::string lines = texts.empty() ? "(none)" : "";
+    for (const std::string& text : texts) lines += "\n    \"" + text + "\"";
+    return qstrdup(lines.c_str());
 }
 
 namespace tw::test {
@@ -63,6 +69,9 @@ inline std::string FileOf(const std::string& rtttl, FileFormat format) {
     ringtone.SetFull_RTTTL(rtttl);
     return WriteRingtoneAs(ringtone, format).bytes;
 }
+
+// Texts seen together, in the order a comment beside them gives.
+using Seen = std::vector<std::string>;
 
 inline std::string Join(const std::vector<std::string>& items) {
     std::string joined;
