@@ -96,7 +96,7 @@ private slots:
         h.TempoField()->setEditText(QStringLiteral("140"));
         h.window->txtTempo_LostFocus();
         QCOMPARE(h.ListFile(), B + "[A-b]\r\nRTTTL=A-b:d=4,o=5,b=140:c, d\r\n");
-        QCOMPARE(h.ListRows(), (test::RowsShown{"A-b,B", "A-b"}));
+        QCOMPARE(h.ListRows(), (test::Seen{"A-b,B", "A-b"}));
         QCOMPARE(h.Boxes(), test::BoxList{});
 
         Harness gone(OldAB, "A:b");

@@ -277,10 +277,10 @@ private slots:
     void rowsOfTheList() {
         Harness h("[alpha]\r\nRTTTL=alpha:d=4,o=5,b=125:c, d\r\n[Charlie]\r\nRTTTL=Charlie:d=4,o=5,b=125:c, d\r\n");
         h.Get(0, "bravo:d=4,o=5,b=125:c,d");
-        QCOMPARE(h.ListRows(), (test::RowsShown{"alpha,bravo,Charlie", "bravo"}));
+        QCOMPARE(h.ListRows(), (test::Seen{"alpha,bravo,Charlie", "bravo"}));
         h.Rows()->SelectText("alpha");
         h.Get(0, "bravo:d=4,o=5,b=90:e,f");
-        QCOMPARE(h.ListRows(), (test::RowsShown{"alpha,bravo,Charlie", "bravo"}));
+        QCOMPARE(h.ListRows(), (test::Seen{"alpha,bravo,Charlie", "bravo"}));
         QCOMPARE(h.TempoField()->currentText(), QStringLiteral("90"));
         QVERIFY(h.ListFile().find("[bravo]\r\nRTTTL=bravo:d=4,o=5,b=90:e, f\r\n") != std::string::npos);
         std::filesystem::remove(h.ListPath("Favtones"));

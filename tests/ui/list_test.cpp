@@ -22,8 +22,8 @@ struct Command {
     test::BoxList boxes;
     const char* files;
     std::string file;
-    test::ListsShown lists;
-    test::RowsShown rows;
+    test::Seen lists;
+    test::Seen rows;
 };
 const test::Box DeleteTune{"Delete Ringtone", "question", "yesno",
                            "Do you want to delete 'Tune' from the 'Rock' list?"};
@@ -34,8 +34,8 @@ const test::Box DeleteRock{"Delete Rock List", "question", "yesno",
                            "All ringtones in the 'Rock' list will be lost if you continue!\r\n\r\nAre you sure you "
                            "want to delete the 'Rock' list?"};
 const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
-const test::ListsShown OnRock{"Jazz,Rock,Zoo", "Rock", "Rock"};
-const test::RowsShown TuneShown{"Other,Tune", "Tune"};
+const test::Seen OnRock{"Jazz,Rock,Zoo", "Rock", "Rock"};
+const test::Seen TuneShown{"Other,Tune", "Tune"};
 const Command Commands[] = {
     {"delete ringtone, Yes", "cmdDelete", "Yes", {DeleteTune}, All, Other, OnRock, {"Other", "<none>"}},
     {"delete ringtone, No", "cmdDelete", "No", {DeleteTune}, All, Two, OnRock, TuneShown},
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
         QCOMPARE(h.ListState(), row.lists);
         QCOMPARE(h.ListRows(), row.rows);
-        QCOMPARE(h.Shown("fraResults") ? h.Name() : "", row.rows.selected == "<none>" ? "" : row.rows.selected);
+        QCOMPARE(h.Shown("fraResults") ? h.Name() : "", row.rows[1] == "<none>" ? "" : row.rows[1]);
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
@@ -166,7 +166,7 @@ private slots:
         Harness h(Two, "Tune");
         const std::string changed = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, a\r\n" + Riff;
         h.WriteList("Favtones", changed);
-        QTRY_COMPARE(h.ListRows(), (test::RowsShown{"Riff,Tune", "Tune"}));
+        QTRY_COMPARE(h.ListRows(), (test::Seen{"Riff,Tune", "Tune"}));
         QTRY_COMPARE(h.Text("txtRingtone"), QStringLiteral("5, 6"));
         h.NameField()->setText(QStringLiteral("Typed"));
         h.WriteList("Favtones", changed + Other);
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(h.SelectedRow(), std::string("Tune"));
         h.NameField()->setText(QStringLiteral("Tune"));
         h.WriteList("Favtones", Riff);
-        QTRY_COMPARE(h.ListRows(), (test::RowsShown{"Riff", "<none>"}));
+        QTRY_COMPARE(h.ListRows(), (test::Seen{"Riff", "<none>"}));
         QCOMPARE(h.Name(), std::string());
         QVERIFY(h.toolkit.Boxes().empty());
     }
@@ -198,7 +198,7 @@ private slots:
                                             "a ringtone text may be.\r\n\r\nNames were stored with characters "
                                             "replaced:\r\nline 2: name \"Riff- B\": \":\" replaced by \"-\" (a colon "
                                             "ends the name in a ringtone text)"}}));
-        QCOMPARE(h.ListRows(), (test::RowsShown{"Other,Riff- B,Tune,Tune (2)", "Tune"}));
+        QCOMPARE(h.ListRows(), (test::Seen{"Other,Riff- B,Tune,Tune (2)", "Tune"}));
         QVERIFY(h.window->isEnabled() && BusyWindow() == nullptr);
         const std::string before = h.ListFile();
         h.toolkit.ForgetRecords();

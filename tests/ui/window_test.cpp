@@ -30,7 +30,7 @@ class StateTest : public QObject {
 
 private slots:
     void startsOnFavtonesOrTheFirstList() {
-        const std::pair<std::vector<std::string>, test::ListsShown> rows[] = {
+        const std::pair<std::vector<std::string>, test::Seen> rows[] = {
             {{}, {"Favtones", "Favtones", "Favtones"}},
             {{"a.dat", "B.dat"}, {"a,B", "a", "a"}},
             {{"Rock.dat", "favtones.dat"}, {"favtones,Rock", "favtones", "favtones"}}};
