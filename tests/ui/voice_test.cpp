@@ -17,10 +17,7 @@ constexpr double TuneSeconds = 0.72;  // a quarter and an eighth at 125
 
 // The WAV image Play plays for Tune in `voice`.
 std::string PlayedImage(const Voice& voice) {
-    CNotes ringtone;
-    ringtone.SetFull_RTTTL(TuneText);
-    const std::vector<std::uint8_t> image = VoiceWaveImage(ringtone, voice);
-    return std::string(image.begin(), image.end());
+    return test::Rendered(TuneText, [&voice](const CNotes& ringtone) { return VoiceWaveImage(ringtone, voice); });
 }
 
 std::vector<std::string> Played(const FakePlayer& player) {
