@@ -22,8 +22,8 @@ struct Command {
     test::BoxList boxes;
     const char* files;
     std::string file;
-    test::ListsShown lists;
-    test::RowsShown rows;
+    test::Seen lists;
+    test::Seen rows;
 };
 const test::Box DeleteTune{"Delete Ringtone", "question", "yesno",
                            "Do you want to delete 'Tune' from the 'Rock' list?"};
@@ -34,8 +34,8 @@ const test::Box DeleteRock{"Delete Rock List", "question", "yesno",
                            "All ringtones in the 'Rock' list will be lost if you continue!\r\n\r\nAre you sure you "
                            "want to delete the 'Rock' list?"};
 const char* const All = "Jazz.dat Rock.dat Zoo.dat ";
-const test::ListsShown OnRock{"Jazz,Rock,Zoo", "Rock", "Rock"};
-const test::RowsShown TuneShown{"Other,Tune", "Tune"};
+const test::Seen OnRock{"Jazz,Rock,Zoo", "Rock", "Rock"};
+const test::Seen TuneShown{"Other,Tune", "Tune"};
 const Command Commands[] = {
     {"delete ringtone, Yes", "cmdDelete", "Yes", {DeleteTune}, All, Other, OnRock, {"Other", "<none>"}},
     {"delete ringtone, No", "cmdDelete", "No", {DeleteTune}, All, Two, OnRock, TuneShown},
@@ -87,38 +87,11 @@ const Command Commands[] = {
      TuneShown},
 };
 
-// What the busy window and the main window show at a repaint.
-struct Repaint {
-    std::string title, message, progress, window, selected;
-    bool operator==(const Repaint&) const = default;
-    friend char* toString(const Repaint& r) {
-        return test::Described({{"title", r.title},
-                                {"message", r.message},
-                                {"progress", r.progress},
-                                {"window", r.window},
-                                {"selected", r.selected}});
-    }
-};
-
 // The ringtone shown: its row, its name in the session and in the name field.
-struct RingtoneShown {
-    std::string selected, ringtone, name;
-    bool operator==(const RingtoneShown&) const = default;
-    friend char* toString(const RingtoneShown& r) {
-        return test::Described({{"selected", r.selected}, {"ringtone", r.ringtone}, {"name", r.name}});
-    }
-};
-RingtoneShown ShownOf(const Harness& h) { return {h.SelectedRow(), h.window->Ringtone().Name(), h.Name()}; }
+test::Seen ShownOf(const Harness& h) { return {h.SelectedRow(), h.window->Ringtone().Name(), h.Name()}; }
 
 // The name field and the ringtone text shown.
-struct Fields {
-    QString name, ringtone;
-    bool operator==(const Fields&) const = default;
-    friend char* toString(const Fields& f) {
-        return test::Described({{"name", f.name.toStdString()}, {"ringtone", f.ringtone.toStdString()}});
-    }
-};
-Fields FieldsOf(const Harness& h) { return {h.NameField()->text(), h.Text("txtRingtone")}; }
+test::Seen FieldsOf(const Harness& h) { return {h.Name(), h.Text("txtRingtone").toStdString()}; }
 
 frmBusy* BusyWindow() {
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -126,12 +99,13 @@ frmBusy* BusyWindow() {
     return nullptr;
 }
 
-// The window on `list`, recording what the windows show at each repaint.
+// The window on `list`, recording what the windows show at each repaint: the busy window's
+// title, message and progress, the main window enabled or not, the row selected.
 struct Batch {
     Harness h;
     test::TempDir out;
     std::filesystem::path tones = out / "tones";
-    std::vector<Repaint> seen;
+    std::vector<test::Seen> seen;
 
     explicit Batch(const std::string& list) : h(list) {
         h.window->SetRingToneDirectory(tones.string());
@@ -182,7 +156,7 @@ private slots:
         QCOMPARE(h.Shown("fraResults"), !h.RowTexts().empty());
         QCOMPARE(h.ListState(), row.lists);
         QCOMPARE(h.ListRows(), row.rows);
-        QCOMPARE(h.Shown("fraResults") ? h.Name() : "", row.rows.selected == "<none>" ? "" : row.rows.selected);
+        QCOMPARE(h.Shown("fraResults") ? h.Name() : "", row.rows[1] == "<none>" ? "" : row.rows[1]);
         QVERIFY(h.toolkit.ScriptUsed());
     }
 
@@ -192,7 +166,7 @@ private slots:
         Harness h(Two, "Tune");
         const std::string changed = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:g, a\r\n" + Riff;
         h.WriteList("Favtones", changed);
-        QTRY_COMPARE(h.ListRows(), (test::RowsShown{"Riff,Tune", "Tune"}));
+        QTRY_COMPARE(h.ListRows(), (test::Seen{"Riff,Tune", "Tune"}));
         QTRY_COMPARE(h.Text("txtRingtone"), QStringLiteral("5, 6"));
         h.NameField()->setText(QStringLiteral("Typed"));
         h.WriteList("Favtones", changed + Other);
@@ -201,7 +175,7 @@ private slots:
         QCOMPARE(h.SelectedRow(), std::string("Tune"));
         h.NameField()->setText(QStringLiteral("Tune"));
         h.WriteList("Favtones", Riff);
-        QTRY_COMPARE(h.ListRows(), (test::RowsShown{"Riff", "<none>"}));
+        QTRY_COMPARE(h.ListRows(), (test::Seen{"Riff", "<none>"}));
         QCOMPARE(h.Name(), std::string());
         QVERIFY(h.toolkit.Boxes().empty());
     }
@@ -224,7 +198,7 @@ private slots:
                                             "a ringtone text may be.\r\n\r\nNames were stored with characters "
                                             "replaced:\r\nline 2: name \"Riff- B\": \":\" replaced by \"-\" (a colon "
                                             "ends the name in a ringtone text)"}}));
-        QCOMPARE(h.ListRows(), (test::RowsShown{"Other,Riff- B,Tune,Tune (2)", "Tune"}));
+        QCOMPARE(h.ListRows(), (test::Seen{"Other,Riff- B,Tune,Tune (2)", "Tune"}));
         QVERIFY(h.window->isEnabled() && BusyWindow() == nullptr);
         const std::string before = h.ListFile();
         h.toolkit.ForgetRecords();
@@ -286,7 +260,7 @@ private slots:
         Harness h(Two);
         QVERIFY(h.ShowActive());
         h.ClickRow(0);
-        QCOMPARE(FieldsOf(h), (Fields{QStringLiteral("Other"), QStringLiteral("3, 4")}));
+        QCOMPARE(FieldsOf(h), (test::Seen{"Other", "3, 4"}));
         h.Do("cmdPlaySound");
         QTest::mouseDClick(h.Rows()->viewport(), Qt::LeftButton, {},
                            h.Rows()->visualItemRect(h.Rows()->item(1)).center());
@@ -331,10 +305,10 @@ private slots:
                  test::WaveOf("Alpha:d=4,o=5,b=125:c, d") + test::WaveOf("Gamma:d=8,o=6,b=200:g, a, b"));
         // Two repaints a ringtone: after its name shows, after its file.
         QCOMPARE(b.seen.size(), std::size_t{10});
-        QCOMPARE(b.seen[3], (Repaint{"Please Wait...", "Generating 'Alpha.wav'...", "2 of 5", "disabled", "Alpha"}));
-        QCOMPARE(b.seen[9], (Repaint{"Please Wait...", "Generating 'Gamma.wav'...", "5 of 5", "disabled", "Gamma"}));
+        QCOMPARE(b.seen[3], (test::Seen{"Please Wait...", "Generating 'Alpha.wav'...", "2 of 5", "disabled", "Alpha"}));
+        QCOMPARE(b.seen[9], (test::Seen{"Please Wait...", "Generating 'Gamma.wav'...", "5 of 5", "disabled", "Gamma"}));
         QVERIFY(BusyWindow() == nullptr && b.h.window->isEnabled() && b.h.toolkit.BusyDepth() == 0);
-        QCOMPARE(ShownOf(b.h), (RingtoneShown{"Gamma", "Gamma", "Gamma"}));
+        QCOMPARE(ShownOf(b.h), (test::Seen{"Gamma", "Gamma", "Gamma"}));
         QCOMPARE(b.h.ListFile(), kept);
     }
 
@@ -421,7 +395,7 @@ private slots:
         h.Do("mnuRingtoneExport");
         QCOMPARE(h.window->Ringtone().Name(), std::string("Test"));
         QCOMPARE(h.SelectedRow(), std::string("Test"));
-        QCOMPARE(FieldsOf(h), (Fields{QStringLiteral("Test"), QStringLiteral("1, 28")}));
+        QCOMPARE(FieldsOf(h), (test::Seen{"Test", "1, 28"}));
     }
 };
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "layout_faults.h"
-#include "shell/twips.h"
 #include "sound/render.h"
 #include "ui/note_roll.h"
 #include "ui/note_spans.h"
@@ -37,6 +36,13 @@ bool Shown(const NoteView& view, std::size_t index) {
     return column.left() >= view.Roll().Left() - 0.5 && column.right() <= view.width() + 0.5;
 }
 
+// 40 quarters of c5.
+std::vector<RollNote> Quarters() {
+    std::vector<RollNote> notes;
+    for (int i = 0; i < 40; ++i) notes.push_back({72, false, i * 0.25, 0.25, false, "", "c"});
+    return notes;
+}
+
 std::string Optional(std::optional<std::size_t> index) { return index ? std::to_string(*index) : "none"; }
 
 NoteView* ViewOf(const Harness& h) { return h.Find<NoteView>("noteView"); }
@@ -63,41 +69,6 @@ class NoteRollTest : public QObject {
         {"16b4 below", 4, 71, false, QRectF(337.5, 220, 12.5, 10)},
     };
 
-    struct Caret {
-        const char* name;
-        int position;
-        std::optional<std::size_t> note;
-    };
-    // "c, 8d#., p": tokens at 0, 3 and 9.
-    static constexpr Caret Carets[] = {{"start", 0, 0},        {"in the first", 1, 0}, {"after the first", 2, 0},
-                                       {"in the gap", 3, 1},   {"second", 5, 1},       {"last", 9, 2},
-                                       {"past the end", 40, 2}};
-
-    struct Report {
-        const char* name;
-        const char* line;
-        std::optional<std::size_t> note;
-    };
-    static constexpr Report Reports[] = {
-        {"a note's line", "note 15, 16b4: below the composer's octaves", 14},
-        {"the first note", "note 1, 4b: below the composer's octaves", 0},
-        {"the whole ringtone", "Some notes cannot be entered on the handset as written.", std::nullopt},
-        {"no number", "note x, 4b: below", std::nullopt},
-        {"no comma", "note 12 is odd", std::nullopt},
-        {"note 0", "note 0, c: no such note", std::nullopt},
-    };
-
-    struct Moment {
-        const char* name;
-        double seconds;
-        std::optional<Sounding> sounding;
-    };
-    static constexpr Moment Moments[] = {{"before", 0.0, std::nullopt},
-                                         {"first start", 0.5, Sounding{0, 0.0}},
-                                         {"half through the second", 1.5, Sounding{1, 0.5}},
-                                         {"the last", 2.5, Sounding{2, 0.25}},
-                                         {"the end", 4.5, std::nullopt}};
-
     // 40 quarters, 10 whole notes, in 250 pixels of time: drawn at 96
     // pixels a whole note, 960 across, so 710 to scroll. Note i takes
     // 24i to 24i + 24 of it.
@@ -121,8 +92,7 @@ private slots:
     void aLongRingtoneScrolls_data() { test::AddRows(Scrolls); }
     void aLongRingtoneScrolls() {
         const Scroll& row = test::TheRow(Scrolls);
-        std::vector<RollNote> notes;
-        for (int i = 0; i < 40; ++i) notes.push_back({72, false, i * 0.25, 0.25, false, "", "c"});
+        const std::vector<RollNote> notes = Quarters();
         const NoteRoll roll(notes, QSizeF(350, 240), 100, row.scrolled);
         QCOMPARE(roll.PixelsPerWhole(), LeastPixelsPerWhole);
         QCOMPARE(roll.ScrollRange(), 710.0);
@@ -132,8 +102,7 @@ private slots:
     }
 
     void theScrollStaysInTheTime() {
-        std::vector<RollNote> notes;
-        for (int i = 0; i < 40; ++i) notes.push_back({72, false, i * 0.25, 0.25, false, "", "c"});
+        const std::vector<RollNote> notes = Quarters();
         QCOMPARE(NoteRoll(notes, QSizeF(350, 240), 100, -5).Scrolled(), 0.0);
         QCOMPARE(NoteRoll(notes, QSizeF(350, 240), 100, 2000).Scrolled(), 710.0);
         const NoteRoll roll(notes, QSizeF(350, 240), 100, 240);
@@ -202,11 +171,13 @@ private slots:
         QCOMPARE(PitchOfFrequency(1046), 84);  // a sharp b sounds as the c above
     }
 
-    void theCaretNamesTheNoteOfItsToken_data() { test::AddRows(Carets); }
+    // The caret in "c, 8d#., p" (tokens at 0, 3 and 9) names the note of the token at or before it.
     void theCaretNamesTheNoteOfItsToken() {
-        const Caret& row = test::TheRow(Carets);
         const std::vector<TextSpan> spans{{0, 1}, {3, 5}, {9, 1}};
-        QCOMPARE(NoteAtCaret(spans, row.position), row.note);
+        const std::pair<int, std::size_t> rows[] = {{0, 0}, {1, 0}, {2, 0}, {3, 1}, {5, 1}, {9, 2}, {40, 2}};
+        for (const auto& [position, note] : rows)
+            QCOMPARE(Optional(NoteAtCaret(spans, position)) + " at " + std::to_string(position),
+                     std::to_string(note) + " at " + std::to_string(position));
     }
 
     void tokensAreFoundInTheShownText() {
@@ -221,17 +192,25 @@ private slots:
         QVERIFY(NoteSpans(ringtone, Notation::RTTTL, QStringLiteral("c, 8d#., p, e")).empty());
     }
 
-    void reportLinesNameTheirNote_data() { test::AddRows(Reports); }
     void reportLinesNameTheirNote() {
-        const Report& row = test::TheRow(Reports);
-        QCOMPARE(ReportedNote(row.line), row.note);
+        const std::pair<const char*, std::optional<std::size_t>> rows[] = {
+            {"note 15, 16b4: below the composer's octaves", 14},
+            {"note 1, 4b: below the composer's octaves", 0},
+            {"Some notes cannot be entered on the handset as written.", std::nullopt},
+            {"note x, 4b: below", std::nullopt},
+            {"note 12 is odd", std::nullopt},
+            {"note 0, c: no such note", std::nullopt}};
+        for (const auto& [line, note] : rows)
+            QCOMPARE(line + (" -> " + Optional(ReportedNote(line))), line + (" -> " + Optional(note)));
     }
 
-    // Notes starting at 0.5, 1.0, 2.0, the sound ending at 4.0.
-    void theSoundingNoteFollowsTheSeconds_data() { test::AddRows(Moments); }
+    // Notes starting at 0.5, 1.0, 2.0, the sound ending at 4.0: before, in each, after the end.
     void theSoundingNoteFollowsTheSeconds() {
-        const Moment& row = test::TheRow(Moments);
-        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, row.seconds), row.sounding);
+        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, 0.0), std::nullopt);
+        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, 0.5), std::optional(Sounding{0, 0.0}));
+        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, 1.5), std::optional(Sounding{1, 0.5}));
+        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, 2.5), std::optional(Sounding{2, 0.25}));
+        QCOMPARE(SoundingAt({0.5, 1.0, 2.0, 4.0}, 4.5), std::nullopt);
     }
 };
 
@@ -250,19 +229,14 @@ class NoteViewTest : public QObject {
     };
 
 private slots:
-    // One bar a note, on the rows of their pitches in order, and the same
-    // bars whatever notation the text shows.
+    // The shown ringtone's notes (where their bars lie the roll's tests show), the same bars
+    // whatever notation the text shows.
     void theViewHoldsTheShownRingtone() {
         Harness h(Walk, "Walk");
         NoteView* view = ViewOf(h);
         QVERIFY(view->isVisible());
         QCOMPARE(view->Notes().size(), std::size_t{5});
         const NoteRoll roll = view->Roll();
-        const auto top = [&roll](std::size_t i) { return roll.NoteRect(i)->top(); };
-        QVERIFY(top(3) < top(1) && top(1) < top(0) && top(0) < top(4));
-        QCOMPARE(top(0) - top(1), 3 * roll.RowHeight());
-        QCOMPARE(roll.NoteRect(3)->width(), 2 * roll.NoteRect(0)->width());
-        QCOMPARE(roll.NoteRect(2), std::nullopt);
         // The note below the composer's octaves tells why in its tip.
         QCOMPARE(view->TipAt(roll.NoteRect(4)->center()), QStringLiteral("note 5, 16b4: below the composer's octaves"));
         QCOMPARE(view->TipAt(roll.NoteRect(0)->center()), QStringLiteral("note 1, c"));
@@ -442,7 +416,7 @@ private slots:
 
     // The tone text and the view take the room of a larger window, and
     // nothing is cut off or lies on another at the smallest and a large
-    // size; the size is kept in the settings.
+    // size (the size kept and restored is tested with the start-up).
     void theWindowGrows() {
         Harness h(Walk, "Walk");
         frmConverter& window = *h.window;
@@ -454,22 +428,6 @@ private slots:
         QCOMPARE(test::Join(test::LayoutFaults(window)), std::string());
         QVERIFY(ViewOf(h)->height() > smallView.height() && ViewOf(h)->width() > smallView.width());
         QVERIFY(h.Find("txtRingtone")->height() > smallText.height());
-        window.Form_Unload();
-        const TwipSize inside = TwipsFromPixels(1400, 900);
-        QVERIFY(std::stoi(h.settings.GetSetting("Width", "0")) > inside.Width);
-        QVERIFY(std::stoi(h.settings.GetSetting("Height", "0")) > inside.Height);
-        Harness again;
-        again.settings.SaveSetting("Width", h.settings.GetSetting("Width", "0"));
-        again.settings.SaveSetting("Height", h.settings.GetSetting("Height", "0"));
-        again.settings.SaveSetting("Maximized", "0");
-        QCOMPARE(again.Open().size(), QSize(1400, 900));
-
-        // Maximized, the same; the state is kept.
-        again.window->showMaximized();
-        QTRY_VERIFY(again.window->isMaximized());
-        QCOMPARE(test::Join(test::LayoutFaults(*again.window)), std::string());
-        again.window->Form_Unload();
-        QCOMPARE(again.settings.GetSetting("Maximized", ""), std::string("2"));
     }
 };
 

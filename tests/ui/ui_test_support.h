@@ -17,10 +17,16 @@
 #include "ui/text_codec.h"
 #include "web/qt/qt_web_fetcher.h"
 
-// Failed comparisons of std::string show both texts.
+// Failed comparisons of std::string show both texts, and of texts seen together each on a line.
 template <>
 inline char* QTest::toString<std::string>(const std::string& text) {
     return qstrdup(text.c_str());
+}
+template <>
+inline char* QTest::toString<std::vector<std::string>>(const std::vector<std::string>& texts) {
+    std::string lines = texts.empty() ? "(none)" : "";
+    for (const std::string& text : texts) lines += "\n    \"" + text + "\"";
+    return qstrdup(lines.c_str());
 }
 
 namespace tw::test {
@@ -64,20 +70,14 @@ inline std::string FileOf(const std::string& rtttl, FileFormat format) {
     return WriteRingtoneAs(ringtone, format).bytes;
 }
 
+// Texts seen together, in the order a comment beside them gives.
+using Seen = std::vector<std::string>;
+
 inline std::string Join(const std::vector<std::string>& items) {
     std::string joined;
     for (const std::string& item : items) joined += (joined.empty() ? "" : ",") + item;
     return joined;
 }
-
-// What a failed comparison of a struct prints: its fields by name, one a line.
-using NamedFields = std::initializer_list<std::pair<const char*, std::string>>;
-inline std::string FieldLines(NamedFields fields) {
-    std::string text;
-    for (const auto& [name, value] : fields) text += std::string("\n    ") + name + ": \"" + value + "\"";
-    return text;
-}
-inline char* Described(NamedFields fields) { return qstrdup(FieldLines(fields).c_str()); }
 
 // A message box shown: its title, icon, buttons ("ok", "yesno") and text.
 struct Box {
@@ -85,40 +85,16 @@ struct Box {
     bool operator==(const Box&) const = default;
     // The box without its text, for a text checked only in part.
     Box Head() const { return {title, icon, buttons, ""}; }
-    friend char* toString(const Box& box) {
-        return Described({{"title", box.title}, {"icon", box.icon}, {"buttons", box.buttons}, {"text", box.text}});
-    }
 };
 using BoxList = std::vector<Box>;
-inline std::string BoxLines(const BoxList& boxes) {
+inline char* toString(const BoxList& boxes) {
     std::string text = boxes.empty() ? "\n    (no box)" : "";
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        text += "\n  box " + std::to_string(i + 1) + ":" +
-                FieldLines({{"title", boxes[i].title},
-                            {"icon", boxes[i].icon},
-                            {"buttons", boxes[i].buttons},
-                            {"text", boxes[i].text}});
-    return text;
+        text += "\n  box " + std::to_string(i + 1) + ":\n    title: \"" + boxes[i].title + "\"\n    icon: \"" +
+                boxes[i].icon + "\"\n    buttons: \"" + boxes[i].buttons + "\"\n    text: \"" + boxes[i].text + "\"";
+    return qstrdup(text.c_str());
 }
-inline char* toString(const BoxList& boxes) { return qstrdup(BoxLines(boxes).c_str()); }
-
-// The lists offered, the current list by name and as chosen in the list box.
-struct ListsShown {
-    std::string lists, current, chosen;
-    bool operator==(const ListsShown&) const = default;
-    friend char* toString(const ListsShown& shown) {
-        return Described({{"lists", shown.lists}, {"current", shown.current}, {"chosen", shown.chosen}});
-    }
-};
-
-// The rows of the list and the one selected ("<none>").
-struct RowsShown {
-    std::string rows, selected;
-    bool operator==(const RowsShown&) const = default;
-    friend char* toString(const RowsShown& shown) {
-        return Described({{"rows", shown.rows}, {"selected", shown.selected}});
-    }
-};
+inline char* toString(const Box& box) { return toString(BoxList{box}); }
 
 // The main window on its own program directory and scripted toolkit, as run before.
 struct Harness {
@@ -130,8 +106,11 @@ struct Harness {
     std::unique_ptr<frmConverter> window;
 
     Harness() { settings.SaveSetting(SettingKey::RingToneDirectory, home.path().string()); }
-    // The window opened on a "Favtones" list holding `list`, showing `row` if named.
-    explicit Harness(const std::string& list, const std::string& row = {}) : Harness() {
+    // The window opened on a "Favtones" list holding `list`, showing `row` if named, with `saved` kept before.
+    explicit Harness(const std::string& list, const std::string& row = {},
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> saved = {})
+        : Harness() {
+        for (const auto& [key, value] : saved) settings.SaveSetting(key, value);
         WriteList("Favtones", list);
         Open();
         if (!row.empty()) Rows()->SelectText(row);
@@ -180,10 +159,12 @@ struct Harness {
     }
     bool Shown(const std::string& name) const { return !Find(name)->isHidden(); }
     std::string RowTexts() const { return Join(Rows()->Items()); }
-    ListsShown ListState() const {
+    // The lists offered, the current list by name and as chosen in the list box.
+    Seen ListState() const {
         return {Join(Lists()->Items()), window->RingtoneList().ListName(), Lists()->currentText().toStdString()};
     }
-    RowsShown ListRows() const { return {RowTexts(), SelectedRow()}; }
+    // The rows of the list and the one selected ("<none>").
+    Seen ListRows() const { return {RowTexts(), SelectedRow()}; }
     std::string SelectedRow() const {
         const int index = Rows()->ListIndex();
         return index < 0 ? std::string("<none>") : Rows()->List(index);

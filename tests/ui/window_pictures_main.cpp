@@ -6,44 +6,18 @@
 // named main-window-SCALEx-PALETTE-SIZE.png.
 // Usage: ui_window_pictures FOLDER   (TUNEWRIGHT_HOME names an empty folder)
 #include <QApplication>
-#include <QImage>
 #include <QPalette>
-#include <QPixmap>
-#include <QScreen>
 #include <QStyleFactory>
-#include <QTest>
 
 #include <cmath>
-#include <filesystem>
-#include <iostream>
-#include <string>
 
-#include "engine/cnotes.h"
 #include "layout_faults.h"
 #include "lists/program_directory.h"
-#include "lists/ringtone_list.h"
 #include "real_main_window.h"
 #include "sound/render.h"
-#include "ui/frm_converter.h"
 #include "ui/note_view.h"
-#include "ui/sorted_controls.h"
 
 namespace {
-
-// A tune of our own: a climb, a dotted turn, a run down and a note below the
-// handset's octaves.
-constexpr const char* OwnTune = "Lantern Walk:d=8,o=5,b=140:c,e,g,4c6,p,b,a,4g.,f,e,d,16e,16f,4g,p,4a4,g,e,2c";
-
-void FillList(const std::filesystem::path& directory) {
-    tw::CNotes ringtone;
-    ringtone.SetOutputSeparator(", ");
-    tw::RingtoneListFile list(ringtone, directory);
-    list.SetListName("Favtones");
-    for (const char* text : {OwnTune, "Scale:d=8,o=5,b=160:c,d,e,f,g,a,b,c6"}) {
-        ringtone.SetFull_RTTTL(text);
-        list.SaveToFile();
-    }
-}
 
 QPalette DarkPalette() {
     QPalette dark;
@@ -63,35 +37,15 @@ QPalette DarkPalette() {
     return dark;
 }
 
-bool Picture(QWidget& window, const std::filesystem::path& path) {
-    QTest::qWait(300);
-    const QImage picture = window.screen()->grabWindow(window.winId()).toImage();
-    if (picture.isNull() || !picture.save(QString::fromStdString(path.string()), "PNG")) {
-        std::cerr << "could not picture the window into " << path << '\n';
-        return false;
-    }
-    std::cout << "saved " << path.string() << " (" << picture.width() << "x" << picture.height() << ")\n";
-    return true;
-}
-
 // The window at one palette: shown with the tune and a note selected, then
 // pictured and checked at its smallest size and at the screen's size.
 bool PictureAll(const std::filesystem::path& directory, const std::filesystem::path& out, const std::string& stem) {
     tw::test::RealMainWindow program(directory);
     tw::frmConverter& window = program.window;
-    auto* rows = window.findChild<tw::SortedListBox*>(QStringLiteral("lstRingtones"));
-    if (rows == nullptr || !rows->SelectText("Lantern Walk")) {
-        std::cerr << "the ringtone row was not found\n";
-        return false;
-    }
-    window.SetSelectedNote(7);
+    if (!program.ShowOwnTune()) return false;
     // The cursor as a play shows it, 2.7 seconds in (the tenth note).
     if (auto* view = window.findChild<tw::NoteView*>(QStringLiteral("noteView")))
         view->FollowPlay(tw::NoteStartSeconds(window.Ringtone()), [] { return std::optional<double>(2.7); });
-    if (!QTest::qWaitForWindowExposed(&window, 10000)) {
-        std::cerr << "the window was not shown\n";
-        return false;
-    }
     bool good = true;
     const QSize sizes[] = {window.minimumSize(), window.screen()->availableGeometry().size()};
     const char* const names[] = {"small", "large"};
@@ -99,7 +53,7 @@ bool PictureAll(const std::filesystem::path& directory, const std::filesystem::p
         window.resize(sizes[i]);
         window.move(window.screen()->availableGeometry().topLeft());
         QTest::qWait(200);
-        good = Picture(window, out / (stem + "-" + names[i] + ".png")) && good;
+        good = tw::test::SavePicture(window, out / (stem + "-" + names[i] + ".png")) && good;
         for (const std::string& fault : tw::test::LayoutFaults(window)) {
             std::cerr << stem << "-" << names[i] << ": " << fault << '\n';
             good = false;
@@ -119,7 +73,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const std::filesystem::path out = argv[1];
     const std::filesystem::path directory = tw::ProgramDirectory();
-    FillList(directory);
+    tw::test::FillLists(directory);
     const std::string scale = std::to_string(std::lround(app.devicePixelRatio())) + "x";
     const QPalette light = QApplication::style()->standardPalette();
     bool good = true;

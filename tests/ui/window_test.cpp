@@ -8,22 +8,6 @@ using test::Harness;
 
 namespace {
 const std::string Tune = "[Tune]\r\nRTTTL=Tune:d=4,o=5,b=125:8c, 8d, 8e\r\n";
-
-// The separators dialog's entries and the one selected, then the text shown and the setting.
-struct SeparatorsSeen {
-    std::vector<std::string> entries;
-    int selected = -1;
-    std::string text, setting;
-    bool operator==(const SeparatorsSeen&) const = default;
-    friend char* toString(const SeparatorsSeen& seen) {
-        std::string entries;
-        for (const std::string& entry : seen.entries) entries += "[" + entry + "]";
-        return test::Described({{"entries", entries},
-                                {"selected", std::to_string(seen.selected)},
-                                {"text", seen.text},
-                                {"setting", seen.setting}});
-    }
-};
 }  // namespace
 
 // The text shown for stored bytes: UTF-8, else Windows-1252; any line end.
@@ -46,7 +30,7 @@ class StateTest : public QObject {
 
 private slots:
     void startsOnFavtonesOrTheFirstList() {
-        const std::pair<std::vector<std::string>, test::ListsShown> rows[] = {
+        const std::pair<std::vector<std::string>, test::Seen> rows[] = {
             {{}, {"Favtones", "Favtones", "Favtones"}},
             {{"a.dat", "B.dat"}, {"a,B", "a", "a"}},
             {{"Rock.dat", "favtones.dat"}, {"favtones,Rock", "favtones", "favtones"}}};
@@ -174,26 +158,27 @@ private slots:
     void everyTextUsesTheSeparator() {
         Harness h(Tune, "Tune");
         h.Option("optShowAs0")->click();
+        // The dialog's entries and the one selected, then the text shown and the setting.
         const auto choose = [&h](int index, const char* button) {
-            SeparatorsSeen seen;
+            test::Seen seen;
             h.toolkit.QueueForm([=, &seen](ModalForm& form) {
                 auto* list = test::Child<QComboBox>(form, "cboSep");
-                for (int i = 0; i < list->count(); ++i) seen.entries.push_back(list->itemText(i).toStdString());
-                seen.selected = list->currentIndex();
+                for (int i = 0; i < list->count(); ++i) seen.push_back(list->itemText(i).toStdString());
+                seen.push_back(std::to_string(list->currentIndex()));
                 list->setCurrentIndex(index);
                 test::Click(form, button);
             });
             h.Do("mnuRingtonePreferences");
-            seen.text = h.Text("txtRingtone").toStdString();
-            seen.setting = h.settings.GetSetting(SettingKey::OutputSep, "?");
+            seen.push_back(h.Text("txtRingtone").toStdString());
+            seen.push_back(h.settings.GetSetting(SettingKey::OutputSep, "?"));
             return seen;
         };
-        QCOMPARE(choose(2, "cmdOk"), (SeparatorsSeen{{"{space}", ",{space}", ","}, 1, "8c,8d,8e", ","}));
+        QCOMPARE(choose(2, "cmdOk"), (test::Seen{"{space}", ",{space}", ",", "1", "8c,8d,8e", ","}));
         h.Do("mnuEditExportClip0");
         QCOMPARE(h.toolkit.ClipboardText(), std::string("Tune:d=4,o=5,b=125:8c,8d,8e"));
         // Cancel changes and writes nothing, but the display is drawn again.
         h.Find<QPlainTextEdit>("txtRingtone")->setPlainText(QStringLiteral("typed over"));
-        QCOMPARE(choose(0, "cmdCancel"), (SeparatorsSeen{{"{space}", ",{space}", ","}, 2, "8c,8d,8e", ","}));
+        QCOMPARE(choose(0, "cmdCancel"), (test::Seen{"{space}", ",{space}", ",", "2", "8c,8d,8e", ","}));
     }
 };
 
