@@ -60,8 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool clean = ringtone.ErrorMessage().empty();
     if (!Applied(ringtone, shaped)) return 0;
     if (clean && static_cast<std::size_t>(ringtone.Count()) != before.size()) __builtin_trap();
-    // Every note moved and none reported: all are within RTTTL's octaves.
-    if (moves && !note && shaped.changed && shaped.problems.empty())
+    // Every note of a clean ringtone moved and none reported: all are within
+    // RTTTL's octaves. (A default duration read from a header without a
+    // control section is taken as written, up to the next comma; one that
+    // is no number does not read back from the written text.)
+    if (clean && moves && !note && shaped.changed && shaped.problems.empty())
         for (const tw::CNote& each : ringtone) {
             const std::string octave = each.RTTTLOctave();
             if (octave.size() > 1 || (octave.size() == 1 && (octave[0] < '0' || octave[0] > '9'))) __builtin_trap();
